@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every modal question the main window asks goes through here, so tests can
+// answer them without a person; the program itself uses the standard dialogs.
+class UserDialogs
+{
+public:
+    enum class Answer { Yes, No };
+
+    virtual ~UserDialogs() = default;
+
+    virtual QStringList getOpenFileNames(QWidget *parent, const QString &caption,
+                                         const QString &dir, const QString &filter);
+    virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter);
+    virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter);
+    virtual void critical(QWidget *parent, const QString &title, const QString &text);
+    virtual Answer question(QWidget *parent, const QString &title, const QString &text);
+};

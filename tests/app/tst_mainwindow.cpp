@@ -1,0 +1,7 @@
+#include <QtTest>
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+};
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

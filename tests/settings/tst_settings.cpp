@@ -1,0 +1,7 @@
+#include <QtTest>
+class TestSettings : public QObject
+{
+    Q_OBJECT
+};
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
