@@ -1,23 +1,138 @@
 #include "document/playlistdocument.h"
 
-#include <QJsonDocument>
+#include "app/logging.h"
+#include "playlist/mediatype.h"
 
-int transitionCode(const QString &)
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include <iterator>
+
+namespace {
+
+// The player's numbering; the order is the code.
+const char *const transitionNames[] = {"None",     "Slide left", "Slide right", "Slide down",
+                                       "Slide up", "Fade",       "Zoom",        "Bounce"};
+
+QString decimal(int value)
 {
+    return QString::number(value);
+}
+
+QJsonObject galleryEntry(const PlaylistRow &row, int position, const QString &timestamp)
+{
+    return {
+        {QStringLiteral("create_time"), timestamp},
+        {QStringLiteral("filename"), storedName(row.file)},
+        {QStringLiteral("filesize"), QStringLiteral("0")},
+        {QStringLiteral("id"), decimal(position)},
+        {QStringLiteral("md5"), QStringLiteral("0")},
+        {QStringLiteral("thumbnail"), QStringLiteral("video_not_found.jpg")},
+        {QStringLiteral("time"), row.time},
+        {QStringLiteral("type"), decimal(getMediaType(row.file))},
+        {QStringLiteral("update_time"), timestamp},
+        {QStringLiteral("user_id"), QStringLiteral("1")},
+    };
+}
+
+QJsonObject mediaEntry(const PlaylistRow &row, int position, const QString &timestamp)
+{
+    const QString never = QStringLiteral("0000-00-00 00:00:00");
+    const QString midnight = QStringLiteral("00:00:00");
+    // A video plays for its own length; the player wants a zero time for it.
+    const QString playtime = row.time.contains(QLatin1String("NA")) ? midnight : row.time;
+    return {
+        {QStringLiteral("create_time"), timestamp},
+        {QStringLiteral("end_date_time"), never},
+        {QStringLiteral("end_date_time_enabled"), QStringLiteral("0")},
+        {QStringLiteral("gallery_id"), decimal(position)},
+        {QStringLiteral("id"), decimal(position)},
+        {QStringLiteral("item"), position},
+        {QStringLiteral("log_identity_id"), QStringLiteral("1")},
+        {QStringLiteral("play_at_end"), midnight},
+        {QStringLiteral("play_at_start"), midnight},
+        {QStringLiteral("play_at_time_window"), QStringLiteral("0")},
+        {QStringLiteral("playlist_id"), QStringLiteral("1")},
+        {QStringLiteral("playtime"), playtime},
+        {QStringLiteral("shortcut_url"), QString()},
+        {QStringLiteral("start_date_time"), never},
+        {QStringLiteral("start_date_time_enabled"), QStringLiteral("0")},
+        {QStringLiteral("transition"), decimal(transitionCode(row.transition))},
+        {QStringLiteral("type"), QStringLiteral("0")},
+        {QStringLiteral("update_time"), timestamp},
+    };
+}
+
+} // namespace
+
+int transitionCode(const QString &name)
+{
+    for (int code = 0; code < int(std::size(transitionNames)); ++code) {
+        if (name == QLatin1String(transitionNames[code]))
+            return code;
+    }
     return -1;
 }
 
 QString storedName(const QString &path)
 {
+    // mid(-1) is the whole text, so a path without "/" stays as it is.
     return path.mid(path.lastIndexOf(QLatin1Char('/')));
 }
 
-QJsonObject buildPlaylistDocument(const PlaylistRows &, const QString &, const QDateTime &)
+QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &mediaDir,
+                                  const QDateTime &buildTime)
 {
-    return {};
+    const QString timestamp = buildTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+
+    QJsonArray gallery;
+    QJsonArray media;
+    for (int r = 0; r < rows.size(); ++r) {
+        // Ids are positions, renumbered at every build.
+        gallery.append(galleryEntry(rows.at(r), r + 1, timestamp));
+        media.append(mediaEntry(rows.at(r), r + 1, timestamp));
+    }
+
+    return {
+        {QStringLiteral("create_time"), timestamp},
+        {QStringLiteral("gallery"), gallery},
+        {QStringLiteral("id"), QStringLiteral("1")},
+        {QStringLiteral("media"), media},
+        {QStringLiteral("media_dir"), mediaDir},
+        {QStringLiteral("name"), QStringLiteral("OfflinePlaylist")},
+        {QStringLiteral("update_time"), timestamp},
+    };
 }
 
 QByteArray renderPlaylistDocument(const QJsonObject &root)
 {
+    // The indented writer already gives the player's layout: keys sorted, four
+    // spaces per level, "\n" line ends, UTF-8 with only '"', '\\' and the
+    // control characters escaped. The tests hold it to that byte for byte.
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool writePlaylistDocument(const QString &path, const QJsonObject &root, QString *errorString)
+{
+    const QByteArray bytes = renderPlaylistDocument(root);
+    // Binary mode: a text-mode file would turn every "\n" into "\r\n" on Windows.
+    QSaveFile file(path);
+    QString error;
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+    } else if (file.write(bytes) != bytes.size() || !file.flush()) {
+        error = file.errorString();
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        error = file.errorString();
+    }
+    if (error.isEmpty())
+        return true;
+
+    qCWarning(lcMerovi) << "cannot write" << QDir::toNativeSeparators(path) << error;
+    if (errorString)
+        *errorString = error;
+    return false;
 }

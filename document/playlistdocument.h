@@ -7,7 +7,8 @@
 #include <QJsonObject>
 #include <QString>
 
-// The playlist document ("json.txt") that the player reads.
+// The playlist document ("json.txt") that the player reads. Its keys, constant
+// values and byte layout are what the player relies on.
 
 // Transition code: position in the fixed list of names, -1 for any other name.
 int transitionCode(const QString &name);
@@ -21,3 +22,8 @@ QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &media
 
 // The exact bytes of json.txt: indented JSON, UTF-8, line feeds only, ending in "}\n".
 QByteArray renderPlaylistDocument(const QJsonObject &root);
+
+// Writes the rendered document to path, replacing any file there only once the
+// new bytes are complete. On failure errorString (if given) holds the cause.
+[[nodiscard]] bool writePlaylistDocument(const QString &path, const QJsonObject &root,
+                                         QString *errorString = nullptr);
