@@ -31,7 +31,8 @@ bool Settings::Save()
 
     // flush() before commit(): on a full disk commit() alone has been seen to
     // report success for a truncated file.
-    if (writer.hasError() || !file.flush()) {
+    const bool flushed = file.flush();
+    if (writer.hasError() || !flushed) {
         m_error = file.errorString();
         file.cancelWriting();
         qCWarning(lcMerovi) << "cannot write" << QDir::toNativeSeparators(file.fileName())
