@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Fails when a C++ file differs from what clang-format makes of it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+status=0
+while IFS= read -r file; do
+    if ! clang-format --dry-run --Werror "$file" >/dev/null 2>&1; then
+        echo "not formatted: $file (run: clang-format -i $file)"
+        status=1
+    fi
+done < <(git ls-files '*.cpp' '*.h')
+[ "$status" -eq 0 ] && echo "format: every C++ file is formatted"
+exit "$status"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh build
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)" --target merovi-playlist-builder
+
+program=build/app/merovi-playlist-builder
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    cat >&2 <<MSG
+No display found, so the window cannot be shown here.
+On a machine without a screen, start it on a virtual display instead:
+    apt-get install -y xvfb && xvfb-run -a $program
+MSG
+    exit 1
+fi
+exec "$program"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, and only those that are missing.
+# Usage: scripts/setup.sh build|test
+set -euo pipefail
+
+packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools libzip-dev fonts-dejavu-core)
+if [ "${1:-build}" = test ]; then
+    # Virtual display and window tools for the real-window tests, the archive
+    # tools and Python for the interoperability tests, clang-format for the style check.
+    packages+=(xvfb xauth xdotool imagemagick libx11-6 zip unzip python3 clang-format)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "setup: all needed packages are installed"
+    exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+run_as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "setup: these packages are missing; run this as root to install them: ${missing[*]}" >&2
+        exit 1
+    fi
+    run_as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${run_as_root[@]}" apt-get update -qq
+"${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
