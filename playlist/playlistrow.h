@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <QVector>
 
@@ -18,3 +19,5 @@ struct PlaylistRow
 };
 
 using PlaylistRows = QVector<PlaylistRow>;
+
+Q_DECLARE_METATYPE(PlaylistRow)
