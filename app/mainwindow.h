@@ -35,6 +35,7 @@ signals:
     void updateFiles(const QStringList &deletions, const QStringList &additions,
                      const QString &zipfilename);
     // Emitted once a save has ended, with the error text shown to the user (empty on success).
+    // A save the user cancels in a dialog ends without it.
     void saveFinished(const QString &error);
 
 private slots:
@@ -51,6 +52,8 @@ private slots:
 
 private:
     [[nodiscard]] bool openFile(const QString &path);
+    // Shows the package's playlist without asking or telling the user anything.
+    [[nodiscard]] bool loadPackage(const QString &path, QString *error);
     QJsonObject createJsonFromTable(const QString &mediaDir) const;
     void saveNew();
     void saveOpen();

@@ -1,8 +1,49 @@
 #include "app/mainwindow.h"
 
-void MainWindow::on_pushButtonOpen_clicked() {}
+#include "app/userdialogs.h"
+#include "package/packagereader.h"
+#include "playlist/playlisttable.h"
+#include "settings/settings.h"
+#include "ui_mainwindow.h"
 
-bool MainWindow::openFile(const QString &)
+#include <QDir>
+
+void MainWindow::on_pushButtonOpen_clicked()
 {
+    Settings settings;
+    settings.Read();
+    const QString start = settings.PATH_SAVE.isEmpty() ? QDir::homePath() : settings.PATH_SAVE;
+    const QString path = dialogs->getOpenFileName(
+        this, tr("Select file to save"), QDir(start).absolutePath(), tr("Merovi file (*.mrv)"));
+    if (path.isEmpty())
+        return;
+    // openFile tells the user itself when the package cannot be read.
+    (void)openFile(path);
+}
+
+bool MainWindow::openFile(const QString &path)
+{
+    QString error;
+    if (loadPackage(path, &error))
+        return true;
+    dialogs->critical(this, tr("Open"),
+                      tr("Cannot open %1.\n%2\n\nThe playlist on screen was kept. Choose a "
+                         "playlist package saved by this program.")
+                          .arg(QDir::toNativeSeparators(path), error));
     return false;
+}
+
+bool MainWindow::loadPackage(const QString &path, QString *error)
+{
+    QJsonObject root;
+    if (!readPackageDocument(path, &root, error))
+        return false;
+
+    ui->tableWidget->setRowCount(0);
+    for (const PlaylistRow &row : rowsFromDocument(root, ui->comboBoxTransition->currentText()))
+        appendRow(*ui->tableWidget, row);
+    ui->tableWidget->resizeColumnsToContents();
+    openedFileName = path;
+    openedDocument = root;
+    return true;
 }

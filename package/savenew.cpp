@@ -1,6 +1,107 @@
+#include "app/logging.h"
 #include "app/mainwindow.h"
+#include "app/userdialogs.h"
+#include "document/playlistdocument.h"
+#include "package/mediacheck.h"
+#include "package/packagenames.h"
+#include "package/packageplan.h"
+#include "package/staging.h"
+#include "playlist/playlisttable.h"
+#include "settings/settings.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::on_pushButtonSave_clicked() {}
-void MainWindow::saveNew() {}
-void MainWindow::handleResults(const QString &) {}
-void MainWindow::finishSave(const QString &) {}
+#include <QDir>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+
+void MainWindow::on_pushButtonSave_clicked()
+{
+    if (ui->tableWidget->rowCount() == 0 || !pendingPackage.isEmpty())
+        return;
+    if (openedFileName.isEmpty())
+        saveNew();
+    else
+        saveOpen();
+}
+
+void MainWindow::saveNew()
+{
+    Settings settings;
+    settings.Read();
+    const QString start = settings.PATH_SAVE.isEmpty() ? QDir::homePath() : settings.PATH_SAVE;
+    const QString chosen = dialogs->getSaveFileName(
+        this, tr("Select file to save"), QDir(start).absolutePath(), tr("Merovi file (*.mrv)"));
+    if (chosen.isEmpty())
+        return;
+
+    PackageNames names;
+    if (!derivePackageNames(chosen, &names)) {
+        finishSave(tr("Cannot save as %1: the name is empty before its extension.\nChoose a name "
+                      "such as show.mrv.")
+                       .arg(QDir::toNativeSeparators(chosen)));
+        return;
+    }
+
+    // Only the start folder of the next dialog depends on it.
+    settings.PATH_SAVE = names.folder;
+    if (!settings.Save())
+        qCWarning(lcMerovi) << "start folder not remembered:" << settings.errorString();
+
+    QStringList files;
+    for (const PlaylistRow &row : tableRows(*ui->tableWidget))
+        files.append(row.file);
+    const QStringList media = distinctFiles(files);
+    const QString refusal = describeUnsavableMedia(media);
+    if (!refusal.isEmpty()) {
+        finishSave(refusal);
+        return;
+    }
+
+    // A private folder: nothing of the user's is ever packed or removed with it.
+    QTemporaryDir staging(QDir::tempPath() + QLatin1String("/merovi-save-XXXXXX"));
+    if (!staging.isValid()) {
+        finishSave(tr("Cannot prepare the package in %1: %2.")
+                       .arg(QDir::toNativeSeparators(QDir::tempPath()), staging.errorString()));
+        return;
+    }
+    QString error;
+    if (!stageNewPackage(staging.path(), renderPlaylistDocument(createJsonFromTable(chosen)), media,
+                         &error)) {
+        finishSave(error + QLatin1Char('\n') + tr("Nothing was written."));
+        return;
+    }
+    // From here the worker owns the folder and removes it.
+    staging.setAutoRemove(false);
+    pendingPackage = names.packagePath;
+    Zip(staging.path(), names.packagePath);
+}
+
+void MainWindow::handleResults(const QString &error)
+{
+    if (error.isEmpty()) {
+        finishSave({});
+        return;
+    }
+    finishSave(tr("The playlist could not be saved as %1.\n%2\n\nAn older file of that name is "
+                  "unchanged. Check that the drive is connected, writable and has room, then "
+                  "save again.")
+                   .arg(QDir::toNativeSeparators(pendingPackage), error));
+}
+
+void MainWindow::finishSave(const QString &error)
+{
+    progressDialog->close();
+    const QString written = pendingPackage;
+    pendingPackage.clear();
+
+    QString message = error;
+    QString readError;
+    if (message.isEmpty() && !loadPackage(written, &readError)) {
+        message = tr("The playlist was saved as %1, but it cannot be read back.\n%2\n\nThe "
+                     "playlist on screen was kept.")
+                      .arg(QDir::toNativeSeparators(written), readError);
+    }
+    if (!message.isEmpty())
+        dialogs->critical(this, tr("Save"), message);
+    emit saveFinished(message);
+}
