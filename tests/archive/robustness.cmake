@@ -1,0 +1,12 @@
+# Robustness suites: hostile and damaged packages, saves killed midway, other
+# zip readers and writers.
+find_package(ZLIB REQUIRED)
+
+add_library(robust_support STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/robust_rawzip.h ${CMAKE_CURRENT_LIST_DIR}/robust_rawzip.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/robust_snapshot.h ${CMAKE_CURRENT_LIST_DIR}/robust_snapshot.cpp)
+merovi_configure_target(robust_support)
+target_link_libraries(robust_support PUBLIC Qt5::Core PRIVATE ZLIB::ZLIB)
+
+merovi_add_test(tst_hostilepackages ${CMAKE_CURRENT_LIST_DIR}/tst_hostilepackages.cpp)
+target_link_libraries(tst_hostilepackages PRIVATE robust_support)

@@ -1,0 +1,381 @@
+#include "archive/packagearchive.h"
+
+#include "robust_rawzip.h"
+#include "robust_snapshot.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using RawZip::Entry;
+
+namespace {
+
+enum class Kind { File, Fifo, Directory };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Kind)
+
+namespace {
+
+const QByteArray document = QByteArrayLiteral("{\"OfflinePlaylist\":{\"Items\":[{\"filename\":\"/"
+                                              "clip.mp4\"},{\"filename\":\"/photo.jpg\"}]}}");
+const QByteArray newDocument = QByteArrayLiteral("{\"OfflinePlaylist\":{\"Items\":[]}}");
+
+// Far more than any document may hold, yet only a few hundred KiB deflated.
+constexpr qint64 bombSize = qint64(256) << 20;
+// The document cap plus room for buffers; a reader that inflates a bomb grows far past it.
+constexpr long memoryAllowanceKiB = 64 * 1024;
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    return bytes;
+}
+
+Entry json()
+{
+    return RawZip::deflated("json.txt", document);
+}
+Entry clip()
+{
+    return RawZip::stored("clip.mp4", randomBytes(4096, 1));
+}
+Entry photo()
+{
+    return RawZip::stored("photo.jpg", randomBytes(4096, 2));
+}
+
+QByteArray soundPackage()
+{
+    return RawZip::archive({json(), clip(), photo()});
+}
+
+QByteArray withMediaName(const QByteArray &name)
+{
+    Entry media = clip();
+    media.name = name;
+    return RawZip::archive({json(), media, photo()});
+}
+
+QByteArray withDocument(const Entry &entry)
+{
+    return RawZip::archive({entry, clip(), photo()});
+}
+
+Entry changedDocument(const std::function<void(Entry &)> &change)
+{
+    Entry entry = json();
+    change(entry);
+    return entry;
+}
+
+Entry documentBomb(quint32 declaredSize)
+{
+    Entry entry;
+    entry.name = "json.txt";
+    entry.method = 8;
+    entry.payload = RawZip::deflatedZeros(bombSize, &entry.crc);
+    entry.compressedSize = quint32(entry.payload.size());
+    entry.uncompressedSize = declaredSize;
+    return entry;
+}
+
+// A second entry whose local header and data lie inside the first entry's data:
+// rewriting such an archive copies the same bytes twice.
+QByteArray overlappingEntries()
+{
+    const Entry inner = photo();
+    const QByteArray filler(1000, 'x');
+    const Entry outer =
+        RawZip::stored("clip.mp4", filler + RawZip::localHeader(inner) + inner.payload);
+    const Entry doc = json();
+    QByteArray out = RawZip::localHeader(doc) + doc.payload;
+    const quint32 outerOffset = quint32(out.size());
+    out += RawZip::localHeader(outer) + outer.payload;
+    const quint32 innerOffset =
+        outerOffset + quint32(RawZip::localHeader(outer).size() + filler.size());
+    const quint32 centralOffset = quint32(out.size());
+    out += RawZip::centralHeader(doc, 0);
+    out += RawZip::centralHeader(outer, outerOffset);
+    out += RawZip::centralHeader(inner, innerOffset);
+    return out + RawZip::endRecord(3, quint32(out.size()) - centralOffset, centralOffset);
+}
+
+// Several directory entries naming one local header.
+QByteArray sharedLocalHeader()
+{
+    const Entry doc = json();
+    const Entry media = clip();
+    Entry copy = media;
+    copy.name = "copy.mp4";
+    const quint32 mediaOffset = quint32(RawZip::localHeader(doc).size() + doc.payload.size());
+    copy.centralOffset = mediaOffset;
+    QByteArray out = RawZip::localHeader(doc) + doc.payload;
+    out += RawZip::localHeader(media) + media.payload;
+    const quint32 centralOffset = quint32(out.size());
+    out += RawZip::centralHeader(doc, 0);
+    out += RawZip::centralHeader(media, mediaOffset);
+    out += RawZip::centralHeader(copy, 0);
+    return out + RawZip::endRecord(3, quint32(out.size()) - centralOffset, centralOffset);
+}
+
+QByteArray sizeBeyondTheFile()
+{
+    Entry media = clip();
+    media.compressedSize = 0x7fff0000;
+    media.uncompressedSize = 0x7fff0000;
+    return RawZip::archive({json(), photo(), media});
+}
+
+QByteArray centralDirectoryBeyondTheFile()
+{
+    QByteArray bytes = soundPackage();
+    // The end record's last fields: directory offset (4 bytes), comment length (2 bytes).
+    const quint32 offset = quint32(bytes.size()) + 1000;
+    for (int i = 0; i < 4; ++i)
+        bytes[bytes.size() - 6 + i] = char((offset >> (8 * i)) & 0xff);
+    return bytes;
+}
+
+long peakMemoryKiB()
+{
+    struct rusage usage;
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+class TestHostilePackages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void soundPackageIsAccepted();
+    void readIsRefused_data();
+    void readIsRefused();
+    void updateIsRefused_data() { readIsRefused_data(); }
+    void updateIsRefused();
+
+private:
+    struct Fixture
+    {
+        QString root;
+        QString package;
+        QStringList additions;
+    };
+    bool prepare(const QTemporaryDir &dir, Fixture *fixture);
+    void unblockFifo(const QString &path);
+
+    QString m_workingDir;
+    QTemporaryDir m_cwd;
+};
+
+void TestHostilePackages::initTestCase()
+{
+    // A reader that extracts to the working directory would write here.
+    QVERIFY2(m_cwd.isValid(), qPrintable(m_cwd.errorString()));
+    QVERIFY(QDir::setCurrent(m_cwd.path()));
+}
+
+bool TestHostilePackages::prepare(const QTemporaryDir &dir, Fixture *fixture)
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Kind, kind);
+    fixture->root = dir.path();
+    fixture->package = dir.filePath(QStringLiteral("show.mrv"));
+    const QString additions = dir.filePath(QStringLiteral("new"));
+    if (!QDir().mkpath(additions))
+        return false;
+    const auto write = [](const QString &path, const QByteArray &content) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    };
+    fixture->additions = QStringList{additions + QStringLiteral("/json.txt"),
+                                     additions + QStringLiteral("/extra.jpg")};
+    if (!write(fixture->additions.at(0), newDocument) ||
+        !write(fixture->additions.at(1), randomBytes(2048, 3)))
+        return false;
+    switch (kind) {
+    case Kind::File:
+        return write(fixture->package, bytes);
+    case Kind::Fifo:
+        return ::mkfifo(QFile::encodeName(fixture->package).constData(), 0644) == 0;
+    case Kind::Directory:
+        return QDir().mkdir(fixture->package) &&
+               write(fixture->package + QStringLiteral("/json.txt"), document);
+    }
+    return false;
+}
+
+void TestHostilePackages::unblockFifo(const QString &path)
+{
+    // A reader blocked in open() or read() on the FIFO gets end of file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+void TestHostilePackages::soundPackageIsAccepted()
+{
+    // The hostile rows below are variations of this package; it must be accepted,
+    // so that each refusal is owed to the variation alone.
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString package = dir.filePath(QStringLiteral("show.mrv"));
+    QFile file(package);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(soundPackage()), qint64(soundPackage().size()));
+    file.close();
+
+    PackageArchive archive(package);
+    QByteArray read;
+    QVERIFY2(archive.readDocument(&read), qPrintable(archive.errorString()));
+    QCOMPARE(read, document);
+
+    const QString addition = dir.filePath(QStringLiteral("json.txt"));
+    QFile next(addition);
+    QVERIFY(next.open(QIODevice::WriteOnly));
+    QCOMPARE(next.write(newDocument), qint64(newDocument.size()));
+    next.close();
+    QVERIFY2(archive.update({QStringLiteral("/json.txt"), QStringLiteral("/clip.mp4")}, {addition}),
+             qPrintable(archive.errorString()));
+    QVERIFY2(archive.readDocument(&read), qPrintable(archive.errorString()));
+    QCOMPARE(read, newDocument);
+}
+
+void TestHostilePackages::readIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Kind>("kind");
+
+    const auto file = [](const char *name, const QByteArray &bytes) {
+        QTest::newRow(name) << bytes << Kind::File;
+    };
+
+    file("not a zip", QByteArrayLiteral("A playlist, honestly.\n").repeated(100));
+    file("empty file", QByteArray());
+    file("truncated to half", soundPackage().left(soundPackage().size() / 2));
+    file("end record cut short", soundPackage().chopped(10));
+    file("random bytes", randomBytes(65536, 4));
+    file("random bytes after a zip signature",
+         QByteArrayLiteral("PK\x03\x04") + randomBytes(65536, 5));
+    QTest::newRow("FIFO picked as the package") << QByteArray() << Kind::Fifo;
+    QTest::newRow("directory picked as the package") << QByteArray() << Kind::Directory;
+
+    file("no json.txt", RawZip::archive({clip(), photo()}));
+    file("json.txt under another case",
+         withDocument(changedDocument([](Entry &e) { e.name = "JSON.TXT"; })));
+    file("two json.txt",
+         RawZip::archive({json(), clip(), RawZip::deflated("json.txt", newDocument)}));
+
+    file("json.txt inflates far past the cap", withDocument(documentBomb(quint32(bombSize))));
+    file("json.txt bomb declares a small size", withDocument(documentBomb(1000)));
+    file("json.txt declares fewer bytes than it holds",
+         withDocument(changedDocument([](Entry &e) { e.uncompressedSize /= 2; })));
+    file("json.txt declares more bytes than it holds",
+         withDocument(changedDocument([](Entry &e) { e.uncompressedSize *= 2; })));
+    file("stored json.txt with sizes that disagree", withDocument([] {
+             Entry e = RawZip::stored("json.txt", document);
+             e.uncompressedSize += 10;
+             return e;
+         }()));
+    file("json.txt with a bad CRC", withDocument(changedDocument([](Entry &e) { e.crc ^= 1; })));
+    file("json.txt encrypted", withDocument(changedDocument([](Entry &e) { e.flags |= 1; })));
+    file("json.txt with an unknown method",
+         withDocument(changedDocument([](Entry &e) { e.method = 99; })));
+
+    file("entries overlap", overlappingEntries());
+    file("two entries share one local header", sharedLocalHeader());
+    file("entry size exceeds the file", sizeBeyondTheFile());
+    file("central directory beyond the file", centralDirectoryBeyondTheFile());
+    file("local header disagrees with the directory", [] {
+        Entry media = clip();
+        media.localCompressedSize = media.compressedSize + 100;
+        return RawZip::archive({json(), media, photo()});
+    }());
+    file("local header names another file", [] {
+        Entry media = clip();
+        media.localName = QByteArray("other.mp4");
+        return RawZip::archive({json(), media, photo()});
+    }());
+
+    file("name with a folder", withMediaName("media/clip.mp4"));
+    file("name with a backslash", withMediaName("media\\clip.mp4"));
+    file("name climbing out", withMediaName("../clip.mp4"));
+    file("name climbing out with backslashes", withMediaName("..\\..\\clip.mp4"));
+    file("name that is ..", withMediaName(".."));
+    file("name with a leading slash", withMediaName("/clip.mp4"));
+}
+
+void TestHostilePackages::readIsRefused()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    Fixture fixture;
+    QVERIFY(prepare(dir, &fixture));
+    const QMap<QString, QString> before = robustSnapshot(fixture.root);
+
+    PackageArchive archive(fixture.package);
+    QByteArray read = QByteArrayLiteral("untouched");
+    bool accepted = true;
+    const long memoryBefore = peakMemoryKiB();
+    const bool returned = robustRunGuarded([&] { accepted = archive.readDocument(&read); },
+                                           [&] { unblockFifo(fixture.package); });
+    const long memoryGrowth = peakMemoryKiB() - memoryBefore;
+
+    QVERIFY2(returned, "reading the package hung");
+    QVERIFY2(!accepted, read.left(200).constData());
+    QVERIFY2(archive.errorString().contains(QDir::toNativeSeparators(fixture.package)),
+             qPrintable(archive.errorString()));
+    QVERIFY2(memoryGrowth < memoryAllowanceKiB,
+             qPrintable(QStringLiteral("memory grew by %1 KiB").arg(memoryGrowth)));
+    QCOMPARE(robustSnapshot(fixture.root), before);
+    QVERIFY(QDir(m_cwd.path())
+                .isEmpty(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestHostilePackages::updateIsRefused()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    Fixture fixture;
+    QVERIFY(prepare(dir, &fixture));
+    const QMap<QString, QString> before = robustSnapshot(fixture.root);
+
+    PackageArchive archive(fixture.package);
+    bool accepted = true;
+    const long memoryBefore = peakMemoryKiB();
+    const bool returned = robustRunGuarded(
+        [&] {
+            accepted = archive.update({QStringLiteral("/json.txt"), QStringLiteral("/photo.jpg")},
+                                      fixture.additions);
+        },
+        [&] { unblockFifo(fixture.package); });
+    const long memoryGrowth = peakMemoryKiB() - memoryBefore;
+
+    QVERIFY2(returned, "updating the package hung");
+    QVERIFY2(!accepted, "a hostile package was rewritten");
+    QVERIFY2(archive.errorString().contains(QDir::toNativeSeparators(fixture.package)),
+             qPrintable(archive.errorString()));
+    QVERIFY2(memoryGrowth < memoryAllowanceKiB,
+             qPrintable(QStringLiteral("memory grew by %1 KiB").arg(memoryGrowth)));
+    QCOMPARE(robustSnapshot(fixture.root), before);
+    QVERIFY(QDir(m_cwd.path())
+                .isEmpty(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+QTEST_GUILESS_MAIN(TestHostilePackages)
+#include "tst_hostilepackages.moc"
