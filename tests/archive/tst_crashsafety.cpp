@@ -1,0 +1,259 @@
+#include "archive/packagearchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <zip.h>
+
+namespace {
+
+using Contents = QMap<QString, QByteArray>;
+
+QByteArray randomBytes(int size, QRandomGenerator &generator)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    return bytes;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeTree(const QString &dir, const Contents &contents)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
+        if (!writeFile(dir + QLatin1Char('/') + it.key(), it.value()))
+            return false;
+    }
+    return true;
+}
+
+// Every entry with its bytes, read by libzip with its consistency checks and
+// CRC verification; an empty map with why when the archive is not sound.
+Contents readArchive(const QString &path, QString *why)
+{
+    int code = 0;
+    zip_t *archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    if (!archive) {
+        *why = QStringLiteral("zip_open failed with code %1").arg(code);
+        return {};
+    }
+    Contents contents;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_file_t *file = nullptr;
+        if (zip_stat_index(archive, zip_uint64_t(i), 0, &stat) != 0 ||
+            !(file = zip_fopen_index(archive, zip_uint64_t(i), 0))) {
+            *why = QString::fromUtf8(zip_strerror(archive));
+            zip_discard(archive);
+            return {};
+        }
+        QByteArray bytes(int(stat.size), Qt::Uninitialized);
+        const zip_int64_t got = zip_fread(file, bytes.data(), stat.size);
+        char probe;
+        // Reading past the end is what makes libzip compare the CRC.
+        const bool sound = got == zip_int64_t(stat.size) && zip_fread(file, &probe, 1) == 0;
+        zip_fclose(file);
+        if (!sound) {
+            *why = QStringLiteral("entry %1 does not read back").arg(QString::fromUtf8(stat.name));
+            zip_discard(archive);
+            return {};
+        }
+        contents.insert(QString::fromUtf8(stat.name), bytes);
+    }
+    zip_discard(archive);
+    return contents;
+}
+
+QStringList strayFiles(const QString &folder, const QString &package)
+{
+    QStringList stray = QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                               QDir::NoDotAndDotDot);
+    stray.removeAll(QFileInfo(package).fileName());
+    return stray;
+}
+
+} // namespace
+
+class TestCrashSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void killedSave_data();
+    void killedSave();
+
+private:
+    quint64 m_seed = 0;
+};
+
+void TestCrashSafety::initTestCase()
+{
+    QVERIFY2(QFileInfo(QStringLiteral(ROBUST_SAVER)).isExecutable(), ROBUST_SAVER);
+    bool given = false;
+    m_seed = qEnvironmentVariable("ROBUST_SEED").toULongLong(&given);
+    if (!given)
+        m_seed = QRandomGenerator::system()->generate64();
+    qInfo("kill moments drawn with ROBUST_SEED=%llu", static_cast<unsigned long long>(m_seed));
+}
+
+void TestCrashSafety::killedSave_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("oldExists");
+    QTest::addColumn<int>("runs");
+
+    QTest::newRow("new save over an existing package") << QStringLiteral("pack") << true << 10;
+    QTest::newRow("update") << QStringLiteral("update") << true << 10;
+    QTest::newRow("first save") << QStringLiteral("pack") << false << 5;
+}
+
+void TestCrashSafety::killedSave()
+{
+    QFETCH(QString, mode);
+    QFETCH(bool, oldExists);
+    QFETCH(int, runs);
+
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QRandomGenerator generator(m_seed);
+
+    const QString oldDir = dir.filePath(QStringLiteral("old"));
+    const QString newDir = dir.filePath(QStringLiteral("new"));
+    const QString stick = dir.filePath(QStringLiteral("stick"));
+    const QString package = stick + QStringLiteral("/show.mrv");
+    QVERIFY(QDir().mkpath(stick));
+
+    const Contents oldContents{
+        {QStringLiteral("json.txt"), QByteArrayLiteral("{\"OfflinePlaylist\":\"old\"}")},
+        {QStringLiteral("a1.mp4"), randomBytes(3 << 20, generator)},
+        {QStringLiteral("a2.jpg"), randomBytes(200 << 10, generator)},
+        {QStringLiteral("a3.mp4"), randomBytes(1 << 20, generator)},
+    };
+    const Contents addedContents{
+        {QStringLiteral("json.txt"), QByteArrayLiteral("{\"OfflinePlaylist\":\"new\"}")},
+        {QStringLiteral("b1.mp4"), randomBytes(3 << 20, generator)},
+    };
+    QVERIFY(writeTree(oldDir, oldContents));
+    QVERIFY(writeTree(newDir, addedContents));
+
+    // The update deletes a3.mp4 and the document and adds b1.mp4 and a new document;
+    // the new save packs the added files alone.
+    const QStringList deletions{QStringLiteral("/json.txt"), QStringLiteral("/a3.mp4")};
+    const QStringList additions{newDir + QStringLiteral("/json.txt"),
+                                newDir + QStringLiteral("/b1.mp4")};
+    const bool update = mode == QLatin1String("update");
+    Contents newContents = addedContents;
+    QStringList saverArgs{mode};
+    if (update) {
+        newContents.insert(QStringLiteral("a1.mp4"), oldContents.value(QStringLiteral("a1.mp4")));
+        newContents.insert(QStringLiteral("a2.jpg"), oldContents.value(QStringLiteral("a2.jpg")));
+        saverArgs << package;
+        for (const QString &name : deletions)
+            saverArgs << QStringLiteral("--delete") << name;
+        for (const QString &path : additions)
+            saverArgs << QStringLiteral("--add") << path;
+    } else {
+        saverArgs << newDir << package;
+    }
+
+    QByteArray oldBytes;
+    if (oldExists) {
+        PackageArchive archive(package);
+        QVERIFY2(archive.packDirectory(oldDir), qPrintable(archive.errorString()));
+        oldBytes = readFile(package);
+        QVERIFY(!oldBytes.isEmpty());
+    }
+    const auto restore = [&] {
+        QFile::remove(package);
+        return !oldExists || writeFile(package, oldBytes);
+    };
+
+    const auto startSaver = [&](QProcess &saver) {
+        saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        saver.start(QStringLiteral(ROBUST_SAVER), saverArgs);
+        return saver.waitForStarted(10000) && saver.waitForReadyRead(30000) &&
+               saver.readLine() == "start\n";
+    };
+
+    // One undisturbed save gives the span in which the kills land.
+    QVERIFY(restore());
+    qint64 saveMicros = 0;
+    {
+        QProcess saver;
+        QVERIFY(startSaver(saver));
+        QVERIFY(saver.waitForFinished(60000));
+        QCOMPARE(saver.exitCode(), 0);
+        const QByteArray done = saver.readAll().trimmed();
+        QVERIFY2(done.startsWith("done "), done.constData());
+        saveMicros = done.mid(5).toLongLong();
+        QString why;
+        QCOMPARE(readArchive(package, &why), newContents);
+    }
+
+    int keptOld = 0;
+    int gotNew = 0;
+    int leftovers = 0;
+    for (int run = 0; run < runs; ++run) {
+        QVERIFY(restore());
+        QProcess saver;
+        QVERIFY(startSaver(saver));
+        // A little past the save's span, so that some kills come after the rename too.
+        QThread::usleep(generator.bounded(quint32(saveMicros * 6 / 5 + 1)));
+        saver.kill();
+        QVERIFY(saver.waitForFinished(30000));
+
+        const QString at = QStringLiteral("run %1, seed %2").arg(run).arg(m_seed);
+        if (!QFileInfo::exists(package)) {
+            QVERIFY2(!oldExists, qPrintable(at + QStringLiteral(": the package is gone")));
+        } else if (oldExists && readFile(package) == oldBytes) {
+            ++keptOld;
+        } else {
+            QString why;
+            const Contents found = readArchive(package, &why);
+            QVERIFY2(found == newContents,
+                     qPrintable(at +
+                                QStringLiteral(": the package is neither the old nor the new "
+                                               "one: ") +
+                                why));
+            ++gotNew;
+        }
+        if (!strayFiles(stick, package).isEmpty())
+            ++leftovers;
+
+        // The next save of the package clears whatever the killed one left.
+        PackageArchive archive(package);
+        if (update && QFileInfo::exists(package))
+            QVERIFY2(archive.update(deletions, additions), qPrintable(archive.errorString()));
+        else
+            QVERIFY2(archive.packDirectory(oldDir), qPrintable(archive.errorString()));
+        QVERIFY2(strayFiles(stick, package).isEmpty(),
+                 qPrintable(at + QStringLiteral(": left behind ") +
+                            strayFiles(stick, package).join(QStringLiteral(", "))));
+    }
+    qInfo("%d runs: %d kept the old package, %d found the new one, %d left a temporary file", runs,
+          keptOld, gotNew, leftovers);
+}
+
+QTEST_GUILESS_MAIN(TestCrashSafety)
+#include "tst_crashsafety.moc"
