@@ -13,6 +13,9 @@ using ArchiveProgress = std::function<void(int percent)>;
 class PackageArchive
 {
 public:
+    // Larger documents are refused: memory is never sized from what an archive declares.
+    static constexpr qint64 maxDocumentSize = 16 * 1024 * 1024;
+
     explicit PackageArchive(const QString &packagePath);
 
     // Reads the entry "json.txt" into memory; nothing is extracted to disk.
@@ -31,6 +34,11 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    struct Target;
+    bool resolveTarget(Target *target, bool mustExist, bool forWriting);
+    bool setReadError(const QString &cause);
+    bool setSaveError(const QString &cause);
+
     QString m_path;
     QString m_error;
 };

@@ -1,0 +1,249 @@
+#include "archive/packagelayout.h"
+
+#include <QCoreApplication>
+#include <QSet>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::uint32_t endOfDirectorySignature = 0x06054b50;
+constexpr std::uint32_t zip64LocatorSignature = 0x07064b50;
+constexpr std::uint32_t zip64EndSignature = 0x06064b50;
+constexpr std::uint32_t directorySignature = 0x02014b50;
+constexpr std::uint32_t localSignature = 0x04034b50;
+constexpr std::uint64_t endOfDirectorySize = 22;
+constexpr std::uint64_t maxCommentSize = 0xffff;
+// Far more entries than a playlist has; keeps the memory a damaged archive can claim small.
+constexpr std::uint64_t maxDirectorySize = 64 * 1024 * 1024;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PackageArchive", text);
+}
+
+std::uint16_t le16(const unsigned char *p)
+{
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+std::uint32_t le32(const unsigned char *p)
+{
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+std::uint64_t le64(const unsigned char *p)
+{
+    return static_cast<std::uint64_t>(le32(p)) | (static_cast<std::uint64_t>(le32(p + 4)) << 32);
+}
+
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &path)
+    {
+        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        struct stat sb;
+        if (m_fd >= 0 && ::fstat(m_fd, &sb) == 0 && S_ISREG(sb.st_mode))
+            m_size = static_cast<std::uint64_t>(sb.st_size);
+        else
+            m_error = m_fd < 0 ? errno : EINVAL;
+    }
+    ~Reader()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Reader(const Reader &) = delete;
+    Reader &operator=(const Reader &) = delete;
+
+    bool isOpen() const { return m_error == 0; }
+    int error() const { return m_error; }
+    std::uint64_t size() const { return m_size; }
+
+    bool read(std::uint64_t offset, std::uint64_t len, std::vector<unsigned char> *out)
+    {
+        if (offset > m_size || len > m_size - offset)
+            return false;
+        out->resize(len);
+        std::uint64_t done = 0;
+        while (done < len) {
+            const ssize_t n =
+                ::pread(m_fd, out->data() + done, len - done, static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += static_cast<std::uint64_t>(n);
+        }
+        return true;
+    }
+
+private:
+    int m_fd = -1;
+    int m_error = 0;
+    std::uint64_t m_size = 0;
+};
+
+struct Directory
+{
+    std::uint64_t entries = 0;
+    std::uint64_t size = 0;
+    std::uint64_t offset = 0;
+    // Where the records after the central directory start.
+    std::uint64_t end = 0;
+};
+
+bool findDirectory(Reader &reader, Directory *dir)
+{
+    const std::uint64_t size = reader.size();
+    if (size < endOfDirectorySize)
+        return false;
+    const std::uint64_t tailSize = std::min(size, endOfDirectorySize + maxCommentSize);
+    std::vector<unsigned char> tail;
+    if (!reader.read(size - tailSize, tailSize, &tail))
+        return false;
+    std::uint64_t at = tailSize - endOfDirectorySize + 1;
+    while (at-- > 0) {
+        const unsigned char *p = tail.data() + at;
+        if (le32(p) != endOfDirectorySignature)
+            continue;
+        if (at + endOfDirectorySize + le16(p + 20) > tailSize)
+            continue;
+        const std::uint64_t position = size - tailSize + at;
+        dir->entries = le16(p + 10);
+        dir->size = le32(p + 12);
+        dir->offset = le32(p + 16);
+        dir->end = position;
+        if (position < 20)
+            return true;
+        std::vector<unsigned char> locator;
+        if (!reader.read(position - 20, 20, &locator) ||
+            le32(locator.data()) != zip64LocatorSignature)
+            return true;
+        const std::uint64_t zip64End = le64(locator.data() + 8);
+        std::vector<unsigned char> record;
+        if (!reader.read(zip64End, 56, &record) || le32(record.data()) != zip64EndSignature)
+            return false;
+        dir->entries = le64(record.data() + 32);
+        dir->size = le64(record.data() + 40);
+        dir->offset = le64(record.data() + 48);
+        dir->end = zip64End;
+        return true;
+    }
+    return false;
+}
+
+bool isPlainName(const QByteArray &name)
+{
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
+           !name.contains('\\') && !name.contains('\0');
+}
+
+} // namespace
+
+QString checkPackageLayout(const QByteArray &path)
+{
+    Reader reader(path);
+    if (!reader.isOpen())
+        return QString::fromLocal8Bit(std::strerror(reader.error()));
+
+    const QString damaged = tr("the archive is damaged");
+    Directory dir;
+    if (!findDirectory(reader, &dir))
+        return tr("it is not a zip archive");
+    if (dir.offset > dir.end || dir.size > dir.end - dir.offset)
+        return damaged;
+    if (dir.size > maxDirectorySize)
+        return tr("the archive holds too many entries");
+
+    std::vector<unsigned char> cd;
+    if (!reader.read(dir.offset, dir.size, &cd))
+        return damaged;
+
+    QSet<QByteArray> names;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> ranges;
+    std::uint64_t pos = 0;
+    std::vector<unsigned char> local;
+    for (std::uint64_t i = 0; i < dir.entries; ++i) {
+        if (cd.size() - pos < 46 || le32(cd.data() + pos) != directorySignature)
+            return damaged;
+        const unsigned char *e = cd.data() + pos;
+        const std::uint16_t flags = le16(e + 8);
+        const std::uint16_t method = le16(e + 10);
+        std::uint64_t compressed = le32(e + 20);
+        std::uint64_t uncompressed = le32(e + 24);
+        const std::uint16_t nameLen = le16(e + 28);
+        const std::uint16_t extraLen = le16(e + 30);
+        const std::uint16_t commentLen = le16(e + 32);
+        std::uint64_t offset = le32(e + 42);
+        const std::uint64_t recordLen = 46ull + nameLen + extraLen + commentLen;
+        if (cd.size() - pos < recordLen)
+            return damaged;
+        const QByteArray name(reinterpret_cast<const char *>(e + 46), nameLen);
+
+        // Sizes and offset that do not fit 32 bits stand in the zip64 extra field, in this order.
+        const unsigned char *extra = e + 46 + nameLen;
+        for (std::uint32_t x = 0; x + 4 <= extraLen;) {
+            const std::uint16_t id = le16(extra + x);
+            const std::uint16_t len = le16(extra + x + 2);
+            if (x + 4u + len > extraLen)
+                return damaged;
+            if (id == 0x0001) {
+                const unsigned char *f = extra + x + 4;
+                std::uint32_t left = len;
+                for (std::uint64_t *field : {&uncompressed, &compressed, &offset}) {
+                    if (*field != 0xffffffffu)
+                        continue;
+                    if (left < 8)
+                        return damaged;
+                    *field = le64(f);
+                    f += 8;
+                    left -= 8;
+                }
+            }
+            x += 4u + len;
+        }
+
+        if (!isPlainName(name))
+            return tr("the entry “%1” is not a plain file name").arg(QString::fromUtf8(name));
+        if (names.contains(name))
+            return tr("it holds the entry “%1” twice").arg(QString::fromUtf8(name));
+        names.insert(name);
+        if (flags & 0x41)
+            return tr("the entry “%1” is encrypted").arg(QString::fromUtf8(name));
+        if (method != 0 && method != 8)
+            return tr("the entry “%1” uses an unsupported compression method")
+                .arg(QString::fromUtf8(name));
+        if (method == 0 && compressed != uncompressed)
+            return damaged;
+
+        if (!reader.read(offset, 30, &local) || le32(local.data()) != localSignature)
+            return damaged;
+        const std::uint64_t dataStart =
+            offset + 30 + le16(local.data() + 26) + le16(local.data() + 28);
+        if (dataStart > dir.offset || compressed > dir.offset - dataStart)
+            return damaged;
+        ranges.emplace_back(offset, dataStart + compressed);
+        pos += recordLen;
+    }
+
+    // Every byte of the archive belongs to at most one entry: overlapping
+    // entries would multiply on every rewrite.
+    std::sort(ranges.begin(), ranges.end());
+    for (std::size_t i = 1; i < ranges.size(); ++i) {
+        if (ranges[i].first < ranges[i - 1].second)
+            return damaged;
+    }
+    return {};
+}
