@@ -20,3 +20,5 @@ merovi_add_test(tst_crashsafety ${CMAKE_CURRENT_LIST_DIR}/tst_crashsafety.cpp)
 target_link_libraries(tst_crashsafety PRIVATE PkgConfig::LIBZIP)
 target_compile_definitions(tst_crashsafety PRIVATE ROBUST_SAVER="$<TARGET_FILE:robust_saver>")
 add_dependencies(tst_crashsafety robust_saver)
+
+merovi_add_test(tst_interop ${CMAKE_CURRENT_LIST_DIR}/tst_interop.cpp)
