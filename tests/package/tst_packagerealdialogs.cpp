@@ -1,0 +1,7 @@
+#include <QtTest>
+class TestPackageRealDialogs : public QObject
+{
+    Q_OBJECT
+};
+QTEST_MAIN(TestPackageRealDialogs)
+#include "tst_packagerealdialogs.moc"
