@@ -27,9 +27,9 @@ bool MainWindow::openFile(const QString &path)
     if (loadPackage(path, &error))
         return true;
     dialogs->critical(this, tr("Open"),
-                      tr("Cannot open %1.\n%2\n\nThe playlist on screen was kept. Choose a "
-                         "playlist package saved by this program.")
-                          .arg(QDir::toNativeSeparators(path), error));
+                      error + QLatin1String("\n\n") +
+                          tr("The playlist on screen was kept. Choose a playlist package saved "
+                             "by this program."));
     return false;
 }
 

@@ -24,14 +24,15 @@ bool readPackageDocument(const QString &packagePath, QJsonObject *root, QString 
     if (parseError.error != QJsonParseError::NoError) {
         qCWarning(lcMerovi) << "json.txt of" << packagePath << "at offset" << parseError.offset
                             << parseError.errorString();
-        *error = QCoreApplication::translate("MainWindow",
-                                             "The playlist document in %1 is not valid JSON: %2.")
-                     .arg(QDir::toNativeSeparators(packagePath), parseError.errorString());
+        *error =
+            QCoreApplication::translate(
+                "MainWindow", "Cannot read “%1”: its playlist document is not valid JSON (%2).")
+                .arg(QDir::toNativeSeparators(packagePath), parseError.errorString());
         return false;
     }
     if (!document.isObject()) {
-        *error = QCoreApplication::translate("MainWindow",
-                                             "The playlist document in %1 is not a JSON object.")
+        *error = QCoreApplication::translate(
+                     "MainWindow", "Cannot read “%1”: its playlist document is not a JSON object.")
                      .arg(QDir::toNativeSeparators(packagePath));
         return false;
     }

@@ -82,10 +82,9 @@ void MainWindow::handleResults(const QString &error)
         finishSave({});
         return;
     }
-    finishSave(tr("The playlist could not be saved as %1.\n%2\n\nAn older file of that name is "
-                  "unchanged. Check that the drive is connected, writable and has room, then "
-                  "save again.")
-                   .arg(QDir::toNativeSeparators(pendingPackage), error));
+    finishSave(error + QLatin1String("\n\n") +
+               tr("An older file of that name is unchanged. Check that the drive is connected, "
+                  "writable and has room, then save again."));
 }
 
 void MainWindow::finishSave(const QString &error)
@@ -97,9 +96,8 @@ void MainWindow::finishSave(const QString &error)
     QString message = error;
     QString readError;
     if (message.isEmpty() && !loadPackage(written, &readError)) {
-        message = tr("The playlist was saved as %1, but it cannot be read back.\n%2\n\nThe "
-                     "playlist on screen was kept.")
-                      .arg(QDir::toNativeSeparators(written), readError);
+        message = tr("The playlist was saved, but it cannot be read back.") + QLatin1Char('\n') +
+                  readError + QLatin1String("\n\n") + tr("The playlist on screen was kept.");
     }
     if (!message.isEmpty())
         dialogs->critical(this, tr("Save"), message);

@@ -85,7 +85,7 @@ void MainWindow::handleFilesUpdated(const QString &error)
         finishSave({});
         return;
     }
-    finishSave(tr("The package %1 could not be updated.\n%2\n\nIt is unchanged. Check that the "
-                  "drive is connected, writable and has room, then save again.")
-                   .arg(QDir::toNativeSeparators(pendingPackage), error));
+    finishSave(error + QLatin1String("\n\n") +
+               tr("The package is unchanged. Check that the drive is connected, writable and "
+                  "has room, then save again."));
 }
