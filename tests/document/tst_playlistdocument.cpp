@@ -27,7 +27,6 @@ void TestPlaylistDocument::bytes_data()
     QTest::addColumn<QString>("mediaDir");
     QTest::addColumn<QByteArray>("expected");
 
-    // The two plainest cases are spelled out in full, without the helpers.
     QTest::newRow("empty table") << PlaylistRows{} << QStringLiteral("/home/me/show.mrv")
                                  << QByteArray("{\n"
                                                "    \"create_time\": \"2024-03-05 17:08:09\",\n"
@@ -45,49 +44,8 @@ void TestPlaylistDocument::bytes_data()
         << PlaylistRows{{QStringLiteral("00:00:10"), QStringLiteral("/Users/me/a.png"),
                          QStringLiteral("Fade")}}
         << QStringLiteral("/Users/me/show.mrv")
-        << QByteArray("{\n"
-                      "    \"create_time\": \"2024-03-05 17:08:09\",\n"
-                      "    \"gallery\": [\n"
-                      "        {\n"
-                      "            \"create_time\": \"2024-03-05 17:08:09\",\n"
-                      "            \"filename\": \"/a.png\",\n"
-                      "            \"filesize\": \"0\",\n"
-                      "            \"id\": \"1\",\n"
-                      "            \"md5\": \"0\",\n"
-                      "            \"thumbnail\": \"video_not_found.jpg\",\n"
-                      "            \"time\": \"00:00:10\",\n"
-                      "            \"type\": \"1\",\n"
-                      "            \"update_time\": \"2024-03-05 17:08:09\",\n"
-                      "            \"user_id\": \"1\"\n"
-                      "        }\n"
-                      "    ],\n"
-                      "    \"id\": \"1\",\n"
-                      "    \"media\": [\n"
-                      "        {\n"
-                      "            \"create_time\": \"2024-03-05 17:08:09\",\n"
-                      "            \"end_date_time\": \"0000-00-00 00:00:00\",\n"
-                      "            \"end_date_time_enabled\": \"0\",\n"
-                      "            \"gallery_id\": \"1\",\n"
-                      "            \"id\": \"1\",\n"
-                      "            \"item\": 1,\n"
-                      "            \"log_identity_id\": \"1\",\n"
-                      "            \"play_at_end\": \"00:00:00\",\n"
-                      "            \"play_at_start\": \"00:00:00\",\n"
-                      "            \"play_at_time_window\": \"0\",\n"
-                      "            \"playlist_id\": \"1\",\n"
-                      "            \"playtime\": \"00:00:10\",\n"
-                      "            \"shortcut_url\": \"\",\n"
-                      "            \"start_date_time\": \"0000-00-00 00:00:00\",\n"
-                      "            \"start_date_time_enabled\": \"0\",\n"
-                      "            \"transition\": \"5\",\n"
-                      "            \"type\": \"0\",\n"
-                      "            \"update_time\": \"2024-03-05 17:08:09\"\n"
-                      "        }\n"
-                      "    ],\n"
-                      "    \"media_dir\": \"/Users/me/show.mrv\",\n"
-                      "    \"name\": \"OfflinePlaylist\",\n"
-                      "    \"update_time\": \"2024-03-05 17:08:09\"\n"
-                      "}\n");
+        << document({galleryEntry("/a.png", "1", "00:00:10", "1")},
+                    {mediaEntry("1", "00:00:10", "5")}, "/Users/me/show.mrv");
 
     QTest::newRow("video") << PlaylistRows{{QStringLiteral("NA"),
                                             QStringLiteral("/media/clips/movie.MP4"),
