@@ -1,12 +1,9 @@
 #include "document/playlistdocument.h"
 
-#include "app/logging.h"
 #include "playlist/mediatype.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <iterator>
 
@@ -112,27 +109,4 @@ QByteArray renderPlaylistDocument(const QJsonObject &root)
     // spaces per level, "\n" line ends, UTF-8 with only '"', '\\' and the
     // control characters escaped. The tests hold it to that byte for byte.
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-bool writePlaylistDocument(const QString &path, const QJsonObject &root, QString *errorString)
-{
-    const QByteArray bytes = renderPlaylistDocument(root);
-    // Binary mode: a text-mode file would turn every "\n" into "\r\n" on Windows.
-    QSaveFile file(path);
-    QString error;
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-    } else if (file.write(bytes) != bytes.size() || !file.flush()) {
-        error = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        error = file.errorString();
-    }
-    if (error.isEmpty())
-        return true;
-
-    qCWarning(lcMerovi) << "cannot write" << QDir::toNativeSeparators(path) << error;
-    if (errorString)
-        *errorString = error;
-    return false;
 }

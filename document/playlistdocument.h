@@ -22,8 +22,3 @@ QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &media
 
 // The exact bytes of json.txt: indented JSON, UTF-8, line feeds only, ending in "}\n".
 QByteArray renderPlaylistDocument(const QJsonObject &root);
-
-// Writes the rendered document to path, replacing any file there only once the
-// new bytes are complete. On failure errorString (if given) holds the cause.
-[[nodiscard]] bool writePlaylistDocument(const QString &path, const QJsonObject &root,
-                                         QString *errorString = nullptr);

@@ -1,9 +1,6 @@
 #include "document/playlistdocument.h"
 #include "tests/document/expecteddocument.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace expected;
@@ -17,8 +14,6 @@ private slots:
     void bytes();
     void transitionCodes_data();
     void transitionCodes();
-    void writesRenderedBytes();
-    void writeIntoMissingFolderFails();
 };
 
 void TestPlaylistDocument::bytes_data()
@@ -164,39 +159,6 @@ void TestPlaylistDocument::transitionCodes()
     QFETCH(QString, name);
     QFETCH(int, code);
     QCOMPARE(transitionCode(name), code);
-}
-
-void TestPlaylistDocument::writesRenderedBytes()
-{
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString path = dir.filePath(QStringLiteral("json.txt"));
-    const QJsonObject root = buildPlaylistDocument(
-        {{QStringLiteral("NA"), QStringLiteral("/m/clip.mp4"), QStringLiteral("Zoom")}},
-        QStringLiteral("/m/s.mrv"), buildTime);
-
-    QString error;
-    QVERIFY2(writePlaylistDocument(path, root, &error), qPrintable(error));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
-    QCOMPARE(written, document({galleryEntry("/clip.mp4", "1", "NA", "2")},
-                               {mediaEntry("1", "00:00:00", "6")}, "/m/s.mrv"));
-    QVERIFY(!written.contains('\r'));
-}
-
-void TestPlaylistDocument::writeIntoMissingFolderFails()
-{
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString path = dir.filePath(QStringLiteral("gone/json.txt"));
-    QFile probe(path);
-    QVERIFY(!probe.open(QIODevice::WriteOnly));
-
-    QString error;
-    QVERIFY(!writePlaylistDocument(path, buildPlaylistDocument({}, QString(), buildTime), &error));
-    QCOMPARE(error, probe.errorString());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestPlaylistDocument)
