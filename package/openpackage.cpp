@@ -10,6 +10,9 @@
 
 void MainWindow::on_pushButtonOpen_clicked()
 {
+    // The busy dialog blocks the button; this also holds if the slot is invoked directly.
+    if (!pendingPackage.isEmpty())
+        return;
     Settings settings;
     settings.Read();
     const QString start = settings.PATH_SAVE.isEmpty() ? QDir::homePath() : settings.PATH_SAVE;

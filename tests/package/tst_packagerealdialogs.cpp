@@ -1,7 +1,144 @@
+#include "app/mainwindow.h"
+#include "playlist/playlisttable.h"
+#include "ziptools.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(PlaylistRows)
+
+namespace {
+
+QString str(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Waits for the window's file dialog to come up, then types path into its
+// name field and presses Return, as a user would.
+class DialogTyper : public QObject
+{
+public:
+    explicit DialogTyper(const QString &path) : m_path(path)
+    {
+        m_timer.setInterval(50);
+        connect(&m_timer, &QTimer::timeout, this, &DialogTyper::poll);
+        m_timer.start();
+    }
+
+    bool typed = false;
+    QString caption;
+
+private:
+    void poll()
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        m_timer.stop();
+        caption = dialog->windowTitle();
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!edit) {
+            dialog->reject();
+            return;
+        }
+        edit->clear();
+        QTest::keyClicks(edit, m_path);
+        typed = true;
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    }
+
+    QString m_path;
+    QTimer m_timer;
+};
+
+void click(MainWindow &window, const char *button)
+{
+    window.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+}
+
+} // namespace
+
 class TestPackageRealDialogs : public QObject
 {
     Q_OBJECT
+
+private slots:
+    void addSaveAndOpenThroughTheFileDialogs();
 };
+
+void TestPackageRealDialogs::addSaveAndOpenThroughTheFileDialogs()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("media")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("out")));
+    const QStringList files{dir.filePath(QStringLiteral("media/intro.mp4")),
+                            dir.filePath(QStringLiteral("media/beach.jpg")),
+                            dir.filePath(QStringLiteral("media/sunset.png"))};
+    for (const QString &file : files)
+        QVERIFY(writeBytes(file, file.toUtf8().repeated(100)));
+
+    MainWindow author;
+    author.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&author));
+    for (const QString &file : files) {
+        DialogTyper typer(file);
+        click(author, "pushButtonAdd");
+        QVERIFY(typer.typed);
+    }
+    QCOMPARE(tableRows(*author.findChild<QTableWidget *>(QStringLiteral("tableWidget"))).size(), 3);
+
+    QSignalSpy saved(&author, &MainWindow::saveFinished);
+    {
+        DialogTyper typer(dir.filePath(QStringLiteral("out/show")));
+        click(author, "pushButtonSave");
+        QVERIFY(typer.typed);
+        QCOMPARE(typer.caption, str("Select file to save"));
+    }
+    QVERIFY(!saved.isEmpty() || saved.wait(60000));
+    QCOMPARE(saved.first().first().toString(), QString());
+    const QString package = dir.filePath(QStringLiteral("out/show.mrv"));
+    ZipEntries entries;
+    QString error;
+    QVERIFY2(readZip(package, &entries, &error), qPrintable(error));
+    QCOMPARE(entries.keys(),
+             (QStringList{str("beach.jpg"), str("intro.mp4"), str("json.txt"), str("sunset.png")}));
+    author.close();
+
+    MainWindow reader;
+    reader.resize(900, 560);
+    reader.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reader));
+    {
+        DialogTyper typer(package);
+        click(reader, "pushButtonOpen");
+        QVERIFY(typer.typed);
+    }
+    QCOMPARE(tableRows(*reader.findChild<QTableWidget *>(QStringLiteral("tableWidget"))),
+             (PlaylistRows{{str("NA"), str("/intro.mp4"), str("Zoom")},
+                           {str("00:00:04"), str("/beach.jpg"), str("Zoom")},
+                           {str("00:00:04"), str("/sunset.png"), str("Zoom")}}));
+    QCOMPARE(reader.openedPackage(), package);
+
+    // The README's picture of a reopened package, on request.
+    const QString shot = qEnvironmentVariable("MEROVI_SCREENSHOT");
+    if (!shot.isEmpty()) {
+        QTest::qWait(200);
+        const QRect frame = reader.frameGeometry();
+        QVERIFY(reader.screen()
+                    ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                    .save(shot));
+    }
+}
+
 QTEST_MAIN(TestPackageRealDialogs)
 #include "tst_packagerealdialogs.moc"
