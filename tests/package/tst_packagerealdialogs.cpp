@@ -47,10 +47,13 @@ private:
             dialog->reject();
             return;
         }
-        edit->clear();
-        QTest::keyClicks(edit, m_path);
+        // All at once, as a paste: typed key by key, the dialog may wander into folders
+        // named by the path while its model is still loading.
+        edit->setText(m_path);
         typed = true;
-        QTest::keyClick(edit, Qt::Key_Return);
+        // The first Return may only close the name completer's list, as it does for a user.
+        for (int i = 0; i < 3 && dialog->isVisible(); ++i)
+            QTest::keyClick(edit, Qt::Key_Return);
         if (dialog->isVisible())
             dialog->reject();
     }
