@@ -165,6 +165,11 @@ void TestPackageWorkflow::initTestCase()
     QVERIFY2(m_workDir.isValid(), qPrintable(m_workDir.errorString()));
     // settings.xml lives in the working directory; keep the tests' copy private.
     QVERIFY(QDir::setCurrent(m_workDir.path()));
+    // A temporary folder of our own, so that staging leftovers of other
+    // programs running at the same time do not count as ours.
+    QVERIFY(QDir(m_workDir.path()).mkdir(QStringLiteral("tmp")));
+    QVERIFY(qputenv("TMPDIR", QFile::encodeName(m_workDir.filePath(QStringLiteral("tmp")))));
+    QCOMPARE(QDir::tempPath(), m_workDir.filePath(QStringLiteral("tmp")));
 }
 
 void TestPackageWorkflow::init()
