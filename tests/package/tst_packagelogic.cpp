@@ -2,7 +2,6 @@
 #include "package/packagenames.h"
 #include "package/packageplan.h"
 #include "package/packagereader.h"
-#include "package/staging.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,8 +74,6 @@ private slots:
     void refusalMessage();
     void rowsFromDocument_data();
     void rowsFromDocument();
-    void stagingHoldsDocumentAndLinks();
-    void stagingFailureNamesTheFile();
 };
 
 void TestPackageLogic::derivedNames_data()
@@ -351,46 +348,6 @@ void TestPackageLogic::rowsFromDocument()
     QFETCH(QByteArray, document);
     QFETCH(PlaylistRows, rows);
     QCOMPARE(::rowsFromDocument(documentOf(document.constData()), QStringLiteral("Zoom")), rows);
-}
-
-void TestPackageLogic::stagingHoldsDocumentAndLinks()
-{
-    QTemporaryDir media;
-    QVERIFY2(media.isValid(), qPrintable(media.errorString()));
-    QTemporaryDir staging;
-    QVERIFY2(staging.isValid(), qPrintable(staging.errorString()));
-    const QString image = media.filePath(QStringLiteral("a.png"));
-    const QString video = media.filePath(QStringLiteral("clip.mp4"));
-    for (const QString &path : {image, video}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(path.toUtf8());
-    }
-
-    const QByteArray document("{\n    \"id\": \"1\"\r\n}\n");
-    QString error;
-    QVERIFY2(stageNewPackage(staging.path(), document, {image, video}, &error), qPrintable(error));
-
-    QCOMPARE(QDir(staging.path()).entryList(QDir::Files | QDir::System, QDir::Name),
-             (names({"a.png", "clip.mp4", "json.txt"})));
-    QFile staged(staging.filePath(QStringLiteral("json.txt")));
-    QVERIFY(staged.open(QIODevice::ReadOnly));
-    QCOMPARE(staged.readAll(), document);
-    QCOMPARE(QFileInfo(staging.filePath(QStringLiteral("a.png"))).symLinkTarget(), image);
-    QCOMPARE(QFileInfo(staging.filePath(QStringLiteral("clip.mp4"))).symLinkTarget(), video);
-}
-
-void TestPackageLogic::stagingFailureNamesTheFile()
-{
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString missing = dir.filePath(QStringLiteral("no-such-folder"));
-
-    QString error;
-    QVERIFY(!stageNewPackage(missing, "{}\n", {}, &error));
-    QVERIFY2(error.contains(QDir::toNativeSeparators(missing + QLatin1String("/json.txt"))),
-             qPrintable(error));
-    QVERIFY(!QFileInfo::exists(missing));
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)
