@@ -42,11 +42,6 @@ void MainWindow::saveNew()
         return;
     }
 
-    // Only the start folder of the next dialog depends on it.
-    settings.PATH_SAVE = names.folder;
-    if (!settings.Save())
-        qCWarning(lcMerovi) << "start folder not remembered:" << settings.errorString();
-
     QStringList files;
     for (const PlaylistRow &row : tableRows(*ui->tableWidget))
         files.append(row.file);
@@ -56,6 +51,11 @@ void MainWindow::saveNew()
         finishSave(refusal);
         return;
     }
+
+    // Only the start folder of the next dialog depends on it.
+    settings.PATH_SAVE = names.folder;
+    if (!settings.Save())
+        qCWarning(lcMerovi) << "start folder not remembered:" << settings.errorString();
 
     // A private folder: nothing of the user's is ever packed or removed with it.
     QTemporaryDir staging(QDir::tempPath() + QLatin1String("/merovi-save-XXXXXX"));
@@ -83,7 +83,7 @@ void MainWindow::handleResults(const QString &error)
         return;
     }
     finishSave(error + QLatin1String("\n\n") +
-               tr("An older file of that name is unchanged. Check that the drive is connected, "
+               tr("No file was replaced or left half-written. Check that the drive is connected, "
                   "writable and has room, then save again."));
 }
 

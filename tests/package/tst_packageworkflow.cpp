@@ -391,6 +391,7 @@ void TestPackageWorkflow::newSaveRefusals()
     QCOMPARE(QDir(s.path("out")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{str("show.mrv")});
     QCOMPARE(s.rows(), rows);
+    QVERIFY(!QFileInfo::exists(Settings::fileName()));
     QCOMPARE(s.window.openedPackage(), QString());
     QVERIFY(!s.busy->isVisible());
 }
