@@ -386,6 +386,8 @@ bool PackageArchive::packDirectory(const QString &dir, const ArchiveProgress &pr
     if (zip_close(archive.get()) != 0)
         return setSaveError(file.failure().isEmpty() ? zipCause(archive.get()) : file.failure());
     archive.release();
+    if (progress && state.last != 100)
+        progress(100);
     return true;
 }
 
@@ -442,5 +444,7 @@ bool PackageArchive::update(const QStringList &deletions, const QStringList &add
     if (zip_close(archive.get()) != 0)
         return setSaveError(file.failure().isEmpty() ? zipCause(archive.get()) : file.failure());
     archive.release();
+    if (progress && state.last != 100)
+        progress(100);
     return true;
 }
