@@ -10,6 +10,7 @@
 class FakeDialogs : public UserDialogs
 {
 public:
+    QStringList addAnswer;
     QString openAnswer;
     QString saveAnswer;
     Answer questionAnswer = Answer::No;
@@ -20,6 +21,11 @@ public:
     int openDialogs = 0;
     QString lastDir;
 
+    QStringList getOpenFileNames(QWidget *, const QString &, const QString &,
+                                 const QString &) override
+    {
+        return addAnswer;
+    }
     QString getOpenFileName(QWidget *, const QString &, const QString &dir,
                             const QString &) override
     {

@@ -96,7 +96,18 @@ public:
     bool save(QString *message)
     {
         QSignalSpy spy(&window, &MainWindow::saveFinished);
+        busyCaption.clear();
+        const auto noteBusy = [this]() {
+            if (busy->isVisible())
+                busyCaption = busy->labelText();
+        };
+        const QMetaObject::Connection packing =
+            QObject::connect(&window, &MainWindow::operate, noteBusy);
+        const QMetaObject::Connection updating =
+            QObject::connect(&window, &MainWindow::updateFiles, noteBusy);
         clickSave();
+        QObject::disconnect(packing);
+        QObject::disconnect(updating);
         if (spy.isEmpty() && !spy.wait(60000))
             return false;
         if (spy.size() != 1)
@@ -120,6 +131,8 @@ public:
     FakeDialogs *dialogs;
     QTableWidget *table = nullptr;
     QProgressDialog *busy = nullptr;
+    // The busy dialog's caption while the last save's job was handed over; empty when hidden.
+    QString busyCaption;
 };
 
 } // namespace
@@ -204,10 +217,15 @@ void TestPackageWorkflow::saveNewWritesTheTable()
     QVERIFY(makeFile(s.path("media/a.png"), mediaBytes(str("a"), 3000)));
     QVERIFY(makeFile(s.path("media/clip.mp4"), mediaBytes(str("clip"), 70000)));
     QVERIFY(QDir().mkpath(s.path("out")));
-    const PlaylistRows rows{{str("00:00:05"), s.path("media/a.png"), zoom},
+    // Through Add Files: the same image twice around a video.
+    s.dialogs->addAnswer = QStringList{s.path("media/a.png"), s.path("media/clip.mp4")};
+    s.window.findChild<QPushButton *>(QStringLiteral("pushButtonAdd"))->click();
+    s.dialogs->addAnswer = QStringList{s.path("media/a.png")};
+    s.window.findChild<QPushButton *>(QStringLiteral("pushButtonAdd"))->click();
+    const PlaylistRows rows{{str("00:00:04"), s.path("media/a.png"), zoom},
                             {str("NA"), s.path("media/clip.mp4"), zoom},
-                            {str("00:00:07"), s.path("media/a.png"), zoom}};
-    s.setRows(rows);
+                            {str("00:00:04"), s.path("media/a.png"), zoom}};
+    QCOMPARE(s.rows(), rows);
     // No extension: the package gets ".mrv", the document records the name as chosen.
     s.dialogs->saveAnswer = s.path("out/show");
 
@@ -216,6 +234,7 @@ void TestPackageWorkflow::saveNewWritesTheTable()
     QCOMPARE(message, QString());
     QVERIFY(s.dialogs->criticals.isEmpty());
     QCOMPARE(s.dialogs->lastDir, QDir::homePath());
+    QCOMPARE(s.busyCaption, str("Compiling media..."));
     QVERIFY(!s.busy->isVisible());
 
     const QString package = s.path("out/show.mrv");
@@ -487,6 +506,8 @@ void TestPackageWorkflow::update()
     QCOMPARE(message, QString());
     QVERIFY(s.dialogs->criticals.isEmpty());
     QVERIFY(s.dialogs->questions.isEmpty());
+    QCOMPARE(s.busyCaption, str("Compiling media..."));
+    QVERIFY(!s.busy->isVisible());
     QCOMPARE(s.window.openedPackage(), package);
     QCOMPARE(s.rows(), storedRows(edited));
     QVERIFY(!QFileInfo::exists(s.path("json.txt")));
