@@ -196,7 +196,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     bool small = false;
-    int rounds = 3;
+    int rounds = 5;
     QString base = QDir::currentPath();
     for (int i = 1; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--small"))
