@@ -216,7 +216,8 @@ void TestPackageWorkflow::saveNewWritesTheTable()
     QVERIFY2(s.dir.isValid(), qPrintable(s.dir.errorString()));
     QVERIFY(makeFile(s.path("media/a.png"), mediaBytes(str("a"), 3000)));
     QVERIFY(makeFile(s.path("media/clip.mp4"), mediaBytes(str("clip"), 70000)));
-    QVERIFY(QDir().mkpath(s.path("out")));
+    // A folder of the user's where the package path without ".mrv" points: never packed or removed.
+    QVERIFY(makeFile(s.path("out/show/private.txt"), "mine"));
     // Through Add Files: the same image twice around a video.
     s.dialogs->addAnswer = QStringList{s.path("media/a.png"), s.path("media/clip.mp4")};
     s.window.findChild<QPushButton *>(QStringLiteral("pushButtonAdd"))->click();
@@ -239,7 +240,9 @@ void TestPackageWorkflow::saveNewWritesTheTable()
 
     const QString package = s.path("out/show.mrv");
     QCOMPARE(QDir(s.path("out")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{str("show.mrv")});
+             (QStringList{str("show"), str("show.mrv")}));
+    QCOMPARE(QDir(s.path("out/show")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{str("private.txt")});
     ZipEntries entries;
     QString error;
     QVERIFY2(readZip(package, &entries, &error), qPrintable(error));
