@@ -74,8 +74,15 @@ class TestPackageRealDialogs : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void addSaveAndOpenThroughTheFileDialogs();
 };
+
+void TestPackageRealDialogs::initTestCase()
+{
+    // Qt's own file dialog whatever desktop the machine names: a native one cannot be driven.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
 
 void TestPackageRealDialogs::addSaveAndOpenThroughTheFileDialogs()
 {
