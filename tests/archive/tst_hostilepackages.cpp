@@ -19,7 +19,7 @@ using RawZip::Entry;
 
 namespace {
 
-enum class Kind { File, Fifo, Directory };
+enum class Kind { File, Fifo, Directory, DeviceLink, DanglingLink };
 
 } // namespace
 
@@ -217,6 +217,11 @@ bool TestHostilePackages::prepare(const QTemporaryDir &dir, Fixture *fixture)
     case Kind::Directory:
         return QDir().mkdir(fixture->package) &&
                write(fixture->package + QStringLiteral("/json.txt"), document);
+    case Kind::DeviceLink:
+        // Endless zeros: a reader that trusts read() to end never returns.
+        return QFile::link(QStringLiteral("/dev/zero"), fixture->package);
+    case Kind::DanglingLink:
+        return QFile::link(dir.filePath(QStringLiteral("gone.mrv")), fixture->package);
     }
     return false;
 }
@@ -280,6 +285,8 @@ void TestHostilePackages::readIsRefused_data()
          QByteArrayLiteral("PK\x03\x04") + randomBytes(65536, 5));
     QTest::newRow("FIFO picked as the package") << QByteArray() << Kind::Fifo << false;
     QTest::newRow("directory picked as the package") << QByteArray() << Kind::Directory << false;
+    QTest::newRow("link to a device") << QByteArray() << Kind::DeviceLink << false;
+    QTest::newRow("link to nothing") << QByteArray() << Kind::DanglingLink << false;
 
     documentDamage("no json.txt", RawZip::archive({clip(), photo()}));
     documentDamage("json.txt under another case",
