@@ -139,14 +139,54 @@ QByteArray sizeBeyondTheFile()
     return RawZip::archive({json(), photo(), media});
 }
 
-QByteArray centralDirectoryBeyondTheFile()
+constexpr int endRecordSize = 22;
+
+void putLittleEndian(QByteArray &bytes, int at, quint64 value, int width)
+{
+    for (int i = 0; i < width; ++i)
+        bytes[at + i] = char((value >> (8 * i)) & 0xff);
+}
+
+quint32 littleEndian(const QByteArray &bytes, int at, int width)
+{
+    quint32 value = 0;
+    for (int i = width - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(at + i));
+    return value;
+}
+
+// The sound package with one field of its end record overwritten.
+QByteArray withEndRecordField(int field, quint32 value, int width)
 {
     QByteArray bytes = soundPackage();
-    // The end record's last fields: directory offset (4 bytes), comment length (2 bytes).
-    const quint32 offset = quint32(bytes.size()) + 1000;
-    for (int i = 0; i < 4; ++i)
-        bytes[bytes.size() - 6 + i] = char((offset >> (8 * i)) & 0xff);
+    putLittleEndian(bytes, bytes.size() - endRecordSize + field, value, width);
     return bytes;
+}
+
+// The sound package with one field of the index-th directory record overwritten.
+QByteArray withDirectoryField(int index, int field, quint32 value, int width)
+{
+    QByteArray bytes = soundPackage();
+    int at = int(littleEndian(bytes, bytes.size() - endRecordSize + 16, 4));
+    for (int i = 0; i < index; ++i)
+        at += 46 + int(littleEndian(bytes, at + 28, 2) + littleEndian(bytes, at + 30, 2) +
+                       littleEndian(bytes, at + 32, 2));
+    putLittleEndian(bytes, at + field, value, width);
+    return bytes;
+}
+
+// An end record that defers to a zip64 record the locator places far past the file.
+QByteArray zip64LocatorBeyondTheFile()
+{
+    QByteArray bytes = soundPackage();
+    QByteArray end = bytes.right(endRecordSize);
+    bytes.chop(endRecordSize);
+    QByteArray locator(20, '\0');
+    putLittleEndian(locator, 0, 0x07064b50, 4);
+    putLittleEndian(locator, 8, quint64(1) << 40, 8);
+    putLittleEndian(locator, 16, 1, 4);
+    putLittleEndian(end, 16, 0xffffffff, 4);
+    return bytes + locator + end;
 }
 
 long peakMemoryKiB()
@@ -316,7 +356,14 @@ void TestHostilePackages::readIsRefused_data()
     file("entries overlap", overlappingEntries());
     file("two entries share one local header", sharedLocalHeader());
     file("entry size exceeds the file", sizeBeyondTheFile());
-    file("central directory beyond the file", centralDirectoryBeyondTheFile());
+    file("central directory beyond the file",
+         withEndRecordField(16, quint32(soundPackage().size()) + 1000, 4));
+    file("more entries counted than recorded", withEndRecordField(10, 5, 2));
+    file("comment runs past the end", withEndRecordField(20, 100, 2));
+    file("zip64 locator beyond the file", zip64LocatorBeyondTheFile());
+    file("extra field runs past the directory", withDirectoryField(1, 30, 0xffff, 2));
+    file("name runs past the directory", withDirectoryField(2, 28, 0x8000, 2));
+    file("local header offset beyond the file", withDirectoryField(1, 42, 0x7fffffff, 4));
     file("local header disagrees with the directory", [] {
         Entry media = clip();
         media.localCompressedSize = media.compressedSize + 100;
@@ -334,6 +381,12 @@ void TestHostilePackages::readIsRefused_data()
     file("name climbing out with backslashes", withMediaName("..\\..\\clip.mp4"));
     file("name that is ..", withMediaName(".."));
     file("name with a leading slash", withMediaName("/clip.mp4"));
+    file("empty name", withMediaName(""));
+    file("name with a NUL byte", withMediaName(QByteArray("clip.mp4\0../x", 13)));
+    file("second json.txt hidden behind a NUL byte",
+         RawZip::archive(
+             {json(), clip(), RawZip::deflated(QByteArray("json.txt\0x", 10), newDocument)}));
+    file("two media entries of one name", RawZip::archive({json(), clip(), photo(), clip()}));
 }
 
 void TestHostilePackages::readIsRefused()
