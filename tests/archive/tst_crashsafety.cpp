@@ -96,10 +96,14 @@ void TestCrashSafety::killedSave_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<bool>("oldExists");
     QTest::addColumn<int>("runs");
+    QTest::addColumn<bool>("throughLink");
 
-    QTest::newRow("new save over an existing package") << QStringLiteral("pack") << true << 15;
-    QTest::newRow("update") << QStringLiteral("update") << true << 15;
-    QTest::newRow("first save") << QStringLiteral("pack") << false << 6;
+    QTest::newRow("new save over an existing package")
+        << QStringLiteral("pack") << true << 15 << false;
+    QTest::newRow("update") << QStringLiteral("update") << true << 15 << false;
+    QTest::newRow("first save") << QStringLiteral("pack") << false << 6 << false;
+    QTest::newRow("update through a symbolic link")
+        << QStringLiteral("update") << true << 6 << true;
 }
 
 void TestCrashSafety::killedSave()
@@ -107,6 +111,7 @@ void TestCrashSafety::killedSave()
     QFETCH(QString, mode);
     QFETCH(bool, oldExists);
     QFETCH(int, runs);
+    QFETCH(bool, throughLink);
 
     QTemporaryDir dir;
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
@@ -117,6 +122,17 @@ void TestCrashSafety::killedSave()
     const QString stick = dir.filePath(QStringLiteral("stick"));
     const QString package = stick + QStringLiteral("/show.mrv");
     QVERIFY(writeTree(stick, bystanders));
+    // Through a link, the file replaced is the link's target, in its own folder.
+    const QString real = dir.filePath(QStringLiteral("real"));
+    const QString target = throughLink ? real + QStringLiteral("/show.mrv") : package;
+    if (throughLink)
+        QVERIFY(QDir().mkpath(real) && QFile::link(target, package));
+    const auto stray = [&] {
+        QStringList found = strayFiles(stick, package);
+        if (throughLink)
+            found += strayFiles(real, target);
+        return found;
+    };
 
     const Contents oldContents{
         {QStringLiteral("json.txt"), QByteArrayLiteral("{\"OfflinePlaylist\":\"old\"}")},
@@ -153,14 +169,14 @@ void TestCrashSafety::killedSave()
 
     QByteArray oldBytes;
     if (oldExists) {
-        PackageArchive archive(package);
+        PackageArchive archive(target);
         QVERIFY2(archive.packDirectory(oldDir), qPrintable(archive.errorString()));
-        oldBytes = readFile(package);
+        oldBytes = readFile(target);
         QVERIFY(!oldBytes.isEmpty());
     }
     const auto restore = [&] {
-        QFile::remove(package);
-        return !oldExists || writeFile(package, oldBytes);
+        QFile::remove(target);
+        return !oldExists || writeFile(target, oldBytes);
     };
 
     const auto startSaver = [&](QProcess &saver) {
@@ -212,7 +228,10 @@ void TestCrashSafety::killedSave()
                                 why));
             ++gotNew;
         }
-        if (!strayFiles(stick, package).isEmpty())
+        if (throughLink)
+            QVERIFY2(QFileInfo(package).isSymLink(),
+                     qPrintable(at + QStringLiteral(": the link was replaced by a file")));
+        if (!stray().isEmpty())
             ++leftovers;
 
         // The next save of the package clears whatever the killed one left.
@@ -221,9 +240,8 @@ void TestCrashSafety::killedSave()
             QVERIFY2(archive.update(deletions, additions), qPrintable(archive.errorString()));
         else
             QVERIFY2(archive.packDirectory(oldDir), qPrintable(archive.errorString()));
-        QVERIFY2(strayFiles(stick, package).isEmpty(),
-                 qPrintable(at + QStringLiteral(": left behind ") +
-                            strayFiles(stick, package).join(QStringLiteral(", "))));
+        QVERIFY2(stray().isEmpty(), qPrintable(at + QStringLiteral(": left behind ") +
+                                               stray().join(QStringLiteral(", "))));
     }
     for (auto it = bystanders.cbegin(); it != bystanders.cend(); ++it)
         QCOMPARE(readFile(stick + QLatin1Char('/') + it.key()), it.value());
