@@ -12,6 +12,7 @@
 #include <zip.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -373,6 +374,10 @@ bool PackageArchive::packDirectory(const QString &dir, const ArchiveProgress &pr
     }
     zip_error_fini(&error);
 
+    // The document goes last: an update that changes only the document then
+    // keeps the whole front of the archive and can clone it.
+    std::stable_partition(files.begin(), files.end(),
+                          [](const QString &path) { return bareName(path) != documentName; });
     for (const QString &path : qAsConst(files)) {
         QString cause;
         if (!addFile(archive.get(), path, &cause))

@@ -59,6 +59,7 @@ private:
     void rollbackWrite();
     bool writeEmptyArchive();
     void removeLeftovers();
+    void releaseOldPackage();
 
     QByteArray m_target;
     QByteArray m_folder;
@@ -79,6 +80,8 @@ private:
     std::uint64_t m_windowLen = 0;
 
     int m_writeFd = -1;
+    // Holds the old package open across the rename; see commitWrite().
+    int m_oldFd = -1;
     QByteArray m_tempPath;
     std::vector<char> m_buffer;
     std::uint64_t m_bufferStart = 0;
