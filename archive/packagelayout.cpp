@@ -144,6 +144,22 @@ bool findDirectory(Reader &reader, Directory *dir)
     return false;
 }
 
+// Control bytes are shown escaped: a name cut at a NUL would look harmless.
+QString displayName(const QByteArray &name)
+{
+    QByteArray shown;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0)
+            shown += "\\0";
+        else if (byte < 0x20 || byte == 0x7f)
+            shown += "\\x" + QByteArray::number(byte, 16).rightJustified(2, '0').toUpper();
+        else
+            shown += c;
+    }
+    return QString::fromUtf8(shown);
+}
+
 bool isPlainName(const QByteArray &name)
 {
     return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
@@ -216,15 +232,15 @@ QString checkPackageLayout(const QByteArray &path)
         }
 
         if (!isPlainName(name))
-            return tr("the entry “%1” is not a plain file name").arg(QString::fromUtf8(name));
+            return tr("the entry “%1” is not a plain file name").arg(displayName(name));
         if (names.contains(name))
-            return tr("it holds the entry “%1” twice").arg(QString::fromUtf8(name));
+            return tr("it holds the entry “%1” twice").arg(displayName(name));
         names.insert(name);
         if (flags & 0x41)
-            return tr("the entry “%1” is encrypted").arg(QString::fromUtf8(name));
+            return tr("the entry “%1” is encrypted").arg(displayName(name));
         if (method != 0 && method != 8)
             return tr("the entry “%1” uses an unsupported compression method")
-                .arg(QString::fromUtf8(name));
+                .arg(displayName(name));
         if (method == 0 && compressed != uncompressed)
             return damaged;
 
