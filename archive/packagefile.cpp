@@ -165,12 +165,12 @@ zip_int64_t PackageFile::callback(void *userdata, void *data, zip_uint64_t len,
     return static_cast<PackageFile *>(userdata)->dispatch(data, len, cmd);
 }
 
-zip_int64_t PackageFile::fail(int zipError, int systemError, const QString &what)
+bool PackageFile::fail(int zipError, int error, bool explain)
 {
-    zip_error_set(&m_error, zipError, systemError);
-    if (!what.isEmpty())
-        m_failure = what;
-    return -1;
+    zip_error_set(&m_error, zipError, error);
+    if (explain)
+        m_failure = systemError(error);
+    return false;
 }
 
 zip_int64_t PackageFile::dispatch(void *data, zip_uint64_t len, zip_source_cmd_t cmd)
@@ -252,14 +252,13 @@ bool PackageFile::statTarget(zip_stat_t *st)
     zip_stat_init(st);
     if (m_mode == Mode::Create) {
         // libzip takes a read error with ENOENT as "no archive yet".
-        fail(ZIP_ER_READ, ENOENT, {});
-        return false;
+        return fail(ZIP_ER_READ, ENOENT, false);
     }
     struct stat sb;
     if (::stat(m_target.constData(), &sb) != 0)
-        return fail(ZIP_ER_READ, errno, systemError(errno)) == 0;
+        return fail(ZIP_ER_READ, errno, true);
     if (!S_ISREG(sb.st_mode))
-        return fail(ZIP_ER_READ, EINVAL, {}) == 0;
+        return fail(ZIP_ER_READ, EINVAL, false);
     st->size = static_cast<zip_uint64_t>(sb.st_size);
     st->mtime = sb.st_mtime;
     st->valid |= ZIP_STAT_SIZE | ZIP_STAT_MTIME;
@@ -269,15 +268,15 @@ bool PackageFile::statTarget(zip_stat_t *st)
 bool PackageFile::openRead()
 {
     if (m_mode == Mode::Create)
-        return fail(ZIP_ER_OPEN, ENOENT, {}) == 0;
+        return fail(ZIP_ER_OPEN, ENOENT, false);
     // Non-blocking, so that a FIFO put in the package's place cannot hang us.
     const int fd = ::open(m_target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return fail(ZIP_ER_OPEN, errno, systemError(errno)) == 0;
+        return fail(ZIP_ER_OPEN, errno, true);
     struct stat sb;
     if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
         ::close(fd);
-        return fail(ZIP_ER_OPEN, EINVAL, {}) == 0;
+        return fail(ZIP_ER_OPEN, EINVAL, false);
     }
     m_readFd = fd;
     m_size = static_cast<std::uint64_t>(sb.st_size);
@@ -289,8 +288,10 @@ bool PackageFile::openRead()
 
 zip_int64_t PackageFile::read(char *data, zip_uint64_t len)
 {
-    if (m_readFd < 0)
-        return fail(ZIP_ER_INTERNAL, 0, {});
+    if (m_readFd < 0) {
+        fail(ZIP_ER_INTERNAL, 0, false);
+        return -1;
+    }
     std::uint64_t done = 0;
     while (done < len && m_readPos < m_size) {
         if (m_readPos >= m_windowStart && m_readPos < m_windowStart + m_windowLen) {
@@ -309,8 +310,10 @@ zip_int64_t PackageFile::read(char *data, zip_uint64_t len)
         do {
             got = ::pread(m_readFd, m_window.data(), want, static_cast<off_t>(m_readPos));
         } while (got < 0 && errno == EINTR);
-        if (got < 0)
-            return fail(ZIP_ER_READ, errno, systemError(errno));
+        if (got < 0) {
+            fail(ZIP_ER_READ, errno, true);
+            return -1;
+        }
         if (got == 0)
             break;
         m_windowStart = m_readPos;
@@ -353,7 +356,7 @@ bool PackageFile::beginWrite(std::uint64_t keep)
         m_folder + '.' + m_name + '.' + QByteArray(temporaryRandomLength, 'X') + temporarySuffix;
     const int fd = ::mkostemps(pattern.data(), temporarySuffix.size(), O_CLOEXEC);
     if (fd < 0)
-        return fail(ZIP_ER_TMPOPEN, errno, systemError(errno)) == 0;
+        return fail(ZIP_ER_TMPOPEN, errno, true);
     m_writeFd = fd;
     m_tempPath = pattern;
     ::flock(fd, LOCK_EX);
@@ -363,11 +366,11 @@ bool PackageFile::beginWrite(std::uint64_t keep)
     m_writeEnd = 0;
     if (keep > 0) {
         if (m_readFd < 0 || keep > m_size)
-            return fail(ZIP_ER_INTERNAL, 0, {}) == 0;
+            return fail(ZIP_ER_INTERNAL, 0, false);
         if (!copyFront(m_readFd, m_writeFd, keep)) {
             const int error = errno;
             rollbackWrite();
-            return fail(ZIP_ER_WRITE, error, systemError(error)) == 0;
+            return fail(ZIP_ER_WRITE, error, true);
         }
         m_bufferStart = keep;
         m_writeEnd = keep;
@@ -382,7 +385,7 @@ bool PackageFile::flush()
     if (m_bufferLen == 0)
         return true;
     if (!writeAll(m_writeFd, m_buffer.data(), m_bufferLen, m_bufferStart))
-        return fail(ZIP_ER_WRITE, errno, systemError(errno)) == 0;
+        return fail(ZIP_ER_WRITE, errno, true);
     m_bufferStart += m_bufferLen;
     m_bufferLen = 0;
     return true;
@@ -391,7 +394,7 @@ bool PackageFile::flush()
 bool PackageFile::write(const char *data, std::uint64_t len)
 {
     if (m_writeFd < 0)
-        return fail(ZIP_ER_INTERNAL, 0, {}) == 0;
+        return fail(ZIP_ER_INTERNAL, 0, false);
     while (len > 0) {
         if (m_bufferLen == bufferSize && !flush())
             return false;
@@ -408,7 +411,7 @@ bool PackageFile::write(const char *data, std::uint64_t len)
 bool PackageFile::commitWrite()
 {
     if (m_writeFd < 0)
-        return fail(ZIP_ER_INTERNAL, 0, {}) == 0;
+        return fail(ZIP_ER_INTERNAL, 0, false);
     int error = 0;
     if (!flush())
         error = zip_error_code_system(&m_error);
@@ -423,12 +426,11 @@ bool PackageFile::commitWrite()
         error = errno;
     if (error != 0) {
         rollbackWrite();
-        return fail(ZIP_ER_WRITE, error, systemError(error)) == 0;
+        return fail(ZIP_ER_WRITE, error, true);
     }
     ::close(m_writeFd);
     m_writeFd = -1;
     m_tempPath.clear();
-    m_committed = true;
     releaseOldPackage();
     const int dirFd = ::open(m_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0 || ::fsync(dirFd) != 0) {
@@ -437,7 +439,7 @@ bool PackageFile::commitWrite()
             error = errno;
             if (dirFd >= 0)
                 ::close(dirFd);
-            return fail(ZIP_ER_WRITE, error, systemError(error)) == 0;
+            return fail(ZIP_ER_WRITE, error, true);
         }
     }
     if (dirFd >= 0)

@@ -38,9 +38,6 @@ public:
     // the failure did not come from this file.
     QString failure() const { return m_failure; }
 
-    // True once the new archive has replaced the package.
-    bool committed() const { return m_committed; }
-
     // Matches only the temporary files this class creates for the package named name.
     static bool isTemporaryName(const QByteArray &fileName, const QByteArray &name);
 
@@ -48,7 +45,8 @@ private:
     static zip_int64_t callback(void *userdata, void *data, zip_uint64_t len, zip_source_cmd_t cmd);
     zip_int64_t dispatch(void *data, zip_uint64_t len, zip_source_cmd_t cmd);
 
-    zip_int64_t fail(int zipError, int systemError, const QString &what);
+    // Records the error for libzip, and its text for the user when explain is set.
+    bool fail(int zipError, int error, bool explain);
     bool statTarget(zip_stat_t *st);
     bool openRead();
     zip_int64_t read(char *data, zip_uint64_t len);
@@ -69,7 +67,6 @@ private:
     zip_source_t *m_source = nullptr;
     zip_error_t m_error;
     QString m_failure;
-    bool m_committed = false;
 
     int m_readFd = -1;
     std::uint64_t m_size = 0;

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -113,6 +114,7 @@ private slots:
     void linkedPackageStaysALink();
     void leftoverTemporaryFilesAreRemoved();
     void fullDiskLeavesPackageUntouched();
+    void fileSizeLimitIsAnError();
     void entryOver4GiB();
 };
 
@@ -688,6 +690,33 @@ void TestPackageArchive::fullDiskLeavesPackageUntouched()
 
     QVERIFY(!archive.packDirectory(staged));
     QCOMPARE(archive.errorString(), saveError(package, QStringLiteral("No space left on device")));
+    QVERIFY(before.unchanged());
+}
+
+void TestPackageArchive::fileSizeLimitIsAnError()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString package = dir.filePath(QStringLiteral("show.mrv"));
+    QVERIFY(EngineZip::writeArchive(package, {{"json.txt", "old"}}));
+    const QString staged = dir.filePath(QStringLiteral("show"));
+    QVERIFY(QDir().mkpath(staged));
+    QVERIFY(EngineZip::writeFile(staged + QStringLiteral("/clip.mp4"),
+                                 EngineZip::randomBytes(3000000, 8)));
+    const Snapshot before(package);
+
+    rlimit old;
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limited = old;
+    limited.rlim_cur = 1024 * 1024;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    // Without the signal ignored, the write past the limit would kill the test here.
+    PackageArchive archive(package);
+    const bool packed = archive.packDirectory(staged);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &old), 0);
+
+    QVERIFY(!packed);
+    QCOMPARE(archive.errorString(), saveError(package, QStringLiteral("File too large")));
     QVERIFY(before.unchanged());
 }
 
