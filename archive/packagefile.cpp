@@ -111,7 +111,7 @@ PackageFile::PackageFile(const QByteArray &target, Mode mode, mode_t fileMode)
 {
     ignoreFileSizeSignal();
     const int slash = m_target.lastIndexOf('/');
-    m_folder = slash < 0 ? QByteArrayLiteral(".") : m_target.left(slash + 1);
+    m_folder = slash < 0 ? QByteArrayLiteral("./") : m_target.left(slash + 1);
     m_name = m_target.mid(slash + 1);
     zip_error_init(&m_error);
     m_source = zip_source_function_create(&PackageFile::callback, this, &m_error);
@@ -280,7 +280,6 @@ bool PackageFile::openRead()
     }
     m_readFd = fd;
     m_size = static_cast<std::uint64_t>(sb.st_size);
-    m_mtime = sb.st_mtime;
     m_readPos = 0;
     m_windowLen = 0;
     return true;

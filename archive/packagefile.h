@@ -70,7 +70,6 @@ private:
 
     int m_readFd = -1;
     std::uint64_t m_size = 0;
-    time_t m_mtime = 0;
     std::uint64_t m_readPos = 0;
     std::vector<char> m_window;
     std::uint64_t m_windowStart = 0;

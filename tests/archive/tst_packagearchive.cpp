@@ -112,6 +112,7 @@ private slots:
     void update_deletingEverythingLeavesAnArchive();
 
     void linkedPackageStaysALink();
+    void relativePackagePath();
     void leftoverTemporaryFilesAreRemoved();
     void fullDiskLeavesPackageUntouched();
     void fileSizeLimitIsAnError();
@@ -620,6 +621,30 @@ void TestPackageArchive::linkedPackageStaysALink()
     QCOMPARE(readContents(target), Contents({{"json.txt", "updated"}}));
     QCOMPARE(EngineZip::listing(dir.filePath(QStringLiteral("real"))),
              QStringList{QStringLiteral("show.mrv")});
+}
+
+void TestPackageArchive::relativePackagePath()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("show"))));
+    QVERIFY(EngineZip::writeFile(dir.filePath(QStringLiteral("show/json.txt")), "packed"));
+    QVERIFY(EngineZip::writeFile(dir.filePath(QStringLiteral("json.txt")), "updated"));
+    QVERIFY(EngineZip::writeFile(dir.filePath(QStringLiteral(".show.mrv.abcdef.part")), "left"));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    PackageArchive archive(QStringLiteral("show.mrv"));
+    const bool packed = archive.packDirectory(QStringLiteral("show"));
+    const bool updated =
+        archive.update({QStringLiteral("/json.txt")}, {QStringLiteral("json.txt")});
+    QVERIFY(QDir::setCurrent(previous));
+
+    QVERIFY2(packed && updated, qPrintable(archive.errorString()));
+    QCOMPARE(readContents(dir.filePath(QStringLiteral("show.mrv"))),
+             Contents({{"json.txt", "updated"}}));
+    QCOMPARE(EngineZip::listing(dir.path()),
+             QStringList(
+                 {QStringLiteral("json.txt"), QStringLiteral("show"), QStringLiteral("show.mrv")}));
 }
 
 void TestPackageArchive::leftoverTemporaryFilesAreRemoved()
