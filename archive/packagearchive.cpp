@@ -279,7 +279,8 @@ bool PackageArchive::readDocument(QByteArray *document)
     Target target;
     if (!resolveTarget(&target, true, false))
         return false;
-    const QString fault = checkPackageLayout(target.path);
+    qint64 entries = 0;
+    const QString fault = checkPackageLayout(target.path, &entries);
     if (!fault.isEmpty())
         return setReadError(fault);
 
@@ -293,6 +294,8 @@ bool PackageArchive::readDocument(QByteArray *document)
         return setReadError(cause);
     }
     zip_error_fini(&error);
+    if (zip_get_num_entries(archive.get(), 0) != entries)
+        return setReadError(tr("the archive is damaged"));
 
     const zip_int64_t index =
         zip_name_locate(archive.get(), documentName.toUtf8().constData(), ZIP_FL_ENC_RAW);
@@ -408,7 +411,8 @@ bool PackageArchive::update(const QStringList &deletions, const QStringList &add
         if (!fault.isEmpty())
             return setSaveError(fault);
     }
-    const QString fault = checkPackageLayout(target.path);
+    qint64 entries = 0;
+    const QString fault = checkPackageLayout(target.path, &entries);
     if (!fault.isEmpty())
         return setSaveError(fault);
 
@@ -422,6 +426,9 @@ bool PackageArchive::update(const QStringList &deletions, const QStringList &add
         return setSaveError(cause);
     }
     zip_error_fini(&error);
+    // The checks above hold only if libzip reads the same directory.
+    if (zip_get_num_entries(archive.get(), 0) != entries)
+        return setSaveError(tr("the archive is damaged"));
 
     for (const QString &stored : deletions) {
         const QString name = stored.startsWith(QLatin1Char('/')) ? stored.mid(1) : stored;

@@ -104,44 +104,65 @@ struct Directory
     std::uint64_t end = 0;
 };
 
-bool findDirectory(Reader &reader, Directory *dir)
+// Reads the end records that start at position; p points at its bytes.
+bool readEndRecords(Reader &reader, std::uint64_t position, const unsigned char *p, Directory *dir)
+{
+    dir->entries = le16(p + 10);
+    dir->size = le32(p + 12);
+    dir->offset = le32(p + 16);
+    dir->end = position;
+    std::vector<unsigned char> locator;
+    if (position < 20 || !reader.read(position - 20, 20, &locator) ||
+        le32(locator.data()) != zip64LocatorSignature)
+        return true;
+    const std::uint64_t zip64End = le64(locator.data() + 8);
+    std::vector<unsigned char> record;
+    if (!reader.read(zip64End, 56, &record) || le32(record.data()) != zip64EndSignature)
+        return false;
+    dir->entries = le64(record.data() + 32);
+    dir->size = le64(record.data() + 40);
+    dir->offset = le64(record.data() + 48);
+    dir->end = zip64End;
+    return true;
+}
+
+enum class Search { NotZip, Found, Damaged };
+
+// Every signature in the tail is a candidate; only one may describe a central
+// directory that ends where its end records begin. Another reader might pick
+// a different candidate, so an archive with two is refused, not guessed at.
+Search findDirectory(Reader &reader, Directory *dir)
 {
     const std::uint64_t size = reader.size();
     if (size < endOfDirectorySize)
-        return false;
+        return Search::NotZip;
     const std::uint64_t tailSize = std::min(size, endOfDirectorySize + maxCommentSize);
     std::vector<unsigned char> tail;
     if (!reader.read(size - tailSize, tailSize, &tail))
-        return false;
+        return Search::Damaged;
+    bool candidate = false;
+    bool found = false;
     std::uint64_t at = tailSize - endOfDirectorySize + 1;
     while (at-- > 0) {
         const unsigned char *p = tail.data() + at;
         if (le32(p) != endOfDirectorySignature)
             continue;
+        candidate = true;
         if (at + endOfDirectorySize + le16(p + 20) > tailSize)
             continue;
-        const std::uint64_t position = size - tailSize + at;
-        dir->entries = le16(p + 10);
-        dir->size = le32(p + 12);
-        dir->offset = le32(p + 16);
-        dir->end = position;
-        if (position < 20)
-            return true;
-        std::vector<unsigned char> locator;
-        if (!reader.read(position - 20, 20, &locator) ||
-            le32(locator.data()) != zip64LocatorSignature)
-            return true;
-        const std::uint64_t zip64End = le64(locator.data() + 8);
-        std::vector<unsigned char> record;
-        if (!reader.read(zip64End, 56, &record) || le32(record.data()) != zip64EndSignature)
-            return false;
-        dir->entries = le64(record.data() + 32);
-        dir->size = le64(record.data() + 40);
-        dir->offset = le64(record.data() + 48);
-        dir->end = zip64End;
-        return true;
+        Directory d;
+        if (!readEndRecords(reader, size - tailSize + at, p, &d))
+            continue;
+        if (d.offset > d.end || d.size != d.end - d.offset)
+            continue;
+        if (found)
+            return Search::Damaged;
+        *dir = d;
+        found = true;
     }
-    return false;
+    if (found)
+        return Search::Found;
+    return candidate ? Search::Damaged : Search::NotZip;
 }
 
 // Control bytes are shown escaped: a name cut at a NUL would look harmless.
@@ -168,7 +189,7 @@ bool isPlainName(const QByteArray &name)
 
 } // namespace
 
-QString checkPackageLayout(const QByteArray &path)
+QString checkPackageLayout(const QByteArray &path, qint64 *entries)
 {
     Reader reader(path);
     if (!reader.isOpen())
@@ -176,10 +197,14 @@ QString checkPackageLayout(const QByteArray &path)
 
     const QString damaged = tr("the archive is damaged");
     Directory dir;
-    if (!findDirectory(reader, &dir))
+    switch (findDirectory(reader, &dir)) {
+    case Search::NotZip:
         return tr("it is not a zip archive");
-    if (dir.offset > dir.end || dir.size > dir.end - dir.offset)
+    case Search::Damaged:
         return damaged;
+    case Search::Found:
+        break;
+    }
     if (dir.size > maxDirectorySize)
         return tr("the archive holds too many entries");
 
@@ -261,5 +286,7 @@ QString checkPackageLayout(const QByteArray &path)
         if (ranges[i].first < ranges[i - 1].second)
             return damaged;
     }
+    if (entries)
+        *entries = static_cast<qint64>(ranges.size());
     return {};
 }

@@ -11,4 +11,5 @@
 // Refused: entries that overlap or reach past the central directory, stored
 // entries whose sizes disagree, encrypted entries, methods other than store
 // and deflate, names that are not plain file names, and duplicate names.
-QString checkPackageLayout(const QByteArray &path);
+// *entries receives the number of entries found, for comparing with libzip's view.
+QString checkPackageLayout(const QByteArray &path, qint64 *entries = nullptr);

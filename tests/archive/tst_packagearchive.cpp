@@ -101,6 +101,7 @@ private slots:
     void update_refuses_data();
     void update_refuses();
     void update_deletingEverythingLeavesAnArchive();
+    void update_refusesTwoEndRecords();
 
     void linkedPackageStaysALink();
     void relativePackagePath();
@@ -497,6 +498,40 @@ void TestPackageArchive::update_deletingEverythingLeavesAnArchive()
              qPrintable(archive.errorString()));
     QCOMPARE(EngineZip::fileBytes(package), QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));
     QCOMPARE(EngineZip::listing(dir.path()), QStringList{QStringLiteral("show.mrv")});
+}
+
+void TestPackageArchive::update_refusesTwoEndRecords()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString package = dir.filePath(QStringLiteral("show.mrv"));
+    QVERIFY(EngineZip::writeArchive(package, {{"json.txt", "{}"}, {"a.jpg", "a"}}));
+    // The comment of the real end record holds a second one, describing an
+    // empty directory that ends where it starts: readers could take either.
+    QByteArray bytes = EngineZip::fileBytes(package);
+    QVERIFY(bytes.endsWith(QByteArray(2, '\0')));
+    const int position = bytes.size();
+    bytes[position - 2] = 22;
+    QByteArray second("PK\x05\x06", 4);
+    second += QByteArray(8, '\0');
+    second += QByteArray("\x16\0\0\0", 4);
+    const int start = position - 22;
+    second += QByteArray(1, static_cast<char>(start & 0xff)) +
+              QByteArray(1, static_cast<char>((start >> 8) & 0xff)) + QByteArray(2, '\0');
+    second += QByteArray(2, '\0');
+    QCOMPARE(second.size(), 22);
+    QVERIFY(EngineZip::writeFile(package, bytes + second));
+    const QString document = dir.filePath(QStringLiteral("json.txt"));
+    QVERIFY(EngineZip::writeFile(document, "new"));
+    const Snapshot before(package);
+
+    PackageArchive archive(package);
+    QVERIFY(!archive.update({QStringLiteral("/a.jpg")}, {document}));
+    QCOMPARE(archive.errorString(), saveError(package, QStringLiteral("the archive is damaged")));
+    QVERIFY(before.unchanged());
+    QByteArray read("untouched");
+    QVERIFY(!archive.readDocument(&read));
+    QCOMPARE(read, QByteArray("untouched"));
 }
 
 void TestPackageArchive::linkedPackageStaysALink()
