@@ -101,24 +101,31 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
+QString bareName(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
 // Why the file at path cannot go into a package, or empty if it can.
 QString mediaFault(const QString &path)
 {
     const QByteArray native = QFile::encodeName(path);
     struct stat sb;
     if (::stat(native.constData(), &sb) != 0) {
-        if (errno == ENOENT)
+        const int error = errno;
+        if (error == ENOENT)
             return tr("the media file %1 is missing").arg(quoted(path));
-        return tr("cannot read the media file %1: %2").arg(quoted(path), systemError(errno));
+        return tr("cannot read the media file %1: %2").arg(quoted(path), systemError(error));
     }
     if (!S_ISREG(sb.st_mode))
         return tr("the media file %1 is not a regular file").arg(quoted(path));
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return tr("cannot read the media file %1: %2").arg(quoted(path), systemError(errno));
+    if (fd < 0) {
+        const int error = errno;
+        return tr("cannot read the media file %1: %2").arg(quoted(path), systemError(error));
+    }
     ::close(fd);
-    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    if (name.contains(QLatin1Char('\\')))
+    if (bareName(path).contains(QLatin1Char('\\')))
         return tr("the name of the media file %1 cannot be stored in a package").arg(quoted(path));
     return {};
 }
@@ -126,6 +133,10 @@ QString mediaFault(const QString &path)
 // Gathers every file under dir, descending into real subfolders only.
 QString collectFiles(const QString &dir, QStringList *files)
 {
+    // An unreadable folder lists as empty: its files would be dropped unnoticed.
+    const QFileInfo info(dir);
+    if (!info.isReadable() || !info.isExecutable())
+        return tr("cannot read the folder %1").arg(quoted(dir));
     const QFileInfoList entries = QDir(dir).entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
@@ -142,11 +153,6 @@ QString collectFiles(const QString &dir, QStringList *files)
         files->append(path);
     }
     return {};
-}
-
-QString bareName(const QString &path)
-{
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 struct ProgressState
