@@ -154,12 +154,18 @@ double median(std::vector<double> values)
 // Other work on a shared disk slows whole stretches of time; a ratio taken
 // within one round, where both sides ran moments apart, resists that far better
 // than a ratio of two medians taken minutes apart.
+std::vector<double> ratios(const Step &value, const Step &base)
+{
+    std::vector<double> result;
+    for (size_t i = 0; i < value.seconds.size(); ++i)
+        result.push_back(value.seconds[i] / base.seconds[i]);
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
 double medianRatio(const Step &value, const Step &base)
 {
-    std::vector<double> ratios;
-    for (size_t i = 0; i < value.seconds.size(); ++i)
-        ratios.push_back(value.seconds[i] / base.seconds[i]);
-    return median(ratios);
+    return median(ratios(value, base));
 }
 
 QString duration(double seconds)
@@ -390,8 +396,13 @@ int main(int argc, char *argv[])
     const qint64 packageBytes = QFileInfo(master).size();
 
     const auto time = [](const Step &step) { return duration(median(step.seconds)); };
-    const auto against = [](const Step &step, const Step &base) {
-        return times(medianRatio(step, base));
+    // The spread over the rounds shows how far the disk's other work moved the numbers.
+    const auto against = [](const Step &step, const Step &base) -> QString {
+        const std::vector<double> all = ratios(step, base);
+        if (all.size() < 3)
+            return times(median(all));
+        return times(median(all)) +
+               QStringLiteral(" (%1-%2)").arg(all.front(), 0, 'f', 2).arg(all.back(), 0, 'f', 2);
     };
     const auto meets = [](const Step &step, const Step &base, double target) {
         return verdict(medianRatio(step, base) <= target);
