@@ -76,6 +76,7 @@ private slots:
     void initTestCase();
     void killedSave_data();
     void killedSave();
+    void concurrentSaves();
 
 private:
     quint64 m_seed = 0;
@@ -247,6 +248,49 @@ void TestCrashSafety::killedSave()
         QCOMPARE(readFile(stick + QLatin1Char('/') + it.key()), it.value());
     qInfo("%d runs: %d kept the old package, %d found the new one, %d left a temporary file", runs,
           keptOld, gotNew, leftovers);
+}
+
+void TestCrashSafety::concurrentSaves()
+{
+    // Two windows saving one package at once: each save's clearing of leftovers
+    // must not take the other's file from under it, and the last rename wins.
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QRandomGenerator generator(m_seed);
+    const QString stick = dir.filePath(QStringLiteral("stick"));
+    const QString package = stick + QStringLiteral("/show.mrv");
+    QVERIFY(QDir().mkpath(stick));
+
+    QVector<Contents> versions;
+    QStringList sources;
+    for (const char *name : {"first", "second"}) {
+        sources << dir.filePath(QString::fromLatin1(name));
+        versions.append({
+            {QStringLiteral("json.txt"), QByteArray("{\"OfflinePlaylist\":\"") + name + "\"}"},
+            {QStringLiteral("clip.mp4"), randomBytes(16 << 20, generator)},
+        });
+        QVERIFY(writeTree(sources.last(), versions.last()));
+    }
+
+    for (int run = 0; run < 5; ++run) {
+        QFile::remove(package);
+        QProcess first;
+        QProcess second;
+        first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        first.start(QStringLiteral(ROBUST_SAVER), {QStringLiteral("pack"), sources.at(0), package});
+        second.start(QStringLiteral(ROBUST_SAVER),
+                     {QStringLiteral("pack"), sources.at(1), package});
+        QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+
+        QString why;
+        const Contents found = robustReadArchive(package, &why);
+        QVERIFY2(found == versions.at(0) || found == versions.at(1), qPrintable(why));
+        QVERIFY2(strayFiles(stick, package).isEmpty(),
+                 qPrintable(strayFiles(stick, package).join(QStringLiteral(", "))));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCrashSafety)
