@@ -416,12 +416,15 @@ bool PackageFile::commitWrite()
         error = zip_error_code_system(&m_error);
     else if (::ftruncate(m_writeFd, static_cast<off_t>(m_writeEnd)) != 0)
         error = errno;
-    else if (::fchmod(m_writeFd, m_fileMode) != 0)
-        error = errno;
+    // FAT sticks take their modes from the mount and refuse others; the mode
+    // is a courtesy, the bytes are what count.
+    if (error == 0 && ::fchmod(m_writeFd, m_fileMode) != 0)
+        qCWarning(lcMerovi) << "Cannot set the mode of" << QFile::decodeName(m_tempPath) << ':'
+                            << systemError(errno);
     // The data must be on the disk before the name points at it.
-    else if (::fsync(m_writeFd) != 0)
+    if (error == 0 && ::fsync(m_writeFd) != 0)
         error = errno;
-    else if (::rename(m_tempPath.constData(), m_target.constData()) != 0)
+    if (error == 0 && ::rename(m_tempPath.constData(), m_target.constData()) != 0)
         error = errno;
     if (error != 0) {
         rollbackWrite();

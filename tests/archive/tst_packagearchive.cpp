@@ -107,6 +107,7 @@ private slots:
     void relativePackagePath();
     void leftoverTemporaryFilesAreRemoved();
     void fullDiskLeavesPackageUntouched();
+    void savesOnAFatStick();
     void fileSizeLimitIsAnError();
     void entryOver4GiB();
 };
@@ -655,6 +656,46 @@ void TestPackageArchive::fullDiskLeavesPackageUntouched()
     QVERIFY(!archive.packDirectory(staged));
     QCOMPARE(archive.errorString(), saveError(package, QStringLiteral("No space left on device")));
     QVERIFY(before.unchanged());
+}
+
+void TestPackageArchive::savesOnAFatStick()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString image = dir.filePath(QStringLiteral("stick.img"));
+    const QString stick = dir.filePath(QStringLiteral("stick"));
+    QVERIFY(QDir().mkpath(stick));
+    QFile imageFile(image);
+    QVERIFY(imageFile.open(QIODevice::WriteOnly) && imageFile.resize(32 * 1024 * 1024));
+    imageFile.close();
+    if (QProcess::execute(QStringLiteral("mkfs.vfat"), {QStringLiteral("-q"), image}) != 0)
+        QSKIP("mkfs.vfat is missing (Debian package dosfstools)");
+    // The mount gives every file mode 0755 and refuses any other.
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-o"), QStringLiteral("loop"), image, stick}) != 0)
+        QSKIP("cannot mount a FAT image here");
+    struct Unmount
+    {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(stick)};
+
+    const QString staged = dir.filePath(QStringLiteral("show"));
+    QVERIFY(QDir().mkpath(staged));
+    const QByteArray clip = EngineZip::randomBytes(500000, 10);
+    QVERIFY(EngineZip::writeFile(staged + QStringLiteral("/json.txt"), "packed"));
+    QVERIFY(EngineZip::writeFile(staged + QStringLiteral("/clip.mp4"), clip));
+    const QString document = dir.filePath(QStringLiteral("json.txt"));
+    QVERIFY(EngineZip::writeFile(document, "updated"));
+
+    const QString package = stick + QStringLiteral("/show.mrv");
+    PackageArchive archive(package);
+    QVERIFY2(archive.packDirectory(staged), qPrintable(archive.errorString()));
+    QVERIFY2(archive.packDirectory(staged), qPrintable(archive.errorString()));
+    QVERIFY2(archive.update({QStringLiteral("/json.txt")}, {document}),
+             qPrintable(archive.errorString()));
+    QCOMPARE(readContents(package), Contents({{"clip.mp4", clip}, {"json.txt", "updated"}}));
+    QCOMPARE(EngineZip::listing(stick), QStringList{QStringLiteral("show.mrv")});
 }
 
 void TestPackageArchive::fileSizeLimitIsAnError()
