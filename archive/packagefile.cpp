@@ -351,14 +351,29 @@ bool PackageFile::beginWrite(std::uint64_t keep)
     rollbackWrite();
     m_failure.clear();
     removeLeftovers();
-    QByteArray pattern =
-        m_folder + '.' + m_name + '.' + QByteArray(temporaryRandomLength, 'X') + temporarySuffix;
-    const int fd = ::mkostemps(pattern.data(), temporarySuffix.size(), O_CLOEXEC);
-    if (fd < 0)
-        return fail(ZIP_ER_TMPOPEN, errno, true);
-    m_writeFd = fd;
-    m_tempPath = pattern;
-    ::flock(fd, LOCK_EX);
+    // Another save of the same package may take the new file for a leftover
+    // before it is locked and remove it: then the name leads elsewhere, and a
+    // fresh file is made.
+    for (int attempt = 0; m_writeFd < 0; ++attempt) {
+        QByteArray pattern = m_folder + '.' + m_name + '.' +
+                             QByteArray(temporaryRandomLength, 'X') + temporarySuffix;
+        const int fd = ::mkostemps(pattern.data(), temporarySuffix.size(), O_CLOEXEC);
+        if (fd < 0)
+            return fail(ZIP_ER_TMPOPEN, errno, true);
+        // Without locks (some network file systems) the save goes on unguarded.
+        ::flock(fd, LOCK_EX);
+        struct stat opened;
+        struct stat named;
+        if (::fstat(fd, &opened) == 0 && ::stat(pattern.constData(), &named) == 0 &&
+            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
+            m_writeFd = fd;
+            m_tempPath = pattern;
+            break;
+        }
+        ::close(fd);
+        if (attempt == 10)
+            return fail(ZIP_ER_TMPOPEN, EAGAIN, true);
+    }
     m_oldFd = ::open(m_target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     m_bufferStart = 0;
     m_bufferLen = 0;
