@@ -1,6 +1,6 @@
 // Measures the archive engine against the physical limits of the disk and
 // against the zip/unzip command sequence it replaced. Run by hand:
-//   archivebench [--small] [--rounds N] [--dir PATH]
+//   archivebench [--small] [--verbose] [--rounds N] [--dir PATH]
 // The media are made in a temporary folder under PATH (default: the current
 // folder), so every copy and package lands on the same disk. The page cache is
 // left warm: the numbers compare work done, not cold reads.
@@ -241,17 +241,21 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     bool small = false;
+    bool verbose = false;
     int rounds = 5;
     QString base = QDir::currentPath();
     for (int i = 1; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--small"))
             small = true;
+        else if (args.at(i) == QLatin1String("--verbose"))
+            verbose = true;
         else if (args.at(i) == QLatin1String("--rounds") && i + 1 < args.size())
             rounds = std::max(1, args.at(++i).toInt());
         else if (args.at(i) == QLatin1String("--dir") && i + 1 < args.size())
             base = args.at(++i);
         else
-            fail(QStringLiteral("usage: archivebench [--small] [--rounds N] [--dir PATH]"));
+            fail(QStringLiteral(
+                "usage: archivebench [--small] [--verbose] [--rounds N] [--dir PATH]"));
     }
     const QString zip = QStandardPaths::findExecutable(QStringLiteral("zip"));
     const QString unzip = QStandardPaths::findExecutable(QStringLiteral("unzip"));
@@ -390,10 +394,25 @@ int main(int argc, char *argv[])
 
     // Every round runs every step once, each side next to its yardstick.
     for (int round = 1; round <= rounds; ++round) {
-        for (Step *step : {&plainMedia, &durableMedia, &ourSave, &referenceSave, &plainPackage,
-                           &durablePackage, &ourRead, &referenceRead, &ourDocumentUpdate,
-                           &referenceDocumentUpdate, &ourMixedUpdate, &referenceMixedUpdate})
+        const std::vector<std::pair<const char *, Step *>> steps{
+            {"plain copy of the media", &plainMedia},
+            {"durable copy of the media", &durableMedia},
+            {"new save", &ourSave},
+            {"zip new save", &referenceSave},
+            {"plain copy of the package", &plainPackage},
+            {"durable copy of the package", &durablePackage},
+            {"read json.txt", &ourRead},
+            {"unzip json.txt", &referenceRead},
+            {"update: document only", &ourDocumentUpdate},
+            {"zip update: document only", &referenceDocumentUpdate},
+            {"update: remove two, add one", &ourMixedUpdate},
+            {"zip update: remove two, add one", &referenceMixedUpdate},
+        };
+        for (const auto &[name, step] : steps) {
             step->run();
+            if (verbose)
+                out << "  " << name << ": " << duration(step->seconds.back()) << '\n';
+        }
         if (read != document)
             fail(QStringLiteral("the document read back differs from the one packed"));
         QFile::remove(zipPackage);
