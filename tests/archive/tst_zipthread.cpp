@@ -30,8 +30,6 @@ public:
         connect(worker, &ZipThread::progress, this, &Driver::progress);
         connect(this, &Driver::resultReady, this,
                 [this](const QString &) { events.append(QStringLiteral("result")); });
-        connect(this, &Driver::filesUpdated, this,
-                [this](const QString &) { events.append(QStringLiteral("updated")); });
         connect(this, &Driver::progress, this, [this](int percent) {
             if (percent == 100)
                 events.append(QStringLiteral("100%"));
@@ -67,7 +65,6 @@ private slots:
     void doWork_failureStillRemovesStagedFolder();
     void updateFiles_reportsOutcome_data();
     void updateFiles_reportsOutcome();
-    void requestsRunInOrder();
     void removeDir_data();
     void removeDir();
 };
@@ -163,32 +160,6 @@ void TestZipThread::updateFiles_reportsOutcome()
         QCOMPARE(updated.at(0).at(0).toString(), error.arg(QDir::toNativeSeparators(package)));
         QVERIFY(!QFileInfo::exists(package));
     }
-}
-
-void TestZipThread::requestsRunInOrder()
-{
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString staged = dir.filePath(QStringLiteral("show"));
-    QVERIFY(QDir().mkpath(staged));
-    QVERIFY(EngineZip::writeFile(staged + QStringLiteral("/json.txt"), "packed"));
-    const QString package = dir.filePath(QStringLiteral("show.mrv"));
-    const QString document = dir.filePath(QStringLiteral("json.txt"));
-    QVERIFY(EngineZip::writeFile(document, "updated"));
-
-    // The update can only succeed on the package the first request writes.
-    Driver driver;
-    QSignalSpy updated(&driver, &Driver::filesUpdated);
-    emit driver.operate(staged, package);
-    emit driver.updateFiles({QStringLiteral("/json.txt")}, {document}, package);
-    QVERIFY(updated.wait());
-    QCOMPARE(updated.at(0).at(0).toString(), QString());
-    QCOMPARE(driver.events.filter(QRegularExpression(QStringLiteral("^[a-z]"))),
-             QStringList({QStringLiteral("result"), QStringLiteral("updated")}));
-    Contents contents;
-    QString error;
-    QVERIFY2(EngineZip::contents(package, &contents, &error), qPrintable(error));
-    QCOMPARE(contents, Contents({{"json.txt", "updated"}}));
 }
 
 void TestZipThread::removeDir_data()
