@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools libzip-dev fonts-dejavu-core)
 if [ "${1:-build}" = test ]; then
     # Virtual display and window tools for the real-window tests, the archive
-    # tools and Python for the interoperability tests, clang-format for the style check.
-    packages+=(xvfb xauth xdotool imagemagick libx11-6 zip unzip python3 clang-format)
+    # tools and Python for the interoperability tests, a FAT formatter for the
+    # stick test, clang-format for the style check.
+    packages+=(xvfb xauth xdotool imagemagick libx11-6 zip unzip python3 clang-format dosfstools)
 fi
 
 missing=()
