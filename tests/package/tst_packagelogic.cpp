@@ -2,6 +2,7 @@
 #include "package/packagenames.h"
 #include "package/packageplan.h"
 #include "package/packagereader.h"
+#include "tests/common/testdata.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,49 +10,31 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <unistd.h>
-
-Q_DECLARE_METATYPE(PlaylistRows)
 
 namespace {
 
-QJsonObject documentOf(const char *json)
+QJsonObject documentOf(const QByteArray &json)
 {
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray(json), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        qFatal("bad test document: %s", json);
+        qFatal("bad test document: %s", json.constData());
     return document.object();
 }
 
-PlaylistRows rowsOf(const QStringList &files)
+// "a,b" as a list; "" as no items, so "," is two empty items.
+QStringList list(const QString &items)
+{
+    return items.isEmpty() ? QStringList() : items.split(QLatin1Char(','));
+}
+
+PlaylistRows rowsOf(const QString &files)
 {
     PlaylistRows rows;
-    for (const QString &file : files)
-        rows.append({QStringLiteral("00:00:05"), file, QStringLiteral("Zoom")});
+    for (const QString &file : list(files))
+        rows.append(row("00:00:05", file));
     return rows;
-}
-
-QStringList names(std::initializer_list<const char *> items)
-{
-    QStringList list;
-    for (const char *item : items)
-        list.append(QString::fromUtf8(item));
-    return list;
-}
-
-PlaylistRow row(const char *time, const char *file)
-{
-    return {QString::fromUtf8(time), QString::fromUtf8(file), QStringLiteral("Zoom")};
-}
-
-QStringList clashTexts(const QVector<NameClash> &clashes)
-{
-    QStringList texts;
-    for (const NameClash &clash : clashes)
-        texts.append(clash.first + QLatin1String(" | ") + clash.second);
-    return texts;
 }
 
 } // namespace
@@ -79,45 +62,33 @@ private slots:
 void TestPackageLogic::derivedNames_data()
 {
     QTest::addColumn<QString>("chosen");
-    QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("packagePath");
+    QTest::addColumn<QString>("packagePath"); // empty: refused
 
-    QTest::newRow("own extension kept")
-        << "/home/user/shows/spring.mrv" << true << "/home/user/shows/"
-        << "/home/user/shows/spring.mrv";
-    QTest::newRow("no extension") << "/home/user/shows/spring" << true << "/home/user/shows/"
-                                  << "/home/user/shows/spring.mrv";
-    QTest::newRow("other extension replaced")
-        << "/home/user/shows/spring.final.zip" << true << "/home/user/shows/"
-        << "/home/user/shows/spring.final.mrv";
-    QTest::newRow("trailing dot") << "/home/user/shows/spring." << true << "/home/user/shows/"
-                                  << "/home/user/shows/spring.mrv";
-    QTest::newRow("dot only in folder")
-        << "/home/user/my.shows/spring" << true << "/home/user/my.shows/"
-        << "/home/user/my.shows/spring.mrv";
-    QTest::newRow("upper-case extension is another extension")
-        << "/shows/SPRING.MRV" << true << "/shows/"
-        << "/shows/SPRING.mrv";
-    QTest::newRow("no folder") << "spring.mrv" << true << ""
-                               << "spring.mrv";
-    QTest::newRow("extension only") << "/home/user/shows/.mrv" << false << ""
-                                    << "";
-    QTest::newRow("folder only") << "/home/user/shows/" << false << ""
-                                 << "";
-    QTest::newRow("empty") << "" << false << ""
-                           << "";
+    const auto add = [](const char *name, const char *chosen, const char *folder,
+                        const char *packagePath) {
+        QTest::newRow(name) << str(chosen) << str(folder) << str(packagePath);
+    };
+    add("own extension kept", "/home/me/spring.mrv", "/home/me/", "/home/me/spring.mrv");
+    add("no extension", "/home/me/spring", "/home/me/", "/home/me/spring.mrv");
+    add("other extension replaced", "/me/spring.final.zip", "/me/", "/me/spring.final.mrv");
+    add("trailing dot", "/me/spring.", "/me/", "/me/spring.mrv");
+    add("dot only in folder", "/me/my.shows/spring", "/me/my.shows/", "/me/my.shows/spring.mrv");
+    add("upper-case extension is another", "/shows/SPRING.MRV", "/shows/", "/shows/SPRING.mrv");
+    add("no folder", "spring.mrv", "", "spring.mrv");
+    add("extension only", "/home/me/.mrv", "", "");
+    add("folder only", "/home/me/", "", "");
+    add("empty", "", "", "");
 }
 
 void TestPackageLogic::derivedNames()
 {
     QFETCH(QString, chosen);
-    QFETCH(bool, accepted);
     QFETCH(QString, folder);
     QFETCH(QString, packagePath);
 
     PackageNames names;
-    QCOMPARE(derivePackageNames(chosen, &names), accepted);
+    QCOMPARE(derivePackageNames(chosen, &names), !packagePath.isEmpty());
     QCOMPARE(names.folder, folder);
     QCOMPARE(names.packagePath, packagePath);
 }
@@ -125,97 +96,91 @@ void TestPackageLogic::derivedNames()
 void TestPackageLogic::rowMatching_data()
 {
     QTest::addColumn<QByteArray>("document");
-    QTest::addColumn<QStringList>("rowFiles");
+    QTest::addColumn<QString>("rowFiles");
     QTest::addColumn<QStringList>("deletions");
     QTest::addColumn<QStringList>("additions");
 
-    const QByteArray two = R"({"gallery":[{"filename":"/a.png"},{"filename":"/clip.mp4"}]})";
-    QTest::newRow("unchanged") << two << names({"/clip.mp4", "/a.png"}) << names({}) << names({});
-    QTest::newRow("only row of a clip deleted")
-        << two << names({"/a.png"}) << names({"/clip.mp4"}) << names({});
-    QTest::newRow("file of two rows keeps its entries")
-        << QByteArray(R"({"gallery":[{"filename":"/a.png"},{"filename":"/a.png"}]})")
-        << names({"/a.png"}) << names({}) << names({});
-    QTest::newRow("unused name listed per entry")
-        << QByteArray(R"({"gallery":[{"filename":"/c.png"},{"filename":"/c.png"}]})") << names({})
-        << names({"/c.png", "/c.png"}) << names({});
-    QTest::newRow("a row that is a prefix keeps no orphan")
-        << QByteArray(R"({"gallery":[{"filename":"/a.png.jpg"}]})") << names({"/a.png"})
-        << names({"/a.png.jpg"}) << names({"/a.png"});
-    QTest::newRow("a path inside a stored name is still added")
-        << QByteArray(R"({"gallery":[{"filename":"/a.png"}]})") << names({"/a.png", "/a"})
-        << names({}) << names({"/a"});
-    QTest::newRow("added path listed once per row")
-        << QByteArray(R"({"gallery":[{"filename":"/a.png"}]})")
-        << names({"/m/b.png", "/a.png", "/m/b.png"}) << names({})
-        << names({"/m/b.png", "/m/b.png"});
-    QTest::newRow("no gallery adds every row")
-        << QByteArray(R"({"name":"OfflinePlaylist"})") << names({"/a.png", "/m/b.png"}) << names({})
-        << names({"/a.png", "/m/b.png"});
-    QTest::newRow("gallery not an array") << QByteArray(R"({"gallery":"/a.png"})")
-                                          << names({"/a.png"}) << names({}) << names({"/a.png"});
-    QTest::newRow("entry without a file name")
-        << QByteArray(R"({"gallery":[{"id":"1"},{"filename":7}]})") << names({"/a.png"})
-        << names({"", ""}) << names({"/a.png"});
-    QTest::newRow("case matters") << QByteArray(R"({"gallery":[{"filename":"/A.png"}]})")
-                                  << names({"/a.png"}) << names({"/A.png"}) << names({"/a.png"});
+    // Whole-package cases (unchanged, a clip's only row deleted, a file of two rows)
+    // are saved for real by the workflow suite.
+    const auto add = [](const char *name, const QByteArray &document, const char *rows,
+                        const char *deletions, const char *additions) {
+        QTest::newRow(name) << document << str(rows) << list(str(deletions))
+                            << list(str(additions));
+    };
+    add("unused name listed per entry",
+        R"({"gallery":[{"filename":"/c.png"},{"filename":"/c.png"}]})", "", "/c.png,/c.png", "");
+    add("a row that is a prefix keeps no orphan", R"({"gallery":[{"filename":"/a.png.jpg"}]})",
+        "/a.png", "/a.png.jpg", "/a.png");
+    add("a path inside a stored name is still added", R"({"gallery":[{"filename":"/a.png"}]})",
+        "/a.png,/a", "", "/a");
+    add("added path listed once per row", R"({"gallery":[{"filename":"/a.png"}]})",
+        "/m/b.png,/a.png,/m/b.png", "", "/m/b.png,/m/b.png");
+    add("no gallery adds every row", R"({"name":"OfflinePlaylist"})", "/a.png,/m/b.png", "",
+        "/a.png,/m/b.png");
+    add("gallery not an array", R"({"gallery":"/a.png"})", "/a.png", "", "/a.png");
+    add("entry without a file name", R"({"gallery":[{"id":"1"},{"filename":7}]})", "/a.png", ",",
+        "/a.png");
+    add("case matters", R"({"gallery":[{"filename":"/A.png"}]})", "/a.png", "/A.png", "/a.png");
 }
 
 void TestPackageLogic::rowMatching()
 {
     QFETCH(QByteArray, document);
-    QFETCH(QStringList, rowFiles);
+    QFETCH(QString, rowFiles);
     QFETCH(QStringList, deletions);
     QFETCH(QStringList, additions);
 
-    const QJsonObject root = documentOf(document.constData());
-    QCOMPARE(unmatchedStoredNames(root, rowsOf(rowFiles)), deletions);
-    QCOMPARE(unmatchedRowFiles(root, rowsOf(rowFiles)), additions);
+    const PlaylistRows rows = rowsOf(rowFiles);
+    QCOMPARE(unmatchedStoredNames(documentOf(document), rows), deletions);
+    QCOMPARE(unmatchedRowFiles(documentOf(document), rows), additions);
 }
 
 void TestPackageLogic::nameClashes_data()
 {
     QTest::addColumn<QStringList>("paths");
-    QTest::addColumn<QStringList>("clashes");
+    QTest::addColumn<QStringList>("clashes"); // "first > second"
 
-    QTest::newRow("same file twice") << names({"/m/a.png", "/m/a.png"}) << names({});
-    QTest::newRow("different names") << names({"/m/a.png", "/m/b.png"}) << names({});
-    QTest::newRow("two cameras") << names({"/cam1/IMG_0001.jpg", "/m/x.png", "/cam2/IMG_0001.jpg"})
-                                 << names({"/cam1/IMG_0001.jpg | /cam2/IMG_0001.jpg"});
-    QTest::newRow("three of a name pair with the first")
-        << names({"/1/a.png", "/2/a.png", "/1/a.png", "/3/a.png"})
-        << names({"/1/a.png | /2/a.png", "/1/a.png | /3/a.png"});
-    QTest::newRow("names differ in case") << names({"/1/a.png", "/2/A.png"}) << names({});
+    const auto add = [](const char *name, const char *paths, const char *clashes) {
+        QTest::newRow(name) << list(str(paths)) << list(str(clashes));
+    };
+    add("same file twice", "/m/a.png,/m/a.png", "");
+    add("different names", "/m/a.png,/m/b.png", "");
+    add("two cameras", "/cam1/IMG_1.jpg,/m/x.png,/cam2/IMG_1.jpg",
+        "/cam1/IMG_1.jpg > /cam2/IMG_1.jpg");
+    add("three of a name pair with the first", "/1/a.png,/2/a.png,/1/a.png,/3/a.png",
+        "/1/a.png > /2/a.png,/1/a.png > /3/a.png");
+    add("names differ in case", "/1/a.png,/2/A.png", "");
 }
 
 void TestPackageLogic::nameClashes()
 {
     QFETCH(QStringList, paths);
     QFETCH(QStringList, clashes);
-    QCOMPARE(clashTexts(findNameClashes(paths)), clashes);
+
+    QStringList found;
+    for (const NameClash &clash : findNameClashes(paths))
+        found.append(clash.first + QLatin1String(" > ") + clash.second);
+    QCOMPARE(found, clashes);
 }
 
 void TestPackageLogic::replacedEntriesInUse_data()
 {
-    QTest::addColumn<QStringList>("rowFiles");
+    QTest::addColumn<QString>("rowFiles");
     QTest::addColumn<QStringList>("replaced");
 
-    // The package holds /a.png and /clip.mp4.
-    QTest::newRow("new file of a name a row still plays")
-        << names({"/a.png", "/new/a.png", "/clip.mp4"}) << names({"/a.png"});
-    QTest::newRow("new version of a name no row plays")
-        << names({"/new/a.png", "/clip.mp4"}) << names({});
-    QTest::newRow("new name") << names({"/a.png", "/new/b.png"}) << names({});
-    QTest::newRow("asked once for a name added twice")
-        << names({"/a.png", "/new/a.png", "/new/a.png"}) << names({"/a.png"});
-    QTest::newRow("several names in use")
-        << names({"/clip.mp4", "/a.png", "/x/clip.mp4", "/y/a.png"})
-        << names({"/clip.mp4", "/a.png"});
+    // The package holds /a.png and /clip.mp4; the question itself is asked in the workflow suite.
+    const auto add = [](const char *name, const char *rows, const char *replaced) {
+        QTest::newRow(name) << str(rows) << list(str(replaced));
+    };
+    add("new version of a name no row plays", "/new/a.png,/clip.mp4", "");
+    add("new name", "/a.png,/new/b.png", "");
+    add("asked once for a name added twice", "/a.png,/new/a.png,/new/a.png", "/a.png");
+    add("several names in use", "/clip.mp4,/a.png,/x/clip.mp4,/y/a.png", "/clip.mp4,/a.png");
 }
 
 void TestPackageLogic::replacedEntriesInUse()
 {
-    QFETCH(QStringList, rowFiles);
+    QFETCH(QString, rowFiles);
     QFETCH(QStringList, replaced);
     const QJsonObject root =
         documentOf(R"({"gallery":[{"filename":"/a.png"},{"filename":"/clip.mp4"}]})");
@@ -225,22 +190,14 @@ void TestPackageLogic::replacedEntriesInUse()
 void TestPackageLogic::mediaCheck_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("reason"); // empty: accepted
 
-    QTest::newRow("regular file") << "file"
-                                  << "";
-    QTest::newRow("link to a regular file") << "link"
-                                            << "";
-    QTest::newRow("missing") << "missing"
-                             << "it does not exist";
-    QTest::newRow("dangling link") << "dangling"
-                                   << "the link points to nothing";
-    QTest::newRow("folder") << "folder"
-                            << "it is a folder";
-    QTest::newRow("fifo") << "fifo"
-                          << "it is not a regular file";
-    QTest::newRow("unreadable") << "unreadable"
-                                << "Permission denied";
+    // Missing files and FIFOs are refused by whole saves in the workflow suite.
+    QTest::newRow("regular file") << str("file") << QString();
+    QTest::newRow("link to a regular file") << str("link") << QString();
+    QTest::newRow("dangling link") << str("dangling") << str("the link points to nothing");
+    QTest::newRow("folder") << str("folder") << str("it is a folder");
+    QTest::newRow("unreadable") << str("unreadable") << str("Permission denied");
 }
 
 void TestPackageLogic::mediaCheck()
@@ -248,40 +205,33 @@ void TestPackageLogic::mediaCheck()
     QFETCH(QString, kind);
     QFETCH(QString, reason);
 
+    if (kind == QLatin1String("unreadable") && ::geteuid() == 0)
+        QSKIP("root reads every file");
     QTemporaryDir dir;
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
     const QString regular = dir.filePath(QStringLiteral("real.png"));
     const QString path = dir.filePath(QStringLiteral("media.png"));
     QFile real(regular);
     QVERIFY(real.open(QIODevice::WriteOnly));
-    real.write("png");
     real.close();
 
-    if (kind == QLatin1String("file")) {
+    if (kind == QLatin1String("file") || kind == QLatin1String("unreadable"))
         QVERIFY(QFile::copy(regular, path));
-    } else if (kind == QLatin1String("link")) {
+    else if (kind == QLatin1String("link"))
         QVERIFY(QFile::link(regular, path));
-    } else if (kind == QLatin1String("dangling")) {
+    else if (kind == QLatin1String("dangling"))
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.png")), path));
-    } else if (kind == QLatin1String("folder")) {
+    else
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("media.png")));
-    } else if (kind == QLatin1String("fifo")) {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == QLatin1String("unreadable")) {
-        if (::geteuid() == 0)
-            QSKIP("root reads every file");
-        QVERIFY(QFile::copy(regular, path));
+    if (kind == QLatin1String("unreadable"))
         QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
-    }
 
     const QVector<MediaProblem> problems = checkMediaFiles({regular, path});
-    if (reason.isEmpty()) {
-        QVERIFY(problems.isEmpty());
-        return;
+    QCOMPARE(problems.size(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty()) {
+        QCOMPARE(problems.first().path, path);
+        QVERIFY2(problems.first().reason.contains(reason), qPrintable(problems.first().reason));
     }
-    QCOMPARE(problems.size(), 1);
-    QCOMPARE(problems.first().path, path);
-    QVERIFY2(problems.first().reason.contains(reason), qPrintable(problems.first().reason));
 }
 
 void TestPackageLogic::refusalMessage()
@@ -289,18 +239,15 @@ void TestPackageLogic::refusalMessage()
     QTemporaryDir dir;
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
     const QString a = dir.filePath(QStringLiteral("a.png"));
-    QFile file(a);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-
-    QCOMPARE(describeUnsavableMedia({a, a}), QString());
-
     const QString gone = dir.filePath(QStringLiteral("gone.mp4"));
     const QString cam1 = dir.filePath(QStringLiteral("cam1/a.png"));
     const QString document = dir.filePath(QStringLiteral("json.txt"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cam1")));
-    QVERIFY(QFile::copy(a, cam1));
-    QVERIFY(QFile::copy(a, document));
+    for (const QString &path : {a, cam1, document}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(describeUnsavableMedia({a, a}), QString());
 
     const QString expected =
         QLatin1String("The playlist was not saved; nothing was written.\n\n"
@@ -320,21 +267,17 @@ void TestPackageLogic::rowsFromDocument_data()
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<PlaylistRows>("rows");
 
-    QTest::newRow("video then image")
-        << QByteArray(R"({"gallery":[{"filename":"/clip.mp4"},{"filename":"/a.png"}],
-                          "media":[{"playtime":"00:00:00"},{"playtime":"00:00:07"}]})")
-        << PlaylistRows{row("NA", "/clip.mp4"), row("00:00:07", "/a.png")};
-    QTest::newRow("media empty") << QByteArray(
-                                        R"({"gallery":[{"filename":"/a.png"},{"filename":"/b.jpg"},
-                          {"filename":"/c.png"}],"media":[]})")
-                                 << PlaylistRows{row("", "/a.png"), row("", "/b.jpg"),
-                                                 row("", "/c.png")};
+    // A video and an image are read back through Open in the workflow suite.
+    QTest::newRow("media empty")
+        << QByteArray(R"({"gallery":[{"filename":"/a.png"},{"filename":"/b.jpg"}],"media":[]})")
+        << PlaylistRows{row("", "/a.png"), row("", "/b.jpg")};
     QTest::newRow("upper-case video")
         << QByteArray(R"({"gallery":[{"filename":"/CLIP.MP4"}],"media":[{"playtime":"00:00:09"}]})")
         << PlaylistRows{row("NA", "/CLIP.MP4")};
-    QTest::newRow("stored transition not read") << QByteArray(R"({"gallery":[{"filename":"/a.png"}],
-                          "media":[{"playtime":"00:01:00","transition":"5"}]})")
-                                                << PlaylistRows{row("00:01:00", "/a.png")};
+    QTest::newRow("stored transition not read")
+        << QByteArray(
+               R"({"gallery":[{"filename":"/a.png"}],"media":[{"playtime":"00:01:00","transition":"5"}]})")
+        << PlaylistRows{row("00:01:00", "/a.png")};
     QTest::newRow("wrong types read as empty")
         << QByteArray(R"({"gallery":["/a.png",{"filename":"/b.png"}],
                           "media":[{"playtime":"00:00:01"},{"playtime":5}]})")
@@ -347,7 +290,7 @@ void TestPackageLogic::rowsFromDocument()
 {
     QFETCH(QByteArray, document);
     QFETCH(PlaylistRows, rows);
-    QCOMPARE(::rowsFromDocument(documentOf(document.constData()), QStringLiteral("Zoom")), rows);
+    QCOMPARE(::rowsFromDocument(documentOf(document), QStringLiteral("Zoom")), rows);
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)

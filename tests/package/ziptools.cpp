@@ -4,68 +4,63 @@
 
 #include <zip.h>
 
-bool readZip(const QString &path, ZipEntries *entries, QString *error)
+ZipEntries readZip(const QString &path)
 {
     int code = 0;
     zip_t *archive =
         zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
     if (!archive) {
-        zip_error_t zipError;
-        zip_error_init_with_code(&zipError, code);
-        *error = QString::fromUtf8(zip_error_strerror(&zipError));
-        zip_error_fini(&zipError);
-        return false;
+        zip_error_t error;
+        zip_error_init_with_code(&error, code);
+        const QString reason = QString::fromUtf8(zip_error_strerror(&error));
+        zip_error_fini(&error);
+        return {{QLatin1String("unreadable: ") + reason, {}}};
     }
-    entries->clear();
-    bool ok = true;
+    ZipEntries entries;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
-    for (zip_int64_t i = 0; i < count && ok; ++i) {
+    for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
-        zip_file_t *file = nullptr;
-        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) != 0 ||
-            !(file = zip_fopen_index(archive, zip_uint64_t(i), 0))) {
-            ok = false;
+        zip_file_t *file = zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0
+                               ? zip_fopen_index(archive, zip_uint64_t(i), 0)
+                               : nullptr;
+        QByteArray bytes(file ? int(st.size) : 0, Qt::Uninitialized);
+        if (!file || zip_fread(file, bytes.data(), st.size) != zip_int64_t(st.size)) {
+            entries = {
+                {QLatin1String("unreadable: ") + QString::fromUtf8(zip_strerror(archive)), {}}};
+            if (file)
+                zip_fclose(file);
             break;
         }
-        QByteArray bytes(int(st.size), Qt::Uninitialized);
-        if (zip_fread(file, bytes.data(), st.size) != zip_int64_t(st.size))
-            ok = false;
         zip_fclose(file);
-        entries->insert(QString::fromUtf8(st.name), bytes);
+        entries.insert(QString::fromUtf8(st.name), bytes);
     }
-    if (!ok)
-        *error = QString::fromUtf8(zip_strerror(archive));
     zip_discard(archive);
-    return ok;
+    return entries;
 }
 
-bool writeZip(const QString &path, const ZipEntries &entries, QString *error)
+bool writeZip(const QString &path, const ZipEntries &entries)
 {
     QFile::remove(path);
     int code = 0;
     zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_EXCL, &code);
     if (!archive) {
-        *error = QStringLiteral("zip_open failed with code %1").arg(code);
+        qWarning("zip_open of %s failed with code %d", qPrintable(path), code);
         return false;
     }
+    // The buffers are read at zip_close, while entries still holds them.
     for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-        // libzip reads the buffer at zip_close; it must outlive this loop, so it is copied.
-        void *copy = malloc(size_t(it.value().size()) + 1);
-        memcpy(copy, it.value().constData(), size_t(it.value().size()));
-        zip_source_t *source = zip_source_buffer(archive, copy, zip_uint64_t(it.value().size()), 1);
+        zip_source_t *source =
+            zip_source_buffer(archive, it.value().constData(), zip_uint64_t(it.value().size()), 0);
         if (!source ||
             zip_file_add(archive, it.key().toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            if (source)
-                zip_source_free(source);
-            else
-                free(copy);
-            *error = QString::fromUtf8(zip_strerror(archive));
+            zip_source_free(source);
+            qWarning("cannot add %s: %s", qPrintable(it.key()), zip_strerror(archive));
             zip_discard(archive);
             return false;
         }
     }
     if (zip_close(archive) != 0) {
-        *error = QString::fromUtf8(zip_strerror(archive));
+        qWarning("cannot write %s: %s", qPrintable(path), zip_strerror(archive));
         zip_discard(archive);
         return false;
     }
@@ -75,9 +70,7 @@ bool writeZip(const QString &path, const ZipEntries &entries, QString *error)
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)

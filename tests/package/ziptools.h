@@ -9,11 +9,12 @@
 
 using ZipEntries = QMap<QString, QByteArray>;
 
-// Every entry of the archive by name; false with a reason when it cannot be read.
-bool readZip(const QString &path, ZipEntries *entries, QString *error);
+// Every entry of the archive by name; an archive that cannot be read gives a
+// single empty entry named "unreadable: " and the reason.
+ZipEntries readZip(const QString &path);
 
-// Writes a new archive holding exactly these entries, deflated.
-bool writeZip(const QString &path, const ZipEntries &entries, QString *error);
+// Writes a new archive holding exactly these entries; false, with a warning, on failure.
+bool writeZip(const QString &path, const ZipEntries &entries);
 
 QByteArray fileBytes(const QString &path);
 bool writeBytes(const QString &path, const QByteArray &bytes);
