@@ -25,10 +25,13 @@ QMap<QString, QString> robustSnapshot(const QString &root)
             result.insert(base.relativeFilePath(path), QStringLiteral("vanished"));
             continue;
         }
-        QString description = QStringLiteral("mode %1 inode %2 size %3")
+        // The modification time catches a rewrite in place with the same bytes.
+        QString description = QStringLiteral("mode %1 inode %2 size %3 modified %4.%5")
                                   .arg(info.st_mode, 0, 8)
                                   .arg(info.st_ino)
-                                  .arg(info.st_size);
+                                  .arg(info.st_size)
+                                  .arg(info.st_mtim.tv_sec)
+                                  .arg(info.st_mtim.tv_nsec, 9, 10, QLatin1Char('0'));
         if (S_ISREG(info.st_mode)) {
             QFile file(path);
             QCryptographicHash hash(QCryptographicHash::Sha256);
