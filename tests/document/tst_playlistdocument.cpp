@@ -1,9 +1,92 @@
 #include "document/playlistdocument.h"
-#include "tests/document/expecteddocument.h"
+#include "tests/common/testdata.h"
 
 #include <QtTest>
 
-using namespace expected;
+namespace {
+
+const QDateTime buildTime(QDate(2024, 3, 5), QTime(17, 8, 9));
+
+// What one row must become, as it appears in the expected text.
+struct Entry
+{
+    const char *filename;
+    const char *time;
+    const char *type;
+    const char *playtime;
+    const char *transition;
+};
+
+// Typed from the document rules: members in key order, four spaces per level,
+// only '"', '\\' and control characters escaped. Ids are positions from 1.
+QByteArray document(const QVector<Entry> &entries, const QByteArray &mediaDir)
+{
+    QByteArray gallery;
+    QByteArray media;
+    for (int i = 0; i < entries.size(); ++i) {
+        const Entry &e = entries.at(i);
+        const QByteArray separator = i + 1 < entries.size() ? ",\n" : "\n";
+        gallery += QByteArray("        {\n"
+                              "            \"create_time\": \"2024-03-05 17:08:09\",\n"
+                              "            \"filename\": \"<filename>\",\n"
+                              "            \"filesize\": \"0\",\n"
+                              "            \"id\": \"<id>\",\n"
+                              "            \"md5\": \"0\",\n"
+                              "            \"thumbnail\": \"video_not_found.jpg\",\n"
+                              "            \"time\": \"<time>\",\n"
+                              "            \"type\": \"<type>\",\n"
+                              "            \"update_time\": \"2024-03-05 17:08:09\",\n"
+                              "            \"user_id\": \"1\"\n"
+                              "        }")
+                       .replace("<time>", e.time)
+                       .replace("<type>", e.type)
+                       .replace("<id>", QByteArray::number(i + 1))
+                       .replace("<filename>", e.filename) +
+                   separator;
+        media += QByteArray("        {\n"
+                            "            \"create_time\": \"2024-03-05 17:08:09\",\n"
+                            "            \"end_date_time\": \"0000-00-00 00:00:00\",\n"
+                            "            \"end_date_time_enabled\": \"0\",\n"
+                            "            \"gallery_id\": \"<id>\",\n"
+                            "            \"id\": \"<id>\",\n"
+                            "            \"item\": <id>,\n"
+                            "            \"log_identity_id\": \"1\",\n"
+                            "            \"play_at_end\": \"00:00:00\",\n"
+                            "            \"play_at_start\": \"00:00:00\",\n"
+                            "            \"play_at_time_window\": \"0\",\n"
+                            "            \"playlist_id\": \"1\",\n"
+                            "            \"playtime\": \"<playtime>\",\n"
+                            "            \"shortcut_url\": \"\",\n"
+                            "            \"start_date_time\": \"0000-00-00 00:00:00\",\n"
+                            "            \"start_date_time_enabled\": \"0\",\n"
+                            "            \"transition\": \"<transition>\",\n"
+                            "            \"type\": \"0\",\n"
+                            "            \"update_time\": \"2024-03-05 17:08:09\"\n"
+                            "        }")
+                     .replace("<playtime>", e.playtime)
+                     .replace("<transition>", e.transition)
+                     .replace("<id>", QByteArray::number(i + 1)) +
+                 separator;
+    }
+    return QByteArray("{\n"
+                      "    \"create_time\": \"2024-03-05 17:08:09\",\n"
+                      "    \"gallery\": [\n"
+                      "<gallery>"
+                      "    ],\n"
+                      "    \"id\": \"1\",\n"
+                      "    \"media\": [\n"
+                      "<media>"
+                      "    ],\n"
+                      "    \"media_dir\": \"<media_dir>\",\n"
+                      "    \"name\": \"OfflinePlaylist\",\n"
+                      "    \"update_time\": \"2024-03-05 17:08:09\"\n"
+                      "}\n")
+        .replace("<media_dir>", mediaDir)
+        .replace("<gallery>", gallery)
+        .replace("<media>", media);
+}
+
+} // namespace
 
 class TestPlaylistDocument : public QObject
 {
@@ -22,101 +105,41 @@ void TestPlaylistDocument::bytes_data()
     QTest::addColumn<QString>("mediaDir");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("empty table") << PlaylistRows{} << QStringLiteral("/home/me/show.mrv")
-                                 << QByteArray("{\n"
-                                               "    \"create_time\": \"2024-03-05 17:08:09\",\n"
-                                               "    \"gallery\": [\n"
-                                               "    ],\n"
-                                               "    \"id\": \"1\",\n"
-                                               "    \"media\": [\n"
-                                               "    ],\n"
-                                               "    \"media_dir\": \"/home/me/show.mrv\",\n"
-                                               "    \"name\": \"OfflinePlaylist\",\n"
-                                               "    \"update_time\": \"2024-03-05 17:08:09\"\n"
-                                               "}\n");
-
-    QTest::newRow("one image with Fade")
-        << PlaylistRows{{QStringLiteral("00:00:10"), QStringLiteral("/Users/me/a.png"),
-                         QStringLiteral("Fade")}}
-        << QStringLiteral("/Users/me/show.mrv")
-        << document({galleryEntry("/a.png", "1", "00:00:10", "1")},
-                    {mediaEntry("1", "00:00:10", "5")}, "/Users/me/show.mrv");
-
-    QTest::newRow("video") << PlaylistRows{{QStringLiteral("NA"),
-                                            QStringLiteral("/media/clips/movie.MP4"),
-                                            QStringLiteral("Zoom")}}
-                           << QStringLiteral("/media/show.mrv")
-                           << document({galleryEntry("/movie.MP4", "1", "NA", "2")},
-                                       {mediaEntry("1", "00:00:00", "6")}, "/media/show.mrv");
-
-    // The folder's ".jpg" must not make the clip a still.
-    QTest::newRow("video in a folder named like an image")
-        << PlaylistRows{{QStringLiteral("NA"), QStringLiteral("/media/x.jpg.d/movie.avi"),
-                         QStringLiteral("Zoom")}}
-        << QStringLiteral("/media/show.mrv")
-        << document({galleryEntry("/movie.avi", "1", "NA", "2")},
-                    {mediaEntry("1", "00:00:00", "6")}, "/media/show.mrv");
-
-    QTest::newRow("path without slash, empty media_dir")
-        << PlaylistRows{{QStringLiteral("00:00:04"), QStringLiteral("photo.jpg"),
-                         QStringLiteral("Zoom")}}
-        << QString()
-        << document({galleryEntry("photo.jpg", "1", "00:00:04", "1")},
-                    {mediaEntry("1", "00:00:04", "6")}, "");
-
-    QTest::newRow("path ending in slash")
-        << PlaylistRows{{QStringLiteral("00:00:04"), QStringLiteral("/media/"),
-                         QStringLiteral("Zoom")}}
-        << QStringLiteral("/m.mrv")
-        << document({galleryEntry("/", "1", "00:00:04", "0")}, {mediaEntry("1", "00:00:04", "6")},
-                    "/m.mrv");
-
-    QTest::newRow("non-ASCII name")
-        << PlaylistRows{{QStringLiteral("00:01:00"), QString::fromUtf8("/home/me/Caf\u00e9.jpg"),
-                         QStringLiteral("Zoom")}}
-        << QString::fromUtf8("/home/me/\u00dcbung \u65e5\u672c.mrv")
-        << document({galleryEntry("/Caf\xc3\xa9.jpg", "1", "00:01:00", "1")},
-                    {mediaEntry("1", "00:01:00", "6")},
-                    "/home/me/\xc3\x9c"
-                    "bung \xe6\x97\xa5\xe6\x9c\xac.mrv");
-
-    QTest::newRow("quote, backslash, control characters")
-        << PlaylistRows{{QStringLiteral("00:00:04"),
-                         QStringLiteral("/in/say \"hi\"\\back\tslash\x01\x7f.png"),
-                         QStringLiteral("Zoom")}}
-        << QStringLiteral("C:\\shows\\a.mrv")
-        << document({galleryEntry("/say \\\"hi\\\"\\\\back\\tslash\\u0001\x7f.png", "1", "00:00:04",
-                                  "1")},
-                    {mediaEntry("1", "00:00:04", "6")}, "C:\\\\shows\\\\a.mrv");
-
-    QTest::newRow("unknown transitions")
-        << PlaylistRows{{QStringLiteral("00:00:04"), QStringLiteral("/a.png"),
-                         QStringLiteral("Wipe")},
-                        {QStringLiteral("00:00:04"), QStringLiteral("/b.png"),
-                         QStringLiteral("zoom")}}
-        << QStringLiteral("/s.mrv")
-        << document({galleryEntry("/a.png", "1", "00:00:04", "1"),
-                     galleryEntry("/b.png", "2", "00:00:04", "1")},
-                    {mediaEntry("1", "00:00:04", "-1"), mediaEntry("2", "00:00:04", "-1")},
-                    "/s.mrv");
-
-    QTest::newRow("same file twice, other kinds")
-        << PlaylistRows{{QStringLiteral("00:00:04"), QStringLiteral("/x/a.png"),
-                         QStringLiteral("None")},
-                        {QStringLiteral("00:00:07"), QStringLiteral("/x/a.png"),
-                         QStringLiteral("Bounce")},
-                        {QStringLiteral("00:00:04"), QStringLiteral("/x/bundle.zip"),
-                         QStringLiteral("Zoom")},
-                        {QStringLiteral("00:00:04"), QStringLiteral("/x/picture.jpeg"),
-                         QStringLiteral("Zoom")}}
-        << QStringLiteral("/s.mrv")
-        << document({galleryEntry("/a.png", "1", "00:00:04", "1"),
-                     galleryEntry("/a.png", "2", "00:00:07", "1"),
-                     galleryEntry("/bundle.zip", "3", "00:00:04", "3"),
-                     galleryEntry("/picture.jpeg", "4", "00:00:04", "0")},
-                    {mediaEntry("1", "00:00:04", "0"), mediaEntry("2", "00:00:07", "7"),
-                     mediaEntry("3", "00:00:04", "6"), mediaEntry("4", "00:00:04", "6")},
-                    "/s.mrv");
+    const auto add = [](const char *name, const PlaylistRows &rows, const QString &mediaDir,
+                        const QByteArray &expected) {
+        QTest::newRow(name) << rows << mediaDir << expected;
+    };
+    add("empty table", {}, str("/home/me/show.mrv"), document({}, "/home/me/show.mrv"));
+    add("image with Fade, video",
+        {row("00:00:10", "/Users/me/a.png", "Fade"), row("NA", "/media/clips/movie.MP4")},
+        str("/Users/me/show.mrv"),
+        document({{"/a.png", "00:00:10", "1", "00:00:10", "5"},
+                  {"/movie.MP4", "NA", "2", "00:00:00", "6"}},
+                 "/Users/me/show.mrv"));
+    add("paths without a name, empty media_dir",
+        {row("00:00:04", "photo.jpg"), row("00:00:04", "/media/")}, QString(),
+        document({{"photo.jpg", "00:00:04", "1", "00:00:04", "6"},
+                  {"/", "00:00:04", "0", "00:00:04", "6"}},
+                 ""));
+    add("non-ASCII name", {row("00:01:00", "/home/me/Caf\u00e9.jpg")},
+        str("/home/me/\u00dcbung \u65e5\u672c.mrv"),
+        document({{"/Caf\xc3\xa9.jpg", "00:01:00", "1", "00:01:00", "6"}},
+                 "/home/me/\xc3\x9c"
+                 "bung \xe6\x97\xa5\xe6\x9c\xac.mrv"));
+    add("quote, backslash, control characters",
+        {row("00:00:04", "/in/say \"hi\"\\back\tslash\x01\x7f.png")}, str("C:\\shows\\a.mrv"),
+        document(
+            {{"/say \\\"hi\\\"\\\\back\\tslash\\u0001\x7f.png", "00:00:04", "1", "00:00:04", "6"}},
+            "C:\\\\shows\\\\a.mrv"));
+    add("same file twice, other kinds, unknown transitions",
+        {row("00:00:04", "/x/a.png", "None"), row("00:00:07", "/x/a.png", "Bounce"),
+         row("00:00:04", "/x/bundle.zip", "Wipe"), row("00:00:04", "/x/picture.jpeg", "zoom")},
+        str("/s.mrv"),
+        document({{"/a.png", "00:00:04", "1", "00:00:04", "0"},
+                  {"/a.png", "00:00:07", "1", "00:00:07", "7"},
+                  {"/bundle.zip", "00:00:04", "3", "00:00:04", "-1"},
+                  {"/picture.jpeg", "00:00:04", "0", "00:00:04", "-1"}},
+                 "/s.mrv"));
 }
 
 void TestPlaylistDocument::bytes()
@@ -127,7 +150,7 @@ void TestPlaylistDocument::bytes()
 
     const QByteArray actual =
         renderPlaylistDocument(buildPlaylistDocument(rows, mediaDir, buildTime));
-    // QCOMPARE on the whole text shows little; the first differing line says where.
+    // The first differing line says where; a whole-text comparison shows little.
     const QList<QByteArray> actualLines = actual.split('\n');
     const QList<QByteArray> expectedLines = expected.split('\n');
     for (int i = 0; i < qMin(actualLines.size(), expectedLines.size()); ++i)
@@ -140,17 +163,17 @@ void TestPlaylistDocument::transitionCodes_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("code");
 
-    QTest::newRow("None") << QStringLiteral("None") << 0;
-    QTest::newRow("Slide left") << QStringLiteral("Slide left") << 1;
-    QTest::newRow("Slide right") << QStringLiteral("Slide right") << 2;
-    QTest::newRow("Slide down") << QStringLiteral("Slide down") << 3;
-    QTest::newRow("Slide up") << QStringLiteral("Slide up") << 4;
-    QTest::newRow("Fade") << QStringLiteral("Fade") << 5;
-    QTest::newRow("Zoom") << QStringLiteral("Zoom") << 6;
-    QTest::newRow("Bounce") << QStringLiteral("Bounce") << 7;
-    QTest::newRow("other case") << QStringLiteral("slide Left") << -1;
-    QTest::newRow("trailing space") << QStringLiteral("Fade ") << -1;
-    QTest::newRow("prefix of a name") << QStringLiteral("Slide") << -1;
+    QTest::newRow("None") << str("None") << 0;
+    QTest::newRow("Slide left") << str("Slide left") << 1;
+    QTest::newRow("Slide right") << str("Slide right") << 2;
+    QTest::newRow("Slide down") << str("Slide down") << 3;
+    QTest::newRow("Slide up") << str("Slide up") << 4;
+    QTest::newRow("Fade") << str("Fade") << 5;
+    QTest::newRow("Zoom") << str("Zoom") << 6;
+    QTest::newRow("Bounce") << str("Bounce") << 7;
+    QTest::newRow("other case") << str("slide Left") << -1;
+    QTest::newRow("trailing space") << str("Fade ") << -1;
+    QTest::newRow("prefix of a name") << str("Slide") << -1;
     QTest::newRow("empty") << QString() << -1;
 }
 
