@@ -17,22 +17,19 @@ ZipEntries readZip(const QString &path)
         return {{QLatin1String("unreadable: ") + reason, {}}};
     }
     ZipEntries entries;
-    const zip_int64_t count = zip_get_num_entries(archive, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
+    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
         zip_stat_t st;
-        zip_file_t *file = zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0
-                               ? zip_fopen_index(archive, zip_uint64_t(i), 0)
-                               : nullptr;
-        QByteArray bytes(file ? int(st.size) : 0, Qt::Uninitialized);
-        if (!file || zip_fread(file, bytes.data(), st.size) != zip_int64_t(st.size)) {
-            entries = {
-                {QLatin1String("unreadable: ") + QString::fromUtf8(zip_strerror(archive)), {}}};
-            if (file)
-                zip_fclose(file);
-            break;
+        zip_file_t *file = nullptr;
+        QByteArray bytes;
+        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0 &&
+            (file = zip_fopen_index(archive, zip_uint64_t(i), 0))) {
+            bytes.resize(int(st.size));
+            if (zip_fread(file, bytes.data(), st.size) != zip_int64_t(st.size))
+                bytes = "(unreadable)";
+            zip_fclose(file);
         }
-        zip_fclose(file);
-        entries.insert(QString::fromUtf8(st.name), bytes);
+        entries.insert(file ? QString::fromUtf8(st.name) : QStringLiteral("(unreadable entry)"),
+                       bytes);
     }
     zip_discard(archive);
     return entries;

@@ -9,8 +9,9 @@
 
 using ZipEntries = QMap<QString, QByteArray>;
 
-// Every entry of the archive by name; an archive that cannot be read gives a
-// single empty entry named "unreadable: " and the reason.
+// Every entry of the archive by name. An archive that cannot be read gives a
+// single empty entry named "unreadable: " and the reason; an entry that cannot
+// be read shows as "(unreadable)".
 ZipEntries readZip(const QString &path);
 
 // Writes a new archive holding exactly these entries; false, with a warning, on failure.
