@@ -1,5 +1,5 @@
 #include "app/mainwindow.h"
-#include "app/userdialogs.h"
+#include "tests/common/fakedialogs.h"
 #include "ui_mainwindow.h"
 
 #include <QComboBox>
@@ -11,43 +11,6 @@
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QtTest>
-
-namespace {
-
-// Counts the questions the window asks and answers each with "cancel".
-class CountingDialogs : public UserDialogs
-{
-public:
-    explicit CountingDialogs(int *calls) : calls(calls) {}
-
-    QStringList getOpenFileNames(QWidget *, const QString &, const QString &,
-                                 const QString &) override
-    {
-        ++*calls;
-        return {};
-    }
-    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        ++*calls;
-        return {};
-    }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        ++*calls;
-        return {};
-    }
-    void critical(QWidget *, const QString &, const QString &) override { ++*calls; }
-    Answer question(QWidget *, const QString &, const QString &) override
-    {
-        ++*calls;
-        return Answer::No;
-    }
-
-private:
-    int *calls;
-};
-
-} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -83,7 +46,7 @@ private:
     QTemporaryDir *dir = nullptr;
     QString previousDir;
     MainWindow *window = nullptr;
-    int dialogCalls = 0;
+    FakeDialogs *dialogs = nullptr; // cancels every dialog
 };
 
 void TestMainWindow::init()
@@ -94,8 +57,7 @@ void TestMainWindow::init()
     previousDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir->path()));
     window = new MainWindow;
-    dialogCalls = 0;
-    window->setDialogs(std::make_unique<CountingDialogs>(&dialogCalls));
+    dialogs = FakeDialogs::install(*window);
 }
 
 void TestMainWindow::cleanup()
@@ -277,7 +239,7 @@ void TestMainWindow::oneClickOneDialog()
 {
     QFETCH(QString, button);
     window->findChild<QPushButton *>(button)->click();
-    QCOMPARE(dialogCalls, 1);
+    QCOMPARE(dialogs->calls.size(), 1);
 }
 
 void TestMainWindow::oneClickOneMove()
