@@ -53,8 +53,6 @@ private slots:
     void classification();
     void commands_data();
     void commands();
-    void apply_data();
-    void apply();
     void missingCellsReadEmpty();
 };
 
@@ -159,35 +157,6 @@ void TestPlaylistTable::commands()
     // The moved row alone is selected, so the button can be pressed again.
     QCOMPARE(table.selectionModel()->selectedRows().size(), expectedCurrent < 0 ? 0 : 1);
     QVERIFY(expectedCurrent < 0 || table.selectionModel()->isRowSelected(expectedCurrent, {}));
-}
-
-void TestPlaylistTable::apply_data()
-{
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<int>("current");
-    QTest::addColumn<bool>("applied");
-
-    QTest::newRow("image row") << str("00:00:04") << 1 << true;
-    QTest::newRow("video row") << str("NA") << 1 << false;
-    QTest::newRow("no current row") << str("00:00:04") << -1 << false;
-}
-
-void TestPlaylistTable::apply()
-{
-    QFETCH(QString, time);
-    QFETCH(int, current);
-    QFETCH(bool, applied);
-
-    QTableWidget table(0, 3);
-    appendRow(table, row("00:00:09", "/m/a.png"));
-    appendRow(table, {time, str("/m/b"), str("Zoom")});
-    setCurrent(table, current, {});
-
-    QCOMPARE(applyToCurrentRow(table, str("00:01:30"), str("Fade")), applied);
-    const PlaylistRow second =
-        applied ? row("00:01:30", "/m/b", "Fade") : PlaylistRow{time, str("/m/b"), str("Zoom")};
-    QCOMPARE(tableRows(table), (PlaylistRows{row("00:00:09", "/m/a.png"), second}));
-    QCOMPARE(table.currentRow(), current);
 }
 
 void TestPlaylistTable::missingCellsReadEmpty()
