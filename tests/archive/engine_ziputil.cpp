@@ -1,5 +1,6 @@
 #include "engine_ziputil.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,79 +9,37 @@
 #include <zip.h>
 
 #include <sys/stat.h>
-#include <sys/types.h>
 
 namespace EngineZip {
 
-namespace {
-
-quint32 le(const QByteArray &bytes, int at, int width)
-{
-    quint32 value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = (value << 8) | static_cast<quint8>(bytes.at(at + i));
-    return value;
-}
-
-} // namespace
-
-QVector<Header> headers(const QString &archive)
-{
-    const QByteArray bytes = fileBytes(archive);
-    const int end = bytes.size() - 22;
-    if (end < 0 || le(bytes, end, 4) != 0x06054b50)
-        return {};
-    const int count = static_cast<int>(le(bytes, end + 10, 2));
-    int at = static_cast<int>(le(bytes, end + 16, 4));
-    QVector<Header> result;
-    for (int i = 0; i < count; ++i) {
-        if (at + 46 > end || le(bytes, at, 4) != 0x02014b50)
-            return {};
-        Header header;
-        header.flags = static_cast<quint16>(le(bytes, at + 8, 2));
-        header.method = static_cast<quint16>(le(bytes, at + 10, 2));
-        const int nameLen = static_cast<int>(le(bytes, at + 28, 2));
-        header.name = bytes.mid(at + 46, nameLen);
-        result.append(header);
-        at += 46 + nameLen + static_cast<int>(le(bytes, at + 30, 2)) +
-              static_cast<int>(le(bytes, at + 32, 2));
-    }
-    return result;
-}
-
-bool contents(const QString &archive, Contents *out, QString *error)
+Contents contents(const QString &archive)
 {
     int code = 0;
     zip_t *za = zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
     if (!za) {
-        *error = QStringLiteral("cannot open: libzip error %1").arg(code);
-        return false;
+        qWarning() << archive << "cannot be opened: libzip error" << code;
+        return {};
     }
-    out->clear();
+    Contents out;
     const zip_int64_t count = zip_get_num_entries(za, 0);
-    bool ok = true;
-    for (zip_int64_t i = 0; i < count && ok; ++i) {
-        const auto index = static_cast<zip_uint64_t>(i);
-        const QByteArray name(zip_get_name(za, index, ZIP_FL_ENC_RAW));
+    for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
         zip_stat_t st;
-        zip_file_t *file = zip_fopen_index(za, index, 0);
-        if (zip_stat_index(za, index, 0, &st) != 0 || !file) {
-            *error = QStringLiteral("cannot open entry %1").arg(QString::fromUtf8(name));
-            ok = false;
+        zip_file_t *file = zip_stat_index(za, i, 0, &st) == 0 ? zip_fopen_index(za, i, 0) : nullptr;
+        QByteArray data(file ? static_cast<int>(st.size) : 0, Qt::Uninitialized);
+        char extra;
+        if (!file || zip_fread(file, data.data(), st.size) != static_cast<zip_int64_t>(st.size) ||
+            zip_fread(file, &extra, 1) != 0) {
+            qWarning() << archive << "entry" << i << "cannot be read";
+            out.clear();
+            if (file)
+                zip_fclose(file);
             break;
         }
-        QByteArray data(static_cast<int>(st.size), Qt::Uninitialized);
-        const zip_int64_t got = zip_fread(file, data.data(), st.size);
-        char extra;
-        if (got != static_cast<zip_int64_t>(st.size) || zip_fread(file, &extra, 1) != 0) {
-            *error = QStringLiteral("cannot read entry %1").arg(QString::fromUtf8(name));
-            ok = false;
-        }
         zip_fclose(file);
-        out->insert(name, data);
+        out.insert(QByteArray(zip_get_name(za, i, ZIP_FL_ENC_RAW)), data);
     }
     zip_discard(za);
-    return ok;
+    return out;
 }
 
 bool writeArchive(const QString &archive, const Contents &entries)
@@ -92,14 +51,11 @@ bool writeArchive(const QString &archive, const Contents &entries)
     for (auto it = entries.constBegin(); it != entries.constEnd(); ++it) {
         zip_source_t *source = zip_source_buffer(za, it.value().constData(),
                                                  static_cast<zip_uint64_t>(it.value().size()), 0);
-        const zip_int64_t index =
-            source ? zip_file_add(za, it.key().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
-        if (index < 0) {
+        if (!source || zip_file_add(za, it.key().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
             zip_source_free(source);
             zip_discard(za);
             return false;
         }
-        zip_set_file_compression(za, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
     }
     if (zip_close(za) != 0) {
         zip_discard(za);
@@ -111,10 +67,9 @@ bool writeArchive(const QString &archive, const Contents &entries)
 QByteArray fileBytes(const QString &path)
 {
     // Opening a FIFO to read would wait for a writer.
-    if (!QFileInfo(path).isFile())
-        return {};
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                      : QByteArray();
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
