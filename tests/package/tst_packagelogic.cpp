@@ -230,20 +230,14 @@ void TestPackageLogic::rowsFromDocument_data()
     QTest::addColumn<PlaylistRows>("rows");
 
     // A video and an image are read back through Open in the workflow suite.
-    QTest::newRow("media empty")
-        << QByteArray(R"({"gallery":[{"filename":"/a.png"},{"filename":"/b.jpg"}],"media":[]})")
-        << PlaylistRows{row("", "/a.png"), row("", "/b.jpg")};
-    QTest::newRow("upper-case video")
-        << QByteArray(R"({"gallery":[{"filename":"/CLIP.MP4"}],"media":[{"playtime":"00:00:09"}]})")
-        << PlaylistRows{row("NA", "/CLIP.MP4")};
-    QTest::newRow("stored transition not read")
-        << QByteArray(
-               R"({"gallery":[{"filename":"/a.png"}],"media":[{"playtime":"00:01:00","transition":"5"}]})")
-        << PlaylistRows{row("00:01:00", "/a.png")};
-    QTest::newRow("wrong types read as empty")
-        << QByteArray(R"({"gallery":["/a.png",{"filename":"/b.png"}],
+    QTest::newRow("upper-case video, stored transition not read")
+        << QByteArray(R"({"gallery":[{"filename":"/CLIP.MP4"},{"filename":"/a.png"}],
+                          "media":[{"playtime":"00:00:09"},{"playtime":"00:01:00","transition":"5"}]})")
+        << PlaylistRows{row("NA", "/CLIP.MP4"), row("00:01:00", "/a.png")};
+    QTest::newRow("wrong types and missing media read as empty")
+        << QByteArray(R"({"gallery":["/a.png",{"filename":"/b.png"},{"filename":"/c.jpg"}],
                           "media":[{"playtime":"00:00:01"},{"playtime":5}]})")
-        << PlaylistRows{row("00:00:01", ""), row("", "/b.png")};
+        << PlaylistRows{row("00:00:01", ""), row("", "/b.png"), row("", "/c.jpg")};
     QTest::newRow("no gallery") << QByteArray(R"({"media":[{"playtime":"00:00:01"}]})")
                                 << PlaylistRows{};
 }
