@@ -20,7 +20,7 @@ public:
         QWidget *parent;
         QString caption;
         QString dir;  // empty for messages
-        QString text; // the filter of a file dialog
+        QString text; // the filter of a file dialog, or the message
     };
 
     // Installs a fake in window, which owns it.
