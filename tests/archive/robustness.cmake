@@ -4,10 +4,9 @@ find_package(ZLIB REQUIRED)
 
 add_library(robust_support STATIC
     ${CMAKE_CURRENT_LIST_DIR}/robust_rawzip.h ${CMAKE_CURRENT_LIST_DIR}/robust_rawzip.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/robust_snapshot.h ${CMAKE_CURRENT_LIST_DIR}/robust_snapshot.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/robust_zipreader.h ${CMAKE_CURRENT_LIST_DIR}/robust_zipreader.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/robust_snapshot.h ${CMAKE_CURRENT_LIST_DIR}/robust_snapshot.cpp)
 merovi_configure_target(robust_support)
-target_link_libraries(robust_support PUBLIC Qt5::Core PRIVATE ZLIB::ZLIB PkgConfig::LIBZIP)
+target_link_libraries(robust_support PUBLIC Qt5::Core merovi_testzip PRIVATE ZLIB::ZLIB)
 
 merovi_add_test(tst_hostilepackages ${CMAKE_CURRENT_LIST_DIR}/tst_hostilepackages.cpp)
 target_link_libraries(tst_hostilepackages PRIVATE robust_support)
@@ -23,3 +22,4 @@ target_compile_definitions(tst_crashsafety PRIVATE ROBUST_SAVER="$<TARGET_FILE:r
 add_dependencies(tst_crashsafety robust_saver)
 
 merovi_add_test(tst_interop ${CMAKE_CURRENT_LIST_DIR}/tst_interop.cpp)
+target_link_libraries(tst_interop PRIVATE merovi_testzip)

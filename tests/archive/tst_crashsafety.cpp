@@ -1,6 +1,6 @@
 #include "archive/packagearchive.h"
 
-#include "robust_zipreader.h"
+#include "tests/common/ziptools.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +13,6 @@
 
 namespace {
 
-using Contents = QMap<QString, QByteArray>;
-
 QByteArray randomBytes(int size, QRandomGenerator &generator)
 {
     QByteArray bytes(size, Qt::Uninitialized);
@@ -22,33 +20,18 @@ QByteArray randomBytes(int size, QRandomGenerator &generator)
     return bytes;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
+bool writeTree(const QString &dir, const ZipEntries &contents)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeTree(const QString &dir, const Contents &contents)
-{
-    if (!QDir().mkpath(dir))
-        return false;
-    for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
-        if (!writeFile(dir + QLatin1Char('/') + it.key(), it.value()))
-            return false;
-    }
-    return true;
+    bool written = true;
+    for (auto it = contents.cbegin(); it != contents.cend(); ++it)
+        written = written && writeBytes(dir + QLatin1Char('/') + it.key(), it.value());
+    return written;
 }
 
 // Files beside the package that are not leftovers of its saves: the user's own,
 // and what a save of another package in the same folder may have left. Clearing
 // leftovers must never touch them.
-const Contents bystanders{
+const ZipEntries bystanders{
     {QStringLiteral("show.mrv.bak"), QByteArrayLiteral("the user's backup")},
     {QStringLiteral("show.mrv~"), QByteArrayLiteral("an editor's backup")},
     {QStringLiteral("Show.mrv"), QByteArrayLiteral("another package, by case")},
@@ -135,13 +118,13 @@ void TestCrashSafety::killedSave()
         return found;
     };
 
-    const Contents oldContents{
+    const ZipEntries oldContents{
         {QStringLiteral("json.txt"), QByteArrayLiteral("{\"OfflinePlaylist\":\"old\"}")},
         {QStringLiteral("a1.mp4"), randomBytes(3 << 20, generator)},
         {QStringLiteral("a2.jpg"), randomBytes(200 << 10, generator)},
         {QStringLiteral("a3.mp4"), randomBytes(1 << 20, generator)},
     };
-    const Contents addedContents{
+    const ZipEntries addedContents{
         {QStringLiteral("json.txt"), QByteArrayLiteral("{\"OfflinePlaylist\":\"new\"}")},
         {QStringLiteral("b1.mp4"), randomBytes(3 << 20, generator)},
     };
@@ -154,7 +137,7 @@ void TestCrashSafety::killedSave()
     const QStringList additions{newDir + QStringLiteral("/json.txt"),
                                 newDir + QStringLiteral("/b1.mp4")};
     const bool update = mode == QLatin1String("update");
-    Contents newContents = addedContents;
+    ZipEntries newContents = addedContents;
     QStringList saverArgs{mode};
     if (update) {
         newContents.insert(QStringLiteral("a1.mp4"), oldContents.value(QStringLiteral("a1.mp4")));
@@ -172,12 +155,12 @@ void TestCrashSafety::killedSave()
     if (oldExists) {
         PackageArchive archive(target);
         QVERIFY2(archive.packDirectory(oldDir), qPrintable(archive.errorString()));
-        oldBytes = readFile(target);
+        oldBytes = fileBytes(target);
         QVERIFY(!oldBytes.isEmpty());
     }
     const auto restore = [&] {
         QFile::remove(target);
-        return !oldExists || writeFile(target, oldBytes);
+        return !oldExists || writeBytes(target, oldBytes);
     };
 
     const auto startSaver = [&](QProcess &saver) {
@@ -198,8 +181,7 @@ void TestCrashSafety::killedSave()
         const QByteArray done = saver.readAll().trimmed();
         QVERIFY2(done.startsWith("done "), done.constData());
         saveMicros = done.mid(5).toLongLong();
-        QString why;
-        QCOMPARE(robustReadArchive(package, &why), newContents);
+        QCOMPARE(readZip(package), newContents);
     }
 
     int keptOld = 0;
@@ -217,11 +199,11 @@ void TestCrashSafety::killedSave()
         const QString at = QStringLiteral("run %1, seed %2").arg(run).arg(m_seed);
         if (!QFileInfo::exists(package)) {
             QVERIFY2(!oldExists, qPrintable(at + QStringLiteral(": the package is gone")));
-        } else if (oldExists && readFile(package) == oldBytes) {
+        } else if (oldExists && fileBytes(package) == oldBytes) {
             ++keptOld;
         } else {
             QString why;
-            const Contents found = robustReadArchive(package, &why);
+            const ZipEntries found = readZip(package, &why);
             QVERIFY2(found == newContents,
                      qPrintable(at +
                                 QStringLiteral(": the package is neither the old nor the new "
@@ -245,7 +227,7 @@ void TestCrashSafety::killedSave()
                                                stray().join(QStringLiteral(", "))));
     }
     for (auto it = bystanders.cbegin(); it != bystanders.cend(); ++it)
-        QCOMPARE(readFile(stick + QLatin1Char('/') + it.key()), it.value());
+        QCOMPARE(fileBytes(stick + QLatin1Char('/') + it.key()), it.value());
     qInfo("%d runs: %d kept the old package, %d found the new one, %d left a temporary file", runs,
           keptOld, gotNew, leftovers);
 }
@@ -261,7 +243,7 @@ void TestCrashSafety::concurrentSaves()
     const QString package = stick + QStringLiteral("/show.mrv");
     QVERIFY(QDir().mkpath(stick));
 
-    QVector<Contents> versions;
+    QVector<ZipEntries> versions;
     QStringList sources;
     for (const char *name : {"first", "second"}) {
         sources << dir.filePath(QString::fromLatin1(name));
@@ -286,7 +268,7 @@ void TestCrashSafety::concurrentSaves()
         QCOMPARE(second.exitCode(), 0);
 
         QString why;
-        const Contents found = robustReadArchive(package, &why);
+        const ZipEntries found = readZip(package, &why);
         QVERIFY2(found == versions.at(0) || found == versions.at(1), qPrintable(why));
         QVERIFY2(strayFiles(stick, package).isEmpty(),
                  qPrintable(strayFiles(stick, package).join(QStringLiteral(", "))));

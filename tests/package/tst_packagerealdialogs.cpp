@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
 #include "playlist/playlisttable.h"
 #include "tests/common/testdata.h"
-#include "ziptools.h"
+#include "tests/common/ziptools.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

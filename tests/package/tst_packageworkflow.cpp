@@ -4,7 +4,7 @@
 #include "settings/settings.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testdata.h"
-#include "ziptools.h"
+#include "tests/common/ziptools.h"
 
 #include <QDirIterator>
 #include <QJsonDocument>

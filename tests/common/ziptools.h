@@ -9,13 +9,14 @@
 
 using ZipEntries = QMap<QString, QByteArray>;
 
-// Every entry of the archive by name. An archive that cannot be read gives a
-// single empty entry named "unreadable: " and the reason; an entry that cannot
-// be read shows as "(unreadable)".
-ZipEntries readZip(const QString &path);
+// Every entry of the archive by name, each CRC checked. An archive that is not
+// sound throughout gives an empty map, and the reason in why (a warning when
+// why is null).
+ZipEntries readZip(const QString &path, QString *why = nullptr);
 
 // Writes a new archive holding exactly these entries; false, with a warning, on failure.
 bool writeZip(const QString &path, const ZipEntries &entries);
 
 QByteArray fileBytes(const QString &path);
+// Creates the missing folders of path too.
 bool writeBytes(const QString &path, const QByteArray &bytes);

@@ -1,10 +1,27 @@
 #include "ziptools.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <zip.h>
 
-ZipEntries readZip(const QString &path)
+namespace {
+
+ZipEntries refuse(zip_t *archive, const QString &reason, QString *why)
+{
+    if (archive)
+        zip_discard(archive);
+    if (why)
+        *why = reason;
+    else
+        qWarning("%s", qPrintable(reason));
+    return {};
+}
+
+} // namespace
+
+ZipEntries readZip(const QString &path, QString *why)
 {
     int code = 0;
     zip_t *archive =
@@ -14,22 +31,30 @@ ZipEntries readZip(const QString &path)
         zip_error_init_with_code(&error, code);
         const QString reason = QString::fromUtf8(zip_error_strerror(&error));
         zip_error_fini(&error);
-        return {{QLatin1String("unreadable: ") + reason, {}}};
+        return refuse(nullptr, path + QStringLiteral(": ") + reason, why);
     }
     ZipEntries entries;
     for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
         zip_stat_t st;
         zip_file_t *file = nullptr;
-        QByteArray bytes;
-        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0 &&
-            (file = zip_fopen_index(archive, zip_uint64_t(i), 0))) {
-            bytes.resize(int(st.size));
-            if (zip_fread(file, bytes.data(), st.size) != zip_int64_t(st.size))
-                bytes = "(unreadable)";
-            zip_fclose(file);
-        }
-        entries.insert(file ? QString::fromUtf8(st.name) : QStringLiteral("(unreadable entry)"),
-                       bytes);
+        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) != 0 ||
+            !(file = zip_fopen_index(archive, zip_uint64_t(i), 0)))
+            return refuse(archive,
+                          path + QStringLiteral(": ") + QString::fromUtf8(zip_strerror(archive)),
+                          why);
+        QByteArray bytes(int(st.size), Qt::Uninitialized);
+        char probe;
+        // Reading past the end is what makes libzip compare the CRC.
+        const bool sound = zip_fread(file, bytes.data(), st.size) == zip_int64_t(st.size) &&
+                           zip_fread(file, &probe, 1) == 0;
+        zip_fclose(file);
+        const QString name = QString::fromUtf8(st.name);
+        if (!sound)
+            return refuse(archive,
+                          path + QStringLiteral(": entry ") + name +
+                              QStringLiteral(" does not read back"),
+                          why);
+        entries.insert(name, bytes);
     }
     zip_discard(archive);
     return entries;
@@ -73,5 +98,6 @@ QByteArray fileBytes(const QString &path)
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size() && file.flush();
 }
