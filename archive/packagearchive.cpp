@@ -210,6 +210,36 @@ bool addFile(zip_t *archive, const QString &path, QString *cause)
     return true;
 }
 
+// Opens the archive on the package file; on failure the cause is in *cause.
+zip_t *openArchive(PackageFile &file, int flags, QString *cause)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_t *archive = file.open(flags, &error);
+    if (!archive)
+        *cause = file.failure().isEmpty() ? zipCause(&error) : file.failure();
+    zip_error_fini(&error);
+    return archive;
+}
+
+// libzip writes the whole new package inside zip_close, so progress is reported from there.
+bool closeArchive(ZipHandle &archive, const PackageFile &file, const ArchiveProgress &progress,
+                  QString *cause)
+{
+    ProgressState state{&progress};
+    if (progress)
+        zip_register_progress_callback_with_state(archive.get(), 0.01, reportProgress, nullptr,
+                                                  &state);
+    if (zip_close(archive.get()) != 0) {
+        *cause = file.failure().isEmpty() ? zipCause(archive.get()) : file.failure();
+        return false;
+    }
+    archive.release();
+    if (progress && state.last != 100)
+        progress(100);
+    return true;
+}
+
 } // namespace
 
 struct PackageArchive::Target
@@ -373,35 +403,22 @@ bool PackageArchive::packDirectory(const QString &dir, const ArchiveProgress &pr
 
     PackageFile file(target.path, PackageFile::Mode::Create,
                      target.exists ? target.mode : newFileMode());
-    zip_error_t error;
-    zip_error_init(&error);
-    ZipHandle archive(file.open(ZIP_CREATE | ZIP_TRUNCATE, &error));
-    if (!archive) {
-        const QString cause = file.failure().isEmpty() ? zipCause(&error) : file.failure();
-        zip_error_fini(&error);
+    QString cause;
+    ZipHandle archive(openArchive(file, ZIP_CREATE | ZIP_TRUNCATE, &cause));
+    if (!archive)
         return setSaveError(cause);
-    }
-    zip_error_fini(&error);
 
     // The document goes last: an update that changes only the document then
     // keeps the whole front of the archive and can clone it.
     std::stable_partition(files.begin(), files.end(),
                           [](const QString &path) { return bareName(path) != documentName; });
     for (const QString &path : qAsConst(files)) {
-        QString cause;
         if (!addFile(archive.get(), path, &cause))
             return setSaveError(cause);
     }
 
-    ProgressState state{&progress};
-    if (progress)
-        zip_register_progress_callback_with_state(archive.get(), 0.01, reportProgress, nullptr,
-                                                  &state);
-    if (zip_close(archive.get()) != 0)
-        return setSaveError(file.failure().isEmpty() ? zipCause(archive.get()) : file.failure());
-    archive.release();
-    if (progress && state.last != 100)
-        progress(100);
+    if (!closeArchive(archive, file, progress, &cause))
+        return setSaveError(cause);
     return true;
 }
 
@@ -423,15 +440,10 @@ bool PackageArchive::update(const QStringList &deletions, const QStringList &add
         return setSaveError(fault);
 
     PackageFile file(target.path, PackageFile::Mode::Update, target.mode);
-    zip_error_t error;
-    zip_error_init(&error);
-    ZipHandle archive(file.open(ZIP_CHECKCONS, &error));
-    if (!archive) {
-        const QString cause = file.failure().isEmpty() ? zipCause(&error) : file.failure();
-        zip_error_fini(&error);
+    QString cause;
+    ZipHandle archive(openArchive(file, ZIP_CHECKCONS, &cause));
+    if (!archive)
         return setSaveError(cause);
-    }
-    zip_error_fini(&error);
     // The checks above hold only if libzip reads the same directory.
     if (zip_get_num_entries(archive.get(), 0) != entries)
         return setSaveError(tr("the archive is damaged"));
@@ -450,19 +462,11 @@ bool PackageArchive::update(const QStringList &deletions, const QStringList &add
     for (int i = 0; i < additions.size(); ++i) {
         if (lastOfName.value(bareName(additions.at(i))) != i)
             continue;
-        QString cause;
         if (!addFile(archive.get(), additions.at(i), &cause))
             return setSaveError(cause);
     }
 
-    ProgressState state{&progress};
-    if (progress)
-        zip_register_progress_callback_with_state(archive.get(), 0.01, reportProgress, nullptr,
-                                                  &state);
-    if (zip_close(archive.get()) != 0)
-        return setSaveError(file.failure().isEmpty() ? zipCause(archive.get()) : file.failure());
-    archive.release();
-    if (progress && state.last != 100)
-        progress(100);
+    if (!closeArchive(archive, file, progress, &cause))
+        return setSaveError(cause);
     return true;
 }
