@@ -15,9 +15,9 @@ void MainWindow::on_pushButtonOpen_clicked()
         return;
     Settings settings;
     settings.Read();
-    const QString start = settings.PATH_SAVE.isEmpty() ? QDir::homePath() : settings.PATH_SAVE;
-    const QString path = dialogs->getOpenFileName(
-        this, tr("Select file to save"), QDir(start).absolutePath(), tr("Merovi file (*.mrv)"));
+    const QString path = dialogs->getOpenFileName(this, tr("Select file to save"),
+                                                  Settings::startLocation(settings.PATH_SAVE),
+                                                  tr("Merovi file (*.mrv)"));
     if (path.isEmpty())
         return;
     // openFile tells the user itself when the package cannot be read.

@@ -28,9 +28,9 @@ void MainWindow::saveNew()
 {
     Settings settings;
     settings.Read();
-    const QString start = settings.PATH_SAVE.isEmpty() ? QDir::homePath() : settings.PATH_SAVE;
-    const QString chosen = dialogs->getSaveFileName(
-        this, tr("Select file to save"), QDir(start).absolutePath(), tr("Merovi file (*.mrv)"));
+    const QString chosen = dialogs->getSaveFileName(this, tr("Select file to save"),
+                                                    Settings::startLocation(settings.PATH_SAVE),
+                                                    tr("Merovi file (*.mrv)"));
     if (chosen.isEmpty())
         return;
 

@@ -24,10 +24,9 @@ void MainWindow::on_pushButtonAdd_clicked()
     // for the whole session.
     Settings settings;
     settings.Read();
-    const QString start = settings.PATH_MEDIA.isEmpty() ? QDir::homePath() : settings.PATH_MEDIA;
 
     const QStringList files = dialogs->getOpenFileNames(
-        this, tr("Select one or more files to open"), QDir(start).absolutePath(),
+        this, tr("Select one or more files to open"), Settings::startLocation(settings.PATH_MEDIA),
         tr("Media (*.png *.jpg *.mp4 *.avi)"));
     if (!files.isEmpty()) {
         // The file itself, not its folder: the next dialog opens with it selected.

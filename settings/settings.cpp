@@ -10,6 +10,11 @@
 
 Settings::Settings(QObject *parent) : QObject(parent) {}
 
+QString Settings::startLocation(const QString &remembered)
+{
+    return QDir(remembered.isEmpty() ? QDir::homePath() : remembered).absolutePath();
+}
+
 bool Settings::Save()
 {
     QSaveFile file(fileName());

@@ -20,6 +20,9 @@ public:
 
     QString errorString() const { return m_error; }
 
+    // Where a dialog starts: the remembered location, or the home folder when none is.
+    static QString startLocation(const QString &remembered);
+
 public slots:
     // Replaces the file atomically: on any failure the old file stays as it was.
     bool Save();
