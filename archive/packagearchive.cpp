@@ -321,15 +321,10 @@ bool PackageArchive::readDocument(QByteArray *document)
         return setReadError(fault);
 
     PackageFile file(target.path, PackageFile::Mode::Update, target.mode);
-    zip_error_t error;
-    zip_error_init(&error);
-    ZipHandle archive(file.open(ZIP_RDONLY | ZIP_CHECKCONS, &error));
-    if (!archive) {
-        const QString cause = zipCause(&error);
-        zip_error_fini(&error);
+    QString cause;
+    ZipHandle archive(openArchive(file, ZIP_RDONLY | ZIP_CHECKCONS, &cause));
+    if (!archive)
         return setReadError(cause);
-    }
-    zip_error_fini(&error);
     if (zip_get_num_entries(archive.get(), 0) != entries)
         return setReadError(tr("the archive is damaged"));
 
@@ -347,10 +342,8 @@ bool PackageArchive::readDocument(QByteArray *document)
     if (!entry)
         return setReadError(zipCause(archive.get()));
     QByteArray bytes;
-    bytes.reserve(static_cast<int>(st.size));
     std::vector<char> chunk(64 * 1024);
     uLong crc = crc32(0L, Z_NULL, 0);
-    QString cause;
     for (;;) {
         const zip_int64_t n = zip_fread(entry, chunk.data(), chunk.size());
         if (n < 0) {

@@ -6,8 +6,6 @@
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
-#include <QDir>
-
 void MainWindow::on_pushButtonOpen_clicked()
 {
     // The busy dialog blocks the button; this also holds if the slot is invoked directly.

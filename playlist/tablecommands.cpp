@@ -6,7 +6,6 @@
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
