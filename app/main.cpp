@@ -1,11 +1,27 @@
 #include "app/mainwindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("merovi-playlist-builder"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Merovi USB Playlist builder"));
+    QApplication::setDesktopFileName(QStringLiteral("merovi-playlist-builder"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("package"),
+                                 QStringLiteral("A playlist package (.mrv) to open."),
+                                 QStringLiteral("[package]"));
+    parser.process(app);
+
     MainWindow window;
     window.show();
+    // A file manager passes the package a user double-clicked.
+    const QStringList packages = parser.positionalArguments();
+    if (packages.size() == 1)
+        window.openFile(packages.first());
     return app.exec();
 }

@@ -5,8 +5,9 @@
 #include "ui_mainwindow.h"
 
 #include <QProgressDialog>
-#include <QStringList>
-#include <QTemporaryDir>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcApp, "merovi.app")
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), dialogs(std::make_unique<UserDialogs>())
@@ -40,18 +41,23 @@ MainWindow::MainWindow(QWidget *parent)
     // QProgressDialog shows itself from its constructor's timer; keep it hidden until a job runs.
     progressDialog->reset();
     progressDialog->hide();
+    busyDelay = new QTimer(this);
+    busyDelay->setSingleShot(true);
+    connect(busyDelay, &QTimer::timeout, progressDialog, &QWidget::show);
 
     auto *worker = new ZipThread;
     worker->moveToThread(&workerThread);
 
     connect(&workerThread, &QThread::finished, worker, &QObject::deleteLater);
     connect(this, &MainWindow::operate, worker, &ZipThread::doWork);
-    connect(this, &MainWindow::updateFiles, worker, &ZipThread::updateFiles);
+    connect(this, &MainWindow::openRequested, worker, &ZipThread::openPackage);
+    connect(this, &MainWindow::settingsChanged, worker, &ZipThread::saveSettings);
     connect(worker, &ZipThread::resultReady, this, &MainWindow::handleResults);
-    connect(worker, &ZipThread::filesUpdated, this, &MainWindow::handleFilesUpdated);
+    connect(worker, &ZipThread::packageRead, this, &MainWindow::handlePackageRead);
     connect(worker, &ZipThread::progress, this, &MainWindow::showProgress);
 
     workerThread.start(QThread::InheritPriority);
+    QMetaObject::invokeMethod(worker, &ZipThread::removeLeftovers, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()
@@ -68,23 +74,36 @@ void MainWindow::setDialogs(std::unique_ptr<UserDialogs> newDialogs)
     dialogs = std::move(newDialogs);
 }
 
-void MainWindow::startBusy()
+void MainWindow::startBusy(const QString &label, int delayMs)
 {
+    jobRunning = true;
+    progressDialog->setLabelText(label);
     progressDialog->setMaximum(0);
     progressDialog->setValue(0);
-    progressDialog->show();
+    if (delayMs > 0)
+        busyDelay->start(delayMs);
+    else
+        progressDialog->show();
+}
+
+void MainWindow::endBusy()
+{
+    jobRunning = false;
+    busyDelay->stop();
+    progressDialog->close();
 }
 
 void MainWindow::showProgress(int percent)
 {
-    if (!progressDialog->isVisible())
+    if (!jobRunning)
         return;
     progressDialog->setMaximum(100);
     progressDialog->setValue(percent);
 }
 
-void MainWindow::Zip(const QString &filename, const QString &zipfilename)
+void MainWindow::Zip(const SavePlan &plan)
 {
-    startBusy();
-    emit operate(filename, zipfilename);
+    runningPlan = plan;
+    startBusy(tr("Compiling media..."));
+    emit operate(plan);
 }

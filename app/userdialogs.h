@@ -21,5 +21,11 @@ public:
     virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter);
     virtual void critical(QWidget *parent, const QString &title, const QString &text);
+    virtual void warning(QWidget *parent, const QString &title, const QString &text);
+    // Yes or Cancel; Cancel is the default, so Enter never replaces anything.
     virtual Answer question(QWidget *parent, const QString &title, const QString &text);
+    // Asks with the given buttons and returns the index of the one chosen;
+    // Escape or closing the box gives cancelIndex.
+    virtual int choose(QWidget *parent, const QString &title, const QString &text,
+                       const QStringList &buttons, int defaultIndex, int cancelIndex);
 };

@@ -1,31 +1,31 @@
 #pragma once
 
+#include "package/saveplan.h"
+
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
-// Runs the archive jobs in the main window's worker thread. Each request ends
-// with exactly one completion signal carrying the error text, empty on success.
+// The worker of the main window's second thread: every job that touches the
+// disk runs here, one at a time, in the order received. Each job ends with
+// exactly one completion signal carrying its outcome.
 class ZipThread : public QObject
 {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
-
-    // Removes a directory tree; symbolic links are removed as links, never followed.
-    [[nodiscard]] static bool removeDir(const QString &path);
+    explicit ZipThread(QObject *parent = nullptr);
 
 signals:
-    void resultReady(const QString &error);
-    void filesUpdated(const QString &error);
+    void resultReady(const SaveOutcome &outcome);
+    void packageRead(const QString &path, const PackageContents &contents, const QString &error);
     void progress(int percent);
 
 public slots:
-    // Packs the staged directory filename into the package zipfilename, then removes the directory.
-    void doWork(const QString &filename, const QString &zipfilename);
-    // Applies deletions (stored names) and additions (file paths) to zipfilename in one
-    // transaction.
-    void updateFiles(const QStringList &deletions, const QStringList &additions,
-                     const QString &zipfilename);
+    // Runs a save plan: checks, writes and reads back the package.
+    void doWork(const SavePlan &plan);
+    void openPackage(const QString &path, const QString &transition);
+    // Writes settings.xml here, so its sync never holds up the window.
+    void saveSettings(const QString &pathMedia, const QString &pathSave);
+    // Clears what interrupted runs left in the temporary folder.
+    void removeLeftovers();
 };

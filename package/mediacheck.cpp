@@ -1,5 +1,6 @@
 #include "package/mediacheck.h"
 
+#include "package/packagenames.h"
 #include "package/packageplan.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,22 @@ QString tr(const char *text)
     return QCoreApplication::translate("MainWindow", text);
 }
 
+QString quoted(const QString &path)
+{
+    return tr("“%1”").arg(QDir::toNativeSeparators(path));
+}
+
+// Players on other systems take a backslash for a folder separator, and
+// control characters make names that zip readers disagree on.
+bool isStorableName(const QString &name)
+{
+    for (const QChar c : name) {
+        if (c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    }
+    return true;
+}
+
 QString problemOf(const QString &path)
 {
     const QFileInfo info(path);
@@ -23,11 +40,19 @@ QString problemOf(const QString &path)
         return tr("it is a folder");
     if (!info.isFile())
         return tr("it is not a regular file");
+    if (!isStorableName(bareName(path)))
+        return tr("its name holds a backslash or a control character, which a package cannot "
+                  "store");
     // Opening proves readability where permission bits do not tell (ACLs, root).
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     return {};
+}
+
+QString bulletLine(const QString &text)
+{
+    return QLatin1String("\n    ") + text;
 }
 
 } // namespace
@@ -43,51 +68,45 @@ QVector<MediaProblem> checkMediaFiles(const QStringList &paths)
     return problems;
 }
 
-namespace {
-
-QString bulletLine(const QString &text)
-{
-    return QLatin1String("\n    ") + text;
-}
-
-} // namespace
-
-QString describeUnsavableMedia(const QStringList &paths)
+bool checkSavableMedia(const QStringList &paths, QString *error)
 {
     QStringList parts;
 
     const QVector<NameClash> clashes = findNameClashes(paths);
     if (!clashes.isEmpty()) {
-        QString part = tr("A package holds one file per name, and these files share a name:");
-        for (const NameClash &clash : clashes) {
-            part += bulletLine(QDir::toNativeSeparators(clash.first)) + QLatin1String(" / ") +
-                    QDir::toNativeSeparators(clash.second);
-        }
+        QString part = tr("A package holds one file per name, and these files share a name (letter "
+                          "case does not count on USB sticks):");
+        for (const NameClash &clash : clashes)
+            part += bulletLine(quoted(clash.first) + QLatin1String(" / ") + quoted(clash.second));
         part += QLatin1Char('\n') + tr("Rename one file of each pair and add it again.");
         parts.append(part);
     }
 
-    const QStringList reserved = reservedNameUsers(paths);
+    QStringList reserved;
+    for (const QString &path : distinctFiles(paths)) {
+        if (bareName(path) == documentEntryName())
+            reserved.append(path);
+    }
     if (!reserved.isEmpty()) {
         QString part = tr("The name %1 belongs to the playlist document:").arg(documentEntryName());
         for (const QString &path : reserved)
-            part += bulletLine(QDir::toNativeSeparators(path));
+            part += bulletLine(quoted(path));
         part += QLatin1Char('\n') + tr("Rename these files and add them again.");
         parts.append(part);
     }
 
     const QVector<MediaProblem> problems = checkMediaFiles(distinctFiles(paths));
     if (!problems.isEmpty()) {
-        QString part = tr("These media files cannot be read:");
+        QString part = tr("These media files cannot be saved:");
         for (const MediaProblem &problem : problems)
-            part += bulletLine(QDir::toNativeSeparators(problem.path) + QLatin1String(": ") +
-                               problem.reason);
-        part += QLatin1Char('\n') + tr("Put them back, or delete their rows.");
+            part += bulletLine(quoted(problem.path) + QLatin1String(": ") + problem.reason);
+        part += QLatin1Char('\n') + tr("Put them back or rename them, or delete their rows.");
         parts.append(part);
     }
 
     if (parts.isEmpty())
-        return {};
-    return tr("The playlist was not saved; nothing was written.") + QLatin1String("\n\n") +
-           parts.join(QLatin1String("\n\n"));
+        return true;
+    *error = tr("The playlist was not saved; nothing was written.") + QLatin1String("\n\n") +
+             parts.join(QLatin1String("\n\n"));
+    return false;
 }

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
-// A media file a save cannot read, and why, in words for the user.
+// A media file a save cannot take, and why, in words for the user.
 struct MediaProblem
 {
     QString path;
@@ -12,11 +12,11 @@ struct MediaProblem
 };
 
 // Checks that each path is an existing, readable regular file (a symbolic
-// link counts as what it points to). Anything else would leave a hole in the
-// package, and a FIFO would block the save for good.
+// link counts as what it points to) whose name a package can store. Anything
+// else would leave a hole in the package, and a FIFO would block the save.
 QVector<MediaProblem> checkMediaFiles(const QStringList &paths);
 
-// The message that refuses a save of these media files, or empty text when
-// they can be saved: files that share a bare name, files named like the
-// document, and files that checkMediaFiles rejects.
-QString describeUnsavableMedia(const QStringList &paths);
+// Refuses a save of these media files, naming every reason at once: files
+// whose names clash, files named like the document, and files that
+// checkMediaFiles rejects.
+[[nodiscard]] bool checkSavableMedia(const QStringList &paths, QString *error);

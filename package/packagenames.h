@@ -17,3 +17,9 @@ struct PackageNames
 
 // The part of a path after its last "/": the name of its entry in a package.
 QString bareName(const QString &path);
+
+// The entry name the playlist document takes; no media file may use it.
+inline QString documentEntryName()
+{
+    return QStringLiteral("json.txt");
+}

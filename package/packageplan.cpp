@@ -26,6 +26,30 @@ QSet<QString> rowFileSet(const PlaylistRows &rows)
     return files;
 }
 
+QString foldedName(const QString &path)
+{
+    return bareName(path).toCaseFolded();
+}
+
+// For each added file, the stored names in use it would overwrite.
+QHash<QString, QString> replacementsInUse(const QJsonObject &document, const PlaylistRows &rows)
+{
+    const QStringList stored = galleryStoredNames(document);
+    const QSet<QString> files = rowFileSet(rows);
+    QHash<QString, QString> inUseByName;
+    for (const QString &name : stored) {
+        if (files.contains(name))
+            inUseByName.insert(foldedName(name), name);
+    }
+    QHash<QString, QString> result; // stored name -> added path
+    for (const QString &added : distinctFiles(unmatchedRowFiles(document, rows))) {
+        const auto it = inUseByName.constFind(foldedName(added));
+        if (it != inUseByName.constEnd() && !result.contains(*it))
+            result.insert(*it, added);
+    }
+    return result;
+}
+
 } // namespace
 
 QStringList unmatchedStoredNames(const QJsonObject &document, const PlaylistRows &rows)
@@ -69,7 +93,7 @@ QVector<NameClash> findNameClashes(const QStringList &paths)
     QVector<NameClash> clashes;
     QHash<QString, QString> firstByName;
     for (const QString &path : distinctFiles(paths)) {
-        const QString name = bareName(path);
+        const QString name = foldedName(path);
         const auto it = firstByName.constFind(name);
         if (it == firstByName.constEnd())
             firstByName.insert(name, path);
@@ -79,32 +103,23 @@ QVector<NameClash> findNameClashes(const QStringList &paths)
     return clashes;
 }
 
-QString documentEntryName()
+QStringList storedNamesReplacedInUse(const QJsonObject &document, const PlaylistRows &rows)
 {
-    return QStringLiteral("json.txt");
-}
-
-QStringList reservedNameUsers(const QStringList &paths)
-{
+    const QHash<QString, QString> replaced = replacementsInUse(document, rows);
     QStringList result;
-    for (const QString &path : distinctFiles(paths)) {
-        if (bareName(path) == documentEntryName())
-            result.append(path);
+    // In gallery order, so the question lists them as the playlist does.
+    for (const QString &name : galleryStoredNames(document)) {
+        if (replaced.contains(name) && !result.contains(name))
+            result.append(name);
     }
     return result;
 }
 
-QStringList storedNamesReplacedInUse(const QJsonObject &document, const PlaylistRows &rows)
+PlaylistRows rowsWithReplacements(const QJsonObject &document, const PlaylistRows &rows)
 {
-    const QStringList stored = galleryStoredNames(document);
-    const QSet<QString> storedSet(stored.cbegin(), stored.cend());
-    const QSet<QString> files = rowFileSet(rows);
-
-    QStringList result;
-    for (const QString &added : distinctFiles(unmatchedRowFiles(document, rows))) {
-        const QString entry = QLatin1Char('/') + bareName(added);
-        if (storedSet.contains(entry) && files.contains(entry) && !result.contains(entry))
-            result.append(entry);
-    }
+    const QHash<QString, QString> replaced = replacementsInUse(document, rows);
+    PlaylistRows result = rows;
+    for (PlaylistRow &row : result)
+        row.file = replaced.value(row.file, row.file);
     return result;
 }

@@ -23,7 +23,9 @@ QStringList unmatchedRowFiles(const QJsonObject &document, const PlaylistRows &r
 // Each distinct file text once, in order of first appearance.
 QStringList distinctFiles(const QStringList &files);
 
-// Two different files that would land on the same entry name.
+// Two different files that would land on the same entry name. Names that
+// differ only in letter case clash too: FAT and exFAT sticks, where packages
+// travel, do not tell them apart.
 struct NameClash
 {
     QString first;
@@ -35,16 +37,14 @@ struct NameClash
     }
 };
 
-// Pairs of distinct paths whose bare names are equal, each later path paired
+// Pairs of distinct paths whose bare names clash, each later path paired
 // with the first path of its name.
 QVector<NameClash> findNameClashes(const QStringList &paths);
-
-// The entry name the document takes; no media file may use it.
-QString documentEntryName();
-
-// Paths whose bare name is the document's entry name.
-QStringList reservedNameUsers(const QStringList &paths);
 
 // Stored names that an addition would overwrite while rows that stay still
 // play them: replacing such an entry changes what those rows show.
 QStringList storedNamesReplacedInUse(const QJsonObject &document, const PlaylistRows &rows);
+
+// The rows after the user agreed to replace stored entries: rows that played
+// a replaced stored name play the added file of that name instead.
+PlaylistRows rowsWithReplacements(const QJsonObject &document, const PlaylistRows &rows);

@@ -12,12 +12,25 @@ struct PlaylistRow
     QString file;       // absolute path, or a stored name such as "/clip.mp4"
     QString transition; // transition name, such as "Zoom"
 
+    bool isVideo() const { return time.contains(QLatin1String("NA")); }
+
     friend bool operator==(const PlaylistRow &a, const PlaylistRow &b)
     {
         return a.time == b.time && a.file == b.file && a.transition == b.transition;
     }
+    friend bool operator!=(const PlaylistRow &a, const PlaylistRow &b) { return !(a == b); }
 };
 
 using PlaylistRows = QVector<PlaylistRow>;
+
+// The row made for a newly added file: a video plays to its end ("NA"),
+// anything else for imageTime.
+PlaylistRow rowForFile(const QString &path, const QString &imageTime, const QString &transition);
+
+// The transition every row gets: the window's list is hidden and fixed on it.
+inline QString defaultTransition()
+{
+    return QStringLiteral("Zoom");
+}
 
 Q_DECLARE_METATYPE(PlaylistRow)

@@ -1,7 +1,5 @@
 #include "playlist/playlisttable.h"
 
-#include "playlist/mediatype.h"
-
 #include <QTableWidget>
 
 namespace {
@@ -10,11 +8,6 @@ QString cellText(const QTableWidget &table, int row, int column)
 {
     const QTableWidgetItem *item = table.item(row, column);
     return item ? item->text() : QString();
-}
-
-bool isVideoTime(const QString &time)
-{
-    return time.contains(QLatin1String("NA"));
 }
 
 // Swapping the items keeps whatever they carry besides their text.
@@ -61,10 +54,18 @@ void appendRow(QTableWidget &table, const PlaylistRow &row)
     table.setItem(r, ColumnTransition, new QTableWidgetItem(row.transition));
 }
 
-PlaylistRow rowForFile(const QString &path, const QString &imageTime, const QString &transition)
+void setTableRows(QTableWidget &table, const PlaylistRows &rows)
 {
-    const bool video = getMediaType(path) == MediaVideo;
-    return {video ? QStringLiteral("NA") : imageTime, path, transition};
+    table.setUpdatesEnabled(false);
+    table.setRowCount(0);
+    table.setRowCount(rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        const PlaylistRow &row = rows.at(r);
+        table.setItem(r, ColumnTime, new QTableWidgetItem(row.time));
+        table.setItem(r, ColumnFile, new QTableWidgetItem(row.file));
+        table.setItem(r, ColumnTransition, new QTableWidgetItem(row.transition));
+    }
+    table.setUpdatesEnabled(true);
 }
 
 void appendFiles(QTableWidget &table, const QStringList &paths, const QString &imageTime,
@@ -87,7 +88,7 @@ bool moveCurrentRowDown(QTableWidget &table)
 bool applyToCurrentRow(QTableWidget &table, const QString &imageTime, const QString &transition)
 {
     const int r = table.currentRow();
-    if (r < 0 || isVideoTime(cellText(table, r, ColumnTime)))
+    if (r < 0 || cellText(table, r, ColumnTime).contains(QLatin1String("NA")))
         return false;
     table.setItem(r, ColumnTime, new QTableWidgetItem(imageTime));
     table.setItem(r, ColumnTransition, new QTableWidgetItem(transition));

@@ -12,9 +12,8 @@ enum PlaylistColumn : int { ColumnTime = 0, ColumnFile = 1, ColumnTransition = 2
 // A missing cell reads as empty text.
 PlaylistRows tableRows(const QTableWidget &table);
 void appendRow(QTableWidget &table, const PlaylistRow &row);
-
-// The row Add Files makes for path: a video gets "NA", anything else imageTime.
-PlaylistRow rowForFile(const QString &path, const QString &imageTime, const QString &transition);
+// Replaces every row in one pass: a package of thousands of rows fills at once.
+void setTableRows(QTableWidget &table, const PlaylistRows &rows);
 
 // Appends one row per path, in the given order.
 void appendFiles(QTableWidget &table, const QStringList &paths, const QString &imageTime,

@@ -1,4 +1,4 @@
-// Table editing commands of the main window.
+// The main window: the table editing commands.
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
@@ -30,8 +30,7 @@ void MainWindow::on_pushButtonAdd_clicked()
     if (!files.isEmpty()) {
         // The file itself, not its folder: the next dialog opens with it selected.
         settings.PATH_MEDIA = QFileInfo(files.first()).absoluteFilePath();
-        // Forgetting the location costs the user nothing now; Save() logs why.
-        (void)settings.Save();
+        emit settingsChanged(settings.PATH_MEDIA, settings.PATH_SAVE);
     }
 
     appendFiles(*ui->tableWidget, files, durationText(*ui->timeEditTime),

@@ -1,12 +1,12 @@
 #include "settings/settings.h"
 
-#include "app/logging.h"
-
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+Q_LOGGING_CATEGORY(lcSettings, "merovi.settings")
 
 Settings::Settings(QObject *parent) : QObject(parent) {}
 
@@ -20,7 +20,7 @@ bool Settings::Save()
     QSaveFile file(fileName());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         m_error = file.errorString();
-        qCWarning(lcMerovi) << "cannot write" << QDir::toNativeSeparators(file.fileName())
+        qCWarning(lcSettings) << "cannot write" << QDir::toNativeSeparators(file.fileName())
                             << m_error;
         return false;
     }
@@ -40,13 +40,13 @@ bool Settings::Save()
     if (writer.hasError() || !flushed) {
         m_error = file.errorString();
         file.cancelWriting();
-        qCWarning(lcMerovi) << "cannot write" << QDir::toNativeSeparators(file.fileName())
+        qCWarning(lcSettings) << "cannot write" << QDir::toNativeSeparators(file.fileName())
                             << m_error;
         return false;
     }
     if (!file.commit()) {
         m_error = file.errorString();
-        qCWarning(lcMerovi) << "cannot write" << QDir::toNativeSeparators(file.fileName())
+        qCWarning(lcSettings) << "cannot write" << QDir::toNativeSeparators(file.fileName())
                             << m_error;
         return false;
     }
@@ -72,6 +72,6 @@ void Settings::Read()
             PATH_SAVE = reader.readElementText();
     }
     if (reader.hasError())
-        qCInfo(lcMerovi) << "settings.xml:" << reader.lineNumber() << ':' << reader.columnNumber()
+        qCInfo(lcSettings) << "settings.xml:" << reader.lineNumber() << ':' << reader.columnNumber()
                          << reader.errorString();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
+
+Q_DECLARE_LOGGING_CATEGORY(lcSettings)
 
 // The two remembered locations, kept in "settings.xml" in the working directory.
 class Settings : public QObject

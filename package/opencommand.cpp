@@ -1,0 +1,68 @@
+// The main window: opening a package.
+#include "app/mainwindow.h"
+
+#include "app/userdialogs.h"
+#include "playlist/playlisttable.h"
+#include "settings/settings.h"
+#include "ui_mainwindow.h"
+
+#include <QDir>
+#include <QProgressDialog>
+
+void MainWindow::on_pushButtonOpen_clicked()
+{
+    // The busy dialog blocks the button; this also holds if the slot is invoked directly.
+    if (jobRunning)
+        return;
+    Settings settings;
+    settings.Read();
+    const QString path = dialogs->getOpenFileName(this, tr("Select file to save"),
+                                                  Settings::startLocation(settings.PATH_SAVE),
+                                                  tr("Merovi file (*.mrv)"));
+    if (path.isEmpty())
+        return;
+    openFile(path);
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    if (jobRunning)
+        return;
+    // Most packages read in a blink; the dialog only shows for a slow drive.
+    startBusy(tr("Reading the package..."), 300);
+    emit openRequested(path, ui->comboBoxTransition->currentText());
+}
+
+void MainWindow::handlePackageRead(const QString &path, const PackageContents &contents,
+                                   const QString &error)
+{
+    endBusy();
+    if (!error.isEmpty()) {
+        dialogs->critical(this, tr("Open"),
+                          error + QLatin1String("\n\n") +
+                              tr("The playlist on screen was kept. Choose a playlist package "
+                                 "saved by this program."));
+        emit openFinished(error);
+        return;
+    }
+    Q_UNUSED(path)
+    showPackage(contents);
+    if (!contents.missingMedia.isEmpty()) {
+        dialogs->warning(this, tr("Open"),
+                         tr("The package %1 lacks media files its playlist names; the player "
+                            "will skip or stop at them:\n    %2\n\nAdd these files again, or "
+                            "delete their rows.")
+                             .arg(tr("“%1”").arg(QDir::toNativeSeparators(contents.path)),
+                                  contents.missingMedia.join(QLatin1String("\n    "))));
+    }
+    emit openFinished({});
+}
+
+void MainWindow::showPackage(const PackageContents &contents)
+{
+    setTableRows(*ui->tableWidget, contents.rows);
+    ui->tableWidget->resizeColumnsToContents();
+    openedFileName = contents.path;
+    openedDocument = contents.document;
+    openedIdentity = contents.identity;
+}

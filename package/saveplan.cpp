@@ -1,0 +1,207 @@
+#include "package/saveplan.h"
+
+#include "document/playlistdocument.h"
+#include "package/mediacheck.h"
+#include "package/packagenames.h"
+#include "package/packageplan.h"
+#include "playlist/mediatype.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSet>
+
+Q_LOGGING_CATEGORY(lcPackage, "merovi.package")
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QString quoted(const QString &path)
+{
+    return tr("“%1”").arg(QDir::toNativeSeparators(path));
+}
+
+PlaylistRows rowsFromDocument(const QJsonObject &root, const QString &transition)
+{
+    const QJsonArray gallery = root.value(QLatin1String("gallery")).toArray();
+    const QJsonArray media = root.value(QLatin1String("media")).toArray();
+
+    PlaylistRows rows;
+    rows.reserve(gallery.size());
+    for (int k = 0; k < gallery.size(); ++k) {
+        const QString file = gallery.at(k).toObject().value(QLatin1String("filename")).toString();
+        // Out of range reads as undefined, hence as empty text.
+        const QString time =
+            getMediaType(file) == MediaVideo
+                ? QStringLiteral("NA")
+                : media.at(k).toObject().value(QLatin1String("playtime")).toString();
+        rows.append({time, file, transition});
+    }
+    return rows;
+}
+
+QString entryOf(const QString &storedName)
+{
+    return storedName.startsWith(QLatin1Char('/')) ? storedName.mid(1) : storedName;
+}
+
+SaveOutcome failed(const QString &error, SaveOutcome::Status status = SaveOutcome::Status::Failed)
+{
+    SaveOutcome outcome;
+    outcome.status = status;
+    outcome.error = error;
+    return outcome;
+}
+
+// The entries of a new package: kept entries copied from the open package,
+// every other row's file from the disk, the document last.
+bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows, QVector<PackageEntry> *entries,
+                       QString *error)
+{
+    const QStringList stored = galleryStoredNames(plan.sourceDocument);
+    const QSet<QString> storedSet(stored.cbegin(), stored.cend());
+    QStringList files;
+    for (const PlaylistRow &row : rows)
+        files.append(row.file);
+    files = distinctFiles(files);
+
+    QStringList fromDisk;
+    for (const QString &file : qAsConst(files)) {
+        if (!storedSet.contains(file))
+            fromDisk.append(file);
+    }
+    if (!checkSavableMedia(fromDisk, error))
+        return false;
+    for (const QString &file : qAsConst(files)) {
+        const QString name = bareName(file);
+        entries->append(storedSet.contains(file)
+                            ? PackageEntry::fromPackage(name, plan.sourcePackage, entryOf(file))
+                            : PackageEntry::file(name, file));
+    }
+    return true;
+}
+
+} // namespace
+
+bool readPackage(const QString &path, const QString &transition, PackageContents *contents,
+                 QString *error)
+{
+    PackageArchive archive(path);
+    // Taken first: a package replaced while it is read then shows as changed later.
+    const PackageIdentity identity = archive.identity();
+    QByteArray bytes;
+    QStringList entries;
+    if (!archive.readDocument(&bytes) || !archive.entryNames(&entries)) {
+        *error = archive.errorString();
+        return false;
+    }
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        qCWarning(lcPackage) << "json.txt of" << path << "at offset" << parseError.offset
+                             << parseError.errorString();
+        *error = tr("Cannot read %1: its playlist document is not valid JSON (%2).")
+                     .arg(quoted(path), parseError.errorString());
+        return false;
+    }
+    if (!document.isObject()) {
+        *error = tr("Cannot read %1: its playlist document is not a JSON object.").arg(quoted(path));
+        return false;
+    }
+
+    contents->path = path;
+    contents->document = document.object();
+    contents->rows = rowsFromDocument(contents->document, transition);
+    contents->identity = identity;
+    contents->missingMedia.clear();
+    const QSet<QString> names(entries.cbegin(), entries.cend());
+    for (const QString &stored : distinctFiles(galleryStoredNames(contents->document))) {
+        if (!names.contains(entryOf(stored)))
+            contents->missingMedia.append(stored);
+    }
+    return true;
+}
+
+SaveOutcome runSavePlan(const SavePlan &plan, const ArchiveProgress &progress)
+{
+    const QString unchanged =
+        plan.isUpdate() || QFileInfo::exists(plan.packagePath)
+            ? tr("%1 was left as it was.").arg(quoted(plan.packagePath))
+            : tr("Nothing was written.");
+    if (plan.rows.size() > maxPlaylistRows) {
+        return failed(tr("A package holds at most %1 rows, and this playlist has %2. Split it into "
+                         "two packages.")
+                          .arg(maxPlaylistRows)
+                          .arg(plan.rows.size()));
+    }
+
+    PlaylistRows rows = plan.rows;
+    if (!plan.sourcePackage.isEmpty()) {
+        const QStringList replaced = storedNamesReplacedInUse(plan.sourceDocument, rows);
+        if (!replaced.isEmpty() && !plan.replaceStoredInUse) {
+            return failed(tr("The files added would replace files that rows still play: %1.")
+                              .arg(replaced.join(QLatin1String(", "))) +
+                          QLatin1Char('\n') + unchanged);
+        }
+        rows = rowsWithReplacements(plan.sourceDocument, rows);
+    }
+
+    const QByteArray document =
+        renderPlaylistDocument(buildPlaylistDocument(rows, plan.mediaDir, plan.buildTime));
+    if (document.size() > PackageArchive::maxDocumentSize) {
+        return failed(tr("The playlist is too large to open again: a package holds at most %1 "
+                         "rows with names of ordinary length. Split it into two packages.")
+                          .arg(maxPlaylistRows));
+    }
+
+    PackageArchive archive(plan.packagePath);
+    QString error;
+    bool written = false;
+    if (plan.isUpdate()) {
+        const QStringList additions = distinctFiles(unmatchedRowFiles(plan.sourceDocument, rows));
+        if (!checkSavableMedia(additions, &error))
+            return failed(error);
+        QVector<PackageEntry> entries;
+        for (const QString &file : additions)
+            entries.append(PackageEntry::file(bareName(file), file));
+        entries.append(PackageEntry::memory(documentEntryName(), document));
+        QStringList deletions;
+        for (const QString &stored : unmatchedStoredNames(plan.sourceDocument, rows))
+            deletions.append(entryOf(stored));
+        deletions.append(documentEntryName());
+        written = archive.update(distinctFiles(deletions), entries,
+                                 plan.overwriteChanged ? PackageIdentity() : plan.sourceIdentity,
+                                 progress);
+    } else {
+        QVector<PackageEntry> entries;
+        if (!newPackageEntries(plan, rows, &entries, &error))
+            return failed(error);
+        entries.append(PackageEntry::memory(documentEntryName(), document));
+        written = archive.write(entries, progress);
+    }
+    if (!written) {
+        if (archive.failure() == PackageArchive::Failure::ChangedOnDisk)
+            return failed(archive.errorString(), SaveOutcome::Status::SourceChanged);
+        return failed(archive.errorString() + QLatin1Char('\n') + unchanged);
+    }
+
+    SaveOutcome outcome;
+    outcome.status = SaveOutcome::Status::Saved;
+    outcome.warning = archive.warningString();
+    QString readError;
+    if (!readPackage(plan.packagePath, defaultTransition(), &outcome.contents, &readError)) {
+        const QString warning =
+            tr("The playlist was saved, but it cannot be read back: %1").arg(readError);
+        outcome.warning =
+            outcome.warning.isEmpty() ? warning : outcome.warning + QLatin1Char('\n') + warning;
+    }
+    return outcome;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "archive/packagearchive.h"
+#include "playlist/playlistrow.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QMetaType>
+#include <QString>
+
+Q_DECLARE_LOGGING_CATEGORY(lcPackage)
+
+// Everything a save needs, as one value: the GUI thread copies the table into
+// it and hands it to the worker, which does all the disk work.
+struct SavePlan
+{
+    // Where the package goes. Equal to sourcePackage for an update in place.
+    QString packagePath;
+    // The document's "media_dir": the package path as the user chose it.
+    QString mediaDir;
+    PlaylistRows rows;
+    QDateTime buildTime;
+    // The open package the rows' stored names refer to, empty when none is
+    // open, and its document and identity as read at the last open or save.
+    QString sourcePackage;
+    QJsonObject sourceDocument;
+    PackageIdentity sourceIdentity;
+    // The user chose to save over a package that changed since it was read.
+    bool overwriteChanged = false;
+    // The user agreed that added files replace stored files of the same name
+    // (letter case aside) that rows still play.
+    bool replaceStoredInUse = false;
+
+    bool isUpdate() const { return !sourcePackage.isEmpty() && packagePath == sourcePackage; }
+};
+
+// A package as read back: what the table shows after an open or a save.
+struct PackageContents
+{
+    QString path;
+    QJsonObject document;
+    PlaylistRows rows;
+    PackageIdentity identity;
+    // Stored names of rows whose media the package lacks.
+    QStringList missingMedia;
+};
+
+struct SaveOutcome
+{
+    enum class Status {
+        Saved,
+        // Nothing was written; error says why.
+        Failed,
+        // The package changed on disk since it was read; nothing was written.
+        SourceChanged,
+    };
+    Status status = Status::Failed;
+    QString error;
+    // A saved package the drive did not confirm, or that reads back badly.
+    QString warning;
+    PackageContents contents;
+};
+
+// The largest playlist the program saves: its document, even with the longest
+// file names, stays under PackageArchive::maxDocumentSize, so it opens again.
+constexpr int maxPlaylistRows = 10000;
+
+// Reads the package at path into contents; error names the file and the cause.
+[[nodiscard]] bool readPackage(const QString &path, const QString &transition,
+                               PackageContents *contents, QString *error);
+
+// Runs a save plan to the end: builds the document, checks every media file
+// and name, writes the package straight from the source files and reads it
+// back. Any refusal or failure leaves the files on disk as they were.
+SaveOutcome runSavePlan(const SavePlan &plan, const ArchiveProgress &progress = {});
+
+Q_DECLARE_METATYPE(SavePlan)
+Q_DECLARE_METATYPE(SaveOutcome)
+Q_DECLARE_METATYPE(PackageContents)
