@@ -4,10 +4,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh build
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target merovi-playlist-builder
+# The same build folder the test command uses for Qt 6, so one build serves both.
+cmake -S . -B build-qt6 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEROVI_QT=6 -DMEROVI_BUILD_BENCH=OFF
+cmake --build build-qt6 -j"$(nproc)" --target merovi-playlist-builder
 
-program=build/app/merovi-playlist-builder
+program=build-qt6/app/merovi-playlist-builder
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<MSG
 No display found, so the window cannot be shown here.

@@ -3,12 +3,17 @@
 # Usage: scripts/setup.sh build|test
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools libzip-dev fonts-dejavu-core)
+# The program builds against Qt 6; FFmpeg's libraries read the videos.
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libzip-dev
+          libavformat-dev libavcodec-dev libswscale-dev libavutil-dev fonts-dejavu-core)
 if [ "${1:-build}" = test ]; then
-    # Virtual display and window tools for the real-window tests, the archive
-    # tools and Python for the interoperability tests, a FAT formatter for the
-    # stick test, clang-format for the style check.
-    packages+=(xvfb xauth xdotool imagemagick libx11-6 zip unzip python3 clang-format dosfstools)
+    # Qt 5 for the second build CI makes; a virtual display and window tools
+    # for the real-window tests; the archive tools and Python for the
+    # interoperability tests; ffmpeg for sample videos; a FAT formatter for
+    # the stick test; validators for the desktop files; clang-format for the
+    # style check.
+    packages+=(qtbase5-dev qtbase5-dev-tools xvfb xauth xdotool imagemagick libx11-6 zip unzip
+               python3 ffmpeg dosfstools strace desktop-file-utils appstream clang-format)
 fi
 
 missing=()
