@@ -1,0 +1,21 @@
+#pragma once
+
+#include "media/mediaprobe.h"
+
+#include <QDeadlineTimer>
+
+#include <functional>
+
+// Inside the media library: one pass that probes and, when box is valid, also
+// makes the thumbnail, so a medium is opened and parsed once.
+struct InspectLimits
+{
+    QDeadlineTimer deadline{10000};
+    std::function<bool()> cancelled; // asked often: must be cheap
+
+    bool expired() const { return deadline.hasExpired() || (cancelled && cancelled()); }
+};
+
+// A decode failure of the thumbnail turns a sound probe into Problem::Undecodable.
+MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thumbnail,
+                       const InspectLimits &limits = {});

@@ -1,0 +1,156 @@
+#include "media/mediaprobe.h"
+
+#include "media/mediainput.h"
+#include "media/mediainspect.h"
+#include "media/videoprobe.h"
+#include "playlist/mediatype.h"
+
+#include <QDir>
+#include <QImageReader>
+
+Q_LOGGING_CATEGORY(lcMedia, "merovi.media")
+
+namespace {
+
+// Larger images are refused before a pixel is allocated. JPEG is decoded at
+// the thumbnail's scale (at most 1/8 of each side), other formats in full:
+// 32 megapixels are 128 MB as 32-bit pixels.
+constexpr int maxSide = 16384;
+constexpr qint64 maxFullDecodePixels = 32 * 1024 * 1024;
+
+void setProblem(MediaInfo *info, MediaInfo::Problem problem, const QString &text)
+{
+    info->problem = problem;
+    info->problemText = text;
+}
+
+void inspectImage(QIODevice *device, const QString &fileName, const QString &name, const QSize &box,
+                  QImage *thumbnail, MediaInfo *info)
+{
+    // Given a device and no format, the reader goes by content alone.
+    QImageReader reader(device);
+    const QByteArray format = reader.format();
+    const bool pngName = fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const QByteArray expected = pngName ? QByteArrayLiteral("png") : QByteArrayLiteral("jpeg");
+    const QString expectedName = pngName ? QStringLiteral("PNG") : QStringLiteral("JPEG");
+    if (format.isEmpty()) {
+        if (info->size == 0) {
+            setProblem(info, MediaInfo::Problem::Undecodable,
+                       QObject::tr("%1 is empty. Copy it again from the original.").arg(name));
+        } else {
+            setProblem(info, MediaInfo::Problem::WrongType,
+                       QObject::tr("%1 is not an image: its content is not %2 data. Check that "
+                                   "it is the right file.")
+                           .arg(name, expectedName));
+        }
+        return;
+    }
+    info->format = QString::fromLatin1(format);
+    if (format != expected) {
+        setProblem(info, MediaInfo::Problem::WrongType,
+                   QObject::tr("%1 holds a %2 image, not the %3 its name says; the player "
+                               "chooses its decoder by the name. Save it again as %3.")
+                       .arg(name, info->format.toUpper(), expectedName));
+        return;
+    }
+    const QSize size = reader.size();
+    if (!size.isValid()) {
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   QObject::tr("%1 is damaged: its header cannot be read (%2). Copy it again "
+                               "from the original.")
+                       .arg(name, reader.errorString()));
+        return;
+    }
+    info->pixelSize = size;
+    if (size.width() > maxSide || size.height() > maxSide ||
+        (format != "jpeg" && qint64(size.width()) * size.height() > maxFullDecodePixels)) {
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   QObject::tr("%1 is %2×%3 pixels, too large to decode safely. Scale it down "
+                               "to the screen's size.")
+                       .arg(name)
+                       .arg(size.width())
+                       .arg(size.height()));
+        return;
+    }
+    if (!thumbnail || !box.isValid())
+        return;
+    reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   QObject::tr("%1 cannot be decoded (%2). Copy it again from the original.")
+                       .arg(name, reader.errorString()));
+        return;
+    }
+    *thumbnail = image;
+}
+
+} // namespace
+
+QString MediaSource::key() const
+{
+    // No path holds a NUL, so a file's key never equals an entry's.
+    return entry.isEmpty() ? path : path + QChar(0) + entry;
+}
+
+QString MediaSource::displayName() const
+{
+    const QString file = QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
+    return entry.isEmpty() ? file : QObject::tr("“%1” in the package %2").arg(entry, file);
+}
+
+MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thumbnail,
+                       const InspectLimits &limits)
+{
+    MediaInfo info;
+    const QString fileName =
+        source.isPackageEntry() ? source.entry : source.path.section(QLatin1Char('/'), -1);
+    info.type = getMediaType(fileName);
+    MediaInput input = openMediaInput(source);
+    info.size = input.size;
+    if (!input.device) {
+        setProblem(&info, input.problem, input.problemText);
+        return info;
+    }
+    const QString name = source.displayName();
+    switch (info.type) {
+    case MediaImage:
+        inspectImage(input.device.get(), fileName, name, box, thumbnail, &info);
+        break;
+    case MediaVideo:
+        inspectVideo(input.device.get(), source, box, thumbnail, limits, &info);
+        break;
+    case MediaArchive:
+        break;
+    default:
+        setProblem(&info, MediaInfo::Problem::WrongType,
+                   QObject::tr("%1 is not of a type the player accepts. Accepted are JPEG "
+                               "(.jpg) and PNG (.png) images, MP4 (.mp4) and AVI (.avi) videos, "
+                               "and .zip archives.")
+                       .arg(name));
+    }
+    return info;
+}
+
+MediaInfo probeMedia(const MediaSource &source)
+{
+    return inspectMedia(source, QSize(), nullptr);
+}
+
+bool makeThumbnail(const MediaSource &source, const QSize &box, QImage *image, QString *error)
+{
+    QImage made;
+    const MediaInfo info = inspectMedia(source, box, &made);
+    if (info.isOk() && made.isNull()) {
+        if (error)
+            *error = QObject::tr("%1 has no picture to show.").arg(source.displayName());
+        return false;
+    }
+    if (!info.isOk()) {
+        if (error)
+            *error = info.problemText;
+        return false;
+    }
+    *image = made;
+    return true;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QLoggingCategory>
+#include <QMetaType>
+#include <QSize>
+#include <QString>
+
+Q_DECLARE_LOGGING_CATEGORY(lcMedia)
+
+// A file on disk, or an entry of a package read in place.
+struct MediaSource
+{
+    QString path;  // the file, or the package
+    QString entry; // empty for a file; the bare entry name inside the package at path
+
+    static MediaSource file(const QString &path) { return {path, {}}; }
+    static MediaSource packageEntry(const QString &package, const QString &entry)
+    {
+        return {package, entry};
+    }
+    bool isPackageEntry() const { return !entry.isEmpty(); }
+    // Names the source in caches and signals; distinct for every file and entry.
+    QString key() const;
+    // The name shown to the user: the file's path, or "entry" in “package”.
+    QString displayName() const;
+};
+
+// What a probe found out about one medium, and why the player may not play it.
+struct MediaInfo
+{
+    enum class Problem { None, Missing, Unreadable, WrongType, Undecodable, UnsupportedCodec };
+
+    Problem problem = Problem::None;
+    QString problemText; // for the user: what is wrong and what to do
+    int type = 0;        // MediaType by extension (playlist/mediatype.h)
+    qint64 size = -1;    // bytes
+    QString format;      // image format by content ("jpeg", "png"), or container ("mov,mp4,...")
+    QString codec;       // video codec, empty for images
+    QSize pixelSize;
+    qint64 durationMs = -1; // videos; -1 when unknown
+
+    bool isOk() const { return problem == Problem::None; }
+};
+Q_DECLARE_METATYPE(MediaInfo)
+
+// Reads the header of an image or the container of a video. Blocking; safe on
+// any thread except the GUI thread, where it must not run.
+MediaInfo probeMedia(const MediaSource &source);
+
+// A picture of source that fits box: the image scaled while decoding, or a
+// video frame about one second in.
+[[nodiscard]] bool makeThumbnail(const MediaSource &source, const QSize &box, QImage *image,
+                                 QString *error);

@@ -1,0 +1,341 @@
+#include "media/videoprobe.h"
+
+#include "playlist/mediatype.h"
+
+#include <QIODevice>
+
+#include <memory>
+#include <mutex>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+constexpr int ioBufferSize = 32 * 1024;
+constexpr int maxSide = 16384;
+// A frame about one second in needs at most a few seconds of decoding, even
+// for an index that lies about key frames.
+constexpr int maxDecodedFrames = 600;
+
+void logToCategory(void *context, int level, const char *format, va_list args)
+{
+    if (level > AV_LOG_WARNING || !lcMedia().isDebugEnabled())
+        return;
+    char line[1024];
+    int printPrefix = 1;
+    av_log_format_line2(context, level, format, args, line, sizeof line, &printPrefix);
+    qCDebug(lcMedia, "%s", qPrintable(QString::fromUtf8(line).trimmed()));
+}
+
+struct IoState
+{
+    QIODevice *device;
+    const InspectLimits *limits;
+};
+
+int readPacket(void *opaque, uint8_t *buffer, int size)
+{
+    auto *state = static_cast<IoState *>(opaque);
+    if (state->limits->expired())
+        return AVERROR_EXIT;
+    const qint64 got = state->device->read(reinterpret_cast<char *>(buffer), size);
+    if (got < 0)
+        return AVERROR(EIO);
+    return got == 0 ? AVERROR_EOF : int(got);
+}
+
+int64_t seekDevice(void *opaque, int64_t offset, int whence)
+{
+    QIODevice *device = static_cast<IoState *>(opaque)->device;
+    if (whence & AVSEEK_SIZE)
+        return device->size();
+    switch (whence & ~AVSEEK_FORCE) {
+    case SEEK_CUR:
+        offset += device->pos();
+        break;
+    case SEEK_END:
+        offset += device->size();
+        break;
+    case SEEK_SET:
+        break;
+    default:
+        return AVERROR(EINVAL);
+    }
+    return device->seek(offset) ? offset : AVERROR(EIO);
+}
+
+int interrupted(void *opaque)
+{
+    return static_cast<const InspectLimits *>(opaque)->expired() ? 1 : 0;
+}
+
+QString averror(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromUtf8(text);
+}
+
+// Owns the demuxer and the I/O context it reads through; the I/O context is
+// ours to free because it was handed in as custom I/O.
+struct Demuxer
+{
+    IoState state;
+    AVIOContext *io = nullptr;
+    AVFormatContext *format = nullptr;
+
+    ~Demuxer()
+    {
+        avformat_close_input(&format);
+        if (io)
+            av_freep(&io->buffer);
+        avio_context_free(&io);
+    }
+};
+
+struct CodecFree
+{
+    void operator()(AVCodecContext *context) const { avcodec_free_context(&context); }
+};
+struct FrameFree
+{
+    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
+};
+struct PacketFree
+{
+    void operator()(AVPacket *packet) const { av_packet_free(&packet); }
+};
+
+void setProblem(MediaInfo *info, MediaInfo::Problem problem, const QString &text)
+{
+    info->problem = problem;
+    info->problemText = text;
+}
+
+bool containerMatches(const QString &formatName, const QString &extension)
+{
+    const QStringList names = formatName.split(QLatin1Char(','));
+    return names.contains(extension == QLatin1String("avi") ? QStringLiteral("avi")
+                                                            : QStringLiteral("mp4"));
+}
+
+// Decodes the video stream until a frame at or past target (in the stream's
+// time base); the last frame decoded when the stream ends first.
+bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decoder, int64_t target,
+                 const InspectLimits &limits, AVFrame *kept, QString *why)
+{
+    std::unique_ptr<AVCodecContext, CodecFree> codec(avcodec_alloc_context3(decoder));
+    if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) {
+        *why = QObject::tr("out of memory");
+        return false;
+    }
+    codec->thread_count = 1; // the worker pool already keeps the cores busy
+    codec->max_pixels = int64_t(maxSide) * maxSide / 4;
+    const int opened = avcodec_open2(codec.get(), decoder, nullptr);
+    if (opened < 0) {
+        *why = averror(opened);
+        return false;
+    }
+    std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
+    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    if (!frame || !packet) {
+        *why = QObject::tr("out of memory");
+        return false;
+    }
+    bool got = false;
+    int frames = 0;
+    bool draining = false;
+    while (!limits.expired() && frames < maxDecodedFrames) {
+        if (!draining) {
+            const int read = av_read_frame(format, packet.get());
+            if (read < 0) {
+                draining = true;
+                avcodec_send_packet(codec.get(), nullptr);
+            } else {
+                if (packet->stream_index == stream->index)
+                    avcodec_send_packet(codec.get(), packet.get()); // damaged packets are skipped
+                av_packet_unref(packet.get());
+            }
+        }
+        int received;
+        while ((received = avcodec_receive_frame(codec.get(), frame.get())) == 0) {
+            av_frame_unref(kept);
+            av_frame_move_ref(kept, frame.get());
+            got = true;
+            ++frames;
+            const int64_t at = kept->best_effort_timestamp;
+            if (at == AV_NOPTS_VALUE || at >= target)
+                return true;
+        }
+        if (draining && received == AVERROR_EOF)
+            break;
+        if (draining && received != AVERROR(EAGAIN) && received < 0)
+            break;
+    }
+    if (!got)
+        *why = limits.expired() ? QObject::tr("decoding took too long")
+                                : QObject::tr("no picture in it could be decoded");
+    return got;
+}
+
+bool scaleFrame(const AVFrame *frame, const QSize &box, QImage *image)
+{
+    if (frame->width <= 0 || frame->height <= 0)
+        return false;
+    const QSize size =
+        QSize(frame->width, frame->height).scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    SwsContext *scaler =
+        sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), size.width(),
+                       size.height(), AV_PIX_FMT_RGB32, SWS_AREA, nullptr, nullptr, nullptr);
+    if (!scaler)
+        return false;
+    // AV_PIX_FMT_RGB32 is 0xAARRGGBB in native byte order, exactly QImage's RGB32.
+    QImage scaled(size, QImage::Format_RGB32);
+    bool ok = !scaled.isNull();
+    if (ok) {
+        uint8_t *planes[4] = {scaled.bits(), nullptr, nullptr, nullptr};
+        const int strides[4] = {int(scaled.bytesPerLine()), 0, 0, 0};
+        ok = sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, planes, strides) ==
+             size.height();
+    }
+    sws_freeContext(scaler);
+    if (ok)
+        *image = scaled;
+    return ok;
+}
+
+} // namespace
+
+void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box, QImage *thumbnail,
+                  const InspectLimits &limits, MediaInfo *info)
+{
+    static std::once_flag logOnce;
+    std::call_once(logOnce, [] { av_log_set_callback(logToCategory); });
+
+    const QString name = source.displayName();
+    const QString fileName =
+        source.isPackageEntry() ? source.entry : source.path.section(QLatin1Char('/'), -1);
+    const QString extension = fileName.section(QLatin1Char('.'), -1).toLower();
+    if (info->size == 0) {
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   QObject::tr("%1 is empty. Copy it again from the original.").arg(name));
+        return;
+    }
+
+    Demuxer demuxer;
+    demuxer.state = {device, &limits};
+    auto *buffer = static_cast<unsigned char *>(av_malloc(ioBufferSize));
+    demuxer.io = buffer ? avio_alloc_context(buffer, ioBufferSize, 0, &demuxer.state, readPacket,
+                                             nullptr, seekDevice)
+                        : nullptr;
+    demuxer.format = demuxer.io ? avformat_alloc_context() : nullptr;
+    if (!demuxer.format) {
+        if (!demuxer.io)
+            av_free(buffer);
+        setProblem(info, MediaInfo::Problem::Unreadable,
+                   QObject::tr("%1 cannot be read: out of memory.").arg(name));
+        return;
+    }
+    AVFormatContext *format = demuxer.format;
+    format->pb = demuxer.io;
+    format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    format->interrupt_callback = {interrupted, const_cast<InspectLimits *>(&limits)};
+    format->probesize = 4 * 1024 * 1024;
+    format->max_analyze_duration = 3 * AV_TIME_BASE;
+
+    // The container is recognised by content alone, so the name's extension can be checked.
+    const AVInputFormat *container = nullptr;
+    const int probed = av_probe_input_buffer2(demuxer.io, &container, "", nullptr, 0, 1 << 20);
+    if (probed < 0 || !container) {
+        qCDebug(lcMedia) << "no container recognised in" << name << averror(probed);
+        setProblem(info, MediaInfo::Problem::WrongType,
+                   QObject::tr("%1 is not a video: its content is not MP4 or AVI data. Check "
+                               "that it is the right file.")
+                       .arg(name));
+        return;
+    }
+    info->format = QString::fromUtf8(container->name);
+    if (!containerMatches(info->format, extension)) {
+        setProblem(info, MediaInfo::Problem::WrongType,
+                   QObject::tr("%1 holds %2 data, not the %3 video its name says. Convert it, "
+                               "or give it the right extension.")
+                       .arg(name, QString::fromUtf8(container->long_name), extension.toUpper()));
+        return;
+    }
+
+    const int opened = avformat_open_input(&demuxer.format, "", container, nullptr);
+    format = demuxer.format;
+    if (opened < 0 || avformat_find_stream_info(format, nullptr) < 0) {
+        qCDebug(lcMedia) << "cannot open" << name << averror(opened);
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   QObject::tr("%1 is damaged or cut short: its index cannot be read. Copy it "
+                               "again from the original.")
+                       .arg(name));
+        return;
+    }
+    if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
+        info->durationMs = format->duration / (AV_TIME_BASE / 1000);
+
+    const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (index < 0) {
+        setProblem(info, MediaInfo::Problem::WrongType,
+                   QObject::tr("%1 holds no video picture, only sound or data.").arg(name));
+        return;
+    }
+    AVStream *stream = format->streams[index];
+    const AVCodecParameters *parameters = stream->codecpar;
+    info->codec = QString::fromUtf8(avcodec_get_name(parameters->codec_id));
+    info->pixelSize = QSize(parameters->width, parameters->height);
+    if (info->durationMs < 0 && stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        info->durationMs = av_rescale_q(stream->duration, stream->time_base, {1, 1000});
+
+    const AVCodec *decoder = avcodec_find_decoder(parameters->codec_id);
+    if (!decoder) {
+        setProblem(info, MediaInfo::Problem::UnsupportedCodec,
+                   QObject::tr("%1 uses the video codec “%2”, which cannot be decoded here; the "
+                               "player most likely cannot play it either. Convert it to H.264.")
+                       .arg(name, info->codec));
+        return;
+    }
+    if (parameters->width <= 0 || parameters->height <= 0 || parameters->width > maxSide ||
+        parameters->height > maxSide) {
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   QObject::tr("%1 gives an impossible picture size of %2×%3 pixels; it is "
+                               "damaged. Copy it again from the original.")
+                       .arg(name)
+                       .arg(parameters->width)
+                       .arg(parameters->height));
+        return;
+    }
+    if (!thumbnail || !box.isValid())
+        return;
+
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        if (int(i) != index)
+            format->streams[i]->discard = AVDISCARD_ALL;
+    }
+    const int64_t targetMs =
+        info->durationMs > 0 ? qMin<int64_t>(1000, info->durationMs / 2) : 1000;
+    int64_t target = av_rescale_q(targetMs, {1, 1000}, stream->time_base);
+    if (stream->start_time != AV_NOPTS_VALUE)
+        target += stream->start_time;
+    // Without a usable index the frames are decoded from the start instead.
+    if (av_seek_frame(format, index, target, AVSEEK_FLAG_BACKWARD) < 0)
+        qCDebug(lcMedia) << "cannot seek in" << name;
+
+    std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
+    QString why;
+    if (!frame || !decodeFrame(format, stream, decoder, target, limits, frame.get(), &why) ||
+        !scaleFrame(frame.get(), box, thumbnail)) {
+        if (why.isEmpty())
+            why = QObject::tr("its picture format cannot be converted");
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   QObject::tr("%1 cannot be decoded: %2. Copy it again from the original, or "
+                               "convert it to H.264.")
+                       .arg(name, why));
+    }
+}

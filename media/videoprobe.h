@@ -1,0 +1,11 @@
+#pragma once
+
+#include "media/mediainspect.h"
+
+class QIODevice;
+
+// Fills the video fields of info from the bytes on device, through FFmpeg's
+// demuxers and decoders; with a valid box and a thumbnail also decodes a frame
+// about one second in.
+void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box, QImage *thumbnail,
+                  const InspectLimits &limits, MediaInfo *info);

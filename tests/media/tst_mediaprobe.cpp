@@ -1,0 +1,242 @@
+#include "media/mediaprobe.h"
+#include "media/mediaservice.h"
+
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <zip.h>
+
+using Problem = MediaInfo::Problem;
+
+class TestMediaProbe : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void probes_data();
+    void probes();
+    void serviceDeliversAndCaches();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    bool ffmpeg(const QString &arguments) const; // run in the folder of the samples
+    bool writePackage(const QString &name, const QStringList &stored, const QString &deflated);
+
+    QTemporaryDir m_dir;
+    QString m_codec; // what the sample videos are encoded with
+};
+
+bool TestMediaProbe::ffmpeg(const QString &arguments) const
+{
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    process.start(QStringLiteral("ffmpeg"), QStringLiteral("-hide_banner -loglevel error -y ")
+                                                .append(arguments)
+                                                .split(QLatin1Char(' ')));
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+bool TestMediaProbe::writePackage(const QString &name, const QStringList &stored,
+                                  const QString &deflated)
+{
+    int code = 0;
+    zip_t *zip =
+        zip_open(QFile::encodeName(path(name)).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!zip)
+        return false;
+    for (const QString &entry : stored + QStringList{deflated}) {
+        zip_source_t *source =
+            zip_source_file(zip, QFile::encodeName(path(entry)).constData(), 0, -1);
+        const zip_int64_t index =
+            source ? zip_file_add(zip, entry.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0 ||
+            zip_set_file_compression(zip, zip_uint64_t(index),
+                                     entry == deflated ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 9) != 0) {
+            zip_source_free(source);
+            zip_discard(zip);
+            return false;
+        }
+    }
+    return zip_close(zip) == 0;
+}
+
+void TestMediaProbe::initTestCase()
+{
+    QVERIFY2(m_dir.isValid(), qPrintable(m_dir.errorString()));
+    QImage photo(640, 480, QImage::Format_RGB32);
+    photo.fill(Qt::red);
+    QVERIFY(photo.save(path(QStringLiteral("photo.jpg")), "JPEG"));
+    QImage logo(300, 200, QImage::Format_ARGB32);
+    logo.fill(Qt::blue);
+    QVERIFY(logo.save(path(QStringLiteral("logo.png")), "PNG"));
+    QVERIFY(logo.save(path(QStringLiteral("png-named.jpg")), "PNG"));
+    QVERIFY(QImage(20000, 2, QImage::Format_Mono).save(path(QStringLiteral("wide.png")), "PNG"));
+    QFile fake(path(QStringLiteral("fake.jpg")));
+    QVERIFY(fake.open(QIODevice::WriteOnly) && fake.write("not an image\n") == 13);
+    fake.close();
+
+    if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        QSKIP("The ffmpeg program makes the sample videos; install it (Debian package ffmpeg).");
+    QProcess encoders;
+    encoders.start(QStringLiteral("ffmpeg"),
+                   {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
+    QVERIFY(encoders.waitForFinished(30000));
+    const bool x264 = encoders.readAllStandardOutput().contains("libx264");
+    m_codec = x264 ? QStringLiteral("h264") : QStringLiteral("mpeg4");
+    const QString encoder = x264 ? QStringLiteral("libx264") : m_codec;
+    // Blue for 0.8 s, then red: a thumbnail about one second in is red.
+    QVERIFY(ffmpeg(QStringLiteral("-f lavfi -i color=c=blue:s=320x240:r=25:d=0.8 -f lavfi -i "
+                                  "color=c=red:s=320x240:r=25:d=1.2 -filter_complex concat "
+                                  "-pix_fmt yuv420p -c:v %1 clip.mp4")
+                       .arg(encoder)));
+    QVERIFY(ffmpeg(QStringLiteral("-f lavfi -i color=c=lime:s=160x120:r=25:d=1 -pix_fmt yuv420p "
+                                  "-c:v %1 clip.avi")
+                       .arg(encoder)));
+    QVERIFY(QFile::copy(path(QStringLiteral("clip.avi")), path(QStringLiteral("avi-named.mp4"))));
+    // Without its index at the end (ffmpeg writes it last), an MP4 cannot be played.
+    QFile clip(path(QStringLiteral("clip.mp4")));
+    QVERIFY(clip.open(QIODevice::ReadOnly));
+    QFile cut(path(QStringLiteral("cut.mp4")));
+    QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(clip.read(clip.size() / 2)) > 0);
+    cut.close();
+    QVERIFY(writePackage(
+        QStringLiteral("pack.mrv"),
+        {QStringLiteral("photo.jpg"), QStringLiteral("clip.mp4"), QStringLiteral("fake.jpg")},
+        QStringLiteral("clip.avi")));
+}
+
+void TestMediaProbe::probes_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QSize>("pixelSize");
+    QTest::addColumn<int>("durationMs");
+    QTest::addColumn<QColor>("thumbnailColor"); // at the thumbnail's centre
+
+    const auto row = [](const char *name, const char *file, const char *entry, Problem problem,
+                        const char *format = "", QSize pixelSize = {}, int durationMs = -1,
+                        QColor color = {}) {
+        QTest::newRow(name) << QString::fromUtf8(file) << QString::fromUtf8(entry) << int(problem)
+                            << QString::fromUtf8(format) << pixelSize << durationMs << color;
+    };
+    const QColor red(255, 0, 0), blue(0, 0, 255), lime(0, 255, 0);
+    row("jpeg file", "photo.jpg", "", Problem::None, "jpeg", {640, 480}, -1, red);
+    row("png file", "logo.png", "", Problem::None, "png", {300, 200}, -1, blue);
+    row("mp4 file", "clip.mp4", "", Problem::None, "mp4", {320, 240}, 2000, red);
+    row("avi file", "clip.avi", "", Problem::None, "avi", {160, 120}, 1000, lime);
+    row("jpeg entry", "pack.mrv", "photo.jpg", Problem::None, "jpeg", {640, 480}, -1, red);
+    row("stored mp4 entry", "pack.mrv", "clip.mp4", Problem::None, "mp4", {320, 240}, 2000, red);
+    row("deflated avi entry", "pack.mrv", "clip.avi", Problem::None, "avi", {160, 120}, 1000, lime);
+    row("text named .jpg", "fake.jpg", "", Problem::WrongType);
+    row("text named .jpg in a package", "pack.mrv", "fake.jpg", Problem::WrongType);
+    row("png named .jpg", "png-named.jpg", "", Problem::WrongType, "png");
+    row("avi named .mp4", "avi-named.mp4", "", Problem::WrongType, "avi");
+    row("mp4 cut short", "cut.mp4", "", Problem::Undecodable, "mp4");
+    row("png too large to decode", "wide.png", "", Problem::Undecodable, "png", {20000, 2});
+    row("missing file", "gone.png", "", Problem::Missing);
+    row("missing entry", "pack.mrv", "gone.mp4", Problem::Missing);
+    row("missing package", "gone.mrv", "photo.jpg", Problem::Missing);
+}
+
+void TestMediaProbe::probes()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, entry);
+    QFETCH(int, problem);
+    QFETCH(QString, format);
+    QFETCH(QSize, pixelSize);
+    QFETCH(int, durationMs);
+    QFETCH(QColor, thumbnailColor);
+    const MediaSource source{path(file), entry};
+
+    const MediaInfo info = probeMedia(source);
+    QCOMPARE(int(info.problem), problem);
+    QVERIFY2(info.format.split(QLatin1Char(',')).contains(format) || format.isEmpty(),
+             qPrintable(info.format));
+    QCOMPARE(info.pixelSize, pixelSize);
+    QImage thumbnail;
+    QString error;
+    const bool made = makeThumbnail(source, QSize(64, 64), &thumbnail, &error);
+    if (problem != int(Problem::None)) {
+        // The user is told which file, in the package or not.
+        QVERIFY2(info.problemText.contains(entry.isEmpty() ? file : entry),
+                 qPrintable(info.problemText));
+        QVERIFY(!made);
+        QCOMPARE(error, info.problemText);
+        return;
+    }
+    QVERIFY2(info.problemText.isEmpty(), qPrintable(info.problemText));
+    QCOMPARE(info.size, QFileInfo(path(entry.isEmpty() ? file : entry)).size());
+    QCOMPARE(info.codec, durationMs < 0 ? QString() : m_codec);
+    QVERIFY2(qAbs(info.durationMs - durationMs) <= (durationMs < 0 ? 0 : 100),
+             qPrintable(QString::number(info.durationMs)));
+
+    QVERIFY2(made, qPrintable(error));
+    QCOMPARE(thumbnail.size(), pixelSize.scaled(64, 64, Qt::KeepAspectRatio));
+    const QColor centre = thumbnail.pixelColor(thumbnail.width() / 2, thumbnail.height() / 2);
+    QVERIFY2(qAbs(centre.red() - thumbnailColor.red()) < 40 &&
+                 qAbs(centre.green() - thumbnailColor.green()) < 40 &&
+                 qAbs(centre.blue() - thumbnailColor.blue()) < 40,
+             qPrintable(centre.name()));
+}
+
+void TestMediaProbe::serviceDeliversAndCaches()
+{
+    const QString image = path(QStringLiteral("cached.png"));
+    QImage green(300, 200, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QVERIFY(green.save(image, "PNG"));
+    const MediaSource source = MediaSource::file(image);
+    MediaService service;
+    QSignalSpy probed(&service, &MediaService::probed);
+    QSignalSpy thumbnails(&service, &MediaService::thumbnailReady);
+    QSignalSpy idle(&service, &MediaService::idle);
+
+    service.request(source);
+    QCOMPARE(service.pending(), 1);
+    QVERIFY(idle.wait(10000));
+    QCOMPARE(probed.count(), 1);
+    QCOMPARE(probed.at(0).at(0).toString(), source.key());
+    QCOMPARE(probed.at(0).at(1).value<MediaInfo>().pixelSize, QSize(300, 200));
+    QCOMPARE(thumbnails.count(), 1);
+    QCOMPARE(thumbnails.at(0).at(0).toString(), source.key());
+    QCOMPARE(thumbnails.at(0).at(1).value<QImage>().size(), QSize(108, 72));
+
+    // Same size and time: the cached result comes back, though the bytes are no image now.
+    const QDateTime modified = QFileInfo(image).lastModified();
+    QFile file(image);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.write(QByteArray(int(file.size()), 'x')) == file.size());
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    service.request(source);
+    QCOMPARE(probed.count(), 1); // never from within request()
+    QVERIFY(idle.wait(10000));
+    QCOMPARE(probed.count(), 2);
+    QVERIFY(probed.at(1).at(1).value<MediaInfo>().isOk());
+    QCOMPARE(thumbnails.count(), 2);
+
+    // A new time: probed again.
+    QVERIFY(file.setFileTime(modified.addSecs(60), QFileDevice::FileModificationTime));
+    service.request(source);
+    QVERIFY(idle.wait(10000));
+    QCOMPARE(int(probed.at(2).at(1).value<MediaInfo>().problem), int(Problem::WrongType));
+    QCOMPARE(thumbnails.count(), 2);
+
+    // Cancelled work reports nothing.
+    service.request(MediaSource::file(path(QStringLiteral("clip.mp4"))));
+    service.cancelAll();
+    QCOMPARE(service.pending(), 0);
+    QVERIFY(!probed.wait(500));
+}
+
+QTEST_GUILESS_MAIN(TestMediaProbe)
+#include "tst_mediaprobe.moc"
