@@ -143,6 +143,13 @@ SaveOutcome runSavePlan(const SavePlan &plan, const ArchiveProgress &progress)
                           .arg(plan.rows.size()));
     }
 
+    if (plan.isUpdate() && !QFileInfo(plan.packagePath).isFile()) {
+        return failed(tr("The package %1 is no longer there, so it cannot be updated. Reconnect "
+                         "its drive or put it back, then save again; or save the playlist under a "
+                         "new name.")
+                          .arg(quoted(plan.packagePath)));
+    }
+
     PlaylistRows rows = plan.rows;
     if (!plan.sourcePackage.isEmpty()) {
         const QStringList replaced = storedNamesReplacedInUse(plan.sourceDocument, rows);

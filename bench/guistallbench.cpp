@@ -1,0 +1,156 @@
+// Measures how long the GUI thread stops answering while the real main window
+// runs its commands on a large playlist: a 10 ms timer records the longest gap
+// between its ticks. Run by hand: guistallbench [--rows 1000,10000] [--rounds 3]
+#include "app/mainwindow.h"
+#include "app/userdialogs.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    QStringList files;
+    QString path;
+
+    QStringList getOpenFileNames(QWidget *, const QString &, const QString &,
+                                 const QString &) override
+    {
+        return files;
+    }
+    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return path;
+    }
+    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return path;
+    }
+    void critical(QWidget *, const QString &, const QString &text) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    void warning(QWidget *parent, const QString &title, const QString &text) override
+    {
+        critical(parent, title, text);
+    }
+    Answer question(QWidget *, const QString &, const QString &) override { return Answer::Yes; }
+    int choose(QWidget *, const QString &, const QString &, const QStringList &, int defaultIndex,
+               int) override
+    {
+        return defaultIndex;
+    }
+};
+
+// Runs command, waits until done fires (a null done: the command is
+// synchronous), lets the event loop settle, and returns the longest time the
+// GUI thread did not tick meanwhile.
+template<typename Signal>
+qint64 longestStall(MainWindow &window, Signal done, const std::function<void()> &command)
+{
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 worst = 0;
+    QTimer probe;
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        worst = std::max(worst, now - last);
+        last = now;
+    });
+    std::unique_ptr<QSignalSpy> finished;
+    if (done)
+        finished = std::make_unique<QSignalSpy>(&window, done);
+    clock.start();
+    probe.start();
+    command();
+    worst = std::max(worst, clock.elapsed() - last);
+    last = clock.elapsed();
+    if (finished && finished->isEmpty() && !finished->wait(600000))
+        std::fprintf(stderr, "command did not finish\n");
+    // Let whatever the completion queued run under the probe too.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 200)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return worst;
+}
+
+void click(MainWindow &window, const char *name)
+{
+    window.findChild<QPushButton *>(QLatin1String(name))->click();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("rows"), QStringLiteral("Playlist sizes."),
+                      QStringLiteral("list"), QStringLiteral("1000,10000")});
+    parser.addOption({QStringLiteral("rounds"), QStringLiteral("Rounds per size."),
+                      QStringLiteral("n"), QStringLiteral("3")});
+    parser.addHelpOption();
+    parser.process(app);
+
+    std::printf("longest GUI-thread stall in ms (max over rounds; target: 50 at 1,000 rows, "
+                "250 at 10,000)\n%8s %10s %10s %10s %10s\n",
+                "rows", "add", "save new", "update", "open");
+    const int rounds = std::max(1, parser.value(QStringLiteral("rounds")).toInt());
+    for (const QString &size : parser.value(QStringLiteral("rows")).split(QLatin1Char(','))) {
+        const int rows = size.toInt();
+        QTemporaryDir dir;
+        QStringList files;
+        for (int i = 0; i < rows; ++i) {
+            const QString path = dir.filePath(QStringLiteral("image%1.png").arg(i, 5, 10,
+                                                                               QLatin1Char('0')));
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(512, 'x')) != 512)
+                return 1;
+            files.append(path);
+        }
+        const QString extra = dir.filePath(QStringLiteral("extra.png"));
+        QFile(files.first()).copy(extra);
+        qint64 add = 0, saveNew = 0, update = 0, open = 0;
+        for (int round = 0; round < rounds; ++round) {
+            const QString package = dir.filePath(QStringLiteral("show%1.mrv").arg(round));
+            MainWindow window;
+            auto *dialogs = new ScriptedDialogs;
+            window.setDialogs(std::unique_ptr<UserDialogs>(dialogs));
+            window.show();
+            dialogs->files = files;
+            dialogs->path = package;
+            add = std::max(add, longestStall(window, decltype(&MainWindow::saveFinished)(),
+                                             [&] { click(window, "pushButtonAdd"); }));
+            saveNew = std::max(saveNew, longestStall(window, &MainWindow::saveFinished,
+                                                     [&] { click(window, "pushButtonSave"); }));
+            dialogs->files = {extra};
+            click(window, "pushButtonAdd");
+            update = std::max(update, longestStall(window, &MainWindow::saveFinished,
+                                                   [&] { click(window, "pushButtonSave"); }));
+            open = std::max(open, longestStall(window, &MainWindow::openFinished,
+                                               [&] { window.openFile(package); }));
+        }
+        std::printf("%8d %10lld %10lld %10lld %10lld\n", rows, static_cast<long long>(add),
+                    static_cast<long long>(saveNew), static_cast<long long>(update),
+                    static_cast<long long>(open));
+    }
+    return 0;
+}
