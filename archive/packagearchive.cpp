@@ -1,45 +1,36 @@
 #include "archive/packagearchive.h"
 
-#include "app/logging.h"
 #include "archive/packagefile.h"
 #include "archive/packagelayout.h"
+#include "archive/platformfile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 #include <zip.h>
-#include <zlib.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+Q_LOGGING_CATEGORY(lcArchive, "merovi.archive")
 
 namespace {
 
 const QString documentName = QStringLiteral("json.txt");
-constexpr int maxLinkHops = 40;
+// Headers of one entry beyond its name: local and central record, zip64 and
+// the extra fields other writers add, generously.
+constexpr qint64 entryOverhead = 30 + 46 + 2 * 64;
+constexpr qint64 endRecordsSize = 22 + 56 + 20;
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("PackageArchive", text);
-}
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString quoted(const QString &path)
-{
-    return tr("“%1”").arg(QDir::toNativeSeparators(path));
+    return archiveText(text);
 }
 
 struct ZipDiscard
@@ -73,86 +64,74 @@ QString zipCause(zip_t *archive)
     return zipCause(zip_get_error(archive));
 }
 
-QString zipCause(int code)
+// Decimal units with one decimal, as drives are sold; needs round up and
+// room rounds down, so that the figures never look as if they fit.
+QString amount(qint64 bytes, bool roundUp)
 {
+    const bool giga = bytes >= 1000 * 1000 * 1000;
+    const double units = double(bytes) / (giga ? 1e8 : 1e5);
+    const double tenths = roundUp ? std::ceil(units - 1e-9) : std::floor(units + 1e-9);
+    return QStringLiteral("%1 %2")
+        .arg(tenths / 10.0, 0, 'f', 1)
+        .arg(giga ? QStringLiteral("GB") : QStringLiteral("MB"));
+}
+
+// Why name cannot be the name of an entry, or empty. libzip refuses control
+// characters other than tab, line feed and carriage return in UTF-8 names.
+QString nameFault(const QString &name)
+{
+    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+               c != QLatin1Char('\r');
+    });
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.contains(QLatin1Char('/')) || control)
+        return tr("the name “%1” cannot be stored in a package").arg(name);
+    return {};
+}
+
+QString displayed(const QString &name)
+{
+    return tr("“%1”").arg(name);
+}
+
+// A package read from, open while the archive written from it is.
+struct SourcePackage
+{
+    Platform::File file;
+    std::unique_ptr<PackageFile> zipFile;
+    ZipHandle archive;
+};
+
+// Opens the package at path for reading after checking its layout; the cause of a failure goes to
+// *cause.
+bool openSource(const QByteArray &path, SourcePackage *source, QString *cause)
+{
+    if (!source->file.openRead(path)) {
+        *cause = source->file.error() == EINVAL ? tr("it is not a regular file")
+                                                : Platform::systemError(source->file.error());
+        return false;
+    }
+    qint64 entries = 0;
+    if (!checkPackageLayout(source->file, &entries, cause))
+        return false;
+    source->zipFile = std::make_unique<PackageFile>(&source->file, path, 0);
     zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    const QString cause = zipCause(&error);
+    zip_error_init(&error);
+    source->archive.reset(source->zipFile->open(ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!source->archive) {
+        *cause = source->zipFile->errorString().isEmpty() ? zipCause(&error)
+                                                          : source->zipFile->errorString();
+        zip_error_fini(&error);
+        return false;
+    }
     zip_error_fini(&error);
-    return cause;
-}
-
-// The mode a new file gets; reading the mask through umask() would race other threads.
-mode_t newFileMode()
-{
-    mode_t mask = 022;
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> lines = status.readAll().split('\n');
-        for (const QByteArray &line : lines) {
-            if (line.startsWith("Umask:")) {
-                bool ok = false;
-                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
-                if (ok)
-                    mask = static_cast<mode_t>(value);
-            }
-        }
+    // The checks above hold only if libzip reads the same directory.
+    if (zip_get_num_entries(source->archive.get(), 0) != entries) {
+        *cause = tr("the archive is damaged");
+        return false;
     }
-    return 0666 & ~mask;
-}
-
-QString bareName(const QString &path)
-{
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-// Why the file at path cannot go into a package, or empty if it can.
-QString mediaFault(const QString &path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    struct stat sb;
-    if (::stat(native.constData(), &sb) != 0) {
-        const int error = errno;
-        if (error == ENOENT)
-            return tr("the media file %1 is missing").arg(quoted(path));
-        return tr("cannot read the media file %1: %2").arg(quoted(path), systemError(error));
-    }
-    if (!S_ISREG(sb.st_mode))
-        return tr("the media file %1 is not a regular file").arg(quoted(path));
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        const int error = errno;
-        return tr("cannot read the media file %1: %2").arg(quoted(path), systemError(error));
-    }
-    ::close(fd);
-    if (bareName(path).contains(QLatin1Char('\\')))
-        return tr("the name of the media file %1 cannot be stored in a package").arg(quoted(path));
-    return {};
-}
-
-// Gathers every file under dir, descending into real subfolders only.
-QString collectFiles(const QString &dir, QStringList *files)
-{
-    // An unreadable folder lists as empty: its files would be dropped unnoticed.
-    const QFileInfo info(dir);
-    if (!info.isReadable() || !info.isExecutable())
-        return tr("cannot read the folder %1").arg(quoted(dir));
-    const QFileInfoList entries = QDir(dir).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo &entry : entries) {
-        const QString path = entry.absoluteFilePath();
-        if (entry.isDir() && !entry.isSymLink()) {
-            const QString fault = collectFiles(path, files);
-            if (!fault.isEmpty())
-                return fault;
-            continue;
-        }
-        const QString fault = mediaFault(path);
-        if (!fault.isEmpty())
-            return fault;
-        files->append(path);
-    }
-    return {};
+    return true;
 }
 
 struct ProgressState
@@ -164,105 +143,93 @@ struct ProgressState
 void reportProgress(zip_t *, double done, void *userdata)
 {
     auto *state = static_cast<ProgressState *>(userdata);
-    const int percent = qBound(0, static_cast<int>(done * 100.0), 100);
+    const int percent = qBound(0, int(done * 100.0), 100);
     if (percent != state->last) {
         state->last = percent;
         (*state->report)(percent);
     }
 }
 
-// Puts the file at path into the archive under its bare name, replacing an entry of that name.
-bool addFile(zip_t *archive, const QString &path, QString *cause)
-{
-    const QByteArray name = bareName(path).toUtf8();
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t *source =
-        zip_source_file_create(QFile::encodeName(path).constData(), 0, -1, &error);
-    if (!source) {
-        *cause = tr("cannot read the media file %1: %2")
-                     .arg(quoted(path), QString::fromUtf8(zip_error_strerror(&error)));
-        zip_error_fini(&error);
-        return false;
-    }
-    zip_error_fini(&error);
-    zip_int64_t index = zip_name_locate(archive, name.constData(), ZIP_FL_ENC_RAW);
-    if (index >= 0) {
-        if (zip_file_replace(archive, static_cast<zip_uint64_t>(index), source, 0) != 0) {
-            zip_source_free(source);
-            *cause = zipCause(archive);
-            return false;
-        }
-    } else {
-        index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
-        if (index < 0) {
-            zip_source_free(source);
-            *cause = zipCause(archive);
-            return false;
-        }
-    }
-    // Media are compressed already: deflating them costs time and gains nothing.
-    const zip_int32_t method = name == documentName.toUtf8() ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
-    if (zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), method, 0) != 0) {
-        *cause = zipCause(archive);
-        return false;
-    }
-    return true;
-}
-
-// Opens the archive on the package file; on failure the cause is in *cause.
-zip_t *openArchive(PackageFile &file, int flags, QString *cause)
-{
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_t *archive = file.open(flags, &error);
-    if (!archive)
-        *cause = file.failure().isEmpty() ? zipCause(&error) : file.failure();
-    zip_error_fini(&error);
-    return archive;
-}
-
-// libzip writes the whole new package inside zip_close, so progress is reported from there.
-bool closeArchive(ZipHandle &archive, const PackageFile &file, const ArchiveProgress &progress,
-                  QString *cause)
-{
-    ProgressState state{&progress};
-    if (progress)
-        zip_register_progress_callback_with_state(archive.get(), 0.01, reportProgress, nullptr,
-                                                  &state);
-    if (zip_close(archive.get()) != 0) {
-        *cause = file.failure().isEmpty() ? zipCause(archive.get()) : file.failure();
-        return false;
-    }
-    archive.release();
-    if (progress && state.last != 100)
-        progress(100);
-    return true;
-}
-
 } // namespace
+
+bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite, qint64 packageSize,
+                          QString *error)
+{
+    if (space.maxFileSize >= 0 && packageSize > space.maxFileSize) {
+        *error = tr("the package would be %1, but the drive of %2 holds no file over %3")
+                     .arg(amount(packageSize, true), quoted(space.folder),
+                          amount(space.maxFileSize, false));
+        return false;
+    }
+    if (space.freeBytes >= 0 && bytesToWrite > space.freeBytes) {
+        *error = tr("the package needs %1, %2 free on %3")
+                     .arg(amount(bytesToWrite, true), amount(space.freeBytes, false),
+                          quoted(space.folder));
+        return false;
+    }
+    return true;
+}
+
+void removeLeftovers(const QString &folder)
+{
+    Platform::removeLeftovers(QFile::encodeName(folder) + '/');
+}
+
+void removeStaleTemporaries()
+{
+    Platform::removeStaleFolders(QFile::encodeName(QDir::tempPath()));
+}
 
 struct PackageArchive::Target
 {
     QByteArray path;
+    QByteArray folder;
     bool exists = false;
     mode_t mode = 0;
+    // The package, locked while it is replaced.
+    Platform::File file;
+};
+
+// Everything a read or a write holds open; members go in reverse order, the
+// archive first, the files it reads last.
+struct PackageArchive::Session
+{
+    Target target;
+    std::map<QString, SourcePackage> sources;
+    QHash<QString, std::pair<qint64, qint64>> mediaSizes; // path: size, modification time
+    std::unique_ptr<PackageFile> file;
+    ZipHandle archive;
+    QString fault;
 };
 
 PackageArchive::PackageArchive(const QString &packagePath) : m_path(packagePath) {}
 
+void PackageArchive::begin()
+{
+    m_error.clear();
+    m_warning.clear();
+    m_failure = Failure::None;
+}
+
 bool PackageArchive::setReadError(const QString &cause)
 {
     m_error = tr("Cannot read %1: %2.").arg(quoted(m_path), cause);
-    qCWarning(lcMerovi) << m_error;
+    m_failure = Failure::Other;
+    qCWarning(lcArchive) << m_error;
     return false;
 }
 
-bool PackageArchive::setSaveError(const QString &cause)
+bool PackageArchive::setSaveError(const QString &cause, Failure failure)
 {
     m_error = tr("Cannot save %1: %2.").arg(quoted(m_path), cause);
-    qCWarning(lcMerovi) << m_error;
+    m_failure = failure;
+    qCWarning(lcArchive) << m_error;
     return false;
+}
+
+PackageIdentity PackageArchive::identity() const
+{
+    return Platform::identity(QFile::encodeName(m_path));
 }
 
 // Follows a chain of links to the file that is really written, so that a
@@ -272,82 +239,263 @@ bool PackageArchive::resolveTarget(Target *target, bool mustExist, bool forWriti
     const auto fail = [&](const QString &cause) {
         return forWriting ? setSaveError(cause) : setReadError(cause);
     };
-    if (m_path.isEmpty())
-        return fail(systemError(ENOENT));
-    QByteArray path = QFile::encodeName(m_path);
-    struct stat sb;
-    for (int hop = 0;; ++hop) {
-        if (::lstat(path.constData(), &sb) != 0) {
-            if (errno != ENOENT || mustExist)
-                return fail(systemError(errno));
+    int error = ENOENT;
+    if (m_path.isEmpty() ||
+        !Platform::resolveLinks(QFile::encodeName(m_path), &target->path, &error))
+        return fail(Platform::systemError(error));
+    const int slash = target->path.lastIndexOf('/');
+    target->folder = slash < 0 ? QByteArrayLiteral("./") : target->path.left(slash + 1);
+    Platform::Kind kind = Platform::Kind::Missing;
+    if (!Platform::fileKind(target->path, &kind, &target->mode, &error))
+        return fail(Platform::systemError(error));
+    target->exists = kind != Platform::Kind::Missing;
+    if (kind == Platform::Kind::Other)
+        return fail(tr("it is not a regular file"));
+    if (!target->exists && mustExist)
+        return fail(Platform::systemError(ENOENT));
+    if (!forWriting)
+        return true;
+    // The folder gets the temporary file; the file itself must be ours to replace.
+    error = Platform::writeAccess(target->folder);
+    if (error == 0 && target->exists)
+        error = Platform::writeAccess(target->path);
+    if (error == EROFS)
+        return fail(tr("the drive is read-only (a read-only file system)"));
+    if (error == EACCES && target->exists && (target->mode & 0222) == 0)
+        return fail(tr("the file is read-only"));
+    if (error == EACCES)
+        return fail(tr("you have no permission to write to the folder %1")
+                        .arg(quoted(QFile::decodeName(target->folder))));
+    if (error != 0)
+        return fail(Platform::systemError(error));
+    return true;
+}
+
+// Takes the lock on the package for the whole save. A writer that waited may
+// find the package replaced by the one it waited for; it locks the new file.
+bool PackageArchive::lockTarget(Target *target, const PackageIdentity &expectedIdentity)
+{
+    for (int attempt = 0; target->exists && attempt < 100; ++attempt) {
+        Platform::File file;
+        if (!file.openRead(target->path)) {
+            if (file.error() == ENOENT)
+                break;
+            return setSaveError(Platform::systemError(file.error()));
+        }
+        file.lock();
+        const PackageIdentity locked = file.identity();
+        const PackageIdentity named = Platform::identity(target->path);
+        if (locked.device == named.device && locked.inode == named.inode) {
+            target->file = std::move(file);
             break;
         }
-        if (!S_ISLNK(sb.st_mode))
-            break;
-        if (hop == maxLinkHops)
-            return fail(systemError(ELOOP));
-        std::vector<char> link(static_cast<std::size_t>(qMax<off_t>(sb.st_size, 255)) + 1);
-        const ssize_t len = ::readlink(path.constData(), link.data(), link.size());
-        if (len < 0 || static_cast<std::size_t>(len) >= link.size())
-            return fail(systemError(len < 0 ? errno : ENAMETOOLONG));
-        const QByteArray next(link.data(), static_cast<int>(len));
-        if (next.startsWith('/'))
-            path = next;
-        else
-            path = path.left(path.lastIndexOf('/') + 1) + next;
     }
-    target->path = path;
-    target->exists = ::stat(path.constData(), &sb) == 0;
-    if (!target->exists)
-        return true;
-    if (!S_ISREG(sb.st_mode))
-        return fail(tr("it is not a regular file"));
-    target->mode = sb.st_mode & 07777;
-    // Root may write anything; a file nobody may write is still not ours to replace.
-    if (forWriting && (::access(path.constData(), W_OK) != 0 || (sb.st_mode & 0222) == 0))
-        return fail(tr("the file is read-only"));
+    if (!target->file.isOpen() && target->exists)
+        return setSaveError(Platform::systemError(ENOENT));
+    if (expectedIdentity.isValid() && target->file.identity() != expectedIdentity) {
+        m_error = tr("The package %1 was changed by another program since it was opened.")
+                      .arg(quoted(m_path));
+        m_failure = Failure::ChangedOnDisk;
+        qCWarning(lcArchive) << m_error;
+        return false;
+    }
+    return true;
+}
+
+bool PackageArchive::checkRoom(const Target &target, qint64 packageSize)
+{
+    // The old package stays until the new one is complete: the whole new file needs room.
+    QString cause;
+    const DestinationSpace space = Platform::destinationSpace(target.folder);
+    if (!checkDestinationRoom(space, packageSize, packageSize, &cause))
+        return setSaveError(cause, Failure::NoRoom);
+    return true;
+}
+
+// Checks the entries before anything is written and adds their size in the
+// new package to *size.
+bool PackageArchive::prepareEntries(Session &session, const QVector<PackageEntry> &entries,
+                                    qint64 *size)
+{
+    QSet<QString> names;
+    for (const PackageEntry &entry : entries) {
+        const QString fault = nameFault(entry.name);
+        if (!fault.isEmpty())
+            return setSaveError(fault);
+        if (names.contains(entry.name))
+            return setSaveError(tr("the entry %1 is named twice").arg(displayed(entry.name)));
+        names.insert(entry.name);
+        *size += entryOverhead + 2 * entry.name.toUtf8().size();
+        switch (entry.source) {
+        case PackageEntry::Source::File: {
+            Platform::File file;
+            if (!file.openRead(QFile::encodeName(entry.path)))
+                return setSaveError(mediaReadCause(entry.path, file.error()));
+            session.mediaSizes.insert(entry.path, {file.size(), file.modifiedSeconds()});
+            *size += file.size();
+            break;
+        }
+        case PackageEntry::Source::Memory:
+            // A package is never written that could not be opened again.
+            if (entry.name == documentName && entry.bytes.size() > maxDocumentSize)
+                return setSaveError(tr("its playlist document is larger than 16 MiB"));
+            *size += entry.bytes.size() + 1024;
+            break;
+        case PackageEntry::Source::Package: {
+            QString cause;
+            SourcePackage &source = session.sources[entry.path];
+            if (!source.archive && !openSource(QFile::encodeName(entry.path), &source, &cause))
+                return setSaveError(
+                    tr("cannot read the package %1: %2").arg(quoted(entry.path), cause));
+            zip_stat_t st;
+            if (zip_stat(source.archive.get(), entry.storedEntry.toUtf8().constData(),
+                         ZIP_FL_ENC_RAW, &st) != 0 ||
+                !(st.valid & ZIP_STAT_COMP_SIZE))
+                return setSaveError(tr("the package %1 holds no entry %2")
+                                        .arg(quoted(entry.path), displayed(entry.storedEntry)));
+            *size += qint64(st.comp_size);
+            break;
+        }
+        }
+    }
+    return true;
+}
+
+bool PackageArchive::addEntries(Session &session, const QVector<PackageEntry> &entries)
+{
+    zip_t *archive = session.archive.get();
+    // The document goes last: an update that changes only the document then
+    // keeps the whole front of the archive and can clone it.
+    std::vector<const PackageEntry *> ordered;
+    for (const PackageEntry &entry : entries)
+        ordered.push_back(&entry);
+    std::stable_partition(ordered.begin(), ordered.end(), [](const PackageEntry *entry) {
+        return entry->source != PackageEntry::Source::Memory;
+    });
+    for (const PackageEntry *entry : ordered) {
+        zip_source_t *source = nullptr;
+        switch (entry->source) {
+        case PackageEntry::Source::File: {
+            const auto checked = session.mediaSizes.value(entry->path);
+            source =
+                mediaSource(archive, entry->path, checked.first, checked.second, &session.fault);
+            break;
+        }
+        case PackageEntry::Source::Memory:
+            source = zip_source_buffer(archive, entry->bytes.constData(),
+                                       zip_uint64_t(entry->bytes.size()), 0);
+            break;
+        case PackageEntry::Source::Package: {
+            zip_t *from = session.sources[entry->path].archive.get();
+            const zip_int64_t index =
+                zip_name_locate(from, entry->storedEntry.toUtf8().constData(), ZIP_FL_ENC_RAW);
+            // Start 0 and length -1 copy the compressed data as it is.
+            if (index >= 0)
+                source = zip_source_zip(archive, from, zip_uint64_t(index), 0, 0, -1);
+            break;
+        }
+        }
+        const zip_int64_t index = source ? zip_file_add(archive, entry->name.toUtf8().constData(),
+                                                        source, ZIP_FL_ENC_UTF_8)
+                                         : -1;
+        if (index < 0) {
+            if (source)
+                zip_source_free(source);
+            return setSaveError(zipCause(archive));
+        }
+        // Media are compressed already: deflating them costs time and gains nothing.
+        const bool media = entry->source == PackageEntry::Source::File;
+        if (entry->source != PackageEntry::Source::Package &&
+            zip_set_file_compression(archive, zip_uint64_t(index),
+                                     media ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0) != 0)
+            return setSaveError(zipCause(archive));
+    }
+    return true;
+}
+
+// libzip writes the whole new package inside zip_close, so progress is reported from there.
+bool PackageArchive::finish(Session &session, const ArchiveProgress &progress)
+{
+    ProgressState state{&progress};
+    if (progress)
+        zip_register_progress_callback_with_state(session.archive.get(), 0.01, reportProgress,
+                                                  nullptr, &state);
+    if (zip_close(session.archive.get()) != 0) {
+        QString cause = session.fault;
+        if (cause.isEmpty())
+            cause = session.file->errorString();
+        if (cause.isEmpty())
+            cause = zipCause(session.archive.get());
+        return setSaveError(cause);
+    }
+    session.archive.release();
+    if (!session.file->confirmed()) {
+        m_warning = tr("The package %1 was saved, but the drive did not confirm it. Eject the "
+                       "drive safely before unplugging it.")
+                        .arg(quoted(m_path));
+        qCWarning(lcArchive) << m_warning;
+    }
+    session.target.file.closeInBackground();
+    if (progress && state.last != 100)
+        progress(100);
+    return true;
+}
+
+bool PackageArchive::openPackage(Session &session, bool forWriting)
+{
+    const auto fail = [&](const QString &cause) {
+        return forWriting ? setSaveError(cause) : setReadError(cause);
+    };
+    Target &target = session.target;
+    if (!forWriting && !target.file.openRead(target.path))
+        return fail(target.file.error() == EINVAL ? tr("it is not a regular file")
+                                                  : Platform::systemError(target.file.error()));
+    qint64 entries = 0;
+    QString cause;
+    if (!checkPackageLayout(target.file, &entries, &cause))
+        return fail(cause);
+    session.file = std::make_unique<PackageFile>(&target.file, target.path, target.mode);
+    zip_error_t error;
+    zip_error_init(&error);
+    session.archive.reset(
+        session.file->open(forWriting ? ZIP_CHECKCONS : ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    cause = session.file->errorString().isEmpty() ? zipCause(&error) : session.file->errorString();
+    zip_error_fini(&error);
+    if (!session.archive)
+        return fail(cause);
+    if (zip_get_num_entries(session.archive.get(), 0) != entries)
+        return fail(tr("the archive is damaged"));
     return true;
 }
 
 bool PackageArchive::readDocument(QByteArray *document)
 {
-    m_error.clear();
-    Target target;
-    if (!resolveTarget(&target, true, false))
+    begin();
+    Session session;
+    if (!resolveTarget(&session.target, true, false) || !openPackage(session, false))
         return false;
-    qint64 entries = 0;
-    const QString fault = checkPackageLayout(target.path, &entries);
-    if (!fault.isEmpty())
-        return setReadError(fault);
-
-    PackageFile file(target.path, PackageFile::Mode::Update, target.mode);
-    QString cause;
-    ZipHandle archive(openArchive(file, ZIP_RDONLY | ZIP_CHECKCONS, &cause));
-    if (!archive)
-        return setReadError(cause);
-    if (zip_get_num_entries(archive.get(), 0) != entries)
-        return setReadError(tr("the archive is damaged"));
-
+    zip_t *archive = session.archive.get();
     const zip_int64_t index =
-        zip_name_locate(archive.get(), documentName.toUtf8().constData(), ZIP_FL_ENC_RAW);
+        zip_name_locate(archive, documentName.toUtf8().constData(), ZIP_FL_ENC_RAW);
     if (index < 0)
         return setReadError(tr("it holds no playlist document (json.txt)"));
     zip_stat_t st;
-    if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(index), 0, &st) != 0)
-        return setReadError(zipCause(archive.get()));
-    if ((st.valid & ZIP_STAT_SIZE) == 0 || st.size > static_cast<zip_uint64_t>(maxDocumentSize))
+    if (zip_stat_index(archive, zip_uint64_t(index), 0, &st) != 0)
+        return setReadError(zipCause(archive));
+    if ((st.valid & ZIP_STAT_SIZE) == 0 || st.size > zip_uint64_t(maxDocumentSize))
         return setReadError(tr("its playlist document is larger than 16 MiB"));
 
-    zip_file_t *entry = zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(index), 0);
+    zip_file_t *entry = zip_fopen_index(archive, zip_uint64_t(index), 0);
     if (!entry)
-        return setReadError(zipCause(archive.get()));
+        return setReadError(zipCause(archive));
     QByteArray bytes;
     std::vector<char> chunk(64 * 1024);
-    uLong crc = crc32(0L, Z_NULL, 0);
+    QString cause;
     for (;;) {
         const zip_int64_t n = zip_fread(entry, chunk.data(), chunk.size());
         if (n < 0) {
-            cause = zipCause(zip_file_get_error(entry));
+            cause = session.file->errorString().isEmpty() ? zipCause(zip_file_get_error(entry))
+                                                          : session.file->errorString();
             break;
         }
         if (n == 0)
@@ -357,109 +505,121 @@ bool PackageArchive::readDocument(QByteArray *document)
             cause = tr("its playlist document is larger than 16 MiB");
             break;
         }
-        bytes.append(chunk.data(), static_cast<int>(n));
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(chunk.data()), static_cast<uInt>(n));
+        bytes.append(chunk.data(), int(n));
     }
     zip_fclose(entry);
     if (!cause.isEmpty())
         return setReadError(cause);
-    if (static_cast<zip_uint64_t>(bytes.size()) != st.size ||
-        ((st.valid & ZIP_STAT_CRC) && crc != st.crc))
-        return setReadError(zipCause(ZIP_ER_CRC));
+    // libzip checks the CRC at the end of the data; the size it may not.
+    if (zip_uint64_t(bytes.size()) != st.size)
+        return setReadError(tr("the archive is damaged (checksum mismatch)"));
     *document = bytes;
     return true;
 }
 
-bool PackageArchive::packDirectory(const QString &dir, const ArchiveProgress &progress)
+bool PackageArchive::entryNames(QStringList *names)
 {
-    m_error.clear();
-    Target target;
-    if (!resolveTarget(&target, false, true))
+    begin();
+    Session session;
+    if (!resolveTarget(&session.target, true, false) || !openPackage(session, false))
         return false;
-    const QFileInfo dirInfo(dir);
-    if (!dirInfo.isDir())
-        return setSaveError(tr("the folder %1 is missing").arg(quoted(dir)));
-
-    QStringList files;
-    const QString fault = collectFiles(dirInfo.absoluteFilePath(), &files);
-    if (!fault.isEmpty())
-        return setSaveError(fault);
-    QHash<QString, QString> byName;
-    for (const QString &path : qAsConst(files)) {
-        const QString name = bareName(path);
-        const auto found = byName.constFind(name);
-        if (found != byName.constEnd())
-            return setSaveError(
-                tr("%1 and %2 have the same name").arg(quoted(found.value()), quoted(path)));
-        byName.insert(name, path);
-    }
-
-    PackageFile file(target.path, PackageFile::Mode::Create,
-                     target.exists ? target.mode : newFileMode());
-    QString cause;
-    ZipHandle archive(openArchive(file, ZIP_CREATE | ZIP_TRUNCATE, &cause));
-    if (!archive)
-        return setSaveError(cause);
-
-    // The document goes last: an update that changes only the document then
-    // keeps the whole front of the archive and can clone it.
-    std::stable_partition(files.begin(), files.end(),
-                          [](const QString &path) { return bareName(path) != documentName; });
-    for (const QString &path : qAsConst(files)) {
-        if (!addFile(archive.get(), path, &cause))
-            return setSaveError(cause);
-    }
-
-    if (!closeArchive(archive, file, progress, &cause))
-        return setSaveError(cause);
+    names->clear();
+    const zip_int64_t count = zip_get_num_entries(session.archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i)
+        names->append(QString::fromUtf8(
+            zip_get_name(session.archive.get(), zip_uint64_t(i), ZIP_FL_ENC_RAW)));
     return true;
 }
 
-bool PackageArchive::update(const QStringList &deletions, const QStringList &additions,
+bool PackageArchive::verify()
+{
+    begin();
+    Session session;
+    if (!resolveTarget(&session.target, true, false) || !openPackage(session, false))
+        return false;
+    zip_t *archive = session.archive.get();
+    std::vector<char> chunk(256 * 1024);
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const QString name =
+            QString::fromUtf8(zip_get_name(archive, zip_uint64_t(i), ZIP_FL_ENC_RAW));
+        zip_stat_t st;
+        zip_file_t *entry = zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0
+                                ? zip_fopen_index(archive, zip_uint64_t(i), 0)
+                                : nullptr;
+        if (!entry)
+            return setReadError(tr("the entry %1: %2").arg(displayed(name), zipCause(archive)));
+        zip_uint64_t total = 0;
+        zip_int64_t n = 0;
+        // Reading to the end makes libzip compare the checksum.
+        while ((n = zip_fread(entry, chunk.data(), chunk.size())) > 0 && total <= st.size)
+            total += zip_uint64_t(n);
+        QString cause;
+        if (n < 0)
+            cause = session.file->errorString().isEmpty() ? zipCause(zip_file_get_error(entry))
+                                                          : session.file->errorString();
+        else if (total != st.size)
+            cause = tr("the archive is damaged");
+        zip_fclose(entry);
+        if (!cause.isEmpty())
+            return setReadError(tr("the entry %1: %2").arg(displayed(name), cause));
+    }
+    return true;
+}
+
+bool PackageArchive::write(const QVector<PackageEntry> &entries, const ArchiveProgress &progress)
+{
+    begin();
+    Session session;
+    Target &target = session.target;
+    if (!resolveTarget(&target, false, true) || !lockTarget(&target, {}))
+        return false;
+    qint64 size = endRecordsSize;
+    if (!prepareEntries(session, entries, &size) || !checkRoom(target, size))
+        return false;
+
+    session.file = std::make_unique<PackageFile>(
+        nullptr, target.path, target.exists ? target.mode : Platform::newFileMode());
+    zip_error_t error;
+    zip_error_init(&error);
+    session.archive.reset(session.file->open(ZIP_CREATE | ZIP_TRUNCATE, &error));
+    const QString cause = zipCause(&error);
+    zip_error_fini(&error);
+    if (!session.archive)
+        return setSaveError(cause);
+    return addEntries(session, entries) && finish(session, progress);
+}
+
+bool PackageArchive::update(const QStringList &deletions, const QVector<PackageEntry> &additions,
+                            const PackageIdentity &expectedIdentity,
                             const ArchiveProgress &progress)
 {
-    m_error.clear();
-    Target target;
-    if (!resolveTarget(&target, true, true))
+    begin();
+    Session session;
+    Target &target = session.target;
+    if (!resolveTarget(&target, true, true) || !lockTarget(&target, expectedIdentity) ||
+        !openPackage(session, true))
         return false;
-    for (const QString &path : additions) {
-        const QString fault = mediaFault(path);
-        if (!fault.isEmpty())
-            return setSaveError(fault);
-    }
-    qint64 entries = 0;
-    const QString fault = checkPackageLayout(target.path, &entries);
-    if (!fault.isEmpty())
-        return setSaveError(fault);
+    zip_t *archive = session.archive.get();
 
-    PackageFile file(target.path, PackageFile::Mode::Update, target.mode);
-    QString cause;
-    ZipHandle archive(openArchive(file, ZIP_CHECKCONS, &cause));
-    if (!archive)
-        return setSaveError(cause);
-    // The checks above hold only if libzip reads the same directory.
-    if (zip_get_num_entries(archive.get(), 0) != entries)
-        return setSaveError(tr("the archive is damaged"));
-
-    for (const QString &stored : deletions) {
-        const QString name = stored.startsWith(QLatin1Char('/')) ? stored.mid(1) : stored;
+    QStringList removed = deletions;
+    // An addition replaces its namesake, and goes to the end with it removed.
+    for (const PackageEntry &entry : additions)
+        removed.append(entry.name);
+    for (const QString &name : qAsConst(removed)) {
         const zip_int64_t index =
-            zip_name_locate(archive.get(), name.toUtf8().constData(), ZIP_FL_ENC_RAW);
-        if (index >= 0 && zip_delete(archive.get(), static_cast<zip_uint64_t>(index)) != 0)
-            return setSaveError(zipCause(archive.get()));
+            zip_name_locate(archive, name.toUtf8().constData(), ZIP_FL_ENC_RAW);
+        if (index >= 0 && zip_delete(archive, zip_uint64_t(index)) != 0)
+            return setSaveError(zipCause(archive));
     }
-    // A later file of the same name wins, as if the files were added one by one.
-    QHash<QString, int> lastOfName;
-    for (int i = 0; i < additions.size(); ++i)
-        lastOfName.insert(bareName(additions.at(i)), i);
-    for (int i = 0; i < additions.size(); ++i) {
-        if (lastOfName.value(bareName(additions.at(i))) != i)
-            continue;
-        if (!addFile(archive.get(), additions.at(i), &cause))
-            return setSaveError(cause);
+    qint64 size = endRecordsSize;
+    if (!prepareEntries(session, additions, &size))
+        return false;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t st;
+        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0)
+            size += qint64(st.comp_size) + entryOverhead + 2 * qint64(std::strlen(st.name));
     }
-
-    if (!closeArchive(archive, file, progress, &cause))
-        return setSaveError(cause);
-    return true;
+    return checkRoom(target, size) && addEntries(session, additions) && finish(session, progress);
 }

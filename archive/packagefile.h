@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/platformfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,15 +19,10 @@
 class PackageFile
 {
 public:
-    enum class Mode {
-        // A new package: the file at the path, if any, is never read.
-        Create,
-        // Changes to the existing package; its unchanged front may be cloned.
-        Update,
-    };
-
-    // target is the real file (links resolved); mode is given to the new file.
-    PackageFile(const QByteArray &target, Mode mode, mode_t fileMode);
+    // source is the open package read from, or null for a new package; it
+    // must outlive this object. target is the real file to replace (links
+    // resolved); fileMode is given to the new file.
+    PackageFile(Platform::File *source, const QByteArray &target, mode_t fileMode);
     ~PackageFile();
     PackageFile(const PackageFile &) = delete;
     PackageFile &operator=(const PackageFile &) = delete;
@@ -34,21 +31,17 @@ public:
     // before this object goes.
     zip_t *open(int flags, zip_error_t *error);
 
-    // The cause of the last failure of our own (a system error text), empty if
-    // the failure did not come from this file.
-    QString failure() const { return m_failure; }
-
-    // Matches only the temporary files this class creates for the package named name.
-    static bool isTemporaryName(const QByteArray &fileName, const QByteArray &name);
+    // The cause of the last failure of our own, empty if it came from elsewhere.
+    QString errorString() const { return m_errorString; }
+    // After a replace: whether the drive confirmed the new name.
+    bool confirmed() const { return m_confirmed; }
 
 private:
     static zip_int64_t callback(void *userdata, void *data, zip_uint64_t len, zip_source_cmd_t cmd);
     zip_int64_t dispatch(void *data, zip_uint64_t len, zip_source_cmd_t cmd);
 
-    // Records the error for libzip, and its text for the user when explain is set.
-    bool fail(int zipError, int error, bool explain);
+    bool fail(int zipError, int error, const QString &cause = {});
     bool statTarget(zip_stat_t *st);
-    bool openRead();
     zip_int64_t read(char *data, zip_uint64_t len);
     bool beginWrite(std::uint64_t keep);
     bool write(const char *data, std::uint64_t len);
@@ -56,31 +49,38 @@ private:
     bool commitWrite();
     void rollbackWrite();
     bool writeEmptyArchive();
-    void removeLeftovers();
-    void releaseOldPackage();
 
+    Platform::File *m_source;
     QByteArray m_target;
-    QByteArray m_folder;
-    QByteArray m_name;
-    Mode m_mode;
     mode_t m_fileMode;
-    zip_source_t *m_source = nullptr;
+    zip_source_t *m_zipSource = nullptr;
     zip_error_t m_error;
-    QString m_failure;
+    QString m_errorString;
+    bool m_confirmed = false;
 
-    int m_readFd = -1;
-    std::uint64_t m_size = 0;
     std::uint64_t m_readPos = 0;
     std::vector<char> m_window;
     std::uint64_t m_windowStart = 0;
     std::uint64_t m_windowLen = 0;
 
-    int m_writeFd = -1;
-    // Holds the old package open across the rename; see commitWrite().
-    int m_oldFd = -1;
-    QByteArray m_tempPath;
+    Platform::File m_temporary;
     std::vector<char> m_buffer;
     std::uint64_t m_bufferStart = 0;
     std::uint64_t m_bufferLen = 0;
     std::uint64_t m_writeEnd = 0;
 };
+
+// A media file as libzip reads it: opened only while its entry is written, so
+// that thousands of files never hold thousands of descriptors, and checked
+// again then, so that nothing swapped in meanwhile can block or shorten it.
+// size and modified are what the file had when checked; on failure, *fault
+// receives the cause naming the file.
+zip_source_t *mediaSource(zip_t *archive, const QString &path, qint64 size, qint64 modified,
+                          QString *fault);
+// Why the media file at path cannot be read, for an errno value from opening it.
+QString mediaReadCause(const QString &path, int error);
+
+// Texts of the archive engine for the user, in one translation context.
+QString archiveText(const char *text);
+// A path as the user sees it in a message: “/media/stick/show.mrv”.
+QString quoted(const QString &path);

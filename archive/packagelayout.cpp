@@ -1,18 +1,15 @@
 #include "archive/packagelayout.h"
 
-#include <QCoreApplication>
+#include "archive/packagefile.h"
+#include "archive/platformfile.h"
+
 #include <QSet>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <utility>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -28,7 +25,7 @@ constexpr std::uint64_t maxDirectorySize = 64 * 1024 * 1024;
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("PackageArchive", text);
+    return archiveText(text);
 }
 
 std::uint16_t le16(const unsigned char *p)
@@ -50,49 +47,27 @@ std::uint64_t le64(const unsigned char *p)
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &path)
-    {
-        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        struct stat sb;
-        if (m_fd >= 0 && ::fstat(m_fd, &sb) == 0 && S_ISREG(sb.st_mode))
-            m_size = static_cast<std::uint64_t>(sb.st_size);
-        else
-            m_error = m_fd < 0 ? errno : EINVAL;
-    }
-    ~Reader()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Reader(const Reader &) = delete;
-    Reader &operator=(const Reader &) = delete;
+    explicit Reader(Platform::File &file) : m_file(file) {}
 
-    bool isOpen() const { return m_error == 0; }
     int error() const { return m_error; }
-    std::uint64_t size() const { return m_size; }
+    std::uint64_t size() const { return std::uint64_t(m_file.size()); }
 
+    // False both past the end and on a read error; error() tells them apart.
     bool read(std::uint64_t offset, std::uint64_t len, std::vector<unsigned char> *out)
     {
-        if (offset > m_size || len > m_size - offset)
+        if (offset > size() || len > size() - offset)
             return false;
         out->resize(len);
-        std::uint64_t done = 0;
-        while (done < len) {
-            const ssize_t n =
-                ::pread(m_fd, out->data() + done, len - done, static_cast<off_t>(offset + done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;
-            done += static_cast<std::uint64_t>(n);
-        }
-        return true;
+        const qint64 got =
+            m_file.read(reinterpret_cast<char *>(out->data()), qint64(len), qint64(offset));
+        if (got < 0)
+            m_error = m_file.error();
+        return got == qint64(len);
     }
 
 private:
-    int m_fd = -1;
+    Platform::File &m_file;
     int m_error = 0;
-    std::uint64_t m_size = 0;
 };
 
 struct Directory
@@ -181,20 +156,16 @@ QString displayName(const QByteArray &name)
     return QString::fromUtf8(shown);
 }
 
+// A backslash is an ordinary character: entries are never unpacked to disk.
 bool isPlainName(const QByteArray &name)
 {
     return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
-           !name.contains('\\') && !name.contains('\0');
+           !name.contains('\0');
 }
 
-} // namespace
-
-QString checkPackageLayout(const QByteArray &path, qint64 *entries)
+// The cause of the first fault found, empty for a sound package.
+QString layoutFault(Reader &reader, qint64 *entries)
 {
-    Reader reader(path);
-    if (!reader.isOpen())
-        return QString::fromLocal8Bit(std::strerror(reader.error()));
-
     const QString damaged = tr("the archive is damaged");
     Directory dir;
     switch (findDirectory(reader, &dir)) {
@@ -235,6 +206,7 @@ QString checkPackageLayout(const QByteArray &path, qint64 *entries)
 
         // Sizes and offset that do not fit 32 bits stand in the zip64 extra field, in this order.
         const unsigned char *extra = e + 46 + nameLen;
+        int widened = 0;
         for (std::uint32_t x = 0; x + 4 <= extraLen;) {
             const std::uint16_t id = le16(extra + x);
             const std::uint16_t len = le16(extra + x + 2);
@@ -249,6 +221,7 @@ QString checkPackageLayout(const QByteArray &path, qint64 *entries)
                     if (left < 8)
                         return damaged;
                     *field = le64(f);
+                    ++widened;
                     f += 8;
                     left -= 8;
                 }
@@ -265,6 +238,12 @@ QString checkPackageLayout(const QByteArray &path, qint64 *entries)
             return tr("the entry “%1” is encrypted").arg(displayName(name));
         if (method != 0 && method != 8)
             return tr("the entry “%1” uses an unsupported compression method")
+                .arg(displayName(name));
+        // All ones means "see the zip64 record"; without one, no size is known.
+        const int wide =
+            (compressed == 0xffffffffu) + (uncompressed == 0xffffffffu) + (offset == 0xffffffffu);
+        if (wide > widened)
+            return tr("the entry “%1” has a size field this program does not support")
                 .arg(displayName(name));
         if (method == 0 && compressed != uncompressed)
             return damaged;
@@ -289,4 +268,29 @@ QString checkPackageLayout(const QByteArray &path, qint64 *entries)
     if (entries)
         *entries = static_cast<qint64>(ranges.size());
     return {};
+}
+
+} // namespace
+
+bool checkPackageLayout(const QByteArray &path, qint64 *entries, QString *error)
+{
+    Platform::File file;
+    if (!file.openRead(path)) {
+        *error = file.error() == EINVAL ? tr("it is not a regular file")
+                                        : Platform::systemError(file.error());
+        return false;
+    }
+    return checkPackageLayout(file, entries, error);
+}
+
+bool checkPackageLayout(Platform::File &file, qint64 *entries, QString *error)
+{
+    Reader reader(file);
+    const QString fault = layoutFault(reader, entries);
+    if (fault.isEmpty())
+        return true;
+    *error = reader.error() != 0
+                 ? tr("reading it failed: %1").arg(Platform::systemError(reader.error()))
+                 : fault;
+    return false;
 }

@@ -1,0 +1,503 @@
+#include "archive/platformfile.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+
+StepHook stepHook = nullptr;
+
+// Runs the hook for step; true when the step may go ahead, else errno is set.
+bool allowed(Step step, const QByteArray &path)
+{
+    const int injected = stepHook ? stepHook(step, path) : 0;
+    if (injected != 0)
+        errno = injected;
+    return injected == 0;
+}
+
+const QByteArray temporaryPrefix = QByteArrayLiteral(".mrv-");
+const QByteArray temporarySuffix = QByteArrayLiteral(".part");
+constexpr int temporaryRandomLength = 8;
+constexpr int maxLinkHops = 40;
+constexpr qint64 copyBufferSize = 1024 * 1024;
+constexpr long msdosSuperMagic = 0x4d44;
+constexpr qint64 fatMaxFileSize = (qint64(4) << 30) - 1;
+
+bool isAlnum(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const int slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArrayLiteral("./") : path.left(slash + 1);
+}
+
+} // namespace
+
+void setStepHook(StepHook hook)
+{
+    stepHook = hook;
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+File::~File()
+{
+    close();
+}
+
+File::File(File &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error), m_size(other.m_size),
+      m_modified(other.m_modified), m_path(std::move(other.m_path))
+{}
+
+File &File::operator=(File &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_fd = std::exchange(other.m_fd, -1);
+        m_error = other.m_error;
+        m_size = other.m_size;
+        m_modified = other.m_modified;
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+bool File::fail(int error)
+{
+    m_error = error;
+    return false;
+}
+
+bool File::openRead(const QByteArray &path)
+{
+    close();
+    m_path = path;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    struct stat sb;
+    if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
+        const int error = errno;
+        ::close(fd);
+        return fail(S_ISREG(sb.st_mode) ? error : EINVAL);
+    }
+    m_fd = fd;
+    m_size = sb.st_size;
+    m_modified = sb.st_mtime;
+    return true;
+}
+
+bool File::createTemporary(const QByteArray &folder)
+{
+    close();
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray name = temporaryPrefix;
+        for (int i = 0; i < temporaryRandomLength; ++i)
+            name += alphabet[QRandomGenerator::system()->bounded(int(sizeof alphabet - 1))];
+        const QByteArray path = folder + name + temporarySuffix;
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return fail(errno);
+        }
+        // Another save clearing leftovers may take the new file for one before
+        // it is locked and remove it: then the name leads elsewhere, and a
+        // fresh file is made.
+        ::flock(fd, LOCK_EX);
+        struct stat opened;
+        struct stat named;
+        if (::fstat(fd, &opened) == 0 && ::stat(path.constData(), &named) == 0 &&
+            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
+            m_fd = fd;
+            m_path = path;
+            m_size = 0;
+            return true;
+        }
+        ::close(fd);
+    }
+    return fail(EEXIST);
+}
+
+PackageIdentity File::identity() const
+{
+    PackageIdentity id;
+    struct stat sb;
+    if (m_fd >= 0 && ::fstat(m_fd, &sb) == 0) {
+        id.device = sb.st_dev;
+        id.inode = sb.st_ino;
+        id.size = sb.st_size;
+        id.modifiedNs = qint64(sb.st_mtim.tv_sec) * 1000000000 + sb.st_mtim.tv_nsec;
+    }
+    return id;
+}
+
+qint64 File::read(char *data, qint64 len, qint64 offset)
+{
+    if (!allowed(Step::Read, m_path)) {
+        m_error = errno;
+        return -1;
+    }
+    qint64 done = 0;
+    while (done < len) {
+        const ssize_t n = ::pread(m_fd, data + done, size_t(len - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            m_error = errno;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+bool File::write(const char *data, qint64 len, qint64 offset)
+{
+    if (!allowed(Step::Write, m_path))
+        return fail(errno);
+    while (len > 0) {
+        const ssize_t n = ::pwrite(m_fd, data, size_t(len), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : EIO);
+        data += n;
+        len -= n;
+        offset += n;
+    }
+    return true;
+}
+
+bool File::sync()
+{
+    if (!allowed(Step::SyncFile, m_path) || ::fsync(m_fd) != 0)
+        return fail(errno);
+    return true;
+}
+
+bool File::truncate(qint64 size)
+{
+    return ::ftruncate(m_fd, off_t(size)) == 0 || fail(errno);
+}
+
+void File::setMode(mode_t mode)
+{
+    if (::fchmod(m_fd, mode) != 0)
+        qCInfo(lcArchive) << "Cannot set the mode of" << QFile::decodeName(m_path) << ':'
+                          << systemError(errno);
+}
+
+void File::lock()
+{
+    while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+void File::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+void File::closeInBackground()
+{
+    if (m_fd < 0)
+        return;
+    const int fd = std::exchange(m_fd, -1);
+    try {
+        std::thread([fd] { ::close(fd); }).detach();
+    } catch (const std::system_error &) {
+        ::close(fd);
+    }
+}
+
+bool copyRange(File &from, File &to, qint64 len, int *error)
+{
+    loff_t in = 0;
+    loff_t out = 0;
+    // Unsupported across file systems and on some drivers: then plain reads and writes.
+    while (in < len) {
+        const ssize_t n = ::copy_file_range(from.m_fd, &in, to.m_fd, &out, size_t(len - in), 0);
+        if (n > 0 || (n < 0 && errno == EINTR))
+            continue;
+        if (n == 0 ||
+            (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)) {
+            *error = n == 0 ? EIO : errno;
+            return false;
+        }
+        break;
+    }
+    std::vector<char> buffer;
+    while (in < len) {
+        buffer.resize(size_t(copyBufferSize));
+        const qint64 got = from.read(buffer.data(), std::min(copyBufferSize, qint64(len - in)), in);
+        if (got <= 0 || !to.write(buffer.data(), got, in)) {
+            *error = got < 0 ? from.error() : got == 0 ? EIO : to.error();
+            return false;
+        }
+        in += got;
+    }
+    return true;
+}
+
+bool replace(const QByteArray &from, const QByteArray &to, int *error, bool *confirmed)
+{
+    *confirmed = false;
+    if (!allowed(Step::Rename, to) || ::rename(from.constData(), to.constData()) != 0) {
+        *error = errno;
+        return false;
+    }
+    const QByteArray folder = folderOf(to);
+    const int fd = allowed(Step::OpenFolder, folder)
+                       ? ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                       : -1;
+    if (fd < 0) {
+        qCWarning(lcArchive) << "Cannot open the folder" << QFile::decodeName(folder) << ':'
+                             << systemError(errno);
+        return true;
+    }
+    if (allowed(Step::SyncFolder, folder) && ::fsync(fd) == 0) {
+        *confirmed = true;
+    } else {
+        // Some file systems cannot sync a folder at all; their renames are as
+        // safe as they get.
+        *confirmed = errno == EINVAL || errno == ENOTSUP;
+        if (!*confirmed)
+            qCWarning(lcArchive) << "Cannot sync the folder" << QFile::decodeName(folder) << ':'
+                                 << systemError(errno);
+    }
+    ::close(fd);
+    return true;
+}
+
+bool resolveLinks(const QByteArray &path, QByteArray *target, int *error)
+{
+    QByteArray current = path;
+    struct stat sb;
+    for (int hop = 0; hop <= maxLinkHops; ++hop) {
+        if (::lstat(current.constData(), &sb) != 0) {
+            if (errno != ENOENT) {
+                *error = errno;
+                return false;
+            }
+            // A new package lands where the last link points.
+            *target = current;
+            return true;
+        }
+        if (!S_ISLNK(sb.st_mode)) {
+            *target = current;
+            return true;
+        }
+        std::vector<char> link(size_t(std::max<off_t>(sb.st_size, 255)) + 1);
+        const ssize_t len = ::readlink(current.constData(), link.data(), link.size());
+        if (len < 0 || size_t(len) >= link.size()) {
+            *error = len < 0 ? errno : ENAMETOOLONG;
+            return false;
+        }
+        const QByteArray next(link.data(), int(len));
+        current = next.startsWith('/') ? next : folderOf(current) + next;
+    }
+    *error = ELOOP;
+    return false;
+}
+
+bool fileKind(const QByteArray &path, Kind *kind, mode_t *mode, int *error)
+{
+    struct stat sb;
+    if (::stat(path.constData(), &sb) != 0) {
+        *kind = Kind::Missing;
+        *error = errno;
+        return errno == ENOENT;
+    }
+    *kind = S_ISREG(sb.st_mode) ? Kind::Regular : Kind::Other;
+    *mode = sb.st_mode & 07777;
+    return true;
+}
+
+int writeAccess(const QByteArray &path)
+{
+    if (::access(path.constData(), W_OK) != 0)
+        return errno;
+    // Root may write anything; a file nobody may write is still not ours to replace.
+    struct stat sb;
+    if (::stat(path.constData(), &sb) == 0 && S_ISREG(sb.st_mode) && (sb.st_mode & 0222) == 0)
+        return EACCES;
+    return 0;
+}
+
+PackageIdentity identity(const QByteArray &path)
+{
+    File file;
+    return file.openRead(path) ? file.identity() : PackageIdentity();
+}
+
+DestinationSpace destinationSpace(const QByteArray &folder)
+{
+    DestinationSpace space;
+    space.folder = QFile::decodeName(folder);
+    struct statvfs vfs;
+    if (::statvfs(folder.constData(), &vfs) == 0)
+        space.freeBytes = qint64(vfs.f_bavail) * qint64(vfs.f_frsize);
+    struct statfs fs;
+    if (::statfs(folder.constData(), &fs) == 0 && fs.f_type == msdosSuperMagic)
+        space.maxFileSize = fatMaxFileSize;
+    return space;
+}
+
+mode_t newFileMode()
+{
+    // Reading the mask through umask() would race other threads.
+    mode_t mask = 022;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lines = status.readAll().split('\n');
+        for (const QByteArray &line : lines) {
+            bool ok = false;
+            const uint value = line.startsWith("Umask:") ? line.mid(6).trimmed().toUInt(&ok, 8) : 0;
+            if (ok)
+                mask = mode_t(value);
+        }
+    }
+    return 0666 & ~mask;
+}
+
+void ignoreFileSizeSignal()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
+bool isTemporaryName(const QByteArray &fileName)
+{
+    const int randomEnd = temporaryPrefix.size() + temporaryRandomLength;
+    if (fileName.size() != randomEnd + temporarySuffix.size() ||
+        !fileName.startsWith(temporaryPrefix) || !fileName.endsWith(temporarySuffix))
+        return false;
+    return std::all_of(fileName.constBegin() + temporaryPrefix.size(),
+                       fileName.constBegin() + randomEnd, isAlnum);
+}
+
+void removeLeftovers(const QByteArray &folder)
+{
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!isTemporaryName(name))
+            continue;
+        const int fd = ::openat(::dirfd(dir), name.constData(),
+                                O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat sb;
+        // A running save holds its lock; only the dead leave files unlocked.
+        if (::fstat(fd, &sb) == 0 && S_ISREG(sb.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::unlinkat(::dirfd(dir), name.constData(), 0) == 0)
+            qCInfo(lcArchive) << "Removed the leftover of an interrupted save:"
+                              << QFile::decodeName(folder + name);
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+namespace {
+
+bool isStaleFolderName(const QByteArray &name)
+{
+    for (const QByteArray &prefix :
+         {QByteArrayLiteral("merovi-save-"), QByteArrayLiteral("merovi-update-")}) {
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix))
+            return std::all_of(name.constBegin() + prefix.size(), name.constEnd(), isAlnum);
+    }
+    return false;
+}
+
+// An older version's staging folder holds links to the media and json.txt,
+// and is read until its save ends: one untouched for an hour is abandoned.
+void removeStaleFolder(int parent, const QByteArray &name)
+{
+    const int fd =
+        ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat sb;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    DIR *dir = ::fstat(fd, &sb) == 0 && sb.st_uid == ::geteuid() && now - sb.st_mtime > 3600
+                   ? ::fdopendir(fd)
+                   : nullptr;
+    if (!dir) {
+        ::close(fd);
+        return;
+    }
+    std::vector<QByteArray> entries;
+    bool ours = true;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray entryName(entry->d_name);
+        if (entryName == "." || entryName == "..")
+            continue;
+        struct stat es;
+        if (::fstatat(fd, entry->d_name, &es, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !(S_ISLNK(es.st_mode) || (S_ISREG(es.st_mode) && entryName == "json.txt")) ||
+            now - es.st_mtime <= 3600)
+            ours = false;
+        entries.push_back(entryName);
+    }
+    if (ours) {
+        for (const QByteArray &entryName : entries)
+            ::unlinkat(fd, entryName.constData(), 0);
+    }
+    ::closedir(dir);
+    if (ours && ::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0)
+        qCInfo(lcArchive) << "Removed an old temporary folder:" << QFile::decodeName(name);
+}
+
+} // namespace
+
+void removeStaleFolders(const QByteArray &tempFolder)
+{
+    DIR *dir = ::opendir(tempFolder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (isStaleFolderName(QByteArray(entry->d_name)))
+            removeStaleFolder(::dirfd(dir), QByteArray(entry->d_name));
+    }
+    ::closedir(dir);
+}
+
+} // namespace Platform
