@@ -1,0 +1,141 @@
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "package/packagenames.h"
+#include "package/saveplan.h"
+#include "playlist/mediatype.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString videoTimeRefusal(const QString &path)
+{
+    return tr("“%1” is a video: it plays to its end and takes no time. Give it without "
+              "“=hh:mm:ss”.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+qint64 totalFileSize(const QStringList &paths)
+{
+    qint64 total = 0;
+    for (const QString &path : paths)
+        total += QFileInfo(path).size();
+    return total;
+}
+
+int reportSave(const SaveOutcome &outcome, const QString &packagePath)
+{
+    if (!outcome.warning.isEmpty())
+        printError(outcome.warning);
+    switch (outcome.status) {
+    case SaveOutcome::Status::Saved:
+        printOut(tr("Saved “%1” (rows: %2).")
+                     .arg(QDir::toNativeSeparators(packagePath))
+                     .arg(outcome.contents.rows.size()));
+        return ExitSuccess;
+    case SaveOutcome::Status::SourceChanged:
+        printError(tr("“%1” changed on disk while mrv was reading it, so nothing was written. Run "
+                      "the command again.")
+                       .arg(QDir::toNativeSeparators(packagePath)));
+        return ExitFailed;
+    case SaveOutcome::Status::Failed:
+        break;
+    }
+    printError(outcome.error);
+    return ExitFailed;
+}
+
+int runBuild(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Makes a new package from media files, as the window's Save does for a new playlist."));
+    const QCommandLineOption duration(
+        QStringLiteral("duration"),
+        tr("Time each image plays for unless its argument gives one (default %1).")
+            .arg(defaultImageTime()),
+        QStringLiteral("hh:mm:ss"), defaultImageTime());
+    const QCommandLineOption buildTime(
+        QStringLiteral("build-time"),
+        tr("Time the document records, such as 2024-03-05T17:08:09 (default: now)."),
+        QStringLiteral("ISO"));
+    const QCommandLineOption force(QStringLiteral("force"), tr("Replace an existing package."));
+    parser.addOptions({duration, buildTime, force});
+    parser.addPositionalArgument(QStringLiteral("OUT.mrv"),
+                                 tr("The package to make; \".mrv\" takes the place of any other "
+                                    "extension."));
+    parser.addPositionalArgument(QStringLiteral("FILE[=hh:mm:ss]"),
+                                 tr("Media files in playing order, each with its own time if "
+                                    "given. A video plays to its end."));
+    const QString usage = QStringLiteral("mrv build [options] OUT.mrv FILE[=hh:mm:ss]...");
+    const QString command = QStringLiteral("mrv build");
+    int exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, usage, &exitCode))
+        return exitCode;
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() < 2)
+        return usageError(command, tr("give the package to make and at least one media file."));
+    const QString imageTime = parser.value(duration);
+    if (!isValidTime(imageTime))
+        return usageError(command, tr("“%1” is not a valid --duration: write it as hh:mm:ss, from "
+                                      "00:00:00 to 23:59:59.")
+                                       .arg(imageTime));
+    QDateTime time = QDateTime::currentDateTime();
+    if (parser.isSet(buildTime)) {
+        time = QDateTime::fromString(parser.value(buildTime), Qt::ISODate);
+        if (!time.isValid())
+            return usageError(command, tr("“%1” is not a valid --build-time: write it as "
+                                          "yyyy-MM-ddThh:mm:ss.")
+                                           .arg(parser.value(buildTime)));
+    }
+
+    PlaylistRows rows;
+    QStringList paths;
+    for (const QString &argument : positional.mid(1)) {
+        FileArgument file;
+        QString error;
+        if (!parseFileArgument(argument, &file, &error))
+            return usageError(command, error);
+        const PlaylistRow row =
+            rowForFile(file.path, file.time.isEmpty() ? imageTime : file.time, defaultTransition());
+        if (row.isVideo() && !file.time.isEmpty()) {
+            printError(videoTimeRefusal(file.path));
+            return ExitFailed;
+        }
+        rows.append(row);
+        paths.append(file.path);
+    }
+
+    // The window records the name as the user chose it, and writes the ".mrv" file it derives.
+    const QString chosen = positional.first();
+    PackageNames names;
+    if (!derivePackageNames(chosen, &names)) {
+        printError(tr("Cannot save as “%1”: the name is empty before its extension. Choose a name "
+                      "such as show.mrv.")
+                       .arg(QDir::toNativeSeparators(chosen)));
+        return ExitFailed;
+    }
+    if (QFileInfo::exists(names.packagePath) && !parser.isSet(force)) {
+        printError(tr("“%1” already exists, so nothing was written. Give --force to replace it.")
+                       .arg(QDir::toNativeSeparators(names.packagePath)));
+        return ExitFailed;
+    }
+
+    SavePlan plan;
+    plan.packagePath = names.packagePath;
+    plan.mediaDir = chosen;
+    plan.rows = rows;
+    plan.buildTime = time;
+    paths.removeDuplicates();
+    SaveOutcome outcome;
+    {
+        TerminalProgress progress(plan.packagePath, totalFileSize(paths));
+        outcome = runSavePlan(plan, progress.callback());
+    }
+    return reportSave(outcome, plan.packagePath);
+}

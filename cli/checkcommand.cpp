@@ -1,0 +1,84 @@
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "media/mediaprobe.h"
+#include "package/packagenames.h"
+#include "package/packageplan.h"
+#include "package/saveplan.h"
+
+#include <QDir>
+#include <QSet>
+
+#include <utility>
+
+int runCheck(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Checks a package: its zip structure, its playlist document, every entry's checksum, "
+           "and that the playlist and the media entries match."));
+    const QCommandLineOption media(QStringLiteral("media"),
+                                   tr("Also read each media entry's image header or video "
+                                      "container, as the player will."));
+    parser.addOption(media);
+    parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to check."));
+    int exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, QStringLiteral("mrv check [options] PKG"), &exitCode))
+        return exitCode;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return usageError(QStringLiteral("mrv check"), tr("give exactly one package to check."));
+
+    const QString path = positional.first();
+    const QString shown = QDir::toNativeSeparators(path);
+    int problems = 0;
+    const auto report = [&problems](const QString &message) {
+        printError(message);
+        ++problems;
+    };
+
+    PackageArchive archive(path);
+    // A damaged entry does not stop the check: the document and the names may still be read.
+    if (!archive.verify())
+        report(archive.errorString());
+    QStringList entries;
+    if (!archive.entryNames(&entries)) {
+        report(archive.errorString());
+        return ExitFailed;
+    }
+    PackageContents contents;
+    QString error;
+    if (!readPackage(path, defaultTransition(), &contents, &error)) {
+        report(error);
+        return ExitFailed;
+    }
+
+    for (const QString &name : std::as_const(contents.missingMedia))
+        report(tr("“%1”: the playlist plays “%2”, but the package holds no such file. Add the "
+                  "file again, or remove it from the playlist.")
+                   .arg(shown, name));
+    const QStringList gallery = galleryStoredNames(contents.document);
+    const QSet<QString> played(gallery.cbegin(), gallery.cend());
+    for (const QString &entry : std::as_const(entries)) {
+        if (entry != documentEntryName() && !played.contains(QLatin1Char('/') + entry))
+            report(tr("“%1”: the entry “%2” is played by no playlist row.").arg(shown, entry));
+    }
+
+    if (parser.isSet(media)) {
+        for (const QString &entry : std::as_const(entries)) {
+            if (entry == documentEntryName())
+                continue;
+            const MediaInfo info = probeMedia(MediaSource::packageEntry(path, entry));
+            if (!info.isOk())
+                report(info.problemText);
+        }
+    }
+
+    if (problems > 0)
+        return ExitFailed;
+    printOut(tr("“%1” is sound: %2 playlist row(s), %3 entries, every checksum matches%4.")
+                 .arg(shown)
+                 .arg(contents.rows.size())
+                 .arg(entries.size())
+                 .arg(parser.isSet(media) ? tr(", every medium can be read") : QString()));
+    return ExitSuccess;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+struct SaveOutcome;
+
+// Each command takes the program name followed by the arguments after the
+// command word, and returns the exit status.
+int runBuild(const QStringList &arguments);
+int runList(const QStringList &arguments);
+int runCheck(const QStringList &arguments);
+int runUpdate(const QStringList &arguments);
+
+// Prints what a save came to and gives its exit status.
+int reportSave(const SaveOutcome &outcome, const QString &packagePath);
+
+// The bytes a save reads from these files, for the progress line.
+qint64 totalFileSize(const QStringList &paths);

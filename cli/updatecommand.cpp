@@ -1,0 +1,156 @@
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "package/saveplan.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+struct Retime
+{
+    QString name;
+    QString time;
+};
+
+bool holdsName(const PlaylistRows &rows, const QString &name)
+{
+    return std::any_of(rows.cbegin(), rows.cend(),
+                       [&name](const PlaylistRow &row) { return row.file == name; });
+}
+
+} // namespace
+
+int runUpdate(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Changes a package in one transaction, as the window's Save does for an open "
+           "playlist: removals first, then new times, then additions at the end. Either all of "
+           "it is written or nothing."));
+    const QCommandLineOption add(QStringLiteral("add"),
+                                 tr("Append a media file; an image plays for the time given, or "
+                                    "for %1.")
+                                     .arg(defaultImageTime()),
+                                 QStringLiteral("FILE[=hh:mm:ss]"));
+    const QCommandLineOption remove(QStringLiteral("remove"),
+                                    tr("Remove every row that plays NAME (a stored name such as "
+                                       "/clip.mp4; the \"/\" may be left out)."),
+                                    QStringLiteral("NAME"));
+    const QCommandLineOption duration(QStringLiteral("duration"),
+                                      tr("Set the time of every row that plays the image NAME."),
+                                      QStringLiteral("NAME=hh:mm:ss"));
+    parser.addOptions({add, remove, duration});
+    parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to change."));
+    const QString command = QStringLiteral("mrv update");
+    int exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, QStringLiteral("mrv update [options] PKG"), &exitCode))
+        return exitCode;
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return usageError(command, tr("give exactly one package to update."));
+    if (!parser.isSet(add) && !parser.isSet(remove) && !parser.isSet(duration))
+        return usageError(command, tr("give at least one --add, --remove or --duration."));
+
+    // The whole command line is checked before the package is read.
+    QVector<FileArgument> additions;
+    for (const QString &argument : parser.values(add)) {
+        FileArgument file;
+        QString error;
+        if (!parseFileArgument(argument, &file, &error))
+            return usageError(command, error);
+        additions.append(file);
+    }
+    QVector<Retime> retimes;
+    for (const QString &argument : parser.values(duration)) {
+        const int equals = argument.lastIndexOf(QLatin1Char('='));
+        const QString time = argument.mid(equals + 1);
+        if (equals <= 0 || !isValidTime(time))
+            return usageError(command, tr("“%1” is not a valid --duration: write it as "
+                                          "NAME=hh:mm:ss, from 00:00:00 to 23:59:59.")
+                                           .arg(argument));
+        retimes.append({storedNameArgument(argument.left(equals)), time});
+    }
+
+    const QString path = positional.first();
+    const QString shown = QDir::toNativeSeparators(path);
+    PackageContents contents;
+    QString error;
+    if (!readPackage(path, defaultTransition(), &contents, &error)) {
+        printError(error);
+        return ExitFailed;
+    }
+
+    PlaylistRows rows = contents.rows;
+    QStringList unknown;
+    for (const QString &argument : parser.values(remove)) {
+        const QString name = storedNameArgument(argument);
+        if (!holdsName(contents.rows, name))
+            unknown.append(name);
+        rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                  [&name](const PlaylistRow &row) { return row.file == name; }),
+                   rows.end());
+    }
+    for (const Retime &retime : std::as_const(retimes)) {
+        if (!holdsName(contents.rows, retime.name)) {
+            unknown.append(retime.name);
+            continue;
+        }
+        for (PlaylistRow &row : rows) {
+            if (row.file != retime.name)
+                continue;
+            if (row.isVideo()) {
+                printError(tr("Cannot update “%1”: “%2” is a video, it plays to its end and takes "
+                              "no time. Nothing was written.")
+                               .arg(shown, retime.name));
+                return ExitFailed;
+            }
+            row.time = retime.time;
+        }
+    }
+    if (!unknown.isEmpty()) {
+        printError(tr("Cannot update “%1”: its playlist has no “%2”. Nothing was written; "
+                      "“mrv list” shows the names it holds.")
+                       .arg(shown, unknown.join(QLatin1String("”, “"))));
+        return ExitFailed;
+    }
+    QStringList addedPaths;
+    for (const FileArgument &file : std::as_const(additions)) {
+        const PlaylistRow row = rowForFile(
+            file.path, file.time.isEmpty() ? defaultImageTime() : file.time, defaultTransition());
+        if (row.isVideo() && !file.time.isEmpty()) {
+            printError(tr("“%1” is a video: it plays to its end and takes no time. Give it "
+                          "without “=hh:mm:ss”.")
+                           .arg(QDir::toNativeSeparators(file.path)));
+            return ExitFailed;
+        }
+        rows.append(row);
+        addedPaths.append(file.path);
+    }
+    if (rows.isEmpty()) {
+        printError(
+            tr("Cannot update “%1”: the playlist would be empty. Nothing was written.").arg(shown));
+        return ExitFailed;
+    }
+
+    SavePlan plan;
+    plan.packagePath = path;
+    plan.sourcePackage = path;
+    plan.mediaDir = path;
+    plan.rows = rows;
+    plan.buildTime = QDateTime::currentDateTime();
+    plan.sourceDocument = contents.document;
+    plan.sourceIdentity = contents.identity;
+    SaveOutcome outcome;
+    {
+        addedPaths.removeDuplicates();
+        TerminalProgress progress(path, QFileInfo(path).size() + totalFileSize(addedPaths));
+        outcome = runSavePlan(plan, progress.callback());
+    }
+    return reportSave(outcome, path);
+}
