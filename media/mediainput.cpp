@@ -104,6 +104,11 @@ MediaInput openFile(const QString &path)
                       QObject::tr("The file %1 does not exist. Add it again from where it is now.")
                           .arg(quoted(path)));
     }
+    if (QFileInfo(path).isDir()) {
+        return failed(MediaInfo::Problem::Unreadable,
+                      QObject::tr("%1 is a folder, not a file. Add the files in it instead.")
+                          .arg(quoted(path)));
+    }
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return failed(MediaInfo::Problem::Unreadable,
                       QObject::tr("The file %1 cannot be read: %2. Check its permissions.")

@@ -8,6 +8,10 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <atomic>
 
 namespace {
@@ -32,6 +36,17 @@ struct Result
     MediaInfo info;
     QImage thumbnail;
 };
+
+// Decoding must not take the cores from the GUI thread. On Linux the nice
+// value belongs to each thread, so only the pool's threads are lowered.
+void lowerThreadPriority()
+{
+    static thread_local bool lowered = false;
+    if (!lowered) {
+        lowered = true;
+        setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+    }
+}
 
 } // namespace
 
@@ -70,6 +85,7 @@ void MediaService::request(const MediaSource &source)
         const auto cancelled = [&shared, generation] { return shared->generation != generation; };
         if (cancelled())
             return;
+        lowerThreadPriority();
         // Stat here, not in request(): even that can block on a slow drive.
         const QFileInfo file(source.path);
         const Stamp stamp{file.exists() ? file.size() : -1,

@@ -269,18 +269,27 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
 
     const int opened = avformat_open_input(&demuxer.format, "", container, nullptr);
     format = demuxer.format;
-    if (opened < 0 || avformat_find_stream_info(format, nullptr) < 0) {
-        qCDebug(lcMedia) << "cannot open" << name << averror(opened);
+    const auto damaged = [&](int code) {
+        qCDebug(lcMedia) << "cannot read the index of" << name << averror(code);
         setProblem(info, MediaInfo::Problem::Undecodable,
                    QObject::tr("%1 is damaged or cut short: its index cannot be read. Copy it "
                                "again from the original.")
                        .arg(name));
-        return;
+    };
+    if (opened < 0)
+        return damaged(opened);
+    // MP4 and AVI headers name codec, size and length; decoding frames to find
+    // them out is only needed when they do not.
+    int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (index < 0 || format->streams[index]->codecpar->width <= 0 ||
+        format->streams[index]->codecpar->codec_id == AV_CODEC_ID_NONE ||
+        (format->duration == AV_NOPTS_VALUE &&
+         format->streams[index]->duration == AV_NOPTS_VALUE)) {
+        const int found = avformat_find_stream_info(format, nullptr);
+        if (found < 0)
+            return damaged(found);
+        index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     }
-    if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
-        info->durationMs = format->duration / (AV_TIME_BASE / 1000);
-
-    const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (index < 0) {
         setProblem(info, MediaInfo::Problem::WrongType,
                    QObject::tr("%1 holds no video picture, only sound or data.").arg(name));
@@ -290,7 +299,10 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const AVCodecParameters *parameters = stream->codecpar;
     info->codec = QString::fromUtf8(avcodec_get_name(parameters->codec_id));
     info->pixelSize = QSize(parameters->width, parameters->height);
-    if (info->durationMs < 0 && stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+    // The container's length counts every stream, as the player plays them.
+    if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
+        info->durationMs = format->duration / (AV_TIME_BASE / 1000);
+    else if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
         info->durationMs = av_rescale_q(stream->duration, stream->time_base, {1, 1000});
 
     const AVCodec *decoder = avcodec_find_decoder(parameters->codec_id);

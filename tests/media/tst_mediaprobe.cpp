@@ -91,13 +91,15 @@ void TestMediaProbe::initTestCase()
     const bool x264 = encoders.readAllStandardOutput().contains("libx264");
     m_codec = x264 ? QStringLiteral("h264") : QStringLiteral("mpeg4");
     const QString encoder = x264 ? QStringLiteral("libx264") : m_codec;
-    // Blue for 0.8 s, then red: a thumbnail about one second in is red.
+    // Blue for 0.8 s, then red: a thumbnail about one second in is red. Noise makes
+    // the videos larger than FFmpeg's read buffer, so reading them really seeks.
     QVERIFY(ffmpeg(QStringLiteral("-f lavfi -i color=c=blue:s=320x240:r=25:d=0.8 -f lavfi -i "
-                                  "color=c=red:s=320x240:r=25:d=1.2 -filter_complex concat "
-                                  "-pix_fmt yuv420p -c:v %1 clip.mp4")
+                                  "color=c=red:s=320x240:r=25:d=1.2 -filter_complex "
+                                  "concat,noise=alls=20:allf=t -b:v 4M -pix_fmt yuv420p -c:v %1 "
+                                  "clip.mp4")
                        .arg(encoder)));
-    QVERIFY(ffmpeg(QStringLiteral("-f lavfi -i color=c=lime:s=160x120:r=25:d=1 -pix_fmt yuv420p "
-                                  "-c:v %1 clip.avi")
+    QVERIFY(ffmpeg(QStringLiteral("-f lavfi -i color=c=lime:s=160x120:r=25:d=1 -vf "
+                                  "noise=alls=20:allf=t -b:v 4M -pix_fmt yuv420p -c:v %1 clip.avi")
                        .arg(encoder)));
     QVERIFY(QFile::copy(path(QStringLiteral("clip.avi")), path(QStringLiteral("avi-named.mp4"))));
     // Without its index at the end (ffmpeg writes it last), an MP4 cannot be played.
