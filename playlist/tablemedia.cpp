@@ -1,0 +1,241 @@
+#include "playlist/tablemedia.h"
+
+#include "media/mediaservice.h"
+#include "playlist/mediatype.h"
+#include "playlist/playlisttable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPixmap>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+// The table's rows are about this high; thumbnails are shown at this size.
+const QSize iconSize(48, 27);
+
+QString tr(const char *text)
+{
+    return QApplication::translate("MainWindow", text);
+}
+
+QString clockText(qint64 seconds)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// "hh:mm:ss" in seconds, or -1 when the text is no such time.
+qint64 secondsOf(const QString &time)
+{
+    const QTime parsed = QTime::fromString(time, QStringLiteral("hh:mm:ss"));
+    return parsed.isValid() ? QTime(0, 0).secsTo(parsed) : -1;
+}
+
+QString details(const MediaSource &source, const MediaInfo &info)
+{
+    QStringList lines{QDir::toNativeSeparators(source.displayName())};
+    if (info.size >= 0)
+        lines.append(QLocale().formattedDataSize(info.size));
+    if (info.pixelSize.isValid())
+        lines.append(
+            QStringLiteral("%1 × %2").arg(info.pixelSize.width()).arg(info.pixelSize.height()));
+    if (!info.codec.isEmpty())
+        lines.append(info.codec);
+    if (info.durationMs >= 0)
+        lines.append(tr("plays %1").arg(clockText((info.durationMs + 500) / 1000)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+TableMedia::TableMedia(QTableWidget *table, QLabel *total, QObject *parent)
+    : QObject(parent), m_table(table), m_total(total), m_service(new MediaService(this)),
+      m_refreshTimer(new QTimer(this)), m_totalTimer(new QTimer(this))
+{
+    m_table->setIconSize(iconSize);
+    // The thumbnail arrives after the column was sized to the name: the File
+    // column takes the rest of the width, so the name stays readable.
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    // One pass per burst of changes: an open fills thousands of rows at once.
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(0);
+    connect(m_refreshTimer, &QTimer::timeout, this, &TableMedia::refresh);
+    m_totalTimer->setSingleShot(true);
+    m_totalTimer->setInterval(100);
+    connect(m_totalTimer, &QTimer::timeout, this, &TableMedia::updateTotal);
+
+    QAbstractItemModel *model = m_table->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &TableMedia::scheduleRefresh);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TableMedia::scheduleRefresh);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &TableMedia::scheduleRefresh);
+    connect(model, &QAbstractItemModel::modelReset, this, &TableMedia::scheduleRefresh);
+    connect(model, &QAbstractItemModel::dataChanged, this, [this] {
+        if (!m_applying)
+            scheduleRefresh();
+    });
+    connect(m_service, &MediaService::probed, this, &TableMedia::probed);
+    connect(m_service, &MediaService::thumbnailReady, this, &TableMedia::thumbnailReady);
+    connect(m_service, &MediaService::idle, m_totalTimer, qOverload<>(&QTimer::start));
+    updateTotal();
+}
+
+void TableMedia::setPackage(const QString &packagePath, const QStringList &storedNames)
+{
+    if (packagePath != m_package) {
+        // Results for another package's entries would never be shown again.
+        m_service->cancelAll();
+        m_requested.clear();
+    }
+    m_package = packagePath;
+    m_storedNames = QSet<QString>(storedNames.cbegin(), storedNames.cend());
+    scheduleRefresh();
+}
+
+MediaSource TableMedia::sourceOf(const QString &file) const
+{
+    if (!m_package.isEmpty() && m_storedNames.contains(file))
+        return MediaSource::packageEntry(m_package,
+                                         file.mid(file.lastIndexOf(QLatin1Char('/')) + 1));
+    return MediaSource::file(file);
+}
+
+void TableMedia::scheduleRefresh()
+{
+    m_refreshTimer->start();
+}
+
+void TableMedia::refresh()
+{
+    m_rowKeys.resize(m_table->rowCount());
+    m_rowsOfKey.clear();
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const QTableWidgetItem *item = m_table->item(row, ColumnFile);
+        const MediaSource source = sourceOf(item ? item->text() : QString());
+        const QString key = source.key();
+        m_rowKeys[row] = key;
+        m_rowsOfKey[key].append(row);
+        if (!m_requested.contains(key)) {
+            m_requested.insert(key);
+            m_service->request(source);
+        }
+        applyRow(row);
+    }
+    m_totalTimer->start();
+}
+
+QString TableMedia::rowProblem(int row) const
+{
+    const auto info = m_infos.constFind(m_rowKeys.value(row));
+    if (info != m_infos.constEnd() && !info->isOk())
+        return info->problemText;
+    const QTableWidgetItem *time = m_table->item(row, ColumnTime);
+    if (time && secondsOf(time->text()) == 0)
+        return tr("an image with the time 00:00:00 is never shown");
+    return {};
+}
+
+void TableMedia::applyRow(int row)
+{
+    QTableWidgetItem *file = m_table->item(row, ColumnFile);
+    QTableWidgetItem *time = m_table->item(row, ColumnTime);
+    if (!file || !time || row >= m_rowKeys.size())
+        return;
+    m_applying = true;
+    const QString key = m_rowKeys.at(row);
+    const QString problem = rowProblem(row);
+    const auto info = m_infos.constFind(key);
+    QString tip = info == m_infos.constEnd() ? QDir::toNativeSeparators(file->text())
+                                             : details(sourceOf(file->text()), *info);
+    if (!problem.isEmpty())
+        tip += QLatin1String("\n\n") + tr("May not play: %1").arg(problem);
+    if (file->toolTip() != tip)
+        file->setToolTip(tip);
+    if (time->toolTip() != tip)
+        time->setToolTip(problem.isEmpty() ? QString() : tip);
+    const QIcon mark =
+        problem.isEmpty() ? QIcon() : m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    if (time->icon().isNull() != mark.isNull())
+        time->setIcon(mark);
+    const QIcon thumbnail = m_thumbnails.value(key);
+    if (file->icon().cacheKey() != thumbnail.cacheKey())
+        file->setIcon(thumbnail);
+    m_applying = false;
+}
+
+void TableMedia::probed(const QString &key, const MediaInfo &info)
+{
+    m_infos.insert(key, info);
+    for (const int row : m_rowsOfKey.value(key))
+        applyRow(row);
+    if (!m_totalTimer->isActive())
+        m_totalTimer->start();
+}
+
+void TableMedia::thumbnailReady(const QString &key, const QImage &image)
+{
+    m_thumbnails.insert(key, QIcon(QPixmap::fromImage(image.scaled(iconSize, Qt::KeepAspectRatio,
+                                                                   Qt::SmoothTransformation))));
+    for (const int row : m_rowsOfKey.value(key))
+        applyRow(row);
+}
+
+QStringList TableMedia::problems() const
+{
+    QStringList result;
+    for (int row = 0; row < m_table->rowCount() && row < m_rowKeys.size(); ++row) {
+        const QString problem = rowProblem(row);
+        if (problem.isEmpty())
+            continue;
+        const QTableWidgetItem *file = m_table->item(row, ColumnFile);
+        const QString line = QDir::toNativeSeparators(file ? file->text() : QString()) +
+                             QLatin1String(": ") + problem;
+        if (!result.contains(line))
+            result.append(line);
+    }
+    return result;
+}
+
+bool TableMedia::isProbing() const
+{
+    return m_service->pending() > 0;
+}
+
+void TableMedia::updateTotal()
+{
+    qint64 seconds = 0;
+    int unknownVideos = 0;
+    const int rows = m_table->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const QTableWidgetItem *time = m_table->item(row, ColumnTime);
+        const QString text = time ? time->text() : QString();
+        if (!text.contains(QLatin1String("NA"))) {
+            seconds += qMax<qint64>(0, secondsOf(text));
+            continue;
+        }
+        const auto info = m_infos.constFind(m_rowKeys.value(row));
+        if (info != m_infos.constEnd() && info->durationMs >= 0)
+            seconds += (info->durationMs + 500) / 1000;
+        else
+            ++unknownVideos;
+    }
+    QString text =
+        (rows == 1 ? tr("1 item · total %1").arg(clockText(seconds))
+                   : tr("%1 items · total %2").arg(QLocale().toString(rows), clockText(seconds)));
+    if (unknownVideos > 0) {
+        text += QLatin1Char(' ') + (unknownVideos == 1
+                                        ? tr("+ 1 video of unknown length")
+                                        : tr("+ %1 videos of unknown length").arg(unknownVideos));
+    }
+    if (isProbing())
+        text += QLatin1Char(' ') + tr("(checking media…)");
+    m_total->setText(text);
+}

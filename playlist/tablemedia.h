@@ -1,0 +1,60 @@
+#pragma once
+
+#include "media/mediaprobe.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+
+class MediaService;
+class QLabel;
+class QTableWidget;
+class QTimer;
+
+// Shows what the media probe finds out in the playlist table: a thumbnail in
+// the File column, the details in its tooltip, a warning mark on rows the
+// player may not play, and the total running time in a label. It follows
+// every change of the table by itself; probing runs off the GUI thread.
+class TableMedia : public QObject
+{
+    Q_OBJECT
+
+public:
+    TableMedia(QTableWidget *table, QLabel *total, QObject *parent = nullptr);
+
+    // Rows whose file text is one of storedNames play that entry of the
+    // package at packagePath; an empty path: no package is open.
+    void setPackage(const QString &packagePath, const QStringList &storedNames);
+
+    // Why rows may not play, one line each ("file: reason"), as far as known.
+    QStringList problems() const;
+    bool isProbing() const;
+
+private:
+    MediaSource sourceOf(const QString &file) const;
+    void scheduleRefresh();
+    void refresh();
+    void applyRow(int row);
+    void updateTotal();
+    void probed(const QString &key, const MediaInfo &info);
+    void thumbnailReady(const QString &key, const QImage &image);
+    QString rowProblem(int row) const;
+
+    QTableWidget *m_table;
+    QLabel *m_total;
+    MediaService *m_service;
+    QTimer *m_refreshTimer;
+    QTimer *m_totalTimer;
+    QString m_package;
+    QSet<QString> m_storedNames;
+    QHash<QString, MediaInfo> m_infos;
+    QHash<QString, QIcon> m_thumbnails;
+    QSet<QString> m_requested;
+    // Keys of the rows as of the last refresh, and the rows of each key.
+    QVector<QString> m_rowKeys;
+    QHash<QString, QVector<int>> m_rowsOfKey;
+    bool m_applying = false;
+};
