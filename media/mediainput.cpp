@@ -1,5 +1,7 @@
 #include "media/mediainput.h"
 
+#include "media/mediainspect.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,6 +71,8 @@ public:
 protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
+        if (!m_file)
+            return -1; // a restart of the entry failed
         const zip_int64_t got = zip_fread(m_file, data, zip_uint64_t(maxSize));
         if (got < 0) {
             setErrorString(QString::fromUtf8(zip_file_strerror(m_file)));
@@ -101,17 +105,17 @@ MediaInput openFile(const QString &path)
     auto file = std::make_unique<QFile>(path);
     if (!QFileInfo::exists(path)) {
         return failed(MediaInfo::Problem::Missing,
-                      QObject::tr("The file %1 does not exist. Add it again from where it is now.")
+                      mediaText("The file %1 does not exist. Add it again from where it is now.")
                           .arg(quoted(path)));
     }
     if (QFileInfo(path).isDir()) {
         return failed(MediaInfo::Problem::Unreadable,
-                      QObject::tr("%1 is a folder, not a file. Add the files in it instead.")
+                      mediaText("%1 is a folder, not a file. Add the files in it instead.")
                           .arg(quoted(path)));
     }
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return failed(MediaInfo::Problem::Unreadable,
-                      QObject::tr("The file %1 cannot be read: %2. Check its permissions.")
+                      mediaText("The file %1 cannot be read: %2. Check its permissions.")
                           .arg(quoted(path), file->errorString()));
     }
     MediaInput input;
@@ -132,12 +136,12 @@ MediaInput openEntry(const QString &package, const QString &entry)
         const QString name = MediaSource::packageEntry(package, entry).displayName();
         if (code == ZIP_ER_NOENT) {
             return failed(MediaInfo::Problem::Missing,
-                          QObject::tr("%1 cannot be read: the package does not exist any more. "
-                                      "Open it again from where it is now.")
+                          mediaText("%1 cannot be read: the package does not exist any more. "
+                                    "Open it again from where it is now.")
                               .arg(name));
         }
         return failed(MediaInfo::Problem::Unreadable,
-                      QObject::tr("%1 cannot be read: %2.").arg(name, cause));
+                      mediaText("%1 cannot be read: %2.").arg(name, cause));
     }
     const zip_int64_t index = zip_name_locate(archive, entry.toUtf8().constData(), 0);
     zip_stat_t st;
@@ -145,8 +149,8 @@ MediaInput openEntry(const QString &package, const QString &entry)
         !(st.valid & ZIP_STAT_SIZE)) {
         zip_discard(archive);
         return failed(MediaInfo::Problem::Missing,
-                      QObject::tr("The package %1 lacks the file “%2” its playlist names. Add "
-                                  "the file again, or remove its row.")
+                      mediaText("The package %1 lacks the file “%2” its playlist names. Add "
+                                "the file again, or remove its row.")
                           .arg(quoted(package), entry));
     }
     const bool stored = (st.valid & ZIP_STAT_COMP_METHOD) && st.comp_method == ZIP_CM_STORE;
@@ -154,7 +158,7 @@ MediaInput openEntry(const QString &package, const QString &entry)
         std::make_unique<ZipEntryDevice>(archive, zip_uint64_t(index), qint64(st.size), stored);
     if (!device->start()) {
         return failed(MediaInfo::Problem::Unreadable,
-                      QObject::tr("“%1” in the package %2 cannot be read: %3.")
+                      mediaText("“%1” in the package %2 cannot be read: %3.")
                           .arg(entry, quoted(package), QString::fromUtf8(zip_strerror(archive))));
     }
     MediaInput input;

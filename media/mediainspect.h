@@ -2,9 +2,16 @@
 
 #include "media/mediaprobe.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 #include <functional>
+
+// The user's words, one translation context for the whole media library.
+inline QString mediaText(const char *text)
+{
+    return QCoreApplication::translate("MediaProbe", text);
+}
 
 // Inside the media library: one pass that probes and, when box is valid, also
 // makes the thumbnail, so a medium is opened and parsed once.

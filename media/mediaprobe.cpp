@@ -36,11 +36,11 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     if (format.isEmpty()) {
         if (info->size == 0) {
             setProblem(info, MediaInfo::Problem::Undecodable,
-                       QObject::tr("%1 is empty. Copy it again from the original.").arg(name));
+                       mediaText("%1 is empty. Copy it again from the original.").arg(name));
         } else {
             setProblem(info, MediaInfo::Problem::WrongType,
-                       QObject::tr("%1 is not an image: its content is not %2 data. Check that "
-                                   "it is the right file.")
+                       mediaText("%1 is not an image: its content is not %2 data. Check that "
+                                 "it is the right file.")
                            .arg(name, expectedName));
         }
         return;
@@ -48,16 +48,16 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     info->format = QString::fromLatin1(format);
     if (format != expected) {
         setProblem(info, MediaInfo::Problem::WrongType,
-                   QObject::tr("%1 holds a %2 image, not the %3 its name says; the player "
-                               "chooses its decoder by the name. Save it again as %3.")
+                   mediaText("%1 holds a %2 image, not the %3 its name says; the player "
+                             "chooses its decoder by the name. Save it again as %3.")
                        .arg(name, info->format.toUpper(), expectedName));
         return;
     }
     const QSize size = reader.size();
     if (!size.isValid()) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   QObject::tr("%1 is damaged: its header cannot be read (%2). Copy it again "
-                               "from the original.")
+                   mediaText("%1 is damaged: its header cannot be read (%2). Copy it again "
+                             "from the original.")
                        .arg(name, reader.errorString()));
         return;
     }
@@ -65,8 +65,8 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     if (size.width() > maxSide || size.height() > maxSide ||
         (format != "jpeg" && qint64(size.width()) * size.height() > maxFullDecodePixels)) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   QObject::tr("%1 is %2×%3 pixels, too large to decode safely. Scale it down "
-                               "to the screen's size.")
+                   mediaText("%1 is %2×%3 pixels, too large to decode safely. Scale it down "
+                             "to the screen's size.")
                        .arg(name)
                        .arg(size.width())
                        .arg(size.height()));
@@ -78,7 +78,7 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     const QImage image = reader.read();
     if (image.isNull()) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   QObject::tr("%1 cannot be decoded (%2). Copy it again from the original.")
+                   mediaText("%1 cannot be decoded (%2). Copy it again from the original.")
                        .arg(name, reader.errorString()));
         return;
     }
@@ -96,7 +96,7 @@ QString MediaSource::key() const
 QString MediaSource::displayName() const
 {
     const QString file = QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
-    return entry.isEmpty() ? file : QObject::tr("“%1” in the package %2").arg(entry, file);
+    return entry.isEmpty() ? file : mediaText("“%1” in the package %2").arg(entry, file);
 }
 
 MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thumbnail,
@@ -124,9 +124,9 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
         break;
     default:
         setProblem(&info, MediaInfo::Problem::WrongType,
-                   QObject::tr("%1 is not of a type the player accepts. Accepted are JPEG "
-                               "(.jpg) and PNG (.png) images, MP4 (.mp4) and AVI (.avi) videos, "
-                               "and .zip archives.")
+                   mediaText("%1 is not of a type the player accepts. Accepted are JPEG "
+                             "(.jpg) and PNG (.png) images, MP4 (.mp4) and AVI (.avi) videos, "
+                             "and .zip archives.")
                        .arg(name));
     }
     return info;
@@ -143,7 +143,7 @@ bool makeThumbnail(const MediaSource &source, const QSize &box, QImage *image, Q
     const MediaInfo info = inspectMedia(source, box, &made);
     if (info.isOk() && made.isNull()) {
         if (error)
-            *error = QObject::tr("%1 has no picture to show.").arg(source.displayName());
+            *error = mediaText("%1 has no picture to show.").arg(source.displayName());
         return false;
     }
     if (!info.isOk()) {

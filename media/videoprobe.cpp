@@ -130,7 +130,7 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
 {
     std::unique_ptr<AVCodecContext, CodecFree> codec(avcodec_alloc_context3(decoder));
     if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) {
-        *why = QObject::tr("out of memory");
+        *why = mediaText("out of memory");
         return false;
     }
     codec->thread_count = 1; // the worker pool already keeps the cores busy
@@ -143,7 +143,7 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
     std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
     std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
     if (!frame || !packet) {
-        *why = QObject::tr("out of memory");
+        *why = mediaText("out of memory");
         return false;
     }
     bool got = false;
@@ -177,8 +177,8 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
             break;
     }
     if (!got)
-        *why = limits.expired() ? QObject::tr("decoding took too long")
-                                : QObject::tr("no picture in it could be decoded");
+        *why = limits.expired() ? mediaText("decoding took too long")
+                                : mediaText("no picture in it could be decoded");
     return got;
 }
 
@@ -222,7 +222,7 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const QString extension = fileName.section(QLatin1Char('.'), -1).toLower();
     if (info->size == 0) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   QObject::tr("%1 is empty. Copy it again from the original.").arg(name));
+                   mediaText("%1 is empty. Copy it again from the original.").arg(name));
         return;
     }
 
@@ -237,7 +237,7 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
         if (!demuxer.io)
             av_free(buffer);
         setProblem(info, MediaInfo::Problem::Unreadable,
-                   QObject::tr("%1 cannot be read: out of memory.").arg(name));
+                   mediaText("%1 cannot be read: out of memory.").arg(name));
         return;
     }
     AVFormatContext *format = demuxer.format;
@@ -253,16 +253,16 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     if (probed < 0 || !container) {
         qCDebug(lcMedia) << "no container recognised in" << name << averror(probed);
         setProblem(info, MediaInfo::Problem::WrongType,
-                   QObject::tr("%1 is not a video: its content is not MP4 or AVI data. Check "
-                               "that it is the right file.")
+                   mediaText("%1 is not a video: its content is not MP4 or AVI data. Check "
+                             "that it is the right file.")
                        .arg(name));
         return;
     }
     info->format = QString::fromUtf8(container->name);
     if (!containerMatches(info->format, extension)) {
         setProblem(info, MediaInfo::Problem::WrongType,
-                   QObject::tr("%1 holds %2 data, not the %3 video its name says. Convert it, "
-                               "or give it the right extension.")
+                   mediaText("%1 holds %2 data, not the %3 video its name says. Convert it, "
+                             "or give it the right extension.")
                        .arg(name, QString::fromUtf8(container->long_name), extension.toUpper()));
         return;
     }
@@ -272,8 +272,8 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const auto damaged = [&](int code) {
         qCDebug(lcMedia) << "cannot read the index of" << name << averror(code);
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   QObject::tr("%1 is damaged or cut short: its index cannot be read. Copy it "
-                               "again from the original.")
+                   mediaText("%1 is damaged or cut short: its index cannot be read. Copy it "
+                             "again from the original.")
                        .arg(name));
     };
     if (opened < 0)
@@ -292,7 +292,7 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     }
     if (index < 0) {
         setProblem(info, MediaInfo::Problem::WrongType,
-                   QObject::tr("%1 holds no video picture, only sound or data.").arg(name));
+                   mediaText("%1 holds no video picture, only sound or data.").arg(name));
         return;
     }
     AVStream *stream = format->streams[index];
@@ -308,16 +308,16 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const AVCodec *decoder = avcodec_find_decoder(parameters->codec_id);
     if (!decoder) {
         setProblem(info, MediaInfo::Problem::UnsupportedCodec,
-                   QObject::tr("%1 uses the video codec “%2”, which cannot be decoded here; the "
-                               "player most likely cannot play it either. Convert it to H.264.")
+                   mediaText("%1 uses the video codec “%2”, which cannot be decoded here; the "
+                             "player most likely cannot play it either. Convert it to H.264.")
                        .arg(name, info->codec));
         return;
     }
     if (parameters->width <= 0 || parameters->height <= 0 || parameters->width > maxSide ||
         parameters->height > maxSide) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   QObject::tr("%1 gives an impossible picture size of %2×%3 pixels; it is "
-                               "damaged. Copy it again from the original.")
+                   mediaText("%1 gives an impossible picture size of %2×%3 pixels; it is "
+                             "damaged. Copy it again from the original.")
                        .arg(name)
                        .arg(parameters->width)
                        .arg(parameters->height));
@@ -344,10 +344,10 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     if (!frame || !decodeFrame(format, stream, decoder, target, limits, frame.get(), &why) ||
         !scaleFrame(frame.get(), box, thumbnail)) {
         if (why.isEmpty())
-            why = QObject::tr("its picture format cannot be converted");
+            why = mediaText("its picture format cannot be converted");
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   QObject::tr("%1 cannot be decoded: %2. Copy it again from the original, or "
-                               "convert it to H.264.")
+                   mediaText("%1 cannot be decoded: %2. Copy it again from the original, or "
+                             "convert it to H.264.")
                        .arg(name, why));
     }
 }
