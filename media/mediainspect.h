@@ -17,7 +17,8 @@ inline QString mediaText(const char *text)
 // makes the thumbnail, so a medium is opened and parsed once.
 struct InspectLimits
 {
-    QDeadlineTimer deadline{10000};
+    static constexpr int seconds = 10;
+    QDeadlineTimer deadline{seconds * 1000};
     std::function<bool()> cancelled; // asked often: must be cheap
 
     bool expired() const { return deadline.hasExpired() || (cancelled && cancelled()); }

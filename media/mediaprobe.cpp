@@ -129,6 +129,14 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
                              "and .zip archives.")
                        .arg(name));
     }
+    // A slow drive is not a damaged file: say so, and the service will not cache it.
+    if (!info.isOk() && limits.deadline.hasExpired()) {
+        setProblem(&info, MediaInfo::Problem::Unreadable,
+                   mediaText("%1 could not be read within %2 seconds; the drive may be slow. "
+                             "Try again, or copy the file to a faster drive.")
+                       .arg(name)
+                       .arg(InspectLimits::seconds));
+    }
     return info;
 }
 
