@@ -6,45 +6,15 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <zlib.h>
-
-#include <cstring>
-#include <functional>
-
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
 
-enum class Kind { File, Fifo, Directory, DeviceLink };
-
-// Far more than any document may hold, yet only a few hundred KiB deflated.
-constexpr int bombMiB = 256;
-// The document cap plus room for buffers; a reader that inflates a bomb grows far past it.
-constexpr long memoryAllowanceKiB = 64 * 1024;
+enum class Kind { File, Fifo, DeviceLink };
 
 const QByteArray document = "{\"OfflinePlaylist\":{\"Items\":[]}}";
-
-// Where the fields of the index-th entry are: its central record and its local header.
-struct Record
-{
-    QByteArray *bytes;
-    int central;
-    int local;
-    int data() const { return local + 30 + get(local + 26, 2) + get(local + 28, 2); }
-    int get(int at, int size) const
-    {
-        return size == 2 ? qFromLittleEndian<quint16>(bytes->constData() + at)
-                         : int(qFromLittleEndian<quint32>(bytes->constData() + at));
-    }
-    // Writes value at the central field and, when localField is not -1, at the local one.
-    void set(int centralField, int localField, const QByteArray &value)
-    {
-        bytes->replace(central + centralField, value.size(), value);
-        if (localField >= 0)
-            bytes->replace(local + localField, value.size(), value);
-    }
-};
+// Four times the document cap, yet only some 64 KiB deflated.
+const QByteArray zeros(64 << 20, '\0');
 
 QByteArray le32(quint32 value)
 {
@@ -53,61 +23,43 @@ QByteArray le32(quint32 value)
     return bytes;
 }
 
-Record record(QByteArray &bytes, int index)
+int u32(const QByteArray &bytes, int at)
 {
-    Record r{&bytes, int(qFromLittleEndian<quint32>(bytes.constData() + bytes.size() - 6)), 0};
-    for (int i = 0; i < index; ++i)
-        r.central +=
-            46 + r.get(r.central + 28, 2) + r.get(r.central + 30, 2) + r.get(r.central + 32, 2);
-    r.local = r.get(r.central + 42, 4);
-    return r;
+    return int(qFromLittleEndian<quint32>(bytes.constData() + at));
 }
 
-// The sound package: json.txt (deflated), clip.mp4, photo.jpg; change alters its bytes.
-QByteArray package(const std::function<void(QByteArray &)> &change = {}, bool withDocument = true)
+// json.txt (deflated), clip.mp4 and photo.jpg, as libzip writes them.
+QByteArray package(const QByteArray &json = document, bool withDocument = true)
 {
     QTemporaryDir dir;
-    QVector<ZipItem> items{{QStringLiteral("clip.mp4"), randomBytes(4096, 1)},
-                           {QStringLiteral("photo.jpg"), randomBytes(4096, 2)}};
+    QVector<ZipItem> items{{str("clip.mp4"), randomBytes(4096, 1)},
+                           {str("photo.jpg"), randomBytes(4096, 2)}};
     if (withDocument)
-        items.prepend({QStringLiteral("json.txt"), document, true});
-    const QString path = dir.filePath(QStringLiteral("p.zip"));
-    QByteArray bytes = writeZip(path, items) ? fileBytes(path) : QByteArray();
-    if (change)
-        change(bytes);
-    return bytes;
+        items.prepend({str("json.txt"), json, true});
+    const QString path = dir.filePath(str("p.zip"));
+    return writeZip(path, items) ? fileBytes(path) : QByteArray();
 }
 
-// json.txt made a raw deflate stream of zeros, declaring size bytes.
-void bomb(QByteArray &bytes, quint32 declared)
+int centralRecord(const QByteArray &bytes, int entry)
 {
-    z_stream stream;
-    std::memset(&stream, 0, sizeof stream);
-    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
-    const QByteArray zeros(1 << 20, '\0');
-    QByteArray out(1 << 20, '\0');
-    uLong crc = crc32(0, nullptr, 0);
-    for (int i = 0; i < bombMiB; ++i) {
-        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(zeros.constData()));
-        stream.avail_in = uInt(zeros.size());
-        stream.next_out = reinterpret_cast<Bytef *>(out.data() + stream.total_out);
-        stream.avail_out = uInt(out.size() - int(stream.total_out));
-        deflate(&stream, i + 1 == bombMiB ? Z_FINISH : Z_NO_FLUSH);
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(zeros.constData()), uInt(zeros.size()));
-    }
-    out.truncate(int(stream.total_out));
-    deflateEnd(&stream);
-    Record json = record(bytes, 0);
-    const int old = json.get(json.central + 20, 4);
-    json.set(16, 14, le32(quint32(crc)) + le32(quint32(out.size())) + le32(declared));
-    bytes.replace(json.data(), old, out);
-    // Everything after the document moved by the difference.
-    const int shift = out.size() - old;
-    bytes.replace(bytes.size() - 6, 4, le32(quint32(json.central + shift)));
-    for (int i = 1; i < 3; ++i) {
-        Record r = record(bytes, i);
-        r.set(42, -1, le32(quint32(r.local + shift)));
-    }
+    int at = u32(bytes, bytes.size() - 6);
+    for (int i = 0; i < entry; ++i)
+        at += 46 + (u32(bytes, at + 28) & 0xffff) + (u32(bytes, at + 30) & 0xffff) +
+              (u32(bytes, at + 32) & 0xffff);
+    return at;
+}
+
+// value written over a field of entry's central record and of its local
+// header, each unless -1; entry -1 is the end record.
+QByteArray patched(int entry, int centralField, int localField, const QByteArray &value,
+                   QByteArray bytes = package())
+{
+    const int central = entry < 0 ? bytes.size() - 22 : centralRecord(bytes, entry);
+    if (centralField >= 0)
+        bytes.replace(central + centralField, value.size(), value);
+    if (localField >= 0)
+        bytes.replace(u32(bytes, central + 42) + localField, value.size(), value);
+    return bytes;
 }
 
 } // namespace
@@ -129,52 +81,52 @@ void TestHostilePackages::hostilePackage_data()
     QTest::addColumn<Kind>("kind");
     // The damage lies only in the document entry, which the update replaces.
     QTest::addColumn<bool>("documentOnly");
+    QTest::addColumn<QString>("cause"); // when given, what reading says
 
-    const auto file = [](const char *name, const QByteArray &bytes, bool documentOnly = false) {
-        QTest::newRow(name) << bytes << Kind::File << documentOnly;
+    const auto file = [](const char *name, const QByteArray &bytes, bool documentOnly = false,
+                         const char *cause = "") {
+        QTest::newRow(name) << bytes << Kind::File << documentOnly << str(cause);
     };
-    const auto patch = [](int index, int central, int local, const QByteArray &value) {
-        return package([=](QByteArray &b) { record(b, index).set(central, local, value); });
-    };
-    QTest::newRow("sound package") << package() << Kind::File << true;
+    QTest::newRow("FIFO") << QByteArray() << Kind::Fifo << false << QString();
+    QTest::newRow("link to a device") << QByteArray() << Kind::DeviceLink << false << QString();
+    file("sound package", package(), true);
     file("not a zip", QByteArray("A playlist, honestly.\n").repeated(100));
     file("empty file", QByteArray());
     file("truncated to half", package().left(package().size() / 2));
-    file("random bytes", randomBytes(65536, 4));
-    QTest::newRow("FIFO") << QByteArray() << Kind::Fifo << false;
-    QTest::newRow("directory") << QByteArray() << Kind::Directory << false;
-    QTest::newRow("link to a device") << QByteArray() << Kind::DeviceLink << false;
-
     file("no json.txt", package({}, false), true);
-    file("json.txt inflates far past the cap",
-         package([](QByteArray &b) { bomb(b, bombMiB << 20); }), true);
-    file("json.txt bomb declares a small size", package([](QByteArray &b) { bomb(b, 1000); }),
-         true);
-    file("json.txt declares more bytes than it holds",
-         patch(0, 24, 22, le32(quint32(2 * document.size()))), true);
-    file("json.txt with a bad CRC", patch(0, 16, 14, le32(0x12345678)), true);
-    file("json.txt with an unknown method", patch(0, 10, 8, QByteArray("\x63\0", 2)), true);
-    file("json.txt twice", patch(1, 46, 30, "json.txt"));
-    // Only the layout check can see this: no reader of the document looks at the media.
-    file("media entry encrypted", patch(1, 8, 6, QByteArray("\x01\0", 2)));
-    file("media entry strongly encrypted", patch(1, 8, 6, QByteArray("\x41\0", 2)));
-    file("entries overlap", package([](QByteArray &b) {
-             record(b, 2).set(42, -1, le32(quint32(record(b, 1).local)));
-         }));
-    file("entry size exceeds the file", patch(1, 20, 18, le32(0x7fff0000) + le32(0x7fff0000)));
-    file("local header disagrees with the directory",
-         package([](QByteArray &b) { b.replace(record(b, 1).local + 18, 4, le32(4196)); }));
-    file("local header offset beyond the file", patch(1, 42, -1, le32(0x7fffffff)));
-    file("extra field runs past the directory", patch(1, 30, -1, QByteArray("\xff\xff", 2)));
-    file("central directory beyond the file", package([](QByteArray &b) {
-             b.replace(b.size() - 6, 4, le32(quint32(b.size() + 1000)));
-         }));
-    file("more entries counted than recorded", package([](QByteArray &b) {
-             b.replace(b.size() - 14, 4, QByteArray("\x05\0\x05\0", 4));
-         }));
-    file("name climbing out", patch(1, 46, 30, "../c.mp4"));
-    file("name with a leading slash", patch(1, 46, 30, "/lip.mp4"));
-    file("name with a NUL byte", patch(1, 46, 30, QByteArray("clip\0mp4", 8)));
+    const char *tooLarge = "its playlist document is larger than 16 MiB";
+    file("json.txt inflates past the cap", package(zeros), true, tooLarge);
+    // Memory must follow what the entry holds, never what it declares.
+    file("json.txt bomb declares a small size", patched(0, 24, 22, le32(1000), package(zeros)),
+         true, tooLarge);
+    file("json.txt declares more than it holds", patched(0, 24, 22, le32(100)), true);
+    file("json.txt with a bad CRC", patched(0, 16, 14, le32(0x12345678)), true);
+    file("json.txt with an unknown method", patched(0, 10, 8, QByteArray("\x63\0", 2)), true);
+    file("json.txt twice", patched(1, 46, 30, "json.txt"));
+    // Only the layout check can see these: reading the document never touches the media.
+    file("media entry encrypted", patched(1, 8, 6, QByteArray("\x01\0", 2)), false,
+         "the entry “clip.mp4” is encrypted");
+    file("media entry that is a folder", patched(1, 46, 30, "clip.mp/"));
+    file("entries overlap", [] {
+        const QByteArray bytes = package();
+        return patched(2, 42, -1, bytes.mid(centralRecord(bytes, 1) + 42, 4), bytes);
+    }());
+    file("entry size exceeds the file", patched(1, 20, 18, le32(0x7fff0000) + le32(0x7fff0000)));
+    file("local header disagrees with the directory", patched(1, -1, 18, le32(4196)));
+    file("local header offset beyond the file", patched(1, 42, -1, le32(0x7fffffff)));
+    file("extra field runs past the directory", patched(1, 30, -1, QByteArray("\xff\xff", 2)));
+    file("central directory beyond the file", patched(-1, 16, -1, le32(1 << 20)));
+    file("more entries counted than recorded", patched(-1, 8, -1, QByteArray("\x05\0\x05\0", 4)));
+    file("size field without zip64", patched(1, 20, 18, QByteArray(8, '\xff')), false,
+         "the entry “clip.mp4” has a size field this program does not support");
+    // A second end record in the comment, of an empty directory: readers could take either.
+    file("two end records", []() -> QByteArray {
+        const QByteArray b = patched(-1, 20, -1, "\x16");
+        return b + QByteArray("PK\x05\x06\0\0\0\0\0\0\0\0\x16\0\0\0", 16) +
+               le32(quint32(b.size() - 22)) + QByteArray(2, '\0');
+    }());
+    file("name climbing out", patched(1, 46, 30, "../c.mp4"));
+    file("name with a NUL byte", patched(1, 46, 30, QByteArray("clip\0mp4", 8)));
 }
 
 void TestHostilePackages::hostilePackage()
@@ -182,51 +134,43 @@ void TestHostilePackages::hostilePackage()
     QFETCH(QByteArray, bytes);
     QFETCH(Kind, kind);
     QFETCH(bool, documentOnly);
+    QFETCH(QString, cause);
     QTemporaryDir dir;
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString path = dir.filePath(QStringLiteral("show.mrv"));
-    const QString extra = dir.filePath(QStringLiteral("new/extra.jpg"));
+    const QString path = dir.filePath(str("show.mrv"));
+    const QString extra = dir.filePath(str("new/extra.jpg"));
     QVERIFY(writeBytes(extra, randomBytes(2048, 3)));
-    if (kind == Kind::File)
-        QVERIFY(writeBytes(path, bytes));
-    if (kind == Kind::Fifo)
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-    if (kind == Kind::Directory)
-        QVERIFY(writeBytes(path + QStringLiteral("/json.txt"), document));
-    // Endless zeros: a reader that trusts read() to end never returns.
-    if (kind == Kind::DeviceLink)
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    // Each a file a reader could block on or read forever.
+    QVERIFY(kind != Kind::File || writeBytes(path, bytes));
+    QVERIFY(kind != Kind::Fifo || ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+    QVERIFY(kind != Kind::DeviceLink || QFile::link(str("/dev/zero"), path));
     const QStringList before = snapshot(dir.path());
     const bool sound = QByteArray(QTest::currentDataTag()) == "sound package";
 
-    struct rusage usage;
-    ::getrusage(RUSAGE_SELF, &usage);
-    const long peakBefore = usage.ru_maxrss;
     PackageArchive archive(path);
     QByteArray read;
     QCOMPARE(archive.readDocument(&read) && archive.verify(), sound);
+    const QString error = archive.errorString();
     QVERIFY2(sound ||
-                 archive.errorString().startsWith(QStringLiteral("Cannot read “%1”: ").arg(path)),
-             qPrintable(archive.errorString()));
+                 (error.startsWith(str("Cannot read “%1”: ").arg(path)) && error.contains(cause)),
+             qPrintable(error));
     QCOMPARE(snapshot(dir.path()), before);
 
-    const bool updated = archive.update({QStringLiteral("json.txt"), QStringLiteral("photo.jpg")},
-                                        {PackageEntry::memory(QStringLiteral("json.txt"), "{}"),
-                                         PackageEntry::file(QStringLiteral("extra.jpg"), extra)});
-    ::getrusage(RUSAGE_SELF, &usage);
-    QVERIFY2(usage.ru_maxrss - peakBefore < memoryAllowanceKiB, "a bomb was inflated in memory");
+    const bool updated = archive.update(
+        {str("json.txt"), str("photo.jpg")},
+        {PackageEntry::memory(str("json.txt"), "{}"), PackageEntry::file(str("extra.jpg"), extra)});
     if (!updated) {
-        QVERIFY2(!documentOnly || !sound, qPrintable(archive.errorString()));
-        QVERIFY2(archive.errorString().startsWith(QStringLiteral("Cannot save “%1”: ").arg(path)),
+        QVERIFY2(!sound, qPrintable(archive.errorString()));
+        QVERIFY2(archive.errorString().startsWith(str("Cannot save “%1”: ").arg(path)),
                  qPrintable(archive.errorString()));
         QCOMPARE(snapshot(dir.path()), before);
         return;
     }
     // Replacing a damaged document is a repair, not a rewrite of the damage.
     QVERIFY2(documentOnly, "a damaged package was rewritten");
-    QCOMPARE(readZip(path), ZipEntries({{QStringLiteral("json.txt"), "{}"},
-                                        {QStringLiteral("clip.mp4"), randomBytes(4096, 1)},
-                                        {QStringLiteral("extra.jpg"), randomBytes(2048, 3)}}));
+    QCOMPARE(readZip(path), ZipEntries({{str("json.txt"), "{}"},
+                                        {str("clip.mp4"), randomBytes(4096, 1)},
+                                        {str("extra.jpg"), randomBytes(2048, 3)}}));
 }
 
 QTEST_GUILESS_MAIN(TestHostilePackages)
