@@ -2,10 +2,16 @@
 
 #include "app/userdialogs.h"
 #include "archive/zipthread.h"
+#include "playlist/playlisttable.h"
 #include "ui_mainwindow.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QTimer>
+#include <QUndoStack>
 
 Q_LOGGING_CATEGORY(lcApp, "merovi.app")
 
@@ -34,13 +40,16 @@ MainWindow::MainWindow(QWidget *parent)
     progressDialog->setLabelText(tr("Compiling media..."));
     progressDialog->setCancelButton(nullptr);
     progressDialog->setMinimumDuration(0);
-    progressDialog->setModal(true);
+    // Not modal: a modal dialog would make the system drop a click on the
+    // window's close button. The window's controls are disabled instead.
+    progressDialog->setModal(false);
     progressDialog->setAutoClose(false);
     progressDialog->setAutoReset(false);
-    progressDialog->setWindowModality(Qt::WindowModal);
+    progressDialog->setWindowModality(Qt::NonModal);
     // QProgressDialog shows itself from its constructor's timer; keep it hidden until a job runs.
     progressDialog->reset();
     progressDialog->hide();
+
     busyDelay = new QTimer(this);
     busyDelay->setSingleShot(true);
     connect(busyDelay, &QTimer::timeout, progressDialog, &QWidget::show);
@@ -56,6 +65,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(worker, &ZipThread::packageRead, this, &MainWindow::handlePackageRead);
     connect(worker, &ZipThread::progress, this, &MainWindow::showProgress);
 
+    setupEditing();
+
     workerThread.start(QThread::InheritPriority);
     QMetaObject::invokeMethod(worker, &ZipThread::removeLeftovers, Qt::QueuedConnection);
 }
@@ -66,6 +77,8 @@ MainWindow::~MainWindow()
     // the package is only replaced once the new one is complete.
     workerThread.quit();
     workerThread.wait();
+    // Its last signals would reach a window whose form is gone.
+    delete undoStack;
     delete ui;
 }
 
@@ -77,7 +90,11 @@ void MainWindow::setDialogs(std::unique_ptr<UserDialogs> newDialogs)
 void MainWindow::startBusy(const QString &label, int delayMs)
 {
     jobRunning = true;
-    progressDialog->setLabelText(label);
+    centralWidget()->setEnabled(false);
+    for (QAction *action : qAsConst(commandActions))
+        action->setEnabled(false);
+    progressDialog->setLabelText(
+        closeWhenIdle && jobIsSave ? tr("Finishing the save before closing…") : label);
     progressDialog->setMaximum(0);
     progressDialog->setValue(0);
     if (delayMs > 0)
@@ -89,8 +106,94 @@ void MainWindow::startBusy(const QString &label, int delayMs)
 void MainWindow::endBusy()
 {
     jobRunning = false;
+    centralWidget()->setEnabled(true);
+    for (QAction *action : qAsConst(commandActions))
+        action->setEnabled(true);
     busyDelay->stop();
     progressDialog->close();
+}
+
+void MainWindow::jobEnded()
+{
+    if (!closeWhenIdle || jobRunning)
+        return;
+    closeWhenIdle = false;
+    // Queued: the job's own handler finishes first. A failed save then asks
+    // about the unsaved edits as any close does.
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    return tableRows(*ui->tableWidget) != savedRows;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (jobRunning) {
+        // Stopping a save halfway gains nothing; the window goes when it is done.
+        closeWhenIdle = true;
+        progressDialog->setLabelText(jobIsSave ? tr("Finishing the save before closing…")
+                                               : tr("Finishing the open before closing…"));
+        busyDelay->stop();
+        progressDialog->show();
+        event->ignore();
+        return;
+    }
+    if (!hasUnsavedChanges() ||
+        settleUnsavedChanges(tr("Save the changes before closing?"), AfterSave::Close)) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool MainWindow::settleUnsavedChanges(const QString &question, AfterSave next)
+{
+    const QString name = openedFileName.isEmpty()
+                             ? tr("The new playlist")
+                             : tr("The playlist of %1")
+                                   .arg(tr("“%1”").arg(QDir::toNativeSeparators(openedFileName)));
+    const int choice = dialogs->choose(this, tr("Unsaved changes"),
+                                       tr("%1 has changes that are not saved.").arg(name) +
+                                           QLatin1String("\n\n") + question,
+                                       {tr("Save"), tr("Discard"), tr("Cancel")}, 2, 2);
+    if (choice == 1)
+        return true;
+    if (choice == 0) {
+        afterSave = next;
+        on_pushButtonSave_clicked();
+        // Nothing started (a dialog cancelled, a refusal shown): the window stays as it is.
+        if (!jobRunning)
+            afterSave = AfterSave::Nothing;
+    }
+    return false;
+}
+
+void MainWindow::updateTitle()
+{
+    const bool modified = hasUnsavedChanges();
+    QString name;
+    if (!openedFileName.isEmpty())
+        name = QFileInfo(openedFileName).fileName();
+    else if (modified)
+        name = tr("New playlist");
+    QStringList parts;
+    if (!name.isEmpty())
+        parts.append(name + QLatin1String("[*]"));
+    if (!note.isEmpty())
+        parts.append(note);
+    parts.append(appTitle);
+    setWindowFilePath(openedFileName);
+    setWindowTitle(parts.join(QStringLiteral(" \u2014 ")));
+    setWindowModified(modified);
+}
+
+void MainWindow::showNote(const QString &text)
+{
+    note = text;
+    noteTimer->start();
+    updateTitle();
 }
 
 void MainWindow::showProgress(int percent)
@@ -104,6 +207,7 @@ void MainWindow::showProgress(int percent)
 void MainWindow::Zip(const SavePlan &plan)
 {
     runningPlan = plan;
+    jobIsSave = true;
     startBusy(tr("Compiling media..."));
     emit operate(plan);
 }

@@ -12,8 +12,11 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
+class QAction;
+class QDropEvent;
 class QProgressDialog;
 class QTimer;
+class QUndoStack;
 class Ui_MainWindow;
 class UserDialogs;
 
@@ -34,6 +37,9 @@ public:
     QString openedPackage() const { return openedFileName; }
     QJsonObject openedPackageDocument() const { return openedDocument; }
     bool isBusy() const { return jobRunning; }
+    // Whether the table differs from the package as last saved or opened
+    // (from an empty table when none is open), however it was edited.
+    bool hasUnsavedChanges() const;
 
     // Opens the package at path, as the Open command does after its dialog.
     void openFile(const QString &path);
@@ -60,8 +66,17 @@ private slots:
     void handlePackageRead(const QString &path, const PackageContents &contents,
                            const QString &error);
     void showProgress(int percent);
+    // Writes the playlist as a new package, also while one is open; it then becomes the open one.
+    void saveAs();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What to do once the save started from the unsaved-changes question has succeeded.
+    enum class AfterSave { Nothing, Close, Open };
+
     void saveNew();
     void saveOpen();
     QStringList filesToAdd() const;
@@ -72,6 +87,21 @@ private:
     void endBusy();
     void showPackage(const PackageContents &contents);
     void finishSave(const QString &error);
+    void setupEditing();
+    // Asks whether to save the unsaved edits first; runs the save if so. Returns
+    // whether the caller may go on at once (after Discard).
+    bool settleUnsavedChanges(const QString &question, AfterSave next);
+    // Asks before added files replace stored ones that rows still play; false
+    // when the user declines. Marks the plan when agreed.
+    bool confirmReplacements(SavePlan *plan);
+    bool confirmEmptySave();
+    void updateTitle();
+    // Shows text in the title for a few seconds: a hint not worth a dialog.
+    void showNote(const QString &text);
+    void loadSelectedTime();
+    void dropOnTable(QDropEvent *event);
+    // The job has ended: a close asked for meanwhile happens now.
+    void jobEnded();
 
     QThread workerThread;
     QString openedFileName;
@@ -86,4 +116,17 @@ private:
     bool jobRunning = false;
     // The plan of the running save, kept to offer saving it again over a changed package.
     SavePlan runningPlan;
+    QUndoStack *undoStack = nullptr;
+    // What the table showed after the last save or open.
+    PlaylistRows savedRows;
+    // The window's shortcuts, off while a job runs.
+    QList<QAction *> commandActions;
+    QString appTitle;
+    QString note;
+    QTimer *noteTimer = nullptr;
+    AfterSave afterSave = AfterSave::Nothing;
+    // The window was closed while a job ran; it closes once the job ends.
+    bool closeWhenIdle = false;
+    // The running job is a save, not an open.
+    bool jobIsSave = false;
 };

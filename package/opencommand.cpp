@@ -8,11 +8,15 @@
 
 #include <QDir>
 #include <QProgressDialog>
+#include <QUndoStack>
 
 void MainWindow::on_pushButtonOpen_clicked()
 {
     // The busy dialog blocks the button; this also holds if the slot is invoked directly.
     if (jobRunning)
+        return;
+    if (hasUnsavedChanges() &&
+        !settleUnsavedChanges(tr("Save them before opening another package?"), AfterSave::Open))
         return;
     Settings settings;
     settings.Read();
@@ -28,6 +32,7 @@ void MainWindow::openFile(const QString &path)
 {
     if (jobRunning)
         return;
+    jobIsSave = false;
     // Most packages read in a blink; the dialog only shows for a slow drive.
     startBusy(tr("Reading the package..."), 300);
     emit openRequested(path, ui->comboBoxTransition->currentText());
@@ -43,6 +48,7 @@ void MainWindow::handlePackageRead(const QString &path, const PackageContents &c
                               tr("The playlist on screen was kept. Choose a playlist package "
                                  "saved by this program."));
         emit openFinished(error);
+        jobEnded();
         return;
     }
     Q_UNUSED(path)
@@ -56,6 +62,7 @@ void MainWindow::handlePackageRead(const QString &path, const PackageContents &c
                                   contents.missingMedia.join(QLatin1String("\n    "))));
     }
     emit openFinished({});
+    jobEnded();
 }
 
 void MainWindow::showPackage(const PackageContents &contents)
@@ -65,4 +72,9 @@ void MainWindow::showPackage(const PackageContents &contents)
     openedFileName = contents.path;
     openedDocument = contents.document;
     openedIdentity = contents.identity;
+    // The table now shows the package as read back: earlier steps would
+    // refer to rows that no longer read the same.
+    undoStack->clear();
+    savedRows = contents.rows;
+    updateTitle();
 }

@@ -9,6 +9,8 @@
 #include "ui_mainwindow.h"
 
 #include <QDir>
+#include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -21,14 +23,62 @@ QString quoted(const QString &path)
 
 void MainWindow::on_pushButtonSave_clicked()
 {
-    if (ui->tableWidget->rowCount() == 0 || jobRunning)
+    if (jobRunning)
         return;
-    if (openedFileName.isEmpty())
-        saveNew();
-    else
-        saveOpen();
+    if (openedFileName.isEmpty()) {
+        if (ui->tableWidget->rowCount() == 0)
+            showNote(tr("Nothing to save: add files to the playlist first"));
+        else
+            saveNew();
+        return;
+    }
+    // Rewriting an unchanged package takes minutes on a slow stick and gains nothing.
+    if (!hasUnsavedChanges()) {
+        showNote(tr("No changes to save"));
+        return;
+    }
+    if (ui->tableWidget->rowCount() == 0 && !confirmEmptySave())
+        return;
+    saveOpen();
 }
 
+void MainWindow::saveAs()
+{
+    if (jobRunning)
+        return;
+    if (ui->tableWidget->rowCount() == 0 && (openedFileName.isEmpty() || !confirmEmptySave())) {
+        if (openedFileName.isEmpty())
+            showNote(tr("Nothing to save: add files to the playlist first"));
+        return;
+    }
+    saveNew();
+}
+
+bool MainWindow::confirmEmptySave()
+{
+    return dialogs->question(this, tr("Save"),
+                             tr("Save an empty playlist? The player will then show nothing.")) ==
+           UserDialogs::Answer::Yes;
+}
+
+bool MainWindow::confirmReplacements(SavePlan *plan)
+{
+    const QStringList replaced = storedNamesReplacedInUse(plan->sourceDocument, plan->rows);
+    if (replaced.isEmpty())
+        return true;
+    const QString text =
+        tr("The package %1 already holds files of these names, and rows of the playlist "
+           "play them:\n    %2\n\nReplace them with the files you added? Every row that "
+           "plays one of these names will then play the new file. Cancel changes nothing.")
+            .arg(quoted(plan->sourcePackage), replaced.join(QLatin1String("\n    ")));
+    if (dialogs->question(this, tr("Replace files"), text) != UserDialogs::Answer::Yes)
+        return false;
+    plan->replaceStoredInUse = true;
+    return true;
+}
+
+// Writes a new package: the first save of a playlist, or Save As. Media that
+// live only in the open package are copied from it entry by entry.
 void MainWindow::saveNew()
 {
     Settings settings;
@@ -55,6 +105,11 @@ void MainWindow::saveNew()
     plan.mediaDir = chosen;
     plan.rows = tableRows(*ui->tableWidget);
     plan.buildTime = QDateTime::currentDateTime();
+    plan.sourcePackage = openedFileName;
+    plan.sourceDocument = openedDocument;
+    plan.sourceIdentity = openedIdentity;
+    if (!confirmReplacements(&plan))
+        return;
     Zip(plan);
 }
 
@@ -78,18 +133,8 @@ void MainWindow::saveOpen()
     plan.sourcePackage = openedFileName;
     plan.sourceDocument = openedDocument;
     plan.sourceIdentity = openedIdentity;
-
-    const QStringList replaced = storedNamesReplacedInUse(openedDocument, plan.rows);
-    if (!replaced.isEmpty()) {
-        const QString text =
-            tr("The package %1 already holds files of these names, and rows of the playlist "
-               "play them:\n    %2\n\nReplace them with the files you added? Every row that "
-               "plays one of these names will then play the new file. Cancel changes nothing.")
-                .arg(quoted(openedFileName), replaced.join(QLatin1String("\n    ")));
-        if (dialogs->question(this, tr("Replace files"), text) != UserDialogs::Answer::Yes)
-            return;
-        plan.replaceStoredInUse = true;
-    }
+    if (!confirmReplacements(&plan))
+        return;
     Zip(plan);
 }
 
@@ -101,6 +146,9 @@ void MainWindow::handleResults(const SaveOutcome &outcome)
         if (outcome.contents.path.isEmpty()) {
             // Written, but not readable: the table keeps what the user made.
             openedFileName = runningPlan.packagePath;
+            undoStack->setClean();
+            savedRows = tableRows(*ui->tableWidget);
+            updateTitle();
         } else {
             showPackage(outcome.contents);
         }
@@ -136,5 +184,12 @@ void MainWindow::handleResults(const SaveOutcome &outcome)
 
 void MainWindow::finishSave(const QString &error)
 {
+    const AfterSave next = error.isEmpty() ? afterSave : AfterSave::Nothing;
+    afterSave = AfterSave::Nothing;
     emit saveFinished(error);
+    if (next == AfterSave::Close)
+        QTimer::singleShot(0, this, &QWidget::close);
+    else if (next == AfterSave::Open)
+        QTimer::singleShot(0, this, &MainWindow::on_pushButtonOpen_clicked);
+    jobEnded();
 }

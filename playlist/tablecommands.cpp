@@ -1,12 +1,18 @@
-// The main window: the table editing commands.
+// The main window: the table editing commands, their keys, drag and drop.
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
 #include "playlist/playlisttable.h"
+#include "playlist/tableundo.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
+#include <QAction>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -15,7 +21,188 @@ QString durationText(const QTimeEdit &edit)
     return edit.time().toString(QStringLiteral("hh:mm:ss"));
 }
 
+// The standard keys of the platform, then the ones given, each once.
+QList<QKeySequence> keys(QKeySequence::StandardKey standard, const QList<QKeySequence> &more = {})
+{
+    QList<QKeySequence> result = QKeySequence::keyBindings(standard);
+    for (const QKeySequence &key : more) {
+        if (!result.contains(key))
+            result.append(key);
+    }
+    return result;
+}
+
+QPoint dropPosition(const QDropEvent &event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event.position().toPoint();
+#else
+    return event.pos();
+#endif
+}
+
 } // namespace
+
+void MainWindow::setupEditing()
+{
+    appTitle = windowTitle();
+    undoStack = new QUndoStack(this);
+    connect(undoStack, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
+    connect(undoStack, &QUndoStack::indexChanged, this, &MainWindow::updateTitle);
+    noteTimer = new QTimer(this);
+    noteTimer->setSingleShot(true);
+    noteTimer->setInterval(3000);
+    connect(noteTimer, &QTimer::timeout, this, [this] {
+        note.clear();
+        updateTitle();
+    });
+
+    const auto addCommand = [this](QWidget *owner, const QList<QKeySequence> &shortcuts,
+                                   Qt::ShortcutContext context, const QString &text,
+                                   void (MainWindow::*slot)()) {
+        auto *action = new QAction(text, owner);
+        action->setShortcuts(shortcuts);
+        action->setShortcutContext(context);
+        connect(action, &QAction::triggered, this, slot);
+        owner->addAction(action);
+        commandActions.append(action);
+        return action;
+    };
+    // Delete and Ctrl+arrows belong to the table: in the Duration field they edit the time.
+    QTableWidget *table = ui->tableWidget;
+    addCommand(table, keys(QKeySequence::Delete), Qt::WidgetShortcut, tr("Delete"),
+               &MainWindow::on_pushButtonDelete_clicked);
+    addCommand(table, {QKeySequence(Qt::CTRL | Qt::Key_Up)}, Qt::WidgetShortcut, tr("Move Up"),
+               &MainWindow::on_pushButtonUp_clicked);
+    addCommand(table, {QKeySequence(Qt::CTRL | Qt::Key_Down)}, Qt::WidgetShortcut, tr("Move Down"),
+               &MainWindow::on_pushButtonDown_clicked);
+    addCommand(this, keys(QKeySequence::Open), Qt::WindowShortcut, tr("Open"),
+               &MainWindow::on_pushButtonOpen_clicked);
+    addCommand(this, keys(QKeySequence::Save), Qt::WindowShortcut, tr("Save"),
+               &MainWindow::on_pushButtonSave_clicked);
+    // Since the form has no menu, Save As also sits on the Save button's context menu.
+    QAction *saveAsAction = addCommand(
+        this, keys(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+        Qt::WindowShortcut, tr("Save As…"), &MainWindow::saveAs);
+    ui->pushButtonSave->addAction(saveAsAction);
+    ui->pushButtonSave->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    QAction *undo = undoStack->createUndoAction(this);
+    undo->setShortcuts(keys(QKeySequence::Undo));
+    QAction *redo = undoStack->createRedoAction(this);
+    redo->setShortcuts(keys(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    for (QAction *action : {undo, redo}) {
+        QWidget::addAction(action);
+        commandActions.append(action);
+    }
+
+    // Enter on a focused button presses it, as in a dialog.
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *button : buttons)
+        button->setAutoDefault(true);
+    table->setTabKeyNavigation(false);
+    ui->timeEditTime->setAccessibleName(ui->label->text());
+    ui->label->setBuddy(ui->timeEditTime);
+
+    // The form leaves dragging off; the drops are handled here, as undo steps.
+    table->setDragEnabled(true);
+    table->setDragDropMode(QAbstractItemView::DragDrop);
+    table->setDefaultDropAction(Qt::CopyAction);
+    table->viewport()->setAcceptDrops(true);
+    table->viewport()->installEventFilter(this);
+
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::loadSelectedTime);
+    updateTitle();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != ui->tableWidget->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        const bool ours = drag->source() == ui->tableWidget;
+        if (jobRunning || (!ours && !drag->mimeData()->hasUrls())) {
+            drag->ignore();
+            return true;
+        }
+        // A copy, never a move: a move would let the view clear the dragged rows itself.
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    case QEvent::Drop:
+        dropOnTable(static_cast<QDropEvent *>(event));
+        return true;
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+void MainWindow::dropOnTable(QDropEvent *event)
+{
+    QTableWidget *table = ui->tableWidget;
+    if (jobRunning) {
+        event->ignore();
+        return;
+    }
+    // In front of the row under the pointer, or after it in its lower half.
+    const QPoint pos = dropPosition(*event);
+    int dropRow = table->rowAt(pos.y());
+    if (dropRow < 0)
+        dropRow = table->rowCount();
+    else if (pos.y() > table->visualRect(table->model()->index(dropRow, 0)).center().y())
+        ++dropRow;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+
+    if (event->source() == table) {
+        const QVector<int> from = selectedRowIndexes(*table);
+        const QVector<int> to = droppedRows(from, dropRow);
+        if (!to.isEmpty())
+            undoStack->push(new MoveRowsCommand(table, from, to, tr("Move")));
+        return;
+    }
+
+    QStringList media;
+    QStringList refused;
+    splitDroppedFiles(event->mimeData()->urls(), &media, &refused);
+    if (!media.isEmpty()) {
+        QVector<int> positions;
+        PlaylistRows rows;
+        for (const QString &file : qAsConst(media)) {
+            positions.append(dropRow + positions.size());
+            rows.append(rowForFile(file, durationText(*ui->timeEditTime),
+                                   ui->comboBoxTransition->currentText()));
+        }
+        undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Drop Files"), true));
+        table->resizeColumnsToContents();
+    }
+    if (!refused.isEmpty()) {
+        // After the event: a message box inside the drop would hold up the file manager.
+        const QString text =
+            tr("These files were not added: the playlist takes PNG and JPG images and MP4 and "
+               "AVI videos only.\n    %1\n\nConvert them to one of these types, then add them.")
+                .arg(refused.join(QLatin1String("\n    ")));
+        QTimer::singleShot(0, this,
+                           [this, text] { dialogs->warning(this, tr("Add Files"), text); });
+    }
+}
+
+void MainWindow::loadSelectedTime()
+{
+    const QVector<int> rows = selectedRowIndexes(*ui->tableWidget);
+    if (rows.size() != 1)
+        return;
+    const QTableWidgetItem *item = ui->tableWidget->item(rows.first(), ColumnTime);
+    const QTime time =
+        QTime::fromString(item ? item->text() : QString(), QStringLiteral("hh:mm:ss"));
+    if (time.isValid())
+        ui->timeEditTime->setTime(time);
+}
 
 void MainWindow::on_pushButtonAdd_clicked()
 {
@@ -24,37 +211,69 @@ void MainWindow::on_pushButtonAdd_clicked()
     Settings settings;
     settings.Read();
 
+    // The folder of the last file picked, with no file in it pre-selected:
+    // Enter at once must not add that file again.
+    const QString folder =
+        settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
     const QStringList files = dialogs->getOpenFileNames(
-        this, tr("Select one or more files to open"), Settings::startLocation(settings.PATH_MEDIA),
+        this, tr("Select one or more files to open"), Settings::startLocation(folder),
         tr("Media (*.png *.jpg *.mp4 *.avi)"));
-    if (!files.isEmpty()) {
-        // The file itself, not its folder: the next dialog opens with it selected.
-        settings.PATH_MEDIA = QFileInfo(files.first()).absoluteFilePath();
-        emit settingsChanged(settings.PATH_MEDIA, settings.PATH_SAVE);
-    }
+    if (files.isEmpty())
+        return;
+    settings.PATH_MEDIA = QFileInfo(files.first()).absoluteFilePath();
+    emit settingsChanged(settings.PATH_MEDIA, settings.PATH_SAVE);
 
-    appendFiles(*ui->tableWidget, files, durationText(*ui->timeEditTime),
-                ui->comboBoxTransition->currentText());
-    ui->tableWidget->resizeColumnsToContents();
+    QTableWidget *table = ui->tableWidget;
+    QVector<int> positions;
+    PlaylistRows rows;
+    for (const QString &file : files) {
+        positions.append(table->rowCount() + positions.size());
+        rows.append(rowForFile(file, durationText(*ui->timeEditTime),
+                               ui->comboBoxTransition->currentText()));
+    }
+    undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Add Files"), false));
+    table->resizeColumnsToContents();
 }
 
 void MainWindow::on_pushButtonUp_clicked()
 {
-    moveCurrentRowUp(*ui->tableWidget);
+    const QVector<int> from = selectedRowIndexes(*ui->tableWidget);
+    const QVector<int> to = shiftedRows(from, -1, ui->tableWidget->rowCount());
+    if (!jobRunning && !to.isEmpty())
+        undoStack->push(new MoveRowsCommand(ui->tableWidget, from, to, tr("Move Up")));
 }
 
 void MainWindow::on_pushButtonDown_clicked()
 {
-    moveCurrentRowDown(*ui->tableWidget);
+    const QVector<int> from = selectedRowIndexes(*ui->tableWidget);
+    const QVector<int> to = shiftedRows(from, +1, ui->tableWidget->rowCount());
+    if (!jobRunning && !to.isEmpty())
+        undoStack->push(new MoveRowsCommand(ui->tableWidget, from, to, tr("Move Down")));
 }
 
 void MainWindow::on_pushButtonEdit_clicked()
 {
-    applyToCurrentRow(*ui->tableWidget, durationText(*ui->timeEditTime),
-                      ui->comboBoxTransition->currentText());
+    const QVector<int> selected = selectedRowIndexes(*ui->tableWidget);
+    QVector<int> images;
+    for (int r : selected) {
+        const QTableWidgetItem *time = ui->tableWidget->item(r, ColumnTime);
+        // A video's time is the clip's own.
+        if (!time || !time->text().contains(QLatin1String("NA")))
+            images.append(r);
+    }
+    if (jobRunning || selected.isEmpty())
+        return;
+    if (images.isEmpty()) {
+        showNote(tr("Videos play for their own length: Apply changed nothing"));
+        return;
+    }
+    undoStack->push(new SetTimingCommand(ui->tableWidget, images, durationText(*ui->timeEditTime),
+                                         ui->comboBoxTransition->currentText(), tr("Apply")));
 }
 
 void MainWindow::on_pushButtonDelete_clicked()
 {
-    removeCurrentRow(*ui->tableWidget);
+    const QVector<int> selected = selectedRowIndexes(*ui->tableWidget);
+    if (!jobRunning && !selected.isEmpty())
+        undoStack->push(new RemoveRowsCommand(ui->tableWidget, selected, tr("Delete")));
 }
