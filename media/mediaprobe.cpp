@@ -12,11 +12,11 @@ Q_LOGGING_CATEGORY(lcMedia, "merovi.media")
 
 namespace {
 
-// Larger images are refused before a pixel is allocated. JPEG is decoded at
-// the thumbnail's scale (at most 1/8 of each side), other formats in full:
-// 32 megapixels are 128 MB as 32-bit pixels.
+// Larger images are refused before decoding. Both readers scale while
+// decoding, so memory stays small; but PNG still inflates every row, and past
+// 32 megapixels that takes seconds for a picture no screen of the player shows.
 constexpr int maxSide = 16384;
-constexpr qint64 maxFullDecodePixels = 32 * 1024 * 1024;
+constexpr qint64 maxPngPixels = 32 * 1024 * 1024;
 
 void setProblem(MediaInfo *info, MediaInfo::Problem problem, const QString &text)
 {
@@ -63,7 +63,7 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     }
     info->pixelSize = size;
     if (size.width() > maxSide || size.height() > maxSide ||
-        (format != "jpeg" && qint64(size.width()) * size.height() > maxFullDecodePixels)) {
+        (format == "png" && qint64(size.width()) * size.height() > maxPngPixels)) {
         setProblem(info, MediaInfo::Problem::Undecodable,
                    mediaText("%1 is %2×%3 pixels, too large to decode safely. Scale it down "
                              "to the screen's size.")

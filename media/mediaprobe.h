@@ -44,8 +44,9 @@ struct MediaInfo
 };
 Q_DECLARE_METATYPE(MediaInfo)
 
-// Reads the header of an image or the container of a video. Blocking; safe on
-// any thread except the GUI thread, where it must not run.
+// Reads the header of an image or the container of a video; a damaged image
+// body shows only when it is decoded (makeThumbnail, or MediaService, which
+// does both). Blocking and thread-safe: call it from a worker, never the GUI thread.
 MediaInfo probeMedia(const MediaSource &source);
 
 // A picture of source that fits box: the image scaled while decoding, or a
