@@ -234,6 +234,7 @@ bool PackageFile::flush()
         return true;
     if (!m_temporary.write(m_buffer.data(), qint64(m_bufferLen), qint64(m_bufferStart)))
         return fail(ZIP_ER_WRITE, m_temporary.error(), Platform::systemError(m_temporary.error()));
+    m_temporary.startWriteback(qint64(m_bufferStart), qint64(m_bufferLen));
     m_bufferStart += m_bufferLen;
     m_bufferLen = 0;
     return true;

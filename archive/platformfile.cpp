@@ -208,6 +208,11 @@ bool File::sync()
     return true;
 }
 
+void File::startWriteback(qint64 offset, qint64 len)
+{
+    ::sync_file_range(m_fd, off_t(offset), off_t(len), SYNC_FILE_RANGE_WRITE);
+}
+
 bool File::truncate(qint64 size)
 {
     return ::ftruncate(m_fd, off_t(size)) == 0 || fail(errno);
@@ -368,7 +373,8 @@ PackageIdentity identity(const QByteArray &path)
 DestinationSpace destinationSpace(const QByteArray &folder)
 {
     DestinationSpace space;
-    space.folder = QFile::decodeName(folder);
+    space.folder =
+        QFile::decodeName(folder.size() > 1 && folder.endsWith('/') ? folder.chopped(1) : folder);
     struct statvfs vfs;
     if (::statvfs(folder.constData(), &vfs) == 0)
         space.freeBytes = qint64(vfs.f_bavail) * qint64(vfs.f_frsize);

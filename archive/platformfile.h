@@ -65,6 +65,9 @@ public:
     qint64 read(char *data, qint64 len, qint64 offset);
     [[nodiscard]] bool write(const char *data, qint64 len, qint64 offset);
     [[nodiscard]] bool sync();
+    // Starts writing the range to the disk now, without waiting, so that the
+    // sync at the end finds little left to do.
+    void startWriteback(qint64 offset, qint64 len);
     [[nodiscard]] bool truncate(qint64 size);
     // A courtesy: FAT sticks take their modes from the mount and refuse others.
     void setMode(mode_t mode);
