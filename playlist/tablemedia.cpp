@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QTableWidget>
-#include <QTime>
 #include <QTimer>
 
 namespace {
@@ -33,11 +32,21 @@ QString clockText(qint64 seconds)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// "hh:mm:ss" in seconds, or -1 when the text is no such time.
+// "hh:mm:ss" in seconds, or -1 when the text is no such time. By hand: the
+// total is summed over thousands of rows at every edit.
 qint64 secondsOf(const QString &time)
 {
-    const QTime parsed = QTime::fromString(time, QStringLiteral("hh:mm:ss"));
-    return parsed.isValid() ? QTime(0, 0).secsTo(parsed) : -1;
+    if (time.size() != 8 || time.at(2) != QLatin1Char(':') || time.at(5) != QLatin1Char(':'))
+        return -1;
+    qint64 seconds = 0;
+    for (const int at : {0, 3, 6}) {
+        const int high = time.at(at).digitValue();
+        const int low = time.at(at + 1).digitValue();
+        if (high < 0 || low < 0 || (at > 0 && high > 5))
+            return -1;
+        seconds = seconds * 60 + high * 10 + low;
+    }
+    return seconds;
 }
 
 QString details(const MediaSource &source, const MediaInfo &info)
@@ -62,6 +71,7 @@ TableMedia::TableMedia(QTableWidget *table, QLabel *total, QObject *parent)
       m_refreshTimer(new QTimer(this)), m_totalTimer(new QTimer(this))
 {
     m_table->setIconSize(iconSize);
+    m_warningIcon = m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning);
     // The thumbnail arrives after the column was sized to the name: the File
     // column takes the rest of the width, so the name stays readable.
     m_table->horizontalHeader()->setStretchLastSection(true);
@@ -115,9 +125,14 @@ void TableMedia::scheduleRefresh()
 
 void TableMedia::refresh()
 {
-    m_rowKeys.resize(m_table->rowCount());
+    const int rows = m_table->rowCount();
+    m_rowKeys.resize(rows);
     m_rowsOfKey.clear();
-    for (int row = 0; row < m_table->rowCount(); ++row) {
+    // One change notice for the whole table instead of one per cell: this
+    // pass visits every row after each edit.
+    QAbstractItemModel *model = m_table->model();
+    const bool blocked = model->blockSignals(true);
+    for (int row = 0; row < rows; ++row) {
         const QTableWidgetItem *item = m_table->item(row, ColumnFile);
         const MediaSource source = sourceOf(item ? item->text() : QString());
         const QString key = source.key();
@@ -128,6 +143,12 @@ void TableMedia::refresh()
             m_service->request(source);
         }
         applyRow(row);
+    }
+    model->blockSignals(blocked);
+    if (rows > 0) {
+        m_applying = true;
+        emit model->dataChanged(model->index(0, 0), model->index(rows - 1, ColumnTransition));
+        m_applying = false;
     }
     m_totalTimer->start();
 }
@@ -161,8 +182,7 @@ void TableMedia::applyRow(int row)
         file->setToolTip(tip);
     if (time->toolTip() != tip)
         time->setToolTip(problem.isEmpty() ? QString() : tip);
-    const QIcon mark =
-        problem.isEmpty() ? QIcon() : m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon mark = problem.isEmpty() ? QIcon() : m_warningIcon;
     if (time->icon().isNull() != mark.isNull())
         time->setIcon(mark);
     const QIcon thumbnail = m_thumbnails.value(key);

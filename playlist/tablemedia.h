@@ -52,6 +52,7 @@ private:
     QSet<QString> m_storedNames;
     QHash<QString, MediaInfo> m_infos;
     QHash<QString, QIcon> m_thumbnails;
+    QIcon m_warningIcon;
     QSet<QString> m_requested;
     // Keys of the rows as of the last refresh, and the rows of each key.
     QVector<QString> m_rowKeys;
