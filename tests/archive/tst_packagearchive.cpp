@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <atomic>
@@ -63,6 +65,76 @@ struct Unmount
     ~Unmount() { ::umount2(QFile::encodeName(path).constData(), MNT_DETACH); }
 };
 
+const QByteArray playlist = "{\"OfflinePlaylist\":{\"Items\":[]}}";
+// Four times the document cap, yet only some 64 KiB deflated.
+const QByteArray zeros(64 << 20, '\0');
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+int u32(const QByteArray &bytes, int at)
+{
+    return int(qFromLittleEndian<quint32>(bytes.constData() + at));
+}
+
+// json.txt (deflated), clip.mp4 and photo.jpg, as libzip writes them.
+QByteArray package(const QByteArray &json = playlist, bool withDocument = true)
+{
+    QTemporaryDir dir;
+    QVector<ZipItem> items{{str("clip.mp4"), randomBytes(4096, 1)},
+                           {str("photo.jpg"), randomBytes(4096, 2)}};
+    if (withDocument)
+        items.prepend({str("json.txt"), json, true});
+    const QString path = dir.filePath(str("p.zip"));
+    return writeZip(path, items) ? fileBytes(path) : QByteArray();
+}
+
+int centralRecord(const QByteArray &bytes, int entry)
+{
+    int at = u32(bytes, bytes.size() - 6);
+    for (int i = 0; i < entry; ++i)
+        at += 46 + (u32(bytes, at + 28) & 0xffff) + (u32(bytes, at + 30) & 0xffff) +
+              (u32(bytes, at + 32) & 0xffff);
+    return at;
+}
+
+// value written over a field of entry's central record and of its local
+// header, each unless -1; entry -1 is the end record.
+QByteArray patched(int entry, int centralField, int localField, const QByteArray &value,
+                   QByteArray bytes = package())
+{
+    const int central = entry < 0 ? bytes.size() - 22 : centralRecord(bytes, entry);
+    if (centralField >= 0)
+        bytes.replace(central + centralField, value.size(), value);
+    if (localField >= 0)
+        bytes.replace(u32(bytes, central + 42) + localField, value.size(), value);
+    return bytes;
+}
+
+// Writes the files given into a zip on standard output: a pipe cannot seek, so
+// each entry is streamed with a data descriptor; argv[1] "zip64" forces zip64 headers.
+const char *const writeScript = R"(
+import sys, zipfile
+with zipfile.ZipFile(sys.stdout.buffer, "w") as z:
+    for path in sys.argv[2:]:
+        with open(path, "rb") as f, z.open(path.rsplit("/", 1)[1], "w", force_zip64=sys.argv[1] == "zip64") as e:
+            e.write(f.read())
+)";
+
+QByteArray run(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray("failed");
+}
+
 } // namespace
 
 class TestPackageArchive : public QObject
@@ -82,6 +154,10 @@ private slots:
     void staleFolders();
     void destinationRoom_data();
     void destinationRoom();
+    void hostilePackage_data();
+    void hostilePackage();
+    void otherWriters_data();
+    void otherWriters();
 };
 
 void TestPackageArchive::init()
@@ -415,6 +491,168 @@ void TestPackageArchive::destinationRoom()
     QCOMPARE(checkDestinationRoom({free, largest, str("/stick")}, bytes, bytes, &error),
              cause.isEmpty());
     QCOMPARE(error, cause);
+}
+
+void TestPackageArchive::hostilePackage_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    // The damage lies only in the document entry, which the update replaces.
+    QTest::addColumn<bool>("documentOnly");
+    QTest::addColumn<QString>("cause"); // when given, what reading says
+
+    const auto file = [](const char *name, const QByteArray &bytes, bool documentOnly = false,
+                         const char *cause = "") {
+        QTest::newRow(name) << bytes << documentOnly << str(cause);
+    };
+    // Each a file a reader could block on or read forever.
+    file("FIFO", "fifo");
+    file("link to a device", "/dev/zero");
+    file("sound package", package(), true);
+    file("empty file", QByteArray());
+    file("truncated to half", package().left(package().size() / 2));
+    file("no json.txt", package({}, false), true);
+    const char *tooLarge = "its playlist document is larger than 16 MiB";
+    file("json.txt inflates past the cap", package(zeros), true, tooLarge);
+    // Memory must follow what the entry holds, never what it declares.
+    file("json.txt bomb declares a small size", patched(0, 24, 22, le32(1000), package(zeros)),
+         true, tooLarge);
+    file("json.txt declares more than it holds", patched(0, 24, 22, le32(100)), true);
+    file("json.txt with a bad CRC", patched(0, 16, 14, le32(0x12345678)), true);
+    file("json.txt with an unknown method", patched(0, 10, 8, QByteArray("\x63\0", 2)), true);
+    file("json.txt twice", patched(1, 46, 30, "json.txt"));
+    // Only the layout check can see these: reading the document never touches the media.
+    file("media entry encrypted", patched(1, 8, 6, QByteArray("\x01\0", 2)), false,
+         "the entry “clip.mp4” is encrypted");
+    file("media entry that is a folder", patched(1, 46, 30, "clip.mp/"));
+    file("entries overlap", [] {
+        const QByteArray bytes = package();
+        return patched(2, 42, -1, bytes.mid(centralRecord(bytes, 1) + 42, 4), bytes);
+    }());
+    file("entry size exceeds the file", patched(1, 20, 18, le32(0x7fff0000) + le32(0x7fff0000)));
+    file("local header disagrees with the directory", patched(1, -1, 18, le32(4196)));
+    file("local header offset beyond the file", patched(1, 42, -1, le32(0x7fffffff)));
+    file("extra field runs past the directory", patched(1, 30, -1, QByteArray("\xff\xff", 2)));
+    file("central directory beyond the file", patched(-1, 16, -1, le32(1 << 20)));
+    file("more entries counted than recorded", patched(-1, 8, -1, QByteArray("\x05\0\x05\0", 4)));
+    file("size field without zip64", patched(1, 20, 18, QByteArray(8, '\xff')), false,
+         "the entry “clip.mp4” has a size field this program does not support");
+    // A second end record in the comment, of an empty directory: readers could take either.
+    file("two end records", []() -> QByteArray {
+        const QByteArray b = patched(-1, 20, -1, "\x16");
+        return b + QByteArray("PK\x05\x06\0\0\0\0\0\0\0\0\x16\0\0\0", 16) +
+               le32(quint32(b.size() - 22)) + QByteArray(2, '\0');
+    }());
+    file("name climbing out", patched(1, 46, 30, "../c.mp4"));
+    file("name with a NUL byte", patched(1, 46, 30, QByteArray("clip\0mp4", 8)));
+}
+
+void TestPackageArchive::hostilePackage()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, documentOnly);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString path = dir.filePath(str("show.mrv"));
+    const QString extra = dir.filePath(str("new/extra.jpg"));
+    QVERIFY(writeBytes(extra, randomBytes(2048, 3)));
+    if (bytes == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    else
+        QVERIFY(bytes == "/dev/zero" ? QFile::link(str("/dev/zero"), path)
+                                     : writeBytes(path, bytes));
+    const QStringList before = snapshot(dir.path());
+    const bool sound = QByteArray(QTest::currentDataTag()) == "sound package";
+
+    PackageArchive archive(path);
+    QByteArray read;
+    QCOMPARE(archive.readDocument(&read) && archive.verify(), sound);
+    const QString error = archive.errorString();
+    QVERIFY2(sound ||
+                 (error.startsWith(str("Cannot read “%1”: ").arg(path)) && error.contains(cause)),
+             qPrintable(error));
+    QCOMPARE(snapshot(dir.path()), before);
+
+    const bool updated = archive.update(
+        {str("json.txt"), str("photo.jpg")},
+        {PackageEntry::memory(str("json.txt"), "{}"), PackageEntry::file(str("extra.jpg"), extra)});
+    if (!updated) {
+        QVERIFY2(!sound, qPrintable(archive.errorString()));
+        QVERIFY2(archive.errorString().startsWith(str("Cannot save “%1”: ").arg(path)),
+                 qPrintable(archive.errorString()));
+        QCOMPARE(snapshot(dir.path()), before);
+        return;
+    }
+    // Replacing a damaged document is a repair, not a rewrite of the damage.
+    QVERIFY2(documentOnly, "a damaged package was rewritten");
+    QCOMPARE(readZip(path), ZipEntries({{str("json.txt"), "{}"},
+                                        {str("clip.mp4"), randomBytes(4096, 1)},
+                                        {str("extra.jpg"), randomBytes(2048, 3)}}));
+}
+
+void TestPackageArchive::otherWriters_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::newRow("ours") << str("ours");
+    QTest::newRow("zip -rj, media deflated") << str("-rjq");
+    QTest::newRow("zipfile streaming with data descriptors") << str("streamed");
+    QTest::newRow("zipfile streaming with zip64 headers") << str("zip64");
+}
+
+void TestPackageArchive::otherWriters()
+{
+    QFETCH(QString, writer);
+    for (const char *tool : {"python3", "unzip", "zip"}) {
+        if (QStandardPaths::findExecutable(str(tool)).isEmpty())
+            QSKIP("python3, unzip and zip are needed to check packages against other zip tools");
+    }
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    // Some writers flag a name as UTF-8, others store its bytes unflagged; the deletion finds
+    // it either way, and what we write is flagged for readers that guess otherwise.
+    ZipEntries entries{{str("json.txt"), "{\"old\": 1}"},
+                       {str("clip.mp4"), randomBytes(200000, 7)},
+                       {str("Café façade.jpg"), randomBytes(10000, 10)},
+                       {str("tab\tand a\\b [1].png"), "t"}};
+    QStringList files;
+    QVector<PackageEntry> ours;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        files << dir.filePath(str("staged/") + it.key());
+        QVERIFY(writeBytes(files.last(), it.value()));
+        ours << (it.key() == str("json.txt") ? PackageEntry::memory(it.key(), it.value())
+                                             : PackageEntry::file(it.key(), files.last()));
+    }
+    const QString package = dir.filePath(str("show.mrv"));
+    PackageArchive archive(package);
+    if (writer == str("ours"))
+        QVERIFY2(archive.write(ours), qPrintable(archive.errorString()));
+    else if (writer.startsWith(QLatin1Char('-')))
+        QVERIFY(run(str("zip"), {writer, package, dir.filePath(str("staged"))}).isEmpty());
+    else
+        QVERIFY(writeBytes(package, run(str("python3"),
+                                        QStringList{str("-c"), str(writeScript), writer} + files)));
+
+    QByteArray read;
+    QVERIFY2(archive.readDocument(&read) && archive.verify(), qPrintable(archive.errorString()));
+    QCOMPARE(read, entries.value(str("json.txt")));
+    QVERIFY(writeBytes(dir.filePath(str("Été.mp4")), randomBytes(50000, 6)));
+    QVERIFY2(
+        archive.update({str("Café façade.jpg")},
+                       {PackageEntry::memory(str("json.txt"), "{}"),
+                        PackageEntry::file(str("Été à Noël.mp4"), dir.filePath(str("Été.mp4")))}),
+        qPrintable(archive.errorString()));
+    entries.remove(str("Café façade.jpg"));
+    entries.insert(str("json.txt"), "{}");
+    entries.insert(str("Été à Noël.mp4"), randomBytes(50000, 6));
+    // Entries kept from the other writer keep its method and still read back everywhere.
+    QCOMPARE(readZip(package), entries);
+    QCOMPARE(run(str("unzip"), {str("-tqq"), package}), QByteArray());
+    // Python's reader tests every CRC and decodes names unflagged as UTF-8 otherwise.
+    const char *list = "import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); "
+                       "assert z.testzip() is None; print('\\n'.join(sorted(z.namelist())))";
+    QCOMPARE(QString::fromUtf8(run(str("python3"), {str("-c"), str(list), package}))
+                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             entries.keys());
 }
 
 QTEST_GUILESS_MAIN(TestPackageArchive)
