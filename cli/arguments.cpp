@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include "cli/console.h"
+#include "playlist/mediatype.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,6 +55,16 @@ bool parseFileArgument(const QString &argument, FileArgument *file, QString *err
     file->path = QFileInfo(path).absoluteFilePath();
     file->time = time;
     return true;
+}
+
+QString unknownTypeWarning(const QString &path)
+{
+    // The window's file dialog offers only these; a script can name anything.
+    if (getMediaType(path) != MediaOther)
+        return {};
+    return tr("Warning: “%1” is not a .png, .jpg, .mp4 or .avi file; the playlist records it as "
+              "of type 0 (other), which the player may skip.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString storedNameArgument(const QString &name)

@@ -107,6 +107,9 @@ int runBuild(const QStringList &arguments)
             printError(videoTimeRefusal(file.path));
             return ExitFailed;
         }
+        const QString warning = unknownTypeWarning(file.path);
+        if (!warning.isEmpty())
+            printError(warning);
         rows.append(row);
         paths.append(file.path);
     }

@@ -129,6 +129,9 @@ int runUpdate(const QStringList &arguments)
                            .arg(QDir::toNativeSeparators(file.path)));
             return ExitFailed;
         }
+        const QString warning = unknownTypeWarning(file.path);
+        if (!warning.isEmpty())
+            printError(warning);
         rows.append(row);
         addedPaths.append(file.path);
     }
