@@ -60,10 +60,6 @@ struct PackageEntry
     }
 };
 
-// Removes the private temporary folders that interrupted runs of this program
-// left in the temporary folder, and nothing else.
-void removeStaleTemporaries();
-
 // Where a package is to be written, as the file system reports it.
 struct DestinationSpace
 {
