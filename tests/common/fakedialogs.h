@@ -1,19 +1,34 @@
 #pragma once
 
+// The window suites' kit, header-only (links merovi_gui): scripted dialogs and
+// the window's buttons and table by name.
+
 #include "app/mainwindow.h"
 #include "app/userdialogs.h"
+#include "playlist/playlisttable.h"
 
-#include <QStringList>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QVector>
 
 #include <memory>
 
-// Answers the main window's dialogs from queued answers and records every call.
-// With nothing queued, a file dialog is cancelled and a question answered No.
+inline void click(MainWindow &window, const char *button)
+{
+    window.findChild<QPushButton *>(QLatin1String(button))->click();
+}
+
+inline QTableWidget &tableOf(MainWindow &window)
+{
+    return *window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+}
+
+// Answers from queued answers and records every call. With nothing queued, a
+// file dialog is cancelled, a question answered No, a choice cancelled.
 class FakeDialogs : public UserDialogs
 {
 public:
-    enum Kind { Files, Open, Save, Critical, Question };
+    enum Kind { Files, Open, Save, Critical, Warning, Question, Choose };
     struct Call
     {
         Kind kind;
@@ -40,11 +55,11 @@ public:
         }
         return result;
     }
-    QString lastDir() const { return calls.isEmpty() ? QString() : calls.last().dir; }
 
     QList<QStringList> files;
     QStringList paths; // for Open and Save
     QList<Answer> answers;
+    QList<int> choices; // button indexes for choose()
     QVector<Call> calls;
 
     QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
@@ -68,6 +83,16 @@ public:
     void critical(QWidget *parent, const QString &title, const QString &text) override
     {
         calls.append({Critical, parent, title, QString(), text});
+    }
+    void warning(QWidget *parent, const QString &title, const QString &text) override
+    {
+        calls.append({Warning, parent, title, QString(), text});
+    }
+    int choose(QWidget *parent, const QString &title, const QString &text, const QStringList &, int,
+               int cancelIndex) override
+    {
+        calls.append({Choose, parent, title, QString(), text});
+        return choices.isEmpty() ? cancelIndex : choices.takeFirst();
     }
     Answer question(QWidget *parent, const QString &title, const QString &text) override
     {

@@ -1,11 +1,9 @@
 #include "package/mediacheck.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
-#include "package/packagereader.h"
-#include "tests/common/testdata.h"
+#include "package/saveplan.h"
+#include "tests/common/testkit.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,25 +14,13 @@ namespace {
 
 QJsonObject documentOf(const QByteArray &json)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError)
-        qFatal("bad test document: %s", json.constData());
-    return document.object();
+    return QJsonDocument::fromJson(json).object();
 }
 
 // "a,b" as a list; "" as no items, so "," is two empty items.
-QStringList list(const QString &items)
+QStringList list(const char *items)
 {
-    return items.isEmpty() ? QStringList() : items.split(QLatin1Char(','));
-}
-
-PlaylistRows rowsOf(const QString &files)
-{
-    PlaylistRows rows;
-    for (const QString &file : list(files))
-        rows.append(row("00:00:05", file));
-    return rows;
+    return *items ? str(items).split(QLatin1Char(',')) : QStringList();
 }
 
 } // namespace
@@ -50,10 +36,10 @@ private slots:
     void rowMatching();
     void nameClashes_data();
     void nameClashes();
-    void mediaCheck();
-    void refusalMessage();
-    void rowsFromDocument_data();
-    void rowsFromDocument();
+    void refusals();
+    void rowsReadBack_data();
+    void rowsReadBack();
+    void tooManyRowsWriteNothing();
 };
 
 void TestPackageLogic::derivedNames_data()
@@ -62,20 +48,19 @@ void TestPackageLogic::derivedNames_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("packagePath"); // empty: refused
 
-    const auto add = [](const char *name, const char *chosen, const char *folder,
-                        const char *packagePath) {
-        QTest::newRow(name) << str(chosen) << str(folder) << str(packagePath);
+    const auto add = [](const char *chosen, const char *folder, const char *packagePath) {
+        QTest::newRow(chosen) << str(chosen) << str(folder) << str(packagePath);
     };
-    add("own extension kept", "/home/me/spring.mrv", "/home/me/", "/home/me/spring.mrv");
-    add("no extension", "/home/me/spring", "/home/me/", "/home/me/spring.mrv");
-    add("other extension replaced", "/me/spring.final.zip", "/me/", "/me/spring.final.mrv");
-    add("trailing dot", "/me/spring.", "/me/", "/me/spring.mrv");
-    add("dot only in folder", "/me/my.shows/spring", "/me/my.shows/", "/me/my.shows/spring.mrv");
-    add("upper-case extension is another", "/shows/SPRING.MRV", "/shows/", "/shows/SPRING.mrv");
-    add("no folder", "spring.mrv", "", "spring.mrv");
-    add("extension only", "/home/me/.mrv", "", "");
-    add("folder only", "/home/me/", "", "");
-    add("empty", "", "", "");
+    add("/home/me/spring.mrv", "/home/me/", "/home/me/spring.mrv");
+    add("/home/me/spring", "/home/me/", "/home/me/spring.mrv");
+    add("/me/spring.final.zip", "/me/", "/me/spring.final.mrv");
+    add("/me/spring.", "/me/", "/me/spring.mrv");
+    add("/me/my.shows/spring", "/me/my.shows/", "/me/my.shows/spring.mrv");
+    add("/shows/SPRING.MRV", "/shows/", "/shows/SPRING.mrv");
+    add("spring.mrv", "", "spring.mrv");
+    add("/home/me/.mrv", "", "");
+    add("/home/me/", "", "");
+    add("", "", "");
 }
 
 void TestPackageLogic::derivedNames()
@@ -93,17 +78,16 @@ void TestPackageLogic::derivedNames()
 void TestPackageLogic::rowMatching_data()
 {
     QTest::addColumn<QByteArray>("document");
-    QTest::addColumn<QString>("rowFiles");
+    QTest::addColumn<QStringList>("rowFiles");
     QTest::addColumn<QStringList>("deletions");
     QTest::addColumn<QStringList>("additions");
     QTest::addColumn<QStringList>("replaced"); // stored names an addition replaces while in use
 
-    // Whole-package cases (unchanged, a clip's only row deleted, a file of two rows,
-    // replacing a name in use) are saved for real by the workflow suite.
+    // Whole updates are saved for real by the workflow suite.
     const auto add = [](const char *name, const QByteArray &document, const char *rows,
                         const char *deletions, const char *additions, const char *replaced = "") {
-        QTest::newRow(name) << document << str(rows) << list(str(deletions)) << list(str(additions))
-                            << list(str(replaced));
+        QTest::newRow(name) << document << list(rows) << list(deletions) << list(additions)
+                            << list(replaced);
     };
     add("unused name listed per entry",
         R"({"gallery":[{"filename":"/c.png"},{"filename":"/c.png"}]})", "", "/c.png,/c.png", "");
@@ -113,8 +97,7 @@ void TestPackageLogic::rowMatching_data()
         "/a.png,/a", "", "/a");
     add("added path listed once per row", R"({"gallery":[{"filename":"/a.png"}]})",
         "/m/b.png,/a.png,/m/b.png", "", "/m/b.png,/m/b.png");
-    add("no gallery adds every row", R"({"name":"OfflinePlaylist"})", "/a.png,/m/b.png", "",
-        "/a.png,/m/b.png");
+    add("no gallery adds every row", R"({"name":"x"})", "/a.png,/m/b.png", "", "/a.png,/m/b.png");
     add("gallery not an array", R"({"gallery":"/a.png"})", "/a.png", "", "/a.png");
     add("entry without a file name", R"({"gallery":[{"id":"1"},{"filename":7}]})", "/a.png", ",",
         "/a.png");
@@ -123,19 +106,21 @@ void TestPackageLogic::rowMatching_data()
     add("asked once for a name added twice", two, "/a.png,/new/a.png,/new/a.png", "/clip.mp4",
         "/new/a.png,/new/a.png", "/a.png");
     add("several names in use", two, "/clip.mp4,/a.png,/x/clip.mp4,/y/a.png", "",
-        "/x/clip.mp4,/y/a.png", "/clip.mp4,/a.png");
+        "/x/clip.mp4,/y/a.png", "/a.png,/clip.mp4");
     add("new name", two, "/a.png,/clip.mp4,/new/b.png", "", "/new/b.png");
 }
 
 void TestPackageLogic::rowMatching()
 {
     QFETCH(QByteArray, document);
-    QFETCH(QString, rowFiles);
+    QFETCH(QStringList, rowFiles);
     QFETCH(QStringList, deletions);
     QFETCH(QStringList, additions);
     QFETCH(QStringList, replaced);
 
-    const PlaylistRows rows = rowsOf(rowFiles);
+    PlaylistRows rows;
+    for (const QString &file : rowFiles)
+        rows.append(row("00:00:05", file));
     QCOMPARE(unmatchedStoredNames(documentOf(document), rows), deletions);
     QCOMPARE(unmatchedRowFiles(documentOf(document), rows), additions);
     QCOMPARE(storedNamesReplacedInUse(documentOf(document), rows), replaced);
@@ -146,16 +131,14 @@ void TestPackageLogic::nameClashes_data()
     QTest::addColumn<QStringList>("paths");
     QTest::addColumn<QStringList>("clashes"); // "first > second"
 
-    const auto add = [](const char *name, const char *paths, const char *clashes) {
-        QTest::newRow(name) << list(str(paths)) << list(str(clashes));
-    };
-    add("same file twice", "/m/a.png,/m/a.png", "");
-    add("different names", "/m/a.png,/m/b.png", "");
-    add("two cameras", "/cam1/IMG_1.jpg,/m/x.png,/cam2/IMG_1.jpg",
-        "/cam1/IMG_1.jpg > /cam2/IMG_1.jpg");
-    add("three of a name pair with the first", "/1/a.png,/2/a.png,/1/a.png,/3/a.png",
-        "/1/a.png > /2/a.png,/1/a.png > /3/a.png");
-    add("names differ in case", "/1/a.png,/2/A.png", "");
+    QTest::newRow("same file twice") << list("/m/a.png,/m/a.png") << list("");
+    QTest::newRow("names differ in case")
+        << list("/1/a.png,/2/A.png") << list("/1/a.png > /2/A.png");
+    QTest::newRow("two cameras") << list("/cam1/IMG_1.jpg,/m/x.png,/cam2/IMG_1.jpg")
+                                 << list("/cam1/IMG_1.jpg > /cam2/IMG_1.jpg");
+    QTest::newRow("three of a name pair with the first")
+        << list("/1/a.png,/2/a.png,/1/a.png,/3/a.png")
+        << list("/1/a.png > /2/a.png,/1/a.png > /3/a.png");
 }
 
 void TestPackageLogic::nameClashes()
@@ -169,62 +152,49 @@ void TestPackageLogic::nameClashes()
     QCOMPARE(found, clashes);
 }
 
-void TestPackageLogic::mediaCheck()
+void TestPackageLogic::refusals()
 {
-    // Missing files and FIFOs are refused by whole saves in the workflow suite.
+    // FIFOs and missing files are refused by whole saves in the workflow suite.
     QTemporaryDir dir;
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
     const auto path = [&dir](const char *name) { return dir.filePath(str(name)); };
-    QFile real(path("real.png"));
-    QVERIFY(real.open(QIODevice::WriteOnly));
-    real.close();
-    QVERIFY(QFile::link(path("real.png"), path("link.png")));
+    const auto quoted = [&path](const char *name) { return str("\u201c%1\u201d").arg(path(name)); };
+    for (const char *name :
+         {"a.png", "cam1/A.png", "json.txt", "unreadable.png", "back\\slash.png"})
+        QVERIFY(writeMedia(path(name)));
     QVERIFY(QFile::link(path("gone.png"), path("dangling.png")));
     QVERIFY(QDir(dir.path()).mkdir(str("folder.png")));
-    QVERIFY(QFile::copy(path("real.png"), path("unreadable.png")));
     QVERIFY(QFile::setPermissions(path("unreadable.png"), QFile::WriteOwner));
-
-    QStringList found;
-    for (const MediaProblem &problem :
-         checkMediaFiles({path("real.png"), path("link.png"), path("dangling.png"),
-                          path("folder.png"), path("unreadable.png")}))
-        found.append(QFileInfo(problem.path).fileName() + QLatin1String(": ") + problem.reason);
-    QStringList expected{str("dangling.png: the link points to nothing"),
-                         str("folder.png: it is a folder")};
-    if (::geteuid() != 0) // root reads every file
-        expected.append(str("unreadable.png: Permission denied"));
-    QCOMPARE(found, expected);
-}
-
-void TestPackageLogic::refusalMessage()
-{
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    const QString a = dir.filePath(QStringLiteral("a.png"));
-    const QString gone = dir.filePath(QStringLiteral("gone.mp4"));
-    const QString cam1 = dir.filePath(QStringLiteral("cam1/a.png"));
-    const QString document = dir.filePath(QStringLiteral("json.txt"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cam1")));
-    for (const QString &path : {a, cam1, document}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QCOMPARE(describeUnsavableMedia({a, a}), QString());
+    QString error;
+    QVERIFY(checkSavableMedia({path("a.png"), path("a.png")}, &error));
 
     const QString expected =
-        QLatin1String("The playlist was not saved; nothing was written.\n\n"
-                      "A package holds one file per name, and these files share a name:\n    ") +
-        a + QLatin1String(" / ") + cam1 +
-        QLatin1String("\nRename one file of each pair and add it again.\n\n"
-                      "The name json.txt belongs to the playlist document:\n    ") +
-        document +
-        QLatin1String("\nRename these files and add them again.\n\n"
-                      "These media files cannot be read:\n    ") +
-        gone + QLatin1String(": it does not exist\nPut them back, or delete their rows.");
-    QCOMPARE(describeUnsavableMedia({a, gone, cam1, document, a}), expected);
+        str("The playlist was not saved; nothing was written.\n\nA package holds one file per "
+            "name, and these files share a name (letter case does not count on USB sticks):\n   "
+            " ") +
+        quoted("a.png") + str(" / ") + quoted("cam1/A.png") +
+        str("\nRename one file of each pair and add it again.\n\n"
+            "The name json.txt belongs to the playlist document:\n    ") +
+        quoted("json.txt") +
+        str("\nRename these files and add them again.\n\nThese media files cannot be saved:\n   "
+            " ") +
+        quoted("dangling.png") + str(": the link points to nothing\n    ") + quoted("folder.png") +
+        str(": it is a folder\n    ") +
+        (::geteuid() == 0 ? QString() // root reads every file
+                          : quoted("unreadable.png") + str(": Permission denied\n    ")) +
+        quoted("back\\slash.png") +
+        str(": its name holds a backslash or a control character, which a package cannot "
+            "store\n    ") +
+        quoted("gone.mp4") +
+        str(": it does not exist\nPut them back or rename them, or delete their rows.");
+    QVERIFY(!checkSavableMedia({path("a.png"), path("dangling.png"), path("cam1/A.png"),
+                                path("folder.png"), path("json.txt"), path("unreadable.png"),
+                                path("a.png"), path("back\\slash.png"), path("gone.mp4")},
+                               &error));
+    QCOMPARE(error, expected);
 }
 
-void TestPackageLogic::rowsFromDocument_data()
+void TestPackageLogic::rowsReadBack_data()
 {
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<PlaylistRows>("rows");
@@ -233,20 +203,46 @@ void TestPackageLogic::rowsFromDocument_data()
     QTest::newRow("upper-case video, stored transition not read")
         << QByteArray(R"({"gallery":[{"filename":"/CLIP.MP4"},{"filename":"/a.png"}],
                           "media":[{"playtime":"00:00:09"},{"playtime":"00:01:00","transition":"5"}]})")
-        << PlaylistRows{row("NA", "/CLIP.MP4"), row("00:01:00", "/a.png")};
+        << PlaylistRows{row("NA", "/CLIP.MP4", "Fade"), row("00:01:00", "/a.png", "Fade")};
     QTest::newRow("wrong types and missing media read as empty")
         << QByteArray(R"({"gallery":["/a.png",{"filename":"/b.png"},{"filename":"/c.jpg"}],
                           "media":[{"playtime":"00:00:01"},{"playtime":5}]})")
-        << PlaylistRows{row("00:00:01", ""), row("", "/b.png"), row("", "/c.jpg")};
+        << PlaylistRows{row("00:00:01", "", "Fade"), row("", "/b.png", "Fade"),
+                        row("", "/c.jpg", "Fade")};
     QTest::newRow("no gallery") << QByteArray(R"({"media":[{"playtime":"00:00:01"}]})")
                                 << PlaylistRows{};
 }
 
-void TestPackageLogic::rowsFromDocument()
+void TestPackageLogic::rowsReadBack()
 {
     QFETCH(QByteArray, document);
     QFETCH(PlaylistRows, rows);
-    QCOMPARE(::rowsFromDocument(documentOf(document), QStringLiteral("Zoom")), rows);
+
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString package = dir.filePath(str("show.mrv"));
+    QVERIFY(writeZip(package, {{str("json.txt"), document, true}}));
+    PackageContents contents;
+    QString error;
+    QVERIFY2(readPackage(package, str("Fade"), &contents, &error), qPrintable(error));
+    QCOMPARE(contents.rows, rows);
+}
+
+void TestPackageLogic::tooManyRowsWriteNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    SavePlan plan;
+    plan.packagePath = dir.filePath(str("show.mrv"));
+    plan.mediaDir = plan.packagePath;
+    plan.buildTime = QDateTime::currentDateTime();
+    QVERIFY(writeMedia(dir.filePath(str("a.png"))));
+    plan.rows = PlaylistRows(maxPlaylistRows + 1, row("00:00:04", dir.filePath(str("a.png"))));
+
+    const SaveOutcome outcome = runSavePlan(plan);
+    QCOMPARE(int(outcome.status), int(SaveOutcome::Status::Failed));
+    QVERIFY2(outcome.error.contains(QString::number(maxPlaylistRows)), qPrintable(outcome.error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{str("a.png")});
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)

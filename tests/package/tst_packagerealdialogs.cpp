@@ -1,64 +1,58 @@
-#include "app/mainwindow.h"
-#include "playlist/playlisttable.h"
-#include "tests/common/testdata.h"
-#include "tests/common/ziptools.h"
+#include "settings/settings.h"
+#include "tests/common/fakedialogs.h"
+#include "tests/common/testkit.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QTableWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
-// Waits for the window's file dialog to come up, then types path into its
-// name field and presses Return, as a user would.
-class DialogTyper : public QObject
+// Acts on the first modal dialog that comes up, as a user would, while the
+// window's command waits in it.
+class OnDialog
 {
 public:
-    explicit DialogTyper(const QString &path) : m_path(path)
+    explicit OnDialog(std::function<void(QWidget *)> act)
     {
-        m_timer.setInterval(50);
-        connect(&m_timer, &QTimer::timeout, this, &DialogTyper::poll);
-        m_timer.start();
+        QObject::connect(&timer, &QTimer::timeout, [this, act] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || !dialog->isVisible())
+                return;
+            timer.stop();
+            seen = true;
+            act(dialog);
+        });
+        timer.start(50);
     }
-
-    bool typed = false;
-    QString caption;
+    bool seen = false;
 
 private:
-    void poll()
-    {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        m_timer.stop();
-        caption = dialog->windowTitle();
-        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (!edit) {
-            dialog->reject();
-            return;
-        }
-        // All at once, as a paste: typed key by key, the dialog may wander into folders
-        // named by the path while its model is still loading.
-        edit->setText(m_path);
-        typed = true;
-        // The first Return may only close the name completer's list, as it does for a user.
-        for (int i = 0; i < 3 && dialog->isVisible(); ++i)
-            QTest::keyClick(edit, Qt::Key_Return);
-        if (dialog->isVisible())
-            dialog->reject();
-    }
-
-    QString m_path;
-    QTimer m_timer;
+    QTimer timer;
 };
 
-void click(MainWindow &window, const char *button)
+// Pastes path into a file dialog's name field and presses Return. Typed key by
+// key, the dialog may wander into folders named by the path while it loads.
+std::function<void(QWidget *)> typePath(const QString &path, QString *startDir = nullptr)
 {
-    window.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+    return [path, startDir](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        auto *edit = dialog ? dialog->findChild<QLineEdit *>(str("fileNameEdit")) : nullptr;
+        if (startDir && dialog)
+            *startDir = dialog->directory().absolutePath();
+        if (edit)
+            edit->setText(path);
+        // The first Return may only close the name completer's list.
+        for (int i = 0; edit && i < 3 && widget->isVisible(); ++i)
+            QTest::keyClick(edit, Qt::Key_Return);
+        if (widget->isVisible())
+            widget->close();
+    };
 }
 
 } // namespace
@@ -70,73 +64,96 @@ class TestPackageRealDialogs : public QObject
 private slots:
     void initTestCase();
     void addSaveAndOpenThroughTheFileDialogs();
+    void replaceQuestionDefaultsToCancel();
+
+private:
+    QTemporaryDir dir;
 };
 
 void TestPackageRealDialogs::initTestCase()
 {
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QVERIFY(QDir::setCurrent(dir.path())); // settings.xml
     // Qt's own file dialog whatever desktop the machine names: a native one cannot be driven.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
 void TestPackageRealDialogs::addSaveAndOpenThroughTheFileDialogs()
 {
-    QTemporaryDir dir;
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    QVERIFY(QDir::setCurrent(dir.path()));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("media")));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("out")));
     QStringList files;
-    for (const char *name : {"media/intro.mp4", "media/beach.jpg", "media/sunset.png"})
+    for (const char *name : {"media/intro.mp4", "media/beach.jpg", "media/sunset.png"}) {
         files.append(dir.filePath(str(name)));
-    for (const QString &file : files)
-        QVERIFY(writeBytes(file, file.toUtf8().repeated(100)));
-
+        QVERIFY(writeMedia(files.last()));
+    }
     MainWindow author;
     author.show();
     QVERIFY(QTest::qWaitForWindowExposed(&author));
-    for (const QString &file : files) {
-        DialogTyper typer(file);
+    for (int i = 0; i < files.size(); ++i) {
+        QString startDir;
+        OnDialog typer(typePath(files.at(i), &startDir));
         click(author, "pushButtonAdd");
-        QVERIFY(typer.typed);
+        QVERIFY(typer.seen);
+        // The dialog starts in the folder of the file the last Add took.
+        QVERIFY(i == 0 || startDir == dir.filePath(str("media")));
+        QTRY_VERIFY(fileBytes(Settings::fileName()).contains(files.at(i).toUtf8()));
     }
 
     QSignalSpy saved(&author, &MainWindow::saveFinished);
-    {
-        DialogTyper typer(dir.filePath(QStringLiteral("out/show")));
-        click(author, "pushButtonSave");
-        QVERIFY(typer.typed);
-        QCOMPARE(typer.caption, str("Select file to save"));
-    }
+    OnDialog saveTyper(typePath(dir.filePath(str("out/show"))));
+    QVERIFY(QDir().mkpath(dir.filePath(str("out"))));
+    click(author, "pushButtonSave");
+    QVERIFY(saveTyper.seen);
     QVERIFY(!saved.isEmpty() || saved.wait(60000));
     QCOMPARE(saved.first().first().toString(), QString());
-    const QString package = dir.filePath(QStringLiteral("out/show.mrv"));
+    const QString package = dir.filePath(str("out/show.mrv"));
     QCOMPARE(readZip(package).keys(),
              (QStringList{str("beach.jpg"), str("intro.mp4"), str("json.txt"), str("sunset.png")}));
-    author.close();
 
     MainWindow reader;
-    reader.resize(900, 560);
     reader.show();
     QVERIFY(QTest::qWaitForWindowExposed(&reader));
-    {
-        DialogTyper typer(package);
-        click(reader, "pushButtonOpen");
-        QVERIFY(typer.typed);
-    }
-    QCOMPARE(tableRows(*reader.findChild<QTableWidget *>(QStringLiteral("tableWidget"))),
+    QSignalSpy opened(&reader, &MainWindow::openFinished);
+    OnDialog openTyper(typePath(package));
+    click(reader, "pushButtonOpen");
+    QVERIFY(openTyper.seen);
+    QVERIFY(!opened.isEmpty() || opened.wait(60000));
+    QCOMPARE(tableRows(tableOf(reader)),
              (PlaylistRows{row("NA", "/intro.mp4"), row("00:00:04", "/beach.jpg"),
                            row("00:00:04", "/sunset.png")}));
-    QCOMPARE(reader.openedPackage(), package);
+}
 
-    // The README's picture of a reopened package, on request.
-    const QString shot = qEnvironmentVariable("MEROVI_SCREENSHOT");
-    if (!shot.isEmpty()) {
-        QTest::qWait(200);
-        const QRect frame = reader.frameGeometry();
-        QVERIFY(reader.screen()
-                    ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-                    .save(shot));
-    }
+void TestPackageRealDialogs::replaceQuestionDefaultsToCancel()
+{
+    const QString package = dir.filePath(str("replace.mrv"));
+    QVERIFY(writeZip(
+        package, {{str("json.txt"), R"({"gallery":[{"filename":"/a.png"}],"media":[{}]})", true},
+                  {str("a.png"), "old"}}));
+    QVERIFY(writeMedia(dir.filePath(str("new/a.png"))));
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy opened(&window, &MainWindow::openFinished);
+    window.openFile(package);
+    QVERIFY(opened.wait(60000));
+    appendRow(tableOf(window), row("00:00:04", dir.filePath(str("new/a.png"))));
+    const QByteArray before = fileBytes(package);
+
+    // Return presses the default button, the way a hurried user answers.
+    QString question;
+    OnDialog user([&question](QWidget *dialog) {
+        if (auto *box = qobject_cast<QMessageBox *>(dialog))
+            question = box->text();
+        QTest::keyClick(dialog, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    QSignalSpy saved(&window, &MainWindow::saveFinished);
+    click(window, "pushButtonSave");
+    QVERIFY(user.seen);
+    QVERIFY2(question.contains(str("/a.png")), qPrintable(question));
+    QVERIFY(!window.isBusy());
+    QVERIFY(saved.isEmpty());
+    QCOMPARE(fileBytes(package), before);
 }
 
 QTEST_MAIN(TestPackageRealDialogs)
