@@ -38,8 +38,9 @@ int reportSave(const SaveOutcome &outcome, const QString &packagePath)
                      .arg(outcome.contents.rows.size()));
         return ExitSuccess;
     case SaveOutcome::Status::SourceChanged:
-        printError(tr("“%1” changed on disk while mrv was reading it, so nothing was written. Run "
-                      "the command again.")
+        // Another program wrote the package between mrv's read and its write.
+        printError(outcome.error + QLatin1Char('\n') +
+                   tr("Nothing was written to “%1”. Run the command again.")
                        .arg(QDir::toNativeSeparators(packagePath)));
         return ExitFailed;
     case SaveOutcome::Status::Failed:
