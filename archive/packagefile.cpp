@@ -350,8 +350,12 @@ struct MediaSource
                 pos += n;
                 continue;
             }
-            window.resize(bufferSize);
-            const qint64 got = file.read(window.data(), qint64(bufferSize), pos);
+            // No larger than the file: a playlist of many small images would
+            // otherwise clear a whole buffer per entry.
+            const qint64 want = std::min<qint64>(qint64(bufferSize), size - pos);
+            if (qint64(window.size()) < want)
+                window.resize(size_t(want));
+            const qint64 got = file.read(window.data(), want, pos);
             if (got < 0)
                 return unreadable(file.error());
             // Shorter than when it was checked: the entry would not match its header.

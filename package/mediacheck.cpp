@@ -20,12 +20,13 @@ QString quoted(const QString &path)
     return tr("“%1”").arg(QDir::toNativeSeparators(path));
 }
 
-// Players on other systems take a backslash for a folder separator, and
-// control characters make names that zip readers disagree on.
+// Zip names flagged as UTF-8 may hold no control characters but tab, line
+// feed and carriage return; other readers agree on those three.
 bool isStorableName(const QString &name)
 {
     for (const QChar c : name) {
-        if (c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7f)
+        const ushort u = c.unicode();
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r')
             return false;
     }
     return true;
@@ -41,8 +42,7 @@ QString problemOf(const QString &path)
     if (!info.isFile())
         return tr("it is not a regular file");
     if (!isStorableName(bareName(path)))
-        return tr("its name holds a backslash or a control character, which a package cannot "
-                  "store");
+        return tr("its name holds a control character, which a package cannot store");
     // Opening proves readability where permission bits do not tell (ACLs, root).
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
