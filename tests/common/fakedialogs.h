@@ -9,7 +9,6 @@
 
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVector>
 
 #include <memory>
 
@@ -23,8 +22,8 @@ inline QTableWidget &tableOf(MainWindow &window)
     return *window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
 }
 
-// Answers from queued answers and records every call. With nothing queued, a
-// file dialog is cancelled, a question answered No, a choice cancelled.
+// Answers from queues and records every call. With nothing queued, a file
+// dialog is cancelled, a question answered No, a choice cancelled.
 class FakeDialogs : public UserDialogs
 {
 public:
@@ -32,12 +31,8 @@ public:
     struct Call
     {
         Kind kind;
-        QWidget *parent;
-        QString caption;
-        QString dir;  // empty for messages
-        QString text; // the filter of a file dialog, or the message
+        QString text; // the message; empty for a file dialog
     };
-
     // Installs a fake in window, which owns it.
     static FakeDialogs *install(MainWindow &window)
     {
@@ -46,57 +41,50 @@ public:
         return fake;
     }
 
-    QStringList texts(Kind kind) const
-    {
-        QStringList result;
-        for (const Call &call : calls) {
-            if (call.kind == kind)
-                result.append(call.text);
-        }
-        return result;
-    }
-
     QList<QStringList> files;
     QStringList paths; // for Open and Save
     QList<Answer> answers;
     QList<int> choices; // button indexes for choose()
     QVector<Call> calls;
 
-    QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &filter) override
+private:
+    template<typename T> static T next(QList<T> &queue, T none)
     {
-        calls.append({Files, parent, caption, dir, filter});
-        return files.isEmpty() ? QStringList() : files.takeFirst();
+        return queue.isEmpty() ? none : queue.takeFirst();
     }
-    QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-                            const QString &filter) override
+    QStringList getOpenFileNames(QWidget *, const QString &, const QString &,
+                                 const QString &) override
     {
-        calls.append({Open, parent, caption, dir, filter});
-        return paths.isEmpty() ? QString() : paths.takeFirst();
+        calls.append({Files, QString()});
+        return next(files, QStringList());
     }
-    QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                            const QString &filter) override
+    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
-        calls.append({Save, parent, caption, dir, filter});
-        return paths.isEmpty() ? QString() : paths.takeFirst();
+        calls.append({Open, QString()});
+        return next(paths, QString());
     }
-    void critical(QWidget *parent, const QString &title, const QString &text) override
+    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
-        calls.append({Critical, parent, title, QString(), text});
+        calls.append({Save, QString()});
+        return next(paths, QString());
     }
-    void warning(QWidget *parent, const QString &title, const QString &text) override
+    void critical(QWidget *, const QString &, const QString &text) override
     {
-        calls.append({Warning, parent, title, QString(), text});
+        calls.append({Critical, text});
     }
-    int choose(QWidget *parent, const QString &title, const QString &text, const QStringList &, int,
+    void warning(QWidget *, const QString &, const QString &text) override
+    {
+        calls.append({Warning, text});
+    }
+    int choose(QWidget *, const QString &, const QString &text, const QStringList &, int,
                int cancelIndex) override
     {
-        calls.append({Choose, parent, title, QString(), text});
-        return choices.isEmpty() ? cancelIndex : choices.takeFirst();
+        calls.append({Choose, text});
+        return next(choices, cancelIndex);
     }
-    Answer question(QWidget *parent, const QString &title, const QString &text) override
+    Answer question(QWidget *, const QString &, const QString &text) override
     {
-        calls.append({Question, parent, title, QString(), text});
-        return answers.isEmpty() ? Answer::No : answers.takeFirst();
+        calls.append({Question, text});
+        return next(answers, Answer::No);
     }
 };

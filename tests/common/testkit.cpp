@@ -46,33 +46,24 @@ bool patchBytes(const QString &path, qint64 offset, const QByteArray &bytes)
 
 ZipEntries readZip(const QString &path, QString *why, QStringList *order)
 {
-    QString reason;
-    ZipEntries entries;
     int code = 0;
     zip_t *archive =
         zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
-    if (!archive) {
-        zip_error_t error;
-        zip_error_init_with_code(&error, code);
-        reason = QString::fromUtf8(zip_error_strerror(&error));
-        zip_error_fini(&error);
-    }
-    for (zip_int64_t i = 0; archive && reason.isEmpty() && i < zip_get_num_entries(archive, 0);
-         ++i) {
+    QString reason = archive ? QString() : QStringLiteral("cannot open, libzip error %1").arg(code);
+    ZipEntries entries;
+    for (zip_int64_t i = 0; reason.isEmpty() && i < zip_get_num_entries(archive, 0); ++i) {
         zip_stat_t st;
-        zip_file_t *file = nullptr;
-        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) != 0 ||
-            !(file = zip_fopen_index(archive, zip_uint64_t(i), 0))) {
-            reason = QString::fromUtf8(zip_strerror(archive));
-            break;
-        }
-        QByteArray bytes(int(st.size), Qt::Uninitialized);
+        zip_file_t *file = zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0
+                               ? zip_fopen_index(archive, zip_uint64_t(i), 0)
+                               : nullptr;
+        QByteArray bytes(file ? int(st.size) : 0, Qt::Uninitialized);
         char probe;
         // Reading past the end is what makes libzip compare the CRC.
-        if (zip_fread(file, bytes.data(), st.size) != zip_int64_t(st.size) ||
+        if (!file || zip_fread(file, bytes.data(), st.size) != zip_int64_t(st.size) ||
             zip_fread(file, &probe, 1) != 0)
-            reason = QStringLiteral("entry %1 does not read back").arg(QString::fromUtf8(st.name));
-        zip_fclose(file);
+            reason = QStringLiteral("entry %1 does not read back").arg(i);
+        if (file)
+            zip_fclose(file);
         entries.insert(QString::fromUtf8(st.name), bytes);
         if (order)
             order->append(QString::fromUtf8(st.name));
@@ -82,7 +73,7 @@ ZipEntries readZip(const QString &path, QString *why, QStringList *order)
     if (reason.isEmpty())
         return entries;
     if (why)
-        *why = path + QStringLiteral(": ") + reason;
+        *why = reason;
     else
         qWarning("%s: %s", qPrintable(path), qPrintable(reason));
     return {};
@@ -91,31 +82,24 @@ ZipEntries readZip(const QString &path, QString *why, QStringList *order)
 bool writeZip(const QString &path, const QVector<ZipItem> &entries)
 {
     QFile::remove(path);
-    int code = 0;
-    zip_t *archive =
-        QDir().mkpath(QFileInfo(path).absolutePath())
-            ? zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_EXCL, &code)
-            : nullptr;
+    zip_t *archive = QDir().mkpath(QFileInfo(path).absolutePath())
+                         ? zip_open(QFile::encodeName(path).constData(), ZIP_CREATE, nullptr)
+                         : nullptr;
     bool written = archive != nullptr;
     // The buffers are read at zip_close, while entries still holds them.
-    for (const ZipItem &item : entries) {
-        zip_source_t *source = written ? zip_source_buffer(archive, item.bytes.constData(),
-                                                           zip_uint64_t(item.bytes.size()), 0)
-                                       : nullptr;
-        const zip_int64_t index =
-            source ? zip_file_add(archive, item.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8)
-                   : -1;
-        if (index < 0)
-            zip_source_free(source);
-        written = index >= 0 &&
-                  zip_set_file_compression(archive, zip_uint64_t(index),
-                                           item.deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) == 0;
-        if (!written)
-            break;
+    for (int i = 0; written && i < entries.size(); ++i) {
+        const ZipItem &item = entries.at(i);
+        zip_source_t *source =
+            zip_source_buffer(archive, item.bytes.constData(), zip_uint64_t(item.bytes.size()), 0);
+        written =
+            source &&
+            zip_file_add(archive, item.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) == i &&
+            zip_set_file_compression(archive, zip_uint64_t(i),
+                                     item.deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) == 0;
     }
     if (written && zip_close(archive) == 0)
         return true;
-    qWarning("cannot write %s: %s", qPrintable(path), archive ? zip_strerror(archive) : "open");
+    qWarning("cannot write %s", qPrintable(path));
     if (archive)
         zip_discard(archive);
     return false;
@@ -128,22 +112,20 @@ QStringList snapshot(const QString &dir)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        struct stat info;
-        QString line = QDir(dir).relativeFilePath(path);
-        if (::lstat(QFile::encodeName(path).constData(), &info) == 0)
-            line += QStringLiteral(" mode %1 inode %2 size %3 mtime %4.%5")
-                        .arg(info.st_mode, 0, 8)
-                        .arg(info.st_ino)
-                        .arg(info.st_size)
-                        .arg(info.st_mtim.tv_sec)
-                        .arg(info.st_mtim.tv_nsec);
-        // Only regular files are opened: a FIFO would block the snapshot.
-        if (S_ISREG(info.st_mode))
-            line +=
-                QLatin1Char(' ') +
-                QLatin1String(
-                    QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha1).toHex());
-        lines.append(line);
+        struct stat info = {};
+        ::lstat(QFile::encodeName(path).constData(), &info);
+        // Only regular files are read: a FIFO would block the snapshot.
+        const QByteArray hash =
+            S_ISREG(info.st_mode)
+                ? QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha1)
+                : QByteArray();
+        lines << QStringLiteral("%1 mode %2 inode %3 mtime %4.%5 %6")
+                     .arg(QDir(dir).relativeFilePath(path))
+                     .arg(info.st_mode, 0, 8)
+                     .arg(info.st_ino)
+                     .arg(info.st_mtim.tv_sec)
+                     .arg(info.st_mtim.tv_nsec)
+                     .arg(QLatin1String(hash.toHex()));
     }
     lines.sort();
     return lines;
@@ -152,39 +134,31 @@ QStringList snapshot(const QString &dir)
 QByteArray expectedDocument(const QVector<QByteArrayList> &entries, const QByteArray &mediaDir,
                             const QByteArray &time)
 {
-    // Sections of the template file: "## <name>" lines, the first one a note.
-    static QMap<QByteArray, QByteArray> parts;
-    if (parts.isEmpty()) {
-        QByteArray name;
-        for (const QByteArray &line :
-             fileBytes(str(MEROVI_TESTKIT_DIR "/document.template")).split('\n')) {
-            if (line.startsWith("## "))
-                name = line.mid(3);
-            else if (!line.isEmpty())
-                parts[name] += line + '\n';
-        }
+    // The template's sections start with "## <name>" lines.
+    QMap<QByteArray, QByteArray> part;
+    QByteArray name;
+    for (const QByteArray &line :
+         fileBytes(str(MEROVI_TESTKIT_DIR "/document.template")).split('\n')) {
+        if (line.startsWith("## "))
+            name = line.mid(3);
+        else if (!line.isEmpty())
+            part[name] += line + '\n';
     }
     QByteArray gallery;
     QByteArray media;
+    const QByteArray keys[] = {"@filename@", "@time@", "@type@", "@playtime@", "@transition@"};
     for (int i = 0; i < entries.size(); ++i) {
-        const QByteArrayList &e = entries.at(i);
+        QByteArray g = part.value("gallery").replace("@id@", QByteArray::number(i + 1));
+        QByteArray m = part.value("media").replace("@id@", QByteArray::number(i + 1));
+        for (int k = 0; k < 5; ++k) {
+            g.replace(keys[k], entries.at(i).at(k));
+            m.replace(keys[k], entries.at(i).at(k));
+        }
         const QByteArray end = i + 1 < entries.size() ? ",\n" : "\n";
-        const QByteArray id = QByteArray::number(i + 1);
-        gallery += QByteArray(parts.value("gallery"))
-                       .chopped(1)
-                       .replace("@filename@", e.at(0))
-                       .replace("@time@", e.at(1))
-                       .replace("@type@", e.at(2))
-                       .replace("@id@", id) +
-                   end;
-        media += QByteArray(parts.value("media"))
-                     .chopped(1)
-                     .replace("@playtime@", e.at(3))
-                     .replace("@transition@", e.at(4))
-                     .replace("@id@", id) +
-                 end;
+        gallery += g.chopped(1) + end;
+        media += m.chopped(1) + end;
     }
-    return QByteArray(parts.value("document"))
+    return part.value("document")
         .replace("@gallery@", gallery)
         .replace("@media@", media)
         .replace("@media_dir@", mediaDir)
