@@ -34,7 +34,6 @@ private slots:
     void rowMatching();
     void refusals();
     void rowsReadBack();
-    void tooManyRowsWriteNothing();
 };
 
 void TestPackageLogic::derivedNames_data()
@@ -157,18 +156,6 @@ void TestPackageLogic::rowsReadBack()
     QCOMPARE(contents.rows,
              (PlaylistRows{row("00:00:01", "", "Fade"), row("", "/b.png", "Fade"),
                            row("NA", "/CLIP.MP4", "Fade"), row("", "/c.jpg", "Fade")}));
-}
-
-void TestPackageLogic::tooManyRowsWriteNothing()
-{
-    SavePlan plan;
-    plan.packagePath = path("many.mrv");
-    QVERIFY(writeMedia(path("a.png")));
-    plan.rows = PlaylistRows(maxPlaylistRows + 1, row("00:00:04", path("a.png")));
-    const SaveOutcome outcome = runSavePlan(plan);
-    QCOMPARE(int(outcome.status), int(SaveOutcome::Status::Failed));
-    QVERIFY2(outcome.error.contains(QString::number(maxPlaylistRows)), qPrintable(outcome.error));
-    QVERIFY(!QFile::exists(plan.packagePath));
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)
