@@ -90,6 +90,7 @@ void MainWindow::setDialogs(std::unique_ptr<UserDialogs> newDialogs)
 void MainWindow::startBusy(const QString &label, int delayMs)
 {
     jobRunning = true;
+    focusBeforeJob = focusWidget();
     centralWidget()->setEnabled(false);
     for (QAction *action : qAsConst(commandActions))
         action->setEnabled(false);
@@ -111,6 +112,8 @@ void MainWindow::endBusy()
         action->setEnabled(true);
     busyDelay->stop();
     progressDialog->close();
+    if (focusBeforeJob)
+        focusBeforeJob->setFocus();
 }
 
 void MainWindow::jobEnded()

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QLoggingCategory>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QThread>
 
@@ -129,4 +130,6 @@ private:
     bool closeWhenIdle = false;
     // The running job is a save, not an open.
     bool jobIsSave = false;
+    // Disabling the controls for a job takes their focus; it comes back after.
+    QPointer<QWidget> focusBeforeJob;
 };

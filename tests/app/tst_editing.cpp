@@ -17,50 +17,37 @@
 
 namespace {
 
-// File dialogs answered from scripts, warnings recorded; every question is real.
-class ScriptedFiles : public UserDialogs
+// File dialogs answered from scripts, warnings and errors recorded; every question is real.
+struct ScriptedFiles : UserDialogs
 {
-public:
-    QList<QStringList> files;
+    using S = const QString &;
+    QList<QStringList> files; // a script that runs out is a wrong test
     QStringList saveNames;
     QStringList warnings;
 
-    QStringList getOpenFileNames(QWidget *, const QString &, const QString &,
-                                 const QString &) override
-    {
-        return files.isEmpty() ? QStringList() : files.takeFirst();
-    }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
-    }
-    void warning(QWidget *, const QString &, const QString &text) override { warnings << text; }
+    QStringList getOpenFileNames(QWidget *, S, S, S) override { return files.takeFirst(); }
+    QString getSaveFileName(QWidget *, S, S, S) override { return saveNames.takeFirst(); }
+    void warning(QWidget *, S, S text) override { warnings << text; }
+    void critical(QWidget *, S, S text) override { warnings << text; }
 };
 
-// Clicks the button named button in the next message box and keeps its text.
-class Answer : public QObject
+// Clicks the button named button in the next message box; its text goes to *text.
+void answer(const QString &button, QString *text)
 {
-public:
-    explicit Answer(const QString &button)
-    {
-        connect(&timer, &QTimer::timeout, this, [this, button] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            timer.stop();
-            text = box->text();
-            for (QAbstractButton *b : box->buttons()) {
-                if (b->text().remove(QLatin1Char('&')) == button)
-                    b->click();
-            }
-        });
-        timer.start(50);
-    }
-    QString text;
-
-private:
-    QTimer timer;
-};
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, button, text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || !timer->isActive())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        *text = box->text();
+        for (QAbstractButton *b : box->buttons())
+            if (b->text().remove(QLatin1Char('&')) == button)
+                b->click();
+    });
+    timer->start(50);
+}
 
 // Each row's file name, "*" after a row Apply changed.
 QString order(QTableWidget &table)
@@ -77,231 +64,201 @@ class TestEditing : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void closeWithUnsavedChanges_data();
-    void closeWithUnsavedChanges();
-    void commandsOnSelectedRows_data();
-    void commandsOnSelectedRows();
-    void dropFiles();
-    void saveAsFromOpenedPackage();
-
-private:
-    QString media(const char *name) const { return dir.filePath(str("media/") + str(name)); }
-    QTableWidget &table() { return *window->findChild<QTableWidget *>(str("tableWidget")); }
-    void add(const QStringList &names)
-    {
-        QStringList paths;
-        for (const QString &name : names)
-            paths << media(qPrintable(name));
-        dialogs->files = {paths};
-        window->findChild<QPushButton *>(str("pushButtonAdd"))->click();
-    }
-
     QTemporaryDir dir;
     MainWindow *window = nullptr;
     ScriptedFiles *dialogs = nullptr;
-};
 
-void TestEditing::initTestCase()
-{
-    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-    QVERIFY(QDir::setCurrent(dir.path())); // settings.xml
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    for (const char *name : {"f0.png", "f1.jpg", "f2.mp4", "f3.png", "f4.jpg", "f5.png"})
-        QVERIFY(writeMedia(media(name)));
-}
-
-void TestEditing::init()
-{
-    window = new MainWindow;
-    dialogs = new ScriptedFiles;
-    window->setDialogs(std::unique_ptr<UserDialogs>(dialogs));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    // No window manager on the virtual display gives the focus the keys need.
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
-void TestEditing::cleanup()
-{
-    QTRY_VERIFY(!window->isBusy());
-    delete window;
-}
-
-void TestEditing::closeWithUnsavedChanges_data()
-{
-    QTest::addColumn<QString>("answer"); // empty: close while the save runs
-    QTest::addColumn<bool>("staysOpen");
-    QTest::newRow("Cancel keeps the window") << str("Cancel") << true;
-    QTest::newRow("Discard closes") << str("Discard") << false;
-    QTest::newRow("Save saves, then closes") << str("Save") << false;
-    QTest::newRow("close while saving waits") << QString() << false;
-}
-
-void TestEditing::closeWithUnsavedChanges()
-{
-    QFETCH(QString, answer);
-    QFETCH(bool, staysOpen);
-    QCOMPARE(window->windowTitle(), str("Merovi USB Playlist builder"));
-    add({str("f0.png"), str("f2.mp4")});
-    QVERIFY(window->isWindowModified());
-    QCOMPARE(window->windowTitle(), str("New playlist[*] — Merovi USB Playlist builder"));
-
-    const QString package = dir.filePath(str("close-%1.mrv").arg(str(QTest::currentDataTag())));
-    dialogs->saveNames = {package};
-    QSignalSpy saved(window, &MainWindow::saveFinished);
-    if (answer.isEmpty()) {
-        window->findChild<QPushButton *>(str("pushButtonSave"))->click();
-        QVERIFY(window->isBusy());
-        window->close();
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->findChild<QProgressDialog *>()->labelText(),
-                 str("Finishing the save before closing…"));
-    } else {
-        Answer clicker(answer);
-        window->close();
-        QVERIFY2(clicker.text.contains(str("has changes that are not saved")),
-                 qPrintable(clicker.text));
+    QString file(const QString &name) const { return dir.filePath(name); }
+    QString file(const char *name) const { return dir.filePath(str(name)); }
+    QTableWidget &table() { return *window->findChild<QTableWidget *>(str("tableWidget")); }
+    void click(const char *button) { window->findChild<QPushButton *>(str(button))->click(); }
+    // To the focused widget, as typed: Delete and Ctrl+arrows work in the table only.
+    void press(const QKeySequence &keys) { QTest::keySequence(QApplication::focusWidget(), keys); }
+    void add(const char *names)
+    {
+        dialogs->files = {{}};
+        for (const QString &name : str(names).split(u' '))
+            dialogs->files.first() << file(name);
+        click("pushButtonAdd");
     }
-    if (!staysOpen && answer != str("Discard")) {
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+        QVERIFY(QDir::setCurrent(dir.path())); // settings.xml
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        for (const QString &name : str("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png").split(u' '))
+            QVERIFY(writeMedia(file(name)));
+    }
+
+    void init()
+    {
+        window = new MainWindow;
+        dialogs = new ScriptedFiles;
+        window->setDialogs(std::unique_ptr<UserDialogs>(dialogs));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // No window manager on the virtual display gives the focus the keys need.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        table().setFocus();
+    }
+
+    void cleanup() { delete window; }
+
+    void closeWithUnsavedChanges_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: close while the save runs
+        QTest::newRow("Cancel keeps the window") << str("Cancel");
+        QTest::newRow("Discard closes") << str("Discard");
+        QTest::newRow("Save saves, then closes") << str("Save");
+        QTest::newRow("close while saving waits") << QString();
+    }
+
+    void closeWithUnsavedChanges()
+    {
+        QFETCH(QString, answer);
+        QCOMPARE(window->windowTitle(), str("Merovi USB Playlist builder"));
+        add("f0.png f2.mp4");
+        QVERIFY(window->isWindowModified());
+        QCOMPARE(window->windowTitle(), str("New playlist[*] — Merovi USB Playlist builder"));
+
+        const QString package = file(str(QTest::currentDataTag()) + str(".mrv"));
+        dialogs->saveNames = {package};
+        QSignalSpy saved(window, &MainWindow::saveFinished);
+        if (answer.isEmpty()) {
+            click("pushButtonSave");
+            window->close();
+            QCOMPARE(window->findChild<QProgressDialog *>()->labelText(),
+                     str("Finishing the save before closing…"));
+        } else {
+            QString asked;
+            ::answer(answer, &asked);
+            window->close();
+            QVERIFY2(asked.contains(str("has changes that are not saved")), qPrintable(asked));
+        }
+        // Closing waits for the save the answer or the click started.
+        QCOMPARE(window->isVisible(), answer != str("Discard"));
+        const bool saves = answer.isEmpty() || answer == str("Save");
+        QVERIFY(!saves || saved.wait(20000));
+        QTRY_COMPARE(window->isVisible(), answer == str("Cancel"));
+        const QStringList entries{str("f0.png"), str("f2.mp4"), str("json.txt")};
+        QCOMPARE(QFile::exists(package), saves);
+        QVERIFY(!saves || readZip(package).keys() == entries);
+    }
+
+    void commandsOnSelectedRows_data()
+    {
+        QTest::addColumn<QString>("keys"); // empty: the Apply button
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QVector<int>>("selectedAfter");
+        const auto row = [](const char *keys, const char *expected, const QVector<int> &after) {
+            QTest::newRow(*keys ? keys : "Apply skips the video")
+                << str(keys) << str(expected) << after;
+        };
+        // Rows 1, 2 and 4 are selected; the current row 3 is not.
+        row("Del", "f0.png f3.png f5.png", {1});
+        row("Ctrl+Up", "f1.jpg f2.mp4 f0.png f4.jpg f3.png f5.png", {0, 1, 3});
+        row("Ctrl+Down", "f0.png f3.png f1.jpg f2.mp4 f5.png f4.jpg", {2, 3, 5});
+        row("", "f0.png f1.jpg* f2.mp4 f3.png f4.jpg* f5.png", {1, 2, 4});
+    }
+
+    void commandsOnSelectedRows()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        QFETCH(QVector<int>, selectedAfter);
+        add("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png");
+        const PlaylistRows before = tableRows(table());
+        selectRowIndexes(table(), {1, 2, 4});
+        table().selectionModel()->setCurrentIndex(table().model()->index(3, 0),
+                                                  QItemSelectionModel::NoUpdate);
+        window->findChild<QTimeEdit *>()->setTime(QTime(0, 2));
+        if (keys.isEmpty())
+            click("pushButtonEdit");
+        else
+            press(QKeySequence(keys));
+        QCOMPARE(order(table()), expected);
+        QCOMPARE(selectedRowIndexes(table()), selectedAfter);
+
+        press(QKeySequence::Undo);
+        QCOMPARE(tableRows(table()), before);
+        QCOMPARE(selectedRowIndexes(table()), (QVector<int>{1, 2, 4}));
+        press(QKeySequence(str("Ctrl+Shift+Z")));
+        QCOMPARE(order(table()), expected);
+    }
+
+    void dropFiles()
+    {
+        add("f0.png f1.jpg f3.png");
+        const QRect first = table().visualRect(table().model()->index(0, 0));
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file("f5.png")), QUrl::fromLocalFile(str("/m/a.TXT")),
+                      QUrl::fromLocalFile(file("f2.mp4"))});
+        // The lower half of the first row: the files go in after it. The drop
+        // goes where the entering drag was accepted.
+        const QPoint at(first.center().x(), first.center().y() + 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table().viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table().viewport(), &drop);
+
+        QCOMPARE(order(table()), str("f0.png f5.png f2.mp4 f1.jpg f3.png"));
+        QTRY_VERIFY(dialogs->warnings.value(0).contains(str("\n    /m/a.TXT\n")));
+        press(QKeySequence::Undo);
+        QCOMPARE(order(table()), str("f0.png f1.jpg f3.png"));
+    }
+
+    void saveAsFromOpenedPackage()
+    {
+        const QString first = file("first.mrv");
+        const QString second = file("second.mrv");
+        QVERIFY(writeMedia(file("gone.mp4"), 3000) && writeMedia(file("gone.jpg"), 2000));
+        add("gone.mp4 gone.jpg");
+        QSignalSpy saved(window, &MainWindow::saveFinished);
+        dialogs->saveNames = {first, second};
+        press(QKeySequence(str("Ctrl+S")));
         QVERIFY(saved.wait(20000));
-        QCOMPARE(saved.first().first().toString(), QString());
-        QCOMPARE(readZip(package).keys(),
-                 (QStringList{str("f0.png"), str("f2.mp4"), str("json.txt")}));
+        const ZipEntries old = readZip(first);
+        QCOMPARE(old.value(str("gone.jpg")), fileBytes(file("gone.jpg")));
+        // From now on these media live only in the package.
+        QVERIFY(QFile::remove(file("gone.mp4")) && QFile::remove(file("gone.jpg")));
+
+        add("f3.png");
+        press(QKeySequence(str("Ctrl+Shift+S")));
+        QVERIFY(saved.wait(20000));
+        const ZipEntries entries = readZip(second);
+        QCOMPARE(entries.keys(),
+                 (QStringList{str("f3.png"), str("gone.jpg"), str("gone.mp4"), str("json.txt")}));
+        QCOMPARE(entries.value(str("gone.mp4")), old.value(str("gone.mp4")));
+        QCOMPARE(entries.value(str("gone.jpg")), old.value(str("gone.jpg")));
+        QCOMPARE(entries.value(str("f3.png")), fileBytes(file("f3.png")));
+        // The build time, where the document starts: {\n    "create_time": "
+        const QByteArray stamp = entries.value(str("json.txt")).mid(22, 19);
+        QCOMPARE(entries.value(str("json.txt")),
+                 expectedDocument({{"/gone.mp4", "NA", "2", "00:00:00", "6"},
+                                   {"/gone.jpg", "00:00:04", "1", "00:00:04", "6"},
+                                   {"/f3.png", "00:00:04", "1", "00:00:04", "6"}},
+                                  second.toUtf8(), stamp));
+        QCOMPARE(window->openedPackage(), second);
+        QCOMPARE(window->windowTitle(), str("second.mrv[*] — Merovi USB Playlist builder"));
+        QVERIFY(!window->isWindowModified());
+
+        // Unchanged: not rewritten. Emptied: written empty once the user agrees.
+        press(QKeySequence(str("Ctrl+S")));
+        QVERIFY(window->windowTitle().contains(str("No changes to save")));
+        QCOMPARE(saved.size(), 2);
+        table().selectAll();
+        press(QKeySequence(str("Del")));
+        QString asked;
+        answer(str("Yes"), &asked);
+        press(QKeySequence(str("Ctrl+S")));
+        QCOMPARE(asked, str("Save an empty playlist? The player will then show nothing."));
+        QVERIFY(saved.wait(20000));
+        QCOMPARE(readZip(second).keys(), QStringList{str("json.txt")});
     }
-    QTRY_COMPARE(window->isVisible(), staysOpen);
-    QCOMPARE(QFile::exists(package), !saved.isEmpty());
-    QCOMPARE(tableRows(table()).size(), 2);
-}
-
-void TestEditing::commandsOnSelectedRows_data()
-{
-    QTest::addColumn<QString>("keys"); // empty: the Apply button
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QVector<int>>("selectedAfter");
-    // Rows 1, 2 and 4 are selected; the current row 3 is not.
-    QTest::newRow("Delete") << str("Del") << str("f0.png f3.png f5.png") << QVector<int>{1};
-    QTest::newRow("Ctrl+Up") << str("Ctrl+Up") << str("f1.jpg f2.mp4 f0.png f4.jpg f3.png f5.png")
-                             << QVector<int>{0, 1, 3};
-    QTest::newRow("Ctrl+Down") << str("Ctrl+Down")
-                               << str("f0.png f3.png f1.jpg f2.mp4 f5.png f4.jpg")
-                               << QVector<int>{2, 3, 5};
-    QTest::newRow("Apply skips the video")
-        << QString() << str("f0.png f1.jpg* f2.mp4 f3.png f4.jpg* f5.png") << QVector<int>{1, 2, 4};
-}
-
-void TestEditing::commandsOnSelectedRows()
-{
-    QFETCH(QString, keys);
-    QFETCH(QString, expected);
-    QFETCH(QVector<int>, selectedAfter);
-    add({str("f0.png"), str("f1.jpg"), str("f2.mp4"), str("f3.png"), str("f4.jpg"), str("f5.png")});
-    const QString before = order(table());
-    const PlaylistRows rowsBefore = tableRows(table());
-    table().setFocus();
-    selectRowIndexes(table(), {1, 2, 4});
-    table().selectionModel()->setCurrentIndex(table().model()->index(3, 0),
-                                              QItemSelectionModel::NoUpdate);
-    window->findChild<QTimeEdit *>()->setTime(QTime(0, 2));
-    if (keys.isEmpty())
-        window->findChild<QPushButton *>(str("pushButtonEdit"))->click();
-    else
-        QTest::keySequence(&table(), QKeySequence(keys));
-    QCOMPARE(order(table()), expected);
-    QCOMPARE(selectedRowIndexes(table()), selectedAfter);
-
-    QTest::keySequence(&table(), QKeySequence::Undo);
-    QCOMPARE(tableRows(table()), rowsBefore);
-    QCOMPARE(selectedRowIndexes(table()), (QVector<int>{1, 2, 4}));
-    QTest::keySequence(&table(), QKeySequence(str("Ctrl+Shift+Z")));
-    QCOMPARE(order(table()), expected);
-    QVERIFY(before != expected);
-}
-
-void TestEditing::dropFiles()
-{
-    add({str("f0.png"), str("f1.jpg"), str("f3.png")});
-    QWidget *viewport = table().viewport();
-    const QRect first = table().visualRect(table().model()->index(0, 0));
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(media("f5.png")), QUrl::fromLocalFile(str("/m/notes.TXT")),
-                  QUrl::fromLocalFile(media("f2.mp4"))});
-    // The lower half of the first row: the files go in after it. The drop goes
-    // where the entering drag was accepted.
-    const QPoint at(first.center().x(), first.center().y() + 2);
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &drop);
-
-    QCOMPARE(order(table()), str("f0.png f5.png f2.mp4 f1.jpg f3.png"));
-    QCOMPARE(tableRows(table()).at(2).time, str("NA"));
-    QTRY_COMPARE(dialogs->warnings.size(), 1);
-    QVERIFY2(dialogs->warnings.first().contains(QDir::toNativeSeparators(str("/m/notes.TXT"))),
-             qPrintable(dialogs->warnings.first()));
-    QTest::keySequence(window, QKeySequence::Undo);
-    QCOMPARE(order(table()), str("f0.png f1.jpg f3.png"));
-}
-
-void TestEditing::saveAsFromOpenedPackage()
-{
-    const QString first = dir.filePath(str("first.mrv"));
-    const QString second = dir.filePath(str("second.mrv"));
-    QVERIFY(writeMedia(media("gone.mp4"), 3000) && writeMedia(media("gone.jpg"), 2000));
-    const QByteArray video = fileBytes(media("gone.mp4"));
-    const QByteArray image = fileBytes(media("gone.jpg"));
-    add({str("gone.mp4"), str("gone.jpg")});
-    QSignalSpy saved(window, &MainWindow::saveFinished);
-    dialogs->saveNames = {first};
-    QTest::keySequence(window, QKeySequence(str("Ctrl+S")));
-    QVERIFY(saved.wait(20000));
-    // From now on these media live only in the package.
-    QVERIFY(QFile::remove(media("gone.mp4")) && QFile::remove(media("gone.jpg")));
-
-    add({str("f3.png")});
-    dialogs->saveNames = {second};
-    QTest::keySequence(window, QKeySequence(str("Ctrl+Shift+S")));
-    QVERIFY(saved.wait(20000));
-    QCOMPARE(saved.last().first().toString(), QString());
-    const ZipEntries entries = readZip(second);
-    QCOMPARE(entries.keys(),
-             (QStringList{str("f3.png"), str("gone.jpg"), str("gone.mp4"), str("json.txt")}));
-    QCOMPARE(entries.value(str("gone.mp4")), video);
-    QCOMPARE(entries.value(str("gone.jpg")), image);
-    QCOMPARE(entries.value(str("f3.png")), fileBytes(media("f3.png")));
-    const QByteArray stamp = QJsonDocument::fromJson(entries.value(str("json.txt")))
-                                 .object()
-                                 .value(str("create_time"))
-                                 .toString()
-                                 .toUtf8();
-    QCOMPARE(entries.value(str("json.txt")),
-             expectedDocument({{"/gone.mp4", "NA", "2", "00:00:00", "6"},
-                               {"/gone.jpg", "00:00:04", "1", "00:00:04", "6"},
-                               {"/f3.png", "00:00:04", "1", "00:00:04", "6"}},
-                              second.toUtf8(), stamp));
-    QCOMPARE(readZip(first).size(), 3);
-    QCOMPARE(window->openedPackage(), second);
-    QCOMPARE(window->windowTitle(), str("second.mrv[*] — Merovi USB Playlist builder"));
-    QVERIFY(!window->isWindowModified());
-
-    // Unchanged: not rewritten. Emptied: written empty once the user agrees.
-    QTest::keySequence(window, QKeySequence(str("Ctrl+S")));
-    QVERIFY(window->windowTitle().contains(str("No changes to save")));
-    QCOMPARE(saved.size(), 2);
-    table().setFocus();
-    table().selectAll();
-    QTest::keyClick(&table(), Qt::Key_Delete);
-    Answer yes(str("Yes"));
-    QTest::keySequence(window, QKeySequence(str("Ctrl+S")));
-    QCOMPARE(yes.text, str("Save an empty playlist? The player will then show nothing."));
-    QVERIFY(saved.wait(20000));
-    QCOMPARE(readZip(second).keys(), QStringList{str("json.txt")});
-}
+};
 
 QTEST_MAIN(TestEditing)
 #include "tst_editing.moc"
