@@ -7,6 +7,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QUndoStack>
 
@@ -35,7 +36,8 @@ void MainWindow::openFile(const QString &path)
     jobIsSave = false;
     // Most packages read in a blink; the dialog only shows for a slow drive.
     startBusy(tr("Reading the package..."), 300);
-    emit openRequested(path, ui->comboBoxTransition->currentText());
+    // Absolute, so messages and Save name the package the same from any folder.
+    emit openRequested(QFileInfo(path).absoluteFilePath(), ui->comboBoxTransition->currentText());
 }
 
 void MainWindow::handlePackageRead(const QString &path, const PackageContents &contents,
