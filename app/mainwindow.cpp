@@ -136,8 +136,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (jobRunning) {
         // Stopping a save halfway gains nothing; the window goes when it is done.
         closeWhenIdle = true;
-        progressDialog->setLabelText(jobIsSave ? tr("Finishing the save before closing…")
-                                               : tr("Finishing the open before closing…"));
+        progressDialog->setLabelText(jobIsSave
+                                         ? tr("Finishing the save before closing…")
+                                         : tr("Finishing reading the package before closing…"));
         busyDelay->stop();
         progressDialog->show();
         event->ignore();

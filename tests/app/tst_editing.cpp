@@ -164,14 +164,9 @@ private slots:
         QFETCH(QVector<int>, selectedAfter);
         add("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png");
         const PlaylistRows before = tableRows(table());
-        selectRowIndexes(table(), {1, 2, 4});
-        table().selectionModel()->setCurrentIndex(table().model()->index(3, 0),
-                                                  QItemSelectionModel::NoUpdate);
+        selectRowIndexes(table(), {1, 2, 4}, 3);
         window->findChild<QTimeEdit *>()->setTime(QTime(0, 2));
-        if (keys.isEmpty())
-            click("pushButtonEdit");
-        else
-            press(QKeySequence(keys));
+        keys.isEmpty() ? click("pushButtonEdit") : press(QKeySequence(keys));
         QCOMPARE(order(table()), expected);
         QCOMPARE(selectedRowIndexes(table()), selectedAfter);
 
@@ -185,13 +180,12 @@ private slots:
     void dropFiles()
     {
         add("f0.png f1.jpg f3.png");
-        const QRect first = table().visualRect(table().model()->index(0, 0));
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(file("f5.png")), QUrl::fromLocalFile(str("/m/a.TXT")),
                       QUrl::fromLocalFile(file("f2.mp4"))});
         // The lower half of the first row: the files go in after it. The drop
         // goes where the entering drag was accepted.
-        const QPoint at(first.center().x(), first.center().y() + 2);
+        const QPoint at = table().visualRect(table().model()->index(0, 0)).center() + QPoint(0, 2);
         QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(table().viewport(), &enter);
         QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
