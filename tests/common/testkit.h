@@ -1,7 +1,8 @@
 #pragma once
 
 // merovi_testkit: what the suites share. It links Qt::Core, Qt::Test and
-// libzip, nothing of the program, so it can judge the program's output.
+// libzip and uses nothing of the program but its row type, so it can judge
+// the program's output.
 //
 //   str(), row()                  short literals for the tests' own rows
 //   randomBytes(size, seed)       bytes that differ per seed (a mix-up of files shows)
@@ -13,8 +14,9 @@
 //                                 stored or deflated per entry
 //   patchBytes(path, offset, b)   overwrites bytes in place: raw tricks on an archive
 //                                 writeZip made (lying sizes, names, CRCs)
-//   snapshot(dir)                 every entry below dir with type, size, mtime and
-//                                 hash: "nothing changed" is QCOMPARE(snapshot, before)
+//   snapshot(dir)                 every entry below dir with mode, inode, mtime and a
+//                                 hash of its bytes (FIFOs never opened): "nothing
+//                                 changed" is QCOMPARE(snapshot(dir), before)
 //   expectedDocument(...)         the playlist document, typed by hand in
 //                                 common/document.template
 // Window helpers (FakeDialogs, click, tableOf) are header-only in fakedialogs.h.
