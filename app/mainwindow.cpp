@@ -3,12 +3,14 @@
 #include "app/userdialogs.h"
 #include "archive/zipthread.h"
 #include "playlist/playlisttable.h"
+#include "playlist/tablemedia.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QTimer>
 #include <QUndoStack>
@@ -49,6 +51,12 @@ MainWindow::MainWindow(QWidget *parent)
     // QProgressDialog shows itself from its constructor's timer; keep it hidden until a job runs.
     progressDialog->reset();
     progressDialog->hide();
+    // The total running time stands in the bottom line, the link stays at its end.
+    auto *totalLabel = new QLabel(ui->centralWidget);
+    totalLabel->setObjectName(QStringLiteral("labelTotal"));
+    ui->horizontalLayout_4->addStretch();
+    ui->horizontalLayout_4->addWidget(totalLabel);
+    tableMedia = new TableMedia(ui->tableWidget, totalLabel, this);
 
     busyDelay = new QTimer(this);
     busyDelay->setSingleShot(true);

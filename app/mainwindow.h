@@ -17,6 +17,7 @@ class QAction;
 class QDropEvent;
 class QProgressDialog;
 class QTimer;
+class TableMedia;
 class QUndoStack;
 class Ui_MainWindow;
 class UserDialogs;
@@ -109,6 +110,8 @@ private:
     QJsonObject openedDocument;
     QProgressDialog *progressDialog = nullptr;
     QTimer *busyDelay = nullptr;
+    // Thumbnails, media problems and the total running time of the table.
+    TableMedia *tableMedia = nullptr;
     Ui_MainWindow *ui = nullptr;
     std::unique_ptr<UserDialogs> dialogs;
     // The open package as last read, to notice another program's changes.

@@ -113,6 +113,12 @@ MediaInput openFile(const QString &path)
                       mediaText("%1 is a folder, not a file. Add the files in it instead.")
                           .arg(quoted(path)));
     }
+    // Opening a FIFO or a device would wait for a writer that never comes.
+    if (!QFileInfo(path).isFile()) {
+        return failed(
+            MediaInfo::Problem::Unreadable,
+            mediaText("%1 is not a regular file. Add the media file itself.").arg(quoted(path)));
+    }
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return failed(MediaInfo::Problem::Unreadable,
                       mediaText("The file %1 cannot be read: %2. Check its permissions.")
@@ -126,6 +132,11 @@ MediaInput openFile(const QString &path)
 
 MediaInput openEntry(const QString &package, const QString &entry)
 {
+    if (QFileInfo::exists(package) && !QFileInfo(package).isFile()) {
+        return failed(MediaInfo::Problem::Unreadable,
+                      mediaText("%1 is not a regular file, so its media cannot be read.")
+                          .arg(quoted(package)));
+    }
     int code = 0;
     zip_t *archive = zip_open(QFile::encodeName(package).constData(), ZIP_RDONLY, &code);
     if (!archive) {

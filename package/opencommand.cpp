@@ -2,7 +2,9 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
+#include "package/packageplan.h"
 #include "playlist/playlisttable.h"
+#include "playlist/tablemedia.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -69,6 +71,7 @@ void MainWindow::handlePackageRead(const QString &path, const PackageContents &c
 
 void MainWindow::showPackage(const PackageContents &contents)
 {
+    tableMedia->setPackage(contents.path, galleryStoredNames(contents.document));
     setTableRows(*ui->tableWidget, contents.rows);
     ui->tableWidget->resizeColumnsToContents();
     openedFileName = contents.path;
