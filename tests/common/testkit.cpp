@@ -144,8 +144,8 @@ QByteArray expectedDocument(const QVector<QByteArrayList> &entries, const QByteA
     QByteArray media;
     const QByteArray keys[] = {"@filename@", "@time@", "@type@", "@playtime@", "@transition@"};
     for (int i = 0; i < entries.size(); ++i) {
-        QByteArray g = part.value("gallery").replace("@id@", QByteArray::number(i + 1));
-        QByteArray m = part.value("media").replace("@id@", QByteArray::number(i + 1));
+        QByteArray g = QByteArray(part.value("gallery")).replace("@id@", QByteArray::number(i + 1));
+        QByteArray m = QByteArray(part.value("media")).replace("@id@", QByteArray::number(i + 1));
         for (int k = 0; k < 5; ++k) {
             g.replace(keys[k], entries.at(i).at(k));
             m.replace(keys[k], entries.at(i).at(k));
@@ -154,7 +154,7 @@ QByteArray expectedDocument(const QVector<QByteArrayList> &entries, const QByteA
         gallery += g.chopped(1) + end;
         media += m.chopped(1) + end;
     }
-    return part.value("document")
+    return QByteArray(part.value("document"))
         .replace("@gallery@", gallery)
         .replace("@media@", media)
         .replace("@media_dir@", mediaDir)
