@@ -4,6 +4,7 @@
 #include "archive/zipthread.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
+#include "settings/settings.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -69,6 +70,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::operate, worker, &ZipThread::doWork);
     connect(this, &MainWindow::openRequested, worker, &ZipThread::openPackage);
     connect(this, &MainWindow::settingsChanged, worker, &ZipThread::saveSettings);
+    connect(worker, &ZipThread::settingsSaved, this, [this] {
+        --pendingSettingsWrites;
+        emit settingsWritten();
+    });
     connect(worker, &ZipThread::resultReady, this, &MainWindow::handleResults);
     connect(worker, &ZipThread::packageRead, this, &MainWindow::handlePackageRead);
     connect(worker, &ZipThread::progress, this, &MainWindow::showProgress);
@@ -222,4 +227,21 @@ void MainWindow::Zip(const SavePlan &plan)
     jobIsSave = true;
     startBusy(tr("Compiling media..."));
     emit operate(plan);
+}
+
+void MainWindow::readSettings(Settings *settings) const
+{
+    settings->Read();
+    if (pendingSettingsWrites > 0) {
+        settings->PATH_MEDIA = pendingPathMedia;
+        settings->PATH_SAVE = pendingPathSave;
+    }
+}
+
+void MainWindow::writeSettings(const QString &pathMedia, const QString &pathSave)
+{
+    ++pendingSettingsWrites;
+    pendingPathMedia = pathMedia;
+    pendingPathSave = pathSave;
+    emit settingsChanged(pathMedia, pathSave);
 }

@@ -17,6 +17,7 @@ class QAction;
 class QDropEvent;
 class QProgressDialog;
 class QTimer;
+class Settings;
 class TableMedia;
 class QUndoStack;
 class Ui_MainWindow;
@@ -50,6 +51,8 @@ signals:
     void operate(const SavePlan &plan);
     void openRequested(const QString &path, const QString &transition);
     void settingsChanged(const QString &pathMedia, const QString &pathSave);
+    // A queued settingsChanged() was written (or failed to be).
+    void settingsWritten();
     // Emitted once a save or an open has ended, with the error text shown to
     // the user (empty on success). A save the user cancels in a dialog ends
     // without it.
@@ -76,6 +79,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Reads settings.xml; values still queued for writing in the worker win,
+    // so a command right after another sees what that one chose.
+    void readSettings(Settings *settings) const;
+    void writeSettings(const QString &pathMedia, const QString &pathSave);
     // What to do once the save started from the unsaved-changes question has succeeded.
     enum class AfterSave { Nothing, Close, Open };
 
@@ -96,6 +103,8 @@ private:
     // Asks before added files replace stored ones that rows still play; false
     // when the user declines. Marks the plan when agreed.
     bool confirmReplacements(SavePlan *plan);
+    // Lists the rows the probe found the player may not play; false: the user cancelled.
+    bool confirmMediaProblems();
     bool confirmEmptySave();
     void updateTitle();
     // Shows text in the title for a few seconds: a hint not worth a dialog.
@@ -118,6 +127,9 @@ private:
     PackageIdentity openedIdentity;
     // A save or an open runs in the worker; the window takes no command meanwhile.
     bool jobRunning = false;
+    int pendingSettingsWrites = 0;
+    QString pendingPathMedia;
+    QString pendingPathSave;
     // The plan of the running save, kept to offer saving it again over a changed package.
     SavePlan runningPlan;
     QUndoStack *undoStack = nullptr;

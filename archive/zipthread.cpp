@@ -30,6 +30,7 @@ void ZipThread::saveSettings(const QString &pathMedia, const QString &pathSave)
     settings.PATH_SAVE = pathSave;
     // Only where the next dialog starts is at stake; Save() logs why it failed.
     (void)settings.Save();
+    emit settingsSaved();
 }
 
 void ZipThread::removeLeftovers()

@@ -19,6 +19,7 @@ signals:
     void resultReady(const SaveOutcome &outcome);
     void packageRead(const QString &path, const PackageContents &contents, const QString &error);
     void progress(int percent);
+    void settingsSaved();
 
 public slots:
     // Runs a save plan: checks, writes and reads back the package.

@@ -22,7 +22,7 @@ void MainWindow::on_pushButtonOpen_clicked()
         !settleUnsavedChanges(tr("Save them before opening another package?"), AfterSave::Open))
         return;
     Settings settings;
-    settings.Read();
+    readSettings(&settings);
     const QString path = dialogs->getOpenFileName(this, tr("Select file to save"),
                                                   Settings::startLocation(settings.PATH_SAVE),
                                                   tr("Merovi file (*.mrv)"));

@@ -5,6 +5,7 @@
 #include "package/packagenames.h"
 #include "package/packageplan.h"
 #include "playlist/playlisttable.h"
+#include "playlist/tablemedia.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -82,7 +83,7 @@ bool MainWindow::confirmReplacements(SavePlan *plan)
 void MainWindow::saveNew()
 {
     Settings settings;
-    settings.Read();
+    readSettings(&settings);
     const QString chosen = dialogs->getSaveFileName(this, tr("Select file to save"),
                                                     Settings::startLocation(settings.PATH_SAVE),
                                                     tr("Merovi file (*.mrv)"));
@@ -98,7 +99,7 @@ void MainWindow::saveNew()
         finishSave(error);
         return;
     }
-    emit settingsChanged(settings.PATH_MEDIA, names.folder);
+    writeSettings(settings.PATH_MEDIA, names.folder);
 
     SavePlan plan;
     plan.packagePath = names.packagePath;
@@ -108,7 +109,7 @@ void MainWindow::saveNew()
     plan.sourcePackage = openedFileName;
     plan.sourceDocument = openedDocument;
     plan.sourceIdentity = openedIdentity;
-    if (!confirmReplacements(&plan))
+    if (!confirmReplacements(&plan) || !confirmMediaProblems())
         return;
     Zip(plan);
 }
@@ -133,9 +134,23 @@ void MainWindow::saveOpen()
     plan.sourcePackage = openedFileName;
     plan.sourceDocument = openedDocument;
     plan.sourceIdentity = openedIdentity;
-    if (!confirmReplacements(&plan))
+    if (!confirmReplacements(&plan) || !confirmMediaProblems())
         return;
     Zip(plan);
+}
+
+bool MainWindow::confirmMediaProblems()
+{
+    const QStringList problems = tableMedia->problems();
+    if (problems.isEmpty())
+        return true;
+    const QString text =
+        (problems.size() == 1 ? tr("1 file may not play:")
+                              : tr("%1 files may not play:").arg(problems.size())) +
+        QLatin1String("\n    ") + problems.mid(0, 20).join(QLatin1String("\n    ")) +
+        (problems.size() > 20 ? QLatin1String("\n    …") : QLatin1String("")) +
+        QLatin1String("\n\n") + tr("Save anyway?");
+    return dialogs->choose(this, tr("Save"), text, {tr("Save Anyway"), tr("Cancel")}, 1, 1) == 0;
 }
 
 void MainWindow::handleResults(const SaveOutcome &outcome)

@@ -209,7 +209,7 @@ void MainWindow::on_pushButtonAdd_clicked()
     // On the stack: a Settings child of the window per click would pile up
     // for the whole session.
     Settings settings;
-    settings.Read();
+    readSettings(&settings);
 
     // The folder of the last file picked, with no file in it pre-selected:
     // Enter at once must not add that file again.
@@ -221,7 +221,7 @@ void MainWindow::on_pushButtonAdd_clicked()
     if (files.isEmpty())
         return;
     settings.PATH_MEDIA = QFileInfo(files.first()).absoluteFilePath();
-    emit settingsChanged(settings.PATH_MEDIA, settings.PATH_SAVE);
+    writeSettings(settings.PATH_MEDIA, settings.PATH_SAVE);
 
     QTableWidget *table = ui->tableWidget;
     QVector<int> positions;

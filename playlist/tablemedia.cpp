@@ -216,6 +216,13 @@ QStringList TableMedia::problems() const
         if (problem.isEmpty())
             continue;
         const QTableWidgetItem *file = m_table->item(row, ColumnFile);
+        const auto info = m_infos.constFind(m_rowKeys.at(row));
+        const bool refusedBySave = info != m_infos.constEnd() &&
+                                   !sourceOf(file ? file->text() : QString()).isPackageEntry() &&
+                                   (info->problem == MediaInfo::Problem::Missing ||
+                                    info->problem == MediaInfo::Problem::Unreadable);
+        if (refusedBySave)
+            continue;
         const QString line = QDir::toNativeSeparators(file ? file->text() : QString()) +
                              QLatin1String(": ") + problem;
         if (!result.contains(line))

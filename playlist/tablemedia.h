@@ -29,7 +29,8 @@ public:
     // package at packagePath; an empty path: no package is open.
     void setPackage(const QString &packagePath, const QStringList &storedNames);
 
-    // Why rows may not play, one line each ("file: reason"), as far as known.
+    // Why rows may not play, one line each ("file: reason"), as far as known
+    // yet. Files missing from the disk are left out: a save refuses them anyway.
     QStringList problems() const;
     bool isProbing() const;
 

@@ -79,6 +79,10 @@ private:
     int choose(QWidget *, const QString &, const QString &text, const QStringList &, int,
                int cancelIndex) override
     {
+        // Test media are random bytes: the probe's warning comes whenever it is
+        // quicker than the test, and is accepted unrecorded.
+        if (text.contains(QLatin1String("may not play")))
+            return 0;
         calls.append({Choose, text});
         return next(choices, cancelIndex);
     }
