@@ -88,8 +88,7 @@ private:
 
     void saveNew();
     void saveOpen();
-    QStringList filesToAdd() const;
-    QStringList filesToDelete() const;
+    void saveTable(const QString &packagePath, const QString &mediaDir);
     void Zip(const SavePlan &plan);
     // Shows the busy dialog at once, or after delayMs if the job is still running then.
     void startBusy(const QString &label, int delayMs = 0);

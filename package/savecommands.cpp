@@ -100,10 +100,16 @@ void MainWindow::saveNew()
         return;
     }
     writeSettings(settings.PATH_MEDIA, names.folder);
+    saveTable(names.packagePath, chosen);
+}
 
+// Both roads save the same plan: the rows, and the open package they may
+// take stored media from. Writing to the open package itself is an update.
+void MainWindow::saveTable(const QString &packagePath, const QString &mediaDir)
+{
     SavePlan plan;
-    plan.packagePath = names.packagePath;
-    plan.mediaDir = chosen;
+    plan.packagePath = packagePath;
+    plan.mediaDir = mediaDir;
     plan.rows = tableRows(*ui->tableWidget);
     plan.buildTime = QDateTime::currentDateTime();
     plan.sourcePackage = openedFileName;
@@ -112,31 +118,11 @@ void MainWindow::saveNew()
     if (!confirmReplacements(&plan) || !confirmMediaProblems())
         return;
     Zip(plan);
-}
-
-QStringList MainWindow::filesToAdd() const
-{
-    return unmatchedRowFiles(openedDocument, tableRows(*ui->tableWidget));
-}
-
-QStringList MainWindow::filesToDelete() const
-{
-    return unmatchedStoredNames(openedDocument, tableRows(*ui->tableWidget));
 }
 
 void MainWindow::saveOpen()
 {
-    SavePlan plan;
-    plan.packagePath = openedFileName;
-    plan.mediaDir = openedFileName;
-    plan.rows = tableRows(*ui->tableWidget);
-    plan.buildTime = QDateTime::currentDateTime();
-    plan.sourcePackage = openedFileName;
-    plan.sourceDocument = openedDocument;
-    plan.sourceIdentity = openedIdentity;
-    if (!confirmReplacements(&plan) || !confirmMediaProblems())
-        return;
-    Zip(plan);
+    saveTable(openedFileName, openedFileName);
 }
 
 bool MainWindow::confirmMediaProblems()
