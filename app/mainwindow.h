@@ -104,6 +104,8 @@ private:
     bool confirmReplacements(SavePlan *plan);
     // Lists the rows the probe found the player may not play; false: the user cancelled.
     bool confirmMediaProblems();
+    // Tells which files were not added because the player cannot take their type.
+    void refuseFiles(const QStringList &refused);
     bool confirmEmptySave();
     void updateTitle();
     // Shows text in the title for a few seconds: a hint not worth a dialog.

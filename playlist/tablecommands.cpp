@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace {
 
@@ -183,13 +184,17 @@ void MainWindow::dropOnTable(QDropEvent *event)
     }
     if (!refused.isEmpty()) {
         // After the event: a message box inside the drop would hold up the file manager.
-        const QString text =
-            tr("These files were not added: the playlist takes PNG and JPG images and MP4 and "
-               "AVI videos only.\n    %1\n\nConvert them to one of these types, then add them.")
-                .arg(refused.join(QLatin1String("\n    ")));
-        QTimer::singleShot(0, this,
-                           [this, text] { dialogs->warning(this, tr("Add Files"), text); });
+        QTimer::singleShot(0, this, [this, refused] { refuseFiles(refused); });
     }
+}
+
+void MainWindow::refuseFiles(const QStringList &refused)
+{
+    dialogs->warning(
+        this, tr("Add Files"),
+        tr("These files were not added: the playlist takes PNG and JPG images and MP4 and AVI "
+           "videos only.\n    %1\n\nConvert them to one of these types, then add them.")
+            .arg(refused.join(QLatin1String("\n    "))));
 }
 
 void MainWindow::loadSelectedTime()
@@ -215,9 +220,20 @@ void MainWindow::on_pushButtonAdd_clicked()
     // Enter at once must not add that file again.
     const QString folder =
         settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
-    const QStringList files = dialogs->getOpenFileNames(
+    const QStringList chosen = dialogs->getOpenFileNames(
         this, tr("Select one or more files to open"), Settings::startLocation(folder),
         tr("Media (*.png *.jpg *.mp4 *.avi)"));
+    if (chosen.isEmpty())
+        return;
+    // A name typed into the dialog passes its filter: ".jpeg" and ".mov" often are.
+    QList<QUrl> urls;
+    for (const QString &file : chosen)
+        urls.append(QUrl::fromLocalFile(file));
+    QStringList files;
+    QStringList refused;
+    splitDroppedFiles(urls, &files, &refused);
+    if (!refused.isEmpty())
+        refuseFiles(refused);
     if (files.isEmpty())
         return;
     settings.PATH_MEDIA = QFileInfo(files.first()).absoluteFilePath();
