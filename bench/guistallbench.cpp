@@ -120,8 +120,8 @@ int main(int argc, char *argv[])
         QStringList files;
         // One file fewer: the update adds one more and reaches the full size.
         for (int i = 0; i < rows - 1; ++i) {
-            const QString path = dir.filePath(QStringLiteral("image%1.png").arg(i, 5, 10,
-                                                                               QLatin1Char('0')));
+            const QString path =
+                dir.filePath(QStringLiteral("image%1.png").arg(i, 5, 10, QLatin1Char('0')));
             QFile file(path);
             if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(512, 'x')) != 512)
                 return 1;
@@ -138,7 +138,7 @@ int main(int argc, char *argv[])
             window.show();
             dialogs->files = files;
             dialogs->path = package;
-            add = std::max(add, longestStall(window, decltype(&MainWindow::saveFinished)(),
+            add = std::max(add, longestStall(window, decltype (&MainWindow::saveFinished)(),
                                              [&] { click(window, "pushButtonAdd"); }));
             saveNew = std::max(saveNew, longestStall(window, &MainWindow::saveFinished,
                                                      [&] { click(window, "pushButtonSave"); }));

@@ -62,8 +62,8 @@ SaveOutcome failed(const QString &error, SaveOutcome::Status status = SaveOutcom
 
 // The entries of a new package: kept entries copied from the open package,
 // every other row's file from the disk, the document last.
-bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows, QVector<PackageEntry> *entries,
-                       QString *error)
+bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
+                       QVector<PackageEntry> *entries, QString *error)
 {
     const QStringList stored = galleryStoredNames(plan.sourceDocument);
     const QSet<QString> storedSet(stored.cbegin(), stored.cend());
@@ -113,7 +113,8 @@ bool readPackage(const QString &path, const QString &transition, PackageContents
         return false;
     }
     if (!document.isObject()) {
-        *error = tr("Cannot read %1: its playlist document is not a JSON object.").arg(quoted(path));
+        *error =
+            tr("Cannot read %1: its playlist document is not a JSON object.").arg(quoted(path));
         return false;
     }
 
@@ -132,10 +133,9 @@ bool readPackage(const QString &path, const QString &transition, PackageContents
 
 SaveOutcome runSavePlan(const SavePlan &plan, const ArchiveProgress &progress)
 {
-    const QString unchanged =
-        plan.isUpdate() || QFileInfo::exists(plan.packagePath)
-            ? tr("%1 was left as it was.").arg(quoted(plan.packagePath))
-            : tr("Nothing was written.");
+    const QString unchanged = plan.isUpdate() || QFileInfo::exists(plan.packagePath)
+                                  ? tr("%1 was left as it was.").arg(quoted(plan.packagePath))
+                                  : tr("Nothing was written.");
     if (plan.rows.size() > maxPlaylistRows) {
         return failed(tr("A package holds at most %1 rows, and this playlist has %2. Split it into "
                          "two packages.")

@@ -21,7 +21,7 @@ bool Settings::Save()
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         m_error = file.errorString();
         qCWarning(lcSettings) << "cannot write" << QDir::toNativeSeparators(file.fileName())
-                            << m_error;
+                              << m_error;
         return false;
     }
 
@@ -41,13 +41,13 @@ bool Settings::Save()
         m_error = file.errorString();
         file.cancelWriting();
         qCWarning(lcSettings) << "cannot write" << QDir::toNativeSeparators(file.fileName())
-                            << m_error;
+                              << m_error;
         return false;
     }
     if (!file.commit()) {
         m_error = file.errorString();
         qCWarning(lcSettings) << "cannot write" << QDir::toNativeSeparators(file.fileName())
-                            << m_error;
+                              << m_error;
         return false;
     }
     m_error.clear();
@@ -73,5 +73,5 @@ void Settings::Read()
     }
     if (reader.hasError())
         qCInfo(lcSettings) << "settings.xml:" << reader.lineNumber() << ':' << reader.columnNumber()
-                         << reader.errorString();
+                           << reader.errorString();
 }
