@@ -140,23 +140,20 @@ QByteArray expectedDocument(const QVector<QByteArrayList> &entries, const QByteA
         else if (!line.isEmpty())
             part[name] += line + '\n';
     }
-    QByteArray gallery;
-    QByteArray media;
+    QByteArray lists[2]; // gallery, media
     const QByteArray keys[] = {"@filename@", "@time@", "@type@", "@playtime@", "@transition@"};
     for (int i = 0; i < entries.size(); ++i) {
-        QByteArray g = QByteArray(part.value("gallery")).replace("@id@", QByteArray::number(i + 1));
-        QByteArray m = QByteArray(part.value("media")).replace("@id@", QByteArray::number(i + 1));
-        for (int k = 0; k < 5; ++k) {
-            g.replace(keys[k], entries.at(i).at(k));
-            m.replace(keys[k], entries.at(i).at(k));
+        for (int p = 0; p < 2; ++p) {
+            QByteArray text = QByteArray(part.value(p ? "media" : "gallery"))
+                                  .replace("@id@", QByteArray::number(i + 1));
+            for (int k = 0; k < 5; ++k)
+                text.replace(keys[k], entries.at(i).at(k));
+            lists[p] += text.chopped(1) + (i + 1 < entries.size() ? ",\n" : "\n");
         }
-        const QByteArray end = i + 1 < entries.size() ? ",\n" : "\n";
-        gallery += g.chopped(1) + end;
-        media += m.chopped(1) + end;
     }
     return QByteArray(part.value("document"))
-        .replace("@gallery@", gallery)
-        .replace("@media@", media)
+        .replace("@gallery@", lists[0])
+        .replace("@media@", lists[1])
         .replace("@media_dir@", mediaDir)
         .replace("@stamp@", time);
 }

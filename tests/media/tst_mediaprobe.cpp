@@ -1,5 +1,6 @@
 #include "media/mediaprobe.h"
 #include "media/mediaservice.h"
+#include "tests/common/testkit.h"
 
 #include <QColor>
 #include <QFile>
@@ -24,35 +25,31 @@ private slots:
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     // Runs program in the folder of the samples.
-    bool run(const QString &program, const QString &arguments) const;
+    bool run(const QString &program, const QString &arguments) const
+    {
+        QProcess process;
+        process.setWorkingDirectory(m_dir.path());
+        process.start(program, arguments.split(QLatin1Char(' ')));
+        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
 
     QTemporaryDir m_dir;
     QString m_codec; // what the sample videos are encoded with
 };
-
-bool TestMediaProbe::run(const QString &program, const QString &arguments) const
-{
-    QProcess process;
-    process.setWorkingDirectory(m_dir.path());
-    process.start(program, arguments.split(QLatin1Char(' ')));
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
-}
 
 void TestMediaProbe::initTestCase()
 {
     QVERIFY2(m_dir.isValid(), qPrintable(m_dir.errorString()));
     QImage photo(640, 480, QImage::Format_RGB32);
     photo.fill(Qt::red);
-    QVERIFY(photo.save(path(QStringLiteral("photo.jpg")), "JPEG"));
+    QVERIFY(photo.save(path(str("photo.jpg")), "JPEG"));
     QImage logo(300, 200, QImage::Format_ARGB32);
     logo.fill(Qt::blue);
-    QVERIFY(logo.save(path(QStringLiteral("logo.png")), "PNG"));
-    QVERIFY(logo.save(path(QStringLiteral("png-named.jpg")), "PNG"));
-    QVERIFY(QImage(20000, 2, QImage::Format_Mono).save(path(QStringLiteral("wide.png")), "PNG"));
-    QFile fake(path(QStringLiteral("fake.jpg")));
-    QVERIFY(fake.open(QIODevice::WriteOnly) && fake.write("not an image\n") == 13);
-    fake.close();
+    QVERIFY(logo.save(path(str("logo.png")), "PNG"));
+    QVERIFY(logo.save(path(str("png-named.jpg")), "PNG"));
+    QVERIFY(QImage(20000, 2, QImage::Format_Mono).save(path(str("wide.png")), "PNG"));
+    QVERIFY(writeBytes(path(str("fake.jpg")), "not an image\n"));
 
     for (const char *program : {"ffmpeg", "zip"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
@@ -61,29 +58,24 @@ void TestMediaProbe::initTestCase()
     }
     // Blue for 0.8 s, then red: a thumbnail about one second in is red. Noise makes
     // the videos larger than FFmpeg's read buffer, so reading them really seeks.
-    const QString ffmpeg = QStringLiteral("ffmpeg");
     const QString blueThenRed = QStringLiteral(
         "-hide_banner -loglevel error -y -f lavfi -i color=c=blue:s=320x240:r=25:d=0.8 -f lavfi "
         "-i color=c=red:s=320x240:r=25:d=1.2 -filter_complex concat,noise=alls=20:allf=t -b:v 4M "
         "-pix_fmt yuv420p -c:v %1 clip.mp4");
     // H.264 when ffmpeg has its encoder, else MPEG-4 part 2.
-    m_codec = run(ffmpeg, blueThenRed.arg(QStringLiteral("libx264"))) ? QStringLiteral("h264")
-                                                                      : QStringLiteral("mpeg4");
-    QVERIFY(m_codec == QLatin1String("h264") || run(ffmpeg, blueThenRed.arg(m_codec)));
-    QVERIFY(run(ffmpeg,
-                QStringLiteral("-hide_banner -loglevel error -y -f lavfi -i "
+    m_codec = run(str("ffmpeg"), blueThenRed.arg(str("libx264"))) ? str("h264") : str("mpeg4");
+    QVERIFY(m_codec == QLatin1String("h264") || run(str("ffmpeg"), blueThenRed.arg(m_codec)));
+    QVERIFY(
+        run(str("ffmpeg"), str("-hide_banner -loglevel error -y -f lavfi -i "
                                "color=c=lime:s=160x120:r=25:d=1 -vf noise=alls=20:allf=t "
                                "-b:v 4M -pix_fmt yuv420p -c:v %1 clip.avi")
-                    .arg(m_codec == QLatin1String("h264") ? QStringLiteral("libx264") : m_codec)));
-    QVERIFY(QFile::copy(path(QStringLiteral("clip.avi")), path(QStringLiteral("avi-named.mp4"))));
+                               .arg(m_codec == QLatin1String("h264") ? str("libx264") : m_codec)));
+    QVERIFY(QFile::copy(path(str("clip.avi")), path(str("avi-named.mp4"))));
     // Without its index at the end (ffmpeg writes it last), an MP4 cannot be played.
-    QFile clip(path(QStringLiteral("clip.mp4")));
-    QVERIFY(clip.open(QIODevice::ReadOnly));
-    QFile cut(path(QStringLiteral("cut.mp4")));
-    QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(clip.read(clip.size() / 2)) > 0);
-    cut.close();
-    QVERIFY(run(QStringLiteral("zip"), QStringLiteral("-q0 pack.mrv photo.jpg clip.mp4 fake.jpg")));
-    QVERIFY(run(QStringLiteral("zip"), QStringLiteral("-q9 pack.mrv clip.avi"))); // deflated
+    const QByteArray clip = fileBytes(path(str("clip.mp4")));
+    QVERIFY(!clip.isEmpty() && writeBytes(path(str("cut.mp4")), clip.left(clip.size() / 2)));
+    QVERIFY(run(str("zip"), str("-q0 pack.mrv photo.jpg clip.mp4 fake.jpg")));
+    QVERIFY(run(str("zip"), str("-q9 pack.mrv clip.avi"))); // deflated
 }
 
 void TestMediaProbe::probes_data()
@@ -165,7 +157,7 @@ void TestMediaProbe::probes()
 
 void TestMediaProbe::serviceDeliversAndCaches()
 {
-    const QString image = path(QStringLiteral("cached.png"));
+    const QString image = path(str("cached.png"));
     QImage green(300, 200, QImage::Format_RGB32);
     green.fill(Qt::green);
     QVERIFY(green.save(image, "PNG"));
@@ -187,8 +179,8 @@ void TestMediaProbe::serviceDeliversAndCaches()
     // Same size and time: the cached result comes back, though the bytes are no image now.
     const QDateTime modified = QFileInfo(image).lastModified();
     QFile file(image);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.write(QByteArray(int(file.size()), 'x')) == file.size());
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.write(QByteArray(int(file.size()), 'x')) > 0 &&
+            file.flush());
     QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
     service.request(source);
     QCOMPARE(probed.count(), 1); // never from within request()
@@ -205,7 +197,7 @@ void TestMediaProbe::serviceDeliversAndCaches()
     QCOMPARE(thumbnails.count(), 2);
 
     // Cancelled work reports nothing.
-    service.request(MediaSource::file(path(QStringLiteral("clip.mp4"))));
+    service.request(MediaSource::file(path(str("clip.mp4"))));
     service.cancelAll();
     QCOMPARE(service.pending(), 0);
     QVERIFY(!probed.wait(500));

@@ -3,7 +3,6 @@
 #include "tests/common/testkit.h"
 
 #include <QDeadlineTimer>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,8 +30,8 @@ QByteArray expectedFor(const PlaylistRows &rows, const QString &mediaDir, const 
         entries.append({r.file.toUtf8(), r.time.toUtf8(), video ? "2" : "1",
                         video ? "00:00:00" : r.time.toUtf8(), "6"});
     }
-    const QJsonValue time = QJsonDocument::fromJson(stored).object().value(str("create_time"));
-    return expectedDocument(entries, mediaDir.toUtf8(), time.toString().toUtf8());
+    // The build time, where the document starts: {\n    "create_time": "
+    return expectedDocument(entries, mediaDir.toUtf8(), stored.mid(22, 19));
 }
 
 // A main window with scripted dialogs, working in its own temporary folder.
@@ -87,10 +86,9 @@ struct Session
     // The first of the "|"-separated texts that message lacks; paths in native form.
     QString missingMention(const QString &message, const QString &mentions) const
     {
-        for (const QString &mention : mentions.split(QLatin1Char('|'))) {
+        for (const QString &mention : mentions.split(QLatin1Char('|')))
             if (!message.contains(QDir::toNativeSeparators(path(mention))))
                 return mention;
-        }
         return {};
     }
 };
@@ -146,12 +144,11 @@ void TestPackageWorkflow::update()
     Session s;
     const QString package = s.saveStandard();
     QVERIFY(!package.isEmpty());
-    // The new save's package and table first.
-    const PlaylistRows standard{row("00:00:05", "/a.png"), row("NA", "/clip.mp4"),
-                                row("00:00:07", "/a.png")};
-    QCOMPARE(tableRows(tableOf(s.window)), standard);
-    const QByteArray document = readZip(package).value(str("json.txt"));
-    QCOMPARE(document, expectedFor(standard, package, document));
+    // After a new save the table names the package's entries; its document is checked by the
+    // editing suite.
+    QCOMPARE(tableRows(tableOf(s.window)),
+             readBack({row("00:00:05", "@media/a.png"), row("NA", "@media/clip.mp4"),
+                       row("00:00:07", "@media/a.png")}));
     QVERIFY(writeMedia(s.path(str("@media/b.jpg")), 500));
     QVERIFY(writeMedia(s.path(str("@other/a.png")), 800));
     s.setRows(edited);
@@ -206,8 +203,8 @@ void TestPackageWorkflow::failuresChangeNothing_data()
     add("package deleted behind the program's back", "update", "gone", {}, "@show.mrv");
     add("package changed behind the program's back", "update", "changed", "no longer a zip",
         "@show.mrv|changed");
-    // Opening @bad.mrv: raw bytes, or an archive of one entry named by the problem.
-    add("text file", "open", "raw", "just some words\n", "@bad.mrv");
+    // Opening @bad.mrv, an archive of one entry named by the problem; the archive suite has
+    // files that are no archive.
     add("document not JSON", "open", "json.txt", R"({"gallery": [)", "@bad.mrv|not valid JSON");
     add("document an array", "open", "json.txt", "[]", "@bad.mrv|not a JSON object");
 }
@@ -239,8 +236,6 @@ void TestPackageWorkflow::failuresChangeNothing()
         QVERIFY(QFile::remove(package));
     else if (problem == QLatin1String("changed"))
         QVERIFY(writeBytes(package, bytes));
-    else if (problem == QLatin1String("raw"))
-        QVERIFY(writeBytes(s.path(str("@bad.mrv")), bytes));
     else if (isOpen)
         QVERIFY(writeZip(s.path(str("@bad.mrv")), {{problem, bytes}}));
     const QStringList before = s.state();
@@ -250,7 +245,7 @@ void TestPackageWorkflow::failuresChangeNothing()
         s.dialogs->choices = {1}; // discard the unsaved edit
     const QString message = s.run(isOpen ? "pushButtonOpen" : "pushButtonSave");
     QVERIFY(message != noEnd && !message.isEmpty());
-    const FakeDialogs::Call shown = s.dialogs->calls.last(); // the last message the user saw
+    const FakeDialogs::Call shown = s.dialogs->calls.value(s.dialogs->calls.size() - 1);
     QVERIFY(shown.kind == FakeDialogs::Critical || shown.kind == FakeDialogs::Choose);
     QVERIFY2(s.missingMention(shown.text, mentions).isEmpty(), qPrintable(shown.text));
     QCOMPARE(s.state(), before);
