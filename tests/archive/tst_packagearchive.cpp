@@ -430,10 +430,10 @@ void TestPackageArchive::staleFolders()
 {
     QTemporaryDir dir;
     // Each folder: its name, the file in it, how many minutes ago it was touched.
-    for (const char *spec : {"merovi-save-Ab12Cd json.txt 90", "merovi-update-x1Y2z3 json.txt 90",
+    for (const char *line : {"merovi-save-Ab12Cd json.txt 90", "merovi-update-x1Y2z3 json.txt 90",
                              "merovi-save-Ab12C json.txt 90", "merovi-save-Ab12Cde json.txt 90",
                              "merovi-save-recent json.txt 10", "merovi-save-mine12 notes.txt 90"}) {
-        const QStringList f = str(spec).split(QLatin1Char(' '));
+        const QStringList f = str(line).split(QLatin1Char(' '));
         const QString folder = dir.filePath(f[0]) + str("/");
         const QStringList paths{folder + str("link.mp4"), folder + f[1], folder};
         QVERIFY(QDir().mkpath(folder) && QFile::link(str("/etc/hostname"), paths[0]) &&
