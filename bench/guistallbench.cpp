@@ -142,7 +142,7 @@ int main(int argc, char *argv[])
                                              [&] { click(window, "pushButtonAdd"); }));
             saveNew = std::max(saveNew, longestStall(window, &MainWindow::saveFinished,
                                                      [&] { click(window, "pushButtonSave"); }));
-            dialogs->files = {extra};
+            dialogs->files = QStringList{extra};
             click(window, "pushButtonAdd");
             update = std::max(update, longestStall(window, &MainWindow::saveFinished,
                                                    [&] { click(window, "pushButtonSave"); }));
