@@ -1,6 +1,6 @@
 #include "media/mediainput.h"
 
-#include "media/mediainspect.h"
+#include "media/mediaexamine.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "media/mediaservice.h"
 
-#include "media/mediainspect.h"
+#include "media/mediaexamine.h"
 
 #include <QCache>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/mediainspect.h"
+#include "media/mediaexamine.h"
 
 class QIODevice;
 

@@ -125,16 +125,6 @@ with zipfile.ZipFile(sys.stdout.buffer, "w") as z:
             e.write(f.read())
 )";
 
-QByteArray run(const QString &program, const QStringList &args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray("failed");
-}
-
 } // namespace
 
 class TestPackageArchive : public QObject
@@ -614,10 +604,11 @@ void TestPackageArchive::otherWriters()
     if (writer == str("ours"))
         QVERIFY2(archive.write(ours), qPrintable(archive.errorString()));
     else if (writer.startsWith(QLatin1Char('-')))
-        QVERIFY(run(str("zip"), {writer, package, dir.filePath(str("staged"))}).isEmpty());
+        QVERIFY(runProgram(str("zip"), {writer, package, dir.filePath(str("staged"))}).isEmpty());
     else
-        QVERIFY(writeBytes(package, run(str("python3"),
-                                        QStringList{str("-c"), str(writeScript), writer} + files)));
+        QVERIFY(writeBytes(
+            package,
+            runProgram(str("python3"), QStringList{str("-c"), str(writeScript), writer} + files)));
 
     QByteArray read;
     QVERIFY2(archive.readDocument(&read) && archive.verify(), qPrintable(archive.errorString()));
@@ -633,11 +624,11 @@ void TestPackageArchive::otherWriters()
     entries.insert(str("Été à Noël.mp4"), randomBytes(50000, 6));
     // Entries kept from the other writer keep its method and still read back everywhere.
     QCOMPARE(readZip(package), entries);
-    QCOMPARE(run(str("unzip"), {str("-tqq"), package}), QByteArray());
+    QCOMPARE(runProgram(str("unzip"), {str("-tqq"), package}), QByteArray());
     // Python's reader tests every CRC and decodes names unflagged as UTF-8 otherwise.
     const char *list = "import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); "
                        "assert z.testzip() is None; print('\\n'.join(sorted(z.namelist())))";
-    QCOMPARE(QString::fromUtf8(run(str("python3"), {str("-c"), str(list), package}))
+    QCOMPARE(QString::fromUtf8(runProgram(str("python3"), {str("-c"), str(list), package}))
                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              entries.keys());
 }

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 
 #include <sys/stat.h>
@@ -34,6 +35,18 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 bool writeMedia(const QString &path, int size)
 {
     return writeBytes(path, randomBytes(size, qHash(path)));
+}
+
+QByteArray runProgram(const QString &program, const QStringList &args, const QString &workDir)
+{
+    QProcess process;
+    process.setWorkingDirectory(workDir);
+    process.start(program, args);
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+        process.exitCode() == 0)
+        return process.readAllStandardOutput();
+    qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return "failed";
 }
 
 bool patchBytes(const QString &path, qint64 offset, const QByteArray &bytes)

@@ -8,6 +8,7 @@
 //   randomBytes(size, seed)       bytes that differ per seed (a mix-up of files shows)
 //   fileBytes(), writeBytes()     whole files; writeBytes makes the missing folders
 //   writeMedia(path, size)        a sample media file: random bytes seeded by its path
+//   runProgram(program, args)     another program's output, or "failed"
 //   readZip(path, &why, &order)   every entry's bytes, CRCs checked; the names in
 //                                 archive order through order; empty when unsound
 //   writeZip(path, entries)       a fresh archive through libzip (folders made), in order,
@@ -52,6 +53,9 @@ QByteArray randomBytes(int size, quint32 seed);
 QByteArray fileBytes(const QString &path);
 bool writeBytes(const QString &path, const QByteArray &bytes);
 bool writeMedia(const QString &path, int size = 1000);
+// Runs program in workDir to its end (a minute at most): its standard output,
+// or "failed" when it did not exit with status 0.
+QByteArray runProgram(const QString &program, const QStringList &args, const QString &workDir = {});
 bool patchBytes(const QString &path, qint64 offset, const QByteArray &bytes);
 
 using ZipEntries = QMap<QString, QByteArray>;

@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,11 +26,7 @@ private:
     // Runs program in the folder of the samples.
     bool run(const QString &program, const QString &arguments) const
     {
-        QProcess process;
-        process.setWorkingDirectory(m_dir.path());
-        process.start(program, arguments.split(QLatin1Char(' ')));
-        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-               process.exitCode() == 0;
+        return runProgram(program, arguments.split(QLatin1Char(' ')), m_dir.path()) != "failed";
     }
 
     QTemporaryDir m_dir;
