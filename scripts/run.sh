@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the program and starts it; a package given
+# as argument is opened.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,4 +18,4 @@ On a machine without a screen, start it on a virtual display instead:
 MSG
     exit 1
 fi
-exec "$program"
+exec "$program" "$@"
