@@ -1,7 +1,7 @@
 #include "media/mediaprobe.h"
 
-#include "media/mediainput.h"
 #include "media/mediaexamine.h"
+#include "media/mediainput.h"
 #include "media/videoprobe.h"
 #include "playlist/mediatype.h"
 
