@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <utility>
+
+// How far a running job has come: bytes done of total and the file at hand,
+// which the progress dialog turns into "MB done of total", speed and time left.
+struct JobProgress
+{
+    qint64 done = 0;
+    qint64 total = 0;
+    // The file (or entry) being read or written now, as the user knows it.
+    QString currentFile;
+    // What the job is doing, when it has more than one step ("Verifying …").
+    QString step;
+};
+
+// What a running job is handed: where it reports progress and the cancel
+// request it checks between steps. Long work in the core takes a JobControl *
+// (null: nobody watches, nothing cancels). Any thread may cancel; the job's
+// own thread reports.
+class JobControl
+{
+public:
+    using Sink = std::function<void(const JobProgress &)>;
+
+    JobControl() = default;
+    explicit JobControl(Sink sink) : m_sink(std::move(sink)) {}
+    JobControl(const JobControl &) = delete;
+    JobControl &operator=(const JobControl &) = delete;
+
+    void requestCancel() { m_cancelled.store(true, std::memory_order_relaxed); }
+    bool isCancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
+
+    void report(const JobProgress &progress) const
+    {
+        if (m_sink)
+            m_sink(progress);
+    }
+    void report(qint64 done, qint64 total, const QString &currentFile = {}) const
+    {
+        report(JobProgress{done, total, currentFile, {}});
+    }
+
+private:
+    std::atomic<bool> m_cancelled{false};
+    Sink m_sink;
+};
+
+// Null-safe helpers for functions whose JobControl is optional.
+inline bool jobCancelled(const JobControl *control)
+{
+    return control && control->isCancelled();
+}
+
+Q_DECLARE_METATYPE(JobProgress)
