@@ -22,7 +22,6 @@ Q_LOGGING_CATEGORY(lcArchive, "merovi.archive")
 
 namespace {
 
-const QString documentName = QStringLiteral("json.txt");
 // Headers of one entry beyond its name: local and central record, zip64 and
 // the extra fields other writers add, generously.
 constexpr qint64 entryOverhead = 30 + 46 + 2 * 64;
@@ -76,16 +75,10 @@ QString amount(qint64 bytes, bool roundUp)
         .arg(giga ? QStringLiteral("GB") : QStringLiteral("MB"));
 }
 
-// Why name cannot be the name of an entry, or empty. libzip refuses control
-// characters other than tab, line feed and carriage return in UTF-8 names.
+// Why name cannot be the name of an entry, or empty.
 QString nameFault(const QString &name)
 {
-    const bool control = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
-               c != QLatin1Char('\r');
-    });
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
-        name.contains(QLatin1Char('/')) || control)
+    if (!isStorableName(name))
         return tr("the name “%1” cannot be stored in a package").arg(name);
     return {};
 }
@@ -337,7 +330,7 @@ bool PackageArchive::prepareEntries(Session &session, const QVector<PackageEntry
         }
         case PackageEntry::Source::Memory:
             // A package is never written that could not be opened again.
-            if (entry.name == documentName && entry.bytes.size() > maxDocumentSize)
+            if (entry.name == documentEntryName() && entry.bytes.size() > maxDocumentSize)
                 return setSaveError(tr("its playlist document is larger than 16 MiB"));
             *size += entry.bytes.size() + 1024;
             break;
@@ -476,7 +469,7 @@ bool PackageArchive::readDocument(QByteArray *document)
         return false;
     zip_t *archive = session.archive.get();
     const zip_int64_t index =
-        zip_name_locate(archive, documentName.toUtf8().constData(), ZIP_FL_ENC_RAW);
+        zip_name_locate(archive, documentEntryName().toUtf8().constData(), ZIP_FL_ENC_RAW);
     if (index < 0)
         return setReadError(tr("it holds no playlist document (json.txt)"));
     zip_stat_t st;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/packagetypes.h"
+
 #include <QByteArray>
 #include <QLoggingCategory>
 #include <QString>
@@ -8,65 +10,7 @@
 
 #include <functional>
 
-Q_DECLARE_LOGGING_CATEGORY(lcArchive)
-
 using ArchiveProgress = std::function<void(int percent)>;
-
-// What identifies the file a package was read from, to notice when another
-// program replaced or changed it since.
-struct PackageIdentity
-{
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = -1;
-    qint64 modifiedNs = 0;
-
-    bool isValid() const { return size >= 0; }
-    friend bool operator==(const PackageIdentity &a, const PackageIdentity &b)
-    {
-        return a.device == b.device && a.inode == b.inode && a.size == b.size &&
-               a.modifiedNs == b.modifiedNs;
-    }
-    friend bool operator!=(const PackageIdentity &a, const PackageIdentity &b) { return !(a == b); }
-};
-
-// One entry of a package to write, and where its bytes come from.
-struct PackageEntry
-{
-    enum class Source {
-        File,    // the file at path, stored as it is
-        Memory,  // bytes, deflated (the playlist document)
-        Package, // the entry storedEntry of the package at path, copied without recompressing
-    };
-
-    Source source = Source::File;
-    QString name; // the entry's name in the new package: a bare file name
-    QString path;
-    QString storedEntry;
-    QByteArray bytes;
-
-    static PackageEntry file(const QString &name, const QString &path)
-    {
-        return {Source::File, name, path, {}, {}};
-    }
-    static PackageEntry memory(const QString &name, const QByteArray &bytes)
-    {
-        return {Source::Memory, name, {}, {}, bytes};
-    }
-    static PackageEntry fromPackage(const QString &name, const QString &package,
-                                    const QString &storedEntry)
-    {
-        return {Source::Package, name, package, storedEntry, {}};
-    }
-};
-
-// Where a package is to be written, as the file system reports it.
-struct DestinationSpace
-{
-    qint64 freeBytes = -1;   // -1: unknown
-    qint64 maxFileSize = -1; // -1: no limit known
-    QString folder;
-};
 
 // Pre-flight of a save: whether bytesToWrite fit into the free space and a
 // package of packageSize into the file system's largest file. *error gets the

@@ -15,12 +15,6 @@ constexpr std::uint64_t bufferSize = 1024 * 1024;
 // A read after a seek (a header, the central directory) needs little.
 constexpr std::uint64_t seekWindowSize = 64 * 1024;
 
-QByteArray folderOf(const QByteArray &path)
-{
-    const int slash = path.lastIndexOf('/');
-    return slash < 0 ? QByteArrayLiteral("./") : path.left(slash + 1);
-}
-
 } // namespace
 
 QString archiveText(const char *text)

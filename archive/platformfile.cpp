@@ -50,12 +50,6 @@ bool isAlnum(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-QByteArray folderOf(const QByteArray &path)
-{
-    const int slash = path.lastIndexOf('/');
-    return slash < 0 ? QByteArrayLiteral("./") : path.left(slash + 1);
-}
-
 } // namespace
 
 void setStepHook(StepHook hook)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/packagearchive.h"
+#include "archive/packagetypes.h"
 
 #include <QByteArray>
 #include <QString>

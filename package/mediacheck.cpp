@@ -20,18 +20,6 @@ QString quoted(const QString &path)
     return tr("“%1”").arg(QDir::toNativeSeparators(path));
 }
 
-// Zip names flagged as UTF-8 may hold no control characters but tab, line
-// feed and carriage return; other readers agree on those three.
-bool isStorableName(const QString &name)
-{
-    for (const QChar c : name) {
-        const ushort u = c.unicode();
-        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r')
-            return false;
-    }
-    return true;
-}
-
 QString problemOf(const QString &path)
 {
     const QFileInfo info(path);

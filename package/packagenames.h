@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/packagetypes.h"
+
 #include <QString>
 
 // Names derived from the file name the save dialog returned. Every search
@@ -17,9 +19,3 @@ struct PackageNames
 
 // The part of a path after its last "/": the name of its entry in a package.
 QString bareName(const QString &path);
-
-// The entry name the playlist document takes; no media file may use it.
-inline QString documentEntryName()
-{
-    return QStringLiteral("json.txt");
-}
