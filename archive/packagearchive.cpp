@@ -3,6 +3,7 @@
 #include "archive/packagefile.h"
 #include "archive/packagelayout.h"
 #include "archive/platformfile.h"
+#include "jobs/jobcontrol.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,18 +130,21 @@ bool openSource(const QByteArray &path, SourcePackage *source, QString *cause)
 
 struct ProgressState
 {
-    const ArchiveProgress *report = nullptr;
-    int last = -1;
+    JobControl *control = nullptr;
+    qint64 total = 0;
+    QString file;
 };
 
 void reportProgress(zip_t *, double done, void *userdata)
 {
     auto *state = static_cast<ProgressState *>(userdata);
-    const int percent = qBound(0, int(done * 100.0), 100);
-    if (percent != state->last) {
-        state->last = percent;
-        (*state->report)(percent);
-    }
+    state->control->report(qint64(qBound(0.0, done, 1.0) * double(state->total)), state->total,
+                           state->file);
+}
+
+int cancelRequested(zip_t *, void *userdata)
+{
+    return static_cast<ProgressState *>(userdata)->control->isCancelled() ? 1 : 0;
 }
 
 } // namespace
@@ -407,13 +411,19 @@ bool PackageArchive::addEntries(Session &session, const QVector<PackageEntry> &e
 }
 
 // libzip writes the whole new package inside zip_close, so progress is reported from there.
-bool PackageArchive::finish(Session &session, const ArchiveProgress &progress)
+bool PackageArchive::finish(Session &session, qint64 packageSize, JobControl *control)
 {
-    ProgressState state{&progress};
-    if (progress)
-        zip_register_progress_callback_with_state(session.archive.get(), 0.01, reportProgress,
+    ProgressState state{control, packageSize, m_path};
+    if (control) {
+        zip_register_progress_callback_with_state(session.archive.get(), 0.001, reportProgress,
                                                   nullptr, &state);
+        zip_register_cancel_callback_with_state(session.archive.get(), cancelRequested, nullptr,
+                                                &state);
+    }
     if (zip_close(session.archive.get()) != 0) {
+        if (jobCancelled(control) &&
+            zip_error_code_zip(zip_get_error(session.archive.get())) == ZIP_ER_CANCELLED)
+            return setSaveError(tr("the save was cancelled"), Failure::Cancelled);
         QString cause = session.fault;
         if (cause.isEmpty())
             cause = session.file->errorString();
@@ -429,8 +439,8 @@ bool PackageArchive::finish(Session &session, const ArchiveProgress &progress)
         qCWarning(lcArchive) << m_warning;
     }
     session.target.file.closeInBackground();
-    if (progress && state.last != 100)
-        progress(100);
+    if (control)
+        control->report(packageSize, packageSize, m_path);
     return true;
 }
 
@@ -560,7 +570,7 @@ bool PackageArchive::verify()
     return true;
 }
 
-bool PackageArchive::write(const QVector<PackageEntry> &entries, const ArchiveProgress &progress)
+bool PackageArchive::write(const QVector<PackageEntry> &entries, JobControl *control)
 {
     begin();
     Session session;
@@ -580,12 +590,11 @@ bool PackageArchive::write(const QVector<PackageEntry> &entries, const ArchivePr
     zip_error_fini(&error);
     if (!session.archive)
         return setSaveError(cause);
-    return addEntries(session, entries) && finish(session, progress);
+    return addEntries(session, entries) && finish(session, size, control);
 }
 
 bool PackageArchive::update(const QStringList &deletions, const QVector<PackageEntry> &additions,
-                            const PackageIdentity &expectedIdentity,
-                            const ArchiveProgress &progress)
+                            const PackageIdentity &expectedIdentity, JobControl *control)
 {
     begin();
     Session session;
@@ -614,5 +623,6 @@ bool PackageArchive::update(const QStringList &deletions, const QVector<PackageE
         if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0)
             size += qint64(st.comp_size) + entryOverhead + 2 * qint64(std::strlen(st.name));
     }
-    return checkRoom(target, size) && addEntries(session, additions) && finish(session, progress);
+    return checkRoom(target, size) && addEntries(session, additions) &&
+           finish(session, size, control);
 }

@@ -8,9 +8,7 @@
 #include <QStringList>
 #include <QVector>
 
-#include <functional>
-
-using ArchiveProgress = std::function<void(int percent)>;
+class JobControl;
 
 // Pre-flight of a save: whether bytesToWrite fit into the free space and a
 // package of packageSize into the file system's largest file. *error gets the
@@ -42,6 +40,8 @@ public:
         ChangedOnDisk,
         // The destination lacks room, or cannot hold a file that large.
         NoRoom,
+        // The job was cancelled; nothing was changed.
+        Cancelled,
     };
 
     explicit PackageArchive(const QString &packagePath);
@@ -57,8 +57,9 @@ public:
     PackageIdentity identity() const;
 
     // Writes a new package holding exactly entries, replacing any file at the path.
-    [[nodiscard]] bool write(const QVector<PackageEntry> &entries,
-                             const ArchiveProgress &progress = {});
+    // control, when given, receives progress in bytes of the new package
+    // and may cancel: the package is then left as it was.
+    [[nodiscard]] bool write(const QVector<PackageEntry> &entries, JobControl *control = nullptr);
 
     // One transaction on the existing package: removes the entries named in
     // deletions, then adds additions, each replacing an entry of its name.
@@ -66,7 +67,7 @@ public:
     // Failure::ChangedOnDisk and is left alone.
     [[nodiscard]] bool update(const QStringList &deletions, const QVector<PackageEntry> &additions,
                               const PackageIdentity &expectedIdentity = {},
-                              const ArchiveProgress &progress = {});
+                              JobControl *control = nullptr);
 
     QString errorString() const { return m_error; }
     Failure failure() const { return m_failure; }
@@ -83,7 +84,7 @@ private:
     bool prepareEntries(Session &session, const QVector<PackageEntry> &entries, qint64 *size);
     bool addEntries(Session &session, const QVector<PackageEntry> &entries);
     bool checkRoom(const Target &target, qint64 packageSize);
-    bool finish(Session &session, const ArchiveProgress &progress);
+    bool finish(Session &session, qint64 packageSize, JobControl *control);
     void begin();
     bool setReadError(const QString &cause);
     bool setSaveError(const QString &cause, Failure failure = Failure::Other);

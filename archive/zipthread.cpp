@@ -1,5 +1,6 @@
 #include "archive/zipthread.h"
 
+#include "jobs/jobcontrol.h"
 #include "settings/settings.h"
 
 ZipThread::ZipThread(QObject *parent) : QObject(parent)
@@ -11,7 +12,11 @@ ZipThread::ZipThread(QObject *parent) : QObject(parent)
 
 void ZipThread::doWork(const SavePlan &plan)
 {
-    emit resultReady(runSavePlan(plan, [this](int percent) { emit progress(percent); }));
+    JobControl control([this](const JobProgress &done) {
+        if (done.total > 0)
+            emit progress(int(done.done * 100 / done.total));
+    });
+    emit resultReady(runSavePlan(plan, &control));
 }
 
 void ZipThread::openPackage(const QString &path, const QString &transition)

@@ -44,6 +44,7 @@ int reportSave(const SaveOutcome &outcome, const QString &packagePath)
                        .arg(QDir::toNativeSeparators(packagePath)));
         return ExitFailed;
     case SaveOutcome::Status::Failed:
+    case SaveOutcome::Status::Cancelled:
         break;
     }
     printError(outcome.error);
@@ -139,7 +140,8 @@ int runBuild(const QStringList &arguments)
     SaveOutcome outcome;
     {
         TerminalProgress progress(plan.packagePath, totalFileSize(paths));
-        outcome = runSavePlan(plan, progress.callback());
+        JobControl control(progress.sink());
+        outcome = runSavePlan(plan, &control);
     }
     return reportSave(outcome, plan.packagePath);
 }

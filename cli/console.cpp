@@ -54,11 +54,14 @@ TerminalProgress::~TerminalProgress()
         std::fputc('\n', stderr);
 }
 
-ArchiveProgress TerminalProgress::callback()
+JobControl::Sink TerminalProgress::sink()
 {
     if (!m_enabled)
         return {};
-    return [this](int percent) { show(percent); };
+    return [this](const JobProgress &done) {
+        if (done.total > 0)
+            show(int(done.done * 100 / done.total));
+    };
 }
 
 void TerminalProgress::show(int percent)

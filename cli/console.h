@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/packagearchive.h"
+#include "jobs/jobcontrol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -41,7 +41,8 @@ public:
     TerminalProgress(const TerminalProgress &) = delete;
     TerminalProgress &operator=(const TerminalProgress &) = delete;
 
-    ArchiveProgress callback();
+    // Receives the save's progress; shows it when standard error is a terminal.
+    JobControl::Sink sink();
 
 private:
     void show(int percent);

@@ -153,7 +153,8 @@ int runUpdate(const QStringList &arguments)
     {
         addedPaths.removeDuplicates();
         TerminalProgress progress(path, QFileInfo(path).size() + totalFileSize(addedPaths));
-        outcome = runSavePlan(plan, progress.callback());
+        JobControl control(progress.sink());
+        outcome = runSavePlan(plan, &control);
     }
     return reportSave(outcome, path);
 }

@@ -177,6 +177,7 @@ void MainWindow::handleResults(const SaveOutcome &outcome)
         return;
     }
     case SaveOutcome::Status::Failed:
+    case SaveOutcome::Status::Cancelled:
         dialogs->critical(this, tr("Save"), outcome.error);
         finishSave(outcome.error);
         return;

@@ -131,7 +131,7 @@ bool readPackage(const QString &path, const QString &transition, PackageContents
     return true;
 }
 
-SaveOutcome runSavePlan(const SavePlan &plan, const ArchiveProgress &progress)
+SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
 {
     const QString unchanged = plan.isUpdate() || QFileInfo::exists(plan.packagePath)
                                   ? tr("%1 was left as it was.").arg(quoted(plan.packagePath))
@@ -186,17 +186,20 @@ SaveOutcome runSavePlan(const SavePlan &plan, const ArchiveProgress &progress)
         deletions.append(documentEntryName());
         written = archive.update(distinctFiles(deletions), entries,
                                  plan.overwriteChanged ? PackageIdentity() : plan.sourceIdentity,
-                                 progress);
+                                 control);
     } else {
         QVector<PackageEntry> entries;
         if (!newPackageEntries(plan, rows, &entries, &error))
             return failed(error);
         entries.append(PackageEntry::memory(documentEntryName(), document));
-        written = archive.write(entries, progress);
+        written = archive.write(entries, control);
     }
     if (!written) {
         if (archive.failure() == PackageArchive::Failure::ChangedOnDisk)
             return failed(archive.errorString(), SaveOutcome::Status::SourceChanged);
+        if (archive.failure() == PackageArchive::Failure::Cancelled)
+            return failed(tr("The save was cancelled.") + QLatin1Char('\n') + unchanged,
+                          SaveOutcome::Status::Cancelled);
         return failed(archive.errorString() + QLatin1Char('\n') + unchanged);
     }
 

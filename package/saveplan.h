@@ -11,6 +11,8 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcPackage)
 
+class JobControl;
+
 // Everything a save needs, as one value: the GUI thread copies the table into
 // it and hands it to the worker, which does all the disk work.
 struct SavePlan
@@ -54,6 +56,8 @@ struct SaveOutcome
         Failed,
         // The package changed on disk since it was read; nothing was written.
         SourceChanged,
+        // The user cancelled; the package is as it was.
+        Cancelled,
     };
     Status status = Status::Failed;
     QString error;
@@ -73,7 +77,7 @@ constexpr int maxPlaylistRows = 10000;
 // Runs a save plan to the end: builds the document, checks every media file
 // and name, writes the package straight from the source files and reads it
 // back. Any refusal or failure leaves the files on disk as they were.
-SaveOutcome runSavePlan(const SavePlan &plan, const ArchiveProgress &progress = {});
+SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control = nullptr);
 
 Q_DECLARE_METATYPE(SavePlan)
 Q_DECLARE_METATYPE(SaveOutcome)
