@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "media/playcheck.h"
 #include "package/packagenames.h"
 #include "package/saveplan.h"
 #include "playlist/mediatype.h"
@@ -51,6 +52,25 @@ int reportSave(const SaveOutcome &outcome, const QString &packagePath)
     return ExitFailed;
 }
 
+bool reportMayNotPlay(const QStringList &lines, bool strict, const QString &packagePath)
+{
+    if (lines.isEmpty())
+        return true;
+    printError(mayNotPlayText(lines, int(lines.size())));
+    if (!strict)
+        return true;
+    printError(tr("Nothing was written to “%1”: --strict refuses media that may not play.")
+                   .arg(QDir::toNativeSeparators(packagePath)));
+    return false;
+}
+
+QCommandLineOption strictOption()
+{
+    return QCommandLineOption(QStringLiteral("strict"),
+                              tr("Write nothing, and exit with status 1, when a medium may not "
+                                 "play; without it such media are listed and saved."));
+}
+
 int runBuild(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -66,7 +86,8 @@ int runBuild(const QStringList &arguments)
         tr("Time the document records, such as 2024-03-05T17:08:09 (default: now)."),
         QStringLiteral("ISO"));
     const QCommandLineOption force(QStringLiteral("force"), tr("Replace an existing package."));
-    parser.addOptions({duration, buildTime, force});
+    const QCommandLineOption strict = strictOption();
+    parser.addOptions({duration, buildTime, force, strict});
     parser.addPositionalArgument(QStringLiteral("OUT.mrv"),
                                  tr("The package to make; \".mrv\" takes the place of any other "
                                     "extension."));
@@ -130,6 +151,9 @@ int runBuild(const QStringList &arguments)
                        .arg(QDir::toNativeSeparators(names.packagePath)));
         return ExitFailed;
     }
+
+    if (!reportMayNotPlay(probeMayNotPlay(rows), parser.isSet(strict), names.packagePath))
+        return ExitFailed;
 
     SavePlan plan;
     plan.packagePath = names.packagePath;

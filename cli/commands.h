@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineOption>
 #include <QStringList>
 
 struct SaveOutcome;
@@ -13,6 +14,12 @@ int runUpdate(const QStringList &arguments);
 
 // Prints what a save came to and gives its exit status.
 int reportSave(const SaveOutcome &outcome, const QString &packagePath);
+
+// Prints the media that may not play on stderr; false (after saying nothing
+// was written to packagePath) when strict refuses them.
+[[nodiscard]] bool reportMayNotPlay(const QStringList &lines, bool strict,
+                                    const QString &packagePath);
+QCommandLineOption strictOption();
 
 // The bytes a save reads from these files, for the progress line.
 qint64 totalFileSize(const QStringList &paths);

@@ -1,12 +1,15 @@
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "media/playcheck.h"
 #include "package/saveplan.h"
 #include "playlist/mediatype.h"
 
 #include <QDir>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include <utility>
 
@@ -35,7 +38,9 @@ int runList(const QStringList &arguments)
         tr("Prints a package's playlist: position, type, time and stored name of each row."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   tr("Print the rows as a JSON array of objects with the keys "
-                                     "position, type, time and name."));
+                                     "position, type, time and name, and what a probe of each "
+                                     "medium finds: problem (null when it plays) and, for "
+                                     "videos, length in seconds (null when unknown)."));
     parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to list."));
     int exitCode = ExitSuccess;
@@ -53,15 +58,34 @@ int runList(const QStringList &arguments)
         return ExitFailed;
     }
 
+    QSet<QString> stored;
+    for (const PlaylistRow &row : std::as_const(contents.rows))
+        stored.insert(row.file);
+    QHash<QString, MediaInfo> probed;
     QJsonArray array;
     QStringList lines;
     for (int r = 0; r < contents.rows.size(); ++r) {
         const PlaylistRow &row = contents.rows.at(r);
         const QString type = typeName(row.file);
-        array.append(QJsonObject{{QStringLiteral("position"), r + 1},
-                                 {QStringLiteral("type"), type},
-                                 {QStringLiteral("time"), row.time},
-                                 {QStringLiteral("name"), row.file}});
+        if (parser.isSet(json)) {
+            QJsonObject object{{QStringLiteral("position"), r + 1},
+                               {QStringLiteral("type"), type},
+                               {QStringLiteral("time"), row.time},
+                               {QStringLiteral("name"), row.file}};
+            // Only --json probes: the plain listing stays instant on a slow stick.
+            const MediaSource source = rowSource(row.file, path, stored);
+            auto info = probed.find(source.key());
+            if (info == probed.end())
+                info = probed.insert(source.key(), probeMedia(source));
+            const QString problem = playProblem(row, &*info);
+            object.insert(QStringLiteral("problem"),
+                          problem.isEmpty() ? QJsonValue() : QJsonValue(problem));
+            if (row.isVideo())
+                object.insert(QStringLiteral("length"),
+                              info->durationMs < 0 ? QJsonValue()
+                                                   : QJsonValue(double(info->durationMs) / 1000));
+            array.append(object);
+        }
         lines.append(QStringLiteral("%1  %2  %3  %4")
                          .arg(r + 1, 4)
                          .arg(type, -7)

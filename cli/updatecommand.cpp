@@ -1,10 +1,12 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "media/playcheck.h"
 #include "package/saveplan.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <utility>
@@ -44,7 +46,8 @@ int runUpdate(const QStringList &arguments)
     const QCommandLineOption duration(QStringLiteral("duration"),
                                       tr("Set the time of every row that plays the image NAME."),
                                       QStringLiteral("NAME=hh:mm:ss"));
-    parser.addOptions({add, remove, duration});
+    const QCommandLineOption strict = strictOption();
+    parser.addOptions({add, remove, duration, strict});
     parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to change."));
     const QString command = QStringLiteral("mrv update");
     int exitCode = ExitSuccess;
@@ -140,6 +143,12 @@ int runUpdate(const QStringList &arguments)
             tr("Cannot update “%1”: the playlist would be empty. Nothing was written.").arg(shown));
         return ExitFailed;
     }
+
+    QSet<QString> stored;
+    for (const PlaylistRow &row : std::as_const(contents.rows))
+        stored.insert(row.file);
+    if (!reportMayNotPlay(probeMayNotPlay(rows, path, stored), parser.isSet(strict), path))
+        return ExitFailed;
 
     SavePlan plan;
     plan.packagePath = path;

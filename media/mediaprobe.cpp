@@ -25,7 +25,7 @@ void setProblem(MediaInfo *info, MediaInfo::Problem problem, const QString &text
 }
 
 void inspectImage(QIODevice *device, const QString &fileName, const QString &name, const QSize &box,
-                  QImage *thumbnail, MediaInfo *info)
+                  QImage *thumbnail, const InspectLimits &limits, MediaInfo *info)
 {
     // Given a device and no format, the reader goes by content alone.
     QImageReader reader(device);
@@ -74,6 +74,12 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     }
     if (!thumbnail || !box.isValid())
         return;
+    // Decoding is the long part: not for a cancelled or late request.
+    if (limits.expired()) {
+        setProblem(info, MediaInfo::Problem::Unreadable,
+                   mediaText("%1 was not read to its end.").arg(name));
+        return;
+    }
     reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -86,6 +92,15 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
 }
 
 } // namespace
+
+QString playingTimeText(qint64 ms)
+{
+    const qint64 seconds = (qMax<qint64>(0, ms) + 500) / 1000;
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
 
 QString MediaSource::key() const
 {
@@ -115,7 +130,7 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
     const QString name = source.displayName();
     switch (info.type) {
     case MediaImage:
-        inspectImage(input.device.get(), fileName, name, box, thumbnail, &info);
+        inspectImage(input.device.get(), fileName, name, box, thumbnail, limits, &info);
         break;
     case MediaVideo:
         inspectVideo(input.device.get(), source, box, thumbnail, limits, &info);

@@ -29,7 +29,15 @@ struct MediaSource
 // What a probe found out about one medium, and why the player may not play it.
 struct MediaInfo
 {
-    enum class Problem { None, Missing, Unreadable, WrongType, Undecodable, UnsupportedCodec };
+    enum class Problem {
+        None,
+        Missing,
+        Unreadable,
+        WrongType,
+        Undecodable,
+        UnsupportedCodec,
+        CutShort, // the index is whole but the data stops early: it plays only a part
+    };
 
     Problem problem = Problem::None;
     QString problemText; // for the user: what is wrong and what to do
@@ -39,10 +47,14 @@ struct MediaInfo
     QString codec;       // video codec, empty for images
     QSize pixelSize;
     qint64 durationMs = -1; // videos; -1 when unknown
+    qint64 playableMs = -1; // a cut-short video: about how much of it plays
 
     bool isOk() const { return problem == Problem::None; }
 };
 Q_DECLARE_METATYPE(MediaInfo)
+
+// A playing time as the table shows it, "hh:mm:ss", to the nearest second.
+QString playingTimeText(qint64 ms);
 
 // Reads the header of an image or the container of a video; a damaged image
 // body shows only when it is decoded (makeThumbnail, or MediaService, which

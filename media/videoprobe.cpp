@@ -208,6 +208,103 @@ bool scaleFrame(const AVFrame *frame, const QSize &box, QImage *image)
     return ok;
 }
 
+// Where a file that stopped early stops playing, in ms of its timeline; -1
+// when nothing is missing. MP4 and MOV: the demuxer's index holds every
+// sample's offset and size from the sample tables, so a sample past the end
+// of the bytes there are is a sample the player never gets.
+int64_t sampleTableCutMs(AVFormatContext *format, qint64 size)
+{
+    int64_t cutMs = -1;
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        AVStream *stream = format->streams[i];
+        const AVMediaType kind = stream->codecpar->codec_type;
+        if (kind != AVMEDIA_TYPE_VIDEO && kind != AVMEDIA_TYPE_AUDIO)
+            continue;
+        const int count = avformat_index_get_entries_count(stream);
+        const int64_t start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
+        // In timestamp order: the first sample missing is where playing stops.
+        for (int n = 0; n < count; ++n) {
+            const AVIndexEntry *sample = avformat_index_get_entry(stream, n);
+            if (sample->pos + sample->size <= size)
+                continue;
+            const int64_t at = qMax<int64_t>(
+                0, av_rescale_q(sample->timestamp - start, stream->time_base, {1, 1000}));
+            cutMs = cutMs < 0 ? at : qMin(cutMs, at);
+            break;
+        }
+    }
+    return cutMs;
+}
+
+// AVI: each RIFF chunk (an OpenDML file has several) says how long it is,
+// its movi list and index included. Returns the bytes the chunks declare when
+// that is more than the file holds, else -1. Read through the demuxer's own
+// I/O, which then goes on from where it was.
+qint64 riffDeclaredSize(AVIOContext *io, qint64 size)
+{
+    const int64_t resume = avio_tell(io);
+    qint64 result = -1;
+    qint64 at = 0;
+    for (int chunks = 0; at + 12 <= size && chunks < 4096; ++chunks) {
+        if (avio_seek(io, at, SEEK_SET) < 0)
+            break;
+        const unsigned tag = avio_rl32(io);
+        const qint64 length = avio_rl32(io);
+        if (io->eof_reached ||
+            (tag != MKTAG('R', 'I', 'F', 'F') && tag != MKTAG('R', 'F', '6', '4')))
+            break;
+        const qint64 end = at + 8 + length + (length & 1);
+        if (length >= 4 && end > size + 1) { // the writer may leave the last pad byte out
+            result = end;
+            break;
+        }
+        at = end;
+    }
+    io->eof_reached = 0;
+    avio_seek(io, resume, SEEK_SET);
+    return result;
+}
+
+// Marks info when the file stopped early although its index is whole: the
+// player plays the part that is there and stops, in front of everyone.
+void checkCutShort(AVFormatContext *format, const AVStream *video, const QString &name,
+                   MediaInfo *info)
+{
+    const qint64 size = info->size;
+    int64_t playsMs = -1;
+    const QString formatName = QString::fromUtf8(format->iformat->name);
+    if (formatName.split(QLatin1Char(',')).contains(QLatin1String("mp4"))) {
+        playsMs = sampleTableCutMs(format, size);
+    } else if (formatName == QLatin1String("avi")) {
+        const qint64 declared = riffDeclaredSize(format->pb, size);
+        if (declared > 0) {
+            // Without its index (written last) the demuxer times what it
+            // found; the header still counts the frames the file was made with.
+            const qint64 foundMs = info->durationMs;
+            if (video->nb_frames > 0 && video->avg_frame_rate.num > 0 &&
+                video->avg_frame_rate.den > 0) {
+                const qint64 madeMs =
+                    av_rescale_q(video->nb_frames, av_inv_q(video->avg_frame_rate), {1, 1000});
+                if (madeMs > foundMs && foundMs >= 0) {
+                    info->durationMs = madeMs;
+                    playsMs = foundMs;
+                }
+            }
+            if (playsMs < 0)
+                playsMs = info->durationMs > 0 ? info->durationMs * size / declared : 0;
+        }
+    }
+    if (playsMs < 0)
+        return;
+    info->playableMs = playsMs;
+    info->problem = MediaInfo::Problem::CutShort;
+    const QString length =
+        info->durationMs >= 0 ? playingTimeText(info->durationMs) : mediaText("its whole length");
+    info->problemText = mediaText("%1 is cut short: plays about %2 of %3. It was not copied "
+                                  "to its end; copy it again from the original.")
+                            .arg(name, playingTimeText(playsMs), length);
+}
+
 } // namespace
 
 void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box, QImage *thumbnail,
@@ -305,6 +402,9 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     else if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
         info->durationMs = av_rescale_q(stream->duration, stream->time_base, {1, 1000});
 
+    // The thumbnail is still made: the part that is there shows.
+    checkCutShort(format, stream, name, info);
+
     const AVCodec *decoder = avcodec_find_decoder(parameters->codec_id);
     if (!decoder) {
         setProblem(info, MediaInfo::Problem::UnsupportedCodec,
@@ -345,9 +445,11 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
         !scaleFrame(frame.get(), box, thumbnail)) {
         if (why.isEmpty())
             why = mediaText("its picture format cannot be converted");
-        setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 cannot be decoded: %2. Copy it again from the original, or "
-                             "convert it to H.264.")
-                       .arg(name, why));
+        // Where the data stops, decoding fails too; the cut is what to tell.
+        if (info->problem != MediaInfo::Problem::CutShort)
+            setProblem(info, MediaInfo::Problem::Undecodable,
+                       mediaText("%1 cannot be decoded: %2. Copy it again from the original, or "
+                                 "convert it to H.264.")
+                           .arg(name, why));
     }
 }

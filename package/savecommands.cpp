@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
+#include "media/playcheck.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
 #include "playlist/playlisttable.h"
@@ -130,12 +131,7 @@ bool MainWindow::confirmMediaProblems()
     const QStringList problems = tableMedia->problems();
     if (problems.isEmpty())
         return true;
-    const QString text =
-        (problems.size() == 1 ? tr("1 file may not play:")
-                              : tr("%1 files may not play:").arg(problems.size())) +
-        QLatin1String("\n    ") + problems.mid(0, 20).join(QLatin1String("\n    ")) +
-        (problems.size() > 20 ? QLatin1String("\n    …") : QLatin1String("")) +
-        QLatin1String("\n\n") + tr("Save anyway?");
+    const QString text = mayNotPlayText(problems) + QLatin1String("\n\n") + tr("Save anyway?");
     return dialogs->choose(this, tr("Save"), text, {tr("Save Anyway"), tr("Cancel")}, 1, 1) == 0;
 }
 

@@ -1,6 +1,7 @@
 #include "playlist/tablemedia.h"
 
 #include "media/mediaservice.h"
+#include "media/playcheck.h"
 #include "playlist/mediatype.h"
 #include "playlist/playlisttable.h"
 
@@ -112,10 +113,7 @@ void TableMedia::setPackage(const QString &packagePath, const QStringList &store
 
 MediaSource TableMedia::sourceOf(const QString &file) const
 {
-    if (!m_package.isEmpty() && m_storedNames.contains(file))
-        return MediaSource::packageEntry(m_package,
-                                         file.mid(file.lastIndexOf(QLatin1Char('/')) + 1));
-    return MediaSource::file(file);
+    return rowSource(file, m_package, m_storedNames);
 }
 
 void TableMedia::scheduleRefresh()
@@ -156,12 +154,9 @@ void TableMedia::refresh()
 QString TableMedia::rowProblem(int row) const
 {
     const auto info = m_infos.constFind(m_rowKeys.value(row));
-    if (info != m_infos.constEnd() && !info->isOk())
-        return info->problemText;
     const QTableWidgetItem *time = m_table->item(row, ColumnTime);
-    if (time && secondsOf(time->text()) == 0)
-        return tr("an image with the time 00:00:00 is never shown");
-    return {};
+    const PlaylistRow shown{time ? time->text() : QString(), {}, {}};
+    return playProblem(shown, info == m_infos.constEnd() ? nullptr : &*info);
 }
 
 void TableMedia::applyRow(int row)
@@ -216,15 +211,11 @@ QStringList TableMedia::problems() const
         if (problem.isEmpty())
             continue;
         const QTableWidgetItem *file = m_table->item(row, ColumnFile);
+        const QString text = file ? file->text() : QString();
         const auto info = m_infos.constFind(m_rowKeys.at(row));
-        const bool refusedBySave = info != m_infos.constEnd() &&
-                                   !sourceOf(file ? file->text() : QString()).isPackageEntry() &&
-                                   (info->problem == MediaInfo::Problem::Missing ||
-                                    info->problem == MediaInfo::Problem::Unreadable);
-        if (refusedBySave)
+        if (info != m_infos.constEnd() && refusedBySave(sourceOf(text), *info))
             continue;
-        const QString line = QDir::toNativeSeparators(file ? file->text() : QString()) +
-                             QLatin1String(": ") + problem;
+        const QString line = mayNotPlayLine(text, problem);
         if (!result.contains(line))
             result.append(line);
     }

@@ -1,3 +1,4 @@
+#include "media/mediaexamine.h"
 #include "media/mediaprobe.h"
 #include "media/mediaservice.h"
 #include "tests/common/testkit.h"
@@ -8,6 +9,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <future>
 
 using Problem = MediaInfo::Problem;
 
@@ -20,6 +28,10 @@ private slots:
     void probes_data();
     void probes();
     void serviceDeliversAndCaches();
+    void limitsStopTheProbe_data();
+    void limitsStopTheProbe();
+    void fifoFailsAtOnce_data();
+    void fifoFailsAtOnce();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -69,7 +81,20 @@ void TestMediaProbe::initTestCase()
     // Without its index at the end (ffmpeg writes it last), an MP4 cannot be played.
     const QByteArray clip = fileBytes(path(str("clip.mp4")));
     QVERIFY(!clip.isEmpty() && writeBytes(path(str("cut.mp4")), clip.left(clip.size() / 2)));
-    QVERIFY(run(str("zip"), str("-q0 pack.mrv photo.jpg clip.mp4 fake.jpg")));
+    // A copy that stopped early: the index (moved to the front) is whole, the
+    // frames after the first third are not there.
+    // Only key frames of noise: a third of the bytes is a third of the time.
+    QVERIFY(run(str("ffmpeg"),
+                str("-hide_banner -loglevel error -y -f lavfi -i color=c=red:s=160x120:r=25:d=2 "
+                    "-vf noise=alls=20:allf=t -c:v mpeg4 -g 1 -q:v 4 -movflags +faststart "
+                    "front.mp4")));
+    const QByteArray front = fileBytes(path(str("front.mp4")));
+    QVERIFY(!front.isEmpty() && writeBytes(path(str("third.mp4")), front.left(front.size() / 3)));
+    const QByteArray avi = fileBytes(path(str("clip.avi")));
+    QVERIFY(!avi.isEmpty() && writeBytes(path(str("part.avi")), avi.left(avi.size() * 2 / 3)));
+    // Over the pixel limit, though each side is within the side limit.
+    QVERIFY(QImage(6000, 6000, QImage::Format_Mono).save(path(str("huge.png")), "PNG"));
+    QVERIFY(run(str("zip"), str("-q0 pack.mrv photo.jpg clip.mp4 fake.jpg third.mp4")));
     QVERIFY(run(str("zip"), str("-q9 pack.mrv clip.avi"))); // deflated
 }
 
@@ -102,6 +127,14 @@ void TestMediaProbe::probes_data()
     row("png named .jpg", "png-named.jpg", "", Problem::WrongType, "png");
     row("avi named .mp4", "avi-named.mp4", "", Problem::WrongType, "avi");
     row("mp4 cut short", "cut.mp4", "", Problem::Undecodable, "mp4");
+    // For cut-short rows durationMs is what plays of the two seconds.
+    row("mp4 cut to a third", "third.mp4", "", Problem::CutShort, "mp4", {160, 120}, 667);
+    row("stored mp4 entry cut to a third", "pack.mrv", "third.mp4", Problem::CutShort, "mp4",
+        {160, 120}, 667);
+    row("whole mp4 with its index first", "front.mp4", "", Problem::None, "mp4", {160, 120}, 2000,
+        red);
+    row("avi cut to two thirds", "part.avi", "", Problem::CutShort, "avi", {160, 120}, 667);
+    row("png over the pixel limit", "huge.png", "", Problem::Undecodable, "png", {6000, 6000});
     row("png too large to decode", "wide.png", "", Problem::Undecodable, "png", {20000, 2});
     row("missing file", "gone.png", "", Problem::Missing);
     row("missing entry", "pack.mrv", "gone.mp4", Problem::Missing);
@@ -127,6 +160,13 @@ void TestMediaProbe::probes()
     QImage thumbnail;
     QString error;
     const bool made = makeThumbnail(source, QSize(64, 64), &thumbnail, &error);
+    if (problem == int(Problem::CutShort)) {
+        QVERIFY2(qAbs(info.playableMs - durationMs) <= 250,
+                 qPrintable(QString::number(info.playableMs)));
+        QVERIFY2(info.problemText.contains(
+                     str("cut short: plays about %1 of ").arg(playingTimeText(info.playableMs))),
+                 qPrintable(info.problemText));
+    }
     if (problem != int(Problem::None)) {
         // The user is told which file, in the package or not.
         QVERIFY2(info.problemText.contains(entry.isEmpty() ? file : entry),
@@ -137,7 +177,8 @@ void TestMediaProbe::probes()
     }
     QVERIFY2(info.problemText.isEmpty(), qPrintable(info.problemText));
     QCOMPARE(info.size, QFileInfo(path(entry.isEmpty() ? file : entry)).size());
-    QCOMPARE(info.codec, durationMs < 0 ? QString() : m_codec);
+    const QString codec = file == str("front.mp4") ? str("mpeg4") : m_codec;
+    QCOMPARE(info.codec, durationMs < 0 ? QString() : codec);
     QVERIFY2(qAbs(info.durationMs - durationMs) <= (durationMs < 0 ? 0 : 100),
              qPrintable(QString::number(info.durationMs)));
 
@@ -196,6 +237,71 @@ void TestMediaProbe::serviceDeliversAndCaches()
     service.cancelAll();
     QCOMPARE(service.pending(), 0);
     QVERIFY(!probed.wait(500));
+}
+
+void TestMediaProbe::limitsStopTheProbe_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("expired"); // else cancelled
+    QTest::addColumn<int>("problem");
+    QTest::newRow("video past its time") << str("clip.mp4") << true << int(Problem::Unreadable);
+    QTest::newRow("image past its time") << str("photo.jpg") << true << int(Problem::Unreadable);
+    QTest::newRow("video cancelled") << str("clip.mp4") << false << -1;
+}
+
+// A slow drive is told apart from a damaged file, and a cancelled probe stops
+// instead of decoding on for nobody.
+void TestMediaProbe::limitsStopTheProbe()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, expired);
+    QFETCH(int, problem);
+    InspectLimits limits;
+    int asked = 0;
+    if (expired)
+        limits.deadline = QDeadlineTimer(0);
+    else
+        limits.cancelled = [&asked] { return ++asked > 0; };
+    QImage thumbnail;
+    const MediaInfo info =
+        inspectMedia(MediaSource::file(path(file)), QSize(64, 64), &thumbnail, limits);
+    QVERIFY(thumbnail.isNull());
+    if (problem >= 0) {
+        QCOMPARE(int(info.problem), problem);
+        QVERIFY2(info.problemText.contains(str("within 10 seconds")), qPrintable(info.problemText));
+    } else {
+        QVERIFY(!info.isOk());
+        QVERIFY(asked > 0);
+    }
+}
+
+void TestMediaProbe::fifoFailsAtOnce_data()
+{
+    QTest::addColumn<QString>("fifo");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("a video") << str("pipe.mp4") << QString();
+    QTest::newRow("a package") << str("pipe.mrv") << str("clip.mp4");
+}
+
+// Opening a FIFO waits for a writer; the probe must refuse it instead.
+void TestMediaProbe::fifoFailsAtOnce()
+{
+    QFETCH(QString, fifo);
+    QFETCH(QString, entry);
+    const QByteArray name = QFile::encodeName(path(fifo));
+    QVERIFY(mkfifo(name.constData(), 0600) == 0 || errno == EEXIST);
+    auto probe = std::async(std::launch::async, [&] { return probeMedia({path(fifo), entry}); });
+    if (probe.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        // Let the stuck reader see an end, so the suite fails instead of hanging.
+        const int writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        probe.wait();
+        QFAIL("the probe waited for a writer of the FIFO");
+    }
+    const MediaInfo info = probe.get();
+    QCOMPARE(int(info.problem), int(Problem::Unreadable));
+    QVERIFY2(info.problemText.contains(fifo), qPrintable(info.problemText));
 }
 
 QTEST_GUILESS_MAIN(TestMediaProbe)

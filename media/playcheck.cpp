@@ -1,0 +1,62 @@
+#include "media/playcheck.h"
+
+#include "media/mediaexamine.h"
+
+#include <QDir>
+#include <QHash>
+
+QString playProblem(const PlaylistRow &row, const MediaInfo *info)
+{
+    if (info && !info->isOk())
+        return info->problemText;
+    if (row.time == QLatin1String("00:00:00"))
+        return mediaText("an image with the time 00:00:00 is never shown");
+    return {};
+}
+
+bool refusedBySave(const MediaSource &source, const MediaInfo &info)
+{
+    return !source.isPackageEntry() && (info.problem == MediaInfo::Problem::Missing ||
+                                        info.problem == MediaInfo::Problem::Unreadable);
+}
+
+QString mayNotPlayLine(const QString &file, const QString &problem)
+{
+    return QDir::toNativeSeparators(file) + QLatin1String(": ") + problem;
+}
+
+QString mayNotPlayText(const QStringList &lines, int shown)
+{
+    const QString heading = lines.size() == 1
+                                ? mediaText("1 file may not play:")
+                                : mediaText("%1 files may not play:").arg(lines.size());
+    return heading + QLatin1String("\n    ") + lines.mid(0, shown).join(QLatin1String("\n    ")) +
+           (lines.size() > shown ? QLatin1String("\n    …") : QLatin1String(""));
+}
+
+MediaSource rowSource(const QString &file, const QString &package, const QSet<QString> &storedNames)
+{
+    if (!package.isEmpty() && storedNames.contains(file))
+        return MediaSource::packageEntry(package, file.mid(file.lastIndexOf(QLatin1Char('/')) + 1));
+    return MediaSource::file(file);
+}
+
+QStringList probeMayNotPlay(const PlaylistRows &rows, const QString &package,
+                            const QSet<QString> &storedNames)
+{
+    QHash<QString, MediaInfo> probed;
+    QStringList lines;
+    for (const PlaylistRow &row : rows) {
+        const MediaSource source = rowSource(row.file, package, storedNames);
+        auto info = probed.find(source.key());
+        if (info == probed.end())
+            info = probed.insert(source.key(), probeMedia(source));
+        if (refusedBySave(source, *info))
+            continue;
+        const QString problem = playProblem(row, &*info);
+        const QString line = mayNotPlayLine(row.file, problem);
+        if (!problem.isEmpty() && !lines.contains(line))
+            lines.append(line);
+    }
+    return lines;
+}
