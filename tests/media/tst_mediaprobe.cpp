@@ -161,7 +161,7 @@ void TestMediaProbe::probes()
     QString error;
     const bool made = makeThumbnail(source, QSize(64, 64), &thumbnail, &error);
     if (problem == int(Problem::CutShort)) {
-        QVERIFY2(qAbs(info.playableMs - durationMs) <= 250,
+        QVERIFY2(qAbs(info.playableMs - durationMs) <= 120,
                  qPrintable(QString::number(info.playableMs)));
         QVERIFY2(info.problemText.contains(
                      str("cut short: plays about %1 of ").arg(playingTimeText(info.playableMs))),
