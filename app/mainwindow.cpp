@@ -1,10 +1,11 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
-#include "archive/zipthread.h"
+#include "package/jobprogressdialog.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
 #include "settings/settings.h"
+#include "settings/settingsstore.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -12,11 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QTimer>
 #include <QUndoStack>
-
-Q_LOGGING_CATEGORY(lcApp, "merovi.app")
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), dialogs(std::make_unique<UserDialogs>())
@@ -37,21 +35,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->labelTransition->hide();
     ui->tableWidget->hideColumn(2);
 
-    progressDialog = new QProgressDialog(this);
-    progressDialog->setMinimum(0);
-    progressDialog->setMaximum(0);
-    progressDialog->setLabelText(tr("Compiling media..."));
-    progressDialog->setCancelButton(nullptr);
-    progressDialog->setMinimumDuration(0);
-    // Not modal: a modal dialog would make the system drop a click on the
-    // window's close button. The window's controls are disabled instead.
-    progressDialog->setModal(false);
-    progressDialog->setAutoClose(false);
-    progressDialog->setAutoReset(false);
-    progressDialog->setWindowModality(Qt::NonModal);
-    // QProgressDialog shows itself from its constructor's timer; keep it hidden until a job runs.
-    progressDialog->reset();
-    progressDialog->hide();
+    progressDialog = new JobProgressDialog(this);
     // The total running time stands in the bottom line, the link stays at its end.
     auto *totalLabel = new QLabel(ui->centralWidget);
     totalLabel->setObjectName(QStringLiteral("labelTotal"));
@@ -59,40 +43,32 @@ MainWindow::MainWindow(QWidget *parent)
     ui->horizontalLayout_4->addWidget(totalLabel);
     tableMedia = new TableMedia(ui->tableWidget, totalLabel, this);
 
-    busyDelay = new QTimer(this);
-    busyDelay->setSingleShot(true);
-    connect(busyDelay, &QTimer::timeout, progressDialog, &QWidget::show);
-
-    auto *worker = new ZipThread;
-    worker->moveToThread(&workerThread);
-
-    connect(&workerThread, &QThread::finished, worker, &QObject::deleteLater);
-    connect(this, &MainWindow::operate, worker, &ZipThread::doWork);
-    connect(this, &MainWindow::openRequested, worker, &ZipThread::openPackage);
-    connect(this, &MainWindow::settingsChanged, worker, &ZipThread::saveSettings);
-    connect(worker, &ZipThread::settingsSaved, this, [this] {
-        --pendingSettingsWrites;
-        emit settingsWritten();
+    jobs = new JobRunner(3, this);
+    connect(jobs, &JobRunner::progress, this, &MainWindow::showProgress);
+    connect(progressDialog, &QProgressDialog::canceled, this,
+            [this] { jobs->cancel(progressDialog->job()); });
+    settingsStore = new SettingsStore(jobs, this);
+    connect(settingsStore, &SettingsStore::written, this, [this](const QString &warning) {
+        if (!warning.isEmpty())
+            showNote(warning);
+        emit settingsWritten(warning);
     });
-    connect(worker, &ZipThread::resultReady, this, &MainWindow::handleResults);
-    connect(worker, &ZipThread::packageRead, this, &MainWindow::handlePackageRead);
-    connect(worker, &ZipThread::progress, this, &MainWindow::showProgress);
 
     setupEditing();
-
-    workerThread.start(QThread::InheritPriority);
-    QMetaObject::invokeMethod(worker, &ZipThread::removeLeftovers, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()
 {
-    // A running job is allowed to finish: stopping it halfway gains nothing,
-    // the package is only replaced once the new one is complete.
-    workerThread.quit();
-    workerThread.wait();
-    // Its last signals would reach a window whose form is gone.
+    // Running jobs finish first (a save is only ever replaced whole); their
+    // outcomes would reach a window whose form is gone, so they are dropped.
+    delete jobs;
     delete undoStack;
     delete ui;
+}
+
+bool MainWindow::isBusy() const
+{
+    return jobs->contains(progressDialog->job());
 }
 
 void MainWindow::setDialogs(std::unique_ptr<UserDialogs> newDialogs)
@@ -100,63 +76,41 @@ void MainWindow::setDialogs(std::unique_ptr<UserDialogs> newDialogs)
     dialogs = std::move(newDialogs);
 }
 
-void MainWindow::startBusy(const QString &label, int delayMs)
+void MainWindow::startBusy(JobId job, const QString &label, const QString &closingText, int delayMs)
 {
-    jobRunning = true;
-    focusBeforeJob = focusWidget();
+    // First: it keeps the focus that disabling the controls takes away.
+    progressDialog->begin(job, label, opened.path, closingText, delayMs);
     centralWidget()->setEnabled(false);
     for (QAction *action : qAsConst(commandActions))
         action->setEnabled(false);
-    progressDialog->setLabelText(
-        closeWhenIdle && jobIsSave ? tr("Finishing the save before closing…") : label);
-    progressDialog->setMaximum(0);
-    progressDialog->setValue(0);
-    if (delayMs > 0)
-        busyDelay->start(delayMs);
-    else
-        progressDialog->show();
 }
 
 void MainWindow::endBusy()
 {
-    jobRunning = false;
     centralWidget()->setEnabled(true);
     for (QAction *action : qAsConst(commandActions))
         action->setEnabled(true);
-    busyDelay->stop();
-    progressDialog->close();
-    if (focusBeforeJob)
-        focusBeforeJob->setFocus();
-}
-
-void MainWindow::jobEnded()
-{
-    if (!closeWhenIdle || jobRunning)
-        return;
-    closeWhenIdle = false;
-    // Queued: the job's own handler finishes first. A failed save then asks
-    // about the unsaved edits as any close does.
-    QTimer::singleShot(0, this, &QWidget::close);
+    progressDialog->end();
 }
 
 bool MainWindow::hasUnsavedChanges() const
 {
-    return tableRows(*ui->tableWidget) != savedRows;
+    return tableRows(*ui->tableWidget) != opened.rows;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (jobRunning) {
-        // Stopping a save halfway gains nothing; the window goes when it is done.
-        closeWhenIdle = true;
-        progressDialog->setLabelText(jobIsSave
-                                         ? tr("Finishing the save before closing…")
-                                         : tr("Finishing reading the package before closing…"));
-        busyDelay->stop();
-        progressDialog->show();
+    if (isBusy()) {
+        // The window goes when the job has ended: queued, so the job's own
+        // outcome is shown first, and a failed save then asks about the
+        // unsaved edits as any close does.
+        progressDialog->showClosing();
+        connect(jobs, &JobRunner::idle, this, &QWidget::close,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
         event->ignore();
         return;
     }
+    disconnect(jobs, &JobRunner::idle, this, &QWidget::close);
     if (!hasUnsavedChanges() ||
         settleUnsavedChanges(tr("Save the changes before closing?"), AfterSave::Close)) {
         event->accept();
@@ -167,10 +121,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::settleUnsavedChanges(const QString &question, AfterSave next)
 {
-    const QString name = openedFileName.isEmpty()
-                             ? tr("The new playlist")
-                             : tr("The playlist of %1")
-                                   .arg(tr("“%1”").arg(QDir::toNativeSeparators(openedFileName)));
+    const QString name =
+        !opened.isOpen()
+            ? tr("The new playlist")
+            : tr("The playlist of %1").arg(tr("“%1”").arg(QDir::toNativeSeparators(opened.path)));
     const int choice = dialogs->choose(this, tr("Unsaved changes"),
                                        tr("%1 has changes that are not saved.").arg(name) +
                                            QLatin1String("\n\n") + question,
@@ -178,11 +132,22 @@ bool MainWindow::settleUnsavedChanges(const QString &question, AfterSave next)
     if (choice == 1)
         return true;
     if (choice == 0) {
-        afterSave = next;
         on_pushButtonSave_clicked();
         // Nothing started (a dialog cancelled, a refusal shown): the window stays as it is.
-        if (!jobRunning)
-            afterSave = AfterSave::Nothing;
+        if (!isBusy() || next == AfterSave::Nothing)
+            return false;
+        // Once: the save's own end decides, and only a save that succeeded goes on.
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = connect(
+            this, &MainWindow::saveFinished, this, [this, next, connection](const QString &error) {
+                disconnect(*connection);
+                if (!error.isEmpty())
+                    return;
+                if (next == AfterSave::Close)
+                    QTimer::singleShot(0, this, &QWidget::close);
+                else
+                    QTimer::singleShot(0, this, &MainWindow::on_pushButtonOpen_clicked);
+            });
     }
     return false;
 }
@@ -191,8 +156,8 @@ void MainWindow::updateTitle()
 {
     const bool modified = hasUnsavedChanges();
     QString name;
-    if (!openedFileName.isEmpty())
-        name = QFileInfo(openedFileName).fileName();
+    if (opened.isOpen())
+        name = QFileInfo(opened.path).fileName();
     else if (modified)
         name = tr("New playlist");
     QStringList parts;
@@ -201,7 +166,7 @@ void MainWindow::updateTitle()
     if (!note.isEmpty())
         parts.append(note);
     parts.append(appTitle);
-    setWindowFilePath(openedFileName);
+    setWindowFilePath(opened.path);
     setWindowTitle(parts.join(QStringLiteral(" \u2014 ")));
     setWindowModified(modified);
 }
@@ -213,35 +178,20 @@ void MainWindow::showNote(const QString &text)
     updateTitle();
 }
 
-void MainWindow::showProgress(int percent)
+void MainWindow::showProgress(JobId job, const JobProgress &progress)
 {
-    if (!jobRunning)
-        return;
-    progressDialog->setMaximum(100);
-    progressDialog->setValue(percent);
-}
-
-void MainWindow::Zip(const SavePlan &plan)
-{
-    runningPlan = plan;
-    jobIsSave = true;
-    startBusy(tr("Compiling media..."));
-    emit operate(plan);
+    if (job == progressDialog->job())
+        progressDialog->showProgress(progress);
 }
 
 void MainWindow::readSettings(Settings *settings) const
 {
-    settings->Read();
-    if (pendingSettingsWrites > 0) {
-        settings->PATH_MEDIA = pendingPathMedia;
-        settings->PATH_SAVE = pendingPathSave;
-    }
+    const SettingsStore::Values values = settingsStore->read();
+    settings->PATH_MEDIA = values.pathMedia;
+    settings->PATH_SAVE = values.pathSave;
 }
 
 void MainWindow::writeSettings(const QString &pathMedia, const QString &pathSave)
 {
-    ++pendingSettingsWrites;
-    pendingPathMedia = pathMedia;
-    pendingPathSave = pathSave;
-    emit settingsChanged(pathMedia, pathSave);
+    settingsStore->write({pathMedia, pathSave});
 }

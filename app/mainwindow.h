@@ -2,22 +2,20 @@
 
 #include "package/saveplan.h"
 
+#include "jobs/jobrunner.h"
+
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
-#include <QThread>
 
 #include <memory>
 
-Q_DECLARE_LOGGING_CATEGORY(lcApp)
-
+class JobProgressDialog;
 class QAction;
 class QDropEvent;
-class QProgressDialog;
 class QTimer;
 class Settings;
+class SettingsStore;
 class TableMedia;
 class QUndoStack;
 class Ui_MainWindow;
@@ -37,9 +35,12 @@ public:
     // Tests answer the file and message dialogs through this; takes ownership.
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
-    QString openedPackage() const { return openedFileName; }
-    QJsonObject openedPackageDocument() const { return openedDocument; }
-    bool isBusy() const { return jobRunning; }
+    QString openedPackage() const { return opened.path; }
+    QJsonObject openedPackageDocument() const { return opened.document; }
+    // Whether the window waits for a save or an open of its own.
+    bool isBusy() const;
+    // Runs every job of the window: saves, opens, settings writes.
+    JobRunner *jobRunner() const { return jobs; }
     // Whether the table differs from the package as last saved or opened
     // (from an empty table when none is open), however it was edited.
     bool hasUnsavedChanges() const;
@@ -49,10 +50,8 @@ public:
 
 signals:
     void operate(const SavePlan &plan);
-    void openRequested(const QString &path, const QString &transition);
-    void settingsChanged(const QString &pathMedia, const QString &pathSave);
-    // A queued settingsChanged() was written (or failed to be).
-    void settingsWritten();
+    // A settings write has ended (warning empty on success).
+    void settingsWritten(const QString &warning);
     // Emitted once a save or an open has ended, with the error text shown to
     // the user (empty on success). A save the user cancels in a dialog ends
     // without it.
@@ -67,10 +66,9 @@ private slots:
     void on_pushButtonEdit_clicked();
     void on_pushButtonDown_clicked();
     void on_pushButtonOpen_clicked();
-    void handleResults(const SaveOutcome &outcome);
-    void handlePackageRead(const QString &path, const PackageContents &contents,
-                           const QString &error);
-    void showProgress(int percent);
+    void handleResults(const SavePlan &plan, const SaveOutcome &outcome);
+    void handlePackageRead(const QString &path, const OpenOutcome &outcome);
+    void showProgress(JobId job, const JobProgress &progress);
     // Writes the playlist as a new package, also while one is open; it then becomes the open one.
     void saveAs();
 
@@ -79,8 +77,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Reads settings.xml; values still queued for writing in the worker win,
-    // so a command right after another sees what that one chose.
+    // Reads settings.xml; values still queued for writing win, so a command
+    // right after another sees what that one chose.
     void readSettings(Settings *settings) const;
     void writeSettings(const QString &pathMedia, const QString &pathSave);
     // What to do once the save started from the unsaved-changes question has succeeded.
@@ -90,14 +88,16 @@ private:
     void saveOpen();
     void saveTable(const QString &packagePath, const QString &mediaDir);
     void Zip(const SavePlan &plan);
-    // Shows the busy dialog at once, or after delayMs if the job is still running then.
-    void startBusy(const QString &label, int delayMs = 0);
+    // Disables the commands and shows the busy dialog for job, at once or
+    // after delayMs if the job still runs then.
+    void startBusy(JobId job, const QString &label, const QString &closingText, int delayMs = 0);
     void endBusy();
     void showPackage(const PackageContents &contents);
     void finishSave(const QString &error);
     void setupEditing();
-    // Asks whether to save the unsaved edits first; runs the save if so. Returns
-    // whether the caller may go on at once (after Discard).
+    // Asks whether to save the unsaved edits first; runs the save if so, and
+    // next after it once it has succeeded. Returns whether the caller may go
+    // on at once (after Discard).
     bool settleUnsavedChanges(const QString &question, AfterSave next);
     // Asks before added files replace stored ones that rows still play; false
     // when the user declines. Marks the plan when agreed.
@@ -112,40 +112,22 @@ private:
     void showNote(const QString &text);
     void loadSelectedTime();
     void dropOnTable(QDropEvent *event);
-    // The job has ended: a close asked for meanwhile happens now.
-    void jobEnded();
 
-    QThread workerThread;
-    QString openedFileName;
-    QJsonObject openedDocument;
-    QProgressDialog *progressDialog = nullptr;
-    QTimer *busyDelay = nullptr;
+    // The jobs and their worker threads; the window keeps no flags about them.
+    JobRunner *jobs = nullptr;
+    // The open package (path, document, identity, rows as saved or read),
+    // replaced whole by each outcome; empty when none is open.
+    PackageContents opened;
+    JobProgressDialog *progressDialog = nullptr;
+    SettingsStore *settingsStore = nullptr;
     // Thumbnails, media problems and the total running time of the table.
     TableMedia *tableMedia = nullptr;
     Ui_MainWindow *ui = nullptr;
     std::unique_ptr<UserDialogs> dialogs;
-    // The open package as last read, to notice another program's changes.
-    PackageIdentity openedIdentity;
-    // A save or an open runs in the worker; the window takes no command meanwhile.
-    bool jobRunning = false;
-    int pendingSettingsWrites = 0;
-    QString pendingPathMedia;
-    QString pendingPathSave;
-    // The plan of the running save, kept to offer saving it again over a changed package.
-    SavePlan runningPlan;
     QUndoStack *undoStack = nullptr;
-    // What the table showed after the last save or open.
-    PlaylistRows savedRows;
     // The window's shortcuts, off while a job runs.
     QList<QAction *> commandActions;
     QString appTitle;
     QString note;
     QTimer *noteTimer = nullptr;
-    AfterSave afterSave = AfterSave::Nothing;
-    // The window was closed while a job ran; it closes once the job ends.
-    bool closeWhenIdle = false;
-    // The running job is a save, not an open.
-    bool jobIsSave = false;
-    // Disabling the controls for a job takes their focus; it comes back after.
-    QPointer<QWidget> focusBeforeJob;
 };

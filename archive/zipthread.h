@@ -1,32 +1,27 @@
 #pragma once
 
-#include "package/saveplan.h"
-
 #include <QObject>
-#include <QString>
 
-// The worker of the main window's second thread: every job that touches the
-// disk runs here, one at a time, in the order received. Each job ends with
-// exactly one completion signal carrying its outcome.
+#include <functional>
+
+class JobControl;
+
+// The worker of one job thread: runs whatever job it is handed, start to
+// end, and says when it is done. It knows nothing of packages or settings;
+// the job's own code does the work and keeps its outcome.
 class ZipThread : public QObject
 {
     Q_OBJECT
 
 public:
+    using Work = std::function<void(JobControl *)>;
+
     explicit ZipThread(QObject *parent = nullptr);
 
 signals:
-    void resultReady(const SaveOutcome &outcome);
-    void packageRead(const QString &path, const PackageContents &contents, const QString &error);
-    void progress(int percent);
-    void settingsSaved();
+    void resultReady(quint64 id);
 
 public slots:
-    // Runs a save plan: checks, writes and reads back the package.
-    void doWork(const SavePlan &plan);
-    void openPackage(const QString &path, const QString &transition);
-    // Writes settings.xml here, so its sync never holds up the window.
-    void saveSettings(const QString &pathMedia, const QString &pathSave);
-    // Clears what interrupted runs left in the temporary folder.
-    void removeLeftovers();
+    // Runs work with control in this object's thread, then emits resultReady(id).
+    void doWork(quint64 id, JobControl *control, const ZipThread::Work &work);
 };

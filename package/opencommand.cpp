@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
+#include "package/jobprogressdialog.h"
 #include "package/packageplan.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
@@ -16,7 +17,7 @@
 void MainWindow::on_pushButtonOpen_clicked()
 {
     // The busy dialog blocks the button; this also holds if the slot is invoked directly.
-    if (jobRunning)
+    if (isBusy())
         return;
     if (hasUnsavedChanges() &&
         !settleUnsavedChanges(tr("Save them before opening another package?"), AfterSave::Open))
@@ -33,26 +34,31 @@ void MainWindow::on_pushButtonOpen_clicked()
 
 void MainWindow::openFile(const QString &path)
 {
-    if (jobRunning)
+    if (isBusy())
         return;
-    jobIsSave = false;
-    // Most packages read in a blink; the dialog only shows for a slow drive.
-    startBusy(tr("Reading the package..."), 300);
     // Absolute, so messages and Save name the package the same from any folder.
-    emit openRequested(QFileInfo(path).absoluteFilePath(), ui->comboBoxTransition->currentText());
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString transition = ui->comboBoxTransition->currentText();
+    const JobId job = jobs->submit<OpenOutcome>(
+        {absolute}, tr("Reading the package..."),
+        [absolute, transition](JobControl *) { return runOpen(absolute, transition); },
+        [this, absolute](const OpenOutcome &outcome) { handlePackageRead(absolute, outcome); });
+    // Most packages read in a blink; the dialog only shows for a slow drive.
+    startBusy(job, tr("Reading the package..."),
+              tr("Finishing reading the package before closing…"), 300);
 }
 
-void MainWindow::handlePackageRead(const QString &path, const PackageContents &contents,
-                                   const QString &error)
+void MainWindow::handlePackageRead(const QString &path, const OpenOutcome &outcome)
 {
     endBusy();
+    const QString &error = outcome.error;
+    const PackageContents &contents = outcome.contents;
     if (!error.isEmpty()) {
         dialogs->critical(this, tr("Open"),
                           error + QLatin1String("\n\n") +
                               tr("The playlist on screen was kept. Choose a playlist package "
                                  "saved by this program."));
         emit openFinished(error);
-        jobEnded();
         return;
     }
     Q_UNUSED(path)
@@ -66,7 +72,6 @@ void MainWindow::handlePackageRead(const QString &path, const PackageContents &c
                                   contents.missingMedia.join(QLatin1String("\n    "))));
     }
     emit openFinished({});
-    jobEnded();
 }
 
 void MainWindow::showPackage(const PackageContents &contents)
@@ -74,12 +79,9 @@ void MainWindow::showPackage(const PackageContents &contents)
     tableMedia->setPackage(contents.path, galleryStoredNames(contents.document));
     setTableRows(*ui->tableWidget, contents.rows);
     ui->tableWidget->resizeColumnsToContents();
-    openedFileName = contents.path;
-    openedDocument = contents.document;
-    openedIdentity = contents.identity;
+    opened = contents;
     // The table now shows the package as read back: earlier steps would
     // refer to rows that no longer read the same.
     undoStack->clear();
-    savedRows = contents.rows;
     updateTitle();
 }

@@ -3,6 +3,7 @@
 
 #include "app/userdialogs.h"
 #include "media/playcheck.h"
+#include "package/jobprogressdialog.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
 #include "playlist/playlisttable.h"
@@ -25,9 +26,9 @@ QString quoted(const QString &path)
 
 void MainWindow::on_pushButtonSave_clicked()
 {
-    if (jobRunning)
+    if (isBusy())
         return;
-    if (openedFileName.isEmpty()) {
+    if (!opened.isOpen()) {
         if (ui->tableWidget->rowCount() == 0)
             showNote(tr("Nothing to save: add files to the playlist first"));
         else
@@ -46,10 +47,10 @@ void MainWindow::on_pushButtonSave_clicked()
 
 void MainWindow::saveAs()
 {
-    if (jobRunning)
+    if (isBusy())
         return;
-    if (ui->tableWidget->rowCount() == 0 && (openedFileName.isEmpty() || !confirmEmptySave())) {
-        if (openedFileName.isEmpty())
+    if (ui->tableWidget->rowCount() == 0 && (!opened.isOpen() || !confirmEmptySave())) {
+        if (!opened.isOpen())
             showNote(tr("Nothing to save: add files to the playlist first"));
         return;
     }
@@ -108,14 +109,7 @@ void MainWindow::saveNew()
 // take stored media from. Writing to the open package itself is an update.
 void MainWindow::saveTable(const QString &packagePath, const QString &mediaDir)
 {
-    SavePlan plan;
-    plan.packagePath = packagePath;
-    plan.mediaDir = mediaDir;
-    plan.rows = tableRows(*ui->tableWidget);
-    plan.buildTime = QDateTime::currentDateTime();
-    plan.sourcePackage = openedFileName;
-    plan.sourceDocument = openedDocument;
-    plan.sourceIdentity = openedIdentity;
+    SavePlan plan = makeSavePlan(packagePath, mediaDir, tableRows(*ui->tableWidget), opened);
     if (!confirmReplacements(&plan) || !confirmMediaProblems())
         return;
     Zip(plan);
@@ -123,7 +117,21 @@ void MainWindow::saveTable(const QString &packagePath, const QString &mediaDir)
 
 void MainWindow::saveOpen()
 {
-    saveTable(openedFileName, openedFileName);
+    saveTable(opened.path, opened.path);
+}
+
+// Runs the plan as a job on the package it writes and the one it reads from.
+void MainWindow::Zip(const SavePlan &plan)
+{
+    emit operate(plan);
+    QStringList keys{plan.packagePath};
+    if (!plan.sourcePackage.isEmpty() && plan.sourcePackage != plan.packagePath)
+        keys.append(plan.sourcePackage);
+    const JobId job = jobs->submit<SaveOutcome>(
+        keys, tr("Compiling media..."),
+        [plan](JobControl *control) { return runSavePlan(plan, control); },
+        [this, plan](const SaveOutcome &outcome) { handleResults(plan, outcome); });
+    startBusy(job, tr("Compiling media..."), tr("Finishing the save before closing…"));
 }
 
 bool MainWindow::confirmMediaProblems()
@@ -135,20 +143,14 @@ bool MainWindow::confirmMediaProblems()
     return dialogs->choose(this, tr("Save"), text, {tr("Save Anyway"), tr("Cancel")}, 1, 1) == 0;
 }
 
-void MainWindow::handleResults(const SaveOutcome &outcome)
+void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
 {
     endBusy();
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
-        if (outcome.contents.path.isEmpty()) {
-            // Written, but not readable: the table keeps what the user made.
-            openedFileName = runningPlan.packagePath;
-            undoStack->setClean();
-            savedRows = tableRows(*ui->tableWidget);
-            updateTitle();
-        } else {
-            showPackage(outcome.contents);
-        }
+        // Also when reading it back failed: the outcome then holds the package
+        // as written, so the next save starts from it.
+        showPackage(outcome.contents);
         if (!outcome.warning.isEmpty())
             dialogs->warning(this, tr("Save"), outcome.warning);
         finishSave({});
@@ -158,22 +160,25 @@ void MainWindow::handleResults(const SaveOutcome &outcome)
             this, tr("Save"),
             tr("The package %1 was changed by another program since you opened it. Reload it "
                "(your edits are lost), save over it anyway, or cancel.")
-                .arg(quoted(runningPlan.packagePath)),
+                .arg(quoted(plan.packagePath)),
             {tr("Reload"), tr("Save Anyway"), tr("Cancel")}, 2, 2);
         if (choice == 0) {
             finishSave(outcome.error);
-            openFile(runningPlan.sourcePackage);
+            openFile(plan.sourcePackage);
         } else if (choice == 1) {
-            SavePlan plan = runningPlan;
-            plan.overwriteChanged = true;
-            Zip(plan);
+            SavePlan again = plan;
+            again.overwriteChanged = true;
+            Zip(again);
         } else {
             finishSave(outcome.error);
         }
         return;
     }
-    case SaveOutcome::Status::Failed:
     case SaveOutcome::Status::Cancelled:
+        dialogs->warning(this, tr("Save"), outcome.error);
+        finishSave(outcome.error);
+        return;
+    case SaveOutcome::Status::Failed:
         dialogs->critical(this, tr("Save"), outcome.error);
         finishSave(outcome.error);
         return;
@@ -182,12 +187,5 @@ void MainWindow::handleResults(const SaveOutcome &outcome)
 
 void MainWindow::finishSave(const QString &error)
 {
-    const AfterSave next = error.isEmpty() ? afterSave : AfterSave::Nothing;
-    afterSave = AfterSave::Nothing;
     emit saveFinished(error);
-    if (next == AfterSave::Close)
-        QTimer::singleShot(0, this, &QWidget::close);
-    else if (next == AfterSave::Open)
-        QTimer::singleShot(0, this, &MainWindow::on_pushButtonOpen_clicked);
-    jobEnded();
 }

@@ -131,6 +131,28 @@ bool readPackage(const QString &path, const QString &transition, PackageContents
     return true;
 }
 
+SavePlan makeSavePlan(const QString &packagePath, const QString &mediaDir, const PlaylistRows &rows,
+                      const PackageContents &source)
+{
+    SavePlan plan;
+    plan.packagePath = packagePath;
+    plan.mediaDir = mediaDir;
+    plan.rows = rows;
+    plan.buildTime = QDateTime::currentDateTime();
+    plan.sourcePackage = source.path;
+    plan.sourceDocument = source.document;
+    plan.sourceIdentity = source.identity;
+    return plan;
+}
+
+OpenOutcome runOpen(const QString &path, const QString &transition)
+{
+    OpenOutcome outcome;
+    if (!readPackage(path, transition, &outcome.contents, &outcome.error))
+        outcome.contents = {};
+    return outcome;
+}
+
 SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
 {
     const QString unchanged = plan.isUpdate() || QFileInfo::exists(plan.packagePath)
@@ -161,8 +183,8 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         rows = rowsWithReplacements(plan.sourceDocument, rows);
     }
 
-    const QByteArray document =
-        renderPlaylistDocument(buildPlaylistDocument(rows, plan.mediaDir, plan.buildTime));
+    const QJsonObject root = buildPlaylistDocument(rows, plan.mediaDir, plan.buildTime);
+    const QByteArray document = renderPlaylistDocument(root);
     if (document.size() > PackageArchive::maxDocumentSize) {
         return failed(tr("The playlist is too large to open again: a package holds at most %1 "
                          "rows with names of ordinary length. Split it into two packages.")
@@ -208,6 +230,13 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     outcome.warning = archive.warningString();
     QString readError;
     if (!readPackage(plan.packagePath, defaultTransition(), &outcome.contents, &readError)) {
+        // The package is the one just written: the next save must start from
+        // it, not from the package it replaced.
+        outcome.contents.path = plan.packagePath;
+        outcome.contents.document = root;
+        outcome.contents.rows = rowsFromDocument(root, defaultTransition());
+        outcome.contents.identity = archive.identity();
+        outcome.contents.missingMedia.clear();
         const QString warning =
             tr("The playlist was saved, but it cannot be read back: %1").arg(readError);
         outcome.warning =

@@ -37,7 +37,8 @@ struct SavePlan
     bool isUpdate() const { return !sourcePackage.isEmpty() && packagePath == sourcePackage; }
 };
 
-// A package as read back: what the table shows after an open or a save.
+// A package as read back: what the table shows after an open or a save. The
+// window's open package is one such value, replaced whole by each outcome.
 struct PackageContents
 {
     QString path;
@@ -46,7 +47,16 @@ struct PackageContents
     PackageIdentity identity;
     // Stored names of rows whose media the package lacks.
     QStringList missingMedia;
+
+    bool isOpen() const { return !path.isEmpty(); }
 };
+
+// The one way every front end makes a save: rows saved to packagePath, taking
+// stored media from the open package source (empty when none is open). Saving
+// to source's own path is an update in place; mediaDir is the document's
+// "media_dir", the name the user chose.
+SavePlan makeSavePlan(const QString &packagePath, const QString &mediaDir, const PlaylistRows &rows,
+                      const PackageContents &source = {});
 
 struct SaveOutcome
 {
@@ -76,8 +86,18 @@ constexpr int maxPlaylistRows = 10000;
 
 // Runs a save plan to the end: builds the document, checks every media file
 // and name, writes the package straight from the source files and reads it
-// back. Any refusal or failure leaves the files on disk as they were.
+// back. Any refusal or failure leaves the files on disk as they were. A saved
+// outcome always carries the package as written, even when reading it back
+// failed (then with a warning), so the next save starts from the new package.
 SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control = nullptr);
+
+// A package read as a job: the same as readPackage, as one outcome.
+struct OpenOutcome
+{
+    QString error;
+    PackageContents contents;
+};
+OpenOutcome runOpen(const QString &path, const QString &transition);
 
 Q_DECLARE_METATYPE(SavePlan)
 Q_DECLARE_METATYPE(SaveOutcome)

@@ -126,7 +126,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
         const bool ours = drag->source() == ui->tableWidget;
-        if (jobRunning || (!ours && !drag->mimeData()->hasUrls())) {
+        if (isBusy() || (!ours && !drag->mimeData()->hasUrls())) {
             drag->ignore();
             return true;
         }
@@ -146,7 +146,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::dropOnTable(QDropEvent *event)
 {
     QTableWidget *table = ui->tableWidget;
-    if (jobRunning) {
+    if (isBusy()) {
         event->ignore();
         return;
     }
@@ -255,7 +255,7 @@ void MainWindow::on_pushButtonUp_clicked()
 {
     const QVector<int> from = selectedRowIndexes(*ui->tableWidget);
     const QVector<int> to = shiftedRows(from, -1, ui->tableWidget->rowCount());
-    if (!jobRunning && !to.isEmpty())
+    if (!isBusy() && !to.isEmpty())
         undoStack->push(new MoveRowsCommand(ui->tableWidget, from, to, tr("Move Up")));
 }
 
@@ -263,7 +263,7 @@ void MainWindow::on_pushButtonDown_clicked()
 {
     const QVector<int> from = selectedRowIndexes(*ui->tableWidget);
     const QVector<int> to = shiftedRows(from, +1, ui->tableWidget->rowCount());
-    if (!jobRunning && !to.isEmpty())
+    if (!isBusy() && !to.isEmpty())
         undoStack->push(new MoveRowsCommand(ui->tableWidget, from, to, tr("Move Down")));
 }
 
@@ -277,7 +277,7 @@ void MainWindow::on_pushButtonEdit_clicked()
         if (!time || !time->text().contains(QLatin1String("NA")))
             images.append(r);
     }
-    if (jobRunning || selected.isEmpty())
+    if (isBusy() || selected.isEmpty())
         return;
     if (images.isEmpty()) {
         showNote(tr("Videos play for their own length: Apply changed nothing"));
@@ -290,6 +290,6 @@ void MainWindow::on_pushButtonEdit_clicked()
 void MainWindow::on_pushButtonDelete_clicked()
 {
     const QVector<int> selected = selectedRowIndexes(*ui->tableWidget);
-    if (!jobRunning && !selected.isEmpty())
+    if (!isBusy() && !selected.isEmpty())
         undoStack->push(new RemoveRowsCommand(ui->tableWidget, selected, tr("Delete")));
 }

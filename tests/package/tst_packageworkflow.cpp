@@ -3,6 +3,7 @@
 #include "tests/common/testkit.h"
 
 #include <QDeadlineTimer>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -107,6 +108,7 @@ private slots:
     void update();
     void failuresChangeNothing_data();
     void failuresChangeNothing();
+    void cancelLeavesPackage();
 };
 
 void TestPackageWorkflow::update_data()
@@ -249,6 +251,40 @@ void TestPackageWorkflow::failuresChangeNothing()
     QVERIFY(shown.kind == FakeDialogs::Critical || shown.kind == FakeDialogs::Choose);
     QVERIFY2(s.missingMention(shown.text, mentions).isEmpty(), qPrintable(shown.text));
     QCOMPARE(s.state(), before);
+}
+
+// Cancel in the busy dialog: the open package keeps every byte, the message
+// says so, the table keeps the edits, and the next save still works.
+void TestPackageWorkflow::cancelLeavesPackage()
+{
+    Session s;
+    const QString package = s.saveStandard();
+    QVERIFY(!package.isEmpty());
+    QVERIFY(writeMedia(s.path(str("@media/big.mp4")), 20 * 1000 * 1000));
+    s.setRows({row("00:00:05", "/a.png"), row("NA", "@media/big.mp4")});
+    const QByteArray before = fileBytes(package);
+    const PlaylistRows edited = tableRows(tableOf(s.window));
+
+    QSignalSpy saved(&s.window, &MainWindow::saveFinished);
+    click(s.window, "pushButtonSave");
+    auto *dialog = s.window.findChild<QProgressDialog *>();
+    QVERIFY(s.window.isBusy() && dialog->isVisible());
+    QVERIFY2(dialog->labelText().startsWith(str("Compiling media...\nshow.mrv")),
+             qPrintable(dialog->labelText()));
+    dialog->findChild<QPushButton *>()->click();
+    QVERIFY(saved.wait(20000));
+    const QString message = saved.first().first().toString();
+    QVERIFY2(message.contains(str("cancelled")) && message.contains(str("left as it was")) &&
+                 s.missingMention(message, str("@show.mrv")).isEmpty(),
+             qPrintable(message));
+    QCOMPARE(s.dialogs->calls.size(), 1);
+    QCOMPARE(int(s.dialogs->calls.first().kind), int(FakeDialogs::Warning));
+    QCOMPARE(fileBytes(package), before);
+    QCOMPARE(tableRows(tableOf(s.window)), edited);
+    QVERIFY(!dialog->isVisible());
+
+    QCOMPARE(s.run("pushButtonSave"), QString());
+    QCOMPARE(readZip(package).keys(), (QStringList{str("a.png"), str("big.mp4"), str("json.txt")}));
 }
 
 QTEST_MAIN(TestPackageWorkflow)

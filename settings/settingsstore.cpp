@@ -1,0 +1,39 @@
+#include "settings/settingsstore.h"
+
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+SettingsStore::SettingsStore(JobRunner *runner, QObject *parent) : QObject(parent), m_runner(runner)
+{}
+
+SettingsStore::Values SettingsStore::read() const
+{
+    if (m_runner->contains(m_lastWrite))
+        return m_queued;
+    Settings settings;
+    settings.Read();
+    return {settings.PATH_MEDIA, settings.PATH_SAVE};
+}
+
+void SettingsStore::write(const Values &values)
+{
+    m_queued = values;
+    m_lastWrite = m_runner->submit<QString>(
+        {Settings::fileName()}, QString(),
+        [values](JobControl *) {
+            Settings settings;
+            settings.PATH_MEDIA = values.pathMedia;
+            settings.PATH_SAVE = values.pathSave;
+            if (settings.Save())
+                return QString();
+            return QCoreApplication::translate("Settings",
+                                               "The folders to start in next time could not be "
+                                               "remembered: %1 cannot be written (%2).")
+                .arg(QStringLiteral("“%1”").arg(QDir::toNativeSeparators(
+                         QDir::current().absoluteFilePath(Settings::fileName()))),
+                     settings.errorString());
+        },
+        [this](const QString &warning) { emit written(warning); });
+}

@@ -1,0 +1,322 @@
+#include "jobs/jobrunner.h"
+#include "package/saveplan.h"
+#include "tests/common/testkit.h"
+
+#include <QAtomicInt>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSemaphore>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Waits in a worker thread until cond holds, for five seconds at most.
+template<typename Cond> bool waitFor(Cond cond)
+{
+    for (QDeadlineTimer deadline(5000); !cond(); QThread::msleep(2)) {
+        if (deadline.hasExpired())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestJobRunner : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const char *name) const { return dir.filePath(str(name)); }
+
+    // A package of its own at name, holding media of size bytes; its rows.
+    PlaylistRows makePackage(const char *name, int size, QString *package)
+    {
+        *package = path(name);
+        const QString media = path(name) + str(".mp4");
+        if (!writeMedia(media, size))
+            return {};
+        const PlaylistRows rows{row("NA", media)};
+        const SaveOutcome outcome = runSavePlan(makeSavePlan(*package, *package, rows));
+        return outcome.status == SaveOutcome::Status::Saved ? outcome.contents.rows
+                                                            : PlaylistRows();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY2(dir.isValid(), qPrintable(dir.errorString())); }
+    void keysSerialiseAndBound_data();
+    void keysSerialiseAndBound();
+    void twoPackagesAtOnceCancelOne();
+    void cancelledBeforeStartEndsOnce();
+    void destructionWaitsForRunningJob();
+    void progressReachesRunnerThread();
+    void saveAfterFailedReadBackIsNotAChange();
+};
+
+void TestJobRunner::keysSerialiseAndBound_data()
+{
+    QTest::addColumn<int>("maxParallel");
+    QTest::addColumn<QStringList>("keys"); // one job each; "a+b" holds two keys
+    QTest::addColumn<int>("together");     // the most jobs that may run at once
+
+    QTest::newRow("one key: one after the other") << 3 << str("a a a").split(u' ') << 1;
+    QTest::newRow("three keys at once") << 3 << str("a b c").split(u' ') << 3;
+    QTest::newRow("bounded by the workers") << 2 << str("a b c d").split(u' ') << 2;
+    QTest::newRow("a job holding two keys waits for both") << 3 << str("a b a+b").split(u' ') << 2;
+    QTest::newRow("jobs without a key run freely") << 3 << QStringList{{}, {}, {}} << 3;
+}
+
+// Every job waits until as many jobs run as may run at once, then a little
+// longer, so a runner that lets more run shows it.
+void TestJobRunner::keysSerialiseAndBound()
+{
+    QFETCH(int, maxParallel);
+    QFETCH(QStringList, keys);
+    QFETCH(int, together);
+
+    JobRunner runner(maxParallel);
+    QAtomicInt running;
+    QAtomicInt most;
+    QAtomicInt started;
+    const int total = keys.size();
+    QStringList ended;
+    QVector<int> outcomes;
+    for (int i = 0; i < keys.size(); ++i) {
+        const QStringList jobKeys = keys.at(i).isEmpty() ? QStringList() : keys.at(i).split(u'+');
+        runner.submit<int>(
+            jobKeys, {},
+            [&running, &most, &started, together, total, i](JobControl *) {
+                started.fetchAndAddOrdered(1);
+                const int now = running.fetchAndAddOrdered(1) + 1;
+                for (int seen = most.loadAcquire();
+                     now > seen && !most.testAndSetOrdered(seen, now); seen = most.loadAcquire()) {
+                }
+                // The last jobs to start may find fewer beside them.
+                waitFor([&] {
+                    return running.loadAcquire() >= together || started.loadAcquire() == total;
+                });
+                QThread::msleep(30);
+                running.fetchAndAddOrdered(-1);
+                return i;
+            },
+            [&outcomes](const int &outcome) { outcomes.append(outcome); });
+    }
+    QSignalSpy idle(&runner, &JobRunner::idle);
+    QVERIFY(idle.wait(20000));
+    QCOMPARE(most.loadAcquire(), together);
+    QCOMPARE(outcomes.size(), keys.size());
+    // Jobs of one key end in the order submitted.
+    QVector<int> ofKeyA;
+    for (int outcome : qAsConst(outcomes)) {
+        if (keys.at(outcome).contains(u'a'))
+            ofKeyA.append(outcome);
+    }
+    QVERIFY(std::is_sorted(ofKeyA.cbegin(), ofKeyA.cend()));
+    QVERIFY(!runner.isBusy());
+}
+
+// Two saves on two packages run at once; one is cancelled while it runs. The
+// other completes; the cancelled package keeps every byte.
+void TestJobRunner::twoPackagesAtOnceCancelOne()
+{
+    QString first;
+    QString second;
+    const PlaylistRows firstRows = makePackage("first.mrv", 200000, &first);
+    const PlaylistRows secondRows = makePackage("second.mrv", 200000, &second);
+    QVERIFY(!firstRows.isEmpty() && !secondRows.isEmpty());
+    const QByteArray firstBefore = fileBytes(first);
+    const QStringList folderBefore = snapshot(dir.path());
+    QVERIFY(writeMedia(path("added1.png"), 3000000) && writeMedia(path("added2.png"), 3000000));
+
+    PackageContents firstOpen;
+    PackageContents secondOpen;
+    QString error;
+    QVERIFY(readPackage(first, defaultTransition(), &firstOpen, &error));
+    QVERIFY(readPackage(second, defaultTransition(), &secondOpen, &error));
+    const SavePlan firstPlan = makeSavePlan(
+        first, first, firstRows + PlaylistRows{row("00:00:05", path("added1.png"))}, firstOpen);
+    const SavePlan secondPlan = makeSavePlan(
+        second, second, secondRows + PlaylistRows{row("00:00:05", path("added2.png"))}, secondOpen);
+
+    JobRunner runner(2);
+    QSemaphore firstRunning;
+    QSemaphore secondRunning;
+    bool firstSawSecond = false;
+    bool secondSawFirst = false;
+    SaveOutcome firstOutcome;
+    SaveOutcome secondOutcome;
+    const JobId firstJob = runner.submit<SaveOutcome>(
+        {first}, str("first"),
+        [&](JobControl *control) {
+            firstRunning.release();
+            firstSawSecond = secondRunning.tryAcquire(1, 5000);
+            // The cancel comes from the runner's thread while this job runs.
+            waitFor([control] { return control->isCancelled(); });
+            return runSavePlan(firstPlan, control);
+        },
+        [&](const SaveOutcome &outcome) { firstOutcome = outcome; });
+    runner.submit<SaveOutcome>(
+        {second}, str("second"),
+        [&](JobControl *control) {
+            secondRunning.release();
+            secondSawFirst = firstRunning.tryAcquire(1, 5000);
+            return runSavePlan(secondPlan, control);
+        },
+        [&](const SaveOutcome &outcome) { secondOutcome = outcome; });
+    QCOMPARE(runner.runningCount(), 2);
+    runner.cancel(firstJob);
+    QSignalSpy idle(&runner, &JobRunner::idle);
+    QVERIFY(idle.wait(20000));
+
+    QVERIFY(firstSawSecond && secondSawFirst);
+    QCOMPARE(int(firstOutcome.status), int(SaveOutcome::Status::Cancelled));
+    QVERIFY2(firstOutcome.error.contains(str("left as it was")), qPrintable(firstOutcome.error));
+    QCOMPARE(fileBytes(first), firstBefore);
+    QCOMPARE(int(secondOutcome.status), int(SaveOutcome::Status::Saved));
+    QCOMPARE(readZip(second).value(str("added2.png")), fileBytes(path("added2.png")));
+    QCOMPARE(secondOutcome.contents.rows.size(), 2);
+    // Nothing else in the folder changed: no temporary left by the cancelled save.
+    QStringList after = snapshot(dir.path());
+    const auto unchanged = [&](const QString &line) {
+        return !line.contains(str("second.mrv")) && !line.contains(str("added"));
+    };
+    QStringList before = folderBefore;
+    before.erase(
+        std::remove_if(before.begin(), before.end(), [&](auto &l) { return !unchanged(l); }),
+        before.end());
+    after.erase(std::remove_if(after.begin(), after.end(), [&](auto &l) { return !unchanged(l); }),
+                after.end());
+    QCOMPARE(after, before);
+}
+
+// A job cancelled while it waits for its key still ends, once, with its own outcome.
+void TestJobRunner::cancelledBeforeStartEndsOnce()
+{
+    JobRunner runner(1);
+    QSemaphore release;
+    QStringList outcomes;
+    runner.submit<QString>(
+        {str("k")}, {},
+        [&release](JobControl *) {
+            release.tryAcquire(1, 5000);
+            return str("first");
+        },
+        [&outcomes](const QString &outcome) { outcomes << outcome; });
+    const JobId queued = runner.submit<QString>(
+        {str("k")}, str("queued"),
+        [](JobControl *control) { return control->isCancelled() ? str("cancelled") : str("ran"); },
+        [&outcomes](const QString &outcome) { outcomes << outcome; });
+    QCOMPARE(runner.runningCount(), 1);
+    QCOMPARE(runner.title(queued), str("queued"));
+    QVERIFY(runner.isBusy(str("k")) && !runner.isBusy(str("other")));
+    runner.cancel(queued);
+    release.release();
+    QSignalSpy finished(&runner, &JobRunner::finished);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 10000);
+    QCOMPARE(outcomes, (QStringList{str("first"), str("cancelled")}));
+    QCOMPARE(finished.at(1).at(0).value<JobId>(), queued);
+}
+
+// Closing the program mid-job waits for the job (a save is never torn off)
+// and delivers no outcome to what is being destroyed.
+void TestJobRunner::destructionWaitsForRunningJob()
+{
+    QAtomicInt done;
+    bool delivered = false;
+    bool sawCancel = false;
+    {
+        JobRunner runner;
+        QSemaphore started;
+        runner.submit<int>(
+            {str("k")}, {},
+            [&](JobControl *control) {
+                started.release();
+                sawCancel = waitFor([control] { return control->isCancelled(); });
+                done.storeRelease(1);
+                return 0;
+            },
+            [&delivered](const int &) { delivered = true; });
+        QVERIFY(started.tryAcquire(1, 5000));
+    }
+    QCOMPARE(done.loadAcquire(), 1);
+    QVERIFY(sawCancel);
+    QVERIFY(!delivered);
+}
+
+void TestJobRunner::progressReachesRunnerThread()
+{
+    JobRunner runner;
+    QSignalSpy progress(&runner, &JobRunner::progress);
+    const JobId job = runner.submit<int>(
+        {str("k")}, {},
+        [](JobControl *control) {
+            control->report(5, 10, str("a.mp4"));
+            // Within the interval: dropped, unless it is the last or names another file.
+            control->report(6, 10, str("a.mp4"));
+            control->report(7, 10, str("b.mp4"));
+            control->report(10, 10, str("b.mp4"));
+            return 0;
+        },
+        [](const int &) {});
+    QSignalSpy idle(&runner, &JobRunner::idle);
+    QVERIFY(idle.wait(10000));
+    QCOMPARE(progress.size(), 3);
+    QCOMPARE(progress.at(0).at(0).value<JobId>(), job);
+    QCOMPARE(progress.at(1).at(1).value<JobProgress>().currentFile, str("b.mp4"));
+    QCOMPARE(progress.at(2).at(1).value<JobProgress>().done, 10);
+}
+
+// A save whose package cannot be read back still gives the package as written:
+// the next save updates it and does not take it for another program's change.
+void TestJobRunner::saveAfterFailedReadBackIsNotAChange()
+{
+    QString package;
+    const PlaylistRows rows = makePackage("readback.mrv", 5000, &package);
+    QVERIFY(!rows.isEmpty());
+    PackageContents open;
+    QString error;
+    QVERIFY(readPackage(package, defaultTransition(), &open, &error));
+    QVERIFY(writeMedia(path("more.png"), 4000));
+    const PlaylistRows edited = rows + PlaylistRows{row("00:00:05", path("more.png"))};
+
+    // Right after the package is in place (the last progress), its end record
+    // is spoilt, with its time kept, so that reading it back fails.
+    QByteArray spoilt;
+    struct stat before;
+    JobControl control([&](const JobProgress &progress) {
+        if (progress.total <= 0 || progress.done < progress.total || !spoilt.isEmpty())
+            return;
+        spoilt = fileBytes(package);
+        if (::stat(QFile::encodeName(package).constData(), &before) != 0)
+            return;
+        const qint64 end = spoilt.size() - 22;
+        patchBytes(package, end, QByteArray("XXXX"));
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        utimensat(AT_FDCWD, QFile::encodeName(package).constData(), times, 0);
+    });
+    const SaveOutcome saved = runSavePlan(makeSavePlan(package, package, edited, open), &control);
+    QVERIFY(!spoilt.isEmpty());
+    QCOMPARE(int(saved.status), int(SaveOutcome::Status::Saved));
+    QVERIFY2(saved.warning.contains(str("cannot be read back")), qPrintable(saved.warning));
+    QCOMPARE(saved.contents.path, package);
+    QCOMPARE(saved.contents.rows.size(), 2);
+    QCOMPARE(saved.contents.rows.at(1).file, str("/more.png"));
+
+    // The drive recovers: the package reads again, unchanged since it was written.
+    QVERIFY(patchBytes(package, spoilt.size() - 22, spoilt.right(22).left(4)));
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(package).constData(), times, 0), 0);
+    PlaylistRows again = saved.contents.rows;
+    again.removeFirst();
+    const SaveOutcome next = runSavePlan(makeSavePlan(package, package, again, saved.contents));
+    QVERIFY2(next.status == SaveOutcome::Status::Saved, qPrintable(next.error));
+    QCOMPARE(readZip(package).keys(), (QStringList{str("json.txt"), str("more.png")}));
+}
+
+QTEST_GUILESS_MAIN(TestJobRunner)
+#include "tst_jobrunner.moc"
