@@ -167,16 +167,6 @@ bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite, qi
     return true;
 }
 
-void removeLeftovers(const QString &folder)
-{
-    Platform::removeLeftovers(QFile::encodeName(folder) + '/');
-}
-
-void removeStaleTemporaries()
-{
-    Platform::removeStaleFolders(QFile::encodeName(QDir::tempPath()));
-}
-
 struct PackageArchive::Target
 {
     QByteArray path;
@@ -193,7 +183,8 @@ struct PackageArchive::Session
 {
     Target target;
     std::map<QString, SourcePackage> sources;
-    QHash<QString, std::pair<qint64, qint64>> mediaSizes; // path: size, modification time
+    // Each media file as it was checked; its copy must find it the same.
+    QHash<QString, Platform::FileStamp> mediaStamps;
     std::unique_ptr<PackageFile> file;
     ZipHandle archive;
     QString fault;
@@ -279,7 +270,15 @@ bool PackageArchive::lockTarget(Target *target, const PackageIdentity &expectedI
                 break;
             return setSaveError(Platform::systemError(file.error()));
         }
-        file.lock();
+        bool unsupported = false;
+        if (!file.lock(&unsupported))
+            return setSaveError(tr("cannot lock it: %1").arg(Platform::systemError(file.error())));
+        if (unsupported && m_warning.isEmpty()) {
+            m_warning = tr("The drive of %1 cannot lock files, so nothing kept other programs "
+                           "from changing the package while it was saved.")
+                            .arg(quoted(m_path));
+            qCWarning(lcArchive) << m_warning;
+        }
         const PackageIdentity locked = file.identity();
         const PackageIdentity named = Platform::identity(target->path);
         if (locked.device == named.device && locked.inode == named.inode) {
@@ -328,7 +327,7 @@ bool PackageArchive::prepareEntries(Session &session, const QVector<PackageEntry
             Platform::File file;
             if (!file.openRead(QFile::encodeName(entry.path)))
                 return setSaveError(mediaReadCause(entry.path, file.error()));
-            session.mediaSizes.insert(entry.path, {file.size(), file.modifiedSeconds()});
+            session.mediaStamps.insert(entry.path, file.stamp());
             *size += file.size();
             break;
         }
@@ -373,9 +372,8 @@ bool PackageArchive::addEntries(Session &session, const QVector<PackageEntry> &e
         zip_source_t *source = nullptr;
         switch (entry->source) {
         case PackageEntry::Source::File: {
-            const auto checked = session.mediaSizes.value(entry->path);
-            source =
-                mediaSource(archive, entry->path, checked.first, checked.second, &session.fault);
+            source = mediaSource(archive, entry->path, session.mediaStamps.value(entry->path),
+                                 &session.fault);
             break;
         }
         case PackageEntry::Source::Memory:
@@ -433,9 +431,10 @@ bool PackageArchive::finish(Session &session, qint64 packageSize, JobControl *co
     }
     session.archive.release();
     if (!session.file->confirmed()) {
-        m_warning = tr("The package %1 was saved, but the drive did not confirm it. Eject the "
-                       "drive safely before unplugging it.")
-                        .arg(quoted(m_path));
+        const QString warning = tr("The package %1 was saved, but the drive did not confirm "
+                                   "it. Eject the drive safely before unplugging it.")
+                                    .arg(quoted(m_path));
+        m_warning = m_warning.isEmpty() ? warning : m_warning + QLatin1Char('\n') + warning;
         qCWarning(lcArchive) << m_warning;
     }
     session.target.file.closeInBackground();

@@ -16,12 +16,6 @@ class JobControl;
 [[nodiscard]] bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite,
                                         qint64 packageSize, QString *error);
 
-// Removes the temporary files of saves in folder that no running save holds.
-void removeLeftovers(const QString &folder);
-// Called once at start: removes the private temporary folders that older
-// versions left under QDir::tempPath(), when no save can still be using them.
-void removeStaleTemporaries();
-
 // A playlist package on disk: a flat zip archive. Every write replaces the
 // package atomically and durably (temporary file in the same folder, sync,
 // rename, sync of the folder), or leaves it byte-identical.

@@ -308,8 +308,8 @@ namespace {
 struct MediaSource
 {
     QString path;
+    Platform::FileStamp checked;
     qint64 size = 0;
-    qint64 modified = 0;
     QString *fault = nullptr;
     Platform::File file;
     qint64 pos = 0;
@@ -326,12 +326,7 @@ struct MediaSource
         return -1;
     }
     zip_int64_t unreadable(int code) { return fail(mediaReadCause(path, code), code); }
-    zip_int64_t changed()
-    {
-        return fail(archiveText("the media file %1 changed while the package was being saved")
-                        .arg(quoted(path)),
-                    EIO);
-    }
+    zip_int64_t changed() { return fail(mediaChangedCause(path), EIO); }
 
     zip_int64_t read(char *data, qint64 len)
     {
@@ -357,6 +352,9 @@ struct MediaSource
                 return changed();
             windowStart = pos;
             windowLen = got;
+            // Rewritten or grown while it was read: what was copied may mix two versions.
+            if (pos + got == size && file.currentStamp() != checked)
+                return changed();
         }
         return done;
     }
@@ -374,17 +372,20 @@ struct MediaSource
                 return -1;
             zip_stat_init(st);
             st->size = zip_uint64_t(size);
-            st->mtime = time_t(modified);
+            st->mtime = time_t(checked.modifiedNs / 1000000000);
             st->valid |= ZIP_STAT_SIZE | ZIP_STAT_MTIME;
             return sizeof(zip_stat_t);
         }
         case ZIP_SOURCE_OPEN:
             if (!file.openRead(QFile::encodeName(path)))
                 return unreadable(file.error());
-            if (file.size() != size)
+            if (file.stamp() != checked)
                 return changed();
             pos = 0;
             windowLen = 0;
+            // An empty file has no last byte to check after.
+            if (size == 0 && file.currentStamp() != checked)
+                return changed();
             return 0;
         case ZIP_SOURCE_READ:
             return read(static_cast<char *>(data), qint64(len));
@@ -412,13 +413,19 @@ zip_int64_t mediaCallback(void *userdata, void *data, zip_uint64_t len, zip_sour
 
 } // namespace
 
-zip_source_t *mediaSource(zip_t *archive, const QString &path, qint64 size, qint64 modified,
+QString mediaChangedCause(const QString &path)
+{
+    return archiveText("the media file %1 changed while the package was being saved")
+        .arg(quoted(path));
+}
+
+zip_source_t *mediaSource(zip_t *archive, const QString &path, const Platform::FileStamp &checked,
                           QString *fault)
 {
     auto *media = new MediaSource;
     media->path = path;
-    media->size = size;
-    media->modified = modified;
+    media->checked = checked;
+    media->size = checked.size;
     media->fault = fault;
     zip_error_init(&media->error);
     zip_source_t *source = zip_source_function(archive, mediaCallback, media);

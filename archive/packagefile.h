@@ -73,10 +73,13 @@ private:
 // A media file as libzip reads it: opened only while its entry is written, so
 // that thousands of files never hold thousands of descriptors, and checked
 // again then, so that nothing swapped in meanwhile can block or shorten it.
-// size and modified are what the file had when checked; on failure, *fault
-// receives the cause naming the file.
-zip_source_t *mediaSource(zip_t *archive, const QString &path, qint64 size, qint64 modified,
+// checked is what the file was when checked: any change of its size,
+// modification or change time by the time it is opened or after its last byte
+// was read fails the copy. On failure, *fault receives the cause naming the file.
+zip_source_t *mediaSource(zip_t *archive, const QString &path, const Platform::FileStamp &checked,
                           QString *fault);
+// The cause for a media file that changed while it was copied.
+QString mediaChangedCause(const QString &path);
 // Why the media file at path cannot be read, for an errno value from opening it.
 QString mediaReadCause(const QString &path, int error);
 

@@ -1,6 +1,5 @@
 #include "archive/platformfile.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -45,6 +44,15 @@ constexpr qint64 copyBufferSize = 1024 * 1024;
 constexpr long msdosSuperMagic = 0x4d44;
 constexpr qint64 fatMaxFileSize = (qint64(4) << 30) - 1;
 
+FileStamp stampOf(const struct stat &sb)
+{
+    FileStamp stamp;
+    stamp.size = sb.st_size;
+    stamp.modifiedNs = qint64(sb.st_mtim.tv_sec) * 1000000000 + sb.st_mtim.tv_nsec;
+    stamp.changedNs = qint64(sb.st_ctim.tv_sec) * 1000000000 + sb.st_ctim.tv_nsec;
+    return stamp;
+}
+
 bool isAlnum(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -69,7 +77,8 @@ File::~File()
 
 File::File(File &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error), m_size(other.m_size),
-      m_modified(other.m_modified), m_path(std::move(other.m_path))
+      m_modified(other.m_modified), m_stamp(other.m_stamp), m_path(std::move(other.m_path)),
+      m_journal(other.m_journal)
 {}
 
 File &File::operator=(File &&other) noexcept
@@ -80,7 +89,9 @@ File &File::operator=(File &&other) noexcept
         m_error = other.m_error;
         m_size = other.m_size;
         m_modified = other.m_modified;
+        m_stamp = other.m_stamp;
         m_path = std::move(other.m_path);
+        m_journal = other.m_journal;
     }
     return *this;
 }
@@ -107,7 +118,51 @@ bool File::openRead(const QByteArray &path)
     m_fd = fd;
     m_size = sb.st_size;
     m_modified = sb.st_mtime;
+    m_stamp = stampOf(sb);
     return true;
+}
+
+bool File::openReadWrite(const QByteArray &path)
+{
+    close();
+    m_path = path;
+    const int fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    struct stat sb;
+    if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
+        const int error = errno;
+        ::close(fd);
+        return fail(S_ISREG(sb.st_mode) ? error : EINVAL);
+    }
+    m_fd = fd;
+    m_size = sb.st_size;
+    m_modified = sb.st_mtime;
+    m_stamp = stampOf(sb);
+    return true;
+}
+
+bool File::create(const QByteArray &path)
+{
+    close();
+    m_path = path;
+    if (!allowed(Step::JournalWrite, path))
+        return fail(errno);
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return fail(errno);
+    m_fd = fd;
+    m_size = 0;
+    m_stamp = {};
+    m_journal = true;
+    return true;
+}
+
+FileStamp File::currentStamp() const
+{
+    struct stat sb;
+    return m_fd >= 0 && ::fstat(m_fd, &sb) == 0 ? stampOf(sb) : FileStamp();
 }
 
 bool File::createTemporary(const QByteArray &folder)
@@ -180,7 +235,7 @@ qint64 File::read(char *data, qint64 len, qint64 offset)
 
 bool File::write(const char *data, qint64 len, qint64 offset)
 {
-    if (!allowed(Step::Write, m_path))
+    if (!allowed(m_journal ? Step::JournalWrite : Step::Write, m_path))
         return fail(errno);
     while (len > 0) {
         const ssize_t n = ::pwrite(m_fd, data, size_t(len), off_t(offset));
@@ -197,7 +252,7 @@ bool File::write(const char *data, qint64 len, qint64 offset)
 
 bool File::sync()
 {
-    if (!allowed(Step::SyncFile, m_path) || ::fsync(m_fd) != 0)
+    if (!allowed(m_journal ? Step::JournalSync : Step::SyncFile, m_path) || ::fsync(m_fd) != 0)
         return fail(errno);
     return true;
 }
@@ -209,6 +264,8 @@ void File::startWriteback(qint64 offset, qint64 len)
 
 bool File::truncate(qint64 size)
 {
+    if (!allowed(Step::Truncate, m_path))
+        return fail(errno);
     return ::ftruncate(m_fd, off_t(size)) == 0 || fail(errno);
 }
 
@@ -219,9 +276,19 @@ void File::setMode(mode_t mode)
                           << systemError(errno);
 }
 
-void File::lock()
+bool File::lock(bool *unsupported)
 {
-    while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+    *unsupported = false;
+    for (;;) {
+        if (::flock(m_fd, LOCK_EX) == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (errno == ENOLCK) {
+            *unsupported = true;
+            return true;
+        }
+        return fail(errno);
     }
 }
 
@@ -230,6 +297,7 @@ void File::close()
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
+    m_journal = false;
 }
 
 void File::closeInBackground()
@@ -246,11 +314,21 @@ void File::closeInBackground()
 
 bool copyRange(File &from, File &to, qint64 len, int *error)
 {
-    loff_t in = 0;
-    loff_t out = 0;
+    return copyRange(from, 0, to, 0, len, error);
+}
+
+bool copyRange(File &from, qint64 fromOffset, File &to, qint64 toOffset, qint64 len, int *error)
+{
+    if (!allowed(Step::Write, to.m_path)) {
+        *error = errno;
+        return false;
+    }
+    loff_t in = fromOffset;
+    loff_t out = toOffset;
+    const loff_t end = fromOffset + len;
     // Unsupported across file systems and on some drivers: then plain reads and writes.
-    while (in < len) {
-        const ssize_t n = ::copy_file_range(from.m_fd, &in, to.m_fd, &out, size_t(len - in), 0);
+    while (in < end) {
+        const ssize_t n = ::copy_file_range(from.m_fd, &in, to.m_fd, &out, size_t(end - in), 0);
         if (n > 0 || (n < 0 && errno == EINTR))
             continue;
         if (n == 0 ||
@@ -261,14 +339,15 @@ bool copyRange(File &from, File &to, qint64 len, int *error)
         break;
     }
     std::vector<char> buffer;
-    while (in < len) {
+    while (in < end) {
         buffer.resize(size_t(copyBufferSize));
-        const qint64 got = from.read(buffer.data(), std::min(copyBufferSize, qint64(len - in)), in);
-        if (got <= 0 || !to.write(buffer.data(), got, in)) {
+        const qint64 got = from.read(buffer.data(), std::min(copyBufferSize, qint64(end - in)), in);
+        if (got <= 0 || !to.write(buffer.data(), got, out)) {
             *error = got < 0 ? from.error() : got == 0 ? EIO : to.error();
             return false;
         }
         in += got;
+        out += got;
     }
     return true;
 }
@@ -435,69 +514,61 @@ void removeLeftovers(const QByteArray &folder)
     ::closedir(dir);
 }
 
-namespace {
-
-bool isStaleFolderName(const QByteArray &name)
+QList<QByteArray> filesIn(const QByteArray &folder, bool (*matches)(const QByteArray &name))
 {
-    for (const QByteArray &prefix :
-         {QByteArrayLiteral("merovi-save-"), QByteArrayLiteral("merovi-update-")}) {
-        if (name.size() == prefix.size() + 6 && name.startsWith(prefix))
-            return std::all_of(name.constBegin() + prefix.size(), name.constEnd(), isAlnum);
-    }
-    return false;
-}
-
-// An older version's staging folder holds links to the media and json.txt,
-// and is read until its save ends: one untouched for an hour is abandoned.
-void removeStaleFolder(int parent, const QByteArray &name)
-{
-    const int fd =
-        ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    struct stat sb;
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    DIR *dir = ::fstat(fd, &sb) == 0 && sb.st_uid == ::geteuid() && now - sb.st_mtime > 3600
-                   ? ::fdopendir(fd)
-                   : nullptr;
-    if (!dir) {
-        ::close(fd);
-        return;
-    }
-    std::vector<QByteArray> entries;
-    bool ours = true;
-    while (const dirent *entry = ::readdir(dir)) {
-        const QByteArray entryName(entry->d_name);
-        if (entryName == "." || entryName == "..")
-            continue;
-        struct stat es;
-        if (::fstatat(fd, entry->d_name, &es, AT_SYMLINK_NOFOLLOW) != 0 ||
-            !(S_ISLNK(es.st_mode) || (S_ISREG(es.st_mode) && entryName == "json.txt")) ||
-            now - es.st_mtime <= 3600)
-            ours = false;
-        entries.push_back(entryName);
-    }
-    if (ours) {
-        for (const QByteArray &entryName : entries)
-            ::unlinkat(fd, entryName.constData(), 0);
-    }
-    ::closedir(dir);
-    if (ours && ::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0)
-        qCInfo(lcArchive) << "Removed an old temporary folder:" << QFile::decodeName(name);
-}
-
-} // namespace
-
-void removeStaleFolders(const QByteArray &tempFolder)
-{
-    DIR *dir = ::opendir(tempFolder.constData());
+    QList<QByteArray> names;
+    DIR *dir = ::opendir(folder.constData());
     if (!dir)
-        return;
+        return names;
     while (const dirent *entry = ::readdir(dir)) {
-        if (isStaleFolderName(QByteArray(entry->d_name)))
-            removeStaleFolder(::dirfd(dir), QByteArray(entry->d_name));
+        const QByteArray name(entry->d_name);
+        if (matches(name))
+            names.append(name);
     }
     ::closedir(dir);
+    return names;
+}
+
+bool removeFile(const QByteArray &path, Step step, int *error)
+{
+    if (!allowed(step, path) || ::unlink(path.constData()) != 0) {
+        *error = errno;
+        return false;
+    }
+    return true;
+}
+
+bool syncFolder(const QByteArray &folder, int *error)
+{
+    const int fd = allowed(Step::OpenFolder, folder)
+                       ? ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                       : -1;
+    if (fd < 0) {
+        *error = errno;
+        return false;
+    }
+    bool synced = allowed(Step::SyncFolder, folder) && ::fsync(fd) == 0;
+    // Some file systems cannot sync a folder at all; their names last as they are.
+    if (!synced && (errno == EINVAL || errno == ENOTSUP))
+        synced = true;
+    *error = synced ? 0 : errno;
+    ::close(fd);
+    return synced;
+}
+
+bool isMissing(int error)
+{
+    return error == ENOENT;
+}
+
+bool isNotRegular(int error)
+{
+    return error == EINVAL;
+}
+
+bool cannotLock(int error)
+{
+    return error == ENOLCK;
 }
 
 } // namespace Platform

@@ -3,6 +3,7 @@
 #include "archive/packagetypes.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <sys/types.h>
@@ -20,6 +21,12 @@ enum class Step {
     Rename,
     OpenFolder,
     SyncFolder,
+    Truncate,
+    // Steps of an update in place: the journal is written and synced, then
+    // the package's own bytes change; removing the journal ends the update.
+    JournalWrite,
+    JournalSync,
+    JournalRemove,
 };
 
 // For tests: returns 0 to let the step run, or an errno value to fail it with.
@@ -33,6 +40,23 @@ class File;
 // Copies the first len bytes of from into to, inside the kernel where it can
 // (a reflink on file systems that have them).
 [[nodiscard]] bool copyRange(File &from, File &to, qint64 len, int *error);
+// Copies len bytes at fromOffset of from to toOffset of to, the same way.
+[[nodiscard]] bool copyRange(File &from, qint64 fromOffset, File &to, qint64 toOffset, qint64 len,
+                             int *error);
+
+// Size, modification and change time of a file, to the nanosecond.
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    bool isValid() const { return size >= 0; }
+    friend bool operator==(const FileStamp &a, const FileStamp &b)
+    {
+        return a.size == b.size && a.modifiedNs == b.modifiedNs && a.changedNs == b.changedNs;
+    }
+    friend bool operator!=(const FileStamp &a, const FileStamp &b) { return !(a == b); }
+};
 
 // An open file descriptor, closed when the object goes.
 class File
@@ -48,6 +72,11 @@ public:
     // Opens a regular file for reading. Never blocks: a FIFO or a device put
     // where a file was expected fails with EINVAL.
     [[nodiscard]] bool openRead(const QByteArray &path);
+    // Opens an existing regular file for reading and writing in place.
+    [[nodiscard]] bool openReadWrite(const QByteArray &path);
+    // Creates the journal at path anew (replacing a file of that name); its
+    // writes and syncs are announced as journal steps.
+    [[nodiscard]] bool create(const QByteArray &path);
     // Creates a new, locked temporary file in folder (ending in "/"), named so
     // that isTemporaryName() matches it.
     [[nodiscard]] bool createTemporary(const QByteArray &folder);
@@ -60,6 +89,10 @@ public:
     qint64 size() const { return m_size; }
     qint64 modifiedSeconds() const { return m_modified; }
     PackageIdentity identity() const;
+    // What the file was when opened, to notice a change while it is read.
+    FileStamp stamp() const { return m_stamp; }
+    // The file as it is now; invalid when it cannot be told.
+    FileStamp currentStamp() const;
 
     // Reads up to len bytes at offset; fewer only at the end of the file. -1 on failure.
     qint64 read(char *data, qint64 len, qint64 offset);
@@ -71,23 +104,28 @@ public:
     [[nodiscard]] bool truncate(qint64 size);
     // A courtesy: FAT sticks take their modes from the mount and refuse others.
     void setMode(mode_t mode);
-    // Waits for an exclusive advisory lock. Where the file system has no locks,
-    // the work goes on unguarded.
-    void lock();
+    // Waits for an exclusive advisory lock. Where the file system has no locks
+    // (ENOLCK), *unsupported is set and the work goes on unguarded; any other
+    // failure is an error.
+    [[nodiscard]] bool lock(bool *unsupported);
     void close();
     // Closes on another thread: dropping the last reference of a large file
     // that was replaced frees its blocks, which takes a while on some drives.
     void closeInBackground();
 
 private:
-    friend bool copyRange(File &from, File &to, qint64 len, int *error);
+    friend bool copyRange(File &from, qint64 fromOffset, File &to, qint64 toOffset, qint64 len,
+                          int *error);
     bool fail(int error);
 
     int m_fd = -1;
     int m_error = 0;
     qint64 m_size = 0;
     qint64 m_modified = 0;
+    FileStamp m_stamp;
     QByteArray m_path;
+    // Created by create(): its writes and syncs are journal steps.
+    bool m_journal = false;
 };
 
 // Renames from over to; false with *error when the rename failed. After a
@@ -116,7 +154,15 @@ void ignoreFileSizeSignal();
 bool isTemporaryName(const QByteArray &fileName);
 // Removes the temporaries in folder that no running save holds.
 void removeLeftovers(const QByteArray &folder);
-// Removes the private folders older versions made in tempFolder, if unused.
-void removeStaleFolders(const QByteArray &tempFolder);
+// The names of the files in folder that match, hidden ones included.
+QList<QByteArray> filesIn(const QByteArray &folder, bool (*matches)(const QByteArray &name));
+// Removes the file at path (announced as step); false with *error on failure.
+[[nodiscard]] bool removeFile(const QByteArray &path, Step step, int *error);
+// Syncs the folder so that names created or removed in it last.
+[[nodiscard]] bool syncFolder(const QByteArray &folder, int *error);
+// errno values the engine tells apart; the rest is told by systemError().
+bool isMissing(int error);
+bool isNotRegular(int error);
+bool cannotLock(int error);
 
 } // namespace Platform

@@ -32,16 +32,18 @@ namespace {
 QStringList seen;
 Step failing = Step::Read;
 int failWith = 0;
-std::function<void(Step)> onStep;
+std::function<void(Step, const QByteArray &)> onStep;
 
-int stepHook(Step step, const QByteArray &)
+int stepHook(Step step, const QByteArray &path)
 {
     const QString name =
-        str("Read Write Sync Rename OpenFolder SyncFolder").split(QLatin1Char(' '))[int(step)];
+        str("Read Write Sync Rename OpenFolder SyncFolder Truncate JournalWrite JournalSync "
+            "JournalRemove")
+            .split(QLatin1Char(' '))[int(step)];
     if (step != Step::Read && (seen.isEmpty() || seen.last() != name))
         seen << name;
     if (onStep)
-        onStep(step);
+        onStep(step, path);
     return step == failing ? failWith : 0;
 }
 
@@ -141,9 +143,10 @@ private slots:
     void secondWriterWaitsAndNoticesTheChange();
     void leftovers_data();
     void leftovers();
-    void staleFolders();
     void destinationRoom_data();
     void destinationRoom();
+    void mediaChangedWhileCopied_data();
+    void mediaChangedWhileCopied();
     void hostilePackage_data();
     void hostilePackage();
     void otherWriters_data();
@@ -328,7 +331,7 @@ void TestPackageArchive::faults()
     // Killed at any step before the rename, the old package would be whole; the
     // new one is complete on the disk before its name is.
     QStringList atRename;
-    onStep = [&](Step step) {
+    onStep = [&](Step step, const QByteArray &) {
         const QStringList found =
             QDir(dir.path()).entryList({str(".mrv-*")}, QDir::Hidden | QDir::Files);
         if (step == Step::Rename && fileBytes(package) == oldBytes && found.size() == 1)
@@ -410,36 +413,10 @@ void TestPackageArchive::leftovers()
     QVERIFY(writeBytes(dir.filePath(name), "partial"));
     const int fd = ::open(QFile::encodeName(dir.filePath(name)).constData(), O_RDONLY | O_CLOEXEC);
     QVERIFY(fd >= 0 && (!name.contains(str("Running")) || ::flock(fd, LOCK_EX) == 0));
-    removeLeftovers(dir.path());
+    Platform::removeLeftovers(QFile::encodeName(dir.path()) + '/');
     ::close(fd);
     QCOMPARE(Platform::isTemporaryName(name.toUtf8()), ours);
     QCOMPARE(QFileInfo::exists(dir.filePath(name)), !ours || name.contains(str("Running")));
-}
-
-void TestPackageArchive::staleFolders()
-{
-    QTemporaryDir dir;
-    // Each folder: its name, the file in it, how many minutes ago it was touched.
-    for (const char *line : {"merovi-save-Ab12Cd json.txt 90", "merovi-update-x1Y2z3 json.txt 90",
-                             "merovi-save-Ab12C json.txt 90", "merovi-save-Ab12Cde json.txt 90",
-                             "merovi-save-recent json.txt 10", "merovi-save-mine12 notes.txt 90"}) {
-        const QStringList f = str(line).split(QLatin1Char(' '));
-        const QString folder = dir.filePath(f[0]) + str("/");
-        const QStringList paths{folder + str("link.mp4"), folder + f[1], folder};
-        QVERIFY(QDir().mkpath(folder) && QFile::link(str("/etc/hostname"), paths[0]) &&
-                writeBytes(paths[1], "{}"));
-        QCOMPARE(QProcess::execute(str("touch"), {str("-hd"), f[2] + str(" min ago"), paths[0],
-                                                  paths[1], folder}),
-                 0);
-    }
-    const QByteArray previous = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(dir.path()));
-    removeStaleTemporaries();
-    qputenv("TMPDIR", previous);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
-             str("merovi-save-Ab12C merovi-save-Ab12Cde merovi-save-mine12 merovi-save-recent")
-                 .split(QLatin1Char(' ')));
-    QVERIFY(QFileInfo::exists(str("/etc/hostname")));
 }
 
 void TestPackageArchive::destinationRoom_data()
@@ -471,6 +448,58 @@ void TestPackageArchive::destinationRoom()
     QCOMPARE(checkDestinationRoom({free, largest, str("/stick")}, bytes, bytes, &error),
              cause.isEmpty());
     QCOMPARE(error, cause);
+}
+
+void TestPackageArchive::mediaChangedWhileCopied_data()
+{
+    QTest::addColumn<bool>("update");
+    QTest::addColumn<int>("change"); // at the first read: 0 rewrite a byte, 1 append, 2 shorten
+    QTest::addColumn<int>("atRead"); // which read of the media file changes it
+    for (const bool update : {false, true}) {
+        const char *way = update ? "update" : "new";
+        QTest::addRow("%s, a byte rewritten in place", way) << update << 0 << 1;
+        QTest::addRow("%s, a byte rewritten as the last window is read", way) << update << 0 << 2;
+        QTest::addRow("%s, appended to", way) << update << 1 << 1;
+        QTest::addRow("%s, shortened", way) << update << 2 << 1;
+    }
+}
+
+// A file changed while it is copied would be stored torn, or cut, under a
+// checksum of what was read: the save must fail and leave the package alone.
+void TestPackageArchive::mediaChangedWhileCopied()
+{
+    QFETCH(bool, update);
+    QFETCH(int, change);
+    QFETCH(int, atRead);
+    QTemporaryDir dir;
+    const QString package = dir.filePath(str("show.mrv"));
+    const QString media = dir.filePath(str("clip.mp4"));
+    // Three windows of the copy: the change lands between reads, or after the last.
+    const QByteArray clip = randomBytes(2 * 1024 * 1024 + 5, 4);
+    QVERIFY(writeZip(package, oldItems) && writeBytes(media, clip));
+    const QByteArray oldBytes = fileBytes(package);
+    int reads = 0;
+    onStep = [&](Step step, const QByteArray &path) {
+        if (step != Step::Read || path != QFile::encodeName(media) || ++reads != atRead + 1)
+            return;
+        QFile file(media);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (change == 0)
+            QVERIFY(file.seek(clip.size() - 1) && file.write("x", 1) == 1);
+        else if (change == 1)
+            QVERIFY(file.seek(clip.size()) && file.write("more", 4) == 4);
+        else
+            QVERIFY(file.resize(clip.size() - 1));
+    };
+    PackageArchive archive(package);
+    const QVector<PackageEntry> entries = document("new")
+                                          << PackageEntry::file(str("clip.mp4"), media);
+    QVERIFY(update ? !archive.update({str("a.jpg")}, entries) : !archive.write(entries));
+    QCOMPARE(archive.errorString(), str("Cannot save “%1”: the media file “%2” changed while the "
+                                        "package was being saved.")
+                                        .arg(package, media));
+    QCOMPARE(fileBytes(package), oldBytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 void TestPackageArchive::hostilePackage_data()
