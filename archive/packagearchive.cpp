@@ -1,5 +1,6 @@
 #include "archive/packagearchive.h"
 
+#include "archive/inplaceupdate.h"
 #include "archive/packagefile.h"
 #include "archive/packagelayout.h"
 #include "archive/platformfile.h"
@@ -167,6 +168,16 @@ bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite, qi
     return true;
 }
 
+QStringList recoverInterruptedUpdates(const QString &folder)
+{
+    QStringList messages;
+    for (const Recovery &recovery : recoverFolder(QFile::encodeName(folder))) {
+        qCWarning(lcArchive) << recovery.message;
+        messages.append(recovery.message);
+    }
+    return messages;
+}
+
 struct PackageArchive::Target
 {
     QByteArray path;
@@ -196,7 +207,28 @@ void PackageArchive::begin()
 {
     m_error.clear();
     m_warning.clear();
+    m_recovery.clear();
     m_failure = Failure::None;
+    m_inPlace = false;
+    m_journalKept = false;
+}
+
+bool PackageArchive::recover(const QByteArray &path, Platform::File *locked, bool forWriting)
+{
+    const Recovery recovery = recoverPackage(path, locked);
+    if (recovery.outcome == Recovery::Outcome::None)
+        return true;
+    m_recovery = recovery.message;
+    qCWarning(lcArchive) << recovery.message;
+    m_journalKept = recovery.outcome == Recovery::Outcome::Kept;
+    // Half an update is no package to read or to update further.
+    if (recovery.outcome == Recovery::Outcome::Failed) {
+        m_error = forWriting ? tr("Cannot save %1: %2").arg(quoted(m_path), recovery.message)
+                             : recovery.message;
+        m_failure = Failure::Other;
+        return false;
+    }
+    return true;
 }
 
 bool PackageArchive::setReadError(const QString &cause)
@@ -217,6 +249,15 @@ bool PackageArchive::setSaveError(const QString &cause, Failure failure)
 
 PackageIdentity PackageArchive::identity() const
 {
+    QByteArray path;
+    int error = 0;
+    if (Platform::resolveLinks(QFile::encodeName(m_path), &path, &error)) {
+        const Recovery recovery = recoverPackage(path);
+        if (recovery.outcome != Recovery::Outcome::None) {
+            m_recovery = recovery.message;
+            qCWarning(lcArchive) << recovery.message;
+        }
+    }
     return Platform::identity(QFile::encodeName(m_path));
 }
 
@@ -242,7 +283,7 @@ bool PackageArchive::resolveTarget(Target *target, bool mustExist, bool forWriti
     if (!target->exists && mustExist)
         return fail(Platform::systemError(ENOENT));
     if (!forWriting)
-        return true;
+        return !target->exists || recover(target->path, nullptr, false);
     // The folder gets the temporary file; the file itself must be ours to replace.
     error = Platform::writeAccess(target->folder);
     if (error == 0 && target->exists)
@@ -288,6 +329,9 @@ bool PackageArchive::lockTarget(Target *target, const PackageIdentity &expectedI
     }
     if (!target->file.isOpen() && target->exists)
         return setSaveError(Platform::systemError(ENOENT));
+    // Under the lock: an interrupted update is finished before anything else.
+    if (target->file.isOpen() && !recover(target->path, &target->file, true))
+        return false;
     if (expectedIdentity.isValid() && target->file.identity() != expectedIdentity) {
         m_error = tr("The package %1 was changed by another program since it was opened.")
                       .arg(quoted(m_path));
@@ -622,6 +666,76 @@ bool PackageArchive::update(const QStringList &deletions, const QVector<PackageE
         if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0)
             size += qint64(st.comp_size) + entryOverhead + 2 * qint64(std::strlen(st.name));
     }
-    return checkRoom(target, size) && addEntries(session, additions) &&
-           finish(session, size, control);
+    bool done = false;
+    const bool saved = chooseWay(session, removed, additions, size, control, &done);
+    if (done)
+        return saved;
+    return addEntries(session, additions) && finish(session, size, control);
+}
+
+// Which way an update goes. An update in place writes the journal (the bytes
+// from the first change on that it writes over) and everything from the first
+// change on; a rewrite writes the whole package once. In place wins when it
+// writes at most half as much, or when only it fits on the drive. *done is
+// set when the update ran here, or was refused.
+bool PackageArchive::chooseWay(Session &session, const QStringList &removed,
+                               const QVector<PackageEntry> &additions, qint64 size,
+                               JobControl *control, bool *done)
+{
+    Target &target = session.target;
+    *done = false;
+    InPlaceUpdate inPlace(target.file, target.path);
+    QString why = m_way == UpdateWay::Rewrite ? QStringLiteral("a rewrite was asked for")
+                                              : QStringLiteral("another update's journal is kept");
+    const bool possible = m_way != UpdateWay::Rewrite && !m_journalKept &&
+                          inPlace.plan(QSet<QString>(removed.cbegin(), removed.cend()), additions,
+                                       session.mediaStamps, &why);
+    if (!possible)
+        qCInfo(lcArchive) << "No update in place of" << m_path << ':' << why;
+    const DestinationSpace space = Platform::destinationSpace(target.folder);
+    QString rewriteCause;
+    QString inPlaceCause;
+    const bool rewriteFits = checkDestinationRoom(space, size, size, &rewriteCause);
+    const bool inPlaceFits = possible && checkDestinationRoom(space, inPlace.roomNeeded(),
+                                                              inPlace.newLength(), &inPlaceCause);
+    const bool useInPlace = inPlaceFits && (m_way == UpdateWay::InPlace || !rewriteFits ||
+                                            inPlace.bytesWritten() * 2 <= size);
+    if (!useInPlace && rewriteFits)
+        return true;
+    *done = true;
+    if (!useInPlace) {
+        // Say what would make it fit: the smaller of the two ways' needs.
+        const qint64 need = possible ? std::min<qint64>(size, inPlace.roomNeeded()) : size;
+        const qint64 missing = space.freeBytes >= 0 ? need - space.freeBytes : need;
+        QString cause = possible && !inPlaceCause.isEmpty() && inPlace.roomNeeded() < size
+                            ? inPlaceCause
+                            : rewriteCause;
+        if (space.maxFileSize < 0 || size <= space.maxFileSize)
+            cause += tr("; free %1, or Save As to another drive").arg(amount(missing, true));
+        return setSaveError(cause, Failure::NoRoom);
+    }
+    // libzip's view of the package is not needed any more.
+    session.archive.reset();
+    m_inPlace = true;
+    QString cause;
+    bool rolledBack = false;
+    bool cancelled = false;
+    if (!inPlace.run(control, m_path, &cause, &rolledBack, &cancelled)) {
+        if (cancelled && rolledBack)
+            return setSaveError(tr("the save was cancelled"), Failure::Cancelled);
+        if (rolledBack)
+            return setSaveError(cause);
+        if (!inPlace.complete())
+            cause = tr("%1, and it could not be restored yet: do not use the drive for anything "
+                       "else, and open the package again to restore it")
+                        .arg(cause);
+        return setSaveError(cause, Failure::Unfinished);
+    }
+    if (!inPlace.warning().isEmpty())
+        m_warning = m_warning.isEmpty() ? inPlace.warning()
+                                        : m_warning + QLatin1Char('\n') + inPlace.warning();
+    target.file.closeInBackground();
+    if (control)
+        control->report(inPlace.bytesWritten(), inPlace.bytesWritten(), m_path);
+    return true;
 }

@@ -9,6 +9,9 @@
 #include <QVector>
 
 class JobControl;
+namespace Platform {
+class File;
+}
 
 // Pre-flight of a save: whether bytesToWrite fit into the free space and a
 // package of packageSize into the file system's largest file. *error gets the
@@ -16,9 +19,17 @@ class JobControl;
 [[nodiscard]] bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite,
                                         qint64 packageSize, QString *error);
 
-// A playlist package on disk: a flat zip archive. Every write replaces the
+// Finishes what interrupted updates in place left in folder: each package
+// with a journal is rolled back (or kept, when its update had completed).
+// Returns what was done, one message per package, for the user.
+QStringList recoverInterruptedUpdates(const QString &folder);
+
+// A playlist package on disk: a flat zip archive. A write replaces the
 // package atomically and durably (temporary file in the same folder, sync,
-// rename, sync of the folder), or leaves it byte-identical.
+// rename, sync of the folder); an update either does the same or rewrites the
+// package in place from its first changed byte under a rollback journal.
+// Either way, a failure leaves the package byte-identical, and after a crash
+// the next call on the package finds the old or the complete new one.
 class PackageArchive
 {
 public:
@@ -36,9 +47,25 @@ public:
         NoRoom,
         // The job was cancelled; nothing was changed.
         Cancelled,
+        // An update in place failed and could be neither rolled back nor
+        // finished now: the next call on the package does it.
+        Unfinished,
     };
 
+    // How update() writes: a complete new copy renamed over the package, or
+    // in place from the first changed byte under a journal. Automatic picks
+    // in place when it writes at most half of what a copy would, or when
+    // only it fits on the drive.
+    enum class UpdateWay { Automatic, Rewrite, InPlace };
+
     explicit PackageArchive(const QString &packagePath);
+
+    void setUpdateWay(UpdateWay way) { m_way = way; }
+    // After update(): whether it ran in place.
+    bool updatedInPlace() const { return m_inPlace; }
+    // What finishing an interrupted update of this package did, empty when
+    // there was none. Every call does that first, before anything else.
+    QString recoveryNote() const { return m_recovery; }
 
     // Reads the entry "json.txt" into memory; nothing is extracted to disk.
     [[nodiscard]] bool readDocument(QByteArray *document);
@@ -82,9 +109,18 @@ private:
     void begin();
     bool setReadError(const QString &cause);
     bool setSaveError(const QString &cause, Failure failure = Failure::Other);
+    bool recover(const QByteArray &path, Platform::File *locked, bool forWriting);
+    bool chooseWay(Session &session, const QStringList &removed,
+                   const QVector<PackageEntry> &additions, qint64 size, JobControl *control,
+                   bool *done);
 
     QString m_path;
     QString m_error;
     QString m_warning;
+    mutable QString m_recovery;
     Failure m_failure = Failure::None;
+    UpdateWay m_way = UpdateWay::Automatic;
+    bool m_inPlace = false;
+    // A journal beside the package that does not match it: no update in place.
+    bool m_journalKept = false;
 };

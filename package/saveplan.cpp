@@ -219,6 +219,9 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     if (!written) {
         if (archive.failure() == PackageArchive::Failure::ChangedOnDisk)
             return failed(archive.errorString(), SaveOutcome::Status::SourceChanged);
+        // Neither the old package nor the new one yet: the message says what happens next.
+        if (archive.failure() == PackageArchive::Failure::Unfinished)
+            return failed(archive.errorString());
         if (archive.failure() == PackageArchive::Failure::Cancelled)
             return failed(tr("The save was cancelled.") + QLatin1Char('\n') + unchanged,
                           SaveOutcome::Status::Cancelled);

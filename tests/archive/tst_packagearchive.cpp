@@ -261,16 +261,18 @@ void TestPackageArchive::refusals_data()
                            nullptr) == 0;
         },
         "the drive is read-only (a read-only file system)");
-    // The new copy needs room beside the old package until the rename.
+    // Neither a new copy beside the old package nor the clip added in place fits.
     add(
         "no room", true, "clip.mp4",
         [](const QString &dir) {
             const QVector<ZipItem> big{{str("b.jpg"), randomBytes(40000, 1), false}};
             const QByteArray path = QFile::encodeName(dir);
-            return ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0 &&
-                   writeZip(dir + str("/show.mrv"), big) && writeBytes(dir + str("/clip.mp4"), "m");
+            return ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=96k") == 0 &&
+                   writeZip(dir + str("/show.mrv"), big) &&
+                   writeBytes(dir + str("/clip.mp4"), randomBytes(30000, 3));
         },
-        "the package needs 0.1 MB, 0.0 MB free on “%1”");
+        "the package needs 0.1 MB, 0.0 MB free on “%1”; free 0.1 MB, or Save As to another "
+        "drive");
 }
 
 void TestPackageArchive::refusals()

@@ -1,0 +1,777 @@
+#include "archive/inplaceupdate.h"
+
+#include "archive/packagefile.h"
+#include "jobs/jobcontrol.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QtEndian>
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+constexpr quint32 localSignature = 0x04034b50;
+constexpr quint32 centralSignature = 0x02014b50;
+constexpr quint32 endSignature = 0x06054b50;
+constexpr quint32 zip64EndSignature = 0x06064b50;
+constexpr quint32 zip64LocatorSignature = 0x07064b50;
+constexpr quint64 max32 = 0xffffffffu;
+constexpr quint64 max16 = 0xffffu;
+constexpr qint64 chunkSize = 1024 * 1024;
+// What libzip writes, so that an entry reads as it would from a fresh write.
+constexpr quint16 madeByUnix = 0x033f;
+constexpr quint32 regularFileAttributes = 0100666u << 16;
+constexpr quint16 utf8Flag = 0x0800;
+constexpr quint16 maximumCompressionFlag = 0x0002;
+constexpr quint16 dataDescriptorFlag = 0x0008;
+
+QString tr(const char *text)
+{
+    return archiveText(text);
+}
+
+quint16 get16(const QByteArray &b, int at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+
+quint32 get32(const QByteArray &b, int at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+
+quint64 get64(const QByteArray &b, int at)
+{
+    return qFromLittleEndian<quint64>(b.constData() + at);
+}
+
+void put16(QByteArray &out, quint64 value)
+{
+    char bytes[2];
+    qToLittleEndian(quint16(value), bytes);
+    out.append(bytes, 2);
+}
+
+void put32(QByteArray &out, quint64 value)
+{
+    char bytes[4];
+    qToLittleEndian(quint32(value), bytes);
+    out.append(bytes, 4);
+}
+
+void put64(QByteArray &out, quint64 value)
+{
+    char bytes[8];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 8);
+}
+
+void set32(QByteArray &b, int at, quint64 value)
+{
+    qToLittleEndian(quint32(value), b.data() + at);
+}
+
+bool isAscii(const QByteArray &name)
+{
+    return std::all_of(name.cbegin(), name.cend(), [](char c) { return (c & 0x80) == 0; });
+}
+
+// MS-DOS date and time, in local time as libzip writes them.
+void dosTime(qint64 modifiedNs, quint16 *time, quint16 *date)
+{
+    QDateTime when = QDateTime::fromMSecsSinceEpoch(modifiedNs / 1000000);
+    if (when.date().year() < 1980)
+        when = QDateTime(QDate(1980, 1, 1), QTime(0, 0));
+    *time = quint16((when.time().hour() << 11) | (when.time().minute() << 5) |
+                    (when.time().second() / 2));
+    *date = quint16(((when.date().year() - 1980) << 9) | (when.date().month() << 5) |
+                    when.date().day());
+}
+
+// The document deflated with zlib's raw deflate at the highest level, as libzip does.
+bool deflateDocument(const QByteArray &bytes, QByteArray *out)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, MAX_MEM_LEVEL,
+                     Z_DEFAULT_STRATEGY) != Z_OK)
+        return false;
+    out->resize(int(deflateBound(&stream, uLong(bytes.size()))));
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out->data());
+    stream.avail_out = uInt(out->size());
+    const int result = deflate(&stream, Z_FINISH);
+    out->resize(int(stream.total_out));
+    deflateEnd(&stream);
+    return result == Z_STREAM_END;
+}
+
+QByteArray localHeader(const QByteArray &name, quint16 method, quint16 flags, quint16 time,
+                       quint16 date, quint32 crc, quint64 compressed, quint64 size)
+{
+    const bool zip64 = compressed >= max32 || size >= max32;
+    QByteArray h;
+    put32(h, localSignature);
+    put16(h, zip64 ? 45 : method == 8 ? 20 : 10);
+    put16(h, flags);
+    put16(h, method);
+    put16(h, time);
+    put16(h, date);
+    put32(h, crc);
+    put32(h, zip64 ? max32 : compressed);
+    put32(h, zip64 ? max32 : size);
+    put16(h, quint64(name.size()));
+    put16(h, zip64 ? 20 : 0);
+    h += name;
+    if (zip64) {
+        put16(h, 1);
+        put16(h, 16);
+        put64(h, size);
+        put64(h, compressed);
+    }
+    return h;
+}
+
+// A central record without its zip64 field: sizes and offset are set by finishCentral.
+QByteArray centralRecord(const QByteArray &name, quint16 needed, quint16 flags, quint16 method,
+                         quint16 time, quint16 date, quint32 crc, quint16 internal,
+                         quint32 external, const QByteArray &extra)
+{
+    QByteArray c;
+    put32(c, centralSignature);
+    put16(c, madeByUnix);
+    put16(c, needed);
+    put16(c, flags);
+    put16(c, method);
+    put16(c, time);
+    put16(c, date);
+    put32(c, crc);
+    put32(c, 0);
+    put32(c, 0);
+    put16(c, quint64(name.size()));
+    put16(c, quint64(extra.size()));
+    put16(c, 0);
+    put16(c, 0);
+    put16(c, internal);
+    put32(c, external);
+    put32(c, 0);
+    c += name;
+    c += extra;
+    return c;
+}
+
+// Sets sizes and offset, moving those that do not fit into a zip64 field.
+QByteArray finishCentral(QByteArray record, quint64 compressed, quint64 size, quint64 offset)
+{
+    QByteArray zip64;
+    for (const quint64 value : {size, compressed, offset}) {
+        if (value >= max32)
+            put64(zip64, value);
+    }
+    set32(record, 20, compressed >= max32 ? max32 : compressed);
+    set32(record, 24, size >= max32 ? max32 : size);
+    set32(record, 42, offset >= max32 ? max32 : offset);
+    if (!zip64.isEmpty()) {
+        QByteArray field;
+        put16(field, 1);
+        put16(field, quint64(zip64.size()));
+        record += field + zip64;
+        qToLittleEndian(quint16(get16(record, 30) + field.size() + zip64.size()),
+                        record.data() + 30);
+        if (get16(record, 6) < 45)
+            qToLittleEndian(quint16(45), record.data() + 6);
+    }
+    return record;
+}
+
+// The extra fields of a central record without its zip64 field, which is made anew.
+QByteArray extraWithoutZip64(const QByteArray &extra)
+{
+    QByteArray kept;
+    for (int at = 0; at + 4 <= extra.size();) {
+        const int len = 4 + get16(extra, at + 2);
+        if (get16(extra, at) != 1)
+            kept += extra.mid(at, len);
+        at += len;
+    }
+    return kept;
+}
+
+QString writeError(int error)
+{
+    return Platform::systemError(error);
+}
+
+} // namespace
+
+InPlaceUpdate::InPlaceUpdate(Platform::File &package, const QByteArray &path)
+    : m_package(package), m_path(path)
+{}
+
+qint64 InPlaceUpdate::roomNeeded() const
+{
+    // The journal's header and the blocks the two files round up to.
+    const quint64 growth = m_newLength > m_oldLength ? m_newLength - m_oldLength : 0;
+    return qint64(m_saved + growth + 8 * 1024);
+}
+
+// Reads the central directory of a package whose layout was checked, and
+// finds whether it is tight: entries from the first byte on, one after the
+// other, then the directory and the end records, nothing else.
+bool InPlaceUpdate::readDirectory(QString *why)
+{
+    const quint64 size = quint64(m_package.size());
+    m_oldLength = size;
+    QByteArray end(22, '\0');
+    if (size < 22 || m_package.read(end.data(), 22, qint64(size - 22)) != 22 ||
+        get32(end, 0) != endSignature || get16(end, 20) != 0) {
+        *why = QStringLiteral("no end record at the end");
+        return false;
+    }
+    quint64 count = get16(end, 10);
+    quint64 directorySize = get32(end, 12);
+    quint64 directoryOffset = get32(end, 16);
+    quint64 directoryEnd = size - 22;
+    if (size >= 22 + 20 + 56) {
+        QByteArray locator(20, '\0');
+        if (m_package.read(locator.data(), 20, qint64(size - 42)) == 20 &&
+            get32(locator, 0) == zip64LocatorSignature) {
+            QByteArray record(56, '\0');
+            const quint64 at = get64(locator, 8);
+            if (at + 56 != size - 42 || m_package.read(record.data(), 56, qint64(at)) != 56 ||
+                get32(record, 0) != zip64EndSignature) {
+                *why = QStringLiteral("a zip64 end record with extensions");
+                return false;
+            }
+            count = get64(record, 32);
+            directorySize = get64(record, 40);
+            directoryOffset = get64(record, 48);
+            directoryEnd = at;
+        }
+    }
+    if (directoryOffset + directorySize != directoryEnd || directorySize > (1u << 30)) {
+        *why = QStringLiteral("bytes between the directory and the end record");
+        return false;
+    }
+    QByteArray directory(int(directorySize), '\0');
+    if (m_package.read(directory.data(), qint64(directorySize), qint64(directoryOffset)) !=
+        qint64(directorySize)) {
+        *why = QStringLiteral("unreadable directory");
+        return false;
+    }
+    m_directoryOffset = directoryOffset;
+    m_entries.clear();
+    m_entries.reserve(size_t(count));
+    int pos = 0;
+    QByteArray local(30, '\0');
+    for (quint64 i = 0; i < count; ++i) {
+        if (pos + 46 > directory.size() || get32(directory, pos) != centralSignature) {
+            *why = QStringLiteral("damaged directory");
+            return false;
+        }
+        const int nameLen = get16(directory, pos + 28);
+        const int extraLen = get16(directory, pos + 30);
+        const int commentLen = get16(directory, pos + 32);
+        Entry entry;
+        entry.name = directory.mid(pos + 46, nameLen);
+        const QByteArray extra = directory.mid(pos + 46 + nameLen, extraLen);
+        quint64 compressed = get32(directory, pos + 20);
+        quint64 uncompressed = get32(directory, pos + 24);
+        quint64 offset = get32(directory, pos + 42);
+        for (int at = 0; at + 4 <= extra.size();) {
+            const int len = get16(extra, at + 2);
+            if (get16(extra, at) == 1) {
+                int f = at + 4;
+                for (quint64 *field : {&uncompressed, &compressed, &offset}) {
+                    if (*field == max32 && f + 8 <= at + 4 + len) {
+                        *field = get64(extra, f);
+                        f += 8;
+                    }
+                }
+            }
+            at += 4 + len;
+        }
+        const quint16 flags = get16(directory, pos + 8);
+        if (flags & dataDescriptorFlag) {
+            *why = QStringLiteral("entries with data descriptors");
+            return false;
+        }
+        if (m_package.read(local.data(), 30, qint64(offset)) != 30 ||
+            get32(local, 0) != localSignature) {
+            *why = QStringLiteral("damaged local header");
+            return false;
+        }
+        entry.offset = offset;
+        entry.compressedSize = compressed;
+        entry.size = uncompressed;
+        entry.length = 30 + get16(local, 26) + get16(local, 28) + compressed;
+        entry.central = centralRecord(
+            entry.name, get16(directory, pos + 6), flags, get16(directory, pos + 10),
+            get16(directory, pos + 12), get16(directory, pos + 14), get32(directory, pos + 16),
+            get16(directory, pos + 36), get32(directory, pos + 38), extraWithoutZip64(extra));
+        // The record keeps the version that made it, as a copy would.
+        qToLittleEndian(get16(directory, pos + 4), entry.central.data() + 4);
+        m_entries.push_back(entry);
+        pos += 46 + nameLen + extraLen + commentLen;
+    }
+    std::sort(m_entries.begin(), m_entries.end(),
+              [](const Entry &a, const Entry &b) { return a.offset < b.offset; });
+    quint64 next = 0;
+    for (const Entry &entry : m_entries) {
+        if (entry.offset != next) {
+            *why = QStringLiteral("unreferenced bytes between entries");
+            return false;
+        }
+        next += entry.length;
+    }
+    if (next != directoryOffset) {
+        *why = QStringLiteral("unreferenced bytes before the directory");
+        return false;
+    }
+    return true;
+}
+
+bool InPlaceUpdate::plan(const QSet<QString> &removed, const QVector<PackageEntry> &additions,
+                         const QHash<QString, Platform::FileStamp> &stamps, QString *why)
+{
+    if (!readDirectory(why))
+        return false;
+    m_from = m_directoryOffset;
+    m_kept.clear();
+    for (const Entry &entry : m_entries) {
+        if (removed.contains(QString::fromUtf8(entry.name)))
+            m_from = std::min(m_from, entry.offset);
+    }
+    quint64 at = m_from;
+    for (Entry &entry : m_entries) {
+        if (removed.contains(QString::fromUtf8(entry.name)))
+            continue;
+        entry.newOffset = entry.offset < m_from ? entry.offset : at;
+        if (entry.offset >= m_from)
+            at += entry.length;
+        m_kept.push_back(&entry);
+    }
+    // Media first, the document last, as a new package has them.
+    m_additions.clear();
+    for (const bool memory : {false, true}) {
+        for (const PackageEntry &entry : additions) {
+            if ((entry.source == PackageEntry::Source::Memory) != memory)
+                continue;
+            if (entry.source == PackageEntry::Source::Package) {
+                *why = QStringLiteral("entries copied from another package");
+                return false;
+            }
+            Addition addition;
+            addition.entry = &entry;
+            addition.name = entry.name.toUtf8();
+            if (memory) {
+                if (!deflateDocument(entry.bytes, &addition.data)) {
+                    *why = QStringLiteral("the document cannot be compressed");
+                    return false;
+                }
+                addition.size = quint64(entry.bytes.size());
+                addition.compressedSize = quint64(addition.data.size());
+                addition.crc =
+                    quint32(::crc32(0, reinterpret_cast<const Bytef *>(entry.bytes.constData()),
+                                    uInt(entry.bytes.size())));
+                dosTime(QDateTime::currentMSecsSinceEpoch() * 1000000, &addition.time,
+                        &addition.date);
+            } else {
+                addition.stamp = stamps.value(entry.path);
+                addition.size = addition.compressedSize = quint64(addition.stamp.size);
+                dosTime(addition.stamp.modifiedNs, &addition.time, &addition.date);
+            }
+            addition.newOffset = at;
+            at += quint64(localHeader(addition.name, 0, 0, 0, 0, 0, addition.compressedSize,
+                                      addition.size)
+                              .size()) +
+                  addition.compressedSize;
+            m_additions.push_back(addition);
+        }
+    }
+    m_newDirectoryOffset = at;
+    // The directory's size: each record with its zip64 field where needed.
+    quint64 directory = 0;
+    for (const Entry *entry : m_kept)
+        directory += quint64(
+            finishCentral(entry->central, entry->compressedSize, entry->size, entry->newOffset)
+                .size());
+    for (const Addition &addition : m_additions)
+        directory +=
+            quint64(finishCentral(centralRecord(addition.name, 0, 0, 0, 0, 0, 0, 0, 0, {}),
+                                  addition.compressedSize, addition.size, addition.newOffset)
+                        .size());
+    const quint64 count = m_kept.size() + m_additions.size();
+    const bool zip64End = count >= max16 || at >= max32 || directory >= max32;
+    m_newLength = at + directory + (zip64End ? 56 + 20 : 0) + 22;
+    m_saved = std::min(m_oldLength, m_newLength) - m_from;
+    return true;
+}
+
+void InPlaceUpdate::progress(JobControl *control, quint64 more, const QString &file)
+{
+    m_done += more;
+    if (control)
+        control->report(JobProgress{
+            qint64(m_done), bytesWritten(), file,
+            tr("Updating the package in place: do not remove the drive until it is done.")});
+}
+
+bool InPlaceUpdate::moveDown(const Entry &entry, JobControl *control, QString *error,
+                             bool *cancelled)
+{
+    std::vector<char> buffer(size_t(std::min<quint64>(entry.length, chunkSize)));
+    // Low to high: each chunk is read before anything is written over it.
+    for (quint64 done = 0; done < entry.length;) {
+        if (jobCancelled(control)) {
+            *cancelled = true;
+            return false;
+        }
+        const qint64 want = qint64(std::min<quint64>(entry.length - done, chunkSize));
+        const qint64 got = m_writer.read(buffer.data(), want, qint64(entry.offset + done));
+        if (got != want) {
+            *error = tr("reading it failed: %1").arg(writeError(got < 0 ? m_writer.error() : EIO));
+            return false;
+        }
+        if (!m_writer.write(buffer.data(), got, qint64(entry.newOffset + done))) {
+            *error = writeError(m_writer.error());
+            return false;
+        }
+        done += quint64(got);
+        progress(control, quint64(got), QString::fromUtf8(entry.name));
+    }
+    return true;
+}
+
+bool InPlaceUpdate::writeMedia(Addition &addition, JobControl *control, QString *error,
+                               bool *cancelled)
+{
+    const QString path = addition.entry->path;
+    Platform::File media;
+    if (!media.openRead(QFile::encodeName(path))) {
+        *error = mediaReadCause(path, media.error());
+        return false;
+    }
+    if (media.stamp() != addition.stamp) {
+        *error = mediaChangedCause(path);
+        return false;
+    }
+    const quint64 dataStart =
+        addition.newOffset +
+        quint64(localHeader(addition.name, 0, 0, 0, 0, 0, addition.size, addition.size).size());
+    std::vector<char> buffer(size_t(std::min<quint64>(addition.size, chunkSize)));
+    quint32 crc = 0;
+    for (quint64 done = 0; done < addition.size;) {
+        if (jobCancelled(control)) {
+            *cancelled = true;
+            return false;
+        }
+        const qint64 want = qint64(std::min<quint64>(addition.size - done, chunkSize));
+        const qint64 got = media.read(buffer.data(), want, qint64(done));
+        if (got < 0) {
+            *error = mediaReadCause(path, media.error());
+            return false;
+        }
+        if (got != want) {
+            *error = mediaChangedCause(path);
+            return false;
+        }
+        crc = quint32(::crc32(crc, reinterpret_cast<const Bytef *>(buffer.data()), uInt(got)));
+        if (!m_writer.write(buffer.data(), got, qint64(dataStart + done))) {
+            *error = writeError(m_writer.error());
+            return false;
+        }
+        m_writer.startWriteback(qint64(dataStart + done), got);
+        done += quint64(got);
+        progress(control, quint64(got), path);
+    }
+    // Rewritten or grown while it was read: what was copied may mix two versions.
+    if (media.currentStamp() != addition.stamp) {
+        *error = mediaChangedCause(path);
+        return false;
+    }
+    addition.crc = crc;
+    const QByteArray header =
+        localHeader(addition.name, 0, isAscii(addition.name) ? 0 : utf8Flag, addition.time,
+                    addition.date, crc, addition.size, addition.size);
+    if (!m_writer.write(header.constData(), header.size(), qint64(addition.newOffset))) {
+        *error = writeError(m_writer.error());
+        return false;
+    }
+    return true;
+}
+
+bool InPlaceUpdate::writeTail(QString *error)
+{
+    QByteArray tail;
+    for (const Entry *entry : m_kept)
+        tail += finishCentral(entry->central, entry->compressedSize, entry->size, entry->newOffset);
+    for (const Addition &addition : m_additions) {
+        const bool deflated = addition.entry->source == PackageEntry::Source::Memory;
+        const quint16 flags = quint16((isAscii(addition.name) ? 0 : utf8Flag) |
+                                      (deflated ? maximumCompressionFlag : 0));
+        tail += finishCentral(centralRecord(addition.name, deflated ? 20 : 10, flags,
+                                            deflated ? 8 : 0, addition.time, addition.date,
+                                            addition.crc, 0, regularFileAttributes, {}),
+                              addition.compressedSize, addition.size, addition.newOffset);
+    }
+    const quint64 directoryOffset = m_newDirectoryOffset;
+    const quint64 directorySize = quint64(tail.size());
+    const quint64 count = m_kept.size() + m_additions.size();
+    const bool zip64 = count >= max16 || directoryOffset >= max32 || directorySize >= max32;
+    if (zip64) {
+        const quint64 zip64End = directoryOffset + directorySize;
+        put32(tail, zip64EndSignature);
+        put64(tail, 44);
+        put16(tail, madeByUnix);
+        put16(tail, 45);
+        put32(tail, 0);
+        put32(tail, 0);
+        put64(tail, count);
+        put64(tail, count);
+        put64(tail, directorySize);
+        put64(tail, directoryOffset);
+        put32(tail, zip64LocatorSignature);
+        put32(tail, 0);
+        put64(tail, zip64End);
+        put32(tail, 1);
+    }
+    put32(tail, endSignature);
+    put16(tail, 0);
+    put16(tail, 0);
+    put16(tail, std::min(count, max16));
+    put16(tail, std::min(count, max16));
+    put32(tail, std::min(directorySize, max32));
+    put32(tail, std::min(directoryOffset, max32));
+    put16(tail, 0);
+    if (directoryOffset + quint64(tail.size()) != m_newLength) {
+        *error = tr("the archive is damaged");
+        return false;
+    }
+    if (!m_writer.write(tail.constData(), tail.size(), qint64(directoryOffset))) {
+        *error = writeError(m_writer.error());
+        return false;
+    }
+    return true;
+}
+
+bool InPlaceUpdate::writeAll(JobControl *control, const QString &shownPath, QString *error,
+                             bool *cancelled)
+{
+    for (const Entry *entry : m_kept) {
+        if (entry->newOffset != entry->offset && !moveDown(*entry, control, error, cancelled))
+            return false;
+    }
+    for (Addition &addition : m_additions) {
+        if (addition.entry->source == PackageEntry::Source::Memory) {
+            const QByteArray bytes = localHeader(addition.name, 8,
+                                                 quint16((isAscii(addition.name) ? 0 : utf8Flag) |
+                                                         maximumCompressionFlag),
+                                                 addition.time, addition.date, addition.crc,
+                                                 addition.compressedSize, addition.size) +
+                                     addition.data;
+            if (!m_writer.write(bytes.constData(), bytes.size(), qint64(addition.newOffset))) {
+                *error = writeError(m_writer.error());
+                return false;
+            }
+            progress(control, quint64(bytes.size()), shownPath);
+        } else if (!writeMedia(addition, control, error, cancelled)) {
+            return false;
+        }
+    }
+    if (!writeTail(error))
+        return false;
+    // Complete on the drive before the journal says so; only then is it cut.
+    if (!m_writer.sync()) {
+        *error = writeError(m_writer.error());
+        return false;
+    }
+    if (!m_journal.markComplete(error))
+        return false;
+    m_complete = true;
+    // From here on the update can only go forward: the bytes past the new
+    // end are not in the journal. One more try, then the next open finishes.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (m_newLength >= m_oldLength ||
+            (m_writer.truncate(qint64(m_newLength)) && m_writer.sync()))
+            return true;
+    }
+    *error = writeError(m_writer.error());
+    return false;
+}
+
+bool InPlaceUpdate::run(JobControl *control, const QString &shownPath, QString *error,
+                        bool *rolledBack, bool *cancelled)
+{
+    *rolledBack = false;
+    *cancelled = false;
+    m_done = 0;
+    m_complete = false;
+    if (!m_writer.openReadWrite(m_path)) {
+        *error = writeError(m_writer.error());
+        return false;
+    }
+    PackageJournal::Record record;
+    record.packageName = m_path.mid(m_path.lastIndexOf('/') + 1);
+    record.oldLength = m_oldLength;
+    record.newLength = m_newLength;
+    record.from = m_from;
+    record.witnessStart = m_from > 65536 ? m_from - 65536 : 0;
+    record.identity = m_package.identity();
+    int code = 0;
+    if (!PackageJournal::checksum(m_writer, record.witnessStart, m_from - record.witnessStart,
+                                  &record.witnessCrc, &code)) {
+        *error = tr("reading it failed: %1").arg(writeError(code));
+        return false;
+    }
+    // Nothing of the package has changed yet: a failure here leaves it as it was.
+    if (!m_journal.create(PackageJournal::pathFor(m_path), m_writer, record, m_saved, error)) {
+        *rolledBack = true;
+        return false;
+    }
+    progress(control, m_saved, shownPath);
+    if (writeAll(control, shownPath, error, cancelled)) {
+        QString cause;
+        if (!m_journal.remove(&cause)) {
+            // The package is the new one; the next open removes the journal.
+            m_warning = cause;
+            qCWarning(lcArchive) << cause;
+        }
+        return true;
+    }
+    QString cause;
+    if (m_complete) {
+        *error = tr("%1; the update is complete but could not be finished: it will be finished "
+                    "the next time the package is opened")
+                     .arg(*error);
+        return false;
+    }
+    *rolledBack = m_journal.rollBack(m_writer, &cause) && m_journal.remove(&cause);
+    if (!*rolledBack)
+        qCWarning(lcArchive) << "Rolling back" << QFile::decodeName(m_path) << "failed:" << cause;
+    return false;
+}
+
+namespace {
+
+QString shown(const QByteArray &path)
+{
+    return quoted(QFile::decodeName(path));
+}
+
+} // namespace
+
+Recovery recoverPackage(const QByteArray &path, Platform::File *locked)
+{
+    Recovery recovery;
+    const QByteArray journalPath = PackageJournal::pathFor(path);
+    Platform::Kind kind = Platform::Kind::Missing;
+    mode_t mode = 0;
+    int code = 0;
+    if (!Platform::fileKind(journalPath, &kind, &mode, &code) && !Platform::isMissing(code)) {
+        recovery.outcome = Recovery::Outcome::Failed;
+        recovery.message = tr("Cannot look for the journal of %1: %2.")
+                               .arg(shown(path), Platform::systemError(code));
+        return recovery;
+    }
+    if (kind == Platform::Kind::Missing)
+        return recovery;
+
+    Platform::File package;
+    bool unsupported = false;
+    if (!package.openReadWrite(path) || (!locked && !package.lock(&unsupported))) {
+        recovery.outcome = Recovery::Outcome::Kept;
+        recovery.message =
+            tr("The journal %1 holds an interrupted update of %2, which cannot be "
+               "opened (%3). The journal was kept; put the package back and open "
+               "it again.")
+                .arg(shown(journalPath), shown(path), Platform::systemError(package.error()));
+        return recovery;
+    }
+    PackageJournal journal;
+    QString error;
+    const PackageJournal::State state = journal.read(journalPath, &error);
+    if (state == PackageJournal::State::Invalid) {
+        if (!error.isEmpty()) {
+            recovery.outcome = Recovery::Outcome::Failed;
+            recovery.message = tr("Cannot recover %1: %2.").arg(shown(path), error);
+            return recovery;
+        }
+        // Never finished, so never used: the package was not touched.
+        recovery.outcome = Recovery::Outcome::Discarded;
+        recovery.message = journal.remove(&error)
+                               ? tr("An unfinished journal of %1 was removed; the package had "
+                                    "not been changed.")
+                                     .arg(shown(path))
+                               : tr("Cannot recover %1: %2.").arg(shown(path), error);
+        if (!error.isEmpty())
+            recovery.outcome = Recovery::Outcome::Failed;
+        return recovery;
+    }
+    const PackageJournal::Record &record = journal.record();
+    const quint64 size = quint64(package.size());
+    quint32 witness = 0;
+    const bool matches =
+        record.packageName == path.mid(path.lastIndexOf('/') + 1) && size >= record.from &&
+        size <= std::max(record.oldLength, record.newLength) &&
+        PackageJournal::checksum(package, record.witnessStart, record.from - record.witnessStart,
+                                 &witness, &code) &&
+        witness == record.witnessCrc &&
+        (state != PackageJournal::State::Complete || size >= record.newLength);
+    if (!matches) {
+        recovery.outcome = Recovery::Outcome::Kept;
+        recovery.message =
+            tr("The journal %1 of an interrupted update does not match %2, which another program "
+               "changed since. It was not applied and was kept; move it away once the package "
+               "is as it should be.")
+                .arg(shown(journalPath), shown(path));
+        return recovery;
+    }
+    if (state == PackageJournal::State::Complete) {
+        if (package.truncate(qint64(record.newLength)) && package.sync() &&
+            journal.remove(&error)) {
+            recovery.outcome = Recovery::Outcome::Completed;
+            recovery.message = tr("The last update of %1 had been completed before it was "
+                                  "interrupted; its journal was removed.")
+                                   .arg(shown(path));
+            return recovery;
+        }
+    } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
+        recovery.outcome = Recovery::Outcome::RolledBack;
+        recovery.message = tr("The last update of %1 was interrupted; the package was restored "
+                              "as it was before that update.")
+                               .arg(shown(path));
+        return recovery;
+    }
+    if (error.isEmpty())
+        error = Platform::systemError(package.error());
+    recovery.outcome = Recovery::Outcome::Failed;
+    recovery.message =
+        tr("Cannot recover %1 from its journal %2: %3. Nothing was lost: it will be tried again "
+           "the next time the package is opened.")
+            .arg(shown(path), shown(journalPath), error);
+    return recovery;
+}
+
+QVector<Recovery> recoverFolder(const QByteArray &folder)
+{
+    QVector<Recovery> found;
+    const QByteArray base = folder.endsWith('/') ? folder : folder + '/';
+    for (const QByteArray &name : Platform::filesIn(base, PackageJournal::isJournalName)) {
+        PackageJournal journal;
+        QString error;
+        journal.read(base + name, &error);
+        const QByteArray packageName = journal.record().packageName;
+        if (packageName.isEmpty() || packageName.contains('/') ||
+            PackageJournal::pathFor(base + packageName) != base + name)
+            continue;
+        const Recovery recovery = recoverPackage(base + packageName);
+        if (recovery.outcome != Recovery::Outcome::None)
+            found.append(recovery);
+    }
+    return found;
+}

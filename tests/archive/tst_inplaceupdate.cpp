@@ -1,0 +1,477 @@
+#include "archive/packagearchive.h"
+#include "archive/packagelayout.h"
+#include "archive/platformfile.h"
+#include "jobs/jobcontrol.h"
+#include "tests/common/testkit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include <sys/mount.h>
+
+using Platform::Step;
+Q_DECLARE_METATYPE(Platform::Step)
+
+namespace {
+
+// The fault the seam injects: the failing-th step of kind failing (counted
+// from 1) fails with failWith; with powerCut, every step from it on fails,
+// as if the machine stopped there.
+Step failing = Step::Read;
+int failingAt = 0;
+bool powerCut = false;
+int counted = 0;
+bool cut = false;
+int fired = 0;
+QByteArray watched; // the folder whose files count; the media and the rest are free
+
+int stepHook(Step step, const QByteArray &path)
+{
+    if (!path.startsWith(watched) || step == Step::Read)
+        return cut ? EIO : 0;
+    if (cut)
+        return EIO;
+    if (step == failing && ++counted == failingAt) {
+        ++fired;
+        cut = powerCut;
+        return EIO;
+    }
+    return 0;
+}
+
+void resetHook()
+{
+    failingAt = 0;
+    counted = 0;
+    cut = false;
+    powerCut = false;
+}
+
+// Which entries differ: names and sizes, readable where a QMap of bytes is not.
+QString differences(const ZipEntries &got, const ZipEntries &want)
+{
+    QStringList out;
+    for (auto it = got.cbegin(); it != got.cend(); ++it) {
+        if (!want.contains(it.key()))
+            out << str("extra ") + it.key();
+        else if (want.value(it.key()) != it.value())
+            out << str("differs %1 (%2 bytes, %3 expected)")
+                       .arg(it.key())
+                       .arg(it.value().size())
+                       .arg(want.value(it.key()).size());
+    }
+    for (auto it = want.cbegin(); it != want.cend(); ++it) {
+        if (!got.contains(it.key()))
+            out << str("missing ") + it.key();
+    }
+    return out.join(str(", "));
+}
+
+QStringList journals(const QString &dir)
+{
+    return QDir(dir).entryList({str(".mrv-*.journal")}, QDir::Hidden | QDir::Files);
+}
+
+// One kind of update: what it removes and what it adds (file names in the
+// media folder, or "json.txt" for the new document).
+struct Change
+{
+    QStringList removed;
+    QStringList added;
+};
+
+// Four clips and the document, as a new save writes them.
+const QStringList clips{str("a.mp4"), str("b.mp4"), str("c.mp4"), str("d.mp4")};
+
+class Fixture
+{
+public:
+    Fixture()
+    {
+        package = dir.filePath(str("show.mrv"));
+        watched = QFile::encodeName(dir.path());
+    }
+    QString media(const QString &name) const { return dir.filePath(str("m/") + name); }
+    bool make(int clipSize = 200000)
+    {
+        QVector<PackageEntry> entries;
+        quint32 seed = 1;
+        for (const QString &name : clips) {
+            if (!writeBytes(media(name), randomBytes(clipSize + int(seed), seed)))
+                return false;
+            entries << PackageEntry::file(name, media(name));
+            expected.insert(name, randomBytes(clipSize + int(seed), seed));
+            ++seed;
+        }
+        expected.insert(str("json.txt"), "{\"old\": true}");
+        entries << PackageEntry::memory(str("json.txt"), "{\"old\": true}");
+        PackageArchive archive(package);
+        return archive.write(entries) && !(oldBytes = fileBytes(package)).isEmpty();
+    }
+    // Applies change to the archive; expected becomes the new package's entries.
+    bool update(PackageArchive &archive, const Change &change, JobControl *control = nullptr)
+    {
+        newExpected = expected;
+        for (const QString &name : change.removed)
+            newExpected.remove(name);
+        QVector<PackageEntry> additions;
+        for (const QString &name : change.added) {
+            if (name == str("json.txt")) {
+                additions << PackageEntry::memory(name, "{\"new\": \"é\"}");
+                newExpected.insert(name, "{\"new\": \"é\"}");
+            } else {
+                const QByteArray bytes = randomBytes(150000, quint32(qHash(name)));
+                if (!QFileInfo::exists(media(name)) && !writeBytes(media(name), bytes))
+                    return false;
+                additions << PackageEntry::file(name, media(name));
+                newExpected.insert(name, fileBytes(media(name)));
+            }
+        }
+        return archive.update(change.removed, additions, {}, control);
+    }
+
+    QTemporaryDir dir{QDir::tempPath() + str("/s-XXXXXX")};
+    QString package;
+    QByteArray oldBytes;
+    ZipEntries expected;
+    ZipEntries newExpected;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+namespace {
+
+Change change(const char *removed, const char *added)
+{
+    return {str(removed).split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            str(added).split(QLatin1Char(' '), Qt::SkipEmptyParts)};
+}
+
+} // namespace
+
+class TestInPlaceUpdate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void kinds_data();
+    void kinds();
+    void whichWay_data();
+    void whichWay();
+    void faultSweep_data();
+    void faultSweep();
+    void cancelRollsBack();
+    void foreignJournalIsKept();
+    void nearlyFullDrive();
+};
+
+void TestInPlaceUpdate::initTestCase()
+{
+    // The other readers must be able to write names beyond ASCII.
+    qputenv("LC_ALL", "C.UTF-8");
+}
+
+void TestInPlaceUpdate::init()
+{
+    Platform::setStepHook(stepHook);
+    resetHook();
+}
+
+void TestInPlaceUpdate::kinds_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::newRow("document only") << change("json.txt", "json.txt");
+    QTest::newRow("add a clip") << change("json.txt", "e.mp4 json.txt");
+    QTest::newRow("remove two from the middle, add one")
+        << change("b.mp4 c.mp4 json.txt", "e.mp4 json.txt");
+    QTest::newRow("remove the first clip") << change("a.mp4 json.txt", "json.txt");
+    QTest::newRow("remove the last clip") << change("d.mp4 json.txt", "json.txt");
+    QTest::newRow("replace a clip by its namesake") << change("json.txt", "b.mp4 json.txt");
+    QTest::newRow("add a name beyond ASCII") << change("json.txt", "été.mp4 json.txt");
+    QTest::newRow("remove everything") << change("a.mp4 b.mp4 c.mp4 d.mp4 json.txt", "");
+}
+
+// Each kind, in place: every reader sees the same names and bytes, the layout
+// check accepts it, and its size is that of a fresh write of its entries.
+void TestInPlaceUpdate::kinds()
+{
+    QFETCH(Change, change);
+    Fixture f;
+    QVERIFY(f.make());
+    if (change.added.contains(str("b.mp4")))
+        QVERIFY(writeBytes(f.media(str("b.mp4")), randomBytes(99999, 77)));
+    PackageArchive archive(f.package);
+    archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+    QVERIFY2(f.update(archive, change), qPrintable(archive.errorString()));
+    QVERIFY(archive.updatedInPlace());
+    QVERIFY(journals(f.dir.path()).isEmpty());
+    QStringList order;
+    QCOMPARE(differences(readZip(f.package, nullptr, &order), f.newExpected), QString());
+    qint64 entries = 0;
+    QString error;
+    QVERIFY2(checkPackageLayout(QFile::encodeName(f.package), &entries, &error), qPrintable(error));
+    QVERIFY2(archive.verify(), qPrintable(archive.errorString()));
+
+    // A fresh write of the same entries in the same order is as long.
+    QVector<PackageEntry> fresh;
+    for (const QString &name : qAsConst(order)) {
+        if (name == str("json.txt"))
+            fresh << PackageEntry::memory(name, f.newExpected.value(name));
+        else
+            fresh << PackageEntry::file(name, f.media(name));
+    }
+    const QString freshPath = f.dir.filePath(str("fresh.mrv"));
+    PackageArchive freshArchive(freshPath);
+    QVERIFY(freshArchive.write(fresh));
+    QCOMPARE(QFileInfo(f.package).size(), QFileInfo(freshPath).size());
+
+    // Other readers, streaming ones included, extract the same names and bytes.
+    const QString script = str("import sys, zipfile\n"
+                               "z = zipfile.ZipFile(sys.argv[1])\n"
+                               "assert z.testzip() is None\n"
+                               "z.extractall(sys.argv[2])\n");
+    struct Tool
+    {
+        const char *program;
+        QStringList args; // %1 the package, %2 the folder
+    };
+    const QVector<Tool> tools{
+        {"python3", {str("-c"), script, str("%1"), str("%2")}},
+        {"unzip", {str("-qo"), str("%1"), str("-d"), str("%2")}},
+        {"bsdtar", {str("-xf"), str("%1"), str("-C"), str("%2")}},
+        {"7z", {str("x"), str("-y"), str("-o%2"), str("%1")}},
+    };
+    for (const Tool &tool : tools) {
+        // unzip calls a package without entries empty, and fails.
+        if (f.newExpected.isEmpty() && str(tool.program) == str("unzip"))
+            continue;
+        if (QStandardPaths::findExecutable(str(tool.program)).isEmpty()) {
+            qWarning("%s is missing: not compared", tool.program);
+            continue;
+        }
+        const QString out = f.dir.filePath(str("x-") + str(tool.program));
+        QVERIFY(QDir().mkpath(out));
+        QStringList args;
+        for (const QString &arg : tool.args)
+            args << QString(arg).replace(str("%1"), f.package).replace(str("%2"), out);
+        QVERIFY2(runProgram(str(tool.program), args) != "failed", tool.program);
+        ZipEntries got;
+        for (const QString &name : QDir(out).entryList(QDir::Files | QDir::Hidden))
+            got.insert(name, fileBytes(out + QLatin1Char('/') + name));
+        QVERIFY2(got == f.newExpected, tool.program);
+    }
+    if (!f.newExpected.isEmpty() && !QStandardPaths::findExecutable(str("unzip")).isEmpty())
+        QVERIFY(runProgram(str("unzip"), {str("-tqq"), f.package}) != "failed");
+}
+
+void TestInPlaceUpdate::whichWay_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("document only") << change("json.txt", "json.txt") << true;
+    QTest::newRow("add a clip") << change("json.txt", "e.mp4 json.txt") << true;
+    QTest::newRow("remove the last clip") << change("d.mp4 json.txt", "json.txt") << true;
+    // The rest of the package would be journaled and moved: a copy writes less.
+    QTest::newRow("remove the first clip") << change("a.mp4 json.txt", "json.txt") << false;
+    QTest::newRow("remove two from the middle")
+        << change("b.mp4 c.mp4 json.txt", "e.mp4 json.txt") << false;
+}
+
+void TestInPlaceUpdate::whichWay()
+{
+    QFETCH(Change, change);
+    QFETCH(bool, inPlace);
+    Fixture f;
+    QVERIFY(f.make());
+    PackageArchive archive(f.package);
+    QVERIFY2(f.update(archive, change), qPrintable(archive.errorString()));
+    QCOMPARE(archive.updatedInPlace(), inPlace);
+    QCOMPARE(differences(readZip(f.package), f.newExpected), QString());
+}
+
+void TestInPlaceUpdate::faultSweep_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("powerCut");
+    for (const bool cut : {false, true}) {
+        const char *how = cut ? "power cut" : "one fault";
+        QTest::addRow("%s, document only", how) << change("json.txt", "json.txt") << cut;
+        QTest::addRow("%s, add a clip", how) << change("json.txt", "e.mp4 json.txt") << cut;
+        QTest::addRow("%s, remove from the middle, add", how)
+            << change("b.mp4 json.txt", "e.mp4 json.txt") << cut;
+        QTest::addRow("%s, remove the last clip", how)
+            << change("d.mp4 json.txt", "json.txt") << cut;
+    }
+}
+
+// Every write, sync, truncate and journal step of each kind fails once in
+// turn (or, as after a pulled stick, with everything after it): the package
+// is then the old one byte for byte at once, or after the next call has
+// looked at it; the new one only when the update got past its last step.
+void TestInPlaceUpdate::faultSweep()
+{
+    QFETCH(Change, change);
+    QFETCH(bool, powerCut);
+    Fixture f;
+    QVERIFY(f.make(60000));
+    const QByteArray pristine = f.oldBytes;
+    int faults = 0;
+    for (const Step step :
+         {Step::Write, Step::SyncFile, Step::Truncate, Step::JournalWrite, Step::JournalSync,
+          Step::JournalRemove, Step::OpenFolder, Step::SyncFolder}) {
+        for (int at = 1;; ++at) {
+            QVERIFY(writeBytes(f.package, pristine));
+            resetHook();
+            failing = step;
+            failingAt = at;
+            ::powerCut = powerCut;
+            fired = 0;
+            PackageArchive archive(f.package);
+            archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+            const bool saved = f.update(archive, change);
+            const bool injected = fired > 0;
+            resetHook();
+            const QByteArray afterUpdate = fileBytes(f.package);
+            const QString tag = QStringLiteral("step %1 #%2").arg(int(step)).arg(at);
+            if (!injected) {
+                QVERIFY2(saved && readZip(f.package) == f.newExpected, qPrintable(tag));
+                break;
+            }
+            ++faults;
+            if (!saved && !powerCut)
+                QVERIFY2(archive.errorString().startsWith(str("Cannot save")), qPrintable(tag));
+            // What the next look at the package finds.
+            PackageArchive next(f.package);
+            QStringList names;
+            QVERIFY2(next.entryNames(&names), qPrintable(tag + next.errorString()));
+            const QByteArray now = fileBytes(f.package);
+            const bool old = now == pristine;
+            const bool complete = readZip(f.package) == f.newExpected;
+            QVERIFY2(old || complete, qPrintable(tag));
+            // Reported saved: it must be the new one; failed and not cut: the old one now.
+            QVERIFY2(!saved || complete, qPrintable(tag));
+            // A single fault is rolled back at once, before the call returns.
+            QVERIFY2(saved || powerCut || afterUpdate == pristine, qPrintable(tag));
+            QVERIFY2(journals(f.dir.path()).isEmpty(), qPrintable(tag));
+        }
+    }
+    QVERIFY(faults > 10);
+    qInfo("%d faults injected", faults);
+}
+
+void TestInPlaceUpdate::cancelRollsBack()
+{
+    Fixture f;
+    QVERIFY(f.make(3 * 1024 * 1024));
+    JobControl *control = nullptr;
+    QString step;
+    JobControl job([&](const JobProgress &progress) {
+        step = progress.step;
+        if (progress.done > 1024 * 1024)
+            control->requestCancel();
+    });
+    control = &job;
+    PackageArchive archive(f.package);
+    archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+    QVERIFY(!f.update(archive, change("b.mp4 json.txt", "json.txt"), &job));
+    QCOMPARE(archive.failure(), PackageArchive::Failure::Cancelled);
+    QCOMPARE(step, str("Updating the package in place: do not remove the drive until it is done."));
+    QCOMPARE(fileBytes(f.package), f.oldBytes);
+    QVERIFY(journals(f.dir.path()).isEmpty());
+}
+
+// A journal left by a cut update, then the package replaced by another
+// program: the journal is never applied, it is kept and named, and the next
+// update goes by a full rewrite.
+void TestInPlaceUpdate::foreignJournalIsKept()
+{
+    Fixture f;
+    QVERIFY(f.make(50000));
+    resetHook();
+    failing = Step::Write;
+    failingAt = 2;
+    powerCut = true;
+    PackageArchive archive(f.package);
+    archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+    QVERIFY(!f.update(archive, change("json.txt", "e.mp4 json.txt")));
+    resetHook();
+    const QStringList left = journals(f.dir.path());
+    QCOMPARE(left.size(), 1);
+    const QByteArray journal = fileBytes(f.dir.filePath(left.first()));
+    const QByteArray cutBytes = fileBytes(f.package);
+    QVERIFY(cutBytes != f.oldBytes);
+
+    QVERIFY(writeZip(f.package, {{str("json.txt"), "{\"other\": 1}", true}}));
+    const QByteArray other = fileBytes(f.package);
+    QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
+             QStringList(str("The journal “%1” of an interrupted update does not match “%2”, "
+                             "which another program changed since. It was not applied and was "
+                             "kept; move it away once the package is as it should be.")
+                             .arg(f.dir.filePath(left.first()), f.package)));
+    QCOMPARE(fileBytes(f.package), other);
+    QCOMPARE(fileBytes(f.dir.filePath(left.first())), journal);
+
+    PackageArchive again(f.package);
+    QVERIFY(again.update({}, {PackageEntry::memory(str("json.txt"), "{}")}));
+    QVERIFY(!again.updatedInPlace());
+    QVERIFY(again.recoveryNote().contains(str("was not applied")));
+    QCOMPARE(fileBytes(f.dir.filePath(left.first())), journal);
+    QCOMPARE(readZip(f.package), ZipEntries({{str("json.txt"), "{}"}}));
+
+    // With the package it was made for back in place, the journal is applied.
+    QVERIFY(writeBytes(f.package, cutBytes));
+    QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
+             QStringList(str("The last update of “%1” was interrupted; the package was restored "
+                             "as it was before that update.")
+                             .arg(f.package)));
+    QCOMPARE(fileBytes(f.package), f.oldBytes);
+    QVERIFY(journals(f.dir.path()).isEmpty());
+}
+
+// A stick with room for the changes but not for a second copy: a time change
+// and an added clip save in place, where a full rewrite is refused.
+void TestInPlaceUpdate::nearlyFullDrive()
+{
+    Fixture f;
+    const QByteArray folder = QFile::encodeName(f.dir.path() + str("/stick"));
+    QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
+    if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=1200k") != 0)
+        QSKIP("mounting a tmpfs needs root: the nearly full drive is not tried");
+    struct Unmount
+    {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{folder};
+    QVERIFY(f.make(200000));
+    f.package = QFile::decodeName(folder) + str("/show.mrv");
+    QVERIFY(writeBytes(f.package, f.oldBytes));
+    QVERIFY(writeBytes(QFile::decodeName(folder) + str("/filler"), QByteArray(200000, 'f')));
+
+    PackageArchive rewrite(f.package);
+    rewrite.setUpdateWay(PackageArchive::UpdateWay::Rewrite);
+    QVERIFY(!f.update(rewrite, change("json.txt", "json.txt")));
+    QCOMPARE(rewrite.failure(), PackageArchive::Failure::NoRoom);
+    QVERIFY2(rewrite.errorString().endsWith(str(", or Save As to another drive.")),
+             qPrintable(rewrite.errorString()));
+    QCOMPARE(fileBytes(f.package), f.oldBytes);
+
+    for (const Change &c : {change("json.txt", "json.txt"), change("json.txt", "e.mp4 json.txt")}) {
+        PackageArchive archive(f.package);
+        QVERIFY2(f.update(archive, c), qPrintable(archive.errorString()));
+        QVERIFY(archive.updatedInPlace());
+        QCOMPARE(differences(readZip(f.package), f.newExpected), QString());
+        f.expected = f.newExpected;
+    }
+}
+
+QTEST_GUILESS_MAIN(TestInPlaceUpdate)
+#include "tst_inplaceupdate.moc"
