@@ -70,9 +70,18 @@ void put64(QByteArray &out, quint64 value)
     out.append(bytes, 8);
 }
 
+void set16(QByteArray &b, int at, quint64 value)
+{
+    QByteArray bytes;
+    put16(bytes, value);
+    b.replace(at, 2, bytes);
+}
+
 void set32(QByteArray &b, int at, quint64 value)
 {
-    qToLittleEndian(quint32(value), b.data() + at);
+    QByteArray bytes;
+    put32(bytes, value);
+    b.replace(at, 4, bytes);
 }
 
 bool isAscii(const QByteArray &name)
@@ -180,10 +189,9 @@ QByteArray finishCentral(QByteArray record, quint64 compressed, quint64 size, qu
         put16(field, 1);
         put16(field, quint64(zip64.size()));
         record += field + zip64;
-        qToLittleEndian(quint16(get16(record, 30) + field.size() + zip64.size()),
-                        record.data() + 30);
+        set16(record, 30, quint64(get16(record, 30)) + quint64(field.size() + zip64.size()));
         if (get16(record, 6) < 45)
-            qToLittleEndian(quint16(45), record.data() + 6);
+            set16(record, 6, 45);
     }
     return record;
 }
@@ -314,7 +322,7 @@ bool InPlaceUpdate::readDirectory(QString *why)
             get16(directory, pos + 12), get16(directory, pos + 14), get32(directory, pos + 16),
             get16(directory, pos + 36), get32(directory, pos + 38), extraWithoutZip64(extra));
         // The record keeps the version that made it, as a copy would.
-        qToLittleEndian(get16(directory, pos + 4), entry.central.data() + 4);
+        set16(entry.central, 4, get16(directory, pos + 4));
         m_entries.push_back(entry);
         pos += 46 + nameLen + extraLen + commentLen;
     }
