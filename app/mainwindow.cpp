@@ -55,6 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     });
 
     setupEditing();
+    setupMenus();
 }
 
 MainWindow::~MainWindow()
@@ -163,19 +164,10 @@ void MainWindow::updateTitle()
     QStringList parts;
     if (!name.isEmpty())
         parts.append(name + QLatin1String("[*]"));
-    if (!note.isEmpty())
-        parts.append(note);
     parts.append(appTitle);
     setWindowFilePath(opened.path);
     setWindowTitle(parts.join(QStringLiteral(" \u2014 ")));
     setWindowModified(modified);
-}
-
-void MainWindow::showNote(const QString &text)
-{
-    note = text;
-    noteTimer->start();
-    updateTitle();
 }
 
 void MainWindow::showProgress(JobId job, const JobProgress &progress)

@@ -12,6 +12,8 @@
 
 class JobProgressDialog;
 class QAction;
+class QLabel;
+class QMenu;
 class QDropEvent;
 class QTimer;
 class Settings;
@@ -108,7 +110,7 @@ private:
     void refuseFiles(const QStringList &refused);
     bool confirmEmptySave();
     void updateTitle();
-    // Shows text in the title for a few seconds: a hint not worth a dialog.
+    // Says in the bottom line what the last command did, until the next one.
     void showNote(const QString &text);
     void loadSelectedTime();
     void dropOnTable(QDropEvent *event);
@@ -128,6 +130,18 @@ private:
     // The window's shortcuts, off while a job runs.
     QList<QAction *> commandActions;
     QString appTitle;
-    QString note;
-    QTimer *noteTimer = nullptr;
+    // The menu bar, the status line and the recent packages (app/menus.cpp,
+    // app/statusline.cpp).
+    void setupMenus();
+    void newPlaylist();
+    void openRecent(const QString &path);
+    void fillRecentMenu();
+    void reportSaved(const QString &path, qint64 bytes);
+    void reportOpened(const QString &path, int items);
+    QStringList recentPackages() const;
+    void rememberPackage(const QString &path);
+    void forgetRecentPackages();
+    QLabel *statusLabel = nullptr;
+    QMenu *recentMenu = nullptr;
+    QMenu *viewMenu = nullptr;
 };

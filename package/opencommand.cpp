@@ -63,6 +63,7 @@ void MainWindow::handlePackageRead(const QString &path, const OpenOutcome &outco
     }
     Q_UNUSED(path)
     showPackage(contents);
+    reportOpened(contents.path, contents.rows.size());
     if (!contents.missingMedia.isEmpty()) {
         dialogs->warning(this, tr("Open"),
                          tr("The package %1 lacks media files its playlist names; the player "

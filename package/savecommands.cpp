@@ -151,6 +151,8 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
         // Also when reading it back failed: the outcome then holds the package
         // as written, so the next save starts from it.
         showPackage(outcome.contents);
+        reportSaved(outcome.contents.path.isEmpty() ? plan.packagePath : outcome.contents.path,
+                    outcome.contents.identity.size);
         if (!outcome.warning.isEmpty())
             dialogs->warning(this, tr("Save"), outcome.warning);
         finishSave({});
@@ -175,10 +177,12 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
         return;
     }
     case SaveOutcome::Status::Cancelled:
+        showNote(tr("Save cancelled"));
         dialogs->warning(this, tr("Save"), outcome.error);
         finishSave(outcome.error);
         return;
     case SaveOutcome::Status::Failed:
+        showNote(tr("Not saved"));
         dialogs->critical(this, tr("Save"), outcome.error);
         finishSave(outcome.error);
         return;

@@ -2,8 +2,10 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
+#include "playlist/durationedit.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tableundo.h"
+#include "playlist/tableview.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -50,18 +52,14 @@ void MainWindow::setupEditing()
     undoStack = new QUndoStack(this);
     connect(undoStack, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
     connect(undoStack, &QUndoStack::indexChanged, this, &MainWindow::updateTitle);
-    noteTimer = new QTimer(this);
-    noteTimer->setSingleShot(true);
-    noteTimer->setInterval(3000);
-    connect(noteTimer, &QTimer::timeout, this, [this] {
-        note.clear();
-        updateTitle();
-    });
 
+    // Named: the menu bar offers the same actions.
     const auto addCommand = [this](QWidget *owner, const QList<QKeySequence> &shortcuts,
                                    Qt::ShortcutContext context, const QString &text,
                                    void (MainWindow::*slot)()) {
         auto *action = new QAction(text, owner);
+        action->setObjectName(QLatin1String("action") +
+                              QString(text).remove(QLatin1Char(' ')).remove(QChar(0x2026)));
         action->setShortcuts(shortcuts);
         action->setShortcutContext(context);
         connect(action, &QAction::triggered, this, slot);
@@ -89,8 +87,10 @@ void MainWindow::setupEditing()
     ui->pushButtonSave->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     QAction *undo = undoStack->createUndoAction(this);
+    undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcuts(keys(QKeySequence::Undo));
     QAction *redo = undoStack->createRedoAction(this);
+    redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts(keys(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
     for (QAction *action : {undo, redo}) {
         QWidget::addAction(action);
@@ -114,6 +114,11 @@ void MainWindow::setupEditing()
 
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::loadSelectedTime);
+    setupPlaylistView(table);
+    // "90", "1:30" or "00:01:30", then Enter: the selected images take it.
+    auto *typing = new DurationTyping(ui->timeEditTime);
+    connect(typing, &DurationTyping::applyRequested, this, &MainWindow::on_pushButtonEdit_clicked);
+    loadSelectedTime();
     updateTitle();
 }
 
@@ -180,7 +185,6 @@ void MainWindow::dropOnTable(QDropEvent *event)
                                    ui->comboBoxTransition->currentText()));
         }
         undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Drop Files"), true));
-        table->resizeColumnsToContents();
     }
     if (!refused.isEmpty()) {
         // After the event: a message box inside the drop would hold up the file manager.
@@ -200,6 +204,20 @@ void MainWindow::refuseFiles(const QStringList &refused)
 void MainWindow::loadSelectedTime()
 {
     const QVector<int> rows = selectedRowIndexes(*ui->tableWidget);
+    bool onlyVideos = !rows.isEmpty();
+    for (int r : rows) {
+        const QTableWidgetItem *item = ui->tableWidget->item(r, ColumnTime);
+        if (!item || !item->text().contains(QLatin1String("NA"))) {
+            onlyVideos = false;
+            break;
+        }
+    }
+    // A video plays for its own length: a time shown for it would be a lie.
+    ui->timeEditTime->setEnabled(!onlyVideos);
+    ui->timeEditTime->setToolTip(
+        onlyVideos ? tr("Videos play for their own length. Select an image to set its time.")
+                   : tr("How long the selected images show: type seconds (90), minutes and "
+                        "seconds (1:30) or hh:mm:ss, then press Enter."));
     if (rows.size() != 1)
         return;
     const QTableWidgetItem *item = ui->tableWidget->item(rows.first(), ColumnTime);
@@ -248,7 +266,6 @@ void MainWindow::on_pushButtonAdd_clicked()
                                ui->comboBoxTransition->currentText()));
     }
     undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Add Files"), false));
-    table->resizeColumnsToContents();
 }
 
 void MainWindow::on_pushButtonUp_clicked()

@@ -50,9 +50,18 @@ qint64 secondsOf(const QString &time)
     return seconds;
 }
 
+// Where the row's file is: the table itself shows only its name.
+QString whereText(const MediaSource &source)
+{
+    if (!source.isPackageEntry())
+        return QDir::toNativeSeparators(source.path);
+    return source.entry + QLatin1Char('\n') +
+           tr("stored in %1").arg(source.path.mid(source.path.lastIndexOf(QLatin1Char('/')) + 1));
+}
+
 QString details(const MediaSource &source, const MediaInfo &info)
 {
-    QStringList lines{QDir::toNativeSeparators(source.displayName())};
+    QStringList lines{whereText(source)};
     if (info.size >= 0)
         lines.append(QLocale().formattedDataSize(info.size));
     if (info.pixelSize.isValid())
@@ -73,9 +82,6 @@ TableMedia::TableMedia(QTableWidget *table, QLabel *total, QObject *parent)
 {
     m_table->setIconSize(iconSize);
     m_warningIcon = m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    // The thumbnail arrives after the column was sized to the name: the File
-    // column takes the rest of the width, so the name stays readable.
-    m_table->horizontalHeader()->setStretchLastSection(true);
     // One pass per burst of changes: an open fills thousands of rows at once.
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(0);
@@ -169,7 +175,7 @@ void TableMedia::applyRow(int row)
     const QString key = m_rowKeys.at(row);
     const QString problem = rowProblem(row);
     const auto info = m_infos.constFind(key);
-    QString tip = info == m_infos.constEnd() ? QDir::toNativeSeparators(file->text())
+    QString tip = info == m_infos.constEnd() ? whereText(sourceOf(file->text()))
                                              : details(sourceOf(file->text()), *info);
     if (!problem.isEmpty())
         tip += QLatin1String("\n\n") + tr("May not play: %1").arg(problem);

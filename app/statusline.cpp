@@ -1,0 +1,111 @@
+// The main window: the status in the bottom line and the recent packages.
+#include "app/statusline.h"
+
+#include "app/mainwindow.h"
+#include "archive/zipversion.h"
+#include "media/mediaversion.h"
+#include "ui_mainwindow.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+
+namespace {
+
+QString tr(const char *text, int n = -1)
+{
+    return MainWindow::tr(text, nullptr, n);
+}
+
+const char recentKey[] = "recentPackages";
+
+// The program's own preferences, apart from settings.xml, whose format other
+// tools may read.
+class Preferences : public QSettings
+{
+public:
+    Preferences() : QSettings(QStringLiteral("merovi"), QStringLiteral("playlist-builder")) {}
+};
+
+} // namespace
+
+QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at)
+{
+    const QString name = QFileInfo(packagePath).fileName();
+    // To the minute, in the user's style; some locales' short format has seconds.
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]ss?")));
+    const QString time = QLocale().toString(at, format);
+    if (bytes < 0)
+        return tr("Saved %1 at %2").arg(name, time);
+    // Decimal units, as sticks and file managers count them.
+    const QString size =
+        QLocale().formattedDataSize(bytes, bytes < 10'000'000 ? 1 : 0, QLocale::DataSizeSIFormat);
+    return tr("Saved %1 (%2) at %3").arg(name, size, time);
+}
+
+QString openedStatusText(const QString &packagePath, int items)
+{
+    const QString name = QFileInfo(packagePath).fileName();
+    return items == 1 ? tr("Opened %1: 1 item").arg(name)
+                      : tr("Opened %1: %2 items").arg(name, QLocale().toString(items));
+}
+
+QStringList updatedRecentList(const QStringList &recent, const QString &path, int max)
+{
+    QStringList list{path};
+    for (const QString &old : recent) {
+        if (list.size() >= max)
+            break;
+        if (!old.isEmpty() && old != path)
+            list.append(old);
+    }
+    return list;
+}
+
+QString aboutText()
+{
+    return tr("<h3>Merovi USB Playlist builder %1</h3>"
+              "<p>Builds playlist packages for media players that play from a USB stick.</p>"
+              "<p>Qt %2 (built with %3)<br>libzip %4<br>FFmpeg %5</p>")
+        .arg(QStringLiteral(MEROVI_VERSION), QString::fromLatin1(qVersion()),
+             QStringLiteral(QT_VERSION_STR), zipLibraryVersion(), videoLibraryVersion());
+}
+
+void MainWindow::showNote(const QString &text)
+{
+    statusLabel->setText(text);
+    statusLabel->setToolTip(text);
+}
+
+void MainWindow::reportSaved(const QString &path, qint64 bytes)
+{
+    showNote(savedStatusText(path, bytes, QTime::currentTime()));
+    rememberPackage(path);
+}
+
+void MainWindow::reportOpened(const QString &path, int items)
+{
+    showNote(openedStatusText(path, items));
+    rememberPackage(path);
+}
+
+QStringList MainWindow::recentPackages() const
+{
+    Preferences preferences;
+    return preferences.value(QLatin1String(recentKey)).toStringList();
+}
+
+void MainWindow::rememberPackage(const QString &path)
+{
+    Preferences preferences;
+    preferences.setValue(QLatin1String(recentKey), updatedRecentList(recentPackages(), path, 8));
+}
+
+void MainWindow::forgetRecentPackages()
+{
+    Preferences preferences;
+    preferences.remove(QLatin1String(recentKey));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+// What the bottom line says after a job: "Saved show.mrv (225 MB) at 14:03".
+// bytes < 0: the size is unknown and left out.
+QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at);
+// "Opened show.mrv: 15 items".
+QString openedStatusText(const QString &packagePath, int items);
+
+// The recent packages list after path was opened or saved: path first, each
+// package once, at most max entries.
+QStringList updatedRecentList(const QStringList &recent, const QString &path, int max);
+
+// The About box's text: the program's version and those of the libraries it runs with.
+QString aboutText();

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QTableWidget;
+
+// Makes the playlist table readable at any width: the File column takes the
+// free width and shows each file's own name, shortened in the middle so the
+// extension stays; the Time column keeps room for the time and a warning mark;
+// an empty table says how to fill it.
+void setupPlaylistView(QTableWidget *table);
+
+// The text the File column shows for a row's file text: a path's own name,
+// and the same for a stored name ("/clip.mp4" shows as "clip.mp4").
+QString shownFileName(const QString &file);

@@ -1,0 +1,348 @@
+// The window as a new user meets it: the menu bar, what the bottom line says
+// after a job, a table that stays readable, and the Duration field that takes
+// what people type.
+#include "app/statusline.h"
+#include "playlist/durationedit.h"
+#include "playlist/tableview.h"
+#include "tests/common/fakedialogs.h"
+#include "tests/common/testkit.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStyledItemDelegate>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QtTest>
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    MainWindow *window = nullptr;
+    FakeDialogs *dialogs = nullptr;
+
+    QString file(const char *name) const { return dir.filePath(str(name)); }
+    QTableWidget &table() { return tableOf(*window); }
+    QTimeEdit &duration() { return *window->findChild<QTimeEdit *>(str("timeEditTime")); }
+    QString status() { return window->findChild<QLabel *>(str("labelStatus"))->text(); }
+    void add(const QStringList &names)
+    {
+        dialogs->files = {{}};
+        for (const QString &name : names)
+            dialogs->files.first() << dir.filePath(name);
+        click(*window, "pushButtonAdd");
+    }
+    QAction *menuAction(const QString &menu, const QString &text)
+    {
+        const QList<QAction *> menus = window->menuBar()->actions();
+        for (QAction *m : menus) {
+            if (m->text().remove(u'&') != menu || !m->menu())
+                continue;
+            const QList<QAction *> actions = m->menu()->actions();
+            for (QAction *a : actions)
+                if (a->text().remove(u'&').startsWith(text))
+                    return a;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+        QVERIFY(QDir::setCurrent(dir.path())); // settings.xml
+        // The recent packages go to the program's own preferences, kept here.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir.filePath(str("config")));
+        QLocale::setDefault(QLocale::c());
+        for (const char *name : {"a.png", "b.jpg", "c.mp4", "d.png"})
+            QVERIFY(writeMedia(file(name)));
+    }
+
+    void init()
+    {
+        window = new MainWindow;
+        dialogs = FakeDialogs::install(*window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+
+    void cleanup() { delete window; }
+
+    void parseDuration_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QTime>("time"); // invalid: refused
+        QTest::newRow("seconds") << str("90") << QTime(0, 1, 30);
+        QTest::newRow("seconds past an hour") << str("5400") << QTime(1, 30, 0);
+        QTest::newRow("m:ss") << str("1:30") << QTime(0, 1, 30);
+        QTest::newRow("minutes past an hour") << str("90:00") << QTime(1, 30, 0);
+        QTest::newRow("hh:mm:ss") << str("00:01:30") << QTime(0, 1, 30);
+        QTest::newRow("h:mm:ss") << str("1:02:03") << QTime(1, 2, 3);
+        QTest::newRow("spaces around") << str(" 45 ") << QTime(0, 0, 45);
+        QTest::newRow("zero") << str("0") << QTime(0, 0, 0);
+        QTest::newRow("last second of a day") << str("23:59:59") << QTime(23, 59, 59);
+        QTest::newRow("a day") << str("86400") << QTime();
+        QTest::newRow("24 hours") << str("24:00:00") << QTime();
+        QTest::newRow("seconds over 59 after a colon") << str("1:75") << QTime();
+        QTest::newRow("minutes over 59 after hours") << str("1:60:00") << QTime();
+        QTest::newRow("empty") << QString() << QTime();
+        QTest::newRow("colon only") << str(":") << QTime();
+        QTest::newRow("trailing colon") << str("1:") << QTime();
+        QTest::newRow("four parts") << str("1:2:3:4") << QTime();
+        QTest::newRow("letters") << str("1m30") << QTime();
+        QTest::newRow("negative") << str("-5") << QTime();
+    }
+
+    void parseDuration()
+    {
+        QFETCH(QString, text);
+        QFETCH(QTime, time);
+        QCOMPARE(::parseDuration(text), time);
+    }
+
+    void durationTypedThenEnter_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("seconds") << str("90");
+        QTest::newRow("m:ss") << str("1:30");
+        QTest::newRow("hh:mm:ss") << str("00:01:30");
+    }
+
+    // Two images and a video selected, one image not: Enter in the field
+    // gives the selected images the typed time and leaves the rest alone.
+    void durationTypedThenEnter()
+    {
+        QFETCH(QString, typed);
+        add({str("a.png"), str("b.jpg"), str("c.mp4"), str("d.png")});
+        selectRowIndexes(table(), {0, 1, 2});
+        duration().setFocus();
+        QTRY_VERIFY(duration().hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(duration().time(), QTime(0, 1, 30));
+        const PlaylistRows rows = tableRows(table());
+        QCOMPARE(rows.at(0).time, str("00:01:30"));
+        QCOMPARE(rows.at(1).time, str("00:01:30"));
+        QCOMPARE(rows.at(2).time, str("NA"));
+        QCOMPARE(rows.at(3).time, str("00:00:04"));
+        // The field shows the time as it reads it.
+        QCOMPARE(duration().text(), str("00:01:30"));
+    }
+
+    void durationTypingRefusedOrLeft()
+    {
+        add({str("a.png")});
+        selectRowIndexes(table(), {0});
+        duration().setFocus();
+        QTRY_VERIFY(duration().hasFocus());
+        // Not a duration: nothing changes, the field shows its time again.
+        QTest::keyClicks(QApplication::focusWidget(), str("1:75"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(tableRows(table()).at(0).time, str("00:00:04"));
+        QCOMPARE(duration().text(), str("00:00:04"));
+        // Leaving the field takes the typed time without applying it.
+        QTest::keyClicks(QApplication::focusWidget(), str("75"));
+        table().setFocus();
+        QCOMPARE(duration().time(), QTime(0, 1, 15));
+        QCOMPARE(tableRows(table()).at(0).time, str("00:00:04"));
+    }
+
+    void durationDisabledForVideos_data()
+    {
+        QTest::addColumn<QVector<int>>("selected");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("nothing selected") << QVector<int>{} << true;
+        QTest::newRow("a video") << QVector<int>{1} << false;
+        QTest::newRow("an image") << QVector<int>{0} << true;
+        QTest::newRow("an image and a video") << QVector<int>{0, 1} << true;
+    }
+
+    void durationDisabledForVideos()
+    {
+        QFETCH(QVector<int>, selected);
+        QFETCH(bool, enabled);
+        add({str("a.png"), str("c.mp4")});
+        selectRowIndexes(table(), selected);
+        QCOMPARE(duration().isEnabled(), enabled);
+        QCOMPARE(duration().toolTip().contains(str("Videos play for their own length")), !enabled);
+        // Selecting an image again gives the field back.
+        selectRowIndexes(table(), {0});
+        QVERIFY(duration().isEnabled());
+    }
+
+    void statusAfterEachJob()
+    {
+        add({str("a.png"), str("b.jpg")});
+        const QString package = file("status.mrv");
+        dialogs->paths = QStringList{package};
+        QSignalSpy saved(window, &MainWindow::saveFinished);
+        click(*window, "pushButtonSave");
+        QVERIFY(saved.wait(20000));
+        QCOMPARE(saved.first().first().toString(), QString());
+        const QString size =
+            QLocale().formattedDataSize(QFileInfo(package).size(), 1, QLocale::DataSizeSIFormat);
+        QVERIFY2(QRegularExpression(str(R"(^Saved status\.mrv \(%1\) at \d\d:\d\d$)")
+                                        .arg(QRegularExpression::escape(size)))
+                     .match(status())
+                     .hasMatch(),
+                 qPrintable(status()));
+        // The title names the package and says nothing else.
+        QCOMPARE(window->windowTitle(), str("status.mrv[*] — Merovi USB Playlist builder"));
+
+        click(*window, "pushButtonSave");
+        QCOMPARE(status(), str("No changes to save"));
+
+        QSignalSpy opened(window, &MainWindow::openFinished);
+        window->openFile(package);
+        QVERIFY(opened.wait(20000));
+        QCOMPARE(status(), str("Opened status.mrv: 2 items"));
+        QCOMPARE(QSettings(str("merovi"), str("playlist-builder"))
+                     .value(str("recentPackages"))
+                     .toStringList()
+                     .value(0),
+                 package);
+    }
+
+    void statusTexts_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("megabytes")
+            << qint64(225'400'000) << str("Saved show.mrv (225 MB) at 14:03");
+        QTest::newRow("small") << qint64(5'230) << str("Saved show.mrv (5.2 kB) at 14:03");
+        QTest::newRow("size unknown") << qint64(-1) << str("Saved show.mrv at 14:03");
+    }
+
+    void statusTexts()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(savedStatusText(str("/media/stick/show.mrv"), bytes, QTime(14, 3, 27)), text);
+        QCOMPARE(openedStatusText(str("/media/stick/show.mrv"), 15),
+                 str("Opened show.mrv: 15 items"));
+        QCOMPARE(openedStatusText(str("/media/stick/show.mrv"), 1), str("Opened show.mrv: 1 item"));
+    }
+
+    void recentList_data()
+    {
+        QTest::addColumn<QStringList>("recent");
+        QTest::addColumn<QStringList>("after"); // after /c.mrv, at most 3
+        QTest::newRow("first") << QStringList{} << QStringList{str("/c.mrv")};
+        QTest::newRow("to the front") << QStringList{str("/a.mrv"), str("/c.mrv"), str("/b.mrv")}
+                                      << QStringList{str("/c.mrv"), str("/a.mrv"), str("/b.mrv")};
+        QTest::newRow("oldest drops") << QStringList{str("/a.mrv"), str("/b.mrv"), str("/d.mrv")}
+                                      << QStringList{str("/c.mrv"), str("/a.mrv"), str("/b.mrv")};
+    }
+
+    void recentList()
+    {
+        QFETCH(QStringList, recent);
+        QFETCH(QStringList, after);
+        QCOMPARE(updatedRecentList(recent, str("/c.mrv"), 3), after);
+    }
+
+    void menuBarOffersTheCommands()
+    {
+        const QVector<QPair<QString, QString>> expected{
+            {str("File"), str("New Playlist")}, {str("File"), str("Open…")},
+            {str("File"), str("Open Recent")},  {str("File"), str("Save")},
+            {str("File"), str("Save As…")},     {str("File"), str("Quit")},
+            {str("Edit"), str("Undo")},         {str("Edit"), str("Redo")},
+            {str("Edit"), str("Delete")},       {str("Edit"), str("Select All")},
+            {str("Help"), str("About")}};
+        for (const auto &item : expected)
+            QVERIFY2(menuAction(item.first, item.second), qPrintable(item.second));
+        QCOMPARE(menuAction(str("File"), str("Open…"))->shortcut(),
+                 QKeySequence(QKeySequence::Open));
+        QCOMPARE(menuAction(str("File"), str("New"))->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(menuAction(str("File"), str("Quit"))->shortcut(),
+                 QKeySequence(QKeySequence::Quit));
+        QCOMPARE(menuAction(str("Edit"), str("Select All"))->shortcut(),
+                 QKeySequence(QKeySequence::SelectAll));
+
+        // The menu runs the window's command: Save As from the menu writes a package.
+        add({str("a.png")});
+        dialogs->paths = QStringList{file("menu.mrv")};
+        QSignalSpy saved(window, &MainWindow::saveFinished);
+        menuAction(str("File"), str("Save As…"))->trigger();
+        QVERIFY(saved.wait(20000));
+        QCOMPARE(window->openedPackage(), file("menu.mrv"));
+
+        menuAction(str("Edit"), str("Select All"))->trigger();
+        QCOMPARE(selectedRowIndexes(table()), QVector<int>{0});
+        menuAction(str("File"), str("New Playlist"))->trigger();
+        QCOMPARE(table().rowCount(), 0);
+        QVERIFY(window->openedPackage().isEmpty());
+        QVERIFY(!window->isWindowModified());
+    }
+
+    void aboutNamesTheVersions()
+    {
+        const QString text = aboutText();
+        QVERIFY2(text.contains(QString::fromLatin1(qVersion())), qPrintable(text));
+        QVERIFY2(QRegularExpression(str(R"(libzip \d+\.\d+)")).match(text).hasMatch(),
+                 qPrintable(text));
+        QVERIFY2(QRegularExpression(str(R"(FFmpeg \S*\d)")).match(text).hasMatch(),
+                 qPrintable(text));
+    }
+
+    void tableReadable()
+    {
+        const QString longName = str(
+            "16-cut-fastest-summer-sale-opening-weekend-banner-long-version-for-the-window.png");
+        QVERIFY(writeMedia(file(qPrintable(longName))));
+        auto *hint = table().viewport()->findChild<QLabel *>(str("labelEmptyTable"));
+        QVERIFY(hint && hint->isVisible());
+        QCOMPARE(hint->text(), str("Add files or drop them here"));
+
+        add({longName, str("c.mp4")});
+        QVERIFY(!hint->isVisible());
+        window->resize(window->minimumSize());
+        QTRY_COMPARE(window->size(), window->minimumSize());
+        // The File column takes the free width, whatever the rows hold.
+        const QHeaderView *header = table().horizontalHeader();
+        QCOMPARE(header->sectionSize(ColumnTime) + header->sectionSize(ColumnFile),
+                 table().viewport()->width());
+        // Each row shows the file's own name; the rest is in its tooltip.
+        QAbstractItemDelegate *names = table().itemDelegateForColumn(ColumnFile);
+        auto *delegate = qobject_cast<QStyledItemDelegate *>(names);
+        QVERIFY(delegate);
+        QCOMPARE(delegate->displayText(table().item(0, ColumnFile)->text(), QLocale()), longName);
+        QCOMPARE(shownFileName(str("/clip.mp4")), str("clip.mp4"));
+        QTRY_VERIFY(table()
+                        .item(0, ColumnFile)
+                        ->toolTip()
+                        .startsWith(QDir::toNativeSeparators(file(qPrintable(longName)))));
+        // The name is cut in the middle: what is drawn keeps the extension.
+        const QImage shot = table().viewport()->grab().toImage();
+        QVERIFY(!shot.isNull());
+        QVERIFY(QFontMetrics(table().font()).horizontalAdvance(longName) >
+                header->sectionSize(ColumnFile));
+        QCOMPARE(table().textElideMode(), Qt::ElideMiddle);
+        QVERIFY(!table().wordWrap());
+
+        // The time column keeps room for "00:00:00" and a warning mark at once.
+        const int needed = QFontMetrics(table().font()).horizontalAdvance(str("00:00:00")) +
+                           table().style()->pixelMetric(QStyle::PM_SmallIconSize);
+        QVERIFY2(header->sectionSize(ColumnTime) > needed,
+                 qPrintable(QString::number(header->sectionSize(ColumnTime))));
+
+        // The bottom line stays in the window at its smallest.
+        const QWidget *link = window->findChild<QWidget *>(str("labelMeroviLink"));
+        QVERIFY(link->isVisible());
+        QVERIFY(link->mapTo(window, QPoint(0, link->height())).y() <= window->height());
+
+        selectRowIndexes(table(), {0, 1});
+        click(*window, "pushButtonDelete");
+        QVERIFY(hint->isVisible());
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
