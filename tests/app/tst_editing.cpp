@@ -65,7 +65,7 @@ private slots:
         QVERIFY(QDir::setCurrent(dir.path())); // settings.xml
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         for (const QString &name : str("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png").split(u' '))
-            QVERIFY(writeMedia(dir.filePath(name)));
+            QVERIFY(writeRealMedia(dir.filePath(name)));
     }
 
     void init()
@@ -181,7 +181,7 @@ private slots:
     {
         const QString first = file("first.mrv");
         const QString second = file("second.mrv");
-        QVERIFY(writeMedia(file("gone.mp4"), 3000) && writeMedia(file("gone.jpg"), 2000));
+        QVERIFY(writeRealMedia(file("gone.mp4")) && writeRealMedia(file("gone.jpg")));
         add("gone.mp4 gone.jpg");
         QSignalSpy saved(window, &MainWindow::saveFinished);
         dialogs->paths = QStringList{first, second};

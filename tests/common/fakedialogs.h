@@ -1,16 +1,43 @@
 #pragma once
 
-// The window suites' kit, header-only (links merovi_gui): scripted dialogs and
-// the window's buttons and table by name.
+// The window suites' kit, header-only (links merovi_gui): scripted dialogs,
+// the window's buttons and table by name, real media.
 
 #include "app/mainwindow.h"
 #include "app/userdialogs.h"
 #include "playlist/playlisttable.h"
+#include "tests/common/testkit.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <memory>
+
+// A real image or clip at path (by its extension), which the media probe finds
+// playable, so no question comes up that the test did not ask for. Images
+// differ per path; clips are copies of one ffmpeg clip of 1.6 s.
+inline bool writeRealMedia(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("jpg")) {
+        QImage image(32, 18, QImage::Format_RGB32);
+        image.fill(QColor::fromRgb(qHash(path)));
+        return QDir().mkpath(QFileInfo(path).absolutePath()) &&
+               image.save(path, suffix == QLatin1String("png") ? "PNG" : "JPEG");
+    }
+    static QTemporaryDir clips;
+    const QString clip = clips.filePath(str("clip.") + suffix);
+    if (!QFileInfo::exists(clip) &&
+        runProgram(str("ffmpeg"), {str("-loglevel"), str("error"), str("-f"), str("lavfi"),
+                                   str("-i"), str("testsrc=size=32x18:rate=5:duration=1.6"),
+                                   str("-c:v"), str("mpeg4"), clip}) == "failed")
+        return false;
+    return writeBytes(path, fileBytes(clip));
+}
 
 inline void click(MainWindow &window, const char *button)
 {
@@ -22,8 +49,9 @@ inline QTableWidget &tableOf(MainWindow &window)
     return *window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
 }
 
-// Answers from queues and records every message. With nothing queued, a file
-// dialog is cancelled, a question answered No, a choice cancelled.
+// Answers from queues and records every message and question with its
+// buttons and default. Nothing queued: a file dialog is cancelled, a question
+// answered No, a choice cancelled (its cancel button).
 class FakeDialogs : public UserDialogs
 {
 public:
@@ -32,6 +60,8 @@ public:
     {
         Kind kind;
         QString text;
+        QStringList buttons; // Choose only
+        int defaultIndex = -1;
     };
     // Installs a fake in window, which owns it.
     static FakeDialogs *install(MainWindow &window)
@@ -39,6 +69,19 @@ public:
         auto *fake = new FakeDialogs;
         window.setDialogs(std::unique_ptr<UserDialogs>(fake));
         return fake;
+    }
+    // The questions and choices asked, each as "text [buttons, default marked *]".
+    QStringList asked() const
+    {
+        QStringList result;
+        for (const Call &call : calls) {
+            QStringList buttons = call.buttons;
+            if (call.defaultIndex >= 0)
+                buttons[call.defaultIndex] += QLatin1Char('*');
+            if (call.kind == Question || call.kind == Choose)
+                result << call.text + str(" [") + buttons.join(u'|') + QLatin1Char(']');
+        }
+        return result;
     }
 
     QList<QStringList> files;
@@ -57,25 +100,22 @@ private:
     QStringList getOpenFileNames(QWidget *, S, S, S) override { return next(files, {}); }
     QString getOpenFileName(QWidget *, S, S, S) override { return next(paths, {}); }
     QString getSaveFileName(QWidget *, S, S, S) override { return next(paths, {}); }
-    void critical(QWidget *, S, S text) override { calls.append({Critical, text}); }
-    void warning(QWidget *, S, S text) override { calls.append({Warning, text}); }
+    void critical(QWidget *, S, S text) override { calls.append({Critical, text, {}, -1}); }
+    void warning(QWidget *, S, S text) override { calls.append({Warning, text, {}, -1}); }
     int choose(QWidget *parent, S title, S text, const QStringList &buttons, int defaultIndex,
                int cancelIndex) override
     {
-        // Test media are random bytes: the probe's warning comes whenever it is
-        // quicker than the test, and is accepted unrecorded.
-        if (text.contains(QLatin1String("may not play")))
-            return 0;
         if (realQuestions)
             return UserDialogs::choose(parent, title, text, buttons, defaultIndex, cancelIndex);
-        calls.append({Choose, text});
+        calls.append({Choose, text, buttons, defaultIndex});
         return next(choices, cancelIndex);
     }
+    // Its default button is the message box's own: the real-dialog suites press it.
     Answer question(QWidget *parent, S title, S text) override
     {
         if (realQuestions)
             return UserDialogs::question(parent, title, text);
-        calls.append({Question, text});
+        calls.append({Question, text, {}, -1});
         return next(answers, Answer::No);
     }
 };
