@@ -4,11 +4,13 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include <QComboBox>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -31,7 +33,9 @@ QString order(QTableWidget &table)
 {
     QStringList names;
     for (const PlaylistRow &r : tableRows(table))
-        names << QFileInfo(r.file).fileName() + (r.time == str("00:02:00") ? str("*") : QString());
+        names << QFileInfo(r.file).fileName() +
+                     (r.time == str("13:02:00") && r.transition == str("Fade") ? str("*")
+                                                                               : QString());
     return names.join(QLatin1Char(' '));
 }
 
@@ -123,36 +127,47 @@ private slots:
 
     void commandsOnSelectedRows_data()
     {
-        QTest::addColumn<QString>("keys"); // empty: the Apply button
+        QTest::addColumn<QString>("keys");          // empty: the Apply button
+        QTest::addColumn<QVector<int>>("selected"); // the current row 3 is not among them
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QVector<int>>("selectedAfter");
-        const auto row = [](const char *keys, const char *expected, const QVector<int> &after) {
-            QTest::newRow(*keys ? keys : "Apply skips the video")
-                << str(keys) << str(expected) << after;
+        const auto row = [](const char *name, const char *keys, const QVector<int> &selected,
+                            const char *expected, const QVector<int> &after) {
+            QTest::newRow(name) << str(keys) << selected << str(expected) << after;
         };
-        // Rows 1, 2 and 4 are selected; the current row 3 is not.
-        row("Del", "f0.png f3.png f5.png", {1});
-        row("Ctrl+Up", "f1.jpg f2.mp4 f0.png f4.jpg f3.png f5.png", {0, 1, 3});
-        row("Ctrl+Down", "f0.png f3.png f1.jpg f2.mp4 f5.png f4.jpg", {2, 3, 5});
-        row("", "f0.png f1.jpg* f2.mp4 f3.png f4.jpg* f5.png", {1, 2, 4});
+        const QVector<int> some{1, 2, 4};
+        row("Del", "Del", some, "f0.png f3.png f5.png", {1});
+        row("Ctrl+Up", "Ctrl+Up", some, "f1.jpg f2.mp4 f0.png f4.jpg f3.png f5.png", {0, 1, 3});
+        row("Ctrl+Down", "Ctrl+Down", some, "f0.png f3.png f1.jpg f2.mp4 f5.png f4.jpg", {2, 3, 5});
+        row("Apply skips the video", "", some, "f0.png f1.jpg* f2.mp4 f3.png f4.jpg* f5.png", some);
+        const char *unchanged = "f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png";
+        row("Ctrl+Up with the first row", "Ctrl+Up", {0, 5}, unchanged, {0, 5});
+        row("Ctrl+Down with the last row", "Ctrl+Down", {0, 5}, unchanged, {0, 5});
     }
 
     void commandsOnSelectedRows()
     {
         QFETCH(QString, keys);
+        QFETCH(QVector<int>, selected);
         QFETCH(QString, expected);
         QFETCH(QVector<int>, selectedAfter);
         add("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png");
+        // Every image its own time, which undo must give back to each.
+        for (int r : {0, 1, 3, 4, 5})
+            table().item(r, ColumnTime)->setText(QTime(0, 0, r).toString(str("hh:mm:ss")));
+        window->findChild<QUndoStack *>()->clear(); // a command that does nothing undoes nothing
         const PlaylistRows before = tableRows(table());
-        selectRowIndexes(table(), {1, 2, 4}, 3);
-        window->findChild<QTimeEdit *>()->setTime(QTime(0, 2));
+        selectRowIndexes(table(), selected, 3);
+        // An afternoon time: a 12-hour clock would give 01.
+        window->findChild<QTimeEdit *>()->setTime(QTime(13, 2));
+        window->findChild<QComboBox *>()->setCurrentText(str("Fade"));
         keys.isEmpty() ? click("pushButtonEdit") : press(QKeySequence(keys));
         QCOMPARE(order(table()), expected);
         QCOMPARE(selectedRowIndexes(table()), selectedAfter);
 
         press(QKeySequence::Undo);
         QCOMPARE(tableRows(table()), before);
-        QCOMPARE(selectedRowIndexes(table()), (QVector<int>{1, 2, 4}));
+        QCOMPARE(selectedRowIndexes(table()), selected);
         press(QKeySequence(str("Ctrl+Shift+Z")));
         QCOMPARE(order(table()), expected);
     }
@@ -175,6 +190,25 @@ private slots:
         QTRY_VERIFY(dialogs->calls.value(0).text.contains(str("\n    /m/a.TXT\n")));
         press(QKeySequence::Undo);
         QCOMPARE(order(table()), str("f0.png f1.jpg f3.png"));
+    }
+
+    // The rows of the package replace the edits: undo may not bring them back.
+    void openStartsAFreshHistory()
+    {
+        const QString package = file("open.mrv");
+        QVERIFY(writeZip(package, {{str("json.txt"), R"({"gallery":[{"filename":"/f3.png"}],
+                                                         "media":[{"playtime":"00:00:09"}]})"},
+                                   {str("f3.png"), fileBytes(file("f3.png"))}}));
+        add("f0.png f1.jpg");
+        dialogs->paths = QStringList{package};
+        QSignalSpy opened(window, &MainWindow::openFinished);
+        QString asked;
+        answer(str("Discard"), &asked);
+        press(QKeySequence::Open);
+        QVERIFY(opened.wait(20000));
+        press(QKeySequence::Undo);
+        QCOMPARE(order(table()), str("f3.png"));
+        QVERIFY(!window->isWindowModified());
     }
 
     void saveAsFromOpenedPackage()
