@@ -287,82 +287,82 @@ void TestPackageWorkflow::cancelLeavesPackage()
 
     QCOMPARE(s.run("pushButtonSave"), QString());
     QCOMPARE(readZip(package).keys(), (QStringList{str("a.png"), str("big.mp4"), str("json.txt")}));
+}
 
-    void TestPackageWorkflow::questions_data()
-    {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<int>("answer");    // -1: none scripted, so the cancel button
-        QTest::addColumn<QString>("asked"); // the buttons, the default marked "*"
-        QTest::addColumn<QString>("after"); // the rows shown; "-" when the package was not written
+void TestPackageWorkflow::questions_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("answer");    // -1: none scripted, so the cancel button
+    QTest::addColumn<QString>("asked"); // the buttons, the default marked "*"
+    QTest::addColumn<QString>("after"); // the rows shown; "-" when the package was not written
 
-        const auto add = [](const char *name, const char *situation, int answer, const char *asked,
-                            const char *after) {
-            QTest::newRow(name) << str(situation) << answer << str(asked) << str(after);
-        };
-        // A new save of a.png and bad.png, whose bytes are no image.
-        const char *mayNotPlay = "[Save Anyway|Cancel*]";
-        add("may not play: Cancel", "probe", -1, mayNotPlay, "-");
-        add("may not play: Save Anyway", "probe", 0, mayNotPlay, "/a.png /bad.png");
-        // Open while the standard package has an unsaved row added.
-        const char *unsaved = "[Save|Discard|Cancel*]";
-        add("unsaved changes: Cancel", "open", -1, unsaved, "-");
-        add("unsaved changes: Discard", "open", 1, unsaved, "/a.png /clip.mp4 /a.png");
-        // Save after another program rewrote the open package.
-        const char *changed = "[Reload|Save Anyway|Cancel*]";
-        add("changed on disk: Cancel", "changed", -1, changed, "-");
-        add("changed on disk: Reload", "changed", 0, changed, "/a.png /clip.mp4 /a.png");
-        add("changed on disk: Save Anyway", "changed", 1, changed,
-            "/a.png /clip.mp4 /a.png /a.png");
+    const auto add = [](const char *name, const char *situation, int answer, const char *asked,
+                        const char *after) {
+        QTest::newRow(name) << str(situation) << answer << str(asked) << str(after);
+    };
+    // A new save of a.png and bad.png, whose bytes are no image.
+    const char *mayNotPlay = "[Save Anyway|Cancel*]";
+    add("may not play: Cancel", "probe", -1, mayNotPlay, "-");
+    add("may not play: Save Anyway", "probe", 0, mayNotPlay, "/a.png /bad.png");
+    // Open while the standard package has an unsaved row added.
+    const char *unsaved = "[Save|Discard|Cancel*]";
+    add("unsaved changes: Cancel", "open", -1, unsaved, "-");
+    add("unsaved changes: Discard", "open", 1, unsaved, "/a.png /clip.mp4 /a.png");
+    // Save after another program rewrote the open package.
+    const char *changed = "[Reload|Save Anyway|Cancel*]";
+    add("changed on disk: Cancel", "changed", -1, changed, "-");
+    add("changed on disk: Reload", "changed", 0, changed, "/a.png /clip.mp4 /a.png");
+    add("changed on disk: Save Anyway", "changed", 1, changed, "/a.png /clip.mp4 /a.png /a.png");
+}
+
+void TestPackageWorkflow::questions()
+{
+    QFETCH(QString, situation);
+    QFETCH(int, answer);
+    QFETCH(QString, asked);
+    QFETCH(QString, after);
+
+    Session s;
+    QTableWidget &table = tableOf(s.window);
+    const bool probe = situation == QLatin1String("probe");
+    QByteArray written;
+    if (probe) {
+        QVERIFY(writeRealMedia(s.path(str("@media/a.png"))));
+        QVERIFY(writeMedia(s.path(str("@media/bad.png"))));
+        s.setRows({row("00:00:05", "@media/a.png"), row("00:00:03", "@media/bad.png")});
+        // The probe's finding shows as a mark on the row.
+        QTRY_VERIFY(!table.item(1, ColumnTime)->icon().isNull());
+        s.dialogs->paths = QStringList{s.path(str("@show.mrv"))};
+    } else {
+        QVERIFY(!s.saveStandard().isEmpty());
+        appendRow(table, row("00:00:09", "/a.png"));
+        s.dialogs->paths = QStringList{s.window.openedPackage()};
+        if (situation == QLatin1String("changed"))
+            QVERIFY(writeBytes(s.window.openedPackage(), fileBytes(s.window.openedPackage())));
+        written = fileBytes(s.window.openedPackage());
     }
+    if (answer >= 0)
+        s.dialogs->choices = {answer};
 
-    void TestPackageWorkflow::questions()
-    {
-        QFETCH(QString, situation);
-        QFETCH(int, answer);
-        QFETCH(QString, asked);
-        QFETCH(QString, after);
-
-        Session s;
-        QTableWidget &table = tableOf(s.window);
-        const bool probe = situation == QLatin1String("probe");
-        QByteArray written;
-        if (probe) {
-            QVERIFY(writeRealMedia(s.path(str("@media/a.png"))));
-            QVERIFY(writeMedia(s.path(str("@media/bad.png"))));
-            s.setRows({row("00:00:05", "@media/a.png"), row("00:00:03", "@media/bad.png")});
-            // The probe's finding shows as a mark on the row.
-            QTRY_VERIFY(!table.item(1, ColumnTime)->icon().isNull());
-            s.dialogs->paths = QStringList{s.path(str("@show.mrv"))};
-        } else {
-            QVERIFY(!s.saveStandard().isEmpty());
-            appendRow(table, row("00:00:09", "/a.png"));
-            s.dialogs->paths = QStringList{s.window.openedPackage()};
-            if (situation == QLatin1String("changed"))
-                QVERIFY(writeBytes(s.window.openedPackage(), fileBytes(s.window.openedPackage())));
-            written = fileBytes(s.window.openedPackage());
-        }
-        if (answer >= 0)
-            s.dialogs->choices = {answer};
-
-        const PlaylistRows before = tableRows(table);
-        s.run(situation == QLatin1String("open") ? "pushButtonOpen" : "pushButtonSave");
-        const QStringList questions = s.dialogs->asked();
-        QCOMPARE(questions.size(), 1);
-        QVERIFY2(questions.first().endsWith(asked), qPrintable(questions.first()));
-        const QString package = s.path(str("@show.mrv"));
-        if (after == QLatin1String("-")) { // nothing changed
-            QCOMPARE(fileBytes(package), written);
-            QCOMPARE(tableRows(table), before);
-            QVERIFY(s.window.hasUnsavedChanges());
-            return;
-        }
-        QStringList shown;
-        for (const PlaylistRow &r : tableRows(table))
-            shown << r.file;
-        QCOMPARE(shown.join(QLatin1Char(' ')), after);
-        QCOMPARE(s.window.openedPackage(), package);
-        QVERIFY(!s.window.hasUnsavedChanges());
+    const PlaylistRows before = tableRows(table);
+    s.run(situation == QLatin1String("open") ? "pushButtonOpen" : "pushButtonSave");
+    const QStringList questions = s.dialogs->asked();
+    QCOMPARE(questions.size(), 1);
+    QVERIFY2(questions.first().endsWith(asked), qPrintable(questions.first()));
+    const QString package = s.path(str("@show.mrv"));
+    if (after == QLatin1String("-")) { // nothing changed
+        QCOMPARE(fileBytes(package), written);
+        QCOMPARE(tableRows(table), before);
+        QVERIFY(s.window.hasUnsavedChanges());
+        return;
     }
+    QStringList shown;
+    for (const PlaylistRow &r : tableRows(table))
+        shown << r.file;
+    QCOMPARE(shown.join(QLatin1Char(' ')), after);
+    QCOMPARE(s.window.openedPackage(), package);
+    QVERIFY(!s.window.hasUnsavedChanges());
+}
 
-    QTEST_MAIN(TestPackageWorkflow)
+QTEST_MAIN(TestPackageWorkflow)
 #include "tst_packageworkflow.moc"
