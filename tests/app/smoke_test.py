@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Starts the real program on a virtual display of its own, waits for its window,
-asks it to close as a window manager's close button does (WM_DELETE_WINDOW) and
-expects exit status 0. Usage: smoke_test.py <program>"""
+# Starts the real program on a virtual display of its own, waits for its window,
+# asks it to close as a window manager's close button does (WM_DELETE_WINDOW) and
+# expects exit status 0. Usage: smoke_test.py <program>
 import ctypes
 import os
 import select
@@ -11,26 +11,18 @@ import tempfile
 import time
 
 
+# An Xvfb on a free display number it picks itself (-displayfd): no race with
+# other suites. Under load one sometimes fails to start; it is tried three times.
 def start_display():
-    """An Xvfb on a free display number it picks itself (-displayfd): no race with
-    other suites. Under load one sometimes fails to start; it is tried three times."""
     for attempt in range(3):
         read, write = os.pipe()
         server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24",
                                    "-nolisten", "tcp"], pass_fds=(write,),
                                   stderr=subprocess.DEVNULL)
         os.close(write)
-        # The number ends with a line feed; closing early would kill the server.
-        number = b""
-        deadline = time.monotonic() + 15
-        while not number.endswith(b"\n") and select.select(
-                [read], [], [], max(0, deadline - time.monotonic()))[0]:
-            chunk = os.read(read, 16)
-            if not chunk:
-                break
-            number += chunk
-        os.close(read)
-        number = number.decode().strip()
+        # The whole line: closing the pipe before Xvfb wrote its end would kill it.
+        with os.fdopen(read) as pipe:
+            number = pipe.readline().strip() if select.select([pipe], [], [], 15)[0] else ""
         if number.isdigit():
             return server, ":" + number
         server.kill()
