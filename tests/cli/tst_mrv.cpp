@@ -22,24 +22,6 @@ struct Result
     QString out, err;
 };
 
-// mrv as a script runs it: its own process, in folder, stderr not a terminal.
-// The arguments are split at spaces.
-std::unique_ptr<QProcess> startMrv(const QString &folder, const char *arguments)
-{
-    auto process = std::make_unique<QProcess>();
-    process->setWorkingDirectory(folder);
-    process->start(str(MRV_PATH), str(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    return process;
-}
-
-Result resultOf(QProcess &process)
-{
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 // Each case runs on a copy of the sample folder, after the fault is done to its show.mrv.
 struct Case
 {
@@ -89,17 +71,33 @@ class TestMrv : public QObject
     int copies = 0;
     QString path(const char *name) const { return folder + QLatin1Char('/') + str(name); }
 
-    // A fresh copy of the sample folder.
+    // A fresh copy of the sample folder: bytes, as QFile::copy takes ten times as long.
     QString copySample()
     {
         const QString copy = dir.filePath(QString::number(++copies));
-        // Bytes, not QFile::copy, which takes ten times as long.
         for (const QString &name : QDir(sample).entryList(QDir::Files))
             writeBytes(copy + QLatin1Char('/') + name, fileBytes(sample + QLatin1Char('/') + name));
         return copy;
     }
 
-    Result mrv(const char *arguments) { return resultOf(*startMrv(folder, arguments)); }
+    // mrv as a script runs it: its own process, in the folder, stderr not a
+    // terminal. The arguments are split at spaces.
+    static QProcess *start(const QString &folder, const char *arguments)
+    {
+        auto *process = new QProcess;
+        process->setWorkingDirectory(folder);
+        process->start(str(MRV_PATH), str(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        return process;
+    }
+    static Result finish(QProcess *started)
+    {
+        const std::unique_ptr<QProcess> process(started);
+        if (!process->waitForFinished(60000) || process->exitStatus() != QProcess::NormalExit)
+            return {};
+        return {process->exitCode(), QString::fromUtf8(process->readAllStandardOutput()),
+                QString::fromUtf8(process->readAllStandardError())};
+    }
+    Result mrv(const char *arguments) { return finish(start(folder, arguments)); }
 
     // "position type time name" for each row of "mrv list --json", rows joined with "|".
     QString listed()
@@ -138,7 +136,7 @@ class TestMrv : public QObject
     }
 
     // The cases' commands run side by side: each is mostly the start of a process.
-    std::vector<Result> results;
+    std::vector<QProcess *> running;
     std::vector<QStringList> before;
 
 private slots:
@@ -159,15 +157,12 @@ private slots:
             qPrintable(built.err));
         QCOMPARE(built.err.count(QLatin1Char('\n')), 4);
 
-        std::vector<std::unique_ptr<QProcess>> running;
         for (const Case &c : cases) {
             const QString copy = copySample();
             QVERIFY2(plant(copy, str(c.fault)), c.name);
             before.push_back(snapshot(copy));
-            running.push_back(startMrv(copy, c.arguments));
+            running.push_back(start(copy, c.arguments));
         }
-        for (const auto &process : running)
-            results.push_back(resultOf(*process));
     }
 
     void init() { folder = copySample(); }
@@ -212,9 +207,9 @@ private slots:
     void statusAndMessage()
     {
         QFETCH(int, index);
-        QVERIFY(size_t(index) < results.size());
+        QVERIFY(size_t(index) < running.size());
         const Case &c = cases[index];
-        const Result &result = results.at(index);
+        const Result result = finish(running.at(index));
         QCOMPARE(result.code, c.code);
         const QString text = c.code == 0 ? result.out : result.err;
         QVERIFY2(text.contains(str(c.message)), qPrintable(text));
