@@ -70,16 +70,15 @@ public:
         window.setDialogs(std::unique_ptr<UserDialogs>(fake));
         return fake;
     }
-    // The questions and choices asked, each as "text [buttons, default marked *]".
+    // The questions and choices asked, each as "text [buttons, the default marked *]".
     QStringList asked() const
     {
         QStringList result;
-        for (const Call &call : calls) {
-            QStringList buttons = call.buttons;
+        for (Call call : calls) {
             if (call.defaultIndex >= 0)
-                buttons[call.defaultIndex] += QLatin1Char('*');
+                call.buttons[call.defaultIndex] += QLatin1Char('*');
             if (call.kind == Question || call.kind == Choose)
-                result << call.text + str(" [") + buttons.join(u'|') + QLatin1Char(']');
+                result << call.text + str(" [") + call.buttons.join(u'|') + QLatin1Char(']');
         }
         return result;
     }
