@@ -25,11 +25,10 @@ void answer(QWidget *window, const QString &button, QStringList *texts)
         if (!box || !box->isVisible())
             return;
         *texts << box->text();
-        if (button.isEmpty())
-            QTest::keyClick(box, Qt::Key_Return);
         for (QAbstractButton *b : box->buttons())
             if (b->text().remove(QLatin1Char('&')) == button)
-                b->click();
+                return b->click();
+        QTest::keyClick(box, Qt::Key_Return);
     });
     user->start(20);
 }
@@ -40,8 +39,7 @@ QString order(QTableWidget &table)
     QStringList names;
     for (const PlaylistRow &r : tableRows(table))
         names << QFileInfo(r.file).fileName() +
-                     (r.time == str("13:02:00") && r.transition == str("Fade") ? str("*")
-                                                                               : QString());
+                     str(r.time == str("13:02:00") && r.transition == str("Fade") ? "*" : "");
     return names.join(QLatin1Char(' '));
 }
 

@@ -10,94 +10,30 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <iterator>
-#include <memory>
-#include <vector>
-
-namespace {
-
-struct Result
-{
-    int code = -1;
-    QString out, err;
-};
-
-// Each case runs on a copy of the sample folder, after the fault is done to its show.mrv.
-struct Case
-{
-    const char *name;
-    const char *fault; // "flip": a byte of b.jpg; a name: that entry taken out, or added
-    const char *arguments;
-    int code;
-    const char *message; // on stdout for status 0, else on stderr
-};
-const Case cases[] = {
-    {"sound", "", "check show.mrv", 0, "“show.mrv” is sound"},
-    {"flipped byte in media", "flip", "check show.mrv", 1, "b.jpg"},
-    {"gallery entry without media", "b.jpg", "check show.mrv", 1, "“/b.jpg”"},
-    {"media entry without gallery entry", "c.png", "check show.mrv", 1, "“c.png”"},
-    {"media probed", "", "check --media show.mrv", 1, "“a.png” in the package “show.mrv”"},
-    {"help", "", "--help", 0, "Commands:"},
-    {"command help", "", "build --help", 0, "--build-time <ISO>"},
-    {"no command", "", "", 2, "Usage: mrv COMMAND"},
-    {"unknown command", "", "frob", 2, "unknown command “frob”"},
-    {"unknown option", "", "list --jsn show.mrv", 2, "jsn"},
-    {"nothing to build", "", "build new", 2, "at least one media file"},
-    {"time of a file", "", "build new a.png=0:00:05", 2, "“0:00:05” is not a valid time"},
-    {"hour 24", "", "build --duration 24:00:00 new a.png", 2, "“24:00:00” is not a valid"},
-    {"build time", "", "build --build-time 2024-13-01T00:00 new a.png", 2, "valid --build"},
-    {"existing package", "", "build show.txt a.png", 1, "“show.mrv” already exists"},
-    {"missing media", "", "build new nothere.png", 1, "nothere.png"},
-    {"time for a video", "", "build new v.mp4=00:00:05", 1, "is a video"},
-    {"nothing to update", "", "update show.mrv", 2, "at least one --add"},
-    {"unknown name", "", "update show.mrv --remove a.png --remove zz.png", 1, "no “/zz.png”"},
-    {"video duration", "", "update show.mrv --duration v.mp4=00:00:05", 1, "is a video"},
-    {"duration without name", "", "update show.mrv --duration =00:00:05", 2, "not a valid"},
-    {"not a package", "", "list a.png", 1, "“a.png”"},
-    {"strict build", "", "build --strict new a.png v.mp4", 1, "2 files may not play:"},
-    {"strict update", "", "update --strict show.mrv --remove b.jpg", 1, "--strict refuses media"},
-};
-
-} // namespace
-
 class TestMrv : public QObject
 {
     Q_OBJECT
 
-    // The sample package is built once; every test works on a copy of its folder.
-    QTemporaryDir dir;
-    QString sample;
-    QString folder; // the running test's copy
-    int copies = 0;
-    QString path(const char *name) const { return folder + QLatin1Char('/') + str(name); }
-
-    // A fresh copy of the sample folder: bytes, as QFile::copy takes ten times as long.
-    QString copySample()
+    struct Result
     {
-        const QString copy = dir.filePath(QString::number(++copies));
-        for (const QString &name : QDir(sample).entryList(QDir::Files))
-            writeBytes(copy + QLatin1Char('/') + name, fileBytes(sample + QLatin1Char('/') + name));
-        return copy;
-    }
+        int code = -1;
+        QString out, err;
+    };
+    QScopedPointer<QTemporaryDir> dir;
+    QString path(const char *name) const { return dir->filePath(str(name)); }
 
     // mrv as a script runs it: its own process, in the folder, stderr not a
     // terminal. The arguments are split at spaces.
-    static QProcess *start(const QString &folder, const char *arguments)
+    Result mrv(const char *arguments)
     {
-        auto *process = new QProcess;
-        process->setWorkingDirectory(folder);
-        process->start(str(MRV_PATH), str(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-        return process;
-    }
-    static Result finish(QProcess *started)
-    {
-        const std::unique_ptr<QProcess> process(started);
-        if (!process->waitForFinished(60000) || process->exitStatus() != QProcess::NormalExit)
+        QProcess process;
+        process.setWorkingDirectory(dir->path());
+        process.start(str(MRV_PATH), str(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return {};
-        return {process->exitCode(), QString::fromUtf8(process->readAllStandardOutput()),
-                QString::fromUtf8(process->readAllStandardError())};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
     }
-    Result mrv(const char *arguments) { return finish(start(folder, arguments)); }
 
     // "position type time name" for each row of "mrv list --json", rows joined with "|".
     QString listed()
@@ -113,37 +49,11 @@ class TestMrv : public QObject
         return result.code == 0 ? rows.join(QLatin1Char('|')) : result.err;
     }
 
-    // Does the case's fault to the package in folder.
-    static bool plant(const QString &folder, const QString &fault)
-    {
-        const QString package = folder + QStringLiteral("/show.mrv");
-        const ZipEntries entries = readZip(package);
-        if (fault == QLatin1String("flip")) {
-            const QByteArray media = entries.value(str("b.jpg"));
-            const qint64 at = fileBytes(package).indexOf(media) + 2500;
-            return at > 2500 && patchBytes(package, at, QByteArray(1, char(~media.at(2500))));
-        }
-        if (fault.isEmpty())
-            return true;
-        // The package written anew, the fault's entry taken out if it is in, else added.
-        QVector<ZipItem> items;
-        for (const QString &name : entries.keys() + QStringList{fault}) {
-            if (name != fault || !entries.contains(fault))
-                items.append(
-                    {name, entries.value(name, fileBytes(folder + QLatin1Char('/') + name))});
-        }
-        return writeZip(package, items);
-    }
-
-    // The cases' commands run side by side: each is mostly the start of a process.
-    std::vector<QProcess *> running;
-    std::vector<QStringList> before;
-
 private slots:
-    void initTestCase()
+    void init()
     {
-        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-        sample = folder = dir.filePath(str("sample"));
+        dir.reset(new QTemporaryDir);
+        QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
         for (const char *name : {"a.png", "b.jpg", "v.mp4", "c.png"})
             QVERIFY(writeMedia(path(name), 5000));
         // "show" as given: the package is show.mrv, the document records "show".
@@ -156,16 +66,7 @@ private slots:
             built.err.startsWith(str("3 files may not play:\n    ") + path("a.png") + str(": ")),
             qPrintable(built.err));
         QCOMPARE(built.err.count(QLatin1Char('\n')), 4);
-
-        for (const Case &c : cases) {
-            const QString copy = copySample();
-            QVERIFY2(plant(copy, str(c.fault)), c.name);
-            before.push_back(snapshot(copy));
-            running.push_back(start(copy, c.arguments));
-        }
     }
-
-    void init() { folder = copySample(); }
 
     void buildThenList()
     {
@@ -199,21 +100,72 @@ private slots:
 
     void statusAndMessage_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < int(std::size(cases)); ++i)
-            QTest::newRow(cases[i].name) << i;
+        QTest::addColumn<QString>("fault"); // done to show.mrv first
+        QTest::addColumn<QByteArray>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message"); // on stdout for status 0, else on stderr
+
+        const auto add = [](const char *name, const char *fault, const char *arguments, int code,
+                            const char *message) {
+            QTest::newRow(name) << str(fault) << QByteArray(arguments) << code << str(message);
+        };
+        add("sound", "", "check show.mrv", 0, "“show.mrv” is sound");
+        add("flipped byte in media", "flip", "check show.mrv", 1, "b.jpg");
+        add("gallery entry without media", "b.jpg", "check show.mrv", 1, "“/b.jpg”");
+        add("media entry without gallery entry", "c.png", "check show.mrv", 1, "“c.png”");
+        add("media probed", "", "check --media show.mrv", 1, "“a.png” in the package “show.mrv”");
+        add("help", "", "--help", 0, "Commands:");
+        add("command help", "", "build --help", 0, "--build-time <ISO>");
+        add("no command", "", "", 2, "Usage: mrv COMMAND");
+        add("unknown command", "", "frob", 2, "unknown command “frob”");
+        add("unknown option", "", "list --jsn show.mrv", 2, "jsn");
+        add("nothing to build", "", "build new", 2, "at least one media file");
+        add("time of a file", "", "build new a.png=0:00:05", 2, "“0:00:05” is not a valid time");
+        add("hour 24", "", "build --duration 24:00:00 new a.png", 2, "“24:00:00” is not a valid");
+        add("build time", "", "build --build-time 2024-13-01T00:00 new a.png", 2, "valid --build");
+        add("existing package", "", "build show.txt a.png", 1, "“show.mrv” already exists");
+        add("missing media", "", "build new nothere.png", 1, "nothere.png");
+        add("time for a video", "", "build new v.mp4=00:00:05", 1, "is a video");
+        add("nothing to update", "", "update show.mrv", 2, "at least one --add");
+        add("unknown name", "", "update show.mrv --remove a.png --remove zz.png", 1,
+            "no “/zz.png”");
+        add("video duration", "", "update show.mrv --duration v.mp4=00:00:05", 1, "is a video");
+        add("duration without name", "", "update show.mrv --duration =00:00:05", 2, "not a valid");
+        add("not a package", "", "list a.png", 1, "“a.png”");
+        add("strict build", "", "build --strict new a.png v.mp4", 1, "2 files may not play:");
+        add("strict update", "", "update --strict show.mrv --remove b.jpg", 1,
+            "--strict refuses media");
     }
 
     void statusAndMessage()
     {
-        QFETCH(int, index);
-        QVERIFY(size_t(index) < running.size());
-        const Case &c = cases[index];
-        const Result result = finish(running.at(index));
-        QCOMPARE(result.code, c.code);
-        const QString text = c.code == 0 ? result.out : result.err;
-        QVERIFY2(text.contains(str(c.message)), qPrintable(text));
-        QCOMPARE(snapshot(dir.filePath(QString::number(index + 1))), before.at(index));
+        QFETCH(QString, fault);
+        QFETCH(QByteArray, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+
+        const ZipEntries entries = readZip(path("show.mrv"));
+        if (fault == str("flip")) {
+            const QByteArray media = entries.value(str("b.jpg"));
+            const qint64 at = fileBytes(path("show.mrv")).indexOf(media) + 2500;
+            QVERIFY(at > 2500);
+            QVERIFY(patchBytes(path("show.mrv"), at, QByteArray(1, char(~media.at(2500)))));
+        } else if (!fault.isEmpty()) {
+            // The package written anew, the fault's entry taken out if it is in, else added.
+            QVector<ZipItem> items;
+            for (const QString &name : entries.keys() + QStringList{fault}) {
+                if (name != fault || !entries.contains(fault))
+                    items.append({name, entries.value(name, fileBytes(dir->filePath(name)))});
+            }
+            QVERIFY(writeZip(path("show.mrv"), items));
+        }
+
+        const QStringList before = snapshot(dir->path());
+        const Result result = mrv(arguments.constData());
+        QCOMPARE(result.code, code);
+        const QString text = code == 0 ? result.out : result.err;
+        QVERIFY2(text.contains(message), qPrintable(text));
+        QCOMPARE(snapshot(dir->path()), before);
     }
 
     // Real media, made here: a clip whose copy stopped at a third is saved
@@ -227,7 +179,7 @@ private slots:
             str("-hide_banner -loglevel error -y -f lavfi -i color=c=red:s=160x120:r=25:d=3 -vf "
                 "noise=alls=20:allf=t -b:v 2M -c:v mpeg4 -movflags +faststart whole.mp4")
                 .split(QLatin1Char(' ')),
-            folder);
+            dir->path());
         QVERIFY(made != "failed");
         const QByteArray whole = fileBytes(path("whole.mp4"));
         QVERIFY(writeBytes(path("third.mp4"), whole.left(whole.size() / 3)));

@@ -23,18 +23,18 @@
 inline bool writeRealMedia(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png") || suffix == QLatin1String("jpg")) {
-        QImage image(32, 18, QImage::Format_RGB32);
-        image.fill(QColor::fromRgb(qHash(path)));
-        return QDir().mkpath(QFileInfo(path).absolutePath()) &&
-               image.save(path, suffix == QLatin1String("png") ? "PNG" : "JPEG");
-    }
-    static QTemporaryDir clips;
-    const QString clip = clips.filePath(str("clip.") + suffix);
-    if (!QFileInfo::exists(clip) &&
-        runProgram(str("ffmpeg"), {str("-loglevel"), str("error"), str("-f"), str("lavfi"),
-                                   str("-i"), str("testsrc=size=32x18:rate=5:duration=1.6"),
-                                   str("-c:v"), str("mpeg4"), clip}) == "failed")
+    static QTemporaryDir made;
+    const QString clip = made.filePath(str("clip.") + suffix);
+    QImage image(32, 18, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(qHash(path)));
+    const bool isImage = suffix == QLatin1String("png") || suffix == QLatin1String("jpg");
+    if (isImage
+            ? !image.save(clip, suffix == QLatin1String("png") ? "PNG" : "JPEG")
+            : !QFileInfo::exists(clip) &&
+                  runProgram(str("ffmpeg"), str("-loglevel error -f lavfi -i testsrc=size=32x18:"
+                                                "rate=5:duration=1.6 -c:v mpeg4")
+                                                    .split(u' ')
+                                                << clip) == "failed")
         return false;
     return writeBytes(path, fileBytes(clip));
 }
@@ -70,19 +70,6 @@ public:
         window.setDialogs(std::unique_ptr<UserDialogs>(fake));
         return fake;
     }
-    // The questions and choices asked, each as "text [buttons, the default marked *]".
-    QStringList asked() const
-    {
-        QStringList result;
-        for (Call call : calls) {
-            if (call.defaultIndex >= 0)
-                call.buttons[call.defaultIndex] += QLatin1Char('*');
-            if (call.kind == Question || call.kind == Choose)
-                result << call.text + str(" [") + call.buttons.join(u'|') + QLatin1Char(']');
-        }
-        return result;
-    }
-
     QList<QStringList> files;
     QStringList paths; // for Open and Save
     QList<Answer> answers;

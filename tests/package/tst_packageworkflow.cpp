@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 namespace {
 
 const QString noEnd = QStringLiteral("(no end)");
@@ -148,11 +146,6 @@ void TestPackageWorkflow::update()
     Session s;
     const QString package = s.saveStandard();
     QVERIFY(!package.isEmpty());
-    // After a new save the table names the package's entries; its document is checked by the
-    // editing suite.
-    QCOMPARE(tableRows(tableOf(s.window)),
-             readBack({row("00:00:05", "@media/a.png"), row("NA", "@media/clip.mp4"),
-                       row("00:00:07", "@media/a.png")}));
     QVERIFY(writeRealMedia(s.path(str("@media/b.jpg"))));
     QVERIFY(writeRealMedia(s.path(str("@other/a.png"))));
     s.setRows(edited);
@@ -161,7 +154,10 @@ void TestPackageWorkflow::update()
         s.dialogs->answers = {UserDialogs::Answer(answer)};
 
     const QString message = s.run("pushButtonSave");
-    const QStringList questions = s.dialogs->asked();
+    QStringList questions;
+    for (const FakeDialogs::Call &call : qAsConst(s.dialogs->calls))
+        questions << (call.kind == FakeDialogs::Question ? call.text : QString());
+    questions.removeAll(QString());
     QCOMPARE(questions.size(), int(answer >= 0));
     QVERIFY(answer < 0 || s.missingMention(questions.first(), package + str("|/a.png")).isEmpty());
     if (sources.isEmpty()) {
@@ -197,8 +193,6 @@ void TestPackageWorkflow::failuresChangeNothing_data()
     // A new save, as bytes names it, of a.png and the problem's file; out/show.mrv exists.
     add("missing media", "new", "@media/gone.mp4", "@out/show.mrv",
         "@media/gone.mp4|does not exist");
-    add("fifo as media", "new", "@media/pipe.mp4", "@out/show.mrv",
-        "@media/pipe.mp4|not a regular file");
     add("empty base name", "new", "", "@out/.mrv", "@out/.mrv|show.mrv");
     // Updates of the open package.
     add("package deleted behind the program's back", "update", "gone", {}, "@show.mrv");
@@ -217,7 +211,6 @@ void TestPackageWorkflow::failuresChangeNothing()
 
     Session s;
     QVERIFY(writeRealMedia(s.path(str("@media/a.png"))));
-    QCOMPARE(::mkfifo(QFile::encodeName(s.path(str("@media/pipe.mp4"))).constData(), 0600), 0);
     QVERIFY(writeZip(s.path(str("@out/show.mrv")), {{str("old.png"), "old"}}));
     const bool isNew = command == QLatin1String("new");
     const bool isOpen = command == QLatin1String("open");
@@ -295,9 +288,9 @@ void TestPackageWorkflow::questions_data()
     };
     // A new save of a.png and bad.png, whose bytes are no image. (Return, taking the
     // default of each question, is the editing suite's.)
-    add("may not play: Save Anyway", "probe", 0, "[Save Anyway|Cancel*]", "/a.png /bad.png");
+    add("may not play: Save Anyway", "probe", 0, "Save Anyway|Cancel*", "/a.png /bad.png");
     // Save after another program rewrote the open package.
-    const char *changed = "[Reload|Save Anyway|Cancel*]";
+    const char *changed = "Reload|Save Anyway|Cancel*";
     add("changed on disk: Cancel", "changed", 2, changed, "-");
     add("changed on disk: Reload", "changed", 0, changed, "/a.png /clip.mp4 /a.png");
     add("changed on disk: Save Anyway", "changed", 1, changed, "/a.png /clip.mp4 /a.png /a.png");
@@ -329,9 +322,10 @@ void TestPackageWorkflow::questions()
     s.dialogs->choices = {answer};
     const PlaylistRows before = tableRows(table);
     s.run("pushButtonSave");
-    const QStringList questions = s.dialogs->asked();
-    QCOMPARE(questions.size(), 1);
-    QVERIFY2(questions.first().endsWith(asked), qPrintable(questions.first()));
+    QCOMPARE(s.dialogs->calls.size(), 1);
+    FakeDialogs::Call call = s.dialogs->calls.first();
+    call.buttons[call.defaultIndex] += QLatin1Char('*');
+    QCOMPARE(call.buttons.join(u'|'), asked);
     const QString package = s.path(str("@show.mrv"));
     if (after == QLatin1String("-")) { // nothing changed
         QCOMPARE(fileBytes(package), written);
