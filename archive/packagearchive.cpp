@@ -113,7 +113,7 @@ bool openSource(const QByteArray &path, SourcePackage *source, QString *cause)
     source->zipFile = std::make_unique<PackageFile>(&source->file, path, 0);
     zip_error_t error;
     zip_error_init(&error);
-    source->archive.reset(source->zipFile->open(ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    source->archive.reset(source->zipFile->open(ZIP_RDONLY, &error));
     if (!source->archive) {
         *cause = source->zipFile->errorString().isEmpty() ? zipCause(&error)
                                                           : source->zipFile->errorString();
@@ -503,8 +503,7 @@ bool PackageArchive::openPackage(Session &session, bool forWriting)
     session.file = std::make_unique<PackageFile>(&target.file, target.path, target.mode);
     zip_error_t error;
     zip_error_init(&error);
-    session.archive.reset(
-        session.file->open(forWriting ? ZIP_CHECKCONS : ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    session.archive.reset(session.file->open(forWriting ? 0 : ZIP_RDONLY, &error));
     cause = session.file->errorString().isEmpty() ? zipCause(&error) : session.file->errorString();
     zip_error_fini(&error);
     if (!session.archive)

@@ -18,6 +18,8 @@ constexpr std::uint32_t zip64LocatorSignature = 0x07064b50;
 constexpr std::uint32_t zip64EndSignature = 0x06064b50;
 constexpr std::uint32_t directorySignature = 0x02014b50;
 constexpr std::uint32_t localSignature = 0x04034b50;
+constexpr std::uint32_t descriptorSignature = 0x08074b50;
+constexpr std::uint16_t dataDescriptorFlag = 0x08;
 constexpr std::uint64_t endOfDirectorySize = 22;
 constexpr std::uint64_t maxCommentSize = 0xffff;
 // Far more entries than a playlist has; keeps the memory a damaged archive can claim small.
@@ -164,7 +166,7 @@ bool isPlainName(const QByteArray &name)
 }
 
 // The cause of the first fault found, empty for a sound package.
-QString layoutFault(Reader &reader, qint64 *entries)
+QString layoutFault(Reader &reader, QVector<LayoutEntry> *entries)
 {
     const QString damaged = tr("the archive is damaged");
     Directory dir;
@@ -191,7 +193,10 @@ QString layoutFault(Reader &reader, qint64 *entries)
         if (cd.size() - pos < 46 || le32(cd.data() + pos) != directorySignature)
             return damaged;
         const unsigned char *e = cd.data() + pos;
+        const std::uint16_t versionNeeded = le16(e + 6);
         const std::uint16_t flags = le16(e + 8);
+        const std::uint32_t modified = le32(e + 12);
+        const std::uint32_t crc = le32(e + 16);
         const std::uint16_t method = le16(e + 10);
         std::uint64_t compressed = le32(e + 20);
         std::uint64_t uncompressed = le32(e + 24);
@@ -250,11 +255,73 @@ QString layoutFault(Reader &reader, qint64 *entries)
 
         if (!reader.read(offset, 30, &local) || le32(local.data()) != localSignature)
             return damaged;
-        const std::uint64_t dataStart =
-            offset + 30 + le16(local.data() + 26) + le16(local.data() + 28);
+        const unsigned char *l = local.data();
+        const std::uint16_t localNameLen = le16(l + 26);
+        const std::uint64_t dataStart = offset + 30 + localNameLen + le16(l + 28);
         if (dataStart > dir.offset || compressed > dir.offset - dataStart)
             return damaged;
-        ranges.emplace_back(offset, dataStart + compressed);
+        // The local header must tell the same story: a reader that trusts it
+        // must not find other data, another name or another method.
+        std::vector<unsigned char> localName;
+        if (le16(l + 4) > versionNeeded || le16(l + 8) != method || le32(l + 10) != modified ||
+            localNameLen != nameLen || !reader.read(offset + 30, nameLen, &localName) ||
+            !std::equal(localName.cbegin(), localName.cend(), e + 46))
+            return damaged;
+        const bool descriptor = (le16(l + 6) & dataDescriptorFlag) != 0;
+        // Local sizes of all ones stand in the local zip64 field: uncompressed, then compressed.
+        std::uint64_t localSizes[2] = {le32(l + 22), le32(l + 18)};
+        bool localZip64 = false;
+        const std::uint16_t localExtraLen = le16(l + 28);
+        std::vector<unsigned char> localExtra;
+        if (!reader.read(offset + 30 + nameLen, localExtraLen, &localExtra))
+            return damaged;
+        for (std::uint32_t x = 0; x + 4 <= localExtraLen;) {
+            const std::uint16_t len = le16(localExtra.data() + x + 2);
+            if (x + 4u + len > localExtraLen)
+                return damaged;
+            if (le16(localExtra.data() + x) == 0x0001) {
+                localZip64 = true;
+                std::uint32_t at = x + 4;
+                for (std::uint64_t &size : localSizes) {
+                    if (size != 0xffffffffu)
+                        continue;
+                    if (at + 8 > x + 4u + len)
+                        return damaged;
+                    size = le64(localExtra.data() + at);
+                    at += 8;
+                }
+            }
+            x += 4u + len;
+        }
+        const auto agrees = [descriptor](std::uint64_t localValue, std::uint64_t central) {
+            return localValue == central || (descriptor && localValue == 0);
+        };
+        if (!agrees(le32(l + 14), crc) || !agrees(localSizes[0], uncompressed) ||
+            !agrees(localSizes[1], compressed))
+            return damaged;
+        // The descriptor after the data belongs to the entry too: 12 bytes, 16
+        // with its signature, 8 more with zip64 sizes.
+        std::uint64_t end = dataStart + compressed;
+        if (descriptor) {
+            std::vector<unsigned char> sig;
+            std::uint64_t len = localZip64 ? 20 : 12;
+            if (reader.read(end, 4, &sig) && le32(sig.data()) == descriptorSignature)
+                len += 4;
+            if (len > dir.offset - end)
+                return damaged;
+            end += len;
+        }
+        ranges.emplace_back(offset, end);
+        if (entries) {
+            LayoutEntry entry;
+            entry.name = name;
+            entry.method = method;
+            entry.crc = crc;
+            entry.compressedSize = qint64(compressed);
+            entry.size = qint64(uncompressed);
+            entry.dataOffset = qint64(dataStart);
+            entries->append(entry);
+        }
         pos += recordLen;
     }
 
@@ -265,8 +332,6 @@ QString layoutFault(Reader &reader, qint64 *entries)
         if (ranges[i].first < ranges[i - 1].second)
             return damaged;
     }
-    if (entries)
-        *entries = static_cast<qint64>(ranges.size());
     return {};
 }
 
@@ -285,10 +350,22 @@ bool checkPackageLayout(const QByteArray &path, qint64 *entries, QString *error)
 
 bool checkPackageLayout(Platform::File &file, qint64 *entries, QString *error)
 {
+    QVector<LayoutEntry> all;
+    if (!readPackageLayout(file, &all, error))
+        return false;
+    if (entries)
+        *entries = all.size();
+    return true;
+}
+
+bool readPackageLayout(Platform::File &file, QVector<LayoutEntry> *entries, QString *error)
+{
     Reader reader(file);
+    entries->clear();
     const QString fault = layoutFault(reader, entries);
     if (fault.isEmpty())
         return true;
+    entries->clear();
     *error = reader.error() != 0
                  ? tr("reading it failed: %1").arg(Platform::systemError(reader.error()))
                  : fault;

@@ -1,3 +1,4 @@
+#include "archive/packagereader.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "media/mediaprobe.h"
@@ -36,18 +37,19 @@ int runCheck(const QStringList &arguments)
         ++problems;
     };
 
-    PackageArchive archive(path);
-    // A damaged entry does not stop the check: the document and the names may still be read.
-    if (!archive.verify())
-        report(archive.errorString());
-    QStringList entries;
-    if (!archive.entryNames(&entries)) {
-        report(archive.errorString());
+    // One open for the whole check: the layout, every checksum, the document, the media.
+    PackageReader reader(path);
+    if (!reader.open()) {
+        report(reader.errorString());
         return ExitFailed;
     }
+    // A damaged entry does not stop the check: the document and the names may still be read.
+    if (!reader.verify())
+        report(reader.errorString());
+    const QStringList entries = reader.entryNames();
     PackageContents contents;
     QString error;
-    if (!readPackage(path, defaultTransition(), &contents, &error)) {
+    if (!readPackage(reader, defaultTransition(), &contents, &error)) {
         report(error);
         return ExitFailed;
     }

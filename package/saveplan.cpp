@@ -1,5 +1,6 @@
 #include "package/saveplan.h"
 
+#include "archive/packagereader.h"
 #include "document/playlistdocument.h"
 #include "package/mediacheck.h"
 #include "package/packagenames.h"
@@ -93,13 +94,30 @@ bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
 bool readPackage(const QString &path, const QString &transition, PackageContents *contents,
                  QString *error)
 {
-    PackageArchive archive(path);
-    // Taken first: a package replaced while it is read then shows as changed later.
-    const PackageIdentity identity = archive.identity();
+    PackageReader reader(path);
+    if (!reader.open()) {
+        *error = reader.errorString();
+        return false;
+    }
+    return readPackage(reader, transition, contents, error);
+}
+
+bool readPackage(PackageReader &reader, const QString &transition, PackageContents *contents,
+                 QString *error)
+{
+    const QString path = reader.path();
     QByteArray bytes;
-    QStringList entries;
-    if (!archive.readDocument(&bytes) || !archive.entryNames(&entries)) {
-        *error = archive.errorString();
+    if (!reader.contains(documentEntryName())) {
+        *error = tr("Cannot read %1: it holds no playlist document (json.txt).").arg(quoted(path));
+        return false;
+    }
+    if (reader.entrySize(documentEntryName()) > PackageArchive::maxDocumentSize) {
+        *error =
+            tr("Cannot read %1: its playlist document is larger than 16 MiB.").arg(quoted(path));
+        return false;
+    }
+    if (!reader.readEntry(documentEntryName(), PackageArchive::maxDocumentSize, &bytes)) {
+        *error = reader.errorString();
         return false;
     }
 
@@ -121,11 +139,11 @@ bool readPackage(const QString &path, const QString &transition, PackageContents
     contents->path = path;
     contents->document = document.object();
     contents->rows = rowsFromDocument(contents->document, transition);
-    contents->identity = identity;
+    // Of the file read: a package replaced meanwhile then shows as changed later.
+    contents->identity = reader.identity();
     contents->missingMedia.clear();
-    const QSet<QString> names(entries.cbegin(), entries.cend());
     for (const QString &stored : distinctFiles(galleryStoredNames(contents->document))) {
-        if (!names.contains(entryOf(stored)))
+        if (!reader.contains(entryOf(stored)))
             contents->missingMedia.append(stored);
     }
     return true;

@@ -12,6 +12,7 @@
 Q_DECLARE_LOGGING_CATEGORY(lcPackage)
 
 class JobControl;
+class PackageReader;
 
 // Everything a save needs, as one value: the GUI thread copies the table into
 // it and hands it to the worker, which does all the disk work.
@@ -82,6 +83,9 @@ constexpr int maxPlaylistRows = 10000;
 
 // Reads the package at path into contents; error names the file and the cause.
 [[nodiscard]] bool readPackage(const QString &path, const QString &transition,
+                               PackageContents *contents, QString *error);
+// The same through a reader open already, as one pass of a longer check.
+[[nodiscard]] bool readPackage(PackageReader &reader, const QString &transition,
                                PackageContents *contents, QString *error);
 
 // Runs a save plan to the end: builds the document, checks every media file

@@ -1,0 +1,310 @@
+#include "archive/packagereader.h"
+
+#include "archive/packagefile.h"
+#include "archive/platformfile.h"
+#include "jobs/jobcontrol.h"
+
+#include <QFile>
+
+#include <zlib.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return archiveText(text);
+}
+
+QString entryName(const LayoutEntry &entry)
+{
+    return QString::fromUtf8(entry.name);
+}
+
+// The bytes of one entry, read in place with positioned reads, so that any
+// number of devices share one file. A deflated entry inflates as it is read;
+// a seek back starts it again, a seek ahead inflates and drops the bytes between.
+class EntryDevice : public QIODevice
+{
+public:
+    EntryDevice(std::shared_ptr<Platform::File> file, const LayoutEntry &entry)
+        : m_file(std::move(file)), m_entry(entry)
+    {}
+    ~EntryDevice() override
+    {
+        if (m_inflating)
+            inflateEnd(&m_stream);
+    }
+
+    bool start()
+    {
+        return restart() && QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_entry.size; }
+    bool seek(qint64 pos) override
+    {
+        if (pos < 0 || pos > m_entry.size || !QIODevice::seek(pos))
+            return false;
+        if (m_entry.method == 0 || pos == m_at)
+            return true;
+        if (pos < m_at && !restart())
+            return false;
+        std::vector<char> scratch(64 * 1024);
+        while (m_at < pos) {
+            const qint64 got =
+                inflateSome(scratch.data(), qMin<qint64>(scratch.size(), pos - m_at));
+            if (got <= 0)
+                return false;
+        }
+        return true;
+    }
+    quint32 crc() const { return m_crc; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_entry.method == 0) {
+            const qint64 at = pos();
+            const qint64 len = qMin(maxSize, m_entry.size - at);
+            if (len <= 0)
+                return 0;
+            const qint64 got = m_file->read(data, len, m_entry.dataOffset + at);
+            if (got < 0)
+                return ioFailure();
+            if (got < len)
+                return damaged();
+            m_at = at + got;
+            m_crc = quint32(crc32(m_crc, reinterpret_cast<const Bytef *>(data), uInt(got)));
+            return got;
+        }
+        return inflateSome(data, maxSize);
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    bool restart()
+    {
+        m_at = 0;
+        m_rawAt = 0;
+        m_crc = quint32(crc32(0, nullptr, 0));
+        if (m_entry.method == 0)
+            return true;
+        if (m_inflating)
+            inflateEnd(&m_stream);
+        m_stream = z_stream();
+        m_inflating = inflateInit2(&m_stream, -MAX_WBITS) == Z_OK;
+        m_input.resize(64 * 1024);
+        m_finished = false;
+        return m_inflating;
+    }
+
+    qint64 inflateSome(char *data, qint64 maxSize)
+    {
+        if (!m_inflating)
+            return -1;
+        const qint64 wanted = qMin(maxSize, m_entry.size - m_at);
+        if (wanted <= 0 || m_finished)
+            return m_at < m_entry.size ? damaged() : 0;
+        m_stream.next_out = reinterpret_cast<Bytef *>(data);
+        m_stream.avail_out = uInt(qMin<qint64>(wanted, 1 << 30));
+        while (m_stream.avail_out > 0) {
+            if (m_stream.avail_in == 0) {
+                const qint64 len = qMin<qint64>(m_input.size(), m_entry.compressedSize - m_rawAt);
+                if (len <= 0)
+                    return damaged();
+                const qint64 got = m_file->read(m_input.data(), len, m_entry.dataOffset + m_rawAt);
+                if (got < 0)
+                    return ioFailure();
+                if (got < len)
+                    return damaged();
+                m_rawAt += got;
+                m_stream.next_in = reinterpret_cast<Bytef *>(m_input.data());
+                m_stream.avail_in = uInt(got);
+            }
+            const int result = inflate(&m_stream, Z_NO_FLUSH);
+            if (result == Z_STREAM_END) {
+                m_finished = true;
+                break;
+            }
+            if (result != Z_OK)
+                return damaged();
+        }
+        const qint64 got = qint64(reinterpret_cast<char *>(m_stream.next_out) - data);
+        m_at += got;
+        m_crc = quint32(crc32(m_crc, reinterpret_cast<const Bytef *>(data), uInt(got)));
+        return got;
+    }
+
+    qint64 ioFailure()
+    {
+        const int error = m_file->error();
+        setErrorString(
+            error == EMFILE || error == ENFILE
+                ? tr("too many files are open at once (%1)").arg(Platform::systemError(error))
+                : tr("reading it failed: %1").arg(Platform::systemError(error)));
+        return -1;
+    }
+    qint64 damaged()
+    {
+        setErrorString(tr("the entry %1 is damaged").arg(tr("“%1”").arg(entryName(m_entry))));
+        return -1;
+    }
+
+    std::shared_ptr<Platform::File> m_file;
+    LayoutEntry m_entry;
+    z_stream m_stream = z_stream();
+    bool m_inflating = false;
+    bool m_finished = false;
+    std::vector<char> m_input;
+    qint64 m_at = 0;
+    qint64 m_rawAt = 0;
+    quint32 m_crc = 0;
+};
+
+} // namespace
+
+PackageReader::PackageReader(const QString &path) : m_path(path) {}
+
+PackageReader::~PackageReader() = default;
+
+bool PackageReader::fail(const QString &cause)
+{
+    m_error = tr("Cannot read %1: %2.").arg(quoted(m_path), cause);
+    qCWarning(lcArchive) << m_error;
+    return false;
+}
+
+bool PackageReader::open()
+{
+    m_error.clear();
+    m_entries.clear();
+    m_index.clear();
+    m_file = std::make_shared<Platform::File>();
+    if (m_path.isEmpty() || !m_file->openRead(QFile::encodeName(m_path))) {
+        const int error = m_path.isEmpty() ? ENOENT : m_file->error();
+        return fail(
+            error == EINVAL ? tr("it is not a regular file")
+            : error == EMFILE || error == ENFILE
+                ? tr("too many files are open at once (%1)").arg(Platform::systemError(error))
+                : Platform::systemError(error));
+    }
+    QString cause;
+    if (!readPackageLayout(*m_file, &m_entries, &cause))
+        return fail(cause);
+    m_index.reserve(m_entries.size());
+    for (int i = 0; i < m_entries.size(); ++i)
+        m_index.insert(entryName(m_entries.at(i)), i);
+    return true;
+}
+
+PackageIdentity PackageReader::identity() const
+{
+    return m_file ? m_file->identity() : PackageIdentity();
+}
+
+bool PackageReader::isCurrent() const
+{
+    return m_file && Platform::identity(QFile::encodeName(m_path)) == m_file->identity();
+}
+
+QStringList PackageReader::entryNames() const
+{
+    QStringList names;
+    names.reserve(m_entries.size());
+    for (const LayoutEntry &entry : m_entries)
+        names.append(entryName(entry));
+    return names;
+}
+
+qint64 PackageReader::entrySize(const QString &name) const
+{
+    const int index = m_index.value(name, -1);
+    return index < 0 ? -1 : m_entries.at(index).size;
+}
+
+bool PackageReader::isStored(const QString &name) const
+{
+    const int index = m_index.value(name, -1);
+    return index >= 0 && m_entries.at(index).method == 0;
+}
+
+std::unique_ptr<QIODevice> PackageReader::entryDevice(const QString &name, QString *error) const
+{
+    const int index = m_index.value(name, -1);
+    if (index < 0) {
+        *error = tr("it holds no entry %1").arg(tr("“%1”").arg(name));
+        return nullptr;
+    }
+    auto device = std::make_unique<EntryDevice>(m_file, m_entries.at(index));
+    if (!device->start()) {
+        *error = tr("out of memory");
+        return nullptr;
+    }
+    return device;
+}
+
+bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *bytes)
+{
+    QString cause;
+    std::unique_ptr<QIODevice> device = entryDevice(name, &cause);
+    if (!device)
+        return fail(cause);
+    // The declared size decides: the device never inflates past it.
+    if (device->size() > maxSize)
+        return fail(tr("the entry %1 is larger than %2 MiB")
+                        .arg(tr("“%1”").arg(name))
+                        .arg(maxSize / (1024 * 1024)));
+    QByteArray data(int(device->size()), Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < data.size()) {
+        const qint64 got = device->read(data.data() + done, data.size() - done);
+        if (got <= 0)
+            return fail(got < 0 ? device->errorString()
+                                : tr("the entry %1 is damaged").arg(tr("“%1”").arg(name)));
+        done += got;
+    }
+    const LayoutEntry &entry = m_entries.at(m_index.value(name));
+    if (static_cast<EntryDevice *>(device.get())->crc() != entry.crc)
+        return fail(tr("the archive is damaged (checksum mismatch)"));
+    *bytes = data;
+    return true;
+}
+
+bool PackageReader::verify(JobControl *control)
+{
+    qint64 total = 0;
+    for (const LayoutEntry &entry : qAsConst(m_entries))
+        total += entry.compressedSize;
+    qint64 done = 0;
+    std::vector<char> chunk(256 * 1024);
+    for (const LayoutEntry &entry : qAsConst(m_entries)) {
+        if (jobCancelled(control))
+            return fail(tr("the check was cancelled"));
+        const QString name = entryName(entry);
+        if (control)
+            control->report(done, total, name);
+        EntryDevice device(m_file, entry);
+        if (!device.start())
+            return fail(tr("out of memory"));
+        qint64 read = 0;
+        for (;;) {
+            const qint64 got = device.read(chunk.data(), qint64(chunk.size()));
+            if (got < 0)
+                return fail(tr("the entry %1: %2").arg(tr("“%1”").arg(name), device.errorString()));
+            if (got == 0)
+                break;
+            read += got;
+        }
+        if (read != entry.size || device.crc() != entry.crc)
+            return fail(
+                tr("the entry %1: %2")
+                    .arg(tr("“%1”").arg(name), tr("the archive is damaged (checksum mismatch)")));
+        done += entry.compressedSize;
+    }
+    if (control)
+        control->report(total, total, m_path);
+    return true;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "archive/packagelayout.h"
+#include "archive/packagetypes.h"
+
+#include <QHash>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <memory>
+
+class JobControl;
+
+namespace Platform {
+class File;
+}
+
+// The one way into a package for reading: open() checks its layout first,
+// then every entry of the pass is read through that one open file, in place,
+// never extracted. Entries come as devices: stored ones seek directly,
+// deflated ones read forwards. The reader and its devices may be used from
+// several threads at once; devices keep the file open after the reader goes.
+class PackageReader
+{
+public:
+    explicit PackageReader(const QString &path);
+    ~PackageReader();
+    PackageReader(const PackageReader &) = delete;
+    PackageReader &operator=(const PackageReader &) = delete;
+
+    [[nodiscard]] bool open();
+    QString errorString() const { return m_error; }
+    QString path() const { return m_path; }
+    // Of the file opened: to notice later whether another program replaced it.
+    PackageIdentity identity() const;
+    // Whether the path still names the file opened, unchanged.
+    bool isCurrent() const;
+
+    // In archive order.
+    QStringList entryNames() const;
+    bool contains(const QString &name) const { return m_index.contains(name); }
+    // -1 when there is no such entry.
+    qint64 entrySize(const QString &name) const;
+    bool isStored(const QString &name) const;
+
+    // A device reading the entry, opened; null with *error when there is no such entry.
+    std::unique_ptr<QIODevice> entryDevice(const QString &name, QString *error) const;
+    // The whole entry, refused when it inflates beyond maxSize; its checksum checked.
+    [[nodiscard]] bool readEntry(const QString &name, qint64 maxSize, QByteArray *bytes);
+    // Reads every entry to its end and checks its checksum and size. A
+    // damaged entry names itself; control reports bytes and may cancel.
+    [[nodiscard]] bool verify(JobControl *control = nullptr);
+
+private:
+    bool fail(const QString &cause);
+
+    QString m_path;
+    std::shared_ptr<Platform::File> m_file;
+    QVector<LayoutEntry> m_entries;
+    QHash<QString, int> m_index;
+    QString m_error;
+};
