@@ -149,7 +149,7 @@ private:
     }
     qint64 damaged()
     {
-        setErrorString(tr("the entry %1 is damaged").arg(tr("“%1”").arg(entryName(m_entry))));
+        setErrorString(tr("its data is damaged"));
         return -1;
     }
 
@@ -254,21 +254,25 @@ bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *b
         return fail(cause);
     // The declared size decides: the device never inflates past it.
     if (device->size() > maxSize)
-        return fail(tr("the entry %1 is larger than %2 MiB")
+        return fail(tr("the entry %1 is too large (%2 bytes, at most %3 are read)")
                         .arg(tr("“%1”").arg(name))
-                        .arg(maxSize / (1024 * 1024)));
+                        .arg(device->size())
+                        .arg(maxSize));
     QByteArray data(int(device->size()), Qt::Uninitialized);
     qint64 done = 0;
     while (done < data.size()) {
         const qint64 got = device->read(data.data() + done, data.size() - done);
         if (got <= 0)
-            return fail(got < 0 ? device->errorString()
-                                : tr("the entry %1 is damaged").arg(tr("“%1”").arg(name)));
+            return fail(tr("the entry %1: %2")
+                            .arg(tr("“%1”").arg(name),
+                                 got < 0 ? device->errorString() : tr("its data is damaged")));
         done += got;
     }
     const LayoutEntry &entry = m_entries.at(m_index.value(name));
     if (static_cast<EntryDevice *>(device.get())->crc() != entry.crc)
-        return fail(tr("the archive is damaged (checksum mismatch)"));
+        return fail(
+            tr("the entry %1: %2")
+                .arg(tr("“%1”").arg(name), tr("the archive is damaged (checksum mismatch)")));
     *bytes = data;
     return true;
 }
