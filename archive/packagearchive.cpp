@@ -3,6 +3,7 @@
 #include "archive/inplaceupdate.h"
 #include "archive/packagefile.h"
 #include "archive/packagelayout.h"
+#include "archive/packagereader.h"
 #include "archive/platformfile.h"
 #include "jobs/jobcontrol.h"
 
@@ -513,103 +514,57 @@ bool PackageArchive::openPackage(Session &session, bool forWriting)
     return true;
 }
 
-bool PackageArchive::readDocument(QByteArray *document)
+// Reading goes through the one reader: the layout checked first, then the
+// entries read in place through the same open file.
+bool PackageArchive::openReader(PackageReader *reader)
 {
     begin();
-    Session session;
-    if (!resolveTarget(&session.target, true, false) || !openPackage(session, false))
-        return false;
-    zip_t *archive = session.archive.get();
-    const zip_int64_t index =
-        zip_name_locate(archive, documentEntryName().toUtf8().constData(), ZIP_FL_ENC_RAW);
-    if (index < 0)
-        return setReadError(tr("it holds no playlist document (json.txt)"));
-    zip_stat_t st;
-    if (zip_stat_index(archive, zip_uint64_t(index), 0, &st) != 0)
-        return setReadError(zipCause(archive));
-    if ((st.valid & ZIP_STAT_SIZE) == 0 || st.size > zip_uint64_t(maxDocumentSize))
-        return setReadError(tr("its playlist document is larger than 16 MiB"));
+    const bool opened = reader->open();
+    m_recovery = reader->recoveryNote();
+    if (opened)
+        return true;
+    m_error = reader->errorString();
+    m_failure = Failure::Other;
+    return false;
+}
 
-    zip_file_t *entry = zip_fopen_index(archive, zip_uint64_t(index), 0);
-    if (!entry)
-        return setReadError(zipCause(archive));
-    QByteArray bytes;
-    std::vector<char> chunk(64 * 1024);
-    QString cause;
-    for (;;) {
-        const zip_int64_t n = zip_fread(entry, chunk.data(), chunk.size());
-        if (n < 0) {
-            cause = session.file->errorString().isEmpty() ? zipCause(zip_file_get_error(entry))
-                                                          : session.file->errorString();
-            break;
-        }
-        if (n == 0)
-            break;
-        // The declared size may lie; the cap holds whatever the entry inflates to.
-        if (bytes.size() + n > maxDocumentSize) {
-            cause = tr("its playlist document is larger than 16 MiB");
-            break;
-        }
-        bytes.append(chunk.data(), int(n));
+bool PackageArchive::readDocument(QByteArray *document)
+{
+    PackageReader reader(m_path);
+    if (!openReader(&reader))
+        return false;
+    if (!reader.contains(documentEntryName()))
+        return setReadError(tr("it holds no playlist document (json.txt)"));
+    bool tooLarge = false;
+    if (!reader.readEntry(documentEntryName(), maxDocumentSize, document, &tooLarge)) {
+        if (tooLarge)
+            return setReadError(tr("its playlist document is larger than 16 MiB"));
+        m_error = reader.errorString();
+        m_failure = Failure::Other;
+        return false;
     }
-    zip_fclose(entry);
-    if (!cause.isEmpty())
-        return setReadError(cause);
-    // libzip checks the CRC at the end of the data; the size it may not.
-    if (zip_uint64_t(bytes.size()) != st.size)
-        return setReadError(tr("the archive is damaged (checksum mismatch)"));
-    *document = bytes;
     return true;
 }
 
 bool PackageArchive::entryNames(QStringList *names)
 {
-    begin();
-    Session session;
-    if (!resolveTarget(&session.target, true, false) || !openPackage(session, false))
+    PackageReader reader(m_path);
+    if (!openReader(&reader))
         return false;
-    names->clear();
-    const zip_int64_t count = zip_get_num_entries(session.archive.get(), 0);
-    for (zip_int64_t i = 0; i < count; ++i)
-        names->append(QString::fromUtf8(
-            zip_get_name(session.archive.get(), zip_uint64_t(i), ZIP_FL_ENC_RAW)));
+    *names = reader.entryNames();
     return true;
 }
 
 bool PackageArchive::verify()
 {
-    begin();
-    Session session;
-    if (!resolveTarget(&session.target, true, false) || !openPackage(session, false))
+    PackageReader reader(m_path);
+    if (!openReader(&reader))
         return false;
-    zip_t *archive = session.archive.get();
-    std::vector<char> chunk(256 * 1024);
-    const zip_int64_t count = zip_get_num_entries(archive, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const QString name =
-            QString::fromUtf8(zip_get_name(archive, zip_uint64_t(i), ZIP_FL_ENC_RAW));
-        zip_stat_t st;
-        zip_file_t *entry = zip_stat_index(archive, zip_uint64_t(i), 0, &st) == 0
-                                ? zip_fopen_index(archive, zip_uint64_t(i), 0)
-                                : nullptr;
-        if (!entry)
-            return setReadError(tr("the entry %1: %2").arg(displayed(name), zipCause(archive)));
-        zip_uint64_t total = 0;
-        zip_int64_t n = 0;
-        // Reading to the end makes libzip compare the checksum.
-        while ((n = zip_fread(entry, chunk.data(), chunk.size())) > 0 && total <= st.size)
-            total += zip_uint64_t(n);
-        QString cause;
-        if (n < 0)
-            cause = session.file->errorString().isEmpty() ? zipCause(zip_file_get_error(entry))
-                                                          : session.file->errorString();
-        else if (total != st.size)
-            cause = tr("the archive is damaged");
-        zip_fclose(entry);
-        if (!cause.isEmpty())
-            return setReadError(tr("the entry %1: %2").arg(displayed(name), cause));
-    }
-    return true;
+    if (reader.verify())
+        return true;
+    m_error = reader.errorString();
+    m_failure = Failure::Other;
+    return false;
 }
 
 bool PackageArchive::write(const QVector<PackageEntry> &entries, JobControl *control)

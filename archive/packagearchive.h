@@ -9,6 +9,7 @@
 #include <QVector>
 
 class JobControl;
+class PackageReader;
 namespace Platform {
 class File;
 }
@@ -107,6 +108,7 @@ private:
     bool checkRoom(const Target &target, qint64 packageSize);
     bool finish(Session &session, qint64 packageSize, JobControl *control);
     void begin();
+    bool openReader(PackageReader *reader);
     bool setReadError(const QString &cause);
     bool setSaveError(const QString &cause, Failure failure = Failure::Other);
     bool recover(const QByteArray &path, Platform::File *locked, bool forWriting);

@@ -1,5 +1,6 @@
 #include "archive/packagereader.h"
 
+#include "archive/inplaceupdate.h"
 #include "archive/packagefile.h"
 #include "archive/platformfile.h"
 #include "jobs/jobcontrol.h"
@@ -29,8 +30,10 @@ QString entryName(const LayoutEntry &entry)
 class EntryDevice : public QIODevice
 {
 public:
-    EntryDevice(std::shared_ptr<Platform::File> file, const LayoutEntry &entry)
-        : m_file(std::move(file)), m_entry(entry)
+    // limit: how far a deflated entry may inflate; its declared size unless a
+    // caller wants to see whether it holds more than it declares.
+    EntryDevice(std::shared_ptr<Platform::File> file, const LayoutEntry &entry, qint64 limit = -1)
+        : m_file(std::move(file)), m_entry(entry), m_limit(limit < 0 ? entry.size : limit)
     {}
     ~EntryDevice() override
     {
@@ -105,9 +108,11 @@ private:
     {
         if (!m_inflating)
             return -1;
-        const qint64 wanted = qMin(maxSize, m_entry.size - m_at);
-        if (wanted <= 0 || m_finished)
-            return m_at < m_entry.size ? damaged() : 0;
+        const qint64 wanted = qMin(maxSize, m_limit - m_at);
+        if (m_finished)
+            return m_at < m_entry.size && m_limit == m_entry.size ? damaged() : 0;
+        if (wanted <= 0)
+            return 0;
         m_stream.next_out = reinterpret_cast<Bytef *>(data);
         m_stream.avail_out = uInt(qMin<qint64>(wanted, 1 << 30));
         while (m_stream.avail_out > 0) {
@@ -155,6 +160,7 @@ private:
 
     std::shared_ptr<Platform::File> m_file;
     LayoutEntry m_entry;
+    qint64 m_limit;
     z_stream m_stream = z_stream();
     bool m_inflating = false;
     bool m_finished = false;
@@ -182,6 +188,22 @@ bool PackageReader::open()
     m_error.clear();
     m_entries.clear();
     m_index.clear();
+    m_recovery.clear();
+    // An interrupted update is undone (or completed) before anything reads the package.
+    QByteArray target;
+    int linkError = 0;
+    if (!m_path.isEmpty() &&
+        Platform::resolveLinks(QFile::encodeName(m_path), &target, &linkError)) {
+        const Recovery recovery = recoverPackage(target);
+        if (recovery.outcome != Recovery::Outcome::None) {
+            m_recovery = recovery.message;
+            qCWarning(lcArchive) << recovery.message;
+        }
+        if (recovery.outcome == Recovery::Outcome::Failed) {
+            m_error = recovery.message;
+            return false;
+        }
+    }
     m_file = std::make_shared<Platform::File>();
     if (m_path.isEmpty() || !m_file->openRead(QFile::encodeName(m_path))) {
         const int error = m_path.isEmpty() ? ENOENT : m_file->error();
@@ -246,30 +268,43 @@ std::unique_ptr<QIODevice> PackageReader::entryDevice(const QString &name, QStri
     return device;
 }
 
-bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *bytes)
+bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *bytes,
+                              bool *tooLarge)
 {
-    QString cause;
-    std::unique_ptr<QIODevice> device = entryDevice(name, &cause);
-    if (!device)
-        return fail(cause);
-    // The declared size decides: the device never inflates past it.
-    if (device->size() > maxSize)
+    if (tooLarge)
+        *tooLarge = false;
+    const int index = m_index.value(name, -1);
+    if (index < 0)
+        return fail(tr("it holds no entry %1").arg(tr("“%1”").arg(name)));
+    const LayoutEntry &entry = m_entries.at(index);
+    const auto refuse = [&](qint64 size) {
+        if (tooLarge)
+            *tooLarge = true;
         return fail(tr("the entry %1 is too large (%2 bytes, at most %3 are read)")
                         .arg(tr("“%1”").arg(name))
-                        .arg(device->size())
+                        .arg(size)
                         .arg(maxSize));
-    QByteArray data(int(device->size()), Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < data.size()) {
-        const qint64 got = device->read(data.data() + done, data.size() - done);
-        if (got <= 0)
-            return fail(tr("the entry %1: %2")
-                            .arg(tr("“%1”").arg(name),
-                                 got < 0 ? device->errorString() : tr("its data is damaged")));
-        done += got;
+    };
+    if (entry.size > maxSize)
+        return refuse(entry.size);
+    // Memory follows what the entry holds, never what it declares: one byte
+    // past the cap shows an entry that inflates beyond it.
+    EntryDevice device(m_file, entry, maxSize + 1);
+    if (!device.start())
+        return fail(tr("out of memory"));
+    QByteArray data;
+    std::vector<char> chunk(64 * 1024);
+    for (;;) {
+        const qint64 got = device.read(chunk.data(), qint64(chunk.size()));
+        if (got < 0)
+            return fail(tr("the entry %1: %2").arg(tr("“%1”").arg(name), device.errorString()));
+        if (got == 0)
+            break;
+        if (data.size() + got > maxSize)
+            return refuse(data.size() + got);
+        data.append(chunk.data(), int(got));
     }
-    const LayoutEntry &entry = m_entries.at(m_index.value(name));
-    if (static_cast<EntryDevice *>(device.get())->crc() != entry.crc)
+    if (data.size() != entry.size || device.crc() != entry.crc)
         return fail(
             tr("the entry %1: %2")
                 .arg(tr("“%1”").arg(name), tr("the archive is damaged (checksum mismatch)")));

@@ -32,6 +32,8 @@ public:
 
     [[nodiscard]] bool open();
     QString errorString() const { return m_error; }
+    // What open() found of an interrupted update and did about it, or empty.
+    QString recoveryNote() const { return m_recovery; }
     QString path() const { return m_path; }
     // Of the file opened: to notice later whether another program replaced it.
     PackageIdentity identity() const;
@@ -47,8 +49,10 @@ public:
 
     // A device reading the entry, opened; null with *error when there is no such entry.
     std::unique_ptr<QIODevice> entryDevice(const QString &name, QString *error) const;
-    // The whole entry, refused when it inflates beyond maxSize; its checksum checked.
-    [[nodiscard]] bool readEntry(const QString &name, qint64 maxSize, QByteArray *bytes);
+    // The whole entry, refused when it declares or inflates to more than
+    // maxSize (then *tooLarge is set); its size and checksum checked.
+    [[nodiscard]] bool readEntry(const QString &name, qint64 maxSize, QByteArray *bytes,
+                                 bool *tooLarge = nullptr);
     // Reads every entry to its end and checks its checksum and size. A
     // damaged entry names itself; control reports bytes and may cancel.
     [[nodiscard]] bool verify(JobControl *control = nullptr);
@@ -61,4 +65,5 @@ private:
     QVector<LayoutEntry> m_entries;
     QHash<QString, int> m_index;
     QString m_error;
+    QString m_recovery;
 };

@@ -111,13 +111,12 @@ bool readPackage(PackageReader &reader, const QString &transition, PackageConten
         *error = tr("Cannot read %1: it holds no playlist document (json.txt).").arg(quoted(path));
         return false;
     }
-    if (reader.entrySize(documentEntryName()) > PackageArchive::maxDocumentSize) {
-        *error =
-            tr("Cannot read %1: its playlist document is larger than 16 MiB.").arg(quoted(path));
-        return false;
-    }
-    if (!reader.readEntry(documentEntryName(), PackageArchive::maxDocumentSize, &bytes)) {
-        *error = reader.errorString();
+    bool tooLarge = false;
+    if (!reader.readEntry(documentEntryName(), PackageArchive::maxDocumentSize, &bytes,
+                          &tooLarge)) {
+        *error = tooLarge ? tr("Cannot read %1: its playlist document is larger than 16 MiB.")
+                                .arg(quoted(path))
+                          : reader.errorString();
         return false;
     }
 
