@@ -155,10 +155,7 @@ int runBuild(const QStringList &arguments)
     if (!reportMayNotPlay(probeMayNotPlay(rows), parser.isSet(strict), names.packagePath))
         return ExitFailed;
 
-    SavePlan plan;
-    plan.packagePath = names.packagePath;
-    plan.mediaDir = chosen;
-    plan.rows = rows;
+    SavePlan plan = makeSavePlan(names.packagePath, chosen, rows);
     plan.buildTime = time;
     paths.removeDuplicates();
     SaveOutcome outcome;

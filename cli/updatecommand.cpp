@@ -150,14 +150,7 @@ int runUpdate(const QStringList &arguments)
     if (!reportMayNotPlay(probeMayNotPlay(rows, path, stored), parser.isSet(strict), path))
         return ExitFailed;
 
-    SavePlan plan;
-    plan.packagePath = path;
-    plan.sourcePackage = path;
-    plan.mediaDir = path;
-    plan.rows = rows;
-    plan.buildTime = QDateTime::currentDateTime();
-    plan.sourceDocument = contents.document;
-    plan.sourceIdentity = contents.identity;
+    const SavePlan plan = makeSavePlan(path, path, rows, contents);
     SaveOutcome outcome;
     {
         addedPaths.removeDuplicates();
