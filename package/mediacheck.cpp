@@ -1,5 +1,6 @@
 #include "package/mediacheck.h"
 
+#include "archive/platformfile.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
 
@@ -7,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -20,7 +24,7 @@ QString quoted(const QString &path)
     return tr("“%1”").arg(QDir::toNativeSeparators(path));
 }
 
-QString problemOf(const QString &path)
+QString problemOf(const QString &path, bool *tooManyOpenFiles)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -32,9 +36,11 @@ QString problemOf(const QString &path)
     if (!isStorableName(bareName(path)))
         return tr("its name holds a control character, which a package cannot store");
     // Opening proves readability where permission bits do not tell (ACLs, root).
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+    Platform::File file;
+    if (!file.openRead(QFile::encodeName(path))) {
+        *tooManyOpenFiles = file.error() == EMFILE || file.error() == ENFILE;
+        return Platform::systemError(file.error());
+    }
     return {};
 }
 
@@ -49,9 +55,10 @@ QVector<MediaProblem> checkMediaFiles(const QStringList &paths)
 {
     QVector<MediaProblem> problems;
     for (const QString &path : paths) {
-        const QString reason = problemOf(path);
+        bool tooMany = false;
+        const QString reason = problemOf(path, &tooMany);
         if (!reason.isEmpty())
-            problems.append({path, reason});
+            problems.append({path, reason, tooMany});
     }
     return problems;
 }
@@ -83,7 +90,20 @@ bool checkSavableMedia(const QStringList &paths, QString *error)
         parts.append(part);
     }
 
-    const QVector<MediaProblem> problems = checkMediaFiles(distinctFiles(paths));
+    QVector<MediaProblem> problems = checkMediaFiles(distinctFiles(paths));
+    const auto tooMany =
+        std::stable_partition(problems.begin(), problems.end(), [](const MediaProblem &problem) {
+            return !problem.tooManyOpenFiles;
+        });
+    if (tooMany != problems.end()) {
+        // Nothing is wrong with these files: renaming them would not help.
+        parts.append(tr("This program has too many files open at once (%1), so %2 media files "
+                        "could not be checked. Close other programs or raise the limit of open "
+                        "files (ulimit -n), then save again.")
+                         .arg(tooMany->reason)
+                         .arg(int(problems.end() - tooMany)));
+        problems.erase(tooMany, problems.end());
+    }
     if (!problems.isEmpty()) {
         QString part = tr("These media files cannot be saved:");
         for (const MediaProblem &problem : problems)

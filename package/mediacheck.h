@@ -9,6 +9,8 @@ struct MediaProblem
 {
     QString path;
     QString reason;
+    // The process, not the file, is at fault: it has too many files open.
+    bool tooManyOpenFiles = false;
 };
 
 // Checks that each path is an existing, readable regular file (a symbolic

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +34,7 @@ private slots:
     void rowMatching_data();
     void rowMatching();
     void refusals();
+    void tooManyOpenFiles();
     void rowsReadBack();
 };
 
@@ -156,6 +158,30 @@ void TestPackageLogic::rowsReadBack()
     QCOMPARE(contents.rows,
              (PlaylistRows{row("00:00:01", "", "Fade"), row("", "/b.png", "Fade"),
                            row("NA", "/CLIP.MP4", "Fade"), row("", "/c.jpg", "Fade")}));
+}
+
+// Out of descriptors, the check says so: the files are fine, renaming them would not help.
+void TestPackageLogic::tooManyOpenFiles()
+{
+    QVERIFY(writeMedia(path("fine.png")));
+    rlimit old;
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &old), 0);
+    // Every descriptor up to the limit is taken, so the next open fails with EMFILE.
+    rlimit tight = old;
+    tight.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    QVector<int> taken;
+    for (int fd = 0; (fd = ::dup(0)) >= 0;)
+        taken.append(fd);
+    QString error;
+    const bool saved = checkSavableMedia({path("fine.png")}, &error);
+    for (int fd : qAsConst(taken))
+        ::close(fd);
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &old), 0);
+    QVERIFY(!saved);
+    QVERIFY2(error.contains(str("too many files open at once")) &&
+                 error.contains(str("ulimit -n")) && !error.contains(str("rename")),
+             qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)
