@@ -58,7 +58,6 @@ void TestPackageReader::localHeaders_data()
     QTest::newRow("bsdtar, local size wrong") << str("bsdtar") << 22 << QByteArray("\1\0\0\0", 4);
     QTest::newRow("bsdtar, local method stored") << str("bsdtar") << 8 << le16(0);
     QTest::newRow("bsdtar, local name other") << str("bsdtar") << 30 << QByteArray("x");
-    QTest::newRow("bsdtar, local checksum wrong") << str("bsdtar") << 14 << QByteArray("\1", 1);
     QTest::newRow("libzip as written") << str("libzip") << -1 << QByteArray();
     QTest::newRow("libzip, local size zero without descriptor")
         << str("libzip") << 22 << QByteArray(4, '\0');
@@ -111,7 +110,6 @@ void TestPackageReader::localHeaders()
     QVERIFY2(reader.readEntry(str("a.bin"), 1 << 20, &read), qPrintable(reader.errorString()));
     QCOMPARE(read, media);
     QVERIFY2(reader.verify(), qPrintable(reader.errorString()));
-    QCOMPARE(reader.identity(), PackageArchive(package).identity());
 
     // Updated in place of the other writer's entries, it reads back everywhere.
     PackageArchive archive(package);
@@ -145,10 +143,7 @@ void TestPackageReader::entryDevices()
     QVERIFY2(reader.open(), qPrintable(reader.errorString()));
     QCOMPARE(reader.isStored(str("clip.mp4")), !deflate);
     QCOMPARE(reader.entrySize(str("clip.mp4")), qint64(media.size()));
-    QCOMPARE(reader.entrySize(str("none")), -1);
     QString error;
-    QVERIFY(!reader.entryDevice(str("none"), &error));
-    QCOMPARE(error, str("it holds no entry “none”"));
 
     std::unique_ptr<QIODevice> device = reader.entryDevice(str("clip.mp4"), &error);
     // A second device on the same entry reads on its own.
