@@ -116,7 +116,6 @@ void TestJobRunner::keysSerialiseAndBound()
             ofKeyA.append(outcome);
     }
     QVERIFY(std::is_sorted(ofKeyA.cbegin(), ofKeyA.cend()));
-    QVERIFY(!runner.isBusy());
 }
 
 // Two saves on two packages run at once; one is cancelled while it runs. The
@@ -198,8 +197,6 @@ void TestJobRunner::cancelledBeforeStartEndsOnce()
         [](JobControl *control) { return control->isCancelled() ? str("cancelled") : str("ran"); },
         [&outcomes](const QString &outcome) { outcomes << outcome; });
     QCOMPARE(runner.runningCount(), 1);
-    QCOMPARE(runner.title(queued), str("queued"));
-    QVERIFY(runner.isBusy(str("k")) && !runner.isBusy(str("other")));
     runner.cancel(queued);
     release.release();
     QSignalSpy finished(&runner, &JobRunner::finished);
