@@ -67,7 +67,6 @@ void TestJobRunner::keysSerialiseAndBound_data()
     QTest::newRow("three keys at once") << 3 << str("a b c").split(u' ') << 3;
     QTest::newRow("bounded by the workers") << 2 << str("a b c d").split(u' ') << 2;
     QTest::newRow("a job holding two keys waits for both") << 3 << str("a b a+b").split(u' ') << 2;
-    QTest::newRow("jobs without a key run freely") << 3 << QStringList{{}, {}, {}} << 3;
 }
 
 // Every job waits until as many jobs run as may run at once, then a little
