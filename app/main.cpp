@@ -5,6 +5,12 @@
 
 int main(int argc, char *argv[])
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // The preview plays through FFmpeg, which the program reads media with
+    // anyway; Qt's other backend shows no picture without a GPU.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("merovi-playlist-builder"));
     QApplication::setApplicationDisplayName(QStringLiteral("Merovi USB Playlist builder"));

@@ -6,6 +6,7 @@
 
 #include <QJsonObject>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -14,6 +15,7 @@ class JobProgressDialog;
 class QAction;
 class QLabel;
 class QMenu;
+class PreviewWindow;
 class QDropEvent;
 class QTimer;
 class Settings;
@@ -144,4 +146,7 @@ private:
     QLabel *statusLabel = nullptr;
     QMenu *recentMenu = nullptr;
     QMenu *viewMenu = nullptr;
+    // The preview of the playlist (preview/previewcommand.cpp).
+    void showPreview();
+    QPointer<PreviewWindow> previewWindow;
 };

@@ -18,12 +18,12 @@
 void MainWindow::setupMenus()
 {
     // Status first, in the bottom line between the link and the total; it
-    // takes the free width and never widens the window.
+    // takes the free width and never widens the window past its minimum.
     statusLabel = new QLabel(ui->centralWidget);
     statusLabel->setObjectName(QStringLiteral("labelStatus"));
-    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusLabel->setMinimumWidth(1);
     statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ui->horizontalLayout_4->insertSpacing(2, 24);
+    ui->horizontalLayout_4->insertSpacing(2, 12);
     ui->horizontalLayout_4->insertWidget(3, statusLabel, 1);
 
     const auto command = [this](const char *name) {
@@ -79,6 +79,12 @@ void MainWindow::setupMenus()
     edit->addAction(selectAll);
 
     viewMenu = menuBar()->addMenu(tr("&View"));
+    auto *preview = new QAction(tr("&Preview"), this);
+    preview->setObjectName(QStringLiteral("actionPreview"));
+    preview->setShortcut(Qt::Key_F5);
+    connect(preview, &QAction::triggered, this, &MainWindow::showPreview);
+    addAction(preview);
+    viewMenu->addAction(preview);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *about = help->addAction(tr("&About"));

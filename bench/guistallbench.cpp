@@ -3,13 +3,17 @@
 // between its ticks. Run by hand: guistallbench [--rows 1000,10000] [--rounds 3]
 #include "app/mainwindow.h"
 #include "app/userdialogs.h"
+#include "preview/previewwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -96,6 +100,36 @@ void click(MainWindow &window, const char *name)
     window.findChild<QPushButton *>(QLatin1String(name))->click();
 }
 
+// Real media for the preview: four full-screen photos (noise, so they decode
+// as slowly as photos do) and, if ffmpeg is there, a clip.
+QVector<PreviewItem> previewMedia(const QTemporaryDir &dir, int rows)
+{
+    QVector<PreviewItem> media;
+    for (int i = 0; i < 4; ++i) {
+        QImage image(1920, 1080, QImage::Format_RGB32);
+        QRandomGenerator random(quint32(i) + 1);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = random.generate() | 0xff000000u;
+        }
+        const QString path = dir.filePath(QStringLiteral("photo%1.jpg").arg(i));
+        image.save(path, "JPG", 90);
+        media.append({MediaSource::file(path), QStringLiteral("photo%1.jpg").arg(i), false, 1000});
+    }
+    const QString clip = dir.filePath(QStringLiteral("clip.mp4"));
+    if (QProcess::execute(QStringLiteral("ffmpeg"),
+                          {QStringLiteral("-loglevel"), QStringLiteral("error"),
+                           QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+                           QStringLiteral("-i"), QStringLiteral("testsrc=d=1:s=1280x720:r=25"),
+                           QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), clip}) == 0)
+        media.append({MediaSource::file(clip), QStringLiteral("clip.mp4"), true, -1});
+    QVector<PreviewItem> items;
+    for (int i = 0; i < rows; ++i)
+        items.append(media.at(i % media.size()));
+    return items;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -112,8 +146,8 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     std::printf("longest GUI-thread stall in ms (max over rounds; target: 50 at 1,000 rows, "
-                "250 at 10,000)\n%8s %10s %10s %10s %10s\n",
-                "rows", "add", "save new", "update", "open");
+                "250 at 10,000)\n%8s %10s %10s %10s %10s %10s\n",
+                "rows", "add", "save new", "update", "open", "preview");
     const int rounds = std::max(1, parser.value(QStringLiteral("rounds")).toInt());
     for (const QString &size : parser.value(QStringLiteral("rows")).split(QLatin1Char(','))) {
         const int rows = size.toInt();
@@ -130,7 +164,8 @@ int main(int argc, char *argv[])
         }
         const QString extra = dir.filePath(QStringLiteral("extra.png"));
         QFile(files.first()).copy(extra);
-        qint64 add = 0, saveNew = 0, update = 0, open = 0;
+        const QVector<PreviewItem> previewItems = previewMedia(dir, rows);
+        qint64 add = 0, saveNew = 0, update = 0, open = 0, preview = 0;
         for (int round = 0; round < rounds; ++round) {
             const QString package = dir.filePath(QStringLiteral("show%1.mrv").arg(round));
             MainWindow window;
@@ -149,10 +184,23 @@ int main(int argc, char *argv[])
                                                    [&] { click(window, "pushButtonSave"); }));
             open = std::max(open, longestStall(window, &MainWindow::openFinished,
                                                [&] { window.openFile(package); }));
+            // Three seconds of the preview, ten slots a second: pictures read,
+            // a clip started, the timeline and its cursor drawn.
+            preview =
+                std::max(preview, longestStall(window, decltype (&MainWindow::saveFinished)(), [&] {
+                             auto *playing = new PreviewWindow(previewItems, 0, &window);
+                             playing->setClockRate(10);
+                             playing->show();
+                             QElapsedTimer playingFor;
+                             playingFor.start();
+                             while (playingFor.elapsed() < 3000)
+                                 QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+                             delete playing;
+                         }));
         }
-        std::printf("%8d %10lld %10lld %10lld %10lld\n", rows, static_cast<long long>(add),
+        std::printf("%8d %10lld %10lld %10lld %10lld %10lld\n", rows, static_cast<long long>(add),
                     static_cast<long long>(saveNew), static_cast<long long>(update),
-                    static_cast<long long>(open));
+                    static_cast<long long>(open), static_cast<long long>(preview));
     }
     return 0;
 }

@@ -79,7 +79,6 @@ void MainWindow::showPackage(const PackageContents &contents)
 {
     tableMedia->setPackage(contents.path, galleryStoredNames(contents.document));
     setTableRows(*ui->tableWidget, contents.rows);
-    ui->tableWidget->resizeColumnsToContents();
     opened = contents;
     // The table now shows the package as read back: earlier steps would
     // refer to rows that no longer read the same.

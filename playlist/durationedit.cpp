@@ -94,8 +94,12 @@ bool DurationTyping::eventFilter(QObject *watched, QEvent *event)
                 emit applyRequested();
             return true;
         }
+        // Shift alone comes before a typed colon: it ends nothing.
+        const bool modifierOnly = key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
+                                  key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta ||
+                                  key->key() == Qt::Key_AltGr;
         // Any other key (arrows, Tab) works on the time as it now reads.
-        if (!m_typed.isEmpty())
+        if (!m_typed.isEmpty() && !modifierOnly)
             commit();
         return false;
     }

@@ -20,7 +20,8 @@ if [ "${1:-build}" = test ]; then
     # and real FAT32 and exFAT file systems through FUSE, for the drive tests;
     # other zip tools for the interoperability tests; a window manager for
     # screenshots.
-    packages+=(qtbase5-dev qtbase5-dev-tools qtmultimedia5-dev qt5-image-formats-plugins
+    packages+=(qtbase5-dev qtbase5-dev-tools qtmultimedia5-dev libqt5multimedia5-plugins
+               qt5-image-formats-plugins
                xvfb xauth xdotool imagemagick libx11-6 zip unzip python3 ffmpeg dosfstools
                strace desktop-file-utils appstream clang-format dbus python3-dbusmock fusefat
                exfat-fuse exfatprogs libarchive-tools p7zip-full openbox)

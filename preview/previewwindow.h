@@ -1,0 +1,88 @@
+#pragma once
+
+#include "preview/previewplan.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QImage>
+#include <QThreadPool>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class MediaService;
+class PictureView;
+class PreviewTimeline;
+class QIODevice;
+class QMediaPlayer;
+class QStackedLayout;
+class QVideoWidget;
+
+// Plays a playlist as the player's screen will: each image for its time,
+// each video to its end, in order and round again; in a window or full
+// screen (F11). Space pauses, Left and Right step, Esc closes. A timeline
+// shows every item in proportion to its time, with a cursor. Media are read
+// off the GUI thread; a slot whose media cannot play shows why, for its time.
+class PreviewWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PreviewWindow(const QVector<PreviewItem> &items, int first, QWidget *parent = nullptr);
+    ~PreviewWindow() override;
+
+    int currentIndex() const { return m_index; }
+    bool isPaused() const { return m_paused; }
+    // Where the media show; the timeline is below it.
+    QWidget *screenArea() const;
+    // The problem the slot shows instead of its media, empty when none.
+    QString problemShown() const;
+    // Test hook: images and problems stay up 1/rate of their time.
+    void setClockRate(double rate) { m_rate = rate; }
+
+signals:
+    void itemStarted(int index);
+
+private:
+    void start(int index);
+    void step(int offset);
+    void togglePause();
+    void toggleFullScreen();
+    void slotEnded();
+    // Runs the slot's clock for whatever of durationMs is left.
+    void runClock(qint64 durationMs);
+    void requestPicture(int index);
+    void pictureRead(int index, const QImage &image, const QString &problem);
+    void prepareVideo(int index);
+    void videoSourceReady(int index, QIODevice *device, const QString &problem);
+    void videoFailed(const QString &problem);
+    void showProblem(int index, const QString &problem);
+    void probed(const QString &key, const MediaInfo &info);
+    qint64 positionMs() const;
+    void updateCursor();
+
+    QVector<PreviewItem> m_items;
+    QHash<QString, QString> m_problems; // by source key, from the probe
+    MediaService *m_media;
+    QStackedLayout *m_stack;
+    PictureView *m_picture;
+    QVideoWidget *m_video;
+    QMediaPlayer *m_player;
+    PreviewTimeline *m_timeline;
+    QTimer m_slotTimer;
+    QTimer m_cursorTimer;
+    QElapsedTimer m_clock;
+    qint64 m_clockBefore = 0; // ms of the slot shown before the last pause
+    qint64 m_clockLength = 0;
+    double m_rate = 1.0;
+    int m_index = -1;
+    bool m_paused = false;
+    bool m_playingVideo = false;
+    int m_videoIndex = -1; // the item whose video the player holds or awaits
+    std::unique_ptr<QIODevice> m_videoDevice;
+    QHash<int, QImage> m_pictures;
+    QHash<int, QString> m_pictureProblems;
+    QThreadPool m_pool;
+    quint64 m_generation = 0;
+};

@@ -1,0 +1,280 @@
+// The preview plays the playlist as the screen will: seen by grabbing the
+// screen while it plays real pictures and a real clip.
+#include "app/mainwindow.h"
+#include "preview/previewplan.h"
+#include "preview/previewtimeline.h"
+#include "preview/previewwindow.h"
+#include "tests/common/fakedialogs.h"
+#include "tests/common/testkit.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The colour at the middle of what widget shows, as the screen has it: a
+// video may be drawn outside the widget's own painting.
+QChar colourAt(const QWidget *widget)
+{
+    const QPoint centre = widget->mapToGlobal(widget->rect().center());
+    const QColor c =
+        widget->screen()->grabWindow(0, centre.x(), centre.y(), 1, 1).toImage().pixelColor(0, 0);
+    if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+        return u'R';
+    if (c.green() > 180 && c.red() < 90 && c.blue() < 90)
+        return u'G';
+    if (c.blue() > 180 && c.red() < 90 && c.green() < 90)
+        return u'B';
+    if (c.red() > 180 && c.green() > 180 && c.blue() < 90)
+        return u'Y';
+    return u'.';
+}
+
+PreviewItem picture(const MediaSource &source, qint64 ms)
+{
+    return {source, QFileInfo(source.isPackageEntry() ? source.entry : source.path).fileName(),
+            false, ms};
+}
+
+} // namespace
+
+class TestPreview : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString file(const char *name) const { return dir.filePath(str(name)); }
+
+    static PreviewWindow *show(const QVector<PreviewItem> &items, int first = 0)
+    {
+        auto *preview = new PreviewWindow(items, first);
+        preview->show();
+        if (!QTest::qWaitForWindowExposed(preview))
+            return nullptr;
+        // The keys are the window's shortcuts: it must be the active one.
+        preview->activateWindow();
+        if (!QTest::qWaitForWindowActive(preview))
+            return nullptr;
+        return preview;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const QVector<QPair<const char *, Qt::GlobalColor>> pictures{
+            {"red.png", Qt::red}, {"green.png", Qt::green}, {"yellow.png", Qt::yellow}};
+        for (const auto &p : pictures) {
+            QImage image(320, 180, QImage::Format_RGB32);
+            image.fill(p.second);
+            QVERIFY(image.save(file(p.first)));
+        }
+    }
+
+    void itemsFromRows_data()
+    {
+        QTest::addColumn<PlaylistRow>("row");
+        QTest::addColumn<QString>("package"); // the open one, with "/stored.png" and "/clip.mp4"
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<qint64>("durationMs");
+        const QString pkg = str("/m/show.mrv");
+        QTest::newRow("file") << row("00:01:30", "/m/a.png") << pkg << str("/m/a.png") << QString()
+                              << qint64(90000);
+        QTest::newRow("stored picture")
+            << row("00:00:04", "/stored.png") << pkg << pkg << str("stored.png") << qint64(4000);
+        QTest::newRow("stored video")
+            << row("NA", "/clip.mp4") << pkg << pkg << str("clip.mp4") << qint64(-1);
+        QTest::newRow("not stored in it") << row("00:00:04", "/other.png") << pkg
+                                          << str("/other.png") << QString() << qint64(4000);
+        QTest::newRow("no package open") << row("00:00:04", "/stored.png") << QString()
+                                         << str("/stored.png") << QString() << qint64(4000);
+        QTest::newRow("no time") << row("", "/m/a.png") << pkg << str("/m/a.png") << QString()
+                                 << qint64(0);
+    }
+
+    void itemsFromRows()
+    {
+        QFETCH(PlaylistRow, row);
+        QFETCH(QString, package);
+        QFETCH(QString, path);
+        QFETCH(QString, entry);
+        QFETCH(qint64, durationMs);
+        const QVector<PreviewItem> items =
+            previewItems({row}, package, {str("/stored.png"), str("/clip.mp4")});
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items.first().source.path, path);
+        QCOMPARE(items.first().source.entry, entry);
+        QCOMPARE(items.first().durationMs, durationMs);
+        QCOMPARE(items.first().video, row.isVideo());
+        QCOMPARE(items.first().name, QFileInfo(row.file).fileName());
+    }
+
+    // An image of time 00:00:00 is never shown, as on the player.
+    void zeroTimeSkipped()
+    {
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::file(file("red.png")), 0),
+                  picture(MediaSource::file(file("green.png")), 400)}));
+        QVERIFY(preview);
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'G');
+        QSignalSpy started(preview.get(), &PreviewWindow::itemStarted);
+        QVERIFY(started.wait(2000));
+        QCOMPARE(started.first().first().toInt(), 1);
+
+        std::unique_ptr<PreviewWindow> nothing(
+            show({picture(MediaSource::file(file("red.png")), 0)}));
+        QVERIFY(nothing);
+        QTRY_VERIFY(nothing->problemShown().startsWith(str("Nothing to show")));
+    }
+
+    // Red 1 s, green 1 s, then a 1 s blue clip, and round again: the screen
+    // shows them in that order, each when its time has come.
+    void playsInOrderAtTheirTimes()
+    {
+        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
+            QSKIP("ffmpeg is needed to make the clip");
+        const QString clip = file("blue.mp4");
+        runProgram(str("ffmpeg"),
+                   {str("-loglevel"), str("error"), str("-y"), str("-f"), str("lavfi"), str("-i"),
+                    str("color=c=blue:s=320x180:r=25:d=1"), str("-pix_fmt"), str("yuv420p"), clip});
+        QVERIFY(QFileInfo(clip).size() > 0);
+
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::file(file("red.png")), 1000),
+                  picture(MediaSource::file(file("green.png")), 1000),
+                  {MediaSource::file(clip), str("blue.mp4"), true, -1}}));
+        QVERIFY(preview);
+        // When each colour is first seen, from the first red on.
+        QElapsedTimer clock;
+        QString seen;
+        QVector<qint64> at;
+        QElapsedTimer limit;
+        limit.start();
+        while (limit.elapsed() < 8000 && seen.size() < 4) {
+            const QChar c = colourAt(preview->screenArea());
+            if (c != u'.' && (seen.isEmpty() || seen.back() != c)) {
+                if (seen.isEmpty())
+                    clock.start();
+                seen.append(c);
+                at.append(clock.elapsed());
+            }
+            QTest::qWait(20);
+        }
+        QCOMPARE(seen, str("RGBR"));
+        const auto near = [&](int i, qint64 expected, qint64 slack) {
+            return qAbs(at.at(i) - expected) <= slack;
+        };
+        QVERIFY2(near(1, 1000, 300), qPrintable(QString::number(at.at(1))));
+        QVERIFY2(near(2, 2000, 500), qPrintable(QString::number(at.at(2))));
+        // The clip plays to its end before the loop starts again.
+        QVERIFY2(at.at(3) - at.at(2) >= 700 && at.at(3) - at.at(2) <= 2000,
+                 qPrintable(QString::number(at.at(3) - at.at(2))));
+
+        QPointer<PreviewWindow> watch(preview.release());
+        QTest::keyClick(watch.data(), Qt::Key_Escape);
+        QTRY_VERIFY(watch.isNull()); // closed, and gone with it
+    }
+
+    void storedEntryShowsItsPicture()
+    {
+        const QString package = file("stored.mrv");
+        QVERIFY(writeZip(package, {{str("json.txt"), "{}"},
+                                   {str("yellow.png"), fileBytes(file("yellow.png"))}}));
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::packageEntry(package, str("yellow.png")), 5000)}));
+        QVERIFY(preview);
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'Y');
+        QVERIFY(preview->problemShown().isEmpty());
+        // Nothing was taken out of the package.
+        QCOMPARE(QDir(dir.path()).entryList({str("yellow*")}), QStringList{str("yellow.png")});
+    }
+
+    // A slot whose file cannot be read says why for its time, then the
+    // preview goes on.
+    void problemShownForItsSlot()
+    {
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::file(file("gone.png")), 1000),
+                  picture(MediaSource::file(file("green.png")), 1000)}));
+        QVERIFY(preview);
+        QTRY_VERIFY(preview->problemShown().contains(str("gone.png")));
+        QCOMPARE(preview->currentIndex(), 0);
+        QTRY_COMPARE(preview->currentIndex(), 1);
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'G');
+        QVERIFY(preview->problemShown().isEmpty());
+    }
+
+    void keysPauseAndStep()
+    {
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::file(file("red.png")), 300),
+                  picture(MediaSource::file(file("green.png")), 300),
+                  picture(MediaSource::file(file("yellow.png")), 300)}));
+        QVERIFY(preview);
+        QTRY_COMPARE(preview->currentIndex(), 0);
+        QTest::keyClick(preview.get(), Qt::Key_Space);
+        QVERIFY(preview->isPaused());
+        QTest::qWait(600);
+        QCOMPARE(preview->currentIndex(), 0);
+        QTest::keyClick(preview.get(), Qt::Key_Right);
+        QCOMPARE(preview->currentIndex(), 1);
+        QTest::keyClick(preview.get(), Qt::Key_Left);
+        QTest::keyClick(preview.get(), Qt::Key_Left);
+        QCOMPARE(preview->currentIndex(), 2); // round to the last
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'Y');
+        QTest::keyClick(preview.get(), Qt::Key_Space);
+        QTRY_COMPARE(preview->currentIndex(), 0); // playing again, and round
+        QTest::keyClick(preview.get(), Qt::Key_F11);
+        QTRY_VERIFY(preview->windowState() & Qt::WindowFullScreen);
+        QTest::keyClick(preview.get(), Qt::Key_F11);
+        QTRY_VERIFY(!(preview->windowState() & Qt::WindowFullScreen));
+    }
+
+    void timelineInProportionToTime()
+    {
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::file(file("red.png")), 1000),
+                  picture(MediaSource::file(file("green.png")), 3000),
+                  {MediaSource::file(file("none.mp4")), str("none.mp4"), true, -1}}));
+        QVERIFY(preview);
+        auto *timeline = preview->findChild<PreviewTimeline *>();
+        QVERIFY(timeline);
+        const QVector<int> edges = timeline->edges();
+        QCOMPARE(edges.size(), 4);
+        const double unit = (edges.at(3) - edges.at(0)) / 9.0; // 1 s + 3 s + 5 s unknown
+        QVERIFY(qAbs((edges.at(1) - edges.at(0)) - unit) <= 1);
+        QVERIFY(qAbs((edges.at(2) - edges.at(1)) - 3 * unit) <= 1);
+        // The cursor walks through the first item.
+        const int start = timeline->cursorX();
+        QTRY_VERIFY(timeline->cursorX() > start + 2);
+        QVERIFY(timeline->cursorX() <= edges.at(2));
+    }
+
+    // View > Preview plays the table from its selected row.
+    void previewFromTheWindow()
+    {
+        MainWindow window;
+        FakeDialogs *dialogs = FakeDialogs::install(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        dialogs->files = {{file("red.png"), file("green.png")}};
+        click(window, "pushButtonAdd");
+        selectRowIndexes(tableOf(window), {1});
+        auto *action = window.findChild<QAction *>(str("actionPreview"));
+        QVERIFY(action);
+        action->trigger();
+        auto *preview = window.findChild<PreviewWindow *>();
+        QVERIFY(preview);
+        QTRY_COMPARE(preview->currentIndex(), 1);
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'G');
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "tst_preview.moc"
