@@ -248,6 +248,8 @@ void PreviewWindow::slotEnded()
             return;
         }
     }
+    // No slot is shown: a picture read late must not cover this.
+    m_index = -1;
     m_picture->show({}, tr("Nothing to show: every item plays for 00:00:00."));
     m_stack->setCurrentWidget(m_picture);
 }
