@@ -514,6 +514,20 @@ bool PackageArchive::openPackage(Session &session, bool forWriting)
     return true;
 }
 
+bool PackageArchive::repair()
+{
+    begin();
+    Target target;
+    if (!resolveTarget(&target, true, false))
+        return false;
+    if (m_journalKept) {
+        m_error = m_recovery;
+        m_failure = Failure::Other;
+        return false;
+    }
+    return true;
+}
+
 // Reading goes through the one reader: the layout checked first, then the
 // entries read in place through the same open file.
 bool PackageArchive::openReader(PackageReader *reader)

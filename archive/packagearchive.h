@@ -75,6 +75,11 @@ public:
     // Reads every entry and checks its checksum.
     [[nodiscard]] bool verify();
 
+    // Finishes an interrupted update of the package, if there was one
+    // (recoveryNote() says what was done). False when it could not, or when a
+    // journal that does not match the package stays beside it.
+    [[nodiscard]] bool repair();
+
     // Identity of the package file now (links followed); invalid when it cannot be read.
     PackageIdentity identity() const;
 

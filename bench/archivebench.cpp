@@ -1,10 +1,12 @@
 // Measures the archive engine against what a user would do by hand: cp of the
 // same files followed by sync, run as a process, interleaved with ours round
-// by round. Run by hand, never by CI:
+// by round; for each operation also the bytes it wrote and its peak memory.
+// Run by hand, never by CI:
 //   archivebench [--small] [--rounds N] [--dir PATH]
-//   archivebench --crash N [--small] [--dir PATH]    kills saves at random moments
-// The media are made in a temporary folder under PATH (default: the current
-// folder), so every copy and package lands on the same disk.
+//   archivebench --crash N [--small] [--dir PATH]    kills updates in place at random moments
+// --small: 64 MB of media instead of 600 MB. The media are made in a temporary
+// folder under PATH (default: the current folder), so every copy and package
+// lands on the same disk.
 
 #include "archive/packagearchive.h"
 
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -79,6 +82,27 @@ double seconds(const std::function<void()> &job)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
+// What /proc/self/io and /proc/self/status say: bytes this process sent
+// towards the disk, and its peak memory since the last reset.
+qint64 procField(const char *file, const QByteArray &key)
+{
+    QFile f(QString::fromLatin1(file));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -94,20 +118,60 @@ struct Comparison
     double goal;
     std::vector<double> oursSeconds;
     std::vector<double> ratios;
+    std::vector<double> written; // MB
+    std::vector<double> peak;    // MB
+    bool inPlace = false;
 };
 
-// One save, in a child process that the crash loop kills.
-int runSaver(const QString &package, const QString &media, bool update)
+// The kinds of update measured and killed, each as deletions and additions.
+struct Kind
+{
+    const char *name;
+    QStringList removed;
+    bool addsClip;
+};
+
+const std::vector<Kind> &kinds()
+{
+    static const std::vector<Kind> all{
+        {"document only", {QStringLiteral("json.txt")}, false},
+        {"add one clip", {QStringLiteral("json.txt")}, true},
+        {"remove two from the middle, add one",
+         {QStringLiteral("video_3.mp4"), QStringLiteral("video_4.mp4"), QStringLiteral("json.txt")},
+         true},
+        {"remove the first clip",
+         {QStringLiteral("video_1.mp4"), QStringLiteral("json.txt")},
+         false},
+    };
+    return all;
+}
+
+QVector<PackageEntry> additionsOf(const Kind &kind, const QString &clip)
+{
+    QVector<PackageEntry> additions;
+    if (kind.addsClip)
+        additions << PackageEntry::file(QStringLiteral("extra.mp4"), clip);
+    additions << PackageEntry::memory(QStringLiteral("json.txt"), "{\"new\":1}");
+    return additions;
+}
+
+// One update, in a child process that the crash loop kills.
+int runSaver(const QString &package, const QString &clip, int kind, bool inPlace)
 {
     PackageArchive archive(package);
-    QVector<PackageEntry> entries{PackageEntry::memory(QStringLiteral("json.txt"), "{\"new\":1}")};
-    for (const QString &name : QDir(media).entryList(QDir::Files))
-        entries << PackageEntry::file(name, media + QLatin1Char('/') + name);
+    if (inPlace)
+        archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
     const bool ok =
-        update ? archive.update({QStringLiteral("video_1.mp4")}, entries) : archive.write(entries);
+        archive.update(kinds()[size_t(kind)].removed, additionsOf(kinds()[size_t(kind)], clip));
     if (!ok)
         QTextStream(stderr) << archive.errorString() << '\n';
     return ok ? 0 : 1;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -116,8 +180,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 5 && args.at(1) == QLatin1String("--saver"))
-        return runSaver(args.at(2), args.at(3), args.at(4) == QLatin1String("update"));
+    if (args.size() == 6 && args.at(1) == QLatin1String("--saver"))
+        return runSaver(args.at(2), args.at(3), args.at(4).toInt(),
+                        args.at(5) == QLatin1String("inplace"));
     bool small = false;
     int rounds = 5;
     int crashes = 0;
@@ -147,8 +212,8 @@ int main(int argc, char *argv[])
     for (const char *folder : {"media", "added", "copy"})
         QDir().mkpath(path(folder));
 
-    // Incompressible media like real video.
-    const qint64 videoSize = small ? 10'000'000 : 100'000'000;
+    // Incompressible media like real video: 6 clips and 2 images, 600 MB or 64 MB.
+    const qint64 videoSize = small ? 10'000'000 : 99'000'000;
     QRandomGenerator generator(20261206);
     QStringList media;
     QVector<PackageEntry> entries;
@@ -170,7 +235,7 @@ int main(int argc, char *argv[])
     documentFile.close();
     entries << PackageEntry::memory(QStringLiteral("json.txt"), document);
     const QString extra = path("added/extra.mp4");
-    makeRandomFile(extra, videoSize, generator);
+    makeRandomFile(extra, small ? 5'000'000 : 50'000'000, generator);
     const QString package = path("show.mrv");
     const QString master = path("master.mrv");
     const QString copyDir = path("copy");
@@ -193,51 +258,63 @@ int main(int argc, char *argv[])
     }
 
     if (crashes > 0) {
-        // Every kill must leave the old package or the complete new one, and the
-        // next save must clear whatever the killed one left.
-        int keptOld = 0, gotNew = 0;
-        const QByteArray old = [&] {
-            QFile f(master);
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }();
-        for (int run = 0; run < crashes; ++run) {
+        // Each kill must leave, once the program has looked again, the old
+        // package byte for byte or the complete new one; nothing else.
+        const QByteArray old = fileBytes(master);
+        std::vector<QSet<QString>> newNames;
+        std::vector<double> duration;
+        for (size_t k = 0; k < kinds().size(); ++k) {
             restore();
-            const bool update = run % 2 == 1;
-            QProcess saver;
-            saver.start(app.applicationFilePath(),
-                        {QStringLiteral("--saver"), package, path("added"),
-                         update ? QStringLiteral("update") : QStringLiteral("write")});
-            saver.waitForStarted();
-            QThread::usleep(generator.bounded(small ? 300'000u : 3'000'000u));
-            saver.kill();
-            saver.waitForFinished();
+            QElapsedTimer timer;
+            timer.start();
+            if (QProcess::execute(app.applicationFilePath(),
+                                  {QStringLiteral("--saver"), package, extra, QString::number(k),
+                                   QStringLiteral("inplace")}) != 0)
+                fail(QStringLiteral("the update \"%1\" fails").arg(QLatin1String(kinds()[k].name)));
+            duration.push_back(double(timer.nsecsElapsed()) / 1e3);
             PackageArchive archive(package);
             QStringList names;
-            QFile file(package);
-            if (file.open(QIODevice::ReadOnly) && file.readAll() == old)
+            check(archive, archive.entryNames(&names));
+            newNames.emplace_back(names.cbegin(), names.cend());
+        }
+        int keptOld = 0, gotNew = 0, recovered = 0;
+        for (int run = 0; run < crashes; ++run) {
+            const size_t k = size_t(run) % kinds().size();
+            restore();
+            QProcess saver;
+            saver.start(app.applicationFilePath(), {QStringLiteral("--saver"), package, extra,
+                                                    QString::number(k), QStringLiteral("inplace")});
+            saver.waitForStarted();
+            QThread::usleep(generator.bounded(quint32(duration[k] * 1.2) + 1));
+            saver.kill();
+            saver.waitForFinished();
+            // The next look at the package finishes what the kill left.
+            PackageArchive archive(package);
+            QStringList names;
+            const bool listed = archive.entryNames(&names);
+            if (!archive.recoveryNote().isEmpty())
+                ++recovered;
+            if (fileBytes(package) == old)
                 ++keptOld;
-            else if (archive.verify() && archive.entryNames(&names) &&
-                     names.contains(QStringLiteral("extra.mp4")))
+            else if (listed && archive.verify() &&
+                     QSet<QString>(names.cbegin(), names.cend()) == newNames[k])
                 ++gotNew;
             else
-                fail(QStringLiteral("run %1: neither the old package nor the new one: %2")
+                fail(QStringLiteral("run %1 (%2): neither the old package nor the new one: %3")
                          .arg(run)
-                         .arg(archive.errorString()));
-            check(archive,
-                  archive.update({}, {PackageEntry::memory(QStringLiteral("json.txt"), "{}")}));
+                         .arg(QLatin1String(kinds()[k].name), archive.errorString()));
             const QStringList stray =
                 QDir(work.path()).entryList({QStringLiteral(".mrv-*")}, QDir::Hidden | QDir::Files);
             if (!stray.isEmpty())
                 fail(QStringLiteral("run %1 left %2").arg(run).arg(stray.join(QLatin1Char(' '))));
         }
-        out << crashes << " kills: " << keptOld << " kept the old package, " << gotNew
-            << " found the new one\n";
+        out << crashes << " kills of updates in place: " << keptOld
+            << " kept the old package byte for byte, " << gotNew
+            << " found the complete new one, 0 lost; " << recovered
+            << " needed the journal to get there\n";
         return 0;
     }
 
-    QVector<PackageEntry> mixed{PackageEntry::file(QStringLiteral("extra.mp4"), extra),
-                                PackageEntry::memory(QStringLiteral("json.txt"), document + ' ')};
     std::vector<Comparison> comparisons{
         {"new save",
          clearCopies,
@@ -248,31 +325,32 @@ int main(int argc, char *argv[])
          [&] { copyAndSync(media + QStringList{path("media/json.txt")}, copyDir); },
          1.3,
          {},
-         {}},
-        {"update: document only",
-         [&] { restore(), clearCopies(); },
-         [&] {
-             PackageArchive archive(package);
-             check(archive, archive.update({}, {PackageEntry::memory(QStringLiteral("json.txt"),
-                                                                     document + ' ')}));
-         },
-         [&] { copyAndSync({master}, copyDir); },
-         1.3,
          {},
-         {}},
-        {"update: remove two, add one",
-         [&] { restore(), clearCopies(); },
-         [&] {
-             PackageArchive archive(package);
-             check(archive,
-                   archive.update({QStringLiteral("video_1.mp4"), QStringLiteral("image_1.jpg")},
-                                  mixed));
-         },
-         [&] { copyAndSync({master}, copyDir); },
-         1.3,
          {},
          {}},
     };
+    for (const Kind &kind : kinds()) {
+        Comparison c{kind.name,
+                     [&] { restore(), clearCopies(); },
+                     {},
+                     [&] { copyAndSync({master}, copyDir); },
+                     kind.addsClip ? 1.3 : 0.02,
+                     {},
+                     {},
+                     {},
+                     {}};
+        comparisons.push_back(c);
+    }
+    // The lambdas above refer to their own element: fix them to where it lives now.
+    for (size_t i = 1; i < comparisons.size(); ++i) {
+        const Kind kind = kinds()[i - 1];
+        Comparison *self = &comparisons[i];
+        self->ours = [&, kind, self] {
+            PackageArchive archive(package);
+            check(archive, archive.update(kind.removed, additionsOf(kind, extra)));
+            self->inPlace = archive.updatedInPlace();
+        };
+    }
     std::vector<double> reads;
     out << "media: 6 videos of " << videoSize / 1'000'000 << " MB and 2 images of 2 MB in "
         << work.path() << "; " << rounds << " rounds, warm cache\n";
@@ -283,10 +361,16 @@ int main(int argc, char *argv[])
             double ours = 0, yardstick = 0;
             for (int side = 0; side < 2; ++side) {
                 c.prepare();
-                if ((side + round) % 2 == 0)
+                if ((side + round) % 2 == 0) {
+                    const qint64 before = procField("/proc/self/io", "write_bytes:");
+                    resetPeakMemory();
                     ours = seconds(c.ours);
-                else
+                    c.written.push_back(
+                        double(procField("/proc/self/io", "write_bytes:") - before) / 1e6);
+                    c.peak.push_back(double(procField("/proc/self/status", "VmHWM:")) / 1e3);
+                } else {
                     yardstick = seconds(c.yardstick);
+                }
             }
             c.oursSeconds.push_back(ours);
             c.ratios.push_back(ours / yardstick);
@@ -298,20 +382,27 @@ int main(int argc, char *argv[])
         out.flush();
     }
 
-    out << "\noperation                     ours      ours / (cp + sync): median (min-max)   "
-           "goal\n";
+    out << "\noperation                            way       ours      ours / (cp + sync): "
+           "median (min-max)   goal        written   peak\n";
     for (const Comparison &c : comparisons) {
         const double ratio = median(c.ratios);
-        out << QString::fromLatin1(c.name).leftJustified(28)
-            << QStringLiteral("%1 s").arg(median(c.oursSeconds), 7, 'f', 2)
+        out << QString::fromLatin1(c.name).leftJustified(37)
+            << (c.ratios.empty() || &c == &comparisons.front() ? QStringLiteral("new")
+                : c.inPlace                                    ? QStringLiteral("in place")
+                                                               : QStringLiteral("rewrite"))
+                   .leftJustified(8)
+            << QStringLiteral("%1 s").arg(median(c.oursSeconds), 7, 'f', 3)
             << QStringLiteral("   %1x (%2-%3)")
-                   .arg(ratio, 0, 'f', 2)
-                   .arg(*std::min_element(c.ratios.begin(), c.ratios.end()), 0, 'f', 2)
-                   .arg(*std::max_element(c.ratios.begin(), c.ratios.end()), 0, 'f', 2)
+                   .arg(ratio, 0, 'f', 3)
+                   .arg(*std::min_element(c.ratios.begin(), c.ratios.end()), 0, 'f', 3)
+                   .arg(*std::max_element(c.ratios.begin(), c.ratios.end()), 0, 'f', 3)
                    .leftJustified(38)
-            << QStringLiteral("<= %1x %2\n")
-                   .arg(c.goal, 0, 'f', 1)
-                   .arg(ratio <= c.goal ? QStringLiteral("PASS") : QStringLiteral("MISS"));
+            << QStringLiteral("<= %1x %2")
+                   .arg(c.goal, 0, 'f', 2)
+                   .arg(ratio <= c.goal ? QStringLiteral("PASS") : QStringLiteral("MISS"))
+                   .leftJustified(12)
+            << QStringLiteral("%1 MB").arg(median(c.written), 8, 'f', 2)
+            << QStringLiteral("%1 MB\n").arg(median(c.peak), 7, 'f', 1);
     }
     out << QStringLiteral("read json.txt                 %1 ms (goal < 5 ms)\n")
                .arg(median(reads) * 1000, 0, 'f', 2);

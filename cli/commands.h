@@ -11,6 +11,7 @@ int runBuild(const QStringList &arguments);
 int runList(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
 int runUpdate(const QStringList &arguments);
+int runRepair(const QStringList &arguments);
 
 // Prints what a save came to and gives its exit status.
 int reportSave(const SaveOutcome &outcome, const QString &packagePath);

@@ -18,6 +18,7 @@ QString overview()
               "checksums\n"
               "  update PKG                        Add, remove or retime entries in one "
               "transaction\n"
+              "  repair PKG                        Finish what an interrupted update left\n"
               "\n"
               "Run “mrv COMMAND --help” for a command's options.\n"
               "Exit status: 0 done, 1 refused or failed, 2 wrong command line.");
@@ -47,6 +48,8 @@ int main(int argc, char *argv[])
         return runCheck(rest);
     if (command == QLatin1String("update"))
         return runUpdate(rest);
+    if (command == QLatin1String("repair"))
+        return runRepair(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         printOut(overview());

@@ -419,6 +419,9 @@ void TestInPlaceUpdate::foreignJournalIsKept()
                              .arg(f.dir.filePath(left.first()), f.package)));
     QCOMPARE(fileBytes(f.package), other);
     QCOMPARE(fileBytes(f.dir.filePath(left.first())), journal);
+    PackageArchive repairing(f.package);
+    QVERIFY(!repairing.repair());
+    QVERIFY(repairing.errorString().contains(str("It was not applied and was kept")));
 
     PackageArchive again(f.package);
     QVERIFY(again.update({}, {PackageEntry::memory(str("json.txt"), "{}")}));
