@@ -444,10 +444,18 @@ bool PackageArchive::addEntries(Session &session, const QVector<PackageEntry> &e
             return setSaveError(zipCause(archive));
         }
         // Media are compressed already: deflating them costs time and gains nothing.
-        const bool media = entry->source == PackageEntry::Source::File;
-        if (entry->source != PackageEntry::Source::Package &&
-            zip_set_file_compression(archive, zip_uint64_t(index),
-                                     media ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0) != 0)
+        // An entry copied from a package keeps its method, so its bytes are copied as
+        // they are; libzip would deflate a stored one otherwise.
+        qint32 method = entry->source == PackageEntry::Source::File ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
+        if (entry->source == PackageEntry::Source::Package) {
+            zip_stat_t st;
+            zip_t *from = session.sources[entry->path].archive.get();
+            if (zip_stat(from, entry->storedEntry.toUtf8().constData(), ZIP_FL_ENC_RAW, &st) != 0 ||
+                !(st.valid & ZIP_STAT_COMP_METHOD))
+                return setSaveError(zipCause(from));
+            method = st.comp_method;
+        }
+        if (zip_set_file_compression(archive, zip_uint64_t(index), method, 0) != 0)
             return setSaveError(zipCause(archive));
     }
     return true;

@@ -95,6 +95,18 @@ QByteArray package(const QByteArray &json = playlist, bool withDocument = true)
     return writeZip(path, items) ? fileBytes(path) : QByteArray();
 }
 
+// A zip with an entry of each name, whatever the name: Python writes what libzip would refuse.
+QByteArray namedEntries(const QStringList &names)
+{
+    const char *script = "import io, sys, zipfile\n"
+                         "b = io.BytesIO()\n"
+                         "with zipfile.ZipFile(b, 'w') as z:\n"
+                         "    for n in sys.argv[1:]:\n"
+                         "        z.writestr(zipfile.ZipInfo(n), b'{}')\n"
+                         "sys.stdout.buffer.write(b.getvalue())\n";
+    return runProgram(str("python3"), QStringList{str("-c"), str(script)} + names);
+}
+
 int centralRecord(const QByteArray &bytes, int entry)
 {
     int at = u32(bytes, bytes.size() - 6);
@@ -141,6 +153,10 @@ private slots:
     void faults_data();
     void faults();
     void secondWriterWaitsAndNoticesTheChange();
+    void changeWithinTheSameSecondIsSeen();
+    void oldPackageStaysUntilTheRename();
+    void relativeLinkFromElsewhere();
+    void saveAsCopiesEntriesAsTheyAre();
     void leftovers_data();
     void leftovers();
     void destinationRoom_data();
@@ -244,6 +260,8 @@ void TestPackageArchive::refusals_data()
         "the media file “%1/clip.mp4” is not a regular file");
     add("control character", false, "a\x01.jpg", none,
         "the name “a\x01.jpg” cannot be stored in a package");
+    add("last refused control character", false, "a\x1f.jpg", none,
+        "the name “a\x1f.jpg” cannot be stored in a package");
     add("package a FIFO", false, "clip.mp4", fifo("show.mrv"), "it is not a regular file");
     add("package gone", true, "clip.mp4", gone, "No such file or directory");
     add(
@@ -393,6 +411,90 @@ void TestPackageArchive::secondWriterWaitsAndNoticesTheChange()
     QVERIFY(second.update({}, document("second"), second.identity()));
 }
 
+// Same inode, size and second: only the nanoseconds tell the rewrite.
+void TestPackageArchive::changeWithinTheSameSecondIsSeen()
+{
+    QTemporaryDir dir;
+    const QString package = dir.filePath(str("show.mrv"));
+    QVERIFY(writeZip(package, oldItems));
+    PackageArchive archive(package);
+    const PackageIdentity opened = archive.identity();
+    QVERIFY(patchBytes(package, 0, "P"));
+    const qint64 ns = opened.modifiedNs;
+    const timespec times[2] = {{0, UTIME_OMIT},
+                               {time_t(ns / 1000000000), long((ns % 1000000000 + 1) % 1000000000)}};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(package).constData(), times, 0), 0);
+    const QByteArray changed = fileBytes(package);
+    QVERIFY(!archive.update({}, document("new"), opened));
+    QCOMPARE(archive.failure(), PackageArchive::Failure::ChangedOnDisk);
+    QCOMPARE(fileBytes(package), changed);
+}
+
+// The temporary vanishes just before its rename, which then fails: the old
+// package must still be there, so it cannot have been removed first.
+void TestPackageArchive::oldPackageStaysUntilTheRename()
+{
+    QTemporaryDir dir;
+    const QString package = dir.filePath(str("show.mrv"));
+    QVERIFY(writeZip(package, oldItems));
+    const QByteArray oldBytes = fileBytes(package);
+    onStep = [&](Step step, const QByteArray &) {
+        const QStringList found =
+            QDir(dir.path()).entryList({str(".mrv-*.part")}, QDir::Hidden | QDir::Files);
+        if (step == Step::Rename && found.size() == 1)
+            QFile::remove(dir.filePath(found.first()));
+    };
+    for (const bool update : {false, true}) {
+        PackageArchive archive(package);
+        archive.setUpdateWay(PackageArchive::UpdateWay::Rewrite);
+        QVERIFY(update ? !archive.update({}, document("new")) : !archive.write(document("new")));
+        QCOMPARE(archive.errorString(),
+                 str("Cannot save “%1”: No such file or directory.").arg(package));
+        QCOMPARE(fileBytes(package), oldBytes);
+    }
+}
+
+// A link's relative target is read from the link's folder, wherever the program runs.
+void TestPackageArchive::relativeLinkFromElsewhere()
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath(str("real/show.mrv"));
+    const QString link = dir.filePath(str("links/show.mrv"));
+    QVERIFY(writeZip(real, oldItems) && QDir().mkpath(dir.filePath(str("links"))));
+    QCOMPARE(::symlink("../real/show.mrv", QFile::encodeName(link).constData()), 0);
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QDir::rootPath()));
+    PackageArchive archive(link);
+    const bool updated = archive.update({str("a.jpg")}, document("new"));
+    QVERIFY(QDir::setCurrent(previous));
+    QVERIFY2(updated, qPrintable(archive.errorString()));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readZip(real), ZipEntries({{str("json.txt"), "new"}}));
+}
+
+// Entries taken from another package keep their method and compressed bytes.
+void TestPackageArchive::saveAsCopiesEntriesAsTheyAre()
+{
+    if (QStandardPaths::findExecutable(str("python3")).isEmpty())
+        QSKIP("python3 is needed to read the entries' methods");
+    QTemporaryDir dir;
+    const QString other = dir.filePath(str("other.mrv"));
+    const QString package = dir.filePath(str("new.mrv"));
+    QVERIFY(writeZip(other, {{str("stored.jpg"), QByteArray(20000, 's'), false},
+                             {str("deflated.jpg"), QByteArray(20000, 'd'), true}}));
+    PackageArchive archive(package);
+    QVERIFY(archive.write({PackageEntry::fromPackage(str("stored.jpg"), other, str("stored.jpg")),
+                           PackageEntry::fromPackage(str("deflated.jpg"), other,
+                                                     str("deflated.jpg"))}));
+    const char *methods = "import sys, zipfile\n"
+                          "for i in sorted(zipfile.ZipFile(sys.argv[1]).infolist(), "
+                          "key=lambda i: i.filename):\n"
+                          "    print(i.filename, i.compress_type, i.compress_size, i.CRC)\n";
+    const QByteArray copied = runProgram(str("python3"), {str("-c"), str(methods), package});
+    QCOMPARE(copied, runProgram(str("python3"), {str("-c"), str(methods), other}));
+    QVERIFY(copied.startsWith("deflated.jpg 8 ") && copied.contains("\nstored.jpg 0 20000 "));
+}
+
 void TestPackageArchive::leftovers_data()
 {
     QTest::addColumn<QString>("name");
@@ -405,6 +507,10 @@ void TestPackageArchive::leftovers_data()
     QTest::newRow("suffix longer") << str(".mrv-a1B2c3D4.parts") << false;
     QTest::newRow("suffix shorter") << str(".mrv-a1B2c3D4.par") << false;
     QTest::newRow("no dot") << str("mrv-a1B2c3D4.part") << false;
+    QTest::newRow("the ends of each range") << str(".mrv-09AZaz5q.part") << true;
+    // The characters just outside the ranges 0-9, A-Z and a-z.
+    for (const char c : {'/', ':', '@', '[', '`', '{'})
+        QTest::addRow("random part with %c", c) << str(".mrv-a1B2c3D") + QLatin1Char(c) + str(".part") << false;
 }
 
 void TestPackageArchive::leftovers()
@@ -541,6 +647,8 @@ void TestPackageArchive::hostilePackage_data()
     }());
     file("entry size exceeds the file", patched(1, 20, 18, le32(0x7fff0000) + le32(0x7fff0000)));
     file("local header disagrees with the directory", patched(1, -1, 18, le32(4196)));
+    file("stored entry whose two sizes differ", patched(1, 24, 22, le32(4095)), false,
+         "the archive is damaged");
     file("local header offset beyond the file", patched(1, 42, -1, le32(0x7fffffff)));
     file("extra field runs past the directory", patched(1, 30, -1, QByteArray("\xff\xff", 2)));
     file("central directory beyond the file", patched(-1, 16, -1, le32(1 << 20)));
@@ -554,6 +662,10 @@ void TestPackageArchive::hostilePackage_data()
                le32(quint32(b.size() - 22)) + QByteArray(2, '\0');
     }());
     file("name climbing out", patched(1, 46, 30, "../c.mp4"));
+    file("entry named ..", namedEntries({str(".."), str("json.txt")}), false,
+         "the entry “..” is not a plain file name");
+    file("entry named .", namedEntries({str("."), str("json.txt")}), false,
+         "the entry “.” is not a plain file name");
     file("name with a NUL byte", patched(1, 46, 30, QByteArray("clip\0mp4", 8)));
 }
 
