@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,8 +31,14 @@ bool cut = false;
 int fired = 0;
 QByteArray watched; // the folder whose files count; the media and the rest are free
 
+// The steps taken in order, each with the file's name (".journal" for the journal).
+QStringList steps;
+
 int stepHook(Step step, const QByteArray &path)
 {
+    if (step != Step::Read && path.startsWith(watched))
+        steps << QStringLiteral("%1 %2").arg(int(step)).arg(
+            QString::fromUtf8(path.mid(path.lastIndexOf('.'))));
     if (!path.startsWith(watched) || step == Step::Read)
         return cut ? EIO : 0;
     if (cut)
@@ -211,9 +218,18 @@ void TestInPlaceUpdate::kinds()
         QVERIFY(writeBytes(f.media(str("b.mp4")), randomBytes(99999, 77)));
     PackageArchive archive(f.package);
     archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+    steps.clear();
     QVERIFY2(f.update(archive, change), qPrintable(archive.errorString()));
     QVERIFY(archive.updatedInPlace());
     QVERIFY(journals(f.dir.path()).isEmpty());
+    // The journal and its folder are on the disk before the package's first byte changes.
+    const int firstWrite = steps.indexOf(QStringLiteral("%1 .mrv").arg(int(Step::Write)));
+    const int journalSynced =
+        steps.indexOf(QStringLiteral("%1 .journal").arg(int(Step::JournalSync)));
+    const int folderSynced = steps.indexOf(
+        QRegularExpression(QStringLiteral("%1 .*").arg(int(Step::SyncFolder))), journalSynced);
+    QVERIFY2(journalSynced >= 0 && folderSynced > journalSynced && firstWrite > folderSynced,
+             qPrintable(steps.join(str(", "))));
     QStringList order;
     QCOMPARE(differences(readZip(f.package, nullptr, &order), f.newExpected), QString());
     qint64 entries = 0;

@@ -483,9 +483,9 @@ void TestPackageArchive::saveAsCopiesEntriesAsTheyAre()
     QVERIFY(writeZip(other, {{str("stored.jpg"), QByteArray(20000, 's'), false},
                              {str("deflated.jpg"), QByteArray(20000, 'd'), true}}));
     PackageArchive archive(package);
-    QVERIFY(archive.write({PackageEntry::fromPackage(str("stored.jpg"), other, str("stored.jpg")),
-                           PackageEntry::fromPackage(str("deflated.jpg"), other,
-                                                     str("deflated.jpg"))}));
+    QVERIFY(archive.write(
+        {PackageEntry::fromPackage(str("stored.jpg"), other, str("stored.jpg")),
+         PackageEntry::fromPackage(str("deflated.jpg"), other, str("deflated.jpg"))}));
     const char *methods = "import sys, zipfile\n"
                           "for i in sorted(zipfile.ZipFile(sys.argv[1]).infolist(), "
                           "key=lambda i: i.filename):\n"
@@ -510,7 +510,8 @@ void TestPackageArchive::leftovers_data()
     QTest::newRow("the ends of each range") << str(".mrv-09AZaz5q.part") << true;
     // The characters just outside the ranges 0-9, A-Z and a-z.
     for (const char c : {'/', ':', '@', '[', '`', '{'})
-        QTest::addRow("random part with %c", c) << str(".mrv-a1B2c3D") + QLatin1Char(c) + str(".part") << false;
+        QTest::addRow("random part with %c", c)
+            << str(".mrv-a1B2c3D") + QLatin1Char(c) + str(".part") << false;
 }
 
 void TestPackageArchive::leftovers()
@@ -560,11 +561,11 @@ void TestPackageArchive::destinationRoom()
 
 void TestPackageArchive::mediaChangedWhileCopied_data()
 {
-    QTest::addColumn<bool>("update");
+    QTest::addColumn<int>("way");    // 0 a new package, 1 an update rewriting it, 2 one in place
     QTest::addColumn<int>("change"); // at the first read: 0 rewrite a byte, 1 append, 2 shorten
     QTest::addColumn<int>("atRead"); // which read of the media file changes it
-    for (const bool update : {false, true}) {
-        const char *way = update ? "update" : "new";
+    for (const int update : {0, 1, 2}) {
+        const char *way = update == 0 ? "new" : update == 1 ? "rewrite" : "in place";
         QTest::addRow("%s, a byte rewritten in place", way) << update << 0 << 1;
         QTest::addRow("%s, a byte rewritten as the last window is read", way) << update << 0 << 2;
         QTest::addRow("%s, appended to", way) << update << 1 << 1;
@@ -576,7 +577,7 @@ void TestPackageArchive::mediaChangedWhileCopied_data()
 // checksum of what was read: the save must fail and leave the package alone.
 void TestPackageArchive::mediaChangedWhileCopied()
 {
-    QFETCH(bool, update);
+    QFETCH(int, way);
     QFETCH(int, change);
     QFETCH(int, atRead);
     QTemporaryDir dir;
@@ -600,9 +601,12 @@ void TestPackageArchive::mediaChangedWhileCopied()
             QVERIFY(file.resize(clip.size() - 1));
     };
     PackageArchive archive(package);
+    archive.setUpdateWay(way == 1 ? PackageArchive::UpdateWay::Rewrite
+                                  : PackageArchive::UpdateWay::InPlace);
     const QVector<PackageEntry> entries = document("new")
                                           << PackageEntry::file(str("clip.mp4"), media);
-    QVERIFY(update ? !archive.update({str("a.jpg")}, entries) : !archive.write(entries));
+    QVERIFY(way > 0 ? !archive.update({str("a.jpg")}, entries) : !archive.write(entries));
+    QCOMPARE(archive.updatedInPlace(), way == 2);
     QCOMPARE(archive.errorString(), str("Cannot save “%1”: the media file “%2” changed while the "
                                         "package was being saved.")
                                         .arg(package, media));
