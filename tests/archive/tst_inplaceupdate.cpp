@@ -179,6 +179,7 @@ private slots:
     void cancelRollsBack();
     void foreignJournalIsKept();
     void nearlyFullDrive();
+    void beyondFourGigabytes();
 };
 
 void TestInPlaceUpdate::initTestCase()
@@ -426,7 +427,10 @@ void TestInPlaceUpdate::foreignJournalIsKept()
     const QByteArray cutBytes = fileBytes(f.package);
     QVERIFY(cutBytes != f.oldBytes);
 
-    QVERIFY(writeZip(f.package, {{str("json.txt"), "{\"other\": 1}", true}}));
+    // As long as the cut one, so that only the bytes before the change can tell them apart.
+    QVERIFY(writeZip(f.package, {{str("other.mp4"), randomBytes(cutBytes.size() - 222, 9)},
+                                 {str("json.txt"), "{\"other\": 1}", true}}));
+    QCOMPARE(QFileInfo(f.package).size(), qint64(cutBytes.size()));
     const QByteArray other = fileBytes(f.package);
     QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
              QStringList(str("The journal “%1” of an interrupted update does not match “%2”, "
@@ -444,7 +448,7 @@ void TestInPlaceUpdate::foreignJournalIsKept()
     QVERIFY(!again.updatedInPlace());
     QVERIFY(again.recoveryNote().contains(str("was not applied")));
     QCOMPARE(fileBytes(f.dir.filePath(left.first())), journal);
-    QCOMPARE(readZip(f.package), ZipEntries({{str("json.txt"), "{}"}}));
+    QCOMPARE(readZip(f.package).value(str("json.txt")), QByteArray("{}"));
 
     // With the package it was made for back in place, the journal is applied.
     QVERIFY(writeBytes(f.package, cutBytes));
@@ -490,6 +494,62 @@ void TestInPlaceUpdate::nearlyFullDrive()
         QCOMPARE(differences(readZip(f.package), f.newExpected), QString());
         f.expected = f.newExpected;
     }
+}
+
+// A package past 4 GiB (a sparse clip of zeros, so nothing large is written):
+// the moved offsets, the sizes and the end records need zip64 fields, and
+// other readers must find them where they look.
+void TestInPlaceUpdate::beyondFourGigabytes()
+{
+    if (QStandardPaths::findExecutable(str("python3")).isEmpty())
+        QSKIP("python3 is needed to write and read the large package");
+    Fixture f;
+    const char *write = R"(
+import struct, sys, zlib
+n, crc = 4311744512, 0x44af3ba2  # 4 GiB + 16 MiB of zeros
+name, doc, docname = b'big.mp4', b'{"old": 1}', b'json.txt'
+sizes = struct.pack('<HHQQ', 1, 16, n, n)
+with open(sys.argv[1], 'wb') as f:
+    f.write(struct.pack('<IHHHHHIIIHH', 0x04034b50, 45, 0, 0, 0, 0x21, crc, 0xffffffff,
+                        0xffffffff, len(name), len(sizes)) + name + sizes)
+    f.seek(n, 1)
+    at = f.tell()
+    f.write(struct.pack('<IHHHHHIIIHH', 0x04034b50, 10, 0, 0, 0, 0x21, zlib.crc32(doc), len(doc),
+                        len(doc), len(docname), 0) + docname + doc)
+    cd = f.tell()
+    offset = struct.pack('<HHQ', 1, 8, at)
+    f.write(struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 0x033f, 45, 0, 0, 0, 0x21, crc,
+                        0xffffffff, 0xffffffff, len(name), len(sizes), 0, 0, 0, 0x81b60000, 0)
+            + name + sizes)
+    f.write(struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 0x033f, 45, 0, 0, 0, 0x21,
+                        zlib.crc32(doc), len(doc), len(doc), len(docname), len(offset), 0, 0, 0,
+                        0x81b60000, 0xffffffff) + docname + offset)
+    end = f.tell()
+    f.write(struct.pack('<IQHHIIQQQQ', 0x06064b50, 44, 0x033f, 45, 0, 0, 2, 2, end - cd, cd))
+    f.write(struct.pack('<IIQI', 0x07064b50, 0, end, 1))
+    f.write(struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 2, 2, end - cd, 0xffffffff, 0))
+)";
+    const char *read = "import sys, zipfile\n"
+                       "z = zipfile.ZipFile(sys.argv[1])\n"
+                       "print(sorted((i.filename, i.file_size) for i in z.infolist()))\n"
+                       "print(z.read('json.txt').decode())\n"
+                       "print(z.read('e.mp4') == open(sys.argv[2], 'rb').read())\n";
+    QVERIFY(runProgram(str("python3"), {str("-c"), str(write), f.package}) != "failed");
+    PackageArchive archive(f.package);
+    archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+    QVERIFY2(f.update(archive, change("json.txt", "e.mp4 json.txt")),
+             qPrintable(archive.errorString()));
+    QVERIFY(archive.updatedInPlace());
+    qint64 entries = 0;
+    QString error;
+    QVERIFY2(checkPackageLayout(QFile::encodeName(f.package), &entries, &error), qPrintable(error));
+    QCOMPARE(entries, qint64(3));
+    QCOMPARE(runProgram(str("python3"), {str("-c"), str(read), f.package, f.media(str("e.mp4"))}),
+             QByteArray("[('big.mp4', 4311744512), ('e.mp4', 150000), ('json.txt', 13)]\n"
+                        "{\"new\": \"é\"}\nTrue\n"));
+    if (!QStandardPaths::findExecutable(str("unzip")).isEmpty())
+        QCOMPARE(runProgram(str("unzip"), {str("-p"), f.package, str("json.txt")}),
+                 QByteArray("{\"new\": \"é\"}"));
 }
 
 QTEST_GUILESS_MAIN(TestInPlaceUpdate)
