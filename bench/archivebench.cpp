@@ -334,7 +334,7 @@ int main(int argc, char *argv[])
                      [&] { restore(), clearCopies(); },
                      {},
                      [&] { copyAndSync({master}, copyDir); },
-                     kind.addsClip ? 1.3 : 0.02,
+                     kind.removed.size() == 1 && !kind.addsClip ? 0.02 : 1.3,
                      {},
                      {},
                      {},

@@ -422,12 +422,10 @@ void TestPackageArchive::changeWithinTheSameSecondIsSeen()
     QVERIFY(patchBytes(package, 0, "P"));
     const qint64 ns = opened.modifiedNs;
     const timespec times[2] = {{0, UTIME_OMIT},
-                               {time_t(ns / 1000000000), long((ns % 1000000000 + 1) % 1000000000)}};
+                               {time_t(ns / 1000000000), long(ns % 1000000000 ^ 1)}};
     QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(package).constData(), times, 0), 0);
-    const QByteArray changed = fileBytes(package);
     QVERIFY(!archive.update({}, document("new"), opened));
     QCOMPARE(archive.failure(), PackageArchive::Failure::ChangedOnDisk);
-    QCOMPARE(fileBytes(package), changed);
 }
 
 // The temporary vanishes just before its rename, which then fails: the old
