@@ -423,28 +423,15 @@ void TestInPlaceUpdate::beyondFourGigabytes()
     Fixture f;
     const char *write = R"(
 import struct, sys, zlib
-n, crc = 4311744512, 0x44af3ba2  # 4 GiB + 16 MiB of zeros
-name, doc, docname = b'big.mp4', b'{"old": 1}', b'json.txt'
-sizes = struct.pack('<HHQQ', 1, 16, n, n)
+n, crc, doc, docCrc = 4311744512, 0x44af3ba2, b'{"old": 1}', zlib.crc32(b'{"old": 1}')  # zeros
+def local(c, v, size, name, x): return struct.pack('<IHHHHHIIIHH', 0x04034b50, v, 0, 0, 0, 0x21, c, size, size, len(name), len(x)) + name + x
+def central(c, size, name, x, at): return struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 0x33f, 45, 0, 0, 0, 0x21, c, size, size, len(name), len(x), 0, 0, 0, 0x81b60000, at) + name + x
+sizes, m = struct.pack('<HHQQ', 1, 16, n, n), 0xffffffff
 with open(sys.argv[1], 'wb') as f:
-    f.write(struct.pack('<IHHHHHIIIHH', 0x04034b50, 45, 0, 0, 0, 0x21, crc, 0xffffffff,
-                        0xffffffff, len(name), len(sizes)) + name + sizes)
-    f.seek(n, 1)
-    at = f.tell()
-    f.write(struct.pack('<IHHHHHIIIHH', 0x04034b50, 10, 0, 0, 0, 0x21, zlib.crc32(doc), len(doc),
-                        len(doc), len(docname), 0) + docname + doc)
-    cd = f.tell()
-    offset = struct.pack('<HHQ', 1, 8, at)
-    f.write(struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 0x033f, 45, 0, 0, 0, 0x21, crc,
-                        0xffffffff, 0xffffffff, len(name), len(sizes), 0, 0, 0, 0x81b60000, 0)
-            + name + sizes)
-    f.write(struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 0x033f, 45, 0, 0, 0, 0x21,
-                        zlib.crc32(doc), len(doc), len(doc), len(docname), len(offset), 0, 0, 0,
-                        0x81b60000, 0xffffffff) + docname + offset)
-    end = f.tell()
-    f.write(struct.pack('<IQHHIIQQQQ', 0x06064b50, 44, 0x033f, 45, 0, 0, 2, 2, end - cd, cd))
-    f.write(struct.pack('<IIQI', 0x07064b50, 0, end, 1))
-    f.write(struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 2, 2, end - cd, 0xffffffff, 0))
+    f.write(local(crc, 45, m, b'big.mp4', sizes)); f.seek(n, 1); at = f.tell()
+    f.write(local(docCrc, 10, len(doc), b'json.txt', b'') + doc); cd = f.tell()
+    f.write(central(crc, m, b'big.mp4', sizes, 0) + central(docCrc, len(doc), b'json.txt', struct.pack('<HHQ', 1, 8, at), m)); end = f.tell()
+    f.write(struct.pack('<IQHHIIQQQQIIQIIHHHHIIH', 0x06064b50, 44, 0x33f, 45, 0, 0, 2, 2, end - cd, cd, 0x07064b50, 0, end, 1, 0x06054b50, 0, 0, 2, 2, end - cd, m, 0))
 )";
     const char *read = "import sys, zipfile\n"
                        "z = zipfile.ZipFile(sys.argv[1])\n"
