@@ -207,7 +207,6 @@ void TestInPlaceUpdate::kinds()
     steps.clear();
     QVERIFY2(f.update(archive, change), qPrintable(archive.errorString()));
     QVERIFY(archive.updatedInPlace());
-    QVERIFY(journals(f.dir.path()).isEmpty());
     // The journal and its folder are on the disk before the package's first byte changes.
     const int firstWrite = steps.indexOf(QStringLiteral("%1 .mrv").arg(int(Step::Write)));
     const int journalSynced =
