@@ -110,6 +110,7 @@ void MainWindow::saveNew()
 void MainWindow::saveTable(const QString &packagePath, const QString &mediaDir)
 {
     SavePlan plan = makeSavePlan(packagePath, mediaDir, tableRows(*ui->tableWidget), opened);
+    tableMedia->recheck(); // a file gone since shows; the save itself refuses it
     if (!confirmReplacements(&plan) || !confirmMediaProblems())
         return;
     Zip(plan);
@@ -183,6 +184,7 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
         return;
     case SaveOutcome::Status::Failed:
         showNote(tr("Not saved"));
+        tableMedia->selectRowsNamedIn(outcome.error);
         dialogs->critical(this, tr("Save"), outcome.error);
         finishSave(outcome.error);
         return;

@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -59,6 +62,20 @@ QString whereText(const MediaSource &source)
            tr("stored in %1").arg(source.path.mid(source.path.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
+bool sameInfo(const MediaInfo &a, const MediaInfo &b)
+{
+    return a.problem == b.problem && a.problemText == b.problemText && a.size == b.size &&
+           a.format == b.format && a.codec == b.codec && a.pixelSize == b.pixelSize &&
+           a.durationMs == b.durationMs && a.playableMs == b.playableMs;
+}
+
+// The folder whose changes concern source: the file's, or the package's.
+QString folderOfSource(const MediaSource &source)
+{
+    const int slash = source.path.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : source.path.left(slash);
+}
+
 QString details(const MediaSource &source, const MediaInfo &info)
 {
     QStringList lines{whereText(source)};
@@ -78,7 +95,8 @@ QString details(const MediaSource &source, const MediaInfo &info)
 
 TableMedia::TableMedia(QTableWidget *table, QLabel *total, QObject *parent)
     : QObject(parent), m_table(table), m_total(total), m_service(new MediaService(this)),
-      m_refreshTimer(new QTimer(this)), m_totalTimer(new QTimer(this))
+      m_refreshTimer(new QTimer(this)), m_totalTimer(new QTimer(this)),
+      m_watcher(new QFileSystemWatcher(this)), m_recheckTimer(new QTimer(this))
 {
     m_table->setIconSize(iconSize);
     m_warningIcon = m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -99,6 +117,18 @@ TableMedia::TableMedia(QTableWidget *table, QLabel *total, QObject *parent)
         if (!m_applying)
             scheduleRefresh();
     });
+    // A copy of many files changes a folder many times: one look per burst.
+    m_recheckTimer->setSingleShot(true);
+    m_recheckTimer->setInterval(150);
+    connect(m_recheckTimer, &QTimer::timeout, this, &TableMedia::recheckChangedFolders);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TableMedia::folderChanged);
+    // Files changed in place tell their folder nothing; coming back to the
+    // program is when the user expects to see it.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    recheck();
+            });
     connect(m_service, &MediaService::probed, this, &TableMedia::probed);
     connect(m_service, &MediaService::thumbnailReady, this, &TableMedia::thumbnailReady);
     connect(m_service, &MediaService::idle, m_totalTimer, qOverload<>(&QTimer::start));
@@ -132,6 +162,7 @@ void TableMedia::refresh()
     const int rows = m_table->rowCount();
     m_rowKeys.resize(rows);
     m_rowsOfKey.clear();
+    m_sources.clear();
     // One change notice for the whole table instead of one per cell: this
     // pass visits every row after each edit.
     QAbstractItemModel *model = m_table->model();
@@ -142,6 +173,7 @@ void TableMedia::refresh()
         const QString key = source.key();
         m_rowKeys[row] = key;
         m_rowsOfKey[key].append(row);
+        m_sources.insert(key, source);
         if (!m_requested.contains(key)) {
             m_requested.insert(key);
             m_service->request(source);
@@ -149,12 +181,82 @@ void TableMedia::refresh()
         applyRow(row);
     }
     model->blockSignals(blocked);
+    watchFolders();
     if (rows > 0) {
         m_applying = true;
         emit model->dataChanged(model->index(0, 0), model->index(rows - 1, ColumnTransition));
         m_applying = false;
     }
     m_totalTimer->start();
+}
+
+void TableMedia::watchFolders()
+{
+    QHash<QString, QSet<QString>> keysOfFolder;
+    for (auto source = m_sources.cbegin(); source != m_sources.cend(); ++source) {
+        if (!source->path.isEmpty())
+            keysOfFolder[folderOfSource(*source)].insert(source.key());
+    }
+    QStringList gone;
+    for (auto folder = m_keysOfFolder.cbegin(); folder != m_keysOfFolder.cend(); ++folder) {
+        if (!keysOfFolder.contains(folder.key()))
+            gone.append(folder.key());
+    }
+    QStringList added;
+    for (auto folder = keysOfFolder.cbegin(); folder != keysOfFolder.cend(); ++folder) {
+        if (!m_keysOfFolder.contains(folder.key()) && QFileInfo(folder.key()).isDir())
+            added.append(folder.key());
+    }
+    if (!gone.isEmpty())
+        m_watcher->removePaths(gone);
+    if (!added.isEmpty())
+        m_watcher->addPaths(added); // a folder that cannot be watched is looked at on activation
+    m_keysOfFolder = keysOfFolder;
+}
+
+void TableMedia::folderChanged(const QString &folder)
+{
+    m_changedFolders.insert(folder);
+    if (!m_recheckTimer->isActive())
+        m_recheckTimer->start();
+}
+
+void TableMedia::recheckChangedFolders()
+{
+    const QSet<QString> folders = m_changedFolders;
+    m_changedFolders.clear();
+    for (const QString &folder : folders) {
+        for (const QString &key : m_keysOfFolder.value(folder))
+            m_service->request(m_sources.value(key));
+    }
+    if (!m_totalTimer->isActive())
+        m_totalTimer->start();
+}
+
+void TableMedia::recheck()
+{
+    // The service stats each file on its pool and answers from its cache
+    // when nothing changed.
+    for (auto source = m_sources.cbegin(); source != m_sources.cend(); ++source)
+        m_service->request(*source);
+    if (!m_sources.isEmpty() && !m_totalTimer->isActive())
+        m_totalTimer->start();
+}
+
+int TableMedia::selectRowsNamedIn(const QString &message)
+{
+    QVector<int> rows;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const QTableWidgetItem *file = m_table->item(row, ColumnFile);
+        if (file && !file->text().isEmpty() &&
+            message.contains(QStringLiteral("“%1”").arg(QDir::toNativeSeparators(file->text()))))
+            rows.append(row);
+    }
+    if (!rows.isEmpty()) {
+        selectRowIndexes(*m_table, rows);
+        m_table->scrollToItem(m_table->item(rows.first(), ColumnFile));
+    }
+    return int(rows.size());
 }
 
 QString TableMedia::rowProblem(int row) const
@@ -194,6 +296,12 @@ void TableMedia::applyRow(int row)
 
 void TableMedia::probed(const QString &key, const MediaInfo &info)
 {
+    const auto known = m_infos.constFind(key);
+    if (known != m_infos.constEnd() && sameInfo(*known, info))
+        return; // a look again that found nothing new
+    // The file changed: its old picture goes, a new one follows right after this.
+    if (known != m_infos.constEnd())
+        m_thumbnails.remove(key);
     m_infos.insert(key, info);
     for (const int row : m_rowsOfKey.value(key))
         applyRow(row);
@@ -203,6 +311,10 @@ void TableMedia::probed(const QString &key, const MediaInfo &info)
 
 void TableMedia::thumbnailReady(const QString &key, const QImage &image)
 {
+    // The cache hands back the very image it gave before: nothing to redo.
+    if (m_thumbnails.contains(key) && m_thumbnailImages.value(key) == image.cacheKey())
+        return;
+    m_thumbnailImages.insert(key, image.cacheKey());
     m_thumbnails.insert(key, QIcon(QPixmap::fromImage(image.scaled(iconSize, Qt::KeepAspectRatio,
                                                                    Qt::SmoothTransformation))));
     for (const int row : m_rowsOfKey.value(key))

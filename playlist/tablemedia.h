@@ -10,6 +10,7 @@
 #include <QVector>
 
 class MediaService;
+class QFileSystemWatcher;
 class QLabel;
 class QTableWidget;
 class QTimer;
@@ -34,10 +35,20 @@ public:
     QStringList problems() const;
     bool isProbing() const;
 
+    // Looks at every row's file again, off the GUI thread: a file deleted,
+    // replaced or changed gets its mark and fresh details. Done by itself when
+    // a watched folder changes and when the program becomes active again.
+    void recheck();
+    // Selects the rows whose file a message names (as “file”); their count.
+    int selectRowsNamedIn(const QString &message);
+
 private:
     MediaSource sourceOf(const QString &file) const;
     void scheduleRefresh();
     void refresh();
+    void watchFolders();
+    void folderChanged(const QString &folder);
+    void recheckChangedFolders();
     void applyRow(int row);
     void updateTotal();
     void probed(const QString &key, const MediaInfo &info);
@@ -49,10 +60,17 @@ private:
     MediaService *m_service;
     QTimer *m_refreshTimer;
     QTimer *m_totalTimer;
+    QFileSystemWatcher *m_watcher;
+    QTimer *m_recheckTimer;
+    // The sources of the rows by key, and the keys of each watched folder.
+    QHash<QString, MediaSource> m_sources;
+    QHash<QString, QSet<QString>> m_keysOfFolder;
+    QSet<QString> m_changedFolders;
     QString m_package;
     QSet<QString> m_storedNames;
     QHash<QString, MediaInfo> m_infos;
     QHash<QString, QIcon> m_thumbnails;
+    QHash<QString, qint64> m_thumbnailImages; // cacheKey of the image each was made from
     QIcon m_warningIcon;
     QSet<QString> m_requested;
     // Keys of the rows as of the last refresh, and the rows of each key.

@@ -1,0 +1,167 @@
+#include "playlist/playlisttable.h"
+#include "playlist/tablemedia.h"
+#include "tests/common/testkit.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The table's media column as the user sees it: marks, details, the total,
+// and files that change behind the program's back.
+class TestTableMedia : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void totals_data();
+    void totals();
+    void marksAndList();
+    void deletedFileMarkedAtOnce();
+    void replacedFileShowsFreshDetails();
+    void refusalSelectsItsRows();
+
+private:
+    QString path(const char *name) const { return m_dir->filePath(str(name)); }
+    bool writeImage(const char *name, int width, int height) const
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        return image.save(path(name), "PNG");
+    }
+    void setRows(const PlaylistRows &rows) { setTableRows(*m_table, rows); }
+    bool settled() const { return !m_total->text().contains(str("checking")); }
+    QTableWidgetItem *timeItem(int row) const { return m_table->item(row, ColumnTime); }
+    QTableWidgetItem *fileItem(int row) const { return m_table->item(row, ColumnFile); }
+
+    QScopedPointer<QTemporaryDir> m_dir;
+    QScopedPointer<QTableWidget> m_table;
+    QScopedPointer<QLabel> m_total;
+    TableMedia *m_media = nullptr;
+};
+
+void TestTableMedia::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY2(m_dir->isValid(), qPrintable(m_dir->errorString()));
+    m_table.reset(new QTableWidget(0, 3));
+    m_total.reset(new QLabel);
+    m_media = new TableMedia(m_table.data(), m_total.data(), m_table.data());
+    QVERIFY(writeImage("a.png", 64, 48));
+    QVERIFY(writeImage("b.png", 32, 32));
+}
+
+void TestTableMedia::cleanup()
+{
+    m_table.reset();
+    m_total.reset();
+}
+
+void TestTableMedia::totals_data()
+{
+    QTest::addColumn<QStringList>("times"); // each row plays a.png, "NA" a missing video
+    QTest::addColumn<QString>("expected");
+    const auto add = [](const char *name, const QStringList &times, const char *expected) {
+        QTest::newRow(name) << times << str(expected);
+    };
+    add("empty", {}, "0 items · total 00:00:00");
+    add("one image", {str("00:00:04")}, "1 item · total 00:00:04");
+    add("seconds carry into hours", {str("00:59:59"), str("00:00:01")}, "2 items · total 01:00:00");
+    add("past a day", {str("23:59:59"), str("23:59:59")}, "2 items · total 47:59:58");
+    add("a video of unknown length", {str("00:00:05"), str("NA")},
+        "2 items · total 00:00:05 + 1 video of unknown length");
+    add("two of them", {str("NA"), str("00:01:00"), str("NA")},
+        "3 items · total 00:01:00 + 2 videos of unknown length");
+}
+
+void TestTableMedia::totals()
+{
+    QFETCH(QStringList, times);
+    QFETCH(QString, expected);
+    PlaylistRows rows;
+    for (const QString &time : times)
+        rows.append({time, time == str("NA") ? path("gone.mp4") : path("a.png"), str("Zoom")});
+    setRows(rows);
+    QTRY_VERIFY_WITH_TIMEOUT(settled() && m_total->text() == expected, 5000);
+}
+
+void TestTableMedia::marksAndList()
+{
+    QVERIFY(writeBytes(path("fake.jpg"), "no picture\n"));
+    setRows({row("00:00:04", path("a.png")), row("00:00:04", path("fake.jpg")),
+             row("00:00:00", path("b.png")), row("00:00:04", path("gone.png"))});
+    QTRY_VERIFY_WITH_TIMEOUT(settled() && !fileItem(0)->icon().isNull(), 5000);
+    QVERIFY(timeItem(0)->icon().isNull());
+    QVERIFY(timeItem(0)->toolTip().isEmpty());
+    QVERIFY(fileItem(0)->toolTip().contains(str("64 × 48")));
+    for (const int marked : {1, 2, 3}) {
+        QVERIFY2(!timeItem(marked)->icon().isNull(), qPrintable(QString::number(marked)));
+        QVERIFY(timeItem(marked)->toolTip().contains(str("May not play: ")));
+    }
+    // A file missing from the disk is the save's own refusal, not a question.
+    const QStringList problems = m_media->problems();
+    QCOMPARE(problems.size(), 2);
+    QVERIFY2(problems.at(0).startsWith(path("fake.jpg") + str(": ")) &&
+                 problems.at(0).contains(str("not an image")),
+             qPrintable(problems.at(0)));
+    QCOMPARE(problems.at(1),
+             path("b.png") + str(": an image with the time 00:00:00 is never shown"));
+}
+
+void TestTableMedia::deletedFileMarkedAtOnce()
+{
+    setRows({row("00:00:04", path("a.png")), row("00:00:04", path("b.png"))});
+    QTRY_VERIFY_WITH_TIMEOUT(settled() && !fileItem(0)->icon().isNull(), 5000);
+    QVERIFY(timeItem(0)->icon().isNull());
+
+    // No save, no click: the folder's watcher sees it.
+    QVERIFY(QFile::remove(path("a.png")));
+    QTRY_VERIFY_WITH_TIMEOUT(!timeItem(0)->icon().isNull(), 2000);
+    QVERIFY2(fileItem(0)->toolTip().contains(str("does not exist")),
+             qPrintable(fileItem(0)->toolTip()));
+    QVERIFY(fileItem(0)->icon().isNull()); // its old picture is gone with it
+    QVERIFY(timeItem(1)->icon().isNull());
+
+    // Back again: the mark goes.
+    QVERIFY(writeImage("a.png", 64, 48));
+    QTRY_VERIFY_WITH_TIMEOUT(timeItem(0)->icon().isNull() && !fileItem(0)->icon().isNull(), 2000);
+}
+
+void TestTableMedia::replacedFileShowsFreshDetails()
+{
+    setRows({row("00:00:04", path("a.png"))});
+    QTRY_VERIFY_WITH_TIMEOUT(fileItem(0)->toolTip().contains(str("64 × 48")), 5000);
+    // Replaced as programs save: a new file renamed over the old one.
+    QVERIFY(writeImage("new.png", 200, 100));
+    QVERIFY(::rename(QFile::encodeName(path("new.png")).constData(),
+                     QFile::encodeName(path("a.png")).constData()) == 0);
+    QTRY_VERIFY_WITH_TIMEOUT(fileItem(0)->toolTip().contains(str("200 × 100")), 2000);
+
+    // Written in place, the folder hears nothing: a look again finds it.
+    QImage(10, 10, QImage::Format_RGB32).save(path("c.png"), "PNG");
+    QVERIFY(writeBytes(path("a.png"), fileBytes(path("c.png")))); // same inode, other bytes
+    QFile file(path("a.png"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                             QFileDevice::FileModificationTime));
+    m_media->recheck();
+    QTRY_VERIFY_WITH_TIMEOUT(fileItem(0)->toolTip().contains(str("10 × 10")), 2000);
+}
+
+void TestTableMedia::refusalSelectsItsRows()
+{
+    setRows({row("00:00:04", path("a.png")), row("00:00:04", path("b.png")),
+             row("00:00:04", path("a.png"))});
+    const QString message = str("Cannot save: “%1” does not exist.").arg(path("a.png"));
+    QCOMPARE(m_media->selectRowsNamedIn(message), 2);
+    QCOMPARE(selectedRowIndexes(*m_table), (QVector<int>{0, 2}));
+    QCOMPARE(m_media->selectRowsNamedIn(str("nothing named")), 0);
+    QCOMPARE(selectedRowIndexes(*m_table), (QVector<int>{0, 2}));
+}
+
+QTEST_MAIN(TestTableMedia)
+#include "tst_tablemedia.moc"
