@@ -35,7 +35,10 @@ private:
         return image.save(path(name), "PNG");
     }
     void setRows(const PlaylistRows &rows) { setTableRows(*m_table, rows); }
-    bool settled() const { return !m_total->text().contains(str("checking")); }
+    bool settled() const
+    {
+        return !m_media->isProbing() && !m_total->text().contains(str("checking"));
+    }
     QTableWidgetItem *timeItem(int row) const { return m_table->item(row, ColumnTime); }
     QTableWidgetItem *fileItem(int row) const { return m_table->item(row, ColumnFile); }
 
