@@ -76,7 +76,7 @@ int transitionCode(const QString &name)
 QString storedName(const QString &path)
 {
     // mid(-1) is the whole text, so a path without "/" stays as it is.
-    return path.mid(path.lastIndexOf(QLatin1Char('/')));
+    return storedFileName(path.mid(path.lastIndexOf(QLatin1Char('/'))));
 }
 
 QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &mediaDir,

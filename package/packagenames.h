@@ -19,3 +19,6 @@ struct PackageNames
 
 // The part of a path after its last "/": the name of its entry in a package.
 QString bareName(const QString &path);
+// The entry a row's file is stored as: its bare name under the stored-name
+// rule (playlist/mediatype.h), so "a.jpeg" is stored as "a.jpg".
+QString entryNameOf(const QString &path);

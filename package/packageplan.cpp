@@ -28,7 +28,7 @@ QSet<QString> rowFileSet(const PlaylistRows &rows)
 
 QString foldedName(const QString &path)
 {
-    return bareName(path).toCaseFolded();
+    return entryNameOf(path).toCaseFolded();
 }
 
 // For each added file, the stored names in use it would overwrite.

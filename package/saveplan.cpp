@@ -81,7 +81,7 @@ bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
     if (!checkSavableMedia(fromDisk, error))
         return false;
     for (const QString &file : qAsConst(files)) {
-        const QString name = bareName(file);
+        const QString name = entryNameOf(file);
         entries->append(storedSet.contains(file)
                             ? PackageEntry::fromPackage(name, plan.sourcePackage, entryOf(file))
                             : PackageEntry::file(name, file));
@@ -217,7 +217,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
             return failed(error);
         QVector<PackageEntry> entries;
         for (const QString &file : additions)
-            entries.append(PackageEntry::file(bareName(file), file));
+            entries.append(PackageEntry::file(entryNameOf(file), file));
         entries.append(PackageEntry::memory(documentEntryName(), document));
         QStringList deletions;
         for (const QString &stored : unmatchedStoredNames(plan.sourceDocument, rows))

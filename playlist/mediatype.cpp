@@ -9,11 +9,23 @@ int getMediaType(const QString &path)
     if (dot < 0)
         return MediaOther;
     const QString extension = fileName.mid(dot + 1).toLower();
-    if (extension == QLatin1String("png") || extension == QLatin1String("jpg"))
+    if (extension == QLatin1String("png") || extension == QLatin1String("jpg") ||
+        extension == QLatin1String("jpeg") || extension == QLatin1String("jpe"))
         return MediaImage;
     if (extension == QLatin1String("mp4") || extension == QLatin1String("avi"))
         return MediaVideo;
     if (extension == QLatin1String("zip"))
         return MediaArchive;
     return MediaOther;
+}
+
+QString storedFileName(const QString &name)
+{
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || name.indexOf(QLatin1Char('/'), dot) >= 0)
+        return name;
+    const QString extension = name.mid(dot + 1).toLower();
+    if (extension == QLatin1String("jpeg") || extension == QLatin1String("jpe"))
+        return name.left(dot) + QLatin1String(".jpg");
+    return name;
 }

@@ -196,7 +196,7 @@ void MainWindow::refuseFiles(const QStringList &refused)
 {
     dialogs->warning(
         this, tr("Add Files"),
-        tr("These files were not added: the playlist takes PNG and JPG images and MP4 and AVI "
+        tr("These files were not added: the playlist takes PNG and JPEG images and MP4 and AVI "
            "videos only.\n    %1\n\nConvert them to one of these types, then add them.")
             .arg(refused.join(QLatin1String("\n    "))));
 }
@@ -240,7 +240,7 @@ void MainWindow::on_pushButtonAdd_clicked()
         settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
     const QStringList chosen = dialogs->getOpenFileNames(
         this, tr("Select one or more files to open"), Settings::startLocation(folder),
-        tr("Media (*.png *.jpg *.mp4 *.avi)"));
+        tr("Media (*.png *.jpg *.jpeg *.jpe *.mp4 *.avi)"));
     if (chosen.isEmpty())
         return;
     // A name typed into the dialog passes its filter: ".jpeg" and ".mov" often are.

@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(snapshot(dir->path()), before);
     }
 
+    // A ".jpeg" needs nothing but a name: stored as ".jpg", byte for byte.
+    void jpegStoredAsJpg()
+    {
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::yellow);
+        QVERIFY(photo.save(path("Photo.JPEG"), "JPEG") && photo.save(path("other.jpe"), "JPEG"));
+        const Result built = mrv("build --strict photos.mrv Photo.JPEG=00:00:03 other.jpe");
+        QCOMPARE(built.code, 0);
+        QCOMPARE(built.err, QString());
+        const ZipEntries entries = readZip(path("photos.mrv"));
+        QCOMPARE(entries.keys().join(QLatin1Char(' ')), str("Photo.jpg json.txt other.jpg"));
+        QCOMPARE(entries.value(str("Photo.jpg")), fileBytes(path("Photo.JPEG")));
+        QCOMPARE(entries.value(str("other.jpg")), fileBytes(path("other.jpe")));
+        QVERIFY(entries.value(str("json.txt")).contains("\"filename\": \"/Photo.jpg\""));
+        // The stored names clash with a .jpg of the same name.
+        QVERIFY(QFile::copy(path("other.jpe"), path("other.jpg")));
+        const Result clash = mrv("build clash.mrv other.jpe other.jpg");
+        QCOMPARE(clash.code, 1);
+        QVERIFY2(clash.err.contains(str("share a name")), qPrintable(clash.err));
+    }
+
     // Real media, made here: a clip whose copy stopped at a third is saved
     // with a warning, refused with --strict, and named by check and list.
     void cutShortVideo()
