@@ -61,7 +61,10 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
                        .arg(name, reader.errorString()));
         return;
     }
-    info->pixelSize = size;
+    // Phones store portraits on their side, with an EXIF note to turn them.
+    reader.setAutoTransform(true);
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    info->pixelSize = turned ? size.transposed() : size;
     if (size.width() > maxSide || size.height() > maxSide ||
         (format == "png" && qint64(size.width()) * size.height() > maxPngPixels)) {
         setProblem(info, MediaInfo::Problem::Undecodable,
@@ -80,7 +83,9 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
                    mediaText("%1 was not read to its end.").arg(name));
         return;
     }
-    reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    // The reader scales first and turns after.
+    const QSize fit = turned ? box.transposed() : box;
+    reader.setScaledSize(size.scaled(fit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     const QImage image = reader.read();
     if (image.isNull()) {
         setProblem(info, MediaInfo::Problem::Undecodable,

@@ -3,13 +3,16 @@
 #include "playlist/mediatype.h"
 
 #include <QIODevice>
+#include <QTransform>
 
+#include <cmath>
 #include <memory>
 #include <mutex>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/display.h>
 #include <libswscale/swscale.h>
 }
 
@@ -182,12 +185,44 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
     return got;
 }
 
-bool scaleFrame(const AVFrame *frame, const QSize &box, QImage *image)
+// How the picture is shown: its pixels stretched by the sample aspect ratio,
+// then turned by the container's display matrix (a phone held upright).
+struct Presentation
+{
+    AVRational aspect{1, 1};
+    int quarterTurns = 0; // clockwise
+};
+
+Presentation presentationOf(const AVStream *stream, const AVFrame *frame)
+{
+    Presentation shown;
+    AVRational aspect = frame->sample_aspect_ratio;
+    if (aspect.num <= 0 || aspect.den <= 0)
+        aspect = stream->sample_aspect_ratio;
+    if (aspect.num <= 0 || aspect.den <= 0)
+        aspect = stream->codecpar->sample_aspect_ratio;
+    if (aspect.num > 0 && aspect.den > 0 && av_q2d(aspect) > 0.1 && av_q2d(aspect) < 10)
+        shown.aspect = aspect;
+    const auto *matrix = reinterpret_cast<const int32_t *>(
+        av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+    if (matrix) {
+        // The angle is counter-clockwise; only quarter turns are of use here.
+        const double degrees = -av_display_rotation_get(matrix);
+        if (!std::isnan(degrees))
+            shown.quarterTurns = ((int(std::lround(degrees / 90)) % 4) + 4) % 4;
+    }
+    return shown;
+}
+
+bool scaleFrame(const AVFrame *frame, const Presentation &shown, const QSize &box, QImage *image)
 {
     if (frame->width <= 0 || frame->height <= 0)
         return false;
-    const QSize size =
-        QSize(frame->width, frame->height).scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const bool sideways = shown.quarterTurns % 2 == 1;
+    const QSize displayed(
+        qMax(1, int(av_rescale(frame->width, shown.aspect.num, shown.aspect.den))), frame->height);
+    const QSize size = displayed.scaled(sideways ? box.transposed() : box, Qt::KeepAspectRatio)
+                           .expandedTo(QSize(1, 1));
     SwsContext *scaler =
         sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), size.width(),
                        size.height(), AV_PIX_FMT_RGB32, SWS_AREA, nullptr, nullptr, nullptr);
@@ -204,7 +239,9 @@ bool scaleFrame(const AVFrame *frame, const QSize &box, QImage *image)
     }
     sws_freeContext(scaler);
     if (ok)
-        *image = scaled;
+        *image = shown.quarterTurns == 0
+                     ? scaled
+                     : scaled.transformed(QTransform().rotate(90.0 * shown.quarterTurns));
     return ok;
 }
 
@@ -442,7 +479,7 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
     QString why;
     if (!frame || !decodeFrame(format, stream, decoder, target, limits, frame.get(), &why) ||
-        !scaleFrame(frame.get(), box, thumbnail)) {
+        !scaleFrame(frame.get(), presentationOf(stream, frame.get()), box, thumbnail)) {
         if (why.isEmpty())
             why = mediaText("its picture format cannot be converted");
         // Where the data stops, decoding fails too; the cut is what to tell.

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,6 +29,8 @@ private slots:
     void probes_data();
     void probes();
     void serviceDeliversAndCaches();
+    void turnedAndStretched_data();
+    void turnedAndStretched();
     void limitsStopTheProbe_data();
     void limitsStopTheProbe();
     void fifoFailsAtOnce_data();
@@ -237,6 +240,61 @@ void TestMediaProbe::serviceDeliversAndCaches()
     service.cancelAll();
     QCOMPARE(service.pending(), 0);
     QVERIFY(!probed.wait(500));
+}
+
+void TestMediaProbe::turnedAndStretched_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("thumbnailSize"); // in a 64×64 box
+    QTest::addColumn<QString>("first");       // the colour on top, or on the left when wider
+
+    // Red left, blue right, as the pixels lie in the file.
+    QImage sideways(80, 40, QImage::Format_RGB32);
+    sideways.fill(Qt::blue);
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x)
+            sideways.setPixel(x, y, qRgb(255, 0, 0));
+    }
+    QImageWriter writer(path(str("portrait.jpg")), "jpeg");
+    writer.setTransformation(QImageIOHandler::TransformationRotate90);
+    QVERIFY2(writer.write(sideways), qPrintable(writer.errorString()));
+    const QString halves = str("-hide_banner -loglevel error -y -f lavfi -i "
+                               "color=c=red:s=80x120:d=1,format=yuv420p -f lavfi -i "
+                               "color=c=blue:s=80x120:d=1,format=yuv420p -filter_complex "
+                               "hstack%1 -c:v mpeg4 %2");
+    QVERIFY(run(str("ffmpeg"), halves.arg(QString(), str("upright.mp4"))));
+    // The display matrix of a phone held the other way: turned a quarter to the left.
+    QVERIFY(run(str("ffmpeg"), str("-hide_banner -loglevel error -y -i upright.mp4 -c copy "
+                                   "-metadata:s:v:0 rotate=90 turned.mp4")));
+    QVERIFY(run(str("ffmpeg"), halves.arg(str(",setsar=2"), str("wide.avi"))));
+
+    QTest::newRow("portrait photo") << str("portrait.jpg") << QSize(32, 64) << str("red");
+    QTest::newRow("video filmed upright") << str("turned.mp4") << QSize(48, 64) << str("blue");
+    QTest::newRow("video of wide pixels") << str("wide.avi") << QSize(64, 24) << str("red");
+}
+
+// Phones store portraits on their side and say how to turn them; some
+// cameras store wide pictures in narrow pixels.
+void TestMediaProbe::turnedAndStretched()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, thumbnailSize);
+    QFETCH(QString, first);
+    QImage thumbnail;
+    QString error;
+    QVERIFY2(makeThumbnail(MediaSource::file(path(file)), QSize(64, 64), &thumbnail, &error),
+             qPrintable(error));
+    QCOMPARE(thumbnail.size(), thumbnailSize);
+    const bool tall = thumbnail.height() > thumbnail.width();
+    QPoint red = tall ? QPoint(thumbnail.width() / 2, 4) : QPoint(4, thumbnail.height() / 2);
+    QPoint blue = tall ? QPoint(thumbnail.width() / 2, thumbnail.height() - 5)
+                       : QPoint(thumbnail.width() - 5, thumbnail.height() / 2);
+    if (first == str("blue"))
+        std::swap(red, blue);
+    QVERIFY2(thumbnail.pixelColor(red).red() > 200 && thumbnail.pixelColor(red).blue() < 60,
+             qPrintable(thumbnail.pixelColor(red).name()));
+    QVERIFY2(thumbnail.pixelColor(blue).blue() > 200 && thumbnail.pixelColor(blue).red() < 60,
+             qPrintable(thumbnail.pixelColor(blue).name()));
 }
 
 void TestMediaProbe::limitsStopTheProbe_data()
