@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "media/mediaconvert.h"
 #include "media/playcheck.h"
 #include "package/packagenames.h"
 #include "package/saveplan.h"
@@ -64,6 +65,23 @@ bool reportMayNotPlay(const QStringList &lines, bool strict, const QString &pack
     return false;
 }
 
+bool convertArgument(QString *path)
+{
+    const ConversionPlan plan = planConversion(*path);
+    if (plan.kind != ConversionPlan::Kind::Remux)
+        return true; // taken as it is, or warned about by type
+    QString error;
+    const QString made = convertForPackage(*path, plan, nullptr, &error);
+    if (made.isEmpty()) {
+        printError(error);
+        return false;
+    }
+    printError(tr("Converted “%1” to “%2” (%3).")
+                   .arg(QDir::toNativeSeparators(*path), plan.storedName, plan.how));
+    *path = made;
+    return true;
+}
+
 QCommandLineOption strictOption()
 {
     return QCommandLineOption(QStringLiteral("strict"),
@@ -124,6 +142,8 @@ int runBuild(const QStringList &arguments)
         QString error;
         if (!parseFileArgument(argument, &file, &error))
             return usageError(command, error);
+        if (!convertArgument(&file.path))
+            return ExitFailed;
         const PlaylistRow row =
             rowForFile(file.path, file.time.isEmpty() ? imageTime : file.time, defaultTransition());
         if (row.isVideo() && !file.time.isEmpty()) {

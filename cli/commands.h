@@ -21,6 +21,9 @@ int reportSave(const SaveOutcome &outcome, const QString &packagePath);
 [[nodiscard]] bool reportMayNotPlay(const QStringList &lines, bool strict,
                                     const QString &packagePath);
 QCommandLineOption strictOption();
+// Converts a file the player cannot take as it is (a MOV, say) into the cache
+// and points path at the copy, with a line on stderr; false when that failed.
+[[nodiscard]] bool convertArgument(QString *path);
 
 // The bytes a save reads from these files, for the progress line.
 qint64 totalFileSize(const QStringList &paths);

@@ -123,7 +123,9 @@ int runUpdate(const QStringList &arguments)
         return ExitFailed;
     }
     QStringList addedPaths;
-    for (const FileArgument &file : std::as_const(additions)) {
+    for (FileArgument file : std::as_const(additions)) {
+        if (!convertArgument(&file.path))
+            return ExitFailed;
         const PlaylistRow row = rowForFile(
             file.path, file.time.isEmpty() ? defaultImageTime() : file.time, defaultTransition());
         if (row.isVideo() && !file.time.isEmpty()) {

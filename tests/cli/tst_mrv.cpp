@@ -28,6 +28,9 @@ class TestMrv : public QObject
     {
         QProcess process;
         process.setWorkingDirectory(dir->path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(str("XDG_CACHE_HOME"), path("cache")); // conversions land here
+        process.setProcessEnvironment(environment);
         process.start(str(MRV_PATH), str(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return {};
@@ -187,6 +190,57 @@ private slots:
         const Result clash = mrv("build clash.mrv other.jpe other.jpg");
         QCOMPARE(clash.code, 1);
         QVERIFY2(clash.err.contains(str("share a name")), qPrintable(clash.err));
+    }
+
+    // Per-packet checksums of a file's video stream, as ffmpeg reads them.
+    QByteArray videoPackets(const QString &file)
+    {
+        const QByteArray sums = runProgram(str("ffmpeg"),
+                                           {str("-hide_banner"), str("-loglevel"), str("error"),
+                                            str("-i"), file, str("-map"), str("0:v"), str("-c"),
+                                            str("copy"), str("-f"), str("framemd5"), str("-")},
+                                           dir->path());
+        QByteArrayList lines;
+        for (const QByteArray &line : sums.split('\n')) {
+            if (!line.startsWith('#') && !line.isEmpty())
+                lines.append(line.mid(line.lastIndexOf(',') + 1).trimmed());
+        }
+        return lines.join(' ');
+    }
+
+    // A MOV is rewritten as MP4 with the very same video packets, once.
+    void movRemuxed()
+    {
+        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
+            QSKIP("The sample video is made with ffmpeg; install it (Debian package ffmpeg).");
+        QVERIFY(runProgram(str("ffmpeg"),
+                           str("-hide_banner -loglevel error -y -f lavfi -i "
+                               "testsrc=s=160x120:r=25:d=2 -f lavfi -i sine=d=2 -c:v mpeg4 -c:a "
+                               "aac -shortest Clip.mov")
+                               .split(QLatin1Char(' ')),
+                           dir->path()) != "failed");
+        const Result built = mrv("build --strict movie.mrv Clip.mov a.png=00:00:03");
+        QVERIFY2(built.err.contains(str("Converted “%1” to “Clip.mp4” (MOV to MP4, streams copied)")
+                                        .arg(path("Clip.mov"))),
+                 qPrintable(built.err));
+        QCOMPARE(built.code, 1); // only a.png, which is no image, is refused
+        QVERIFY(mrv("build movie.mrv Clip.mov").code == 0);
+        const ZipEntries entries = readZip(path("movie.mrv"));
+        QCOMPARE(entries.keys().join(QLatin1Char(' ')), str("Clip.mp4 json.txt"));
+        QVERIFY(writeBytes(path("out/Clip.mp4"), entries.value(str("Clip.mp4"))));
+        const QByteArray packets = videoPackets(path("Clip.mov"));
+        QCOMPARE(packets.count(' '), 49);
+        QCOMPARE(videoPackets(path("out/Clip.mp4")), packets);
+        const QJsonArray rows =
+            QJsonDocument::fromJson(mrv("list --json movie.mrv").out.toUtf8()).array();
+        QCOMPARE(rows.at(0).toObject().value(str("type")).toString(), str("video"));
+        QVERIFY(qAbs(rows.at(0).toObject().value(str("length")).toDouble() - 2.0) < 0.1);
+        QCOMPARE(rows.at(0).toObject().value(str("problem")), QJsonValue());
+
+        // Converted once: the copy in the cache is taken again.
+        const QStringList cached = snapshot(path("cache"));
+        QCOMPARE(mrv("build --force movie.mrv Clip.mov").code, 0);
+        QCOMPARE(snapshot(path("cache")), cached);
     }
 
     // Real media, made here: a clip whose copy stopped at a third is saved

@@ -1,0 +1,227 @@
+#include "media/mediaconvert.h"
+
+#include "jobs/jobcontrol.h"
+#include "media/mediaexamine.h"
+#include "playlist/mediatype.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace {
+
+QString quoted(const QString &path)
+{
+    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
+}
+
+QString averror(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromUtf8(text);
+}
+
+struct InputFree
+{
+    void operator()(AVFormatContext *context) const { avformat_close_input(&context); }
+};
+using Input = std::unique_ptr<AVFormatContext, InputFree>;
+
+struct OutputFree
+{
+    void operator()(AVFormatContext *context) const
+    {
+        if (context && !(context->oformat->flags & AVFMT_NOFILE))
+            avio_closep(&context->pb);
+        avformat_free_context(context);
+    }
+};
+using Output = std::unique_ptr<AVFormatContext, OutputFree>;
+
+bool fitsMp4Video(AVCodecID codec)
+{
+    return codec == AV_CODEC_ID_H264 || codec == AV_CODEC_ID_HEVC || codec == AV_CODEC_ID_MPEG4;
+}
+
+bool fitsMp4Audio(AVCodecID codec)
+{
+    return codec == AV_CODEC_ID_AAC || codec == AV_CODEC_ID_MP3;
+}
+
+Input openInput(const QString &path, QString *error)
+{
+    AVFormatContext *context = nullptr;
+    const int opened =
+        avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr);
+    if (opened < 0) {
+        *error = averror(opened);
+        return {};
+    }
+    Input input(context);
+    const int found = avformat_find_stream_info(context, nullptr);
+    if (found < 0) {
+        *error = averror(found);
+        return {};
+    }
+    return input;
+}
+
+} // namespace
+
+ConversionPlan planConversion(const QString &path)
+{
+    ConversionPlan plan;
+    const QFileInfo file(path);
+    if (getMediaType(path) != MediaOther || !file.isFile())
+        return plan;
+    plan.kind = ConversionPlan::Kind::Unsupported;
+    QString error;
+    const Input input = openInput(path, &error);
+    if (!input)
+        return plan;
+    const int video = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (video < 0 || input->streams[video]->disposition & AV_DISPOSITION_ATTACHED_PIC)
+        return plan;
+    if (!fitsMp4Video(input->streams[video]->codecpar->codec_id))
+        return plan;
+    plan.kind = ConversionPlan::Kind::Remux;
+    plan.storedName = file.completeBaseName() + QLatin1String(".mp4");
+    plan.how = mediaText("%1 to MP4, streams copied").arg(file.suffix().toUpper());
+    return plan;
+}
+
+QString convertedPath(const QString &path, const ConversionPlan &plan)
+{
+    const QFileInfo file(path);
+    QCryptographicHash key(QCryptographicHash::Sha1);
+    key.addData(QFile::encodeName(file.absoluteFilePath()));
+    key.addData(QByteArray::number(file.size()));
+    key.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QLatin1String("/merovi/converted/") +
+                           QString::fromLatin1(key.result().toHex().left(24));
+    return folder + QLatin1Char('/') + plan.storedName;
+}
+
+bool remuxToMp4(const QString &source, const QString &target, JobControl *control, QString *error)
+{
+    const auto fail = [&](const QString &cause) {
+        *error = mediaText("%1 could not be converted to MP4: %2.").arg(quoted(source), cause);
+        return false;
+    };
+    QString cause;
+    const Input input = openInput(source, &cause);
+    if (!input)
+        return fail(cause);
+    const QString part = target + QLatin1String(".part");
+    AVFormatContext *made = nullptr;
+    if (avformat_alloc_output_context2(&made, nullptr, "mp4", nullptr) < 0 || !made)
+        return fail(mediaText("out of memory"));
+    Output output(made);
+
+    // Input stream -> output stream, -1 for streams left out (subtitles, data,
+    // audio MP4 cannot hold).
+    std::vector<int> mapped(input->nb_streams, -1);
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVCodecParameters *codec = input->streams[i]->codecpar;
+        const bool video = codec->codec_type == AVMEDIA_TYPE_VIDEO &&
+                           !(input->streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC) &&
+                           fitsMp4Video(codec->codec_id);
+        const bool audio = codec->codec_type == AVMEDIA_TYPE_AUDIO && fitsMp4Audio(codec->codec_id);
+        if (!video && !audio)
+            continue;
+        AVStream *stream = avformat_new_stream(made, nullptr);
+        if (!stream || avcodec_parameters_copy(stream->codecpar, codec) < 0)
+            return fail(mediaText("out of memory"));
+        stream->codecpar->codec_tag = 0; // MP4 picks its own
+        stream->time_base = input->streams[i]->time_base;
+        // Rotation and the like travel with the stream.
+        for (int s = 0; s < input->streams[i]->nb_side_data; ++s) {
+            const AVPacketSideData &side = input->streams[i]->side_data[s];
+            uint8_t *copy = av_stream_new_side_data(stream, side.type, side.size);
+            if (copy)
+                memcpy(copy, side.data, side.size);
+        }
+        mapped[i] = stream->index;
+    }
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    int status = avio_open(&made->pb, QFile::encodeName(part).constData(), AVIO_FLAG_WRITE);
+    if (status < 0)
+        return fail(mediaText("cannot write %1 (%2)").arg(quoted(part), averror(status)));
+    status = avformat_write_header(made, nullptr);
+    if (status < 0) {
+        QFile::remove(part);
+        return fail(averror(status));
+    }
+    const qint64 total = qMax<qint64>(1, avio_size(input->pb));
+    AVPacket *packet = av_packet_alloc();
+    bool cancelled = false;
+    while (packet) {
+        if (jobCancelled(control)) {
+            cancelled = true;
+            break;
+        }
+        status = av_read_frame(input.get(), packet);
+        if (status < 0)
+            break;
+        const int to = mapped[size_t(packet->stream_index)];
+        if (to < 0) {
+            av_packet_unref(packet);
+            continue;
+        }
+        av_packet_rescale_ts(packet, input->streams[packet->stream_index]->time_base,
+                             made->streams[to]->time_base);
+        packet->stream_index = to;
+        packet->pos = -1;
+        status = av_interleaved_write_frame(made, packet);
+        if (status < 0)
+            break;
+        if (control)
+            control->report(avio_tell(input->pb), total, source);
+    }
+    av_packet_free(&packet);
+    const bool read = status == AVERROR_EOF;
+    const int trailer = cancelled ? 0 : av_write_trailer(made);
+    avio_closep(&made->pb);
+    if (cancelled || !read || trailer < 0) {
+        QFile::remove(part);
+        if (cancelled) {
+            error->clear();
+            return false;
+        }
+        return fail(averror(read ? trailer : status));
+    }
+    QFile::remove(target);
+    if (!QFile::rename(part, target)) {
+        QFile::remove(part);
+        return fail(mediaText("cannot rename %1").arg(quoted(part)));
+    }
+    return true;
+}
+
+QString convertForPackage(const QString &path, const ConversionPlan &plan, JobControl *control,
+                          QString *error)
+{
+    const QString target = convertedPath(path, plan);
+    if (QFileInfo(target).isFile())
+        return target;
+    if (plan.kind != ConversionPlan::Kind::Remux) {
+        *error = mediaText("%1 cannot be converted: the player takes PNG and JPEG images and MP4 "
+                           "and AVI videos.")
+                     .arg(quoted(path));
+        return {};
+    }
+    return remuxToMp4(path, target, control, error) ? target : QString();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class JobControl;
+
+// Bringing in media the player cannot take as they are: a video in another
+// container whose streams MP4 holds is rewritten into MP4, packet for packet.
+
+// What a file needs before a package can hold it.
+struct ConversionPlan
+{
+    enum class Kind {
+        None,  // the player takes it as it is
+        Remux, // its streams fit MP4: rewritten without re-encoding
+        Unsupported,
+    };
+    Kind kind = Kind::None;
+    QString storedName; // the name it is stored under once converted
+    QString how;        // for the user: "MOV to MP4, streams copied"
+};
+
+// Looks into path (blocking: a worker's or mrv's call).
+ConversionPlan planConversion(const QString &path);
+
+// Where the converted copy of path lives, in the user's cache folder, keyed by
+// the path, its size and its modification time: the same file is converted once.
+QString convertedPath(const QString &path, const ConversionPlan &plan);
+
+// Writes the MP4 at target from the video at source, copying its video and
+// MP4-compatible audio packets unchanged. Written beside target first and
+// renamed, so target is whole or absent. Cancel: false with an empty error.
+[[nodiscard]] bool remuxToMp4(const QString &source, const QString &target, JobControl *control,
+                              QString *error);
+
+// The converted copy of path, made now unless the cache holds it already;
+// empty on failure (error says why).
+QString convertForPackage(const QString &path, const ConversionPlan &plan, JobControl *control,
+                          QString *error);
