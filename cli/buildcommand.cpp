@@ -68,7 +68,7 @@ bool reportMayNotPlay(const QStringList &lines, bool strict, const QString &pack
 bool convertArgument(QString *path)
 {
     const ConversionPlan plan = planConversion(*path);
-    if (plan.kind != ConversionPlan::Kind::Remux)
+    if (plan.kind == ConversionPlan::Kind::None || plan.kind == ConversionPlan::Kind::Unsupported)
         return true; // taken as it is, or warned about by type
     QString error;
     const QString made = convertForPackage(*path, plan, nullptr, &error);

@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cstring>
@@ -20,6 +23,10 @@ extern "C" {
 }
 
 namespace {
+
+// The probe's limits: larger images take seconds and memory no player screen needs.
+constexpr int maxImageSide = 16384;
+constexpr qint64 maxImagePixels = 32 * 1024 * 1024;
 
 QString quoted(const QString &path)
 {
@@ -87,6 +94,22 @@ ConversionPlan planConversion(const QString &path)
     if (getMediaType(path) != MediaOther || !file.isFile())
         return plan;
     plan.kind = ConversionPlan::Kind::Unsupported;
+    {
+        // By content: any image an installed Qt image plugin reads.
+        QImageReader reader(path);
+        const QByteArray format = reader.format();
+        if (!format.isEmpty() && reader.size().isValid()) {
+            const bool alpha =
+                QImage::toPixelFormat(reader.imageFormat()).alphaUsage() == QPixelFormat::UsesAlpha;
+            plan.kind = ConversionPlan::Kind::Image;
+            plan.storedName =
+                file.completeBaseName() + (alpha ? QLatin1String(".png") : QLatin1String(".jpg"));
+            plan.how = mediaText("%1 to %2")
+                           .arg(QString::fromLatin1(format).toUpper(),
+                                alpha ? QStringLiteral("PNG") : QStringLiteral("JPEG"));
+            return plan;
+        }
+    }
     QString error;
     const Input input = openInput(path, &error);
     if (!input)
@@ -100,6 +123,40 @@ ConversionPlan planConversion(const QString &path)
     plan.storedName = file.completeBaseName() + QLatin1String(".mp4");
     plan.how = mediaText("%1 to MP4, streams copied").arg(file.suffix().toUpper());
     return plan;
+}
+
+bool convertImage(const QString &source, const QString &target, QString *error)
+{
+    QImageReader reader(source);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maxImageSide || size.height() > maxImageSide ||
+        qint64(size.width()) * size.height() > maxImagePixels) {
+        *error = mediaText("%1 could not be converted: it is %2×%3 pixels, too large to decode "
+                           "safely. Scale it down to the screen's size.")
+                     .arg(quoted(source))
+                     .arg(size.width())
+                     .arg(size.height());
+        return false;
+    }
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        *error =
+            mediaText("%1 could not be converted: %2.").arg(quoted(source), reader.errorString());
+        return false;
+    }
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    const bool png = target.endsWith(QLatin1String(".png"));
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) ||
+        !(png ? image : image.convertToFormat(QImage::Format_RGB32))
+             .save(&file, png ? "PNG" : "JPEG", png ? -1 : 92) ||
+        !file.commit()) {
+        *error = mediaText("%1 could not be converted: %2 cannot be written (%3).")
+                     .arg(quoted(source), quoted(target), file.errorString());
+        return false;
+    }
+    return true;
 }
 
 QString convertedPath(const QString &path, const ConversionPlan &plan)
@@ -217,6 +274,8 @@ QString convertForPackage(const QString &path, const ConversionPlan &plan, JobCo
     const QString target = convertedPath(path, plan);
     if (QFileInfo(target).isFile())
         return target;
+    if (plan.kind == ConversionPlan::Kind::Image)
+        return convertImage(path, target, error) ? target : QString();
     if (plan.kind != ConversionPlan::Kind::Remux) {
         *error = mediaText("%1 cannot be converted: the player takes PNG and JPEG images and MP4 "
                            "and AVI videos.")

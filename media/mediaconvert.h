@@ -13,6 +13,7 @@ struct ConversionPlan
     enum class Kind {
         None,  // the player takes it as it is
         Remux, // its streams fit MP4: rewritten without re-encoding
+        Image, // an image Qt reads: written as JPEG, or PNG when it has alpha
         Unsupported,
     };
     Kind kind = Kind::None;
@@ -32,6 +33,10 @@ QString convertedPath(const QString &path, const ConversionPlan &plan);
 // renamed, so target is whole or absent. Cancel: false with an empty error.
 [[nodiscard]] bool remuxToMp4(const QString &source, const QString &target, JobControl *control,
                               QString *error);
+
+// Writes the image at source as JPEG or PNG (by target's extension), turned
+// as its EXIF orientation says, at its own size within the probe's limits.
+[[nodiscard]] bool convertImage(const QString &source, const QString &target, QString *error);
 
 // The converted copy of path, made now unless the cache holds it already;
 // empty on failure (error says why).

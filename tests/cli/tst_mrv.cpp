@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -206,6 +207,35 @@ private slots:
                 lines.append(line.mid(line.lastIndexOf(',') + 1).trimmed());
         }
         return lines.join(' ');
+    }
+
+    // Other images become JPEG, or PNG when they have alpha, turned upright.
+    void imagesConverted()
+    {
+        QImage opaque(60, 40, QImage::Format_RGB32);
+        opaque.fill(Qt::green);
+        QImage clear(30, 20, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        QVERIFY(opaque.save(path("shot.bmp"), "BMP") && clear.save(path("icon.tif"), "TIFF"));
+        QImageWriter turned(path("turned.tif"), "tiff");
+        turned.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(turned.write(opaque));
+        const Result built = mrv("build --strict shots.mrv shot.bmp icon.tif turned.tif");
+        QCOMPARE(built.code, 0);
+        QVERIFY2(built.err.contains(
+                     str("Converted “%1” to “shot.jpg” (BMP to JPEG)").arg(path("shot.bmp"))) &&
+                     built.err.contains(str("to “icon.png” (TIFF to PNG)")),
+                 qPrintable(built.err));
+        const ZipEntries entries = readZip(path("shots.mrv"));
+        QCOMPARE(entries.keys().join(QLatin1Char(' ')),
+                 str("icon.png json.txt shot.jpg turned.jpg"));
+        const auto decoded = [&](const char *name, const char *format) {
+            return QImage::fromData(entries.value(str(name)), format);
+        };
+        QCOMPARE(decoded("shot.jpg", "JPEG").size(), QSize(60, 40));
+        QCOMPARE(decoded("turned.jpg", "JPEG").size(), QSize(40, 60));
+        QVERIFY(decoded("icon.png", "PNG").hasAlphaChannel());
+        QCOMPARE(decoded("icon.png", "PNG").pixelColor(5, 5).alpha(), 0);
     }
 
     // A MOV is rewritten as MP4 with the very same video packets, once.
