@@ -69,6 +69,7 @@ bool fitsMp4Audio(AVCodecID codec)
 
 Input openInput(const QString &path, QString *error)
 {
+    routeFfmpegLog();
     AVFormatContext *context = nullptr;
     const int opened =
         avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr);
@@ -117,11 +118,17 @@ ConversionPlan planConversion(const QString &path)
     const int video = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (video < 0 || input->streams[video]->disposition & AV_DISPOSITION_ATTACHED_PIC)
         return plan;
-    if (!fitsMp4Video(input->streams[video]->codecpar->codec_id))
-        return plan;
-    plan.kind = ConversionPlan::Kind::Remux;
+    // Sound MP4 cannot hold would be lost by copying: then everything is encoded again.
+    bool fits = fitsMp4Video(input->streams[video]->codecpar->codec_id);
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVCodecParameters *codec = input->streams[i]->codecpar;
+        if (codec->codec_type == AVMEDIA_TYPE_AUDIO && !fitsMp4Audio(codec->codec_id))
+            fits = false;
+    }
+    plan.kind = fits ? ConversionPlan::Kind::Remux : ConversionPlan::Kind::Transcode;
     plan.storedName = file.completeBaseName() + QLatin1String(".mp4");
-    plan.how = mediaText("%1 to MP4, streams copied").arg(file.suffix().toUpper());
+    plan.how = fits ? mediaText("%1 to MP4, streams copied").arg(file.suffix().toUpper())
+                    : mediaText("%1 to MP4, encoded again as H.264").arg(file.suffix().toUpper());
     return plan;
 }
 
@@ -276,6 +283,8 @@ QString convertForPackage(const QString &path, const ConversionPlan &plan, JobCo
         return target;
     if (plan.kind == ConversionPlan::Kind::Image)
         return convertImage(path, target, error) ? target : QString();
+    if (plan.kind == ConversionPlan::Kind::Transcode)
+        return transcodeToMp4(path, target, control, error) ? target : QString();
     if (plan.kind != ConversionPlan::Kind::Remux) {
         *error = mediaText("%1 cannot be converted: the player takes PNG and JPEG images and MP4 "
                            "and AVI videos.")

@@ -11,9 +11,10 @@ class JobControl;
 struct ConversionPlan
 {
     enum class Kind {
-        None,  // the player takes it as it is
-        Remux, // its streams fit MP4: rewritten without re-encoding
-        Image, // an image Qt reads: written as JPEG, or PNG when it has alpha
+        None,      // the player takes it as it is
+        Remux,     // its streams fit MP4: rewritten without re-encoding
+        Image,     // an image Qt reads: written as JPEG, or PNG when it has alpha
+        Transcode, // any other video FFmpeg reads: re-encoded as H.264 and AAC
         Unsupported,
     };
     Kind kind = Kind::None;
@@ -33,6 +34,11 @@ QString convertedPath(const QString &path, const ConversionPlan &plan);
 // renamed, so target is whole or absent. Cancel: false with an empty error.
 [[nodiscard]] bool remuxToMp4(const QString &source, const QString &target, JobControl *control,
                               QString *error);
+
+// Writes the MP4 at target with the video of source encoded again as H.264
+// (libx264, "veryfast") and its sound as AAC; otherwise as remuxToMp4.
+[[nodiscard]] bool transcodeToMp4(const QString &source, const QString &target, JobControl *control,
+                                  QString *error);
 
 // Writes the image at source as JPEG or PNG (by target's extension), turned
 // as its EXIF orientation says, at its own size within the probe's limits.

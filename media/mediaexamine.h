@@ -24,6 +24,9 @@ struct InspectLimits
     bool expired() const { return deadline.hasExpired() || (cancelled && cancelled()); }
 };
 
+// FFmpeg's messages go to the media logging category, not to stderr.
+void routeFfmpegLog();
+
 // A decode failure of the thumbnail turns a sound probe into Problem::Undecodable.
 MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thumbnail,
                        const InspectLimits &limits = {});

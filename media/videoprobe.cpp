@@ -344,11 +344,16 @@ void checkCutShort(AVFormatContext *format, const AVStream *video, const QString
 
 } // namespace
 
-void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box, QImage *thumbnail,
-                  const InspectLimits &limits, MediaInfo *info)
+void routeFfmpegLog()
 {
     static std::once_flag logOnce;
     std::call_once(logOnce, [] { av_log_set_callback(logToCategory); });
+}
+
+void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box, QImage *thumbnail,
+                  const InspectLimits &limits, MediaInfo *info)
+{
+    routeFfmpegLog();
 
     const QString name = source.displayName();
     const QString fileName =

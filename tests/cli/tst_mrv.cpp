@@ -273,6 +273,37 @@ private slots:
         QCOMPARE(snapshot(path("cache")), cached);
     }
 
+    // Sound and pictures MP4 cannot hold are encoded again, and play as long.
+    void webmTranscoded()
+    {
+        const QByteArray made = runProgram(
+            str("ffmpeg"),
+            str("-hide_banner -loglevel error -y -f lavfi -i testsrc=s=160x120:r=25:d=2 -f lavfi "
+                "-i sine=d=2 -c:v libvpx -deadline realtime -c:a libopus -shortest clip.webm")
+                .split(QLatin1Char(' ')),
+            dir->path());
+        if (made == "failed")
+            QSKIP("ffmpeg with libvpx and libopus makes the sample (Debian package ffmpeg).");
+        const Result built = mrv("build --strict web.mrv clip.webm");
+        QCOMPARE(built.code, 0);
+        QCOMPARE(built.err, str("Converted “%1” to “clip.mp4” (WEBM to MP4, encoded again as "
+                                "H.264).\n")
+                                .arg(path("clip.webm")));
+        QCOMPARE(mrv("check --media web.mrv").code, 0);
+        const QJsonObject row = QJsonDocument::fromJson(mrv("list --json web.mrv").out.toUtf8())
+                                    .array()
+                                    .at(0)
+                                    .toObject();
+        QCOMPARE(row.value(str("name")).toString(), str("/clip.mp4"));
+        QVERIFY(qAbs(row.value(str("length")).toDouble() - 2.0) < 0.1);
+        QVERIFY(writeBytes(path("out/clip.mp4"), readZip(path("web.mrv")).value(str("clip.mp4"))));
+        const QByteArray streams =
+            runProgram(str("ffprobe"),
+                       {str("-v"), str("error"), str("-show_entries"), str("stream=codec_name"),
+                        str("-of"), str("csv=p=0"), path("out/clip.mp4")});
+        QCOMPARE(streams, QByteArray("h264\naac\n"));
+    }
+
     // Real media, made here: a clip whose copy stopped at a third is saved
     // with a warning, refused with --strict, and named by check and list.
     void cutShortVideo()
