@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/drivesdialog.h"
 #include "app/userdialogs.h"
 #include "package/jobprogressdialog.h"
 #include "playlist/playlisttable.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     setupEditing();
     setupMenus();
+    installDrivesCommand(this);
 }
 
 MainWindow::~MainWindow()

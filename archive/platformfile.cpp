@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace Platform {
@@ -449,10 +450,13 @@ DestinationSpace destinationSpace(const QByteArray &folder)
     space.folder =
         QFile::decodeName(folder.size() > 1 && folder.endsWith('/') ? folder.chopped(1) : folder);
     struct statvfs vfs;
-    if (::statvfs(folder.constData(), &vfs) == 0)
+    // Some FUSE file systems report no blocks at all: their free space is unknown, not nil.
+    if (::statvfs(folder.constData(), &vfs) == 0 && vfs.f_blocks > 0)
         space.freeBytes = qint64(vfs.f_bavail) * qint64(vfs.f_frsize);
     struct statfs fs;
-    if (::statfs(folder.constData(), &fs) == 0 && fs.f_type == msdosSuperMagic)
+    // FAT through FUSE reports FUSE's magic number; its mount still names the type.
+    if ((::statfs(folder.constData(), &fs) == 0 && fs.f_type == msdosSuperMagic) ||
+        isFatType(fileSystemType(folder)))
         space.maxFileSize = fatMaxFileSize;
     return space;
 }
@@ -569,6 +573,126 @@ bool isNotRegular(int error)
 bool cannotLock(int error)
 {
     return error == ENOLCK;
+}
+
+namespace {
+
+ReadBackHook readBackHook = nullptr;
+
+// The fields of a mountinfo line after its optional fields: type and source.
+bool splitMountLine(const QByteArray &line, QByteArray *device, QByteArray *type,
+                    QByteArray *source)
+{
+    const QList<QByteArray> fields = line.split(' ');
+    const int dash = fields.indexOf(QByteArrayLiteral("-"));
+    if (fields.size() < 3 || dash < 6 || dash + 2 >= fields.size())
+        return false;
+    *device = fields.at(2);
+    *type = fields.at(dash + 1);
+    *source = fields.at(dash + 2);
+    return true;
+}
+
+} // namespace
+
+QString mountInfoType(const QByteArray &mountInfo, quint32 major, quint32 minor, QByteArray *source)
+{
+    const QByteArray wanted = QByteArray::number(major) + ':' + QByteArray::number(minor);
+    QString found;
+    const QList<QByteArray> lines = mountInfo.split('\n');
+    for (const QByteArray &line : lines) {
+        QByteArray device;
+        QByteArray type;
+        QByteArray from;
+        // The last mount of a device is the one that paths reach.
+        if (splitMountLine(line, &device, &type, &from) && device == wanted) {
+            found = QString::fromUtf8(type);
+            if (source)
+                *source = from;
+        }
+    }
+    return found;
+}
+
+QString bootSectorType(const QByteArray &sector)
+{
+    if (sector.size() < 90)
+        return {};
+    if (sector.mid(3, 8) == "EXFAT   ")
+        return QStringLiteral("exfat");
+    if (sector.mid(3, 8) == "NTFS    ")
+        return QStringLiteral("ntfs");
+    if (sector.mid(82, 5) == "FAT32" || sector.mid(54, 4) == "FAT1")
+        return QStringLiteral("vfat");
+    return {};
+}
+
+QString fileSystemType(const QByteArray &path)
+{
+    struct stat sb;
+    if (::stat(path.constData(), &sb) != 0)
+        return {};
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray source;
+    const QString type = mountInfoType(file.readAll(), major(sb.st_dev), minor(sb.st_dev), &source);
+    if (type != QLatin1String("fuseblk") || !source.startsWith("/dev/"))
+        return type;
+    // A FUSE driver on a block device does not say which file system it reads;
+    // the device's first sector does, where we may read it.
+    const int fd = ::open(source.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return type;
+    QByteArray sector(512, '\0');
+    const ssize_t n = ::pread(fd, sector.data(), size_t(sector.size()), 0);
+    ::close(fd);
+    const QString named = n == sector.size() ? bootSectorType(sector) : QString();
+    return named.isEmpty() ? type : named;
+}
+
+bool isFatType(const QString &type)
+{
+    static const QStringList fat = {QStringLiteral("vfat"),      QStringLiteral("msdos"),
+                                    QStringLiteral("fat"),       QStringLiteral("fuse.fusefat"),
+                                    QStringLiteral("fuse.vfat"), QStringLiteral("fusefat")};
+    return fat.contains(type);
+}
+
+bool ignoresLetterCase(const QString &type)
+{
+    return isFatType(type) || type == QLatin1String("exfat") || type == QLatin1String("fuse.exfat");
+}
+
+bool dropCachedPages(const QByteArray &path, int *error)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *error = errno;
+        return false;
+    }
+    // Dirty pages cannot be dropped: they go to the drive first.
+    if (::fdatasync(fd) != 0) {
+        *error = errno;
+        ::close(fd);
+        return false;
+    }
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+    return true;
+}
+
+void setReadBackHook(ReadBackHook hook)
+{
+    readBackHook = hook;
+}
+
+qint64 readBack(File &file, char *data, qint64 len, qint64 offset)
+{
+    const qint64 n = file.read(data, len, offset);
+    if (n > 0 && readBackHook)
+        readBackHook(file.path(), offset, data, n);
+    return n;
 }
 
 } // namespace Platform

@@ -166,3 +166,37 @@ bool isNotRegular(int error);
 bool cannotLock(int error);
 
 } // namespace Platform
+
+// Drives: what the file system under a path is, and reading back from the
+// drive what a save wrote to it.
+namespace Platform {
+
+// The file-system type of the mount holding path, as /proc/self/mountinfo
+// names it ("vfat", "exfat", "fuse.fusefat", "fuseblk", ...); for a FUSE block
+// mount, the type its device's boot sector shows when it can be read. Empty
+// when unknown.
+QString fileSystemType(const QByteArray &path);
+// The mount's type from one mountinfo text for the device major:minor;
+// *source receives the mount's source. Empty when no line matches.
+QString mountInfoType(const QByteArray &mountInfo, quint32 major, quint32 minor,
+                      QByteArray *source = nullptr);
+// The type a boot sector names: "vfat", "exfat", "ntfs", or empty.
+QString bootSectorType(const QByteArray &sector);
+// True for FAT in all its mounts: no file may reach 4 GiB there.
+bool isFatType(const QString &type);
+// True for the types whose names ignore letter case (FAT and exFAT).
+bool ignoresLetterCase(const QString &type);
+
+// Drops the file's pages from the page cache after syncing it, so that the
+// next reads come from the drive itself. False with *error when the drive
+// failed the sync.
+[[nodiscard]] bool dropCachedPages(const QByteArray &path, int *error);
+
+// For tests: sees every block read back from a drive and may change it, as a
+// failing or fake drive would. Not thread-safe; set it while no job runs.
+using ReadBackHook = void (*)(const QByteArray &path, qint64 offset, char *data, qint64 len);
+void setReadBackHook(ReadBackHook hook);
+// Reads like File::read, then shows the block to the read-back hook.
+qint64 readBack(File &file, char *data, qint64 len, qint64 offset);
+
+} // namespace Platform

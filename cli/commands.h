@@ -12,6 +12,10 @@ int runList(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
 int runUpdate(const QStringList &arguments);
 int runRepair(const QStringList &arguments);
+// The drives: list them, write a package to several at once, read one back.
+int runDrives(const QStringList &arguments);
+int runWrite(const QStringList &arguments);
+int runVerify(const QStringList &arguments);
 
 // Prints what a save came to and gives its exit status.
 int reportSave(const SaveOutcome &outcome, const QString &packagePath);

@@ -19,6 +19,10 @@ QString overview()
               "  update PKG                        Add, remove or retime entries in one "
               "transaction\n"
               "  repair PKG                        Finish what an interrupted update left\n"
+              "  drives [--json]                   List the removable drives and their packages\n"
+              "  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, "
+              "eject\n"
+              "  verify PKG                        Read a package back from its drive\n"
               "\n"
               "Run “mrv COMMAND --help” for a command's options.\n"
               "Exit status: 0 done, 1 refused or failed, 2 wrong command line.");
@@ -50,6 +54,12 @@ int main(int argc, char *argv[])
         return runUpdate(rest);
     if (command == QLatin1String("repair"))
         return runRepair(rest);
+    if (command == QLatin1String("drives"))
+        return runDrives(rest);
+    if (command == QLatin1String("write"))
+        return runWrite(rest);
+    if (command == QLatin1String("verify"))
+        return runVerify(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         printOut(overview());

@@ -2,6 +2,7 @@
 
 #include "archive/packagereader.h"
 #include "document/playlistdocument.h"
+#include "drives/readback.h"
 #include "package/mediacheck.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
@@ -248,6 +249,15 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     SaveOutcome outcome;
     outcome.status = SaveOutcome::Status::Saved;
     outcome.warning = archive.warningString();
+    if (verifyAfterSave()) {
+        // From the drive, not from memory: a failing or fake stick shows here.
+        const ReadBackResult check = verifyFromDrive(plan.packagePath, document, control);
+        outcome.verifyMs = check.elapsedMs;
+        if (!check.isVerified())
+            outcome.warning = outcome.warning.isEmpty()
+                                  ? check.error
+                                  : outcome.warning + QLatin1Char('\n') + check.error;
+    }
     QString readError;
     if (!readPackage(plan.packagePath, defaultTransition(), &outcome.contents, &readError)) {
         // The package is the one just written: the next save must start from

@@ -75,6 +75,8 @@ struct SaveOutcome
     // A saved package the drive did not confirm, or that reads back badly.
     QString warning;
     PackageContents contents;
+    // How long reading the package back from the drive took; -1 when not read back.
+    qint64 verifyMs = -1;
 };
 
 // The largest playlist the program saves: its document, even with the longest

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "drives/drivewriter.h"
+#include "jobs/jobcontrol.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+#include <mutex>
+
+class DriveList;
+class MainWindow;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QThread;
+class QTimer;
+
+// "Write to Drives": lists the drives, writes the open package to the chosen
+// ones at once, and shows each drive's progress and result.
+class DrivesDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DrivesDialog(const QString &packagePath, QWidget *parent = nullptr);
+    ~DrivesDialog() override;
+
+    bool isWriting() const { return m_thread != nullptr; }
+    // The drives shown, and the rows ticked, for tests and the window.
+    const DriveInfos &drives() const { return m_drives; }
+    void setChecked(int row, bool checked);
+    void setEjectWhenDone(bool eject);
+    // Starts writing to the ticked drives.
+    void startWriting();
+    DriveResults results() const;
+
+signals:
+    void writingFinished();
+
+protected:
+    void reject() override;
+
+private:
+    // What the job's threads leave for the GUI thread to show.
+    struct Shared
+    {
+        std::mutex mutex;
+        QVector<JobProgress> progress;
+        QVector<qint64> stepStartMs;
+        DriveResults results;
+        int finished = 0;
+    };
+
+    void refresh();
+    void chooseFolder();
+    void showDrives();
+    void showProgress();
+    void writingEnded();
+    void updateButtons();
+    QString progressText(int row, const JobProgress &progress, qint64 startedMs) const;
+
+    QString m_package;
+    DriveList *m_list = nullptr;
+    DriveInfos m_drives;
+    QVector<bool> m_checked;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_status = nullptr;
+    QCheckBox *m_eject = nullptr;
+    QCheckBox *m_verify = nullptr;
+    QPushButton *m_write = nullptr;
+    QPushButton *m_folder = nullptr;
+    QPushButton *m_close = nullptr;
+    QTimer *m_timer = nullptr;
+    QThread *m_thread = nullptr;
+    QElapsedTimer m_clock;
+    std::unique_ptr<JobControl> m_control;
+    std::shared_ptr<Shared> m_shared;
+    QVector<int> m_rows; // the table row of each drive being written
+    DriveResults m_results;
+};
+
+// Adds "Write to Drives…" to the window: a button beside Save and Ctrl+Shift+D.
+void installDrivesCommand(MainWindow *window);

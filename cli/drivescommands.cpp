@@ -1,0 +1,184 @@
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "drives/drivelist.h"
+#include "drives/drivewriter.h"
+#include "drives/readback.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <utility>
+
+namespace {
+
+QJsonObject driveJson(const DriveInfo &drive)
+{
+    return QJsonObject{
+        {QStringLiteral("name"), drive.displayName()},
+        {QStringLiteral("label"), drive.label},
+        {QStringLiteral("device"), drive.device},
+        {QStringLiteral("vendor"), drive.vendor},
+        {QStringLiteral("model"), drive.model},
+        {QStringLiteral("serial"), drive.serial},
+        {QStringLiteral("bus"), drive.connectionBus},
+        {QStringLiteral("filesystem"), drive.fileSystemType},
+        {QStringLiteral("mountpoint"), drive.mountPoint},
+        {QStringLiteral("size"), double(drive.size)},
+        {QStringLiteral("free"), double(drive.freeBytes)},
+        {QStringLiteral("packages"), QJsonArray::fromStringList(drive.packages)},
+    };
+}
+
+// A DRIVE argument: a listed drive's mount point, label or device, or any folder.
+bool findDrive(const QString &argument, const DriveInfos &drives, DriveInfo *found)
+{
+    const QString absolute = QFileInfo(argument).absoluteFilePath();
+    for (const DriveInfo &drive : drives) {
+        if (drive.mountPoint == absolute || drive.label == argument || drive.device == argument) {
+            *found = drive;
+            return true;
+        }
+    }
+    if (!QFileInfo(argument).isDir())
+        return false;
+    *found = folderAsDrive(argument);
+    return true;
+}
+
+} // namespace
+
+int runDrives(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Lists the removable drives with a mounted file system: label, mount point, size, "
+           "free space, file system and the packages each holds."));
+    const QCommandLineOption json(QStringLiteral("json"), tr("Print the list as JSON."));
+    parser.addOption(json);
+    int exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, QStringLiteral("mrv drives [options]"), &exitCode))
+        return exitCode;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("mrv drives"), tr("takes no arguments."));
+
+    DriveInfos drives;
+    QString error;
+    if (!listDrives(&drives, &error)) {
+        printError(error);
+        return ExitFailed;
+    }
+    if (parser.isSet(json)) {
+        QJsonArray list;
+        for (const DriveInfo &drive : std::as_const(drives))
+            list.append(driveJson(drive));
+        printOut(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
+        return ExitSuccess;
+    }
+    if (drives.isEmpty())
+        printOut(tr("No removable drive with a mounted file system."));
+    for (const DriveInfo &drive : std::as_const(drives)) {
+        printOut(tr("%1\t%2\t%3, %4 free\t%5\t%6")
+                     .arg(drive.displayName(), QDir::toNativeSeparators(drive.mountPoint),
+                          driveSizeText(drive.size), driveSizeText(drive.freeBytes),
+                          drive.fileSystemType.isEmpty() ? tr("unknown") : drive.fileSystemType,
+                          drive.packages.isEmpty() ? tr("no packages")
+                                                   : drive.packages.join(QLatin1String(", "))));
+    }
+    return ExitSuccess;
+}
+
+int runWrite(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Writes a package to drives at once: a copy where a drive has none, an update in "
+           "place where it holds an older one of that name. Each is read back from the drive "
+           "after writing."));
+    const QCommandLineOption eject(QStringLiteral("eject"),
+                                   tr("Unmount and power off each drive once its package has "
+                                      "been read back intact."));
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"),
+                                      tr("Do not read the packages back."));
+    parser.addOptions({eject, noVerify});
+    parser.addPositionalArgument(QStringLiteral("PACKAGE"), tr("The package to write."));
+    parser.addPositionalArgument(QStringLiteral("DRIVE"),
+                                 tr("A drive: its mount point, label or device; or a folder."),
+                                 QStringLiteral("DRIVE..."));
+    const QString command = QStringLiteral("mrv write");
+    int exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, QStringLiteral("mrv write [options] PACKAGE DRIVE..."),
+                      &exitCode))
+        return exitCode;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() < 2)
+        return usageError(command, tr("give a package and at least one drive."));
+    const QString package = positional.first();
+    if (!QFileInfo(package).isFile()) {
+        printError(tr("“%1” is not a file.").arg(QDir::toNativeSeparators(package)));
+        return ExitFailed;
+    }
+
+    DriveInfos listed;
+    QString error;
+    const bool serviceFound = listDrives(&listed, &error);
+    DriveInfos targets;
+    for (const QString &argument : positional.mid(1)) {
+        DriveInfo drive;
+        if (!findDrive(argument, listed, &drive)) {
+            return usageError(command, (serviceFound ? QString() : error + QLatin1Char('\n')) +
+                                           tr("“%1” is no drive and no folder.").arg(argument));
+        }
+        targets.append(drive);
+    }
+
+    DriveWriteOptions options;
+    options.eject = parser.isSet(eject);
+    options.verify = !parser.isSet(noVerify);
+    JobControl control;
+    const DriveResults results = writeToDrives(package, targets, options, &control);
+    int failures = 0;
+    for (const DriveResult &result : results) {
+        const bool ok = result.outcome == DriveResult::Outcome::Written ||
+                        result.outcome == DriveResult::Outcome::Verified ||
+                        result.outcome == DriveResult::Outcome::Ejected;
+        failures += ok ? 0 : 1;
+        const QString line =
+            tr("%1 (%2): %3")
+                .arg(result.drive.displayName(), QDir::toNativeSeparators(result.drive.mountPoint),
+                     driveOutcomeText(result.outcome));
+        if (ok)
+            printOut(line);
+        else
+            printError(line + QLatin1String(": ") + result.error);
+    }
+    printOut(tr("%1 of %2 drives done.").arg(results.size() - failures).arg(results.size()));
+    return failures == 0 ? ExitSuccess : ExitFailed;
+}
+
+int runVerify(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Reads a package back from its drive, not from memory, and checks every entry's "
+           "checksum."));
+    parser.addPositionalArgument(QStringLiteral("PACKAGE"), tr("The package to read back."));
+    int exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, QStringLiteral("mrv verify PACKAGE"), &exitCode))
+        return exitCode;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return usageError(QStringLiteral("mrv verify"), tr("give exactly one package."));
+    const ReadBackResult result = verifyFromDrive(positional.first(), {});
+    if (!result.isVerified()) {
+        printError(result.error);
+        return ExitFailed;
+    }
+    printOut(tr("“%1” reads back intact from its drive: %2 MB in %3 s.")
+                 .arg(QDir::toNativeSeparators(positional.first()))
+                 .arg(double(result.bytesRead) / 1e6, 0, 'f', 1)
+                 .arg(double(result.elapsedMs) / 1000, 0, 'f', 1));
+    return ExitSuccess;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "drives/driveinfo.h"
+
+#include <QObject>
+#include <QString>
+
+class QDBusMessage;
+
+// The removable drives with a mounted file system, from the system's drive
+// service (UDisks2 over the system bus).
+
+// Reads the drives now; false with *error when the service cannot be reached,
+// which then says to choose a folder instead. Blocking; any thread.
+[[nodiscard]] bool listDrives(DriveInfos *drives, QString *error);
+
+// Unmounts the drive's file system, then powers the drive off (or ejects its
+// medium), so that it is safe to remove. False with *error naming the drive
+// and the cause, such as a program that still has a file open on it.
+[[nodiscard]] bool ejectDrive(const DriveInfo &drive, QString *error);
+
+// The drive list kept current while drives are plugged in and pulled out.
+class DriveList : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DriveList(QObject *parent = nullptr);
+
+    // Reads the drives again; false when the service is missing (see errorString()).
+    bool refresh();
+    bool isAvailable() const { return m_available; }
+    const DriveInfos &drives() const { return m_drives; }
+    QString errorString() const { return m_error; }
+
+signals:
+    // The list changed: a drive came, went, or was mounted or unmounted.
+    void drivesChanged();
+
+private slots:
+    void onServiceSignal(const QDBusMessage &message);
+
+private:
+    DriveInfos m_drives;
+    QString m_error;
+    bool m_available = false;
+};

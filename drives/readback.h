@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+class JobControl;
+
+// Reading back from the drive what a save wrote: a stick that is failing, or
+// fakes its capacity, takes the bytes and returns others.
+
+struct ReadBackResult
+{
+    enum class Status {
+        Verified,
+        // The drive returned other bytes than were written.
+        Mismatch,
+        // The package could not be read at all: the drive went, or failed.
+        Unreadable,
+        Cancelled,
+    };
+    Status status = Status::Unreadable;
+    // Names the package and the cause; empty when verified.
+    QString error;
+    qint64 bytesRead = 0;
+    qint64 elapsedMs = 0;
+
+    bool isVerified() const { return status == Status::Verified; }
+};
+
+// Drops the package's pages from the page cache, then reads every byte of it
+// once from the drive: each entry against the checksum its central directory
+// records, and, when expectedDocument is not empty, the playlist document
+// against the bytes that were built. control gets progress and may cancel.
+ReadBackResult verifyFromDrive(const QString &path, const QByteArray &expectedDocument,
+                               JobControl *control = nullptr);
+
+// One entry as a package's central directory records it.
+struct StoredEntry
+{
+    QString name;
+    quint32 crc = 0;
+    qint64 size = -1;
+};
+
+// The entries of the package at path, after its layout was checked; false
+// with *error naming the package and the cause.
+[[nodiscard]] bool readStoredEntries(const QString &path, QVector<StoredEntry> *entries,
+                                     QString *error);
+
+// Whether saves read their package back from the drive (on unless the user
+// turned it off); kept in the user's preferences, not in settings.xml.
+bool verifyAfterSave();
+void setVerifyAfterSave(bool on);
