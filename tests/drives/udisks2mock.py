@@ -1,20 +1,17 @@
-'''A stand-in for the system's drive service (UDisks2) on a private bus.
-
-Objects carry the service's own interface and property names. Its test
-interface adds and removes drives (with the plug and unplug signals), makes a
-drive busy, and tells which calls the program made.
-'''
+# A stand-in for the system's drive service (UDisks2) on a private bus, with
+# the service's own interface and property names. Its test interface plugs
+# and pulls drives (with the signals), makes one busy, and tells the unmount
+# and power-off calls made.
 
 import dbus
 
-from dbusmock import OBJECT_MANAGER_IFACE, mockobject
+from dbusmock import mockobject
 
 BUS_NAME = 'org.freedesktop.UDisks2'
 MAIN_OBJ = '/org/freedesktop/UDisks2'
 MAIN_IFACE = 'org.freedesktop.UDisks2.Manager'
 SYSTEM_BUS = True
 IS_OBJECT_MANAGER = True
-
 TEST_IFACE = 'org.merovi.DriveServiceTest'
 BLOCK = 'org.freedesktop.UDisks2.Block'
 FILESYSTEM = 'org.freedesktop.UDisks2.Filesystem'
@@ -31,70 +28,52 @@ def _paths(name):
     return (MAIN_OBJ + '/block_devices/' + name, MAIN_OBJ + '/drives/' + name)
 
 
+def _value(value):
+    if isinstance(value, bool):
+        return dbus.Boolean(value, variant_level=1)
+    if isinstance(value, int):
+        return dbus.UInt64(value, variant_level=1)
+    return dbus.String(value, variant_level=1)
+
+
 def _bytes(text):
     return dbus.ByteArray(text.encode() + b'\0')
 
 
-def _manager():
-    return mockobject.objects[MAIN_OBJ]
-
-
-def _unmount(block, _options):
-    name = block.path.rsplit('/', 1)[1]
-    manager = _manager()
-    manager.drive_calls.append('Unmount ' + name)
-    if name in manager.busy:
-        raise dbus.exceptions.DBusException(
-            'Error unmounting: target is busy', name='org.freedesktop.UDisks2.Error.DeviceBusy')
-    block.UpdateProperties(FILESYSTEM, {'MountPoints': dbus.Array([], signature='ay')})
-
-
-def _power_off(drive, _options):
-    _manager().drive_calls.append('PowerOff ' + drive.path.rsplit('/', 1)[1])
-
-
-def _eject(drive, _options):
-    _manager().drive_calls.append('Eject ' + drive.path.rsplit('/', 1)[1])
+def _record(method):
+    def call(obj, _options):
+        name = obj.path.rsplit('/', 1)[1]
+        manager = mockobject.objects[MAIN_OBJ]
+        manager.drive_calls.append(method + ' ' + name)
+        if method != 'Unmount':
+            return
+        if name in manager.busy:
+            raise dbus.exceptions.DBusException(
+                'Error unmounting: target is busy', name='org.freedesktop.UDisks2.Error.DeviceBusy')
+        obj.UpdateProperties(FILESYSTEM, {'MountPoints': dbus.Array([], signature='ay')})
+    return call
 
 
 @dbus.service.method(TEST_IFACE, in_signature='sssst', out_signature='')
 def AddDrive(manager, name, mount_point, id_type, label, size):
-    '''Plugs in a USB stick "name" whose file system is mounted at mount_point.'''
+    '''Plugs in a USB stick whose file system is mounted at mount_point ('' for none).'''
     block_path, drive_path = _paths(name)
-    manager.AddObject(drive_path, DRIVE, {
-        'Vendor': dbus.String('Merovi', variant_level=1),
-        'Model': dbus.String('Test Stick ' + name, variant_level=1),
-        'Serial': dbus.String('SN-' + name, variant_level=1),
-        'Id': dbus.String('Merovi-Test-Stick-' + name, variant_level=1),
-        'ConnectionBus': dbus.String('usb', variant_level=1),
-        'Removable': dbus.Boolean(True, variant_level=1),
-        'MediaRemovable': dbus.Boolean(False, variant_level=1),
-        'Ejectable': dbus.Boolean(False, variant_level=1),
-        'CanPowerOff': dbus.Boolean(True, variant_level=1),
-        'Size': dbus.UInt64(size, variant_level=1),
-    }, [])
-    drive = mockobject.objects[drive_path]
-    drive.AddMethods(DRIVE, [('PowerOff', 'a{sv}', '', _power_off), ('Eject', 'a{sv}', '', _eject)])
-    manager.AddObject(block_path, BLOCK, {
-        'Device': _bytes('/dev/test-' + name),
-        'PreferredDevice': _bytes('/dev/test-' + name),
-        'IdType': dbus.String(id_type, variant_level=1),
-        'IdUsage': dbus.String('filesystem', variant_level=1),
-        'IdLabel': dbus.String(label, variant_level=1),
-        'Size': dbus.UInt64(size, variant_level=1),
-        'Drive': dbus.ObjectPath(drive_path, variant_level=1),
-        'HintIgnore': dbus.Boolean(False, variant_level=1),
-        'HintSystem': dbus.Boolean(False, variant_level=1),
-        'ReadOnly': dbus.Boolean(False, variant_level=1),
-    }, [])
+    manager.AddObject(drive_path, DRIVE, {key: _value(value) for key, value in {
+        'Vendor': 'Merovi', 'Model': 'Test Stick ' + name, 'Serial': 'SN-' + name,
+        'ConnectionBus': 'usb', 'Removable': True, 'MediaRemovable': False, 'Ejectable': False,
+        'CanPowerOff': True, 'Size': int(size)}.items()}, [])
+    mockobject.objects[drive_path].AddMethods(DRIVE, [('PowerOff', 'a{sv}', '', _record('PowerOff')),
+                                                     ('Eject', 'a{sv}', '', _record('Eject'))])
+    properties = {key: _value(value) for key, value in {
+        'IdType': id_type, 'IdUsage': 'filesystem', 'IdLabel': label, 'Size': int(size),
+        'HintIgnore': False, 'HintSystem': False, 'ReadOnly': False}.items()}
+    properties['Device'] = _bytes('/dev/test-' + name)
+    properties['Drive'] = dbus.ObjectPath(drive_path, variant_level=1)
+    manager.AddObject(block_path, BLOCK, properties, [])
     block = mockobject.objects[block_path]
-    block.AddProperties(FILESYSTEM, {
-        'MountPoints': dbus.Array([_bytes(mount_point)] if mount_point else [], signature='ay',
-                                  variant_level=1),
-        'Size': dbus.UInt64(size, variant_level=1),
-    })
-    block.AddMethods(FILESYSTEM, [('Unmount', 'a{sv}', '', _unmount),
-                                  ('Mount', 'a{sv}', 's', 'ret = ""')])
+    block.AddProperties(FILESYSTEM, {'MountPoints': dbus.Array(
+        [_bytes(mount_point)] if mount_point else [], signature='ay', variant_level=1)})
+    block.AddMethods(FILESYSTEM, [('Unmount', 'a{sv}', '', _record('Unmount'))])
     manager.object_manager_emit_added(drive_path)
     manager.object_manager_emit_added(block_path)
 
@@ -102,23 +81,19 @@ def AddDrive(manager, name, mount_point, id_type, label, size):
 @dbus.service.method(TEST_IFACE, in_signature='s', out_signature='')
 def RemoveDrive(manager, name):
     '''Pulls the stick out: its objects go, with the unplug signals.'''
-    for path in _paths(name):
-        if path in mockobject.objects:
-            manager.object_manager_emit_removed(path)
-            manager.RemoveObject(path)
+    for path in filter(lambda p: p in mockobject.objects, _paths(name)):
+        manager.object_manager_emit_removed(path)
+        manager.RemoveObject(path)
 
 
 @dbus.service.method(TEST_IFACE, in_signature='sb', out_signature='')
 def SetBusy(manager, name, busy):
     '''A program holds a file open on the drive: unmounting it fails.'''
-    if busy:
-        manager.busy.add(name)
-    else:
-        manager.busy.discard(name)
+    (manager.busy.add if busy else manager.busy.discard)(name)
 
 
 @dbus.service.method(TEST_IFACE, in_signature='', out_signature='as')
 def TakeCalls(manager):
-    '''The unmount and power-off calls made since the last look, in order.'''
+    '''The unmount, power-off and eject calls since the last look, in order.'''
     calls, manager.drive_calls = manager.drive_calls, []
     return dbus.Array(calls, signature='s')
