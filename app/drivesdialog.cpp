@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -105,6 +104,7 @@ DrivesDialog::DrivesDialog(const QString &packagePath, QWidget *parent)
     connect(m_write, &QPushButton::clicked, this, &DrivesDialog::startWriting);
     connect(m_close, &QPushButton::clicked, this, &DrivesDialog::reject);
 
+    m_jobs = new JobRunner(1, this);
     m_timer = new QTimer(this);
     m_timer->setInterval(refreshMs);
     connect(m_timer, &QTimer::timeout, this, &DrivesDialog::showProgress);
@@ -122,10 +122,8 @@ DrivesDialog::DrivesDialog(const QString &packagePath, QWidget *parent)
 
 DrivesDialog::~DrivesDialog()
 {
-    if (m_thread) {
-        m_control->requestCancel();
-        m_thread->wait();
-    }
+    // The runner waits for the job; cancelled, every drive stops at its next step.
+    m_jobs->cancelAll();
 }
 
 void DrivesDialog::refresh()
@@ -245,15 +243,18 @@ void DrivesDialog::startWriting()
         ++shared->finished;
     };
     const QString package = m_package;
-    m_control = std::make_unique<JobControl>();
-    JobControl *control = m_control.get();
-    m_thread = QThread::create([shared, package, chosen, options, control, observer] {
-        const DriveResults results = writeToDrives(package, chosen, options, control, observer);
-        std::lock_guard<std::mutex> lock(shared->mutex);
-        shared->results = results;
-    });
-    connect(m_thread, &QThread::finished, this, &DrivesDialog::writingEnded);
-    m_thread->start();
+    QStringList keys = {package};
+    for (const DriveInfo &drive : std::as_const(chosen))
+        keys.append(drive.mountPoint);
+    m_job = m_jobs->submit<DriveResults>(
+        keys, tr("Writing to drives"),
+        [package, chosen, options, observer](JobControl *control) {
+            return writeToDrives(package, chosen, options, control, observer);
+        },
+        [this](const DriveResults &results) {
+            m_results = results;
+            writingEnded();
+        });
     m_timer->start();
     for (int row : std::as_const(m_rows))
         m_table->item(row, ColumnResult)->setText(tr("Waiting"));
@@ -301,12 +302,7 @@ void DrivesDialog::showProgress()
 void DrivesDialog::writingEnded()
 {
     m_timer->stop();
-    m_thread->deleteLater();
-    m_thread = nullptr;
-    {
-        std::lock_guard<std::mutex> lock(m_shared->mutex);
-        m_results = m_shared->results;
-    }
+    m_job = 0;
     int good = 0;
     for (int i = 0; i < m_results.size() && i < m_rows.size(); ++i) {
         const DriveResult &result = m_results.at(i);
@@ -345,7 +341,7 @@ DriveResults DrivesDialog::results() const
 void DrivesDialog::reject()
 {
     if (isWriting()) {
-        m_control->requestCancel();
+        m_jobs->cancel(m_job);
         m_status->setText(tr("Cancelling: every drive is left as it was…"));
         return;
     }

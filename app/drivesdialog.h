@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drives/drivewriter.h"
-#include "jobs/jobcontrol.h"
+#include "jobs/jobrunner.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -17,7 +17,6 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class QThread;
 class QTimer;
 
 // "Write to Drives": lists the drives, writes the open package to the chosen
@@ -30,7 +29,7 @@ public:
     DrivesDialog(const QString &packagePath, QWidget *parent = nullptr);
     ~DrivesDialog() override;
 
-    bool isWriting() const { return m_thread != nullptr; }
+    bool isWriting() const { return m_job != 0; }
     // The drives shown, and the rows ticked, for tests and the window.
     const DriveInfos &drives() const { return m_drives; }
     void setChecked(int row, bool checked);
@@ -52,7 +51,6 @@ private:
         std::mutex mutex;
         QVector<JobProgress> progress;
         QVector<qint64> stepStartMs;
-        DriveResults results;
         int finished = 0;
     };
 
@@ -76,9 +74,9 @@ private:
     QPushButton *m_folder = nullptr;
     QPushButton *m_close = nullptr;
     QTimer *m_timer = nullptr;
-    QThread *m_thread = nullptr;
+    JobRunner *m_jobs = nullptr;
+    JobId m_job = 0;
     QElapsedTimer m_clock;
-    std::unique_ptr<JobControl> m_control;
     std::shared_ptr<Shared> m_shared;
     QVector<int> m_rows; // the table row of each drive being written
     DriveResults m_results;
