@@ -26,8 +26,8 @@ enum Column {
     ColumnFree,
     ColumnType,
     ColumnPackages,
-    ColumnProgress,
     ColumnResult,
+    ColumnProgress,
     ColumnCount
 };
 
@@ -56,8 +56,8 @@ DrivesDialog::DrivesDialog(const QString &packagePath, QWidget *parent)
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("tableDrives"));
     m_table->setHorizontalHeaderLabels({tr("Drive"), tr("Mounted at"), tr("Size"), tr("Free"),
-                                        tr("File system"), tr("Packages"), tr("Progress"),
-                                        tr("Result")});
+                                        tr("File system"), tr("Packages"), tr("Result"),
+                                        tr("Progress")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->verticalHeader()->hide();
@@ -111,12 +111,12 @@ DrivesDialog::DrivesDialog(const QString &packagePath, QWidget *parent)
 
     m_list = new DriveList(this);
     connect(m_list, &DriveList::drivesChanged, this, [this] {
-        if (!isWriting() && m_results.isEmpty()) {
+        if (m_results.isEmpty()) {
             m_drives = m_list->drives();
             showDrives();
         }
     });
-    resize(980, 360);
+    resize(1180, 360);
     refresh();
 }
 
@@ -255,6 +255,7 @@ void DrivesDialog::startWriting()
             m_results = results;
             writingEnded();
         });
+    m_list->setWatching(false);
     m_timer->start();
     for (int row : std::as_const(m_rows))
         m_table->item(row, ColumnResult)->setText(tr("Waiting"));
@@ -303,6 +304,7 @@ void DrivesDialog::writingEnded()
 {
     m_timer->stop();
     m_job = 0;
+    m_list->setWatching(true);
     int good = 0;
     for (int i = 0; i < m_results.size() && i < m_rows.size(); ++i) {
         const DriveResult &result = m_results.at(i);
@@ -319,6 +321,8 @@ void DrivesDialog::writingEnded()
             progress += tr("; read back in %1 s").arg(double(result.verifyMs) / 1000, 0, 'f', 1);
         QTableWidgetItem *progressItem = m_table->item(m_rows.at(i), ColumnProgress);
         QTableWidgetItem *resultItem = m_table->item(m_rows.at(i), ColumnResult);
+        if (!progressItem || !resultItem)
+            continue;
         progressItem->setText(ok ? progress : result.error);
         progressItem->setToolTip(result.error);
         resultItem->setText(driveOutcomeText(result.outcome));

@@ -214,5 +214,6 @@ bool DriveList::refresh()
 void DriveList::onServiceSignal(const QDBusMessage &message)
 {
     qCDebug(lcDrives) << "drive service:" << message.member() << message.path();
-    refresh();
+    if (m_watching)
+        refresh();
 }

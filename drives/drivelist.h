@@ -31,6 +31,8 @@ public:
     bool isAvailable() const { return m_available; }
     const DriveInfos &drives() const { return m_drives; }
     QString errorString() const { return m_error; }
+    // Off while drives are written: reading them then would wait on busy drives.
+    void setWatching(bool on) { m_watching = on; }
 
 signals:
     // The list changed: a drive came, went, or was mounted or unmounted.
@@ -43,4 +45,5 @@ private:
     DriveInfos m_drives;
     QString m_error;
     bool m_available = false;
+    bool m_watching = true;
 };

@@ -502,9 +502,9 @@ void TestDrives::dialogWritesVerifiesAndEjects()
     QVERIFY(dialog.isWriting());
     QVERIFY(finished.wait(60000));
 
-    QCOMPARE(table->item(0, 7)->text(), QString());
+    QCOMPARE(table->item(0, 6)->text(), QString());
     for (int row = 1; row < 4; ++row)
-        QCOMPARE(table->item(row, 7)->text(), str("Safe to remove"));
+        QCOMPARE(table->item(row, 6)->text(), str("Safe to remove"));
     QCOMPARE(dialog.findChild<QLabel *>(str("labelDrivesStatus"))->text(),
              str("3 of 3 drives done."));
     QStringList calls = takeCalls();
