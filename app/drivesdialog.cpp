@@ -358,6 +358,17 @@ void installDrivesCommand(MainWindow *window)
     action->setObjectName(QStringLiteral("actionWriteToDrives"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     window->addAction(action);
+    // In the File menu after Save As, where the window has one.
+    auto *saveAs = window->findChild<QAction *>(QStringLiteral("actionSaveAs"));
+    const QList<QMenu *> menus = window->menuBar()->findChildren<QMenu *>();
+    for (QMenu *menu : menus) {
+        const QList<QAction *> actions = menu->actions();
+        const int index = saveAs ? int(actions.indexOf(saveAs)) : -1;
+        if (index >= 0) {
+            menu->insertAction(actions.value(index + 1), action);
+            break;
+        }
+    }
     // A button beside Save, where the owner looks after saving.
     auto *save = window->findChild<QPushButton *>(QStringLiteral("pushButtonSave"));
     const QList<QBoxLayout *> layouts = window->findChildren<QBoxLayout *>();
