@@ -27,10 +27,6 @@ BUS_CONFIG = '''<busconfig><type>system</type><listen>unix:path={}</listen><auth
 <allow receive_sender="*"/></policy></busconfig>'''
 
 
-def log(message):
-    print('drivebed: ' + message, file=sys.stderr, flush=True)
-
-
 def run(*command, check=False):
     result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                             check=False)
@@ -40,7 +36,7 @@ def run(*command, check=False):
 
 
 def fuse_daemon(mount_point):
-    '''The process serving a FUSE mount: the one started with the mount point.'''
+    # The process serving a FUSE mount: the one started with the mount point.
     for pid in filter(str.isdigit, os.listdir('/proc')):
         try:
             with open(f'/proc/{pid}/cmdline', 'rb') as cmdline:
@@ -52,7 +48,7 @@ def fuse_daemon(mount_point):
 
 
 def clear(folder):
-    '''Unmounts, kills, detaches and removes everything under folder.'''
+    # Unmounts, kills, detaches and removes everything under folder.
     with open('/proc/self/mounts', encoding='utf-8') as mounts:
         points = [line.split()[1] for line in mounts if line.split()[1].startswith(folder)]
     for point in reversed(points):
@@ -68,7 +64,7 @@ def clear(folder):
 
 
 def clear_stale():
-    '''What earlier runs left when they were killed outright.'''
+    # What earlier runs left when they were killed outright.
     for name in os.listdir(tempfile.gettempdir()):
         if name.startswith(PREFIX) and not os.path.exists('/proc/' + name[len(PREFIX):].split('-')[0]):
             clear(os.path.join(tempfile.gettempdir(), name))
@@ -153,7 +149,8 @@ def main():
             os.mkdir(folder)
             drives = make_drives(folder, False)
         if missing:
-            log(missing + ': the drives are plain folders; tests needing FAT32 or exFAT skip')
+            print(f'drivebed: {missing}: the drives are plain folders; tests needing FAT32 or exFAT '
+                  'skip', file=sys.stderr, flush=True)
         env = start_service(folder, processes)
         env['MEROVI_DRIVEBED'] = json.dumps({'drives': drives})
         return subprocess.run(arguments, env=env, check=False).returncode

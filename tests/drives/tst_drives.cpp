@@ -98,8 +98,6 @@ private slots:
     void listsTheMountedDrives();
     void followsPlugAndUnplug();
     void withoutTheServiceSaysSo();
-    void fileSystemOfRealMounts_data();
-    void fileSystemOfRealMounts();
     void fourGiBFile_data();
     void fourGiBFile();
 
@@ -111,7 +109,6 @@ private slots:
     void pulledDriveStopsOnlyItself();
 
 private:
-    DriveInfos listed();
     DriveInfo drive(const QString &name);
     DriveInfos sticks()
     {
@@ -139,29 +136,23 @@ void TestDrives::initTestCase()
 
     // A package of incompressible media, large enough to be caught midway,
     // and an older one of the same name: one clip the same, one changed, one gone.
-    const QString media = m_work.filePath(str("media"));
-    QVERIFY(QDir().mkpath(media));
     QVector<PackageEntry> entries;
-    for (int i = 0; i < 3; ++i) {
-        const QString file = media + str("/clip%1.mp4").arg(i);
-        QVERIFY(writeBytes(file, randomBytes(6'000'000, quint32(i + 1))));
+    for (int i = 0; i < 4; ++i) {
+        const QString file = m_work.filePath(str("clip%1.mp4").arg(i));
+        QVERIFY(writeBytes(file, randomBytes(i < 3 ? 6'000'000 : 3'000'000, quint32(i + 1))));
         entries.append(PackageEntry::file(str("clip%1.mp4").arg(i), file));
     }
-    entries.append(PackageEntry::memory(documentEntryName(), QByteArrayLiteral("{\"new\":1}\n")));
+    const PackageEntry changed = PackageEntry::file(str("clip1.mp4"), entries.takeLast().path);
     m_package = m_work.filePath(str("show.mrv"));
-    PackageArchive fresh(m_package);
-    QVERIFY2(fresh.write(entries), qPrintable(fresh.errorString()));
+    m_older = m_work.filePath(str("old/show.mrv"));
+    QVERIFY(QDir().mkpath(m_work.filePath(str("old"))));
+    QVERIFY(PackageArchive(m_package).write(entries + QVector<PackageEntry>{PackageEntry::memory(
+                                                          documentEntryName(), "{\"new\":1}\n")}));
+    QVERIFY(PackageArchive(m_older).write(
+        {entries.at(0), changed, PackageEntry::file(str("gone.mp4"), changed.path),
+         PackageEntry::memory(documentEntryName(), "{\"old\":1}\n")}));
     m_packageEntries = readZip(m_package);
     QCOMPARE(m_packageEntries.size(), 4);
-
-    QVERIFY(QDir().mkpath(m_work.filePath(str("old"))));
-    const QString changed = media + str("/changed.mp4");
-    QVERIFY(writeBytes(changed, randomBytes(3'000'000, 99)));
-    m_older = m_work.filePath(str("old/show.mrv"));
-    PackageArchive older(m_older);
-    QVERIFY(older.write({entries.at(0), PackageEntry::file(str("clip1.mp4"), changed),
-                         PackageEntry::file(str("gone.mp4"), changed),
-                         PackageEntry::memory(documentEntryName(), "{\"old\":1}\n")}));
 }
 
 void TestDrives::init()
@@ -185,20 +176,13 @@ void TestDrives::cleanup()
     Platform::setStepHook(nullptr);
 }
 
-DriveInfos TestDrives::listed()
+DriveInfo TestDrives::drive(const QString &name)
 {
     DriveInfos drives;
     QString error;
-    if (!listDrives(&drives, &error))
-        qWarning() << error;
-    return drives;
-}
-
-DriveInfo TestDrives::drive(const QString &name)
-{
-    const QString mount = mountOf(name);
-    for (const DriveInfo &info : listed()) {
-        if (info.mountPoint == mount)
+    const bool listed = listDrives(&drives, &error);
+    for (const DriveInfo &info : std::as_const(drives)) {
+        if (listed && info.mountPoint == mountOf(name))
             return info;
     }
     return {};
@@ -235,7 +219,9 @@ void TestDrives::listsTheMountedDrives()
     callService(str("RemoveDrive"), {str("fat32")});
     callService(str("AddDrive"), {str("fat32"), QString(), str("vfat"), str("FAT32"),
                                   QVariant::fromValue(quint64(1))});
-    const DriveInfos drives = listed();
+    DriveInfos drives;
+    QString error;
+    QVERIFY2(listDrives(&drives, &error), qPrintable(error));
     QCOMPARE(drives.size(), 3);
     for (int i = 0; i < 3; ++i) {
         const DriveInfo &info = drives.at(i);
@@ -267,13 +253,10 @@ void TestDrives::followsPlugAndUnplug()
     callService(str("RemoveDrive"), {str("stick1")});
     QTRY_VERIFY_WITH_TIMEOUT(list.drives().size() == 3, 5000);
     QVERIFY(changed.count() >= 1);
-    for (const DriveInfo &info : list.drives())
-        QVERIFY(info.mountPoint != mountOf(str("stick1")));
 
     callService(str("AddDrive"), {str("stick1"), mountOf(str("stick1")), str("exfat"),
                                   str("STICK1"), QVariant::fromValue(quint64(1) << 30)});
     QTRY_VERIFY_WITH_TIMEOUT(list.drives().size() == 4, 5000);
-    QVERIFY(list.isAvailable());
 }
 
 void TestDrives::withoutTheServiceSaysSo()
@@ -282,55 +265,34 @@ void TestDrives::withoutTheServiceSaysSo()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(str("DBUS_SYSTEM_BUS_ADDRESS"), str("unix:path=") + m_work.filePath(str("no-bus")));
     mrv.setProcessEnvironment(env);
-    mrv.start(QStringLiteral(MRV_PATH), {str("drives")});
-    QVERIFY(mrv.waitForFinished(30000));
-    QCOMPARE(mrv.exitCode(), 1);
+    mrv.start(str(MRV_PATH), {str("drives")});
+    QVERIFY(mrv.waitForFinished(30000) && mrv.exitCode() == 1);
     const QString error = QString::fromUtf8(mrv.readAllStandardError());
-    QVERIFY2(error.contains(str("cannot be reached")) &&
+    QVERIFY2(error.contains(str("cannot be reached (")) &&
                  error.contains(str("Choose the drive's folder")),
              qPrintable(error));
-}
-
-void TestDrives::fileSystemOfRealMounts_data()
-{
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<bool>("fat");
-    QTest::addColumn<bool>("ignoresCase");
-    QTest::newRow("exFAT through exfat-fuse") << "stick1"
-                                              << "exfat" << false << true;
-    QTest::newRow("FAT32 through fusefat") << "fat32"
-                                           << "fuse.fusefat" << true << true;
-}
-
-void TestDrives::fileSystemOfRealMounts()
-{
-    REQUIRE_REAL_MOUNTS();
-    QFETCH(QString, drive);
-    QFETCH(QString, type);
-    QFETCH(bool, fat);
-    QFETCH(bool, ignoresCase);
-    const QString found = Platform::fileSystemType(QFile::encodeName(mountOf(drive)));
-    QCOMPARE(found, type);
-    QCOMPARE(Platform::isFatType(found), fat);
-    QCOMPARE(Platform::ignoresLetterCase(found), ignoresCase);
-    const DestinationSpace space = Platform::destinationSpace(QFile::encodeName(mountOf(drive)));
-    QCOMPARE(space.maxFileSize, fat ? (qint64(4) << 30) - 1 : qint64(-1));
 }
 
 void TestDrives::fourGiBFile_data()
 {
     QTest::addColumn<QString>("drive");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("FAT32 refuses it before writing") << "fat32" << true;
-    QTest::newRow("exFAT takes it") << "stick1" << false;
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<bool>("fat");
+    QTest::newRow("FAT32 through fusefat refuses it before writing") << "fat32"
+                                                                     << "fuse.fusefat" << true;
+    QTest::newRow("exFAT through exfat-fuse takes it") << "stick1"
+                                                       << "exfat" << false;
 }
 
 void TestDrives::fourGiBFile()
 {
     REQUIRE_REAL_MOUNTS();
     QFETCH(QString, drive);
-    QFETCH(bool, refused);
+    QFETCH(QString, type);
+    QFETCH(bool, fat);
+    // Known by the mount, as statfs sees FUSE only; both ignore letter case.
+    QCOMPARE(Platform::fileSystemType(QFile::encodeName(mountOf(drive))), type);
+    QVERIFY(Platform::ignoresLetterCase(type));
     const QString big = m_work.filePath(str("big.mp4"));
     QFile file(big);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(4) << 30));
@@ -349,8 +311,8 @@ void TestDrives::fourGiBFile()
     QFile::remove(big);
     QVERIFY(!written);
     QCOMPARE(archive.failure(),
-             refused ? PackageArchive::Failure::NoRoom : PackageArchive::Failure::Cancelled);
-    QCOMPARE(archive.errorString().contains(str("holds no file over 4.2 GB")), refused);
+             fat ? PackageArchive::Failure::NoRoom : PackageArchive::Failure::Cancelled);
+    QCOMPARE(archive.errorString().contains(str("holds no file over 4.2 GB")), fat);
     QCOMPARE(QDir(mountOf(drive)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList());
 }
@@ -502,7 +464,6 @@ void TestDrives::dialogWritesVerifiesAndEjects()
     QVERIFY(dialog.isWriting());
     QVERIFY(finished.wait(60000));
 
-    QCOMPARE(table->item(0, 6)->text(), QString());
     for (int row = 1; row < 4; ++row)
         QCOMPARE(table->item(row, 6)->text(), str("Safe to remove"));
     QCOMPARE(dialog.findChild<QLabel *>(str("labelDrivesStatus"))->text(),

@@ -19,7 +19,6 @@ DRIVE = 'org.freedesktop.UDisks2.Drive'
 
 
 def load(mock, _parameters):
-    mock.AddProperties(MAIN_IFACE, {'Version': dbus.String('2.9.4', variant_level=1)})
     mock.drive_calls = []
     mock.busy = set()
 
@@ -56,7 +55,7 @@ def _record(method):
 
 @dbus.service.method(TEST_IFACE, in_signature='sssst', out_signature='')
 def AddDrive(manager, name, mount_point, id_type, label, size):
-    '''Plugs in a USB stick whose file system is mounted at mount_point ('' for none).'''
+    # Plugs in a USB stick whose file system is mounted at mount_point ('' for none).
     block_path, drive_path = _paths(name)
     manager.AddObject(drive_path, DRIVE, {key: _value(value) for key, value in {
         'Vendor': 'Merovi', 'Model': 'Test Stick ' + name, 'Serial': 'SN-' + name,
@@ -80,7 +79,7 @@ def AddDrive(manager, name, mount_point, id_type, label, size):
 
 @dbus.service.method(TEST_IFACE, in_signature='s', out_signature='')
 def RemoveDrive(manager, name):
-    '''Pulls the stick out: its objects go, with the unplug signals.'''
+    # Pulls the stick out: its objects go, with the unplug signals.
     for path in filter(lambda p: p in mockobject.objects, _paths(name)):
         manager.object_manager_emit_removed(path)
         manager.RemoveObject(path)
@@ -88,12 +87,12 @@ def RemoveDrive(manager, name):
 
 @dbus.service.method(TEST_IFACE, in_signature='sb', out_signature='')
 def SetBusy(manager, name, busy):
-    '''A program holds a file open on the drive: unmounting it fails.'''
+    # A program holds a file open on the drive: unmounting it fails.
     (manager.busy.add if busy else manager.busy.discard)(name)
 
 
 @dbus.service.method(TEST_IFACE, in_signature='', out_signature='as')
 def TakeCalls(manager):
-    '''The unmount, power-off and eject calls since the last look, in order.'''
+    # The unmount, power-off and eject calls since the last look, in order.
     calls, manager.drive_calls = manager.drive_calls, []
     return dbus.Array(calls, signature='s')
