@@ -498,7 +498,8 @@ void TestDrives::pulledDriveStopsOnlyItself()
     };
     DriveWriteOptions options;
     options.eject = true;
-    const DriveResults results = writeToDrives(m_package, drives, options, nullptr, observer);
+    JobControl control;
+    const DriveResults results = writeToDrives(m_package, drives, options, &control, observer);
     m_bed[2].pid = -1;
 
     QVERIFY(gone);
