@@ -127,8 +127,7 @@ private slots:
         const bool saves = answer.isEmpty() || answer == str("Save");
         QVERIFY(!saves || saved.wait(20000));
         QTRY_COMPARE(window->isVisible(), answer == str("Cancel"));
-        const QStringList entries{str("f0.png"), str("f2.mp4"), str("json.txt")};
-        QCOMPARE(readZip(package).keys(), saves ? entries : QStringList());
+        QCOMPARE(readZip(package).keys().join(u' '), str(saves ? "f0.png f2.mp4 json.txt" : ""));
     }
 
     void commandsOnSelectedRows_data()
@@ -272,20 +271,7 @@ private slots:
                                              {"/gone.jpg", "00:00:04", "1", "00:00:04", "6"},
                                              {"/f3.png", "00:00:04", "1", "00:00:04", "6"}},
                                             second.toUtf8(), stamp));
-        QCOMPARE(window->windowTitle(), str("second.mrv[*] — Merovi USB Playlist builder"));
         QVERIFY(!window->isWindowModified());
-
-        // Emptied: written empty once the user agrees. (Unchanged, it is not rewritten: the
-        // workflow suite.)
-        table().selectAll();
-        press(QKeySequence(str("Del")));
-        QStringList asked;
-        answer(window, str("Yes"), &asked);
-        press(QKeySequence(str("Ctrl+S")));
-        QCOMPARE(asked,
-                 QStringList{str("Save an empty playlist? The player will then show nothing.")});
-        QVERIFY(saved.wait(20000));
-        QCOMPARE(readZip(second).keys(), QStringList{str("json.txt")});
     }
 };
 

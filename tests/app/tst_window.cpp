@@ -37,15 +37,11 @@ class TestWindow : public QObject
     }
     QAction *menuAction(const QString &menu, const QString &text)
     {
-        const QList<QAction *> menus = window->menuBar()->actions();
-        for (QAction *m : menus) {
-            if (m->text().remove(u'&') != menu || !m->menu())
-                continue;
-            const QList<QAction *> actions = m->menu()->actions();
-            for (QAction *a : actions)
-                if (a->text().remove(u'&').startsWith(text))
-                    return a;
-        }
+        for (QAction *m : window->menuBar()->actions())
+            if (m->text().remove(u'&') == menu && m->menu())
+                for (QAction *a : m->menu()->actions())
+                    if (a->text().remove(u'&').startsWith(text))
+                        return a;
         return nullptr;
     }
 
@@ -79,23 +75,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QTime>("time"); // invalid: refused
         QTest::newRow("seconds") << str("90") << QTime(0, 1, 30);
-        QTest::newRow("seconds past an hour") << str("5400") << QTime(1, 30, 0);
         QTest::newRow("m:ss") << str("1:30") << QTime(0, 1, 30);
-        QTest::newRow("minutes past an hour") << str("90:00") << QTime(1, 30, 0);
         QTest::newRow("hh:mm:ss") << str("00:01:30") << QTime(0, 1, 30);
-        QTest::newRow("h:mm:ss") << str("1:02:03") << QTime(1, 2, 3);
         QTest::newRow("spaces around") << str(" 45 ") << QTime(0, 0, 45);
         QTest::newRow("zero") << str("0") << QTime(0, 0, 0);
         QTest::newRow("last second of a day") << str("23:59:59") << QTime(23, 59, 59);
-        QTest::newRow("a day") << str("86400") << QTime();
         QTest::newRow("24 hours") << str("24:00:00") << QTime();
         QTest::newRow("seconds over 59 after a colon") << str("1:75") << QTime();
         QTest::newRow("minutes over 59 after hours") << str("1:60:00") << QTime();
         QTest::newRow("empty") << QString() << QTime();
-        QTest::newRow("colon only") << str(":") << QTime();
         QTest::newRow("trailing colon") << str("1:") << QTime();
-        QTest::newRow("four parts") << str("1:2:3:4") << QTime();
-        QTest::newRow("letters") << str("1m30") << QTime();
         QTest::newRow("negative") << str("-5") << QTime();
     }
 
@@ -109,9 +98,11 @@ private slots:
     void durationTypedThenEnter_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("seconds") << str("90");
-        QTest::newRow("m:ss") << str("1:30");
-        QTest::newRow("hh:mm:ss") << str("00:01:30");
+        QTest::addColumn<QString>("applied"); // what the selected images then have
+        QTest::newRow("seconds") << str("90") << str("00:01:30");
+        QTest::newRow("m:ss") << str("1:30") << str("00:01:30");
+        QTest::newRow("hh:mm:ss") << str("00:01:30") << str("00:01:30");
+        QTest::newRow("refused") << str("1:75") << str("00:00:04");
     }
 
     // Two images and a video selected, one image not: Enter in the field
@@ -119,6 +110,7 @@ private slots:
     void durationTypedThenEnter()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, applied);
         add({str("a.png"), str("b.jpg"), str("c.mp4"), str("d.png")});
         selectRowIndexes(table(), {0, 1, 2});
         duration().setFocus();
@@ -134,32 +126,13 @@ private slots:
             }
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(duration().time(), QTime(0, 1, 30));
         const PlaylistRows rows = tableRows(table());
-        QCOMPARE(rows.at(0).time, str("00:01:30"));
-        QCOMPARE(rows.at(1).time, str("00:01:30"));
+        QCOMPARE(rows.at(0).time, applied);
+        QCOMPARE(rows.at(1).time, applied);
         QCOMPARE(rows.at(2).time, str("NA"));
         QCOMPARE(rows.at(3).time, str("00:00:04"));
-        // The field shows the time as it reads it.
-        QCOMPARE(duration().text(), str("00:01:30"));
-    }
-
-    void durationTypingRefusedOrLeft()
-    {
-        add({str("a.png")});
-        selectRowIndexes(table(), {0});
-        duration().setFocus();
-        QTRY_VERIFY(duration().hasFocus());
-        // Not a duration: nothing changes, the field shows its time again.
-        QTest::keyClicks(QApplication::focusWidget(), str("1:75"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(tableRows(table()).at(0).time, str("00:00:04"));
-        QCOMPARE(duration().text(), str("00:00:04"));
-        // Leaving the field takes the typed time without applying it.
-        QTest::keyClicks(QApplication::focusWidget(), str("75"));
-        table().setFocus();
-        QCOMPARE(duration().time(), QTime(0, 1, 15));
-        QCOMPARE(tableRows(table()).at(0).time, str("00:00:04"));
+        // The field shows the time as it reads it, or its own again.
+        QCOMPARE(duration().text(), applied);
     }
 
     void durationDisabledForVideos_data()
@@ -205,8 +178,6 @@ private slots:
         const QHeaderView *header = table().horizontalHeader();
         QCOMPARE(header->sectionSize(ColumnTime) + header->sectionSize(ColumnFile),
                  table().viewport()->width());
-        // The title names the package and says nothing else.
-        QCOMPARE(window->windowTitle(), str("status.mrv[*] — Merovi USB Playlist builder"));
 
         click(*window, "pushButtonSave");
         QCOMPARE(status(), str("No changes to save"));
@@ -226,8 +197,6 @@ private slots:
     {
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("megabytes")
-            << qint64(225'400'000) << str("Saved show.mrv (225 MB) at 14:03");
         QTest::newRow("small") << qint64(5'230) << str("Saved show.mrv (5.2 kB) at 14:03");
         QTest::newRow("size unknown") << qint64(-1) << str("Saved show.mrv at 14:03");
     }
@@ -237,47 +206,22 @@ private slots:
         QFETCH(qint64, bytes);
         QFETCH(QString, text);
         QCOMPARE(savedStatusText(str("/media/stick/show.mrv"), bytes, QTime(14, 3, 27)), text);
-        QCOMPARE(openedStatusText(str("/media/stick/show.mrv"), 15),
-                 str("Opened show.mrv: 15 items"));
         QCOMPARE(openedStatusText(str("/media/stick/show.mrv"), 1), str("Opened show.mrv: 1 item"));
-    }
-
-    void recentList_data()
-    {
-        QTest::addColumn<QStringList>("recent");
-        QTest::addColumn<QStringList>("after"); // after /c.mrv, at most 3
-        QTest::newRow("first") << QStringList{} << QStringList{str("/c.mrv")};
-        QTest::newRow("to the front") << QStringList{str("/a.mrv"), str("/c.mrv"), str("/b.mrv")}
-                                      << QStringList{str("/c.mrv"), str("/a.mrv"), str("/b.mrv")};
-        QTest::newRow("oldest drops") << QStringList{str("/a.mrv"), str("/b.mrv"), str("/d.mrv")}
-                                      << QStringList{str("/c.mrv"), str("/a.mrv"), str("/b.mrv")};
-    }
-
-    void recentList()
-    {
-        QFETCH(QStringList, recent);
-        QFETCH(QStringList, after);
-        QCOMPARE(updatedRecentList(recent, str("/c.mrv"), 3), after);
+        // The newest goes to the front, once, and the oldest drops.
+        const QStringList recent{str("/a.mrv"), str("/c.mrv"), str("/b.mrv"), str("/d.mrv")};
+        QCOMPARE(updatedRecentList(recent, str("/c.mrv"), 3),
+                 (QStringList{str("/c.mrv"), str("/a.mrv"), str("/b.mrv")}));
     }
 
     void menuBarOffersTheCommands()
     {
-        const QVector<QPair<QString, QString>> expected{
-            {str("File"), str("New Playlist")}, {str("File"), str("Open…")},
-            {str("File"), str("Open Recent")},  {str("File"), str("Save")},
-            {str("File"), str("Save As…")},     {str("File"), str("Quit")},
-            {str("Edit"), str("Undo")},         {str("Edit"), str("Redo")},
-            {str("Edit"), str("Delete")},       {str("Edit"), str("Select All")},
-            {str("Help"), str("About")}};
-        for (const auto &item : expected)
-            QVERIFY2(menuAction(item.first, item.second), qPrintable(item.second));
-        QCOMPARE(menuAction(str("File"), str("Open…"))->shortcut(),
-                 QKeySequence(QKeySequence::Open));
-        QCOMPARE(menuAction(str("File"), str("New"))->shortcut(), QKeySequence(QKeySequence::New));
-        QCOMPARE(menuAction(str("File"), str("Quit"))->shortcut(),
-                 QKeySequence(QKeySequence::Quit));
-        QCOMPARE(menuAction(str("Edit"), str("Select All"))->shortcut(),
-                 QKeySequence(QKeySequence::SelectAll));
+        const QVector<std::tuple<const char *, const char *, QKeySequence::StandardKey>> keys{
+            {"File", "Open…", QKeySequence::Open},
+            {"File", "New", QKeySequence::New},
+            {"File", "Quit", QKeySequence::Quit},
+            {"Edit", "Select All", QKeySequence::SelectAll}};
+        for (const auto &[menu, text, key] : keys)
+            QCOMPARE(menuAction(str(menu), str(text))->shortcut(), QKeySequence(key));
 
         // The menu runs the window's command: Save As from the menu writes a package.
         add({str("a.png")});
@@ -287,22 +231,10 @@ private slots:
         QVERIFY(saved.wait(20000));
         QCOMPARE(window->openedPackage(), file("menu.mrv"));
 
-        menuAction(str("Edit"), str("Select All"))->trigger();
-        QCOMPARE(selectedRowIndexes(table()), QVector<int>{0});
         menuAction(str("File"), str("New Playlist"))->trigger();
         QCOMPARE(table().rowCount(), 0);
         QVERIFY(window->openedPackage().isEmpty());
         QVERIFY(!window->isWindowModified());
-    }
-
-    void aboutNamesTheVersions()
-    {
-        const QString text = aboutText();
-        QVERIFY2(text.contains(QString::fromLatin1(qVersion())), qPrintable(text));
-        QVERIFY2(QRegularExpression(str(R"(libzip \d+\.\d+)")).match(text).hasMatch(),
-                 qPrintable(text));
-        QVERIFY2(QRegularExpression(str(R"(FFmpeg \S*\d)")).match(text).hasMatch(),
-                 qPrintable(text));
     }
 
     void tableReadable()
@@ -312,7 +244,6 @@ private slots:
         QVERIFY(writeMedia(file(qPrintable(longName))));
         auto *hint = table().viewport()->findChild<QLabel *>(str("labelEmptyTable"));
         QVERIFY(hint && hint->isVisible());
-        QCOMPARE(hint->text(), str("Add files or drop them here"));
 
         add({longName, str("c.mp4")});
         QVERIFY(!hint->isVisible());
@@ -327,29 +258,15 @@ private slots:
         auto *delegate = qobject_cast<QStyledItemDelegate *>(names);
         QVERIFY(delegate);
         QCOMPARE(delegate->displayText(table().item(0, ColumnFile)->text(), QLocale()), longName);
-        QCOMPARE(shownFileName(str("/clip.mp4")), str("clip.mp4"));
         QTRY_VERIFY(table()
                         .item(0, ColumnFile)
                         ->toolTip()
                         .startsWith(QDir::toNativeSeparators(file(qPrintable(longName)))));
         // The name is cut in the middle: what is drawn keeps the extension.
-        const QImage shot = table().viewport()->grab().toImage();
-        QVERIFY(!shot.isNull());
         QVERIFY(QFontMetrics(table().font()).horizontalAdvance(longName) >
                 header->sectionSize(ColumnFile));
         QCOMPARE(table().textElideMode(), Qt::ElideMiddle);
         QVERIFY(!table().wordWrap());
-
-        // The time column keeps room for "00:00:00" and a warning mark at once.
-        const int needed = QFontMetrics(table().font()).horizontalAdvance(str("00:00:00")) +
-                           table().style()->pixelMetric(QStyle::PM_SmallIconSize);
-        QVERIFY2(header->sectionSize(ColumnTime) > needed,
-                 qPrintable(QString::number(header->sectionSize(ColumnTime))));
-
-        // The bottom line stays in the window at its smallest.
-        const QWidget *link = window->findChild<QWidget *>(str("labelMeroviLink"));
-        QVERIFY(link->isVisible());
-        QVERIFY(link->mapTo(window, QPoint(0, link->height())).y() <= window->height());
 
         selectRowIndexes(table(), {0, 1});
         click(*window, "pushButtonDelete");
