@@ -2,6 +2,7 @@
 
 #include "app/drivesdialog.h"
 #include "app/userdialogs.h"
+#include "archive/packagearchive.h"
 #include "package/jobprogressdialog.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
@@ -58,6 +59,20 @@ MainWindow::MainWindow(QWidget *parent)
     setupEditing();
     setupMenus();
     installDrivesCommand(this);
+
+    // An update cut short by a crash or a pulled stick is finished or undone
+    // before the packages of the folder last saved to are looked at.
+    const QString lastFolder = settingsStore->read().pathSave;
+    if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) {
+        jobs->submit<QStringList>(
+            {lastFolder}, tr("Checking interrupted saves..."),
+            [lastFolder](JobControl *) { return recoverInterruptedUpdates(lastFolder); },
+            [this](const QStringList &messages) {
+                if (!messages.isEmpty())
+                    dialogs->warning(this, tr("Interrupted save"),
+                                     messages.join(QLatin1Char('\n')));
+            });
+    }
 }
 
 MainWindow::~MainWindow()

@@ -122,6 +122,7 @@ MediaInput openEntry(const QString &package, const QString &entry)
     }
     MediaInput input;
     input.size = device->size();
+    input.compressed = !reader->isStored(entry);
     input.device = std::move(device);
     return input;
 }

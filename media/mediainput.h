@@ -14,6 +14,9 @@ struct MediaInput
     MediaInfo::Problem problem = MediaInfo::Problem::None;
     QString problemText;
     qint64 size = -1;
+    // A package entry stored compressed: it can only be read forwards, so
+    // examining a large one takes long.
+    bool compressed = false;
 };
 
 MediaInput openMediaInput(const MediaSource &source);

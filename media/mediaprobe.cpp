@@ -149,6 +149,16 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
                              "and .zip archives.")
                        .arg(name));
     }
+    // A large compressed entry is slow by nature, not because of the drive.
+    if (!info.isOk() && limits.deadline.hasExpired() && input.compressed) {
+        setProblem(&info, MediaInfo::Problem::Unreadable,
+                   mediaText("%1 is stored compressed in the package, and examining it took "
+                             "longer than %2 seconds. Add the original file again: media are "
+                             "stored uncompressed, which players also read faster.")
+                       .arg(name)
+                       .arg(InspectLimits::seconds));
+        return info;
+    }
     // A slow drive is not a damaged file: say so, and the service will not cache it.
     if (!info.isOk() && limits.deadline.hasExpired()) {
         setProblem(&info, MediaInfo::Problem::Unreadable,

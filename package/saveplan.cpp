@@ -1,6 +1,7 @@
 #include "package/saveplan.h"
 
 #include "archive/packagereader.h"
+#include "archive/platformfile.h"
 #include "document/playlistdocument.h"
 #include "drives/readback.h"
 #include "package/mediacheck.h"
@@ -183,11 +184,23 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
                           .arg(plan.rows.size()));
     }
 
-    if (plan.isUpdate() && !QFileInfo(plan.packagePath).isFile()) {
-        return failed(tr("The package %1 is no longer there, so it cannot be updated. Reconnect "
-                         "its drive or put it back, then save again; or save the playlist under a "
-                         "new name.")
-                          .arg(quoted(plan.packagePath)));
+    if (plan.isUpdate()) {
+        Platform::Kind kind = Platform::Kind::Missing;
+        mode_t mode = 0;
+        int error = 0;
+        // A drive that fails to answer is not a package that went away.
+        if (!Platform::fileKind(QFile::encodeName(plan.packagePath), &kind, &mode, &error)) {
+            return failed(tr("The package %1 cannot be read: %2. Check the drive (reconnect it "
+                             "if it was pulled out), then save again; or save the playlist under "
+                             "a new name on another drive.")
+                              .arg(quoted(plan.packagePath), Platform::systemError(error)));
+        }
+        if (kind != Platform::Kind::Regular) {
+            return failed(tr("The package %1 is no longer there, so it cannot be updated. "
+                             "Reconnect its drive or put it back, then save again; or save the "
+                             "playlist under a new name.")
+                              .arg(quoted(plan.packagePath)));
+        }
     }
 
     PlaylistRows rows = plan.rows;
