@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,7 +28,6 @@ int failingAt = 0;
 bool powerCut = false;
 int counted = 0;
 bool cut = false;
-int fired = 0;
 QByteArray watched; // the folder whose files count; the media and the rest are free
 
 // The steps taken in order, each with the file's name (".journal" for the journal).
@@ -36,19 +35,14 @@ QStringList steps;
 
 int stepHook(Step step, const QByteArray &path)
 {
-    if (step != Step::Read && path.startsWith(watched))
-        steps << QStringLiteral("%1 %2").arg(int(step)).arg(
-            QString::fromUtf8(path.mid(path.lastIndexOf('.'))));
-    if (!path.startsWith(watched) || step == Step::Read)
+    if (!path.startsWith(watched) || step == Step::Read || cut)
         return cut ? EIO : 0;
-    if (cut)
-        return EIO;
-    if (step == failing && ++counted == failingAt) {
-        ++fired;
-        cut = powerCut;
-        return EIO;
-    }
-    return 0;
+    steps << QStringLiteral("%1 %2").arg(int(step)).arg(
+        QString::fromUtf8(path.mid(path.lastIndexOf('.'))));
+    if (step != failing || ++counted != failingAt)
+        return 0;
+    cut = powerCut;
+    return EIO;
 }
 
 void resetHook()
@@ -72,33 +66,30 @@ struct Change
     QStringList added;
 };
 
-// Four clips and the document, as a new save writes them.
-const QStringList clips{str("a.mp4"), str("b.mp4"), str("c.mp4"), str("d.mp4")};
-
-class Fixture
+Change change(const char *removed, const char *added)
 {
-public:
-    Fixture()
-    {
-        package = dir.filePath(str("show.mrv"));
-        watched = QFile::encodeName(dir.path());
-    }
+    return {str(removed).split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            str(added).split(QLatin1Char(' '), Qt::SkipEmptyParts)};
+}
+
+struct Fixture
+{
+    Fixture() { watched = QFile::encodeName(dir.path()); }
     QString media(const QString &name) const { return dir.filePath(str("m/") + name); }
+    // Four clips a.mp4 to d.mp4 and the document, as a new save writes them.
     bool make(int clipSize = 200000)
     {
         QVector<PackageEntry> entries;
-        quint32 seed = 1;
-        for (const QString &name : clips) {
-            if (!writeBytes(media(name), randomBytes(clipSize + int(seed), seed)))
+        for (quint32 seed = 1; seed <= 4; ++seed) {
+            const QString name = QLatin1Char(char('a' + seed - 1)) + str(".mp4");
+            expected.insert(name, randomBytes(clipSize + int(seed), seed));
+            if (!writeBytes(media(name), expected.value(name)))
                 return false;
             entries << PackageEntry::file(name, media(name));
-            expected.insert(name, randomBytes(clipSize + int(seed), seed));
-            ++seed;
         }
         expected.insert(str("json.txt"), "{\"old\": true}");
         entries << PackageEntry::memory(str("json.txt"), "{\"old\": true}");
-        PackageArchive archive(package);
-        return archive.write(entries) && !(oldBytes = fileBytes(package)).isEmpty();
+        return PackageArchive(package).write(entries) && !(oldBytes = fileBytes(package)).isEmpty();
     }
     // Applies change to the archive; expected becomes the new package's entries.
     bool update(PackageArchive &archive, const Change &change, JobControl *control = nullptr)
@@ -108,22 +99,20 @@ public:
             newExpected.remove(name);
         QVector<PackageEntry> additions;
         for (const QString &name : change.added) {
-            if (name == str("json.txt")) {
-                additions << PackageEntry::memory(name, "{\"new\": \"é\"}");
-                newExpected.insert(name, "{\"new\": \"é\"}");
-            } else {
-                const QByteArray bytes = randomBytes(150000, quint32(qHash(name)));
-                if (!QFileInfo::exists(media(name)) && !writeBytes(media(name), bytes))
-                    return false;
-                additions << PackageEntry::file(name, media(name));
-                newExpected.insert(name, fileBytes(media(name)));
-            }
+            const bool document = name == str("json.txt");
+            if (!document && !QFileInfo::exists(media(name)) &&
+                !writeBytes(media(name), randomBytes(150000, quint32(qHash(name)))))
+                return false;
+            newExpected.insert(name,
+                               document ? QByteArray("{\"new\": \"é\"}") : fileBytes(media(name)));
+            additions << (document ? PackageEntry::memory(name, newExpected.value(name))
+                                   : PackageEntry::file(name, media(name)));
         }
         return archive.update(change.removed, additions, {}, control);
     }
 
     QTemporaryDir dir{QDir::tempPath() + str("/s-XXXXXX")};
-    QString package;
+    QString package = dir.filePath(str("show.mrv"));
     QByteArray oldBytes;
     ZipEntries expected, newExpected;
 };
@@ -131,16 +120,6 @@ public:
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
-
-namespace {
-
-Change change(const char *removed, const char *added)
-{
-    return {str(removed).split(QLatin1Char(' '), Qt::SkipEmptyParts),
-            str(added).split(QLatin1Char(' '), Qt::SkipEmptyParts)};
-}
-
-} // namespace
 
 class TestInPlaceUpdate : public QObject
 {
@@ -225,8 +204,7 @@ void TestInPlaceUpdate::kinds()
     for (const QString &name : qAsConst(order))
         fresh << (name == str("json.txt") ? PackageEntry::memory(name, f.newExpected.value(name))
                                           : PackageEntry::file(name, f.media(name)));
-    PackageArchive freshArchive(f.dir.filePath(str("fresh.mrv")));
-    QVERIFY(freshArchive.write(fresh));
+    QVERIFY(PackageArchive(f.dir.filePath(str("fresh.mrv"))).write(fresh));
     QCOMPARE(QFileInfo(f.package).size(), QFileInfo(f.dir.filePath(str("fresh.mrv"))).size());
 
     // Other readers, streaming ones included, extract the same names and bytes
@@ -283,11 +261,10 @@ void TestInPlaceUpdate::faultSweep()
             failing = step;
             failingAt = at;
             ::powerCut = powerCut;
-            fired = 0;
             PackageArchive archive(f.package);
             archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
             const bool saved = f.update(archive, change);
-            const bool injected = fired > 0;
+            const bool injected = counted >= at;
             resetHook();
             const QByteArray afterUpdate = fileBytes(f.package);
             const QString tag = QStringLiteral("step %1 #%2").arg(int(step)).arg(at);
@@ -322,9 +299,7 @@ void TestInPlaceUpdate::cancelRollsBack()
     Fixture f;
     QVERIFY(f.make(3 * 1024 * 1024));
     JobControl *control = nullptr;
-    QString step;
     JobControl job([&](const JobProgress &progress) {
-        step = progress.step;
         if (progress.done > 1024 * 1024)
             control->requestCancel();
     });
@@ -333,7 +308,6 @@ void TestInPlaceUpdate::cancelRollsBack()
     archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
     QVERIFY(!f.update(archive, change("b.mp4 json.txt", "json.txt"), &job));
     QCOMPARE(archive.failure(), PackageArchive::Failure::Cancelled);
-    QCOMPARE(step, str("Updating the package in place: do not remove the drive until it is done."));
     QCOMPARE(fileBytes(f.package), f.oldBytes);
     QVERIFY(journals(f.dir.path()).isEmpty());
 }
@@ -361,7 +335,6 @@ void TestInPlaceUpdate::foreignJournalIsKept()
     // As long as the cut one, so that only the bytes before the change can tell them apart.
     QVERIFY(writeZip(f.package, {{str("other.mp4"), randomBytes(cutBytes.size() - 222, 9)},
                                  {str("json.txt"), "{\"other\": 1}", true}}));
-    QCOMPARE(QFileInfo(f.package).size(), qint64(cutBytes.size()));
     const QByteArray other = fileBytes(f.package);
     QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
              QStringList(str("The journal “%1” of an interrupted update does not match “%2”, "
@@ -393,11 +366,7 @@ void TestInPlaceUpdate::nearlyFullDrive()
     QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
     if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=1200k") != 0)
         QSKIP("mounting a tmpfs needs root: the nearly full drive is not tried");
-    struct Unmount
-    {
-        QByteArray path;
-        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
-    } unmount{folder};
+    const auto unmount = qScopeGuard([&] { ::umount2(folder.constData(), MNT_DETACH); });
     QVERIFY(f.make(200000));
     f.package = QFile::decodeName(folder) + str("/show.mrv");
     QVERIFY(writeBytes(f.package, f.oldBytes));
@@ -417,8 +386,6 @@ void TestInPlaceUpdate::nearlyFullDrive()
 // other readers must find them where they look.
 void TestInPlaceUpdate::beyondFourGigabytes()
 {
-    if (QStandardPaths::findExecutable(str("python3")).isEmpty())
-        QSKIP("python3 is needed to write and read the large package");
     Fixture f;
     const char *write = R"(
 import struct, sys, zlib
