@@ -161,10 +161,11 @@ private slots:
             QTest::qWait(20);
         }
         QCOMPARE(seen, str("RGBR"));
-        QVERIFY2(qAbs(at.at(1) - 1000) <= 300 && qAbs(at.at(2) - 2000) <= 500,
+        // Never early; late by a loaded machine's frame or a slow clip start, not by a second.
+        QVERIFY2(at.at(1) >= 850 && at.at(1) <= 1600 && at.at(2) >= 1850 && at.at(2) <= 3200,
                  qPrintable(QString::number(at.at(1)) + u' ' + QString::number(at.at(2))));
         // The clip plays to its end before the loop starts again.
-        QVERIFY2(at.at(3) - at.at(2) >= 700 && at.at(3) - at.at(2) <= 2000,
+        QVERIFY2(at.at(3) - at.at(2) >= 700 && at.at(3) - at.at(2) <= 3000,
                  qPrintable(QString::number(at.at(3) - at.at(2))));
 
         QPointer<PreviewWindow> watch(preview.release());
