@@ -27,16 +27,14 @@ inline bool writeRealMedia(const QString &path)
     const QString clip = made.filePath(str("clip.") + suffix);
     QImage image(32, 18, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(qHash(path)));
-    const bool isImage = suffix == QLatin1String("png") || suffix == QLatin1String("jpg");
-    if (isImage
-            ? !image.save(clip, suffix == QLatin1String("png") ? "PNG" : "JPEG")
-            : !QFileInfo::exists(clip) &&
-                  runProgram(str("ffmpeg"), str("-loglevel error -f lavfi -i testsrc=size=32x18:"
-                                                "rate=5:duration=1.6 -c:v mpeg4")
-                                                    .split(u' ')
-                                                << clip) == "failed")
-        return false;
-    return writeBytes(path, fileBytes(clip));
+    const QStringList args = str("-loglevel error -f lavfi -i testsrc=size=32x18:rate=5:"
+                                 "duration=1.6 -c:v mpeg4")
+                                 .split(u' ');
+    const bool ok = suffix == QLatin1String("png") || suffix == QLatin1String("jpg")
+                        ? image.save(clip)
+                        : QFileInfo::exists(clip) ||
+                              runProgram(str("ffmpeg"), args + QStringList{clip}) != "failed";
+    return ok && writeBytes(path, fileBytes(clip));
 }
 
 inline void click(MainWindow &window, const char *button)

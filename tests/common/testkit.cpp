@@ -82,13 +82,9 @@ ZipEntries readZip(const QString &path, QString *why, QStringList *order)
     }
     if (archive)
         zip_discard(archive);
-    if (reason.isEmpty())
-        return entries;
-    if (why)
-        *why = reason;
-    else
-        qWarning("%s: %s", qPrintable(path), qPrintable(reason));
-    return {};
+    if (!reason.isEmpty())
+        why ? void(*why = reason) : qWarning("%s: %s", qPrintable(path), qPrintable(reason));
+    return reason.isEmpty() ? entries : ZipEntries();
 }
 
 bool writeZip(const QString &path, const QVector<ZipItem> &entries)
@@ -123,18 +119,14 @@ QStringList snapshot(const QString &dir)
     QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QFileInfo info(it.next());
         struct stat st = {};
-        ::lstat(QFile::encodeName(info.filePath()).constData(), &st);
+        ::lstat(QFile::encodeName(it.next()).constData(), &st);
         // Only regular files are read: a FIFO would block the snapshot.
-        lines << QStringLiteral("%1 mode %2 inode %3 mtime %4.%5 %6")
-                     .arg(QDir(dir).relativeFilePath(info.filePath()))
-                     .arg(st.st_mode, 0, 8)
-                     .arg(st.st_ino)
-                     .arg(st.st_mtim.tv_sec)
-                     .arg(st.st_mtim.tv_nsec)
-                     .arg(S_ISREG(st.st_mode) ? QString::number(qHash(fileBytes(info.filePath())))
-                                              : QString());
+        const qulonglong hash = S_ISREG(st.st_mode) ? qHash(fileBytes(it.filePath())) : 0;
+        lines << QString::asprintf("%s mode %o inode %llu mtime %lld.%09ld %llu",
+                                   qPrintable(QDir(dir).relativeFilePath(it.filePath())),
+                                   st.st_mode, qulonglong(st.st_ino), qlonglong(st.st_mtim.tv_sec),
+                                   st.st_mtim.tv_nsec, hash);
     }
     lines.sort();
     return lines;
