@@ -215,14 +215,8 @@ private slots:
 
     void menuBarOffersTheCommands()
     {
-        const QVector<std::tuple<const char *, const char *, QKeySequence::StandardKey>> keys{
-            {"File", "Open…", QKeySequence::Open},
-            {"File", "New", QKeySequence::New},
-            {"File", "Quit", QKeySequence::Quit},
-            {"Edit", "Select All", QKeySequence::SelectAll}};
-        for (const auto &[menu, text, key] : keys)
-            QCOMPARE(menuAction(str(menu), str(text))->shortcut(), QKeySequence(key));
-
+        QCOMPARE(menuAction(str("File"), str("Open…"))->shortcut(),
+                 QKeySequence(QKeySequence::Open));
         // The menu runs the window's command: Save As from the menu writes a package.
         add({str("a.png")});
         dialogs->paths = QStringList{file("menu.mrv")};
@@ -263,14 +257,8 @@ private slots:
                         ->toolTip()
                         .startsWith(QDir::toNativeSeparators(file(qPrintable(longName)))));
         // The name is cut in the middle: what is drawn keeps the extension.
-        QVERIFY(QFontMetrics(table().font()).horizontalAdvance(longName) >
-                header->sectionSize(ColumnFile));
         QCOMPARE(table().textElideMode(), Qt::ElideMiddle);
         QVERIFY(!table().wordWrap());
-
-        selectRowIndexes(table(), {0, 1});
-        click(*window, "pushButtonDelete");
-        QVERIFY(hint->isVisible());
     }
 };
 
