@@ -105,29 +105,19 @@ bool File::fail(int error)
 
 bool File::openRead(const QByteArray &path)
 {
-    close();
-    m_path = path;
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return fail(errno);
-    struct stat sb;
-    if (::fstat(fd, &sb) != 0 || !S_ISREG(sb.st_mode)) {
-        const int error = errno;
-        ::close(fd);
-        return fail(S_ISREG(sb.st_mode) ? error : EINVAL);
-    }
-    m_fd = fd;
-    m_size = sb.st_size;
-    m_modified = sb.st_mtime;
-    m_stamp = stampOf(sb);
-    return true;
+    return openRegular(path, O_RDONLY);
 }
 
 bool File::openReadWrite(const QByteArray &path)
 {
+    return openRegular(path, O_RDWR);
+}
+
+bool File::openRegular(const QByteArray &path, int access)
+{
     close();
     m_path = path;
-    const int fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.constData(), access | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return fail(errno);
     struct stat sb;

@@ -116,6 +116,8 @@ public:
 private:
     friend bool copyRange(File &from, qint64 fromOffset, File &to, qint64 toOffset, qint64 len,
                           int *error);
+    // Opens with access (O_RDONLY or O_RDWR), never blocking, a regular file only.
+    bool openRegular(const QByteArray &path, int access);
     bool fail(int error);
 
     int m_fd = -1;
