@@ -130,14 +130,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     disconnect(jobs, &JobRunner::idle, this, &QWidget::close);
     if (!hasUnsavedChanges() ||
-        settleUnsavedChanges(tr("Save the changes before closing?"), AfterSave::Close)) {
+        settleUnsavedChanges(tr("Save the changes before closing?"), [this] { close(); })) {
         event->accept();
         return;
     }
     event->ignore();
 }
 
-bool MainWindow::settleUnsavedChanges(const QString &question, AfterSave next)
+bool MainWindow::settleUnsavedChanges(const QString &question, std::function<void()> then)
 {
     const QString name =
         !opened.isOpen()
@@ -152,20 +152,16 @@ bool MainWindow::settleUnsavedChanges(const QString &question, AfterSave next)
     if (choice == 0) {
         on_pushButtonSave_clicked();
         // Nothing started (a dialog cancelled, a refusal shown): the window stays as it is.
-        if (!isBusy() || next == AfterSave::Nothing)
+        if (!isBusy())
             return false;
         // Once: the save's own end decides, and only a save that succeeded goes on.
         auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = connect(
-            this, &MainWindow::saveFinished, this, [this, next, connection](const QString &error) {
-                disconnect(*connection);
-                if (!error.isEmpty())
-                    return;
-                if (next == AfterSave::Close)
-                    QTimer::singleShot(0, this, &QWidget::close);
-                else
-                    QTimer::singleShot(0, this, &MainWindow::on_pushButtonOpen_clicked);
-            });
+        *connection = connect(this, &MainWindow::saveFinished, this,
+                              [this, then = std::move(then), connection](const QString &error) {
+                                  disconnect(*connection);
+                                  if (error.isEmpty())
+                                      QTimer::singleShot(0, this, then);
+                              });
     }
     return false;
 }

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class JobProgressDialog;
@@ -85,9 +86,6 @@ private:
     // right after another sees what that one chose.
     void readSettings(Settings *settings) const;
     void writeSettings(const QString &pathMedia, const QString &pathSave);
-    // What to do once the save started from the unsaved-changes question has succeeded.
-    enum class AfterSave { Nothing, Close, Open };
-
     void saveNew();
     void saveOpen();
     void saveTable(const QString &packagePath, const QString &mediaDir);
@@ -100,9 +98,9 @@ private:
     void finishSave(const QString &error);
     void setupEditing();
     // Asks whether to save the unsaved edits first; runs the save if so, and
-    // next after it once it has succeeded. Returns whether the caller may go
+    // then (queued) once it has succeeded. Returns whether the caller may go
     // on at once (after Discard).
-    bool settleUnsavedChanges(const QString &question, AfterSave next);
+    bool settleUnsavedChanges(const QString &question, std::function<void()> then);
     // Asks before added files replace stored ones that rows still play; false
     // when the user declines. Marks the plan when agreed.
     bool confirmReplacements(SavePlan *plan);

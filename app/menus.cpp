@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUndoStack>
 
 void MainWindow::setupMenus()
@@ -94,6 +95,9 @@ void MainWindow::setupMenus()
 
     // Room for the menu, both columns and the bottom line at any size.
     setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 420)));
+    // The form is drawn for a wide screen; on a small one the window opens within it.
+    if (const QScreen *screen = this->screen())
+        resize(size().boundedTo(screen->availableGeometry().size()).expandedTo(minimumSize()));
 }
 
 void MainWindow::fillRecentMenu()
@@ -118,7 +122,8 @@ void MainWindow::openRecent(const QString &path)
     if (isBusy())
         return;
     if (hasUnsavedChanges() &&
-        !settleUnsavedChanges(tr("Save them before opening another package?"), AfterSave::Nothing))
+        !settleUnsavedChanges(tr("Save them before opening another package?"),
+                              [this, path] { openFile(path); }))
         return;
     openFile(path);
 }
@@ -128,7 +133,8 @@ void MainWindow::newPlaylist()
     if (isBusy())
         return;
     if (hasUnsavedChanges() &&
-        !settleUnsavedChanges(tr("Save them before starting a new playlist?"), AfterSave::Nothing))
+        !settleUnsavedChanges(tr("Save them before starting a new playlist?"),
+                              [this] { newPlaylist(); }))
         return;
     showPackage(PackageContents());
     showNote({});

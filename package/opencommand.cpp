@@ -20,7 +20,8 @@ void MainWindow::on_pushButtonOpen_clicked()
     if (isBusy())
         return;
     if (hasUnsavedChanges() &&
-        !settleUnsavedChanges(tr("Save them before opening another package?"), AfterSave::Open))
+        !settleUnsavedChanges(tr("Save them before opening another package?"),
+                              [this] { on_pushButtonOpen_clicked(); }))
         return;
     Settings settings;
     readSettings(&settings);

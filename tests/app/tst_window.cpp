@@ -55,7 +55,7 @@ private slots:
                            dir.filePath(str("config")));
         QLocale::setDefault(QLocale::c());
         for (const char *name : {"a.png", "b.jpg", "c.mp4", "d.png"})
-            QVERIFY(writeMedia(file(name)));
+            QVERIFY(writeRealMedia(file(name)));
     }
 
     void init()
@@ -225,8 +225,13 @@ private slots:
         QVERIFY(saved.wait(20000));
         QCOMPARE(window->openedPackage(), file("menu.mrv"));
 
+        // Save in the unsaved-changes question saves, then starts the new playlist.
+        add({str("b.jpg")});
+        dialogs->choices = {0};
         menuAction(str("File"), str("New Playlist"))->trigger();
-        QCOMPARE(table().rowCount(), 0);
+        QVERIFY(saved.wait(20000));
+        QTRY_COMPARE(table().rowCount(), 0);
+        QCOMPARE(readZip(file("menu.mrv")).size(), 3); // json.txt and both pictures
         QVERIFY(window->openedPackage().isEmpty());
         QVERIFY(!window->isWindowModified());
     }
