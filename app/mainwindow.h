@@ -13,6 +13,9 @@
 #include <memory>
 
 class JobProgressDialog;
+struct ImportOutcome;
+struct ImportPlace;
+struct ImportPlan;
 class QAction;
 class QLabel;
 class QMenu;
@@ -147,4 +150,9 @@ private:
     // The preview of the playlist (preview/previewcommand.cpp).
     void showPreview();
     QPointer<PreviewWindow> previewWindow;
+    // Files the player cannot take as they are: looked into, converted after
+    // one question, then added (package/convertcommand.cpp).
+    void bringInFiles(const QStringList &files, const ImportPlace &place);
+    void askConversions(const QVector<ImportPlan> &plans, const ImportPlace &place);
+    void addConverted(const ImportOutcome &outcome, const ImportPlace &place);
 };

@@ -67,6 +67,12 @@ bool fitsMp4Audio(AVCodecID codec)
     return codec == AV_CODEC_ID_AAC || codec == AV_CODEC_ID_MP3;
 }
 
+QString conversionCache()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QLatin1String("/merovi/converted/");
+}
+
 Input openInput(const QString &path, QString *error)
 {
     routeFfmpegLog();
@@ -100,8 +106,16 @@ ConversionPlan planConversion(const QString &path)
         QImageReader reader(path);
         const QByteArray format = reader.format();
         if (!format.isEmpty() && reader.size().isValid()) {
+            QImage::Format pixels = reader.imageFormat();
+            // Some plugins (WebP) only tell by decoding: an opaque photo
+            // would otherwise be stored as a PNG many times its size.
+            const QSize size = reader.size();
+            if (pixels == QImage::Format_Invalid && size.width() <= maxImageSide &&
+                size.height() <= maxImageSide &&
+                qint64(size.width()) * size.height() <= maxImagePixels)
+                pixels = QImageReader(path).read().format();
             const bool alpha =
-                QImage::toPixelFormat(reader.imageFormat()).alphaUsage() == QPixelFormat::UsesAlpha;
+                QImage::toPixelFormat(pixels).alphaUsage() == QPixelFormat::UsesAlpha;
             plan.kind = ConversionPlan::Kind::Image;
             plan.storedName =
                 file.completeBaseName() + (alpha ? QLatin1String(".png") : QLatin1String(".jpg"));
@@ -173,9 +187,7 @@ QString convertedPath(const QString &path, const ConversionPlan &plan)
     key.addData(QFile::encodeName(file.absoluteFilePath()));
     key.addData(QByteArray::number(file.size()));
     key.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-                           QLatin1String("/merovi/converted/") +
-                           QString::fromLatin1(key.result().toHex().left(24));
+    const QString folder = conversionCache() + QString::fromLatin1(key.result().toHex().left(24));
     return folder + QLatin1Char('/') + plan.storedName;
 }
 
@@ -275,8 +287,25 @@ bool remuxToMp4(const QString &source, const QString &target, JobControl *contro
     return true;
 }
 
-QString convertForPackage(const QString &path, const ConversionPlan &plan, JobControl *control,
-                          QString *error)
+namespace {
+
+// One copy per cache folder, so one note per folder names its source.
+QString sourceNotePath(const QString &converted)
+{
+    return QFileInfo(converted).absolutePath() + QLatin1String("/.source");
+}
+
+void writeSourceNote(const QString &source, const QString &converted)
+{
+    // Only the window's display reads it: a note that cannot be written costs a label.
+    QSaveFile note(sourceNotePath(converted));
+    if (note.open(QIODevice::WriteOnly) &&
+        note.write(QFileInfo(source).absoluteFilePath().toUtf8()) >= 0)
+        (void)note.commit();
+}
+
+QString convertOnce(const QString &path, const ConversionPlan &plan, JobControl *control,
+                    QString *error)
 {
     const QString target = convertedPath(path, plan);
     if (QFileInfo(target).isFile())
@@ -292,4 +321,60 @@ QString convertForPackage(const QString &path, const ConversionPlan &plan, JobCo
         return {};
     }
     return remuxToMp4(path, target, control, error) ? target : QString();
+}
+
+} // namespace
+
+QString convertForPackage(const QString &path, const ConversionPlan &plan, JobControl *control,
+                          QString *error)
+{
+    const QString made = convertOnce(path, plan, control, error);
+    if (!made.isEmpty() && !QFileInfo::exists(sourceNotePath(made)))
+        writeSourceNote(path, made);
+    return made;
+}
+
+QString convertedSource(const QString &converted)
+{
+    if (!QFileInfo(converted).absoluteFilePath().startsWith(conversionCache()))
+        return {};
+    QFile note(sourceNotePath(converted));
+    if (!note.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(note.read(64 * 1024));
+}
+
+QStringList mediaExtensions()
+{
+    QStringList extensions{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                           QStringLiteral("jpe"), QStringLiteral("mp4"), QStringLiteral("avi")};
+    const QList<QByteArray> images = QImageReader::supportedImageFormats();
+    for (const QByteArray &format : images) {
+        const QString extension = QString::fromLatin1(format).toLower();
+        if (!extensions.contains(extension))
+            extensions.append(extension);
+    }
+    // What cameras, phones and the web make. Not every build of FFmpeg has
+    // every demuxer, and some list no extensions: asked by demuxer name.
+    static const struct
+    {
+        const char *extensions;
+        const char *demuxer;
+    } videos[] = {{"mov m4v 3gp 3g2", "mov"},
+                  {"mkv webm", "matroska"},
+                  {"mts m2ts ts", "mpegts"},
+                  {"mpg mpeg vob", "mpeg"},
+                  {"wmv asf", "asf"},
+                  {"flv", "flv"},
+                  {"ogv", "ogg"},
+                  {"mxf", "mxf"},
+                  {"dv", "dv"}};
+    for (const auto &video : videos) {
+        if (!av_find_input_format(video.demuxer))
+            continue;
+        for (const QString &extension : QString::fromLatin1(video.extensions).split(u' '))
+            if (!extensions.contains(extension))
+                extensions.append(extension);
+    }
+    return extensions;
 }

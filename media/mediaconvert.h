@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class JobControl;
 
@@ -45,6 +46,15 @@ QString convertedPath(const QString &path, const ConversionPlan &plan);
 [[nodiscard]] bool convertImage(const QString &source, const QString &target, QString *error);
 
 // The converted copy of path, made now unless the cache holds it already;
-// empty on failure (error says why).
+// empty on failure (error says why). A note beside the copy names path.
 QString convertForPackage(const QString &path, const ConversionPlan &plan, JobControl *control,
                           QString *error);
+
+// The file a copy made by convertForPackage was converted from, read from the
+// note beside it (blocking); empty for any other file.
+QString convertedSource(const QString &converted);
+
+// The extensions of the media files worth offering, lower case: the player's
+// own, every image an installed Qt image plugin reads, and the usual video
+// containers the installed FFmpeg demuxes. Other files are looked into by content.
+QStringList mediaExtensions();

@@ -156,17 +156,18 @@ void setRowTiming(QTableWidget &table, int row, const QString &time, const QStri
     setCellText(table, row, ColumnTransition, transition);
 }
 
-void splitDroppedFiles(const QList<QUrl> &urls, QStringList *media, QStringList *refused)
+void splitDroppedFiles(const QList<QUrl> &urls, QStringList *media, QStringList *others,
+                       QStringList *refused)
 {
     for (const QUrl &url : urls) {
-        // By name only: the disk is not the GUI thread's business, and a save
-        // reports a file it cannot read.
+        // By name only: the disk is not the GUI thread's business.
         const QString path = url.isLocalFile() ? QDir::cleanPath(url.toLocalFile()) : QString();
         const int type = path.isEmpty() ? MediaOther : getMediaType(path);
         if (type == MediaImage || type == MediaVideo)
             media->append(path);
+        else if (!path.isEmpty())
+            others->append(path);
         else
-            refused->append(path.isEmpty() ? url.toDisplayString()
-                                           : QDir::toNativeSeparators(path));
+            refused->append(url.toDisplayString());
     }
 }

@@ -40,6 +40,8 @@ void removeRowsAt(QTableWidget &table, const QVector<int> &positions);
 void moveRows(QTableWidget &table, const QVector<int> &from, const QVector<int> &to);
 void setRowTiming(QTableWidget &table, int row, const QString &time, const QString &transition);
 
-// Splits dropped URLs into media files the playlist takes and the names of
-// everything else (other types, folders, non-local URLs), both in drop order.
-void splitDroppedFiles(const QList<QUrl> &urls, QStringList *media, QStringList *refused);
+// Splits dropped URLs into media files the playlist takes, other local paths
+// (to be looked into: they may convert) and the names of non-local URLs, each
+// in drop order.
+void splitDroppedFiles(const QList<QUrl> &urls, QStringList *media, QStringList *others,
+                       QStringList *refused);

@@ -2,6 +2,8 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
+#include "media/mediaconvert.h"
+#include "package/mediaimport.h"
 #include "playlist/durationedit.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tableundo.h"
@@ -33,6 +35,18 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, const QList<QKeySeq
             result.append(key);
     }
     return result;
+}
+
+// The media the player takes, every image and the usual videos this computer
+// reads; "All files" for the rest, which are looked into by content.
+QString mediaFilter()
+{
+    QStringList patterns;
+    const QStringList extensions = mediaExtensions();
+    for (const QString &extension : extensions)
+        patterns.append(QLatin1String("*.") + extension);
+    return MainWindow::tr("Media (%1)").arg(patterns.join(QLatin1Char(' '))) + QLatin1String(";;") +
+           MainWindow::tr("All files (*)");
 }
 
 QPoint dropPosition(const QDropEvent &event)
@@ -174,8 +188,9 @@ void MainWindow::dropOnTable(QDropEvent *event)
     }
 
     QStringList media;
+    QStringList others;
     QStringList refused;
-    splitDroppedFiles(event->mimeData()->urls(), &media, &refused);
+    splitDroppedFiles(event->mimeData()->urls(), &media, &others, &refused);
     if (!media.isEmpty()) {
         QVector<int> positions;
         PlaylistRows rows;
@@ -190,15 +205,19 @@ void MainWindow::dropOnTable(QDropEvent *event)
         // After the event: a message box inside the drop would hold up the file manager.
         QTimer::singleShot(0, this, [this, refused] { refuseFiles(refused); });
     }
+    // The others follow the ones added at once, after a question.
+    if (!others.isEmpty())
+        bringInFiles(others, {dropRow + int(media.size()), durationText(*ui->timeEditTime),
+                              ui->comboBoxTransition->currentText(), tr("Drop Files"), true});
 }
 
 void MainWindow::refuseFiles(const QStringList &refused)
 {
-    dialogs->warning(
-        this, tr("Add Files"),
-        tr("These files were not added: the playlist takes PNG and JPEG images and MP4 and AVI "
-           "videos only.\n    %1\n\nConvert them to one of these types, then add them.")
-            .arg(refused.join(QLatin1String("\n    "))));
+    dialogs->warning(this, tr("Add Files"),
+                     tr("These files were not added: they are neither images nor videos this "
+                        "computer can read, or they are gone.\n    %1\n\nCheck that they open "
+                        "in an image viewer or a video player, then add them again.")
+                         .arg(refused.join(QLatin1String("\n    "))));
 }
 
 void MainWindow::loadSelectedTime()
@@ -229,6 +248,8 @@ void MainWindow::loadSelectedTime()
 
 void MainWindow::on_pushButtonAdd_clicked()
 {
+    if (isBusy())
+        return;
     // On the stack: a Settings child of the window per click would pile up
     // for the whole session.
     Settings settings;
@@ -238,34 +259,37 @@ void MainWindow::on_pushButtonAdd_clicked()
     // Enter at once must not add that file again.
     const QString folder =
         settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
-    const QStringList chosen = dialogs->getOpenFileNames(
-        this, tr("Select one or more files to open"), Settings::startLocation(folder),
-        tr("Media (*.png *.jpg *.jpeg *.jpe *.mp4 *.avi)"));
+    const QStringList chosen =
+        dialogs->getOpenFileNames(this, tr("Select one or more files to open"),
+                                  Settings::startLocation(folder), mediaFilter());
     if (chosen.isEmpty())
         return;
-    // A name typed into the dialog passes its filter: ".jpeg" and ".mov" often are.
+    settings.PATH_MEDIA = QFileInfo(chosen.first()).absoluteFilePath();
+    writeSettings(settings.PATH_MEDIA, settings.PATH_SAVE);
+    // Any name passes "All files": what the player cannot take is looked into.
     QList<QUrl> urls;
     for (const QString &file : chosen)
         urls.append(QUrl::fromLocalFile(file));
     QStringList files;
+    QStringList others;
     QStringList refused;
-    splitDroppedFiles(urls, &files, &refused);
+    splitDroppedFiles(urls, &files, &others, &refused);
     if (!refused.isEmpty())
         refuseFiles(refused);
-    if (files.isEmpty())
-        return;
-    settings.PATH_MEDIA = QFileInfo(files.first()).absoluteFilePath();
-    writeSettings(settings.PATH_MEDIA, settings.PATH_SAVE);
 
     QTableWidget *table = ui->tableWidget;
     QVector<int> positions;
     PlaylistRows rows;
-    for (const QString &file : files) {
+    for (const QString &file : qAsConst(files)) {
         positions.append(table->rowCount() + positions.size());
         rows.append(rowForFile(file, durationText(*ui->timeEditTime),
                                ui->comboBoxTransition->currentText()));
     }
-    undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Add Files"), false));
+    if (!rows.isEmpty())
+        undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Add Files"), false));
+    if (!others.isEmpty())
+        bringInFiles(others, {table->rowCount(), durationText(*ui->timeEditTime),
+                              ui->comboBoxTransition->currentText(), tr("Add Files"), false});
 }
 
 void MainWindow::on_pushButtonUp_clicked()

@@ -3,11 +3,14 @@
 #include "playlist/playlisttable.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,9 +32,36 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant &value, const QLocale &) const override
     {
-        return shownFileName(value.toString());
+        const QString file = value.toString();
+        const QString source = sources.value(file);
+        if (source.isEmpty())
+            return shownFileName(file);
+        return tr("%1 — converted from %2").arg(shownFileName(file), shownFileName(source));
     }
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        const QString source = sources.value(index.data().toString());
+        if (event->type() != QEvent::ToolTip || source.isEmpty())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QString tip = tr("Converted from “%1”").arg(QDir::toNativeSeparators(source));
+        const QString own = index.data(Qt::ToolTipRole).toString();
+        if (!own.isEmpty())
+            tip += QLatin1String("\n\n") + own;
+        QToolTip::showText(event->globalPos(), tip, view, view->visualRect(index));
+        return true;
+    }
+
+    // Converted copy -> the file it was made from. Never pruned: undo and
+    // redo bring back rows by their file text.
+    QHash<QString, QString> sources;
 };
+
+FileNameDelegate *fileDelegate(const QTableWidget &table)
+{
+    return dynamic_cast<FileNameDelegate *>(table.itemDelegateForColumn(ColumnFile));
+}
 
 // The mark sits at its own small size beside the time: the view's icon size
 // is the File column's thumbnails.
@@ -78,6 +108,19 @@ protected:
 QString shownFileName(const QString &file)
 {
     return file.mid(file.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+void noteConvertedSource(QTableWidget *table, const QString &converted, const QString &source)
+{
+    if (FileNameDelegate *delegate = fileDelegate(*table))
+        delegate->sources.insert(converted, source);
+}
+
+QString shownFileText(const QTableWidget &table, int row)
+{
+    const QModelIndex index = table.model()->index(row, ColumnFile);
+    const FileNameDelegate *delegate = fileDelegate(table);
+    return delegate ? delegate->displayText(index.data(), QLocale()) : index.data().toString();
 }
 
 void setupPlaylistView(QTableWidget *table)

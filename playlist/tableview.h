@@ -13,3 +13,10 @@ void setupPlaylistView(QTableWidget *table);
 // The text the File column shows for a row's file text: a path's own name,
 // and the same for a stored name ("/clip.mp4" shows as "clip.mp4").
 QString shownFileName(const QString &file);
+
+// Remembers that the copy converted was made from source: its row shows the
+// copy's name (the name it is stored under) and the source's, and the
+// source's full path in the tooltip.
+void noteConvertedSource(QTableWidget *table, const QString &converted, const QString &source);
+// The text the File column shows for row.
+QString shownFileText(const QTableWidget &table, int row);

@@ -4,6 +4,9 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include "package/packagenames.h"
+#include "playlist/tableview.h"
+
 #include <QComboBox>
 #include <QMessageBox>
 #include <QMimeData>
@@ -58,6 +61,21 @@ class TestEditing : public QObject
     void click(const char *button) { window->findChild<QPushButton *>(str(button))->click(); }
     // To the focused widget, as typed: Delete and Ctrl+arrows work in the table only.
     void press(const QKeySequence &keys) { QTest::keySequence(QApplication::focusWidget(), keys); }
+    // Drops the files on the table at the point at, as a file manager does.
+    void drop(const QStringList &names, QPoint at)
+    {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &name : names)
+            urls << (name.startsWith(u'/') ? QUrl::fromLocalFile(name)
+                                           : QUrl::fromLocalFile(file(qPrintable(name))));
+        mime.setUrls(urls);
+        // The drop goes where the entering drag was accepted.
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table().viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table().viewport(), &drop);
+    }
     void add(const char *names)
     {
         dialogs->files = {{}};
@@ -75,6 +93,13 @@ private slots:
         for (const QString &name : str("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png").split(u' '))
             QVERIFY(writeRealMedia(dir.filePath(name)));
         QVERIFY(writeRealMedia(file("new/f0.png")) && writeMedia(file("bad.png")));
+        // Converted copies go to a cache folder of the test's own.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(file("cache")));
+        QVERIFY(writeRealMedia(file("clip.avi")) &&
+                QImage(40, 30, QImage::Format_RGB32).save(file("pic.webp")));
+        QVERIFY(runProgram(str("ffmpeg"),
+                           str("-loglevel error -i clip.avi -c copy clip.mov").split(u' '),
+                           dir.path()) != "failed");
     }
 
     void init()
@@ -180,21 +205,58 @@ private slots:
     void dropFiles()
     {
         add("f0.png f1.jpg f3.png");
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(file("f5.png")), QUrl::fromLocalFile(str("/m/a.TXT")),
-                      QUrl::fromLocalFile(file("f2.mp4"))});
-        // The lower half of the first row: the files go in after it. The drop
-        // goes where the entering drag was accepted.
-        const QPoint at = table().visualRect(table().model()->index(0, 0)).center() + QPoint(0, 2);
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(table().viewport(), &enter);
-        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(table().viewport(), &drop);
-
+        // The lower half of the first row: the files go in after it.
+        drop({str("f5.png"), str("/m/a.TXT"), str("f2.mp4")},
+             table().visualRect(table().model()->index(0, 0)).center() + QPoint(0, 2));
         QCOMPARE(order(table()), str("f0.png f5.png f2.mp4 f1.jpg f3.png"));
         QTRY_VERIFY(dialogs->calls.value(0).text.contains(str("\n    /m/a.TXT\n")));
         press(QKeySequence::Undo);
         QCOMPARE(order(table()), str("f0.png f1.jpg f3.png"));
+    }
+
+    // Files the player cannot take: one question for all, then jobs; the rows
+    // play the converted copies and name their sources.
+    void dropFilesToConvert_data()
+    {
+        QTest::addColumn<int>("choice"); // 0 Convert, 1 Cancel
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Convert") << 0 << str("f0.png clip.mp4 pic.jpg");
+        QTest::newRow("Cancel") << 1 << str("f0.png");
+    }
+
+    void dropFilesToConvert()
+    {
+        QFETCH(int, choice);
+        QFETCH(QString, expected);
+        dialogs->realQuestions = false;
+        dialogs->choices = {choice};
+        QSignalSpy progress(window->jobRunner(), &JobRunner::progress);
+        drop({str("clip.mov"), str("f0.png"), str("pic.webp")}, QPoint(4, 4));
+        QCOMPARE(order(table()), str("f0.png")); // at once
+        QVERIFY(window->isBusy());               // the others are looked into by a job
+        QTRY_VERIFY_WITH_TIMEOUT(!dialogs->calls.isEmpty() && !window->isBusy(), 20000);
+        QCOMPARE(dialogs->calls.size(), 1);
+        const FakeDialogs::Call asked = dialogs->calls.first();
+        QCOMPARE(asked.buttons, QStringList({str("Convert"), str("Cancel")}));
+        QCOMPARE(asked.defaultIndex, 0);
+        QVERIFY2(asked.text.contains(str("\n    clip.mov → clip.mp4 (MOV to MP4, streams copied)\n"
+                                         "    pic.webp → pic.jpg (WEBP to JPEG)\n")),
+                 qPrintable(asked.text));
+        QCOMPARE(order(table()), expected);
+        if (choice != 0)
+            return;
+        // Bytes done of the total of both sources, counted on a worker thread.
+        const JobProgress last = progress.constLast().at(1).value<JobProgress>();
+        QCOMPARE(last.total,
+                 QFileInfo(file("clip.mov")).size() + QFileInfo(file("pic.webp")).size());
+        QCOMPARE(last.done, last.total);
+        QCOMPARE(shownFileText(table(), 1), str("clip.mp4 — converted from clip.mov"));
+        QCOMPARE(entryNameOf(table().item(2, ColumnFile)->text()), str("pic.jpg"));
+        QCOMPARE(QImage(table().item(2, ColumnFile)->text()).size(), QSize(40, 30));
+        press(QKeySequence::Undo);
+        QCOMPARE(order(table()), str("f0.png"));
+        press(QKeySequence(str("Ctrl+Shift+Z")));
+        QCOMPARE(shownFileText(table(), 2), str("pic.jpg — converted from pic.webp"));
     }
 
     // Return, as a hurried user answers, takes the button that changes nothing.

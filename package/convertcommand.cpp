@@ -1,0 +1,96 @@
+// The main window: files the player cannot take as they are, looked into and
+// converted as jobs after one question, then added as rows playing the copies.
+#include "app/mainwindow.h"
+
+#include "app/userdialogs.h"
+#include "package/jobprogressdialog.h"
+#include "package/mediaimport.h"
+#include "playlist/playlisttable.h"
+#include "playlist/tableundo.h"
+#include "playlist/tableview.h"
+#include "ui_mainwindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUndoStack>
+
+namespace {
+
+// Conversions wait for one another: two at once would only halve each one's speed.
+QString conversionKey()
+{
+    return QStringLiteral("media conversion");
+}
+
+} // namespace
+
+void MainWindow::bringInFiles(const QStringList &files, const ImportPlace &place)
+{
+    const JobId job = jobs->submit<QVector<ImportPlan>>(
+        {conversionKey()}, tr("Looking at the files..."),
+        [files](JobControl *control) { return planImports(files, control); },
+        [this, place](const QVector<ImportPlan> &plans) { askConversions(plans, place); });
+    // A probe is quick on a local disk; the dialog only shows for a slow one.
+    startBusy(job, tr("Looking at the files..."),
+              tr("Finishing looking at the files before closing…"), 300);
+}
+
+void MainWindow::askConversions(const QVector<ImportPlan> &plans, const ImportPlace &place)
+{
+    endBusy();
+    QStringList refused;
+    QStringList lines;
+    QVector<ImportPlan> wanted;
+    for (const ImportPlan &plan : plans) {
+        if (plan.refused) {
+            refused.append(QDir::toNativeSeparators(plan.source));
+            continue;
+        }
+        wanted.append(plan);
+        lines.append(
+            tr("%1 → %2 (%3)")
+                .arg(QFileInfo(plan.source).fileName(), plan.plan.storedName, plan.plan.how));
+    }
+    if (!refused.isEmpty())
+        refuseFiles(refused);
+    if (wanted.isEmpty())
+        return;
+    const QString text =
+        tr("The player takes PNG and JPEG images and MP4 and AVI videos. These files will be "
+           "converted, and the playlist will play the converted copies:\n    %1\n\nThe files "
+           "themselves are not changed.")
+            .arg(lines.join(QLatin1String("\n    ")));
+    if (dialogs->choose(this, place.command, text, {tr("Convert"), tr("Cancel")}, 0, 1) != 0) {
+        showNote(tr("Nothing converted"));
+        return;
+    }
+    const JobId job = jobs->submit<ImportOutcome>(
+        {conversionKey()}, tr("Converting media..."),
+        [wanted](JobControl *control) { return convertImports(wanted, control); },
+        [this, place](const ImportOutcome &outcome) { addConverted(outcome, place); });
+    startBusy(job, tr("Converting media..."), tr("Finishing the conversion before closing…"));
+}
+
+void MainWindow::addConverted(const ImportOutcome &outcome, const ImportPlace &place)
+{
+    endBusy();
+    QTableWidget *table = ui->tableWidget;
+    const int first = qMin(place.row, table->rowCount());
+    QVector<int> positions;
+    PlaylistRows rows;
+    for (int i = 0; i < outcome.copies.size(); ++i) {
+        noteConvertedSource(table, outcome.copies.at(i), outcome.sources.at(i));
+        positions.append(first + i);
+        rows.append(rowForFile(outcome.copies.at(i), place.time, place.transition));
+    }
+    if (!rows.isEmpty())
+        undoStack->push(new InsertRowsCommand(table, positions, rows, place.command, place.select));
+    if (outcome.cancelled)
+        showNote(tr("Conversion cancelled"));
+    else
+        showNote(tr("Converted %n file(s)", nullptr, int(rows.size())));
+    if (!outcome.failures.isEmpty())
+        dialogs->warning(this, place.command,
+                         tr("These files were not added:\n\n%1")
+                             .arg(outcome.failures.join(QLatin1String("\n"))));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "media/mediaconvert.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class JobControl;
+
+// Bringing files the player cannot take as they are into the playlist: each
+// is looked into, then converted into the cache; the rows play the copies.
+
+// A file and what would make it playable.
+struct ImportPlan
+{
+    QString source;
+    ConversionPlan plan;
+    bool refused = false; // missing, a folder, or neither an image nor a video read here
+};
+
+// Looks into each file (blocking: a job's work). Stops early when cancelled.
+QVector<ImportPlan> planImports(const QStringList &files, JobControl *control);
+
+// What the conversions made: sources[i] was converted to copies[i].
+struct ImportOutcome
+{
+    QStringList sources;
+    QStringList copies;
+    QStringList failures; // one message per file that was not converted
+    bool cancelled = false;
+};
+
+// Converts the files one after the other (blocking), reporting bytes done of
+// the sources' total. Cancel stops at once; the files not converted by then
+// are named in failures.
+ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *control);
+
+// Where the rows for the imported files go and what they are given.
+struct ImportPlace
+{
+    int row = 0; // the first new row's index; past the end: at the end
+    QString time;
+    QString transition;
+    QString command; // the undo step's name
+    bool select = false;
+};
