@@ -155,4 +155,5 @@ private:
     void bringInFiles(const QStringList &files, const ImportPlace &place);
     void askConversions(const QVector<ImportPlan> &plans, const ImportPlace &place);
     void addConverted(const ImportOutcome &outcome, const ImportPlace &place);
+    void lookUpConvertedSources(const QStringList &files);
 };

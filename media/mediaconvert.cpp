@@ -334,9 +334,14 @@ QString convertForPackage(const QString &path, const ConversionPlan &plan, JobCo
     return made;
 }
 
+bool isConvertedCopy(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath().startsWith(conversionCache());
+}
+
 QString convertedSource(const QString &converted)
 {
-    if (!QFileInfo(converted).absoluteFilePath().startsWith(conversionCache()))
+    if (!isConvertedCopy(converted))
         return {};
     QFile note(sourceNotePath(converted));
     if (!note.open(QIODevice::ReadOnly))

@@ -50,6 +50,8 @@ QString convertedPath(const QString &path, const ConversionPlan &plan);
 QString convertForPackage(const QString &path, const ConversionPlan &plan, JobControl *control,
                           QString *error);
 
+// Whether path lies in the conversions' cache folder (by name only).
+bool isConvertedCopy(const QString &path);
 // The file a copy made by convertForPackage was converted from, read from the
 // note beside it (blocking); empty for any other file.
 QString convertedSource(const QString &converted);

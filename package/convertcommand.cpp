@@ -94,3 +94,28 @@ void MainWindow::addConverted(const ImportOutcome &outcome, const ImportPlace &p
                          tr("These files were not added:\n\n%1")
                              .arg(outcome.failures.join(QLatin1String("\n"))));
 }
+
+void MainWindow::lookUpConvertedSources(const QStringList &files)
+{
+    QStringList copies;
+    for (const QString &file : files)
+        if (isConvertedCopy(file))
+            copies.append(file);
+    if (copies.isEmpty())
+        return;
+    // A copy from an earlier session, added again: its note says what it was made from.
+    jobs->submit<QStringList>(
+        {conversionKey()}, tr("Looking at the files..."),
+        [copies](JobControl *) {
+            QStringList sources;
+            for (const QString &copy : copies)
+                sources.append(convertedSource(copy));
+            return sources;
+        },
+        [this, copies](const QStringList &sources) {
+            for (int i = 0; i < copies.size(); ++i)
+                if (!sources.at(i).isEmpty())
+                    noteConvertedSource(ui->tableWidget, copies.at(i), sources.at(i));
+            ui->tableWidget->viewport()->update();
+        });
+}

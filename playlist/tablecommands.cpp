@@ -200,6 +200,7 @@ void MainWindow::dropOnTable(QDropEvent *event)
                                    ui->comboBoxTransition->currentText()));
         }
         undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Drop Files"), true));
+        lookUpConvertedSources(media);
     }
     if (!refused.isEmpty()) {
         // After the event: a message box inside the drop would hold up the file manager.
@@ -287,6 +288,7 @@ void MainWindow::on_pushButtonAdd_clicked()
     }
     if (!rows.isEmpty())
         undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Add Files"), false));
+    lookUpConvertedSources(files);
     if (!others.isEmpty())
         bringInFiles(others, {table->rowCount(), durationText(*ui->timeEditTime),
                               ui->comboBoxTransition->currentText(), tr("Add Files"), false});

@@ -257,6 +257,12 @@ private slots:
         QCOMPARE(order(table()), str("f0.png"));
         press(QKeySequence(str("Ctrl+Shift+Z")));
         QCOMPARE(shownFileText(table(), 2), str("pic.jpg — converted from pic.webp"));
+        // Another window learns the copy's source from the note beside it.
+        const QString copy = table().item(1, ColumnFile)->text();
+        cleanup();
+        init();
+        drop({copy}, QPoint(4, 4));
+        QTRY_COMPARE(shownFileText(table(), 0), str("clip.mp4 — converted from clip.mov"));
     }
 
     // Return, as a hurried user answers, takes the button that changes nothing.
