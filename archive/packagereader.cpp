@@ -172,12 +172,13 @@ private:
 
 } // namespace
 
-PackageReader::PackageReader(const QString &path) : m_path(path) {}
+PackageReader::PackageReader(const QString &path, Source source) : m_path(path), m_source(source) {}
 
 PackageReader::~PackageReader() = default;
 
 bool PackageReader::fail(const QString &cause)
 {
+    m_cause = cause;
     m_error = tr("Cannot read %1: %2.").arg(quoted(m_path), cause);
     qCWarning(lcArchive) << m_error;
     return false;
@@ -186,6 +187,7 @@ bool PackageReader::fail(const QString &cause)
 bool PackageReader::open()
 {
     m_error.clear();
+    m_openError = 0;
     m_entries.clear();
     m_index.clear();
     m_recovery.clear();
@@ -205,14 +207,20 @@ bool PackageReader::open()
         }
     }
     m_file = std::make_shared<Platform::File>();
-    if (m_path.isEmpty() || !m_file->openRead(QFile::encodeName(m_path))) {
+    const QByteArray encoded = QFile::encodeName(m_path);
+    if (m_source == Source::Drive && !m_path.isEmpty() &&
+        !Platform::dropCachedPages(encoded, &m_openError))
+        return fail(Platform::systemError(m_openError));
+    if (m_path.isEmpty() || !m_file->openRead(encoded)) {
         const int error = m_path.isEmpty() ? ENOENT : m_file->error();
+        m_openError = error;
         return fail(
             error == EINVAL ? tr("it is not a regular file")
             : error == EMFILE || error == ENFILE
                 ? tr("too many files are open at once (%1)").arg(Platform::systemError(error))
                 : Platform::systemError(error));
     }
+    m_file->setReadBack(m_source == Source::Drive);
     QString cause;
     if (!readPackageLayout(*m_file, &m_entries, &cause))
         return fail(cause);
@@ -220,6 +228,11 @@ bool PackageReader::open()
     for (int i = 0; i < m_entries.size(); ++i)
         m_index.insert(entryName(m_entries.at(i)), i);
     return true;
+}
+
+int PackageReader::systemError() const
+{
+    return m_openError != 0 ? m_openError : m_file ? m_file->error() : 0;
 }
 
 PackageIdentity PackageReader::identity() const
@@ -312,11 +325,11 @@ bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *b
     return true;
 }
 
-bool PackageReader::verify(JobControl *control)
+bool PackageReader::verify(JobControl *control, const QString &step)
 {
-    qint64 total = 0;
-    for (const LayoutEntry &entry : qAsConst(m_entries))
-        total += entry.compressedSize;
+    // In bytes of the file: open() has read the headers and the directory,
+    // so once every entry's data is read, every byte of it was.
+    const qint64 total = m_file ? m_file->size() : 0;
     qint64 done = 0;
     std::vector<char> chunk(256 * 1024);
     for (const LayoutEntry &entry : qAsConst(m_entries)) {
@@ -324,7 +337,7 @@ bool PackageReader::verify(JobControl *control)
             return fail(tr("the check was cancelled"));
         const QString name = entryName(entry);
         if (control)
-            control->report(done, total, name);
+            control->report(JobProgress{done, total, name, step});
         EntryDevice device(m_file, entry);
         if (!device.start())
             return fail(tr("out of memory"));
@@ -336,6 +349,12 @@ bool PackageReader::verify(JobControl *control)
             if (got == 0)
                 break;
             read += got;
+            // A clip of gigabytes is most of the bar: it moves as it is read.
+            if (control)
+                control->report(
+                    JobProgress{done + qMin(read, entry.compressedSize), total, name, step});
+            if (jobCancelled(control))
+                return fail(tr("the check was cancelled"));
         }
         if (read != entry.size || device.crc() != entry.crc)
             return fail(
@@ -344,6 +363,6 @@ bool PackageReader::verify(JobControl *control)
         done += entry.compressedSize;
     }
     if (control)
-        control->report(total, total, m_path);
+        control->report(JobProgress{total, total, m_path, step});
     return true;
 }

@@ -25,13 +25,20 @@ class File;
 class PackageReader
 {
 public:
-    explicit PackageReader(const QString &path);
+    // Where the bytes come from: the page cache, or the drive itself (the
+    // file's cached pages dropped at open), to see what a stick really holds.
+    enum class Source { Cache, Drive };
+    explicit PackageReader(const QString &path, Source source = Source::Cache);
     ~PackageReader();
     PackageReader(const PackageReader &) = delete;
     PackageReader &operator=(const PackageReader &) = delete;
 
     [[nodiscard]] bool open();
     QString errorString() const { return m_error; }
+    // The last failure's cause alone, without the package's name.
+    QString failureCause() const { return m_cause; }
+    // The system's error when reading the file failed; 0 when its bytes were wrong.
+    int systemError() const;
     // What open() found of an interrupted update and did about it, or empty.
     QString recoveryNote() const { return m_recovery; }
     QString path() const { return m_path; }
@@ -42,6 +49,7 @@ public:
 
     // In archive order.
     QStringList entryNames() const;
+    const QVector<LayoutEntry> &entries() const { return m_entries; }
     bool contains(const QString &name) const { return m_index.contains(name); }
     // -1 when there is no such entry.
     qint64 entrySize(const QString &name) const;
@@ -54,16 +62,19 @@ public:
     [[nodiscard]] bool readEntry(const QString &name, qint64 maxSize, QByteArray *bytes,
                                  bool *tooLarge = nullptr);
     // Reads every entry to its end and checks its checksum and size. A
-    // damaged entry names itself; control reports bytes and may cancel.
-    [[nodiscard]] bool verify(JobControl *control = nullptr);
+    // damaged entry names itself; control reports bytes (with step) and may cancel.
+    [[nodiscard]] bool verify(JobControl *control = nullptr, const QString &step = {});
 
 private:
     bool fail(const QString &cause);
 
     QString m_path;
+    Source m_source;
+    int m_openError = 0;
     std::shared_ptr<Platform::File> m_file;
     QVector<LayoutEntry> m_entries;
     QHash<QString, int> m_index;
     QString m_error;
+    QString m_cause;
     QString m_recovery;
 };

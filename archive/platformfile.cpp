@@ -26,6 +26,8 @@ namespace Platform {
 
 namespace {
 
+ReadBackHook readBackHook = nullptr;
+
 StepHook stepHook = nullptr;
 
 // Runs the hook for step; true when the step may go ahead, else errno is set.
@@ -221,6 +223,8 @@ qint64 File::read(char *data, qint64 len, qint64 offset)
             break;
         done += n;
     }
+    if (m_readBack && done > 0 && readBackHook)
+        readBackHook(m_path, offset, data, done);
     return done;
 }
 
@@ -567,8 +571,6 @@ bool cannotLock(int error)
 
 namespace {
 
-ReadBackHook readBackHook = nullptr;
-
 // The fields of a mountinfo line after its optional fields: type and source.
 bool splitMountLine(const QByteArray &line, QByteArray *device, QByteArray *type,
                     QByteArray *source)
@@ -675,14 +677,6 @@ bool dropCachedPages(const QByteArray &path, int *error)
 void setReadBackHook(ReadBackHook hook)
 {
     readBackHook = hook;
-}
-
-qint64 readBack(File &file, char *data, qint64 len, qint64 offset)
-{
-    const qint64 n = file.read(data, len, offset);
-    if (n > 0 && readBackHook)
-        readBackHook(file.path(), offset, data, n);
-    return n;
 }
 
 } // namespace Platform

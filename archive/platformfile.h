@@ -96,6 +96,8 @@ public:
 
     // Reads up to len bytes at offset; fewer only at the end of the file. -1 on failure.
     qint64 read(char *data, qint64 len, qint64 offset);
+    // From now on every block read is shown to the read-back hook (see below).
+    void setReadBack(bool on) { m_readBack = on; }
     [[nodiscard]] bool write(const char *data, qint64 len, qint64 offset);
     [[nodiscard]] bool sync();
     // Starts writing the range to the disk now, without waiting, so that the
@@ -128,6 +130,7 @@ private:
     QByteArray m_path;
     // Created by create(): its writes and syncs are journal steps.
     bool m_journal = false;
+    bool m_readBack = false;
 };
 
 // Renames from over to; false with *error when the rename failed. After a
@@ -198,7 +201,5 @@ bool ignoresLetterCase(const QString &type);
 // failing or fake drive would. Not thread-safe; set it while no job runs.
 using ReadBackHook = void (*)(const QByteArray &path, qint64 offset, char *data, qint64 len);
 void setReadBackHook(ReadBackHook hook);
-// Reads like File::read, then shows the block to the read-back hook.
-qint64 readBack(File &file, char *data, qint64 len, qint64 offset);
 
 } // namespace Platform
