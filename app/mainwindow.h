@@ -139,7 +139,7 @@ private:
     void newPlaylist();
     void openRecent(const QString &path);
     void fillRecentMenu();
-    void reportSaved(const QString &path, qint64 bytes);
+    void reportSaved(const QString &path, qint64 bytes, qint64 verifyMs);
     void reportOpened(const QString &path, int items);
     QStringList recentPackages() const;
     void rememberPackage(const QString &path);

@@ -31,19 +31,23 @@ public:
 
 } // namespace
 
-QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at)
+QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at, bool verified)
 {
     const QString name = QFileInfo(packagePath).fileName();
     // To the minute, in the user's style; some locales' short format has seconds.
     QString format = QLocale().timeFormat(QLocale::ShortFormat);
     format.remove(QRegularExpression(QStringLiteral("[:.]ss?")));
     const QString time = QLocale().toString(at, format);
-    if (bytes < 0)
-        return tr("Saved %1 at %2").arg(name, time);
     // Decimal units, as sticks and file managers count them.
-    const QString size =
-        QLocale().formattedDataSize(bytes, bytes < 10'000'000 ? 1 : 0, QLocale::DataSizeSIFormat);
-    return tr("Saved %1 (%2) at %3").arg(name, size, time);
+    const QString saved =
+        bytes < 0 ? tr("Saved %1 at %2").arg(name, time)
+                  : tr("Saved %1 (%2) at %3")
+                        .arg(name,
+                             QLocale().formattedDataSize(bytes, bytes < 10'000'000 ? 1 : 0,
+                                                         QLocale::DataSizeSIFormat),
+                             time);
+    // Synced, then read back from the drive itself: the stick may be pulled.
+    return verified ? tr("%1 — verified, safe to remove").arg(saved) : saved;
 }
 
 QString openedStatusText(const QString &packagePath, int items)
@@ -80,9 +84,12 @@ void MainWindow::showNote(const QString &text)
     statusLabel->setToolTip(text);
 }
 
-void MainWindow::reportSaved(const QString &path, qint64 bytes)
+void MainWindow::reportSaved(const QString &path, qint64 bytes, qint64 verifyMs)
 {
-    showNote(savedStatusText(path, bytes, QTime::currentTime()));
+    showNote(savedStatusText(path, bytes, QTime::currentTime(), verifyMs >= 0));
+    if (verifyMs >= 0)
+        statusLabel->setToolTip(
+            tr("Read back from the drive in %1 s").arg(double(verifyMs) / 1000, 0, 'f', 1));
     rememberPackage(path);
 }
 

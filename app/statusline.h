@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <QTime>
 
-// What the bottom line says after a job: "Saved show.mrv (225 MB) at 14:03".
-// bytes < 0: the size is unknown and left out.
-QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at);
+// What the bottom line says after a job: "Saved show.mrv (225 MB) at 14:03",
+// and " — verified, safe to remove" when it was read back from the drive as
+// written. bytes < 0: the size is unknown and left out.
+QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at,
+                        bool verified = false);
 // "Opened show.mrv: 15 items".
 QString openedStatusText(const QString &packagePath, int items);
 

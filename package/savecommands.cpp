@@ -153,7 +153,7 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
         // as written, so the next save starts from it.
         showPackage(outcome.contents);
         reportSaved(outcome.contents.path.isEmpty() ? plan.packagePath : outcome.contents.path,
-                    outcome.contents.identity.size);
+                    outcome.contents.identity.size, outcome.verifyMs);
         if (!outcome.warning.isEmpty())
             dialogs->warning(this, tr("Save"), outcome.warning);
         finishSave({});

@@ -265,8 +265,9 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     if (verifyAfterSave()) {
         // From the drive, not from memory: a failing or fake stick shows here.
         const ReadBackResult check = verifyFromDrive(plan.packagePath, document, control);
-        outcome.verifyMs = check.elapsedMs;
-        if (!check.isVerified())
+        if (check.isVerified())
+            outcome.verifyMs = check.elapsedMs;
+        else
             outcome.warning = outcome.warning.isEmpty()
                                   ? check.error
                                   : outcome.warning + QLatin1Char('\n') + check.error;

@@ -75,7 +75,8 @@ struct SaveOutcome
     // A saved package the drive did not confirm, or that reads back badly.
     QString warning;
     PackageContents contents;
-    // How long reading the package back from the drive took; -1 when not read back.
+    // How long reading the package back from the drive took, when it read
+    // back as written; -1 when it was not read back or did not.
     qint64 verifyMs = -1;
 };
 

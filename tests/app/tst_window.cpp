@@ -169,8 +169,9 @@ private slots:
         QCOMPARE(saved.first().first().toString(), QString());
         const QString size =
             QLocale().formattedDataSize(QFileInfo(package).size(), 1, QLocale::DataSizeSIFormat);
-        QVERIFY2(QRegularExpression(str(R"(^Saved status\.mrv \(%1\) at \d\d:\d\d$)")
-                                        .arg(QRegularExpression::escape(size)))
+        QVERIFY2(QRegularExpression(
+                     str(R"(^Saved status\.mrv \(%1\) at \d\d:\d\d — verified, safe to remove$)")
+                         .arg(QRegularExpression::escape(size)))
                      .match(status())
                      .hasMatch(),
                  qPrintable(status()));
