@@ -3,21 +3,16 @@
 #include "media/mediainput.h"
 #include "media/mediaservice.h"
 #include "preview/previewtimeline.h"
+#include "preview/previewvideo.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QImageReader>
-#include <QMediaPlayer>
 #include <QPainter>
 #include <QStackedLayout>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-#include <QAudioOutput>
-#else
-#include <QMediaContent>
-#endif
 
 namespace {
 
@@ -38,10 +33,11 @@ public:
     {
         m_image = image;
         m_text = text;
-        m_scaled = QPixmap();
+        m_scaled = QImage();
         update();
     }
     QString text() const { return m_text; }
+    const QImage &image() const { return m_image; }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -49,13 +45,13 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);
         if (!m_image.isNull()) {
-            // Scaled once per size: a repaint for the cursor costs no scaling.
+            // Scaled once per size: a repaint for the cursor costs no scaling;
+            // a picture read at the size shown is drawn as it is, with no copy.
             if (m_scaled.isNull() || !m_scaled.size().boundedTo(size()).isValid() ||
                 (m_scaled.width() != width() && m_scaled.height() != height()))
-                m_scaled = QPixmap::fromImage(
-                    m_image.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-            painter.drawPixmap((width() - m_scaled.width()) / 2, (height() - m_scaled.height()) / 2,
-                               m_scaled);
+                m_scaled = m_image.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            painter.drawImage((width() - m_scaled.width()) / 2, (height() - m_scaled.height()) / 2,
+                              m_scaled);
         }
         if (!m_text.isEmpty()) {
             painter.setPen(Qt::white);
@@ -70,14 +66,13 @@ protected:
 private:
     QImage m_image;
     QString m_text;
-    QPixmap m_scaled;
+    QImage m_scaled;
 };
 
 PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidget *parent)
     : QWidget(parent, Qt::Window), m_items(items), m_media(new MediaService(this)),
       m_stack(new QStackedLayout), m_picture(new PictureView(this)),
-      m_video(new QVideoWidget(this)), m_player(new QMediaPlayer(this)),
-      m_timeline(new PreviewTimeline(this))
+      m_video(new PreviewVideo(this)), m_timeline(new PreviewTimeline(this))
 {
     setObjectName(QStringLiteral("previewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -88,13 +83,14 @@ PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidg
     setPalette(dark);
     setAutoFillBackground(true);
 
-    m_video->setObjectName(QStringLiteral("previewVideo"));
     m_picture->setObjectName(QStringLiteral("previewPicture"));
-    for (QWidget *child : {static_cast<QWidget *>(m_picture), static_cast<QWidget *>(m_video),
-                           static_cast<QWidget *>(m_timeline)})
-        child->setFocusPolicy(Qt::NoFocus);
+    m_picture->setFocusPolicy(Qt::NoFocus);
+    m_timeline->setFocusPolicy(Qt::NoFocus);
     m_stack->addWidget(m_picture);
-    m_stack->addWidget(m_video);
+    if (QWidget *video = m_video->videoWidget()) {
+        video->setFocusPolicy(Qt::NoFocus);
+        m_stack->addWidget(video);
+    }
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -103,23 +99,15 @@ PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidg
     m_timeline->setItems(&m_items);
     connect(m_timeline, &PreviewTimeline::itemClicked, this, [this](int index) { start(index); });
 
-    m_player->setVideoOutput(m_video);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    m_player->setAudioOutput(new QAudioOutput(this));
-    connect(m_player, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString &text) { videoFailed(text); });
-#else
-    connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
-            [this] { videoFailed(m_player->errorString()); });
-#endif
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
-        if (!m_playingVideo || m_videoIndex != m_index)
-            return;
-        if (s == QMediaPlayer::EndOfMedia)
-            slotEnded();
-        else if (s == QMediaPlayer::InvalidMedia)
-            videoFailed(m_player->errorString());
+    connect(m_video, &PreviewVideo::frameShown, this, [this](int index, const QImage &frame) {
+        if (m_playingVideo && index == m_index)
+            m_picture->show(frame, {});
     });
+    connect(m_video, &PreviewVideo::ended, this, [this](int index) {
+        if (m_playingVideo && index == m_index)
+            slotEnded();
+    });
+    connect(m_video, &PreviewVideo::failed, this, &PreviewWindow::videoFailed);
 
     m_slotTimer.setSingleShot(true);
     connect(&m_slotTimer, &QTimer::timeout, this, &PreviewWindow::slotEnded);
@@ -167,7 +155,13 @@ PreviewWindow::~PreviewWindow()
 {
     m_pool.clear();
     m_pool.waitForDone();
-    m_player->stop();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_video->setFrameBox(
+        (m_picture->size() * m_picture->devicePixelRatioF()).boundedTo(pictureBox));
 }
 
 QWidget *PreviewWindow::screenArea() const
@@ -196,16 +190,21 @@ void PreviewWindow::start(int index)
     if (!problem.isEmpty()) {
         showProblem(index, problem);
     } else if (item.video) {
-        m_picture->show({}, {});
         m_playingVideo = true;
-        if (m_videoIndex != index)
+        // Asked for first: a clip prepared only now plays as soon as it is.
+        m_video->play(index);
+        if (!m_video->isPrepared(index))
             prepareVideo(index);
-        m_stack->setCurrentWidget(m_video);
-        if (m_paused)
-            m_player->pause();
-        else
-            m_player->play();
+        if (QWidget *video = m_video->videoWidget()) {
+            m_picture->show({}, {});
+            m_stack->setCurrentWidget(video);
+        } else {
+            // What was shown stays until the clip's first frame replaces it.
+            m_picture->show(m_picture->image(), {});
+            m_stack->setCurrentWidget(m_picture);
+        }
     } else {
+        m_video->play(-1);
         m_stack->setCurrentWidget(m_picture);
         if (m_pictures.contains(index) || m_pictureProblems.contains(index))
             m_picture->show(m_pictures.value(index), m_pictureProblems.value(index));
@@ -218,7 +217,8 @@ void PreviewWindow::start(int index)
     // The next slot is made ready meanwhile, so it starts at once.
     const int next = (index + 1) % m_items.size();
     if (m_items.at(next).video) {
-        if (!item.video)
+        // A video that draws itself has one player: the next clip waits for its slot.
+        if (next != index && !m_video->isPrepared(next) && (!item.video || !m_video->videoWidget()))
             prepareVideo(next);
     } else {
         requestPicture(next);
@@ -264,13 +264,9 @@ void PreviewWindow::step(int offset)
 void PreviewWindow::togglePause()
 {
     m_paused = !m_paused;
-    if (m_playingVideo) {
-        if (m_paused)
-            m_player->pause();
-        else
-            m_player->play();
+    m_video->setPaused(m_paused);
+    if (m_playingVideo)
         return;
-    }
     if (m_paused) {
         m_clockBefore += qint64(double(m_clock.elapsed()) * m_rate);
         m_slotTimer.stop();
@@ -306,8 +302,7 @@ void PreviewWindow::requestPicture(int index)
             QImageReader reader(input.device.get());
             reader.setAutoTransform(true);
             const QSize size = reader.size();
-            if (size.isValid() && !box.isEmpty() &&
-                (size.width() > box.width() || size.height() > box.height()))
+            if (size.isValid() && !box.isEmpty())
                 reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
             if (!reader.read(&image))
                 problem = tr("“%1” cannot be shown: %2").arg(name, reader.errorString());
@@ -333,75 +328,55 @@ void PreviewWindow::pictureRead(int index, const QImage &image, const QString &p
 
 void PreviewWindow::prepareVideo(int index)
 {
-    m_videoIndex = index;
-    const quint64 generation = ++m_generation;
     const MediaSource source = m_items.at(index).source;
-    m_videoDevice.reset();
     if (!source.isPackageEntry()) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-        m_player->setSource(QUrl::fromLocalFile(source.path));
-#else
-        m_player->setMedia(QUrl::fromLocalFile(source.path));
-#endif
+        m_video->prepare(index, QUrl::fromLocalFile(source.path));
         return;
     }
+    if (m_opening.contains(index))
+        return;
+    m_opening.insert(index);
     // A stored video plays from the package itself, read in place.
-    QThread *gui = thread();
-    m_pool.start([this, index, source, generation, gui] {
+    QThread *player = m_video->playerThread();
+    m_pool.start([this, index, source, player] {
         MediaInput input = openMediaInput(source);
         QIODevice *device = input.device.release();
         if (device)
-            device->moveToThread(gui);
+            device->moveToThread(player);
         const QString problem = input.problemText;
+        // The window waits for this task before it goes, so it is still there.
         QMetaObject::invokeMethod(
-            this,
-            [this, index, device, generation, problem] {
-                if (generation != m_generation) {
-                    delete device;
-                    return;
-                }
-                videoSourceReady(index, device, problem);
-            },
+            this, [this, index, device, problem] { videoSourceReady(index, device, problem); },
             Qt::QueuedConnection);
     });
 }
 
 void PreviewWindow::videoSourceReady(int index, QIODevice *device, const QString &problem)
 {
+    m_opening.remove(index);
     if (!device) {
         m_problems.insert(m_items.at(index).source.key(), problem);
-        if (index == m_index)
+        if (index == m_index && m_playingVideo)
             showProblem(index, problem);
         return;
     }
-    m_videoDevice.reset(device);
-    const QUrl name(m_items.at(index).name);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    m_player->setSourceDevice(device, name);
-#else
-    m_player->setMedia(QMediaContent(name), device);
-#endif
-    if (index == m_index && m_playingVideo && !m_paused)
-        m_player->play();
+    m_video->prepare(index, QUrl(m_items.at(index).name), device);
 }
 
-void PreviewWindow::videoFailed(const QString &problem)
+void PreviewWindow::videoFailed(int index, const QString &problem)
 {
-    if (m_videoIndex < 0)
-        return;
-    const PreviewItem &item = m_items.at(m_videoIndex);
+    const PreviewItem &item = m_items.at(index);
     const QString text = tr("“%1” cannot be played: %2")
                              .arg(item.name, problem.isEmpty() ? tr("unknown error") : problem);
     m_problems.insert(item.source.key(), text);
-    const int failed = m_videoIndex;
-    m_videoIndex = -1;
-    if (failed == m_index && m_playingVideo)
-        showProblem(failed, text);
+    if (index == m_index && m_playingVideo)
+        showProblem(index, text);
 }
 
 void PreviewWindow::showProblem(int index, const QString &problem)
 {
     m_playingVideo = false;
+    m_video->play(-1);
     m_stack->setCurrentWidget(m_picture);
     m_picture->show({}, m_items.at(index).name + QLatin1String("\n\n") + problem);
     runClock(slotMs(m_items.at(index)));
@@ -430,7 +405,7 @@ qint64 PreviewWindow::positionMs() const
     if (m_index < 0)
         return 0;
     if (m_playingVideo)
-        return m_player->position();
+        return m_video->positionMs();
     const qint64 shown =
         m_clockBefore + (m_paused ? 0 : qint64(double(m_clock.elapsed()) * m_rate));
     return qMin(shown, m_clockLength);

@@ -5,19 +5,17 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 
-#include <memory>
-
 class MediaService;
 class PictureView;
 class PreviewTimeline;
+class PreviewVideo;
 class QIODevice;
-class QMediaPlayer;
 class QStackedLayout;
-class QVideoWidget;
 
 // Plays a playlist as the player's screen will: each image for its time,
 // each video to its end, in order and round again; in a window or full
@@ -44,6 +42,9 @@ public:
 signals:
     void itemStarted(int index);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void start(int index);
     void step(int offset);
@@ -56,7 +57,7 @@ private:
     void pictureRead(int index, const QImage &image, const QString &problem);
     void prepareVideo(int index);
     void videoSourceReady(int index, QIODevice *device, const QString &problem);
-    void videoFailed(const QString &problem);
+    void videoFailed(int index, const QString &problem);
     void showProblem(int index, const QString &problem);
     void probed(const QString &key, const MediaInfo &info);
     qint64 positionMs() const;
@@ -67,8 +68,7 @@ private:
     MediaService *m_media;
     QStackedLayout *m_stack;
     PictureView *m_picture;
-    QVideoWidget *m_video;
-    QMediaPlayer *m_player;
+    PreviewVideo *m_video;
     PreviewTimeline *m_timeline;
     QTimer m_slotTimer;
     QTimer m_cursorTimer;
@@ -79,10 +79,8 @@ private:
     int m_index = -1;
     bool m_paused = false;
     bool m_playingVideo = false;
-    int m_videoIndex = -1; // the item whose video the player holds or awaits
-    std::unique_ptr<QIODevice> m_videoDevice;
+    QSet<int> m_opening; // stored clips being opened for the player
     QHash<int, QImage> m_pictures;
     QHash<int, QString> m_pictureProblems;
     QThreadPool m_pool;
-    quint64 m_generation = 0;
 };

@@ -1,0 +1,414 @@
+#include "preview/previewvideo.h"
+
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QMediaPlayer>
+#include <QMutex>
+#include <QThread>
+#include <QVideoWidget>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QAudioOutput>
+#include <QVideoFrame>
+#include <QVideoSink>
+
+extern "C" {
+#include <libswscale/swscale.h>
+}
+#else
+#include <QMediaContent>
+#endif
+
+namespace {
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+// Two players: one plays while the other holds the next clip.
+constexpr int laneCount = 2;
+
+// The media backend keeps objects of its own on the thread that first uses
+// it, so the players share one thread that lasts as long as the program.
+QThread *sharedMediaThread = nullptr;
+
+QThread *mediaThread()
+{
+    if (!sharedMediaThread) {
+        sharedMediaThread = new QThread;
+        sharedMediaThread->setObjectName(QStringLiteral("preview media"));
+        sharedMediaThread->start();
+        qAddPostRoutine([] {
+            sharedMediaThread->quit();
+            sharedMediaThread->wait();
+            delete sharedMediaThread;
+            sharedMediaThread = nullptr;
+        });
+    }
+    return sharedMediaThread;
+}
+
+AVPixelFormat avFormat(QVideoFrameFormat::PixelFormat format)
+{
+    switch (format) {
+    case QVideoFrameFormat::Format_YUV420P:
+        return AV_PIX_FMT_YUV420P;
+    case QVideoFrameFormat::Format_YUV422P:
+        return AV_PIX_FMT_YUV422P;
+    case QVideoFrameFormat::Format_YV12:
+        return AV_PIX_FMT_YUV420P; // planes swapped below
+    case QVideoFrameFormat::Format_NV12:
+        return AV_PIX_FMT_NV12;
+    case QVideoFrameFormat::Format_NV21:
+        return AV_PIX_FMT_NV21;
+    case QVideoFrameFormat::Format_YUYV:
+        return AV_PIX_FMT_YUYV422;
+    case QVideoFrameFormat::Format_UYVY:
+        return AV_PIX_FMT_UYVY422;
+    case QVideoFrameFormat::Format_P010:
+        return AV_PIX_FMT_P010LE;
+    case QVideoFrameFormat::Format_YUV420P10:
+        return AV_PIX_FMT_YUV420P10LE;
+    case QVideoFrameFormat::Format_ARGB8888:
+    case QVideoFrameFormat::Format_ARGB8888_Premultiplied:
+        return AV_PIX_FMT_ARGB;
+    case QVideoFrameFormat::Format_XRGB8888:
+        return AV_PIX_FMT_0RGB;
+    case QVideoFrameFormat::Format_BGRA8888:
+    case QVideoFrameFormat::Format_BGRA8888_Premultiplied:
+        return AV_PIX_FMT_BGRA;
+    case QVideoFrameFormat::Format_BGRX8888:
+        return AV_PIX_FMT_BGR0;
+    case QVideoFrameFormat::Format_RGBA8888:
+        return AV_PIX_FMT_RGBA;
+    case QVideoFrameFormat::Format_RGBX8888:
+        return AV_PIX_FMT_RGB0;
+    case QVideoFrameFormat::Format_ABGR8888:
+        return AV_PIX_FMT_ABGR;
+    case QVideoFrameFormat::Format_XBGR8888:
+        return AV_PIX_FMT_0BGR;
+    default:
+        return AV_PIX_FMT_NONE;
+    }
+}
+
+// A frame as a picture that fits box, scaled on the backend's frame thread.
+// QVideoFrame::toImage draws through the GPU interface, which without a GPU
+// takes longer than a frame lasts.
+QImage frameImage(const QVideoFrame &source, const QSize &box, SwsContext *&scaler)
+{
+    QVideoFrame frame(source);
+    const QSize size = frame.size();
+    const QSize out = box.isValid() ? size.scaled(box, Qt::KeepAspectRatio) : size;
+    const AVPixelFormat format = avFormat(frame.pixelFormat());
+    if (format == AV_PIX_FMT_NONE || out.isEmpty()) {
+        const QImage image = frame.toImage();
+        return out == size ? image : image.scaled(out, Qt::KeepAspectRatio);
+    }
+    if (!frame.map(QVideoFrame::ReadOnly))
+        return {};
+    QImage image(out, QImage::Format_RGB32);
+    scaler =
+        sws_getCachedContext(scaler, size.width(), size.height(), format, out.width(), out.height(),
+                             AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (scaler) {
+        const uint8_t *planes[4] = {};
+        int strides[4] = {};
+        for (int i = 0; i < frame.planeCount() && i < 4; ++i) {
+            planes[i] = frame.bits(i);
+            strides[i] = frame.bytesPerLine(i);
+        }
+        if (frame.pixelFormat() == QVideoFrameFormat::Format_YV12) {
+            std::swap(planes[1], planes[2]);
+            std::swap(strides[1], strides[2]);
+        }
+        uint8_t *target[4] = {image.bits()};
+        const int targetStrides[4] = {int(image.bytesPerLine())};
+        sws_scale(scaler, planes, strides, 0, size.height(), target, targetStrides);
+    }
+    frame.unmap();
+    return scaler ? image : QImage();
+}
+#else
+// Qt 5's player opens media asynchronously and draws into its widget.
+constexpr int laneCount = 1;
+#endif
+
+} // namespace
+
+// The players; with Qt 6 on the media thread, called only through queued calls.
+class VideoLanes : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit VideoLanes(QVideoWidget *widget) : m_widget(widget) {}
+    ~VideoLanes() override
+    {
+        // Each player stops and goes before what it reads from and draws with.
+        for (const auto &lane : m_lanes) {
+            lane->player->stop();
+            delete lane->player;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+            sws_freeContext(lane->scaler);
+#endif
+        }
+    }
+
+    void load(int index, int key, const QUrl &url, QIODevice *device)
+    {
+        Lane &lane = this->lane(index);
+        lane.key = key;
+        lane.shownKey = -1;
+        lane.player->stop();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        if (device)
+            lane.player->setSourceDevice(device, url);
+        else
+            lane.player->setSource(url);
+#else
+        lane.player->setMedia(QMediaContent(url), device);
+#endif
+        lane.device.reset(device); // the old one only once the player let go of it
+    }
+
+    void play(int index)
+    {
+        for (int i = 0; i < int(m_lanes.size()); ++i) {
+            if (i != index && m_lanes.at(size_t(i))->shownKey >= 0) {
+                m_lanes.at(size_t(i))->shownKey = -1;
+                m_lanes.at(size_t(i))->player->stop();
+            }
+        }
+        if (index < 0)
+            return;
+        Lane &lane = this->lane(index);
+        lane.shownKey = lane.key;
+        if (lane.player->mediaStatus() == QMediaPlayer::EndOfMedia)
+            lane.player->setPosition(0);
+        if (m_paused)
+            lane.player->pause();
+        else
+            lane.player->play();
+    }
+
+    void setPaused(bool paused)
+    {
+        m_paused = paused;
+        for (const auto &lane : m_lanes) {
+            if (lane->shownKey < 0)
+                continue;
+            if (paused)
+                lane->player->pause();
+            else
+                lane->player->play();
+        }
+    }
+
+    void setFrameBox(const QSize &box)
+    {
+        QMutexLocker lock(&m_boxLock);
+        m_box = box;
+    }
+
+    qint64 position() const
+    {
+        for (const auto &lane : m_lanes)
+            if (lane->shownKey >= 0)
+                return lane->player->position();
+        return 0;
+    }
+
+signals:
+    void frameShown(int key, const QImage &frame, qint64 positionMs);
+    void ended(int key);
+    void failed(int key, const QString &problem);
+
+private:
+    struct Lane
+    {
+        QMediaPlayer *player = nullptr;
+        int key = -1;
+        std::atomic<int> shownKey{-1}; // the key on screen, -1 when not playing
+        std::unique_ptr<QIODevice> device;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        QVideoSink *sink = nullptr;
+        SwsContext *scaler = nullptr; // only the backend's frame thread uses it
+#endif
+    };
+
+    Lane &lane(int index)
+    {
+        while (int(m_lanes.size()) <= index)
+            m_lanes.push_back(makeLane());
+        return *m_lanes.at(size_t(index));
+    }
+
+    std::unique_ptr<Lane> makeLane()
+    {
+        auto lane = std::make_unique<Lane>();
+        Lane *raw = lane.get();
+        lane->player = new QMediaPlayer(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        lane->player->setAudioOutput(new QAudioOutput(lane->player));
+        lane->sink = new QVideoSink(lane->player);
+        lane->player->setVideoSink(lane->sink);
+        // Emitted on the backend's own thread, when the frame is due.
+        connect(
+            lane->sink, &QVideoSink::videoFrameChanged, this,
+            [this, raw](const QVideoFrame &frame) {
+                const int key = raw->shownKey;
+                if (key < 0 || !frame.isValid())
+                    return;
+                QSize box;
+                {
+                    QMutexLocker lock(&m_boxLock);
+                    box = m_box;
+                }
+                const QImage image = frameImage(frame, box, raw->scaler);
+                if (!image.isNull())
+                    emit frameShown(key, image, frame.startTime() / 1000);
+            },
+            Qt::DirectConnection);
+        connect(
+            lane->player, &QMediaPlayer::errorOccurred, this,
+            [this, raw](QMediaPlayer::Error, const QString &text) { emit failed(raw->key, text); });
+#else
+        lane->player->setVideoOutput(m_widget);
+        connect(lane->player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+                [this, raw] { emit failed(raw->key, raw->player->errorString()); });
+#endif
+        connect(lane->player, &QMediaPlayer::mediaStatusChanged, this,
+                [this, raw](QMediaPlayer::MediaStatus status) {
+                    if (status == QMediaPlayer::EndOfMedia && raw->shownKey >= 0)
+                        emit ended(raw->key);
+                    else if (status == QMediaPlayer::InvalidMedia)
+                        emit failed(raw->key, raw->player->errorString());
+                });
+        return lane;
+    }
+
+    QVideoWidget *m_widget;
+    std::vector<std::unique_ptr<Lane>> m_lanes;
+    bool m_paused = false;
+    QMutex m_boxLock;
+    QSize m_box;
+};
+
+namespace {
+
+// Runs call on lanes' thread, in the order given.
+template<typename Call> void onLanes(VideoLanes *lanes, Call call)
+{
+    QMetaObject::invokeMethod(lanes, std::move(call), Qt::AutoConnection);
+}
+
+} // namespace
+
+PreviewVideo::PreviewVideo(QWidget *videoParent)
+    : QObject(videoParent), m_laneKeys(laneCount, -1), m_laneAges(laneCount, 0)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    m_lanes = new VideoLanes(nullptr);
+    m_lanes->moveToThread(mediaThread());
+    connect(m_lanes, &VideoLanes::frameShown, this,
+            [this](int key, const QImage &frame, qint64 positionMs) {
+                if (key != m_playing)
+                    return; // late, from the clip before
+                m_positionMs = positionMs;
+                emit frameShown(key, frame);
+            });
+#else
+    auto *widget = new QVideoWidget(videoParent);
+    widget->setObjectName(QStringLiteral("previewVideo"));
+    m_widget = widget;
+    m_lanes = new VideoLanes(widget);
+#endif
+    connect(m_lanes, &VideoLanes::ended, this, [this](int key) {
+        if (key == m_playing)
+            emit ended(key);
+    });
+    connect(m_lanes, &VideoLanes::failed, this, [this](int key, const QString &problem) {
+        const int lane = m_laneKeys.indexOf(key);
+        if (lane >= 0)
+            m_laneKeys[lane] = -1;
+        emit failed(key, problem);
+    });
+}
+
+PreviewVideo::~PreviewVideo()
+{
+    // The players stop on their own thread; nothing of theirs reaches this any more.
+    m_lanes->disconnect(this);
+    m_lanes->deleteLater();
+}
+
+void PreviewVideo::prepare(int key, const QUrl &url, QIODevice *device)
+{
+    // A lane holds one clip: a free one, else the one prepared longest ago
+    // gives way, never the one playing (with one lane the next clip waits
+    // for its own slot).
+    int lane = m_laneKeys.indexOf(key);
+    if (lane < 0) {
+        lane = m_laneKeys.indexOf(-1);
+        for (int i = 0; lane < 0 && i < m_laneKeys.size(); ++i) {
+            const int oldest =
+                int(std::min_element(m_laneAges.begin(), m_laneAges.end()) - m_laneAges.begin());
+            if (m_laneKeys.at(oldest) != m_playing)
+                lane = oldest;
+            else
+                m_laneAges[oldest] = m_age; // look past it
+        }
+    } else {
+        lane = -1; // held already
+    }
+    if (lane < 0) {
+        if (device)
+            device->deleteLater();
+        return;
+    }
+    if (device && device->thread() != m_lanes->thread())
+        device->moveToThread(m_lanes->thread());
+    m_laneKeys[lane] = key;
+    m_laneAges[lane] = ++m_age;
+    onLanes(m_lanes,
+            [lanes = m_lanes, lane, key, url, device] { lanes->load(lane, key, url, device); });
+    if (key == m_playing)
+        play(key);
+}
+
+void PreviewVideo::play(int key)
+{
+    m_playing = key;
+    m_positionMs = 0;
+    const int lane = key < 0 ? -1 : m_laneKeys.indexOf(key);
+    onLanes(m_lanes, [lanes = m_lanes, lane] { lanes->play(lane); });
+}
+
+QThread *PreviewVideo::playerThread() const
+{
+    return m_lanes->thread();
+}
+
+void PreviewVideo::setPaused(bool paused)
+{
+    onLanes(m_lanes, [lanes = m_lanes, paused] { lanes->setPaused(paused); });
+}
+
+void PreviewVideo::setFrameBox(const QSize &box)
+{
+    m_lanes->setFrameBox(box);
+}
+
+qint64 PreviewVideo::positionMs() const
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return m_positionMs;
+#else
+    return m_lanes->position();
+#endif
+}
+
+#include "previewvideo.moc"
