@@ -349,37 +349,39 @@ QString convertedSource(const QString &converted)
     return QString::fromUtf8(note.read(64 * 1024));
 }
 
+QStringList imageExtensions()
+{
+    QStringList extensions;
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    for (const QByteArray &format : formats)
+        extensions.append(QString::fromLatin1(format).toLower());
+    extensions.removeDuplicates();
+    return extensions;
+}
+
 QStringList mediaExtensions()
 {
     QStringList extensions{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
                            QStringLiteral("jpe"), QStringLiteral("mp4"), QStringLiteral("avi")};
-    const QList<QByteArray> images = QImageReader::supportedImageFormats();
-    for (const QByteArray &format : images) {
-        const QString extension = QString::fromLatin1(format).toLower();
-        if (!extensions.contains(extension))
-            extensions.append(extension);
-    }
-    // What cameras, phones and the web make. Not every build of FFmpeg has
-    // every demuxer, and some list no extensions: asked by demuxer name.
+    // What cameras, phones and the web make, where this computer reads it.
+    const QStringList images = imageExtensions();
+    for (const char *image : {"heic", "heif", "avif", "webp", "tif", "tiff", "gif", "bmp"})
+        if (images.contains(QLatin1String(image)))
+            extensions.append(QLatin1String(image));
+    // Not every build of FFmpeg has every demuxer, and some list no
+    // extensions: asked by demuxer name.
     static const struct
     {
         const char *extensions;
         const char *demuxer;
-    } videos[] = {{"mov m4v 3gp 3g2", "mov"},
+    } videos[] = {{"mov m4v 3gp", "mov"},
                   {"mkv webm", "matroska"},
-                  {"mts m2ts ts", "mpegts"},
-                  {"mpg mpeg vob", "mpeg"},
-                  {"wmv asf", "asf"},
-                  {"flv", "flv"},
-                  {"ogv", "ogg"},
-                  {"mxf", "mxf"},
-                  {"dv", "dv"}};
+                  {"mts m2ts", "mpegts"},
+                  {"mpg mpeg", "mpeg"},
+                  {"wmv", "asf"}};
     for (const auto &video : videos) {
-        if (!av_find_input_format(video.demuxer))
-            continue;
-        for (const QString &extension : QString::fromLatin1(video.extensions).split(u' '))
-            if (!extensions.contains(extension))
-                extensions.append(extension);
+        if (av_find_input_format(video.demuxer))
+            extensions += QString::fromLatin1(video.extensions).split(u' ');
     }
     return extensions;
 }

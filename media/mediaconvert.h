@@ -57,6 +57,9 @@ bool isConvertedCopy(const QString &path);
 QString convertedSource(const QString &converted);
 
 // The extensions of the media files worth offering, lower case: the player's
-// own, every image an installed Qt image plugin reads, and the usual video
-// containers the installed FFmpeg demuxes. Other files are looked into by content.
+// own, the usual camera, phone and web images an installed Qt image plugin
+// reads, and the usual video containers the installed FFmpeg demuxes. Other
+// files are looked into by content.
 QStringList mediaExtensions();
+// Every image an installed Qt image plugin reads, lower case.
+QStringList imageExtensions();

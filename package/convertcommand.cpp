@@ -88,7 +88,8 @@ void MainWindow::addConverted(const ImportOutcome &outcome, const ImportPlace &p
     if (outcome.cancelled)
         showNote(tr("Conversion cancelled"));
     else
-        showNote(tr("Converted %n file(s)", nullptr, int(rows.size())));
+        showNote(rows.size() == 1 ? tr("Converted 1 file")
+                                  : tr("Converted %1 files").arg(rows.size()));
     if (!outcome.failures.isEmpty())
         dialogs->warning(this, place.command,
                          tr("These files were not added:\n\n%1")

@@ -25,7 +25,7 @@ QVector<ImportPlan> planImports(const QStringList &files, JobControl *control)
     QVector<ImportPlan> plans;
     for (const QString &file : files) {
         if (jobCancelled(control))
-            break;
+            return {}; // nothing is asked about, nothing added
         if (control)
             control->report(plans.size(), files.size(), file);
         ImportPlan plan{file, {}, true};

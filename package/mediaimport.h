@@ -19,7 +19,7 @@ struct ImportPlan
     bool refused = false; // missing, a folder, or neither an image nor a video read here
 };
 
-// Looks into each file (blocking: a job's work). Stops early when cancelled.
+// Looks into each file (blocking: a job's work); none when cancelled.
 QVector<ImportPlan> planImports(const QStringList &files, JobControl *control);
 
 // What the conversions made: sources[i] was converted to copies[i].

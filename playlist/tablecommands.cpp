@@ -37,16 +37,19 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, const QList<QKeySeq
     return result;
 }
 
-// The media the player takes, every image and the usual videos this computer
-// reads; "All files" for the rest, which are looked into by content.
+// The media people have, then every image this computer reads (camera raw
+// files make that list long), then the rest, which is looked into by content.
 QString mediaFilter()
 {
-    QStringList patterns;
-    const QStringList extensions = mediaExtensions();
-    for (const QString &extension : extensions)
-        patterns.append(QLatin1String("*.") + extension);
-    return MainWindow::tr("Media (%1)").arg(patterns.join(QLatin1Char(' '))) + QLatin1String(";;") +
-           MainWindow::tr("All files (*)");
+    const auto patterns = [](const QStringList &extensions) {
+        QStringList patterns;
+        for (const QString &extension : extensions)
+            patterns.append(QLatin1String("*.") + extension);
+        return patterns.join(QLatin1Char(' '));
+    };
+    return MainWindow::tr("Media (%1)").arg(patterns(mediaExtensions())) + QLatin1String(";;") +
+           MainWindow::tr("All images (%1)").arg(patterns(imageExtensions())) +
+           QLatin1String(";;") + MainWindow::tr("All files (*)");
 }
 
 QPoint dropPosition(const QDropEvent &event)

@@ -97,9 +97,11 @@ private slots:
         qputenv("XDG_CACHE_HOME", QFile::encodeName(file("cache")));
         QVERIFY(writeRealMedia(file("clip.avi")) &&
                 QImage(40, 30, QImage::Format_RGB32).save(file("pic.webp")));
-        QVERIFY(runProgram(str("ffmpeg"),
-                           str("-loglevel error -i clip.avi -c copy clip.mov").split(u' '),
-                           dir.path()) != "failed");
+        // A clip to copy into MOV, and one that takes seconds to encode again.
+        for (const char *args :
+             {"-i clip.avi -c copy clip.mov", "-f lavfi -i testsrc=size=640x480:rate=25:duration=6 "
+                                              "-vf noise=alls=60:allf=t -c:v mjpeg big.mkv"})
+            QVERIFY(runProgram(str("ffmpeg"), str(args).split(u' '), dir.path()) != "failed");
     }
 
     void init()
@@ -218,30 +220,48 @@ private slots:
     // play the converted copies and name their sources.
     void dropFilesToConvert_data()
     {
-        QTest::addColumn<int>("choice"); // 0 Convert, 1 Cancel
+        QTest::addColumn<QString>("first"); // dropped with f0.png and pic.webp
+        QTest::addColumn<int>("choice");    // 0 Convert, 1 Cancel, 2 Convert, then Cancel
+        QTest::addColumn<QString>("listed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Convert") << 0 << str("f0.png clip.mp4 pic.jpg");
-        QTest::newRow("Cancel") << 1 << str("f0.png");
+        const QString remux = str("clip.mov → clip.mp4 (MOV to MP4, streams copied)");
+        QTest::newRow("Convert") << str("clip.mov") << 0 << remux << str("f0.png clip.mp4 pic.jpg");
+        QTest::newRow("Cancel") << str("clip.mov") << 1 << remux << str("f0.png");
+        QTest::newRow("Cancel while converting")
+            << str("big.mkv") << 2 << str("big.mkv → big.mp4 (MKV to MP4, encoded again as H.264)")
+            << str("f0.png");
     }
 
     void dropFilesToConvert()
     {
+        QFETCH(QString, first);
         QFETCH(int, choice);
+        QFETCH(QString, listed);
         QFETCH(QString, expected);
         dialogs->realQuestions = false;
-        dialogs->choices = {choice};
+        dialogs->choices = {choice % 2};
         QSignalSpy progress(window->jobRunner(), &JobRunner::progress);
-        drop({str("clip.mov"), str("f0.png"), str("pic.webp")}, QPoint(4, 4));
+        drop({first, str("f0.png"), str("pic.webp")}, QPoint(4, 4));
         QCOMPARE(order(table()), str("f0.png")); // at once
         QVERIFY(window->isBusy());               // the others are looked into by a job
+        if (choice == 2) {
+            auto *busy = window->findChild<QProgressDialog *>();
+            // Asked: the dialog is the conversion's now.
+            QTRY_VERIFY_WITH_TIMEOUT(!dialogs->calls.isEmpty() && busy->labelText().contains(first),
+                                     20000);
+            emit busy->canceled();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!dialogs->calls.isEmpty() && !window->isBusy(), 20000);
-        QCOMPARE(dialogs->calls.size(), 1);
+        QCOMPARE(dialogs->calls.size(), choice == 2 ? 2 : 1);
         const FakeDialogs::Call asked = dialogs->calls.first();
         QCOMPARE(asked.buttons, QStringList({str("Convert"), str("Cancel")}));
         QCOMPARE(asked.defaultIndex, 0);
-        QVERIFY2(asked.text.contains(str("\n    clip.mov → clip.mp4 (MOV to MP4, streams copied)\n"
-                                         "    pic.webp → pic.jpg (WEBP to JPEG)\n")),
+        QVERIFY2(asked.text.contains(
+                     str("\n    %1\n    pic.webp → pic.jpg (WEBP to JPEG)\n").arg(listed)),
                  qPrintable(asked.text));
+        QVERIFY(choice != 2 || dialogs->calls.last().text.contains(
+                                   str("“%1” was not converted: cancelled.")
+                                       .arg(QDir::toNativeSeparators(file(qPrintable(first))))));
         QCOMPARE(order(table()), expected);
         if (choice != 0)
             return;
