@@ -22,6 +22,18 @@ QString conversionKey()
     return QStringLiteral("media conversion");
 }
 
+// A message box as tall as a thousand files would not fit on the screen.
+QStringList shortened(QStringList lines)
+{
+    constexpr int shown = 12;
+    if (lines.size() > shown + 1) {
+        const int more = int(lines.size()) - shown;
+        lines.erase(lines.begin() + shown, lines.end());
+        lines.append(MainWindow::tr("… and %1 more").arg(more));
+    }
+    return lines;
+}
+
 } // namespace
 
 void MainWindow::bringInFiles(const QStringList &files, const ImportPlace &place)
@@ -59,7 +71,7 @@ void MainWindow::askConversions(const QVector<ImportPlan> &plans, const ImportPl
         tr("The player takes PNG and JPEG images and MP4 and AVI videos. These files will be "
            "converted, and the playlist will play the converted copies:\n    %1\n\nThe files "
            "themselves are not changed.")
-            .arg(lines.join(QLatin1String("\n    ")));
+            .arg(shortened(lines).join(QLatin1String("\n    ")));
     if (dialogs->choose(this, place.command, text, {tr("Convert"), tr("Cancel")}, 0, 1) != 0) {
         showNote(tr("Nothing converted"));
         return;
@@ -93,7 +105,7 @@ void MainWindow::addConverted(const ImportOutcome &outcome, const ImportPlace &p
     if (!outcome.failures.isEmpty())
         dialogs->warning(this, place.command,
                          tr("These files were not added:\n\n%1")
-                             .arg(outcome.failures.join(QLatin1String("\n"))));
+                             .arg(shortened(outcome.failures).join(QLatin1String("\n"))));
 }
 
 void MainWindow::lookUpConvertedSources(const QStringList &files)
