@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 class TestMrv : public QObject
 {
     Q_OBJECT
@@ -19,33 +22,35 @@ class TestMrv : public QObject
         int code = -1;
         QString out, err;
     };
-    QScopedPointer<QTemporaryDir> dir;
-    QString path(const char *name) const { return dir->filePath(str(name)); }
+    QTemporaryDir dir; // one for all: names differ per test
+    QByteArray sample; // show.mrv as built, for each test
+    bool webm = false;
+    QString path(const char *name) const { return dir.filePath(str(name)); }
 
-    // mrv as a script runs it: its own process, in the folder, stderr not a
-    // terminal. The arguments are split at spaces.
-    Result mrv(const char *arguments)
+    // A program as a script runs it: its own process, in the folder, stderr not
+    // a terminal; mrv unless named. The arguments are split at spaces. finish()
+    // waits for it: processes can run side by side.
+    std::unique_ptr<QProcess> start(const QString &arguments, const char *program = MRV_PATH)
     {
-        QProcess process;
-        process.setWorkingDirectory(dir->path());
+        auto process = std::make_unique<QProcess>();
+        process->setWorkingDirectory(dir.path());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(str("XDG_CACHE_HOME"), path("cache")); // conversions land here
-        process.setProcessEnvironment(environment);
-        process.start(str(MRV_PATH), str(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        process->setProcessEnvironment(environment);
+        process->start(str(program), arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        return process;
+    }
+    static Result finish(QProcess &process)
+    {
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return {};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
-
-    // ffmpeg run in the folder; the arguments are split at spaces.
-    bool ffmpeg(const char *arguments)
+    Result mrv(const char *arguments) { return finish(*start(str(arguments))); }
+    std::unique_ptr<QProcess> ffmpeg(const QString &arguments)
     {
-        return runProgram(str("ffmpeg"),
-                          str("-hide_banner -loglevel error -y %1")
-                              .arg(str(arguments))
-                              .split(QLatin1Char(' ')),
-                          dir->path()) != "failed";
+        return start(str("-hide_banner -loglevel error -y ") + arguments, "ffmpeg");
     }
 
     // "position type time name" for each row of "mrv list --json", rows joined with "|".
@@ -63,12 +68,22 @@ class TestMrv : public QObject
     }
 
 private slots:
-    void init()
+    void initTestCase()
     {
-        dir.reset(new QTemporaryDir);
-        QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
         for (const char *name : {"a.png", "b.jpg", "v.mp4", "c.png"})
             QVERIFY(writeMedia(path(name), 5000));
+        // The clips are made while the sample package is built. Without libvpx
+        // and libopus there is no WebM.
+        std::vector<std::unique_ptr<QProcess>> clips;
+        for (const char *clip :
+             {"-f lavfi -i testsrc=s=64x48:r=10:d=1 -f lavfi -i sine=d=1 -c:v mpeg4 -c:a aac "
+              "-shortest Clip.mov",
+              "-f lavfi -i color=c=red:s=96x72:r=10:d=3 -vf noise=alls=20:allf=t -b:v 2M "
+              "-c:v mpeg4 -movflags +faststart whole.mp4",
+              "-f lavfi -i testsrc=s=64x48:r=10:d=1 -f lavfi -i sine=d=1 -c:v libvpx "
+              "-deadline realtime -c:a libopus -shortest clip.webm"})
+            clips.push_back(ffmpeg(str(clip)));
         // "show" as given: the package is show.mrv, the document records "show".
         const Result built =
             mrv("build show --build-time 2024-03-05T17:08:09 a.png=00:00:07 v.mp4 b.jpg");
@@ -79,7 +94,12 @@ private slots:
             built.err.startsWith(str("3 files may not play:\n    ") + path("a.png") + str(": ")),
             qPrintable(built.err));
         QCOMPARE(built.err.count(QLatin1Char('\n')), 4);
+        sample = fileBytes(path("show.mrv"));
+        QVERIFY(finish(*clips[0]).code == 0 && finish(*clips[1]).code == 0);
+        webm = finish(*clips[2]).code == 0;
     }
+
+    void init() { QVERIFY(writeBytes(path("show.mrv"), sample)); }
 
     void buildThenList()
     {
@@ -108,63 +128,77 @@ private slots:
         QCOMPARE(after.keys().join(QLatin1Char(' ')), str("a.png c.png json.txt v.mp4"));
     }
 
+    // The cases run side by side (each is mostly the start of a process) in the
+    // folder none of them may change; a fault is done to a copy of show.mrv.
     void statusAndMessage_data()
     {
-        QTest::addColumn<QString>("fault"); // done to show.mrv first
-        QTest::addColumn<QByteArray>("arguments");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message"); // on stdout for status 0, else on stderr
-
-        const auto add = [](const char *name, const char *fault, const char *arguments, int code,
-                            const char *message) {
-            QTest::newRow(name) << str(fault) << QByteArray(arguments) << code << str(message);
+        QTest::addColumn<int>("status");      // what mrv did
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("changed"); // the folder, by any of them
+        struct Case
+        {
+            const char *name, *arguments;
+            int code;
+            const char *message;
         };
-        add("sound", "", "check show.mrv", 0, "“show.mrv” is sound");
-        add("flipped byte in media", "flip", "check show.mrv", 1, "b.jpg");
-        add("gallery entry without media", "b.jpg", "check show.mrv", 1, "“/b.jpg”");
-        add("media entry without gallery entry", "c.png", "check show.mrv", 1, "“c.png”");
-        add("no command", "", "", 2, "Usage: mrv COMMAND");
-        add("nothing to build", "", "build new", 2, "at least one media file");
-        add("time of a file", "", "build new a.png=0:00:05", 2, "“0:00:05” is not a valid time");
-        add("existing package", "", "build show.txt a.png", 1, "“show.mrv” already exists");
-        add("missing media", "", "build new nothere.png", 1, "nothere.png");
-        add("time for a video", "", "build new v.mp4=00:00:05", 1, "is a video");
-        add("unknown name", "", "update show.mrv --remove a.png --remove zz.png", 1,
-            "no “/zz.png”");
-        add("not a package", "", "list a.png", 1, "“a.png”");
-        add("strict update", "", "update --strict show.mrv --remove b.jpg", 1,
-            "--strict refuses media");
+        const Case cases[] = {
+            {"sound", "check show.mrv", 0, "“show.mrv” is sound"},
+            {"flipped byte in media", "check flip.mrv", 1, "b.jpg"},
+            {"gallery entry without media", "check b.jpg.mrv", 1, "“/b.jpg”"},
+            {"media entry without gallery entry", "check c.png.mrv", 1, "“c.png”"},
+            {"no command", "", 2, "Usage: mrv COMMAND"},
+            {"nothing to build", "build new", 2, "at least one media file"},
+            {"time of a file", "build new a.png=0:00:05", 2, "“0:00:05” is not a valid time"},
+            {"existing package", "build show.txt a.png", 1, "“show.mrv” already exists"},
+            {"missing media", "build new nothere.png", 1, "nothere.png"},
+            {"time for a video", "build new v.mp4=00:00:05", 1, "is a video"},
+            {"unknown name", "update show.mrv --remove a.png --remove zz.png", 1, "no “/zz.png”"},
+            {"not a package", "list a.png", 1, "“a.png”"},
+            {"strict update", "update --strict show.mrv --remove b.jpg", 1, "--strict refuses"},
+        };
+        init();
+        const ZipEntries entries = readZip(path("show.mrv"));
+        const QByteArray media = entries.value(str("b.jpg"));
+        const qint64 at = sample.indexOf(media) + 2500;
+        QVERIFY(at > 2500 && writeBytes(path("flip.mrv"), sample) &&
+                patchBytes(path("flip.mrv"), at, QByteArray(1, char(~media.at(2500)))));
+        // The package written anew, the fault's entry taken out if it is in, else added.
+        for (const QString &fault : {str("b.jpg"), str("c.png")}) {
+            QVector<ZipItem> items;
+            for (const QString &name : entries.keys() + QStringList{fault}) {
+                if (name != fault || !entries.contains(fault))
+                    items.append({name, entries.value(name, fileBytes(dir.filePath(name)))});
+            }
+            QVERIFY(writeZip(dir.filePath(fault + str(".mrv")), items));
+        }
+
+        const QStringList before = snapshot(dir.path());
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (const Case &c : cases)
+            running.push_back(start(str(c.arguments)));
+        std::vector<Result> results;
+        for (const auto &process : running)
+            results.push_back(finish(*process));
+        const bool changed = snapshot(dir.path()) != before;
+        for (size_t i = 0; i < results.size(); ++i) {
+            const Result &r = results[i];
+            QTest::newRow(cases[i].name) << cases[i].code << str(cases[i].message) << r.code
+                                         << (cases[i].code == 0 ? r.out : r.err) << changed;
+        }
     }
 
     void statusAndMessage()
     {
-        QFETCH(QString, fault);
-        QFETCH(QByteArray, arguments);
         QFETCH(int, code);
         QFETCH(QString, message);
-
-        const ZipEntries entries = readZip(path("show.mrv"));
-        if (fault == str("flip")) {
-            const QByteArray media = entries.value(str("b.jpg"));
-            const qint64 at = fileBytes(path("show.mrv")).indexOf(media) + 2500;
-            QVERIFY(at > 2500);
-            QVERIFY(patchBytes(path("show.mrv"), at, QByteArray(1, char(~media.at(2500)))));
-        } else if (!fault.isEmpty()) {
-            // The package written anew, the fault's entry taken out if it is in, else added.
-            QVector<ZipItem> items;
-            for (const QString &name : entries.keys() + QStringList{fault}) {
-                if (name != fault || !entries.contains(fault))
-                    items.append({name, entries.value(name, fileBytes(dir->filePath(name)))});
-            }
-            QVERIFY(writeZip(path("show.mrv"), items));
-        }
-
-        const QStringList before = snapshot(dir->path());
-        const Result result = mrv(arguments.constData());
-        QCOMPARE(result.code, code);
-        const QString text = code == 0 ? result.out : result.err;
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        QFETCH(bool, changed);
+        QCOMPARE(status, code);
         QVERIFY2(text.contains(message), qPrintable(text));
-        QCOMPARE(snapshot(dir->path()), before);
+        QVERIFY(!changed);
     }
 
     // A ".jpeg" needs nothing but a name: stored as ".jpg", byte for byte. Other
@@ -205,74 +239,57 @@ private slots:
         QVERIFY2(clash.err.contains(str("share a name")), qPrintable(clash.err));
     }
 
-    // Per-packet checksums of a file's video stream, as ffmpeg reads them.
-    QByteArray videoPackets(const QString &file)
-    {
-        const QByteArray sums =
-            runProgram(str("ffmpeg"),
-                       {str("-loglevel"), str("error"), str("-i"), file, str("-map"), str("0:v"),
-                        str("-c"), str("copy"), str("-f"), str("framemd5"), str("-")});
-        QByteArrayList lines;
-        for (const QByteArray &line : sums.split('\n')) {
-            if (!line.startsWith('#') && !line.isEmpty())
-                lines.append(line.mid(line.lastIndexOf(',') + 1).trimmed());
-        }
-        return lines.join(' ');
-    }
-
     // A MOV is rewritten as MP4 with the very same video packets, once.
     void movRemuxed()
     {
-        QVERIFY(ffmpeg("-f lavfi -i testsrc=s=160x120:r=25:d=2 -f lavfi -i sine=d=2 -c:v mpeg4 "
-                       "-c:a aac -shortest Clip.mov"));
-        const Result built = mrv("build --strict movie.mrv Clip.mov a.png=00:00:03");
-        QVERIFY2(built.err.contains(str("Converted “%1” to “Clip.mp4” (MOV to MP4, streams copied)")
-                                        .arg(path("Clip.mov"))),
-                 qPrintable(built.err));
-        QCOMPARE(built.code, 1); // only a.png, which is no image, is refused
-        QVERIFY(mrv("build movie.mrv Clip.mov").code == 0);
+        const Result built = mrv("build --strict movie.mrv Clip.mov");
+        QCOMPARE(built.err, str("Converted “%1” to “Clip.mp4” (MOV to MP4, streams copied).\n")
+                                .arg(path("Clip.mov")));
+        QCOMPARE(built.code, 0);
         const ZipEntries entries = readZip(path("movie.mrv"));
         QCOMPARE(entries.keys().join(QLatin1Char(' ')), str("Clip.mp4 json.txt"));
         QVERIFY(writeBytes(path("out/Clip.mp4"), entries.value(str("Clip.mp4"))));
-        const QByteArray packets = videoPackets(path("Clip.mov"));
-        QCOMPARE(packets.count(' '), 49);
-        QCOMPARE(videoPackets(path("out/Clip.mp4")), packets);
+        // Per-packet checksums of both video streams, as ffmpeg reads them.
+        const Result sums = finish(
+            *ffmpeg(str("-i Clip.mov -i out/Clip.mp4 -map 0:v -map 1:v -c copy -f framemd5 -")));
+        QStringList packets{{}, {}};
+        for (const QString &line : sums.out.split(QLatin1Char('\n'))) {
+            if (!line.startsWith(QLatin1Char('#')) && !line.isEmpty())
+                packets[line.left(1).toInt()] += line.mid(line.lastIndexOf(QLatin1Char(',')));
+        }
+        QCOMPARE(packets[0].count(QLatin1Char(',')), 10);
+        QCOMPARE(packets[1], packets[0]);
     }
 
     // Sound and pictures MP4 cannot hold are encoded again, and play as long.
     void webmTranscoded()
     {
-        if (!ffmpeg("-f lavfi -i testsrc=s=160x120:r=25:d=2 -f lavfi -i sine=d=2 -c:v libvpx "
-                    "-deadline realtime -c:a libopus -shortest clip.webm"))
+        if (!webm)
             QSKIP("ffmpeg with libvpx and libopus makes the sample (Debian package ffmpeg).");
         const Result built = mrv("build --strict web.mrv clip.webm");
         QCOMPARE(built.code, 0);
         QCOMPARE(built.err, str("Converted “%1” to “clip.mp4” (WEBM to MP4, encoded again as "
                                 "H.264).\n")
                                 .arg(path("clip.webm")));
-        QCOMPARE(mrv("check --media web.mrv").code, 0);
         QVERIFY(writeBytes(path("out/clip.mp4"), readZip(path("web.mrv")).value(str("clip.mp4"))));
-        const QByteArray streams =
-            runProgram(str("ffprobe"),
-                       {str("-v"), str("error"), str("-show_entries"), str("stream=codec_name"),
-                        str("-of"), str("csv=p=0"), path("out/clip.mp4")});
-        QCOMPARE(streams, QByteArray("h264\naac\n"));
+        const auto probe = start(
+            str("-v error -show_entries stream=codec_name -of csv=p=0 out/clip.mp4"), "ffprobe");
+        QCOMPARE(mrv("check --media web.mrv").code, 0);
+        QCOMPARE(finish(*probe).out, str("h264\naac\n"));
     }
 
     // Real media, made here: a clip whose copy stopped at a third is saved
     // with a warning, refused with --strict, and named by check and list.
     void cutShortVideo()
     {
-        QVERIFY(
-            ffmpeg("-f lavfi -i color=c=red:s=160x120:r=25:d=3 -vf noise=alls=20:allf=t -b:v 2M "
-                   "-c:v mpeg4 -movflags +faststart whole.mp4"));
         const QByteArray whole = fileBytes(path("whole.mp4"));
         QVERIFY(writeBytes(path("third.mp4"), whole.left(whole.size() / 3)));
         QImage(64, 48, QImage::Format_RGB32).save(path("real.png"));
 
-        QCOMPARE(mrv("build --strict cut.mrv real.png whole.mp4 third.mp4").code, 1);
-        QVERIFY(!QFileInfo::exists(path("cut.mrv")));
+        const auto strict = start(str("build --strict strict.mrv real.png whole.mp4 third.mp4"));
         const Result built = mrv("build cut.mrv real.png whole.mp4 third.mp4");
+        QCOMPARE(finish(*strict).code, 1);
+        QVERIFY(!QFileInfo::exists(path("strict.mrv")));
         QCOMPARE(built.code, 0);
         QVERIFY2(
             built.err.startsWith(str("1 file may not play:\n    ") + path("third.mp4") + str(": ")),
@@ -280,6 +297,7 @@ private slots:
         QVERIFY2(built.err.contains(str("cut short: plays about 00:00:01 of 00:00:03")),
                  qPrintable(built.err));
 
+        const auto listing = start(str("list --json cut.mrv"));
         const Result checked = mrv("check --media cut.mrv");
         QCOMPARE(checked.code, 1);
         QVERIFY2(checked.err.contains(str("“third.mp4” in the package")) &&
@@ -289,7 +307,7 @@ private slots:
         // "length problem" of each row: an image has neither, a cut-short clip its whole length.
         QStringList rows;
         for (const QJsonValue &row :
-             QJsonDocument::fromJson(mrv("list --json cut.mrv").out.toUtf8()).array()) {
+             QJsonDocument::fromJson(finish(*listing).out.toUtf8()).array()) {
             const QJsonObject o = row.toObject();
             const QString problem = o.value(str("problem")).toString();
             rows.append(QString::number(qRound(o.value(str("length")).toDouble() * 10)) +
