@@ -1,6 +1,9 @@
 // Measures the media probe and thumbnails. Run by hand:
 //   mediabench [--small] [--rounds N] [--dir PATH]
 //   mediabench --probe FILE...     prints what the probe finds in each file
+//   mediabench --clips [--rounds N] probes the 100 sample clips only, alone and
+//                                  with thumbnails; run the builds before and
+//                                  after a change to the probe in turns to compare
 // The samples (1,000 images of 1 to 12 megapixels, JPEG and PNG, and 100
 // short H.264 MP4s made with ffmpeg) are made once in PATH and reused: 24
 // distinct images and 5 distinct videos, hard-linked under many names. They
@@ -159,6 +162,42 @@ void probeAll(const QString &what, const QStringList &paths)
     out.flush();
 }
 
+// The 100 clips probed alone (as mrv does) and with their thumbnails (the
+// window's pass), in alternating rounds; medians and spread in ms.
+void probeClips(const QStringList &paths, int rounds)
+{
+    std::vector<double> alone, withThumbnails;
+    const auto timed = [&](bool thumbnails) {
+        QElapsedTimer timer;
+        timer.start();
+        for (const QString &path : paths) {
+            QImage thumbnail;
+            const bool ok = thumbnails
+                                ? makeThumbnail(MediaSource::file(path),
+                                                MediaService::thumbnailBox(), &thumbnail, nullptr)
+                                : probeMedia(MediaSource::file(path)).isOk();
+            if (!ok)
+                fail(QStringLiteral("%1 does not probe").arg(path));
+        }
+        (thumbnails ? withThumbnails : alone).push_back(timer.nsecsElapsed() / 1e6);
+    };
+    for (int round = 0; round < rounds; ++round) {
+        timed(round % 2 == 0);
+        timed(round % 2 == 1);
+    }
+    const auto spread = [](const std::vector<double> &v) {
+        return QStringLiteral("%1 ms (%2–%3)")
+            .arg(median(v), 0, 'f', 1)
+            .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 1)
+            .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 1);
+    };
+    out << QStringLiteral("%1 clips, %2 rounds: probe %3, probe with thumbnail %4\n")
+               .arg(paths.size())
+               .arg(rounds)
+               .arg(spread(alone), spread(withThumbnails));
+    out.flush();
+}
+
 // The window's path: every file through the service, the GUI thread only
 // receiving results; reports the longest gap between its timer ticks.
 void serviceAll(const QStringList &paths)
@@ -283,7 +322,7 @@ int main(int argc, char *argv[])
     }
     const bool small = arguments.contains(QStringLiteral("--small"));
     const int images = small ? 100 : 1000;
-    const int videos = small ? 20 : 100;
+    const int videos = small && !arguments.contains(QStringLiteral("--clips")) ? 20 : 100;
     const int rounds =
         arguments.contains(QStringLiteral("--rounds"))
             ? arguments.value(arguments.indexOf(QStringLiteral("--rounds")) + 1).toInt()
@@ -307,6 +346,10 @@ int main(int argc, char *argv[])
 
     const QStringList imagePaths = files(folder, QStringLiteral("image*")).mid(0, images);
     const QStringList videoPaths = files(folder, QStringLiteral("video*.mp4")).mid(0, videos);
+    if (arguments.contains(QStringLiteral("--clips"))) {
+        probeClips(files(folder, QStringLiteral("video*.mp4")).mid(0, 100), rounds);
+        return 0;
+    }
     out << "peak RSS before: " << peakRssMb() << " MB\n";
     probeAll(QStringLiteral("images"), imagePaths);
     probeAll(QStringLiteral("H.264 MP4s"), videoPaths);

@@ -138,7 +138,7 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
         inspectImage(input.device.get(), fileName, name, box, thumbnail, limits, &info);
         break;
     case MediaVideo:
-        inspectVideo(input.device.get(), source, box, thumbnail, limits, &info);
+        inspectVideo(input.device.get(), source, box, thumbnail, limits, input.compressed, &info);
         break;
     case MediaArchive:
         break;

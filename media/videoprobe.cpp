@@ -127,9 +127,10 @@ bool containerMatches(const QString &formatName, const QString &extension)
 }
 
 // Decodes the video stream until a frame at or past target (in the stream's
-// time base); the last frame decoded when the stream ends first.
+// time base); the last frame decoded when the stream ends first. With
+// firstPacket, only the stream's next packet is decoded.
 bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decoder, int64_t target,
-                 const InspectLimits &limits, AVFrame *kept, QString *why)
+                 const InspectLimits &limits, AVFrame *kept, QString *why, bool firstPacket = false)
 {
     std::unique_ptr<AVCodecContext, CodecFree> codec(avcodec_alloc_context3(decoder));
     if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) {
@@ -159,8 +160,13 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
                 draining = true;
                 avcodec_send_packet(codec.get(), nullptr);
             } else {
-                if (packet->stream_index == stream->index)
+                if (packet->stream_index == stream->index) {
                     avcodec_send_packet(codec.get(), packet.get()); // damaged packets are skipped
+                    if (firstPacket) {
+                        draining = true;
+                        avcodec_send_packet(codec.get(), nullptr);
+                    }
+                }
                 av_packet_unref(packet.get());
             }
         }
@@ -183,6 +189,22 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
         *why = limits.expired() ? mediaText("decoding took too long")
                                 : mediaText("no picture in it could be decoded");
     return got;
+}
+
+// Decodes the key frame nearest before endMs, and only it (no frame after it): data damaged
+// behind a whole index (a fake stick reads back zeros past what it holds)
+// shows there. True when the demuxer cannot seek: then it is not cheap.
+bool endDecodes(AVFormatContext *format, AVStream *stream, const AVCodec *decoder, int64_t endMs,
+                const InspectLimits &limits, QString *why)
+{
+    int64_t end = av_rescale_q(endMs, {1, 1000}, stream->time_base);
+    if (stream->start_time != AV_NOPTS_VALUE)
+        end += stream->start_time;
+    if (av_seek_frame(format, stream->index, end, AVSEEK_FLAG_BACKWARD) < 0)
+        return true;
+    std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
+    return !frame ||
+           decodeFrame(format, stream, decoder, INT64_MIN, limits, frame.get(), why, true);
 }
 
 // How the picture is shown: its pixels stretched by the sample aspect ratio,
@@ -351,7 +373,7 @@ void routeFfmpegLog()
 }
 
 void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box, QImage *thumbnail,
-                  const InspectLimits &limits, MediaInfo *info)
+                  const InspectLimits &limits, bool compressed, MediaInfo *info)
 {
     routeFfmpegLog();
 
@@ -493,5 +515,15 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
                        mediaText("%1 cannot be decoded: %2. Copy it again from the original, or "
                                  "convert it to H.264.")
                            .arg(name, why));
+        return;
+    }
+    // Decoding is paid for here anyway (a compressed entry would be read whole);
+    // the thumbnail stays: the part before the damage plays.
+    if (info->problem == MediaInfo::Problem::None && info->durationMs > 0 && !compressed &&
+        !endDecodes(format, stream, decoder, info->durationMs, limits, &why)) {
+        setProblem(info, MediaInfo::Problem::Undecodable,
+                   mediaText("%1 is damaged near its end: its last pictures cannot be decoded "
+                             "(%2). Copy it again from the original.")
+                       .arg(name, why));
     }
 }
