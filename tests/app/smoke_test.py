@@ -1,15 +1,8 @@
 #!/usr/bin/env python3
-"""Starts the real program on a virtual display of its own, waits for its window,
-asks it to close as a window manager's close button does (WM_DELETE_WINDOW) and
-expects exit status 0. Usage: smoke_test.py <program>"""
-import ctypes
-import os
-import select
-import shutil
-import subprocess
-import sys
-import tempfile
-import time
+# Starts the real program on a virtual display of its own, waits for its window,
+# asks it to close as a window manager's close button does (WM_DELETE_WINDOW) and
+# expects exit status 0. Usage: smoke_test.py <program>
+import ctypes, os, select, shutil, subprocess, sys, tempfile, time
 
 
 def start_display():
