@@ -102,7 +102,7 @@ void click(MainWindow &window, const char *name)
 
 // Real media for the preview: four full-screen photos (noise, so they decode
 // as slowly as photos do) and, if ffmpeg is there, a clip.
-QVector<PreviewItem> previewMedia(const QTemporaryDir &dir, int rows)
+QVector<PreviewItem> previewMedia(const QTemporaryDir &dir, int rows, bool clip)
 {
     QVector<PreviewItem> media;
     for (int i = 0; i < 4; ++i) {
@@ -117,17 +117,39 @@ QVector<PreviewItem> previewMedia(const QTemporaryDir &dir, int rows)
         image.save(path, "JPG", 90);
         media.append({MediaSource::file(path), QStringLiteral("photo%1.jpg").arg(i), false, 1000});
     }
-    const QString clip = dir.filePath(QStringLiteral("clip.mp4"));
-    if (QProcess::execute(QStringLiteral("ffmpeg"),
+    const QString clipPath = dir.filePath(QStringLiteral("clip.mp4"));
+    if (clip &&
+        QProcess::execute(QStringLiteral("ffmpeg"),
                           {QStringLiteral("-loglevel"), QStringLiteral("error"),
                            QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"),
                            QStringLiteral("-i"), QStringLiteral("testsrc=d=1:s=1280x720:r=25"),
-                           QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), clip}) == 0)
-        media.append({MediaSource::file(clip), QStringLiteral("clip.mp4"), true, -1});
+                           QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), clipPath}) == 0)
+        media.append({MediaSource::file(clipPath), QStringLiteral("clip.mp4"), true, -1});
     QVector<PreviewItem> items;
     for (int i = 0; i < rows; ++i)
         items.append(media.at(i % media.size()));
     return items;
+}
+
+// Opens a preview of items (its window, the players, the first picture), then
+// plays it for three seconds at ten slots a second: pictures read, clips
+// started, the timeline and its cursor drawn. The longest stalls of both.
+std::pair<qint64, qint64> previewStalls(MainWindow &window, const QVector<PreviewItem> &items)
+{
+    const auto none = decltype(&MainWindow::saveFinished)();
+    std::unique_ptr<PreviewWindow> playing;
+    const qint64 opening = longestStall(window, none, [&] {
+        playing = std::make_unique<PreviewWindow>(items, 0, &window);
+        playing->setClockRate(10);
+        playing->show();
+    });
+    const qint64 running = longestStall(window, none, [&] {
+        QElapsedTimer playingFor;
+        playingFor.start();
+        while (playingFor.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    });
+    return {opening, running};
 }
 
 } // namespace
@@ -146,8 +168,8 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     std::printf("longest GUI-thread stall in ms (max over rounds; target: 50 at 1,000 rows, "
-                "250 at 10,000)\n%8s %10s %10s %10s %10s %10s %10s\n",
-                "rows", "add", "save new", "update", "open", "prev. open", "preview");
+                "250 at 10,000)\n%8s %10s %10s %10s %10s %10s %10s %10s\n",
+                "rows", "add", "save new", "update", "open", "prev. open", "preview", "pictures");
     const int rounds = std::max(1, parser.value(QStringLiteral("rounds")).toInt());
     for (const QString &size : parser.value(QStringLiteral("rows")).split(QLatin1Char(','))) {
         const int rows = size.toInt();
@@ -164,8 +186,10 @@ int main(int argc, char *argv[])
         }
         const QString extra = dir.filePath(QStringLiteral("extra.png"));
         QFile(files.first()).copy(extra);
-        const QVector<PreviewItem> previewItems = previewMedia(dir, rows);
+        const QVector<PreviewItem> previewItems = previewMedia(dir, rows, true);
+        const QVector<PreviewItem> pictureItems = previewMedia(dir, rows, false);
         qint64 add = 0, saveNew = 0, update = 0, open = 0, previewOpen = 0, preview = 0;
+        qint64 pictures = 0;
         for (int round = 0; round < rounds; ++round) {
             const QString package = dir.filePath(QStringLiteral("show%1.mrv").arg(round));
             MainWindow window;
@@ -184,29 +208,17 @@ int main(int argc, char *argv[])
                                                    [&] { click(window, "pushButtonSave"); }));
             open = std::max(open, longestStall(window, &MainWindow::openFinished,
                                                [&] { window.openFile(package); }));
-            // Opening the preview (its window, the player, the first picture),
-            // then three seconds of it playing ten slots a second: pictures
-            // read, a clip started, the timeline and its cursor drawn.
-            PreviewWindow *playing = nullptr;
-            previewOpen = std::max(
-                previewOpen, longestStall(window, decltype (&MainWindow::saveFinished)(), [&] {
-                    playing = new PreviewWindow(previewItems, 0, &window);
-                    playing->setClockRate(10);
-                    playing->show();
-                }));
-            preview =
-                std::max(preview, longestStall(window, decltype (&MainWindow::saveFinished)(), [&] {
-                             QElapsedTimer playingFor;
-                             playingFor.start();
-                             while (playingFor.elapsed() < 3000)
-                                 QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-                         }));
-            delete playing;
+            // The preview with clips among the pictures, then of pictures only.
+            const auto [opening, running] = previewStalls(window, previewItems);
+            previewOpen = std::max(previewOpen, opening);
+            preview = std::max(preview, running);
+            pictures = std::max(pictures, previewStalls(window, pictureItems).second);
         }
-        std::printf("%8d %10lld %10lld %10lld %10lld %10lld %10lld\n", rows,
+        std::printf("%8d %10lld %10lld %10lld %10lld %10lld %10lld %10lld\n", rows,
                     static_cast<long long>(add), static_cast<long long>(saveNew),
                     static_cast<long long>(update), static_cast<long long>(open),
-                    static_cast<long long>(previewOpen), static_cast<long long>(preview));
+                    static_cast<long long>(previewOpen), static_cast<long long>(preview),
+                    static_cast<long long>(pictures));
     }
     return 0;
 }
