@@ -340,9 +340,13 @@ PreviewVideo::PreviewVideo(QWidget *videoParent)
 
 PreviewVideo::~PreviewVideo()
 {
-    // The players stop on their own thread; nothing of theirs reaches this any more.
+    // On a thread of their own the players stop there; nothing of theirs
+    // reaches this any more.
     m_lanes->disconnect(this);
-    m_lanes->deleteLater();
+    if (m_lanes->thread() == thread())
+        delete m_lanes;
+    else
+        m_lanes->deleteLater();
 }
 
 void PreviewVideo::prepare(int key, const QUrl &url, QIODevice *device)
