@@ -119,6 +119,7 @@ bool MainWindow::hasUnsavedChanges() const
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (isBusy()) {
+        stopLookingAtFiles();
         // The window goes when the job has ended: queued, so the job's own
         // outcome is shown first, and a failed save then asks about the
         // unsaved edits as any close does.

@@ -154,6 +154,8 @@ private:
     // one question, then added (package/convertcommand.cpp).
     void bringInFiles(const QStringList &files, const ImportPlace &place);
     void askConversions(const QVector<ImportPlan> &plans, const ImportPlace &place);
+    // Cancels looking into dropped files, so closing asks nothing about them.
+    void stopLookingAtFiles();
     void addConverted(const ImportOutcome &outcome, const ImportPlace &place);
     void lookUpConvertedSources(const QStringList &files);
 };

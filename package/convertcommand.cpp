@@ -34,17 +34,27 @@ QStringList shortened(QStringList lines)
     return lines;
 }
 
+QString lookingTitle()
+{
+    return MainWindow::tr("Looking at the files...");
+}
+
 } // namespace
 
 void MainWindow::bringInFiles(const QStringList &files, const ImportPlace &place)
 {
     const JobId job = jobs->submit<QVector<ImportPlan>>(
-        {conversionKey()}, tr("Looking at the files..."),
+        {conversionKey()}, lookingTitle(),
         [files](JobControl *control) { return planImports(files, control); },
         [this, place](const QVector<ImportPlan> &plans) { askConversions(plans, place); });
     // A probe is quick on a local disk; the dialog only shows for a slow one.
-    startBusy(job, tr("Looking at the files..."),
-              tr("Finishing looking at the files before closing…"), 300);
+    startBusy(job, lookingTitle(), tr("Finishing looking at the files before closing…"), 300);
+}
+
+void MainWindow::stopLookingAtFiles()
+{
+    if (jobs->title(progressDialog->job()) == lookingTitle())
+        jobs->cancel(progressDialog->job());
 }
 
 void MainWindow::askConversions(const QVector<ImportPlan> &plans, const ImportPlace &place)

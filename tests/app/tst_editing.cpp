@@ -230,6 +230,7 @@ private slots:
         QTest::newRow("Cancel while converting")
             << str("big.mkv") << 2 << str("big.mkv → big.mp4 (MKV to MP4, encoded again as H.264)")
             << str("f0.png");
+        QTest::newRow("Close while looking") << str("clip.mov") << 3 << QString() << QString();
     }
 
     void dropFilesToConvert()
@@ -244,6 +245,12 @@ private slots:
         drop({first, str("f0.png"), str("pic.webp")}, QPoint(4, 4));
         QCOMPARE(order(table()), str("f0.png")); // at once
         QVERIFY(window->isBusy());               // the others are looked into by a job
+        if (choice == 3) { // the user wants the window gone: nothing more is asked
+            window->close();
+            QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000);
+            QCOMPARE(dialogs->calls.size(), 0);
+            return;
+        }
         if (choice == 2) {
             auto *busy = window->findChild<QProgressDialog *>();
             // Asked: the dialog is the conversion's now.
