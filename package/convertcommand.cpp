@@ -59,7 +59,11 @@ void MainWindow::stopLookingAtFiles()
 
 void MainWindow::askConversions(const QVector<ImportPlan> &plans, const ImportPlace &place)
 {
+    // Also when the look ended before the cancel reached it.
+    const bool closing = progressDialog->isClosing();
     endBusy();
+    if (closing)
+        return;
     QStringList refused;
     QStringList lines;
     QVector<ImportPlan> wanted;

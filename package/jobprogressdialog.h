@@ -25,6 +25,7 @@ public:
     void showProgress(const JobProgress &progress);
     // The window was closed while the job runs: it says so and stays up.
     void showClosing();
+    bool isClosing() const { return m_closing; }
     // Closes the dialog and gives the focus back to where it was.
     void end();
     JobId job() const { return m_job; }

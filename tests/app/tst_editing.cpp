@@ -245,10 +245,11 @@ private slots:
         drop({first, str("f0.png"), str("pic.webp")}, QPoint(4, 4));
         QCOMPARE(order(table()), str("f0.png")); // at once
         QVERIFY(window->isBusy());               // the others are looked into by a job
-        if (choice == 3) { // the user wants the window gone: nothing more is asked
+        if (choice == 3) { // the user wants the window gone: only the unsaved row is asked about
             window->close();
-            QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000);
-            QCOMPARE(dialogs->calls.size(), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000); // Discard
+            QCOMPARE(dialogs->calls.size(), 1);
+            QVERIFY(dialogs->calls.first().text.contains(str("not saved")));
             return;
         }
         if (choice == 2) {
