@@ -113,6 +113,18 @@ QImage frameImage(const QVideoFrame &source, const QSize &box, SwsContext *&scal
     scaler =
         sws_getCachedContext(scaler, size.width(), size.height(), format, out.width(), out.height(),
                              AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    // The colours as the clip says they were recorded (HD is mostly BT.709),
+    // not the scaler's default.
+    const QVideoFrameFormat surface = frame.surfaceFormat();
+    if (scaler) {
+        const int space =
+            surface.colorSpace() == QVideoFrameFormat::ColorSpace_BT709    ? SWS_CS_ITU709
+            : surface.colorSpace() == QVideoFrameFormat::ColorSpace_BT2020 ? SWS_CS_BT2020
+                                                                           : SWS_CS_DEFAULT;
+        const int fullRange = surface.colorRange() == QVideoFrameFormat::ColorRange_Full;
+        sws_setColorspaceDetails(scaler, sws_getCoefficients(space), fullRange,
+                                 sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
+    }
     if (scaler) {
         const uint8_t *planes[4] = {};
         int strides[4] = {};
