@@ -1,5 +1,7 @@
 #include "preview/previewvideo.h"
 
+#include "media/framescaler.h"
+
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QMediaPlayer>
@@ -16,10 +18,6 @@
 #include <QAudioOutput>
 #include <QVideoFrame>
 #include <QVideoSink>
-
-extern "C" {
-#include <libswscale/swscale.h>
-}
 #else
 #include <QMediaContent>
 #endif
@@ -50,98 +48,84 @@ QThread *mediaThread()
     return sharedMediaThread;
 }
 
-AVPixelFormat avFormat(QVideoFrameFormat::PixelFormat format)
+// FFmpeg's name of a frame's pixel layout; empty where it has none.
+QByteArray layoutName(QVideoFrameFormat::PixelFormat format)
 {
     switch (format) {
     case QVideoFrameFormat::Format_YUV420P:
-        return AV_PIX_FMT_YUV420P;
+    case QVideoFrameFormat::Format_YV12: // planes swapped below
+        return "yuv420p";
     case QVideoFrameFormat::Format_YUV422P:
-        return AV_PIX_FMT_YUV422P;
-    case QVideoFrameFormat::Format_YV12:
-        return AV_PIX_FMT_YUV420P; // planes swapped below
+        return "yuv422p";
     case QVideoFrameFormat::Format_NV12:
-        return AV_PIX_FMT_NV12;
+        return "nv12";
     case QVideoFrameFormat::Format_NV21:
-        return AV_PIX_FMT_NV21;
+        return "nv21";
     case QVideoFrameFormat::Format_YUYV:
-        return AV_PIX_FMT_YUYV422;
+        return "yuyv422";
     case QVideoFrameFormat::Format_UYVY:
-        return AV_PIX_FMT_UYVY422;
+        return "uyvy422";
     case QVideoFrameFormat::Format_P010:
-        return AV_PIX_FMT_P010LE;
+        return "p010le";
     case QVideoFrameFormat::Format_YUV420P10:
-        return AV_PIX_FMT_YUV420P10LE;
+        return "yuv420p10le";
     case QVideoFrameFormat::Format_ARGB8888:
     case QVideoFrameFormat::Format_ARGB8888_Premultiplied:
-        return AV_PIX_FMT_ARGB;
+        return "argb";
     case QVideoFrameFormat::Format_XRGB8888:
-        return AV_PIX_FMT_0RGB;
+        return "0rgb";
     case QVideoFrameFormat::Format_BGRA8888:
     case QVideoFrameFormat::Format_BGRA8888_Premultiplied:
-        return AV_PIX_FMT_BGRA;
+        return "bgra";
     case QVideoFrameFormat::Format_BGRX8888:
-        return AV_PIX_FMT_BGR0;
+        return "bgr0";
     case QVideoFrameFormat::Format_RGBA8888:
-        return AV_PIX_FMT_RGBA;
+        return "rgba";
     case QVideoFrameFormat::Format_RGBX8888:
-        return AV_PIX_FMT_RGB0;
+        return "rgb0";
     case QVideoFrameFormat::Format_ABGR8888:
-        return AV_PIX_FMT_ABGR;
+        return "abgr";
     case QVideoFrameFormat::Format_XBGR8888:
-        return AV_PIX_FMT_0BGR;
+        return "0bgr";
     default:
-        return AV_PIX_FMT_NONE;
+        return {};
     }
 }
 
 // A frame as a picture that fits box, scaled on the backend's frame thread.
 // QVideoFrame::toImage draws through the GPU interface, which without a GPU
 // takes longer than a frame lasts.
-QImage frameImage(const QVideoFrame &source, const QSize &box, SwsContext *&scaler)
+QImage frameImage(const QVideoFrame &source, const QSize &box, FrameScaler *scaler)
 {
     QVideoFrame frame(source);
-    const QSize size = frame.size();
-    const QSize out = box.isValid() ? size.scaled(box, Qt::KeepAspectRatio) : size;
-    const AVPixelFormat format = avFormat(frame.pixelFormat());
-    if (format == AV_PIX_FMT_NONE || out.isEmpty()) {
+    FramePlanes planes;
+    planes.layout = layoutName(frame.pixelFormat());
+    planes.size = frame.size();
+    const QSize out = box.isValid() ? planes.size.scaled(box, Qt::KeepAspectRatio) : planes.size;
+    if (planes.layout.isEmpty() || out.isEmpty()) {
         const QImage image = frame.toImage();
-        return out == size ? image : image.scaled(out, Qt::KeepAspectRatio);
+        return out == planes.size ? image : image.scaled(out, Qt::KeepAspectRatio);
     }
     if (!frame.map(QVideoFrame::ReadOnly))
         return {};
-    QImage image(out, QImage::Format_RGB32);
-    scaler =
-        sws_getCachedContext(scaler, size.width(), size.height(), format, out.width(), out.height(),
-                             AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr);
-    // The colours as the clip says they were recorded (HD is mostly BT.709),
-    // not the scaler's default.
     const QVideoFrameFormat surface = frame.surfaceFormat();
-    if (scaler) {
-        const int space =
-            surface.colorSpace() == QVideoFrameFormat::ColorSpace_BT709    ? SWS_CS_ITU709
-            : surface.colorSpace() == QVideoFrameFormat::ColorSpace_BT2020 ? SWS_CS_BT2020
-                                                                           : SWS_CS_DEFAULT;
-        const int fullRange = surface.colorRange() == QVideoFrameFormat::ColorRange_Full;
-        sws_setColorspaceDetails(scaler, sws_getCoefficients(space), fullRange,
-                                 sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
+    planes.colors = surface.colorSpace() == QVideoFrameFormat::ColorSpace_BT709
+                        ? FramePlanes::Colors::Bt709
+                    : surface.colorSpace() == QVideoFrameFormat::ColorSpace_BT2020
+                        ? FramePlanes::Colors::Bt2020
+                        : FramePlanes::Colors::Default;
+    planes.fullRange = surface.colorRange() == QVideoFrameFormat::ColorRange_Full;
+    for (int i = 0; i < frame.planeCount() && i < 4; ++i) {
+        planes.data[i] = frame.bits(i);
+        planes.strides[i] = frame.bytesPerLine(i);
     }
-    if (scaler) {
-        const uint8_t *planes[4] = {};
-        int strides[4] = {};
-        for (int i = 0; i < frame.planeCount() && i < 4; ++i) {
-            planes[i] = frame.bits(i);
-            strides[i] = frame.bytesPerLine(i);
-        }
-        if (frame.pixelFormat() == QVideoFrameFormat::Format_YV12) {
-            std::swap(planes[1], planes[2]);
-            std::swap(strides[1], strides[2]);
-        }
-        uint8_t *target[4] = {image.bits()};
-        const int targetStrides[4] = {int(image.bytesPerLine())};
-        sws_scale(scaler, planes, strides, 0, size.height(), target, targetStrides);
+    if (frame.pixelFormat() == QVideoFrameFormat::Format_YV12) {
+        std::swap(planes.data[1], planes.data[2]);
+        std::swap(planes.strides[1], planes.strides[2]);
     }
+    const QImage image = scaler->scaled(planes, out);
     frame.unmap();
-    return scaler ? image : QImage();
+    return image;
 }
 #else
 // Qt 5's player opens media asynchronously and draws into its widget.
@@ -163,9 +147,6 @@ public:
         for (const auto &lane : m_lanes) {
             lane->player->stop();
             delete lane->player;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-            sws_freeContext(lane->scaler);
-#endif
         }
     }
 
@@ -247,7 +228,7 @@ private:
         std::unique_ptr<QIODevice> device;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
         QVideoSink *sink = nullptr;
-        SwsContext *scaler = nullptr; // only the backend's frame thread uses it
+        FrameScaler scaler; // only the backend's frame thread uses it
 #endif
     };
 
@@ -279,7 +260,7 @@ private:
                     QMutexLocker lock(&m_boxLock);
                     box = m_box;
                 }
-                const QImage image = frameImage(frame, box, raw->scaler);
+                const QImage image = frameImage(frame, box, &raw->scaler);
                 if (!image.isNull())
                     emit frameShown(key, image, frame.startTime() / 1000);
             },
