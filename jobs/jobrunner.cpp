@@ -64,15 +64,17 @@ JobId JobRunner::submitWork(const QStringList &keys, const QString &title,
     const JobId id = job->id;
     // The sink runs in the worker thread: it only passes copies on, a few times a second.
     auto clock = std::make_shared<QElapsedTimer>();
-    auto lastFile = std::make_shared<QString>();
+    // A new step passes at once; a new file does not: a package of a thousand
+    // small files would post a thousand updates to the GUI thread in a blink.
+    auto lastStep = std::make_shared<QString>();
     job->control =
-        std::make_unique<JobControl>([this, id, clock, lastFile](const JobProgress &progress) {
+        std::make_unique<JobControl>([this, id, clock, lastStep](const JobProgress &progress) {
             const bool last = progress.total > 0 && progress.done >= progress.total;
             if (clock->isValid() && clock->elapsed() < progressIntervalMs && !last &&
-                progress.currentFile == *lastFile)
+                progress.step == *lastStep)
                 return;
             clock->start();
-            *lastFile = progress.currentFile;
+            *lastStep = progress.step;
             QMetaObject::invokeMethod(
                 this,
                 [this, id, progress] {

@@ -53,6 +53,7 @@ private slots:
     void keysSerialiseAndBound();
     void twoPackagesAtOnceCancelOne();
     void cancelledBeforeStartEndsOnce();
+    void progressOfManyFilesIsThrottled();
     void destructionWaitsForRunningJob();
     void saveAfterFailedReadBackIsNotAChange();
 };
@@ -174,6 +175,30 @@ void TestJobRunner::cancelledBeforeStartEndsOnce()
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 10000);
     QCOMPARE(outcomes, (QStringList{str("first"), str("cancelled")}));
     QCOMPARE(finished.at(1).at(0).value<JobId>(), queued);
+}
+
+// A package of a thousand small files must not post a thousand updates to
+// the GUI thread; a new step and the last update always pass.
+void TestJobRunner::progressOfManyFilesIsThrottled()
+{
+    JobRunner runner(1);
+    QSignalSpy progress(&runner, &JobRunner::progress);
+    QSignalSpy idle(&runner, &JobRunner::idle);
+    runner.submit<int>(
+        {str("k")}, {},
+        [](JobControl *control) {
+            for (int i = 0; i < 1000; ++i)
+                control->report(JobProgress{i, 1000, str("f%1.png").arg(i),
+                                            i < 500 ? str("Writing") : str("Verifying")});
+            control->report(1000, 1000);
+            return 0;
+        },
+        [](int) {});
+    QVERIFY(idle.wait(10000));
+    QVERIFY2(progress.size() >= 3 && progress.size() <= 6,
+             qPrintable(QString::number(progress.size())));
+    QCOMPARE(progress.at(1).at(1).value<JobProgress>().step, str("Verifying"));
+    QCOMPARE(progress.constLast().at(1).value<JobProgress>().done, 1000);
 }
 
 // Closing the program mid-job waits for the job (a save is never torn off)
