@@ -69,7 +69,7 @@ int runCheck(const QStringList &arguments)
         for (const QString &entry : std::as_const(entries)) {
             if (entry == documentEntryName())
                 continue;
-            const MediaInfo info = probeMedia(MediaSource::packageEntry(path, entry));
+            const MediaInfo info = examineMedia(MediaSource::packageEntry(path, entry));
             if (!info.isOk())
                 report(info.problemText);
         }

@@ -175,6 +175,13 @@ MediaInfo probeMedia(const MediaSource &source)
     return inspectMedia(source, QSize(), nullptr);
 }
 
+MediaInfo examineMedia(const MediaSource &source)
+{
+    // Small: the decoders scale while decoding, and the picture is dropped.
+    QImage picture;
+    return inspectMedia(source, QSize(64, 64), &picture);
+}
+
 bool makeThumbnail(const MediaSource &source, const QSize &box, QImage *image, QString *error)
 {
     QImage made;

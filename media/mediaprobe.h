@@ -61,6 +61,11 @@ QString playingTimeText(qint64 ms);
 // does both). Blocking and thread-safe: call it from a worker, never the GUI thread.
 MediaInfo probeMedia(const MediaSource &source);
 
+// Probes as above, then decodes as the window's table does (the image, a video
+// frame about one second in and one near the end), so a damaged body or a
+// clip that breaks off near its end shows too. Slower: what mrv checks with.
+MediaInfo examineMedia(const MediaSource &source);
+
 // A picture of source that fits box: the image scaled while decoding, or a
 // video frame about one second in.
 [[nodiscard]] bool makeThumbnail(const MediaSource &source, const QSize &box, QImage *image,

@@ -28,7 +28,7 @@ QString mayNotPlayText(const QStringList &lines, int shown = 20);
 MediaSource rowSource(const QString &file, const QString &package,
                       const QSet<QString> &storedNames);
 
-// Probes every row's medium, each once, and gives the list's lines in row
+// Examines every row's medium, each once, as the window does, and gives the list's lines in row
 // order. Blocking: for mrv and workers, never the GUI thread.
 QStringList probeMayNotPlay(const PlaylistRows &rows, const QString &package = {},
                             const QSet<QString> &storedNames = {});

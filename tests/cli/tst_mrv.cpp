@@ -301,6 +301,15 @@ private slots:
                         (problem.contains(str("cut short")) ? str(" cut short") : problem));
         }
         QCOMPARE(rows, (QStringList{str("0"), str("30"), str("30 cut short")}));
+
+        // Zeros where its last third was, behind a whole index: only decoding sees it.
+        const qint64 kept = whole.size() * 2 / 3;
+        QVERIFY(
+            writeBytes(path("tail.mp4"), whole.left(kept) + QByteArray(whole.size() - kept, 0)));
+        const Result tail = mrv("build tail.mrv tail.mp4");
+        QVERIFY2(tail.code == 0 && tail.err.contains(str("damaged near its end")),
+                 qPrintable(tail.err));
+        QCOMPARE(mrv("check --media tail.mrv").code, 1);
     }
 };
 
