@@ -24,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
 #include <atomic>
 #include <mutex>
 
@@ -424,6 +426,14 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
     const ReadBackResult otherDocument =
         verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), "{\"old\":1}\n");
     QCOMPARE(otherDocument.status, ReadBackResult::Status::Mismatch);
+    // A drive that fails to read is not one that returns other bytes.
+    Platform::setStepHook([](Platform::Step step, const QByteArray &) {
+        return step == Platform::Step::Read ? EIO : 0;
+    });
+    const ReadBackResult failing = verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), {});
+    Platform::setStepHook(nullptr);
+    QCOMPARE(failing.status, ReadBackResult::Status::Unreadable);
+    QVERIFY2(failing.error.contains(str("Input/output error")), qPrintable(failing.error));
 }
 
 void TestDrives::dialogWritesVerifiesAndEjects()
