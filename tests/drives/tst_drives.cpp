@@ -24,9 +24,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cerrno>
-
 #include <atomic>
+#include <cerrno>
 #include <mutex>
 
 #include <csignal>
