@@ -7,7 +7,6 @@
 #include <QMediaPlayer>
 #include <QMutex>
 #include <QThread>
-#include <QVideoWidget>
 
 #include <algorithm>
 #include <atomic>
@@ -19,14 +18,17 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 #else
+#include <QAbstractVideoSurface>
 #include <QMediaContent>
+#include <QVideoSurfaceFormat>
 #endif
 
 namespace {
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 // Two players: one plays while the other holds the next clip.
 constexpr int laneCount = 2;
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 
 // The media backend keeps objects of its own on the thread that first uses
 // it, so the players share one thread that lasts as long as the program.
@@ -128,8 +130,84 @@ QImage frameImage(const QVideoFrame &source, const QSize &box, FrameScaler *scal
     return image;
 }
 #else
-// Qt 5's player opens media asynchronously and draws into its widget.
-constexpr int laneCount = 1;
+// FFmpeg's name of a frame's pixel layout; empty where it has none.
+QByteArray layoutName(QVideoFrame::PixelFormat format)
+{
+    switch (format) {
+    case QVideoFrame::Format_YUV420P:
+    case QVideoFrame::Format_YV12: // planes swapped below
+        return "yuv420p";
+    case QVideoFrame::Format_NV12:
+        return "nv12";
+    case QVideoFrame::Format_NV21:
+        return "nv21";
+    case QVideoFrame::Format_YUYV:
+        return "yuyv422";
+    case QVideoFrame::Format_UYVY:
+        return "uyvy422";
+    case QVideoFrame::Format_RGB32: // as QImage lays it out: B, G, R, X in memory
+        return "bgr0";
+    case QVideoFrame::Format_ARGB32:
+        return "bgra";
+    default:
+        return {};
+    }
+}
+
+// Qt 5's player hands its frames to this surface on the window's thread; they
+// are scaled as with Qt 6, so the last picture stays until the next clip's first.
+class FrameSurface : public QAbstractVideoSurface
+{
+public:
+    using Shown = std::function<void(const QImage &)>;
+    FrameSurface(std::function<QSize()> box, Shown shown, QObject *parent)
+        : QAbstractVideoSurface(parent), m_box(std::move(box)), m_shown(std::move(shown))
+    {}
+
+    QList<QVideoFrame::PixelFormat>
+    supportedPixelFormats(QAbstractVideoBuffer::HandleType type) const override
+    {
+        if (type != QAbstractVideoBuffer::NoHandle)
+            return {};
+        return {QVideoFrame::Format_YUV420P, QVideoFrame::Format_YV12,  QVideoFrame::Format_NV12,
+                QVideoFrame::Format_NV21,    QVideoFrame::Format_YUYV,  QVideoFrame::Format_UYVY,
+                QVideoFrame::Format_RGB32,   QVideoFrame::Format_ARGB32};
+    }
+
+    bool present(const QVideoFrame &source) override
+    {
+        QVideoFrame frame(source);
+        FramePlanes planes;
+        planes.layout = layoutName(frame.pixelFormat());
+        planes.size = frame.size();
+        const QSize box = m_box();
+        const QSize out =
+            box.isValid() ? planes.size.scaled(box, Qt::KeepAspectRatio) : planes.size;
+        if (planes.layout.isEmpty() || out.isEmpty() || !frame.map(QAbstractVideoBuffer::ReadOnly))
+            return true; // nothing to show of it; the clip goes on
+        planes.colors = surfaceFormat().yCbCrColorSpace() == QVideoSurfaceFormat::YCbCr_BT709
+                            ? FramePlanes::Colors::Bt709
+                            : FramePlanes::Colors::Default;
+        for (int i = 0; i < frame.planeCount() && i < 4; ++i) {
+            planes.data[i] = frame.bits(i);
+            planes.strides[i] = frame.bytesPerLine(i);
+        }
+        if (frame.pixelFormat() == QVideoFrame::Format_YV12) {
+            std::swap(planes.data[1], planes.data[2]);
+            std::swap(planes.strides[1], planes.strides[2]);
+        }
+        const QImage image = m_scaler.scaled(planes, out);
+        frame.unmap();
+        if (!image.isNull())
+            m_shown(image);
+        return true;
+    }
+
+private:
+    std::function<QSize()> m_box;
+    Shown m_shown;
+    FrameScaler m_scaler;
+};
 #endif
 
 } // namespace
@@ -140,7 +218,7 @@ class VideoLanes : public QObject
     Q_OBJECT
 
 public:
-    explicit VideoLanes(QVideoWidget *widget) : m_widget(widget) {}
+    VideoLanes() = default;
     ~VideoLanes() override
     {
         // Each player stops and goes before what it reads from and draws with.
@@ -206,14 +284,6 @@ public:
         m_box = box;
     }
 
-    qint64 position() const
-    {
-        for (const auto &lane : m_lanes)
-            if (lane->shownKey >= 0)
-                return lane->player->position();
-        return 0;
-    }
-
 signals:
     void frameShown(int key, const QImage &frame, qint64 positionMs);
     void ended(int key);
@@ -269,7 +339,17 @@ private:
             lane->player, &QMediaPlayer::errorOccurred, this,
             [this, raw](QMediaPlayer::Error, const QString &text) { emit failed(raw->key, text); });
 #else
-        lane->player->setVideoOutput(m_widget);
+        auto *surface = new FrameSurface(
+            [this] {
+                QMutexLocker lock(&m_boxLock);
+                return m_box;
+            },
+            [this, raw](const QImage &image) {
+                if (raw->shownKey >= 0)
+                    emit frameShown(raw->shownKey, image, raw->player->position());
+            },
+            lane->player);
+        lane->player->setVideoOutput(surface);
         connect(lane->player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
                 [this, raw] { emit failed(raw->key, raw->player->errorString()); });
 #endif
@@ -283,7 +363,6 @@ private:
         return lane;
     }
 
-    QVideoWidget *m_widget;
     std::vector<std::unique_ptr<Lane>> m_lanes;
     bool m_paused = false;
     QMutex m_boxLock;
@@ -300,12 +379,13 @@ template<typename Call> void onLanes(VideoLanes *lanes, Call call)
 
 } // namespace
 
-PreviewVideo::PreviewVideo(QWidget *videoParent)
-    : QObject(videoParent), m_laneKeys(laneCount, -1), m_laneAges(laneCount, 0)
+PreviewVideo::PreviewVideo(QObject *parent)
+    : QObject(parent), m_laneKeys(laneCount, -1), m_laneAges(laneCount, 0)
 {
+    m_lanes = new VideoLanes;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    m_lanes = new VideoLanes(nullptr);
     m_lanes->moveToThread(mediaThread());
+#endif
     connect(m_lanes, &VideoLanes::frameShown, this,
             [this](int key, const QImage &frame, qint64 positionMs) {
                 if (key != m_playing)
@@ -313,12 +393,6 @@ PreviewVideo::PreviewVideo(QWidget *videoParent)
                 m_positionMs = positionMs;
                 emit frameShown(key, frame);
             });
-#else
-    auto *widget = new QVideoWidget(videoParent);
-    widget->setObjectName(QStringLiteral("previewVideo"));
-    m_widget = widget;
-    m_lanes = new VideoLanes(widget);
-#endif
     connect(m_lanes, &VideoLanes::ended, this, [this](int key) {
         if (key == m_playing)
             emit ended(key);
@@ -401,11 +475,7 @@ void PreviewVideo::setFrameBox(const QSize &box)
 
 qint64 PreviewVideo::positionMs() const
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
     return m_positionMs;
-#else
-    return m_lanes->position();
-#endif
 }
 
 #include "previewvideo.moc"

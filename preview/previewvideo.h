@@ -7,25 +7,22 @@
 
 class QIODevice;
 class QThread;
-class QWidget;
 class VideoLanes;
 
 // The clips of the preview, each known by a key (its slot). The next clip is
 // prepared while the current one plays, so the switch shows no black frame.
-// With Qt 6 the players live on a thread of their own: the media backend
-// opens a file inside setSource, and frames are turned into pictures there,
-// so neither holds up the window; frames arrive as frameShown. With Qt 5 the
-// player works asynchronously and draws into videoWidget().
+// Frames arrive as frameShown, scaled to the frame box. With Qt 6 the players
+// live on a thread of their own: the media backend opens a file inside
+// setSource, and frames are turned into pictures there, so neither holds up
+// the window. Qt 5's player works asynchronously on the window's thread.
 class PreviewVideo : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PreviewVideo(QWidget *videoParent);
+    explicit PreviewVideo(QObject *parent = nullptr);
     ~PreviewVideo() override;
 
-    // Where the video draws itself, or null when frames come as frameShown.
-    QWidget *videoWidget() const { return m_widget; }
     // The thread a device given to prepare must belong to.
     QThread *playerThread() const;
     // Loads key's clip from url, or from device (taken over; url names it).
@@ -45,7 +42,6 @@ signals:
     void failed(int key, const QString &problem);
 
 private:
-    QWidget *m_widget = nullptr;
     VideoLanes *m_lanes;
     QVector<int> m_laneKeys;     // the key each player holds, -1 none
     QVector<quint64> m_laneAges; // when each was prepared

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QStackedLayout>
 #include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -71,8 +70,8 @@ private:
 
 PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidget *parent)
     : QWidget(parent, Qt::Window), m_items(items), m_media(new MediaService(this)),
-      m_stack(new QStackedLayout), m_picture(new PictureView(this)),
-      m_video(new PreviewVideo(this)), m_timeline(new PreviewTimeline(this))
+      m_picture(new PictureView(this)), m_video(new PreviewVideo(this)),
+      m_timeline(new PreviewTimeline(this))
 {
     setObjectName(QStringLiteral("previewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -86,15 +85,10 @@ PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidg
     m_picture->setObjectName(QStringLiteral("previewPicture"));
     m_picture->setFocusPolicy(Qt::NoFocus);
     m_timeline->setFocusPolicy(Qt::NoFocus);
-    m_stack->addWidget(m_picture);
-    if (QWidget *video = m_video->videoWidget()) {
-        video->setFocusPolicy(Qt::NoFocus);
-        m_stack->addWidget(video);
-    }
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addLayout(m_stack, 1);
+    layout->addWidget(m_picture, 1);
     layout->addWidget(m_timeline);
     m_timeline->setItems(&m_items);
     connect(m_timeline, &PreviewTimeline::itemClicked, this, [this](int index) { start(index); });
@@ -166,12 +160,12 @@ void PreviewWindow::resizeEvent(QResizeEvent *event)
 
 QWidget *PreviewWindow::screenArea() const
 {
-    return m_stack->currentWidget();
+    return m_picture;
 }
 
 QString PreviewWindow::problemShown() const
 {
-    return m_stack->currentWidget() == m_picture ? m_picture->text() : QString();
+    return m_picture->text();
 }
 
 void PreviewWindow::start(int index)
@@ -195,17 +189,10 @@ void PreviewWindow::start(int index)
         m_video->play(index);
         if (!m_video->isPrepared(index))
             prepareVideo(index);
-        if (QWidget *video = m_video->videoWidget()) {
-            m_picture->show({}, {});
-            m_stack->setCurrentWidget(video);
-        } else {
-            // What was shown stays until the clip's first frame replaces it.
-            m_picture->show(m_picture->image(), {});
-            m_stack->setCurrentWidget(m_picture);
-        }
+        // What was shown stays until the clip's first frame replaces it.
+        m_picture->show(m_picture->image(), {});
     } else {
         m_video->play(-1);
-        m_stack->setCurrentWidget(m_picture);
         if (m_pictures.contains(index) || m_pictureProblems.contains(index))
             m_picture->show(m_pictures.value(index), m_pictureProblems.value(index));
         else
@@ -217,8 +204,7 @@ void PreviewWindow::start(int index)
     // The next slot is made ready meanwhile, so it starts at once.
     const int next = (index + 1) % m_items.size();
     if (m_items.at(next).video) {
-        // A video that draws itself has one player: the next clip waits for its slot.
-        if (next != index && !m_video->isPrepared(next) && (!item.video || !m_video->videoWidget()))
+        if (next != index && !m_video->isPrepared(next))
             prepareVideo(next);
     } else {
         requestPicture(next);
@@ -251,7 +237,6 @@ void PreviewWindow::slotEnded()
     // No slot is shown: a picture read late must not cover this.
     m_index = -1;
     m_picture->show({}, tr("Nothing to show: every item plays for 00:00:00."));
-    m_stack->setCurrentWidget(m_picture);
 }
 
 void PreviewWindow::step(int offset)
@@ -377,7 +362,6 @@ void PreviewWindow::showProblem(int index, const QString &problem)
 {
     m_playingVideo = false;
     m_video->play(-1);
-    m_stack->setCurrentWidget(m_picture);
     m_picture->show({}, m_items.at(index).name + QLatin1String("\n\n") + problem);
     runClock(slotMs(m_items.at(index)));
 }

@@ -15,7 +15,6 @@ class PictureView;
 class PreviewTimeline;
 class PreviewVideo;
 class QIODevice;
-class QStackedLayout;
 
 // Plays a playlist as the player's screen will: each image for its time,
 // each video to its end, in order and round again; in a window or full
@@ -66,7 +65,6 @@ private:
     QVector<PreviewItem> m_items;
     QHash<QString, QString> m_problems; // by source key, from the probe
     MediaService *m_media;
-    QStackedLayout *m_stack;
     PictureView *m_picture;
     PreviewVideo *m_video;
     PreviewTimeline *m_timeline;
