@@ -37,8 +37,9 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, const QList<QKeySeq
     return result;
 }
 
-// The media people have, then every image this computer reads (camera raw
-// files make that list long), then the rest, which is looked into by content.
+// The player's own types first, under the filter they always had; then the
+// other photos and videos people have, every image this computer reads
+// (camera raw files make that list long), and the rest, looked into by content.
 QString mediaFilter()
 {
     const auto patterns = [](const QStringList &extensions) {
@@ -47,7 +48,12 @@ QString mediaFilter()
             patterns.append(QLatin1String("*.") + extension);
         return patterns.join(QLatin1Char(' '));
     };
-    return MainWindow::tr("Media (%1)").arg(patterns(mediaExtensions())) + QLatin1String(";;") +
+    QStringList others = mediaExtensions();
+    for (const char *own : {"png", "jpg", "mp4", "avi"})
+        others.removeAll(QLatin1String(own));
+    return MainWindow::tr("Media (*.png *.jpg *.mp4 *.avi)") + QLatin1String(";;") +
+           MainWindow::tr("Other photos and videos (%1)").arg(patterns(others)) +
+           QLatin1String(";;") +
            MainWindow::tr("All images (%1)").arg(patterns(imageExtensions())) +
            QLatin1String(";;") + MainWindow::tr("All files (*)");
 }

@@ -161,6 +161,8 @@ private slots:
     void statusAfterEachJob()
     {
         add({str("a.png"), str("b.jpg")});
+        // The player's own types keep their filter, first; the others follow.
+        QVERIFY(dialogs->filters.value(0).startsWith(str("Media (*.png *.jpg *.mp4 *.avi);;")));
         const QString package = file("status.mrv");
         dialogs->paths = QStringList{package};
         QSignalSpy saved(window, &MainWindow::saveFinished);

@@ -69,7 +69,8 @@ public:
         return fake;
     }
     QList<QStringList> files;
-    QStringList paths; // for Open and Save
+    QStringList paths;   // for Open and Save
+    QStringList filters; // each Add Files dialog's
     QList<Answer> answers;
     QList<int> choices; // button indexes for choose()
     QVector<Call> calls;
@@ -81,7 +82,11 @@ private:
     {
         return queue.isEmpty() ? none : queue.takeFirst();
     }
-    QStringList getOpenFileNames(QWidget *, S, S, S) override { return next(files, {}); }
+    QStringList getOpenFileNames(QWidget *, S, S, S filter) override
+    {
+        filters.append(filter);
+        return next(files, {});
+    }
     QString getOpenFileName(QWidget *, S, S, S) override { return next(paths, {}); }
     QString getSaveFileName(QWidget *, S, S, S) override { return next(paths, {}); }
     void critical(QWidget *, S, S text) override { calls.append({Critical, text, {}, -1}); }
