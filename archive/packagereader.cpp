@@ -302,26 +302,40 @@ bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *b
         return refuse(entry.size);
     // Memory follows what the entry holds, never what it declares: one byte
     // past the cap shows an entry that inflates beyond it.
-    EntryDevice device(m_file, entry, maxSize + 1);
+    QByteArray data;
+    const bool read = readThrough(entry, maxSize + 1, [&](const char *chunk, qint64 got) {
+        if (data.size() + got > maxSize)
+            return refuse(data.size() + got);
+        data.append(chunk, int(got));
+        return true;
+    });
+    if (read)
+        *bytes = data;
+    return read;
+}
+
+bool PackageReader::readThrough(const LayoutEntry &entry, qint64 limit,
+                                const std::function<bool(const char *, qint64)> &take)
+{
+    const QString name = tr("“%1”").arg(entryName(entry));
+    EntryDevice device(m_file, entry, limit);
     if (!device.start())
         return fail(tr("out of memory"));
-    QByteArray data;
-    std::vector<char> chunk(64 * 1024);
+    std::vector<char> chunk(256 * 1024);
+    qint64 read = 0;
     for (;;) {
         const qint64 got = device.read(chunk.data(), qint64(chunk.size()));
         if (got < 0)
-            return fail(tr("the entry %1: %2").arg(tr("“%1”").arg(name), device.errorString()));
+            return fail(tr("the entry %1: %2").arg(name, device.errorString()));
         if (got == 0)
             break;
-        if (data.size() + got > maxSize)
-            return refuse(data.size() + got);
-        data.append(chunk.data(), int(got));
+        read += got;
+        if (!take(chunk.data(), got))
+            return false;
     }
-    if (data.size() != entry.size || device.crc() != entry.crc)
+    if (read != entry.size || device.crc() != entry.crc)
         return fail(
-            tr("the entry %1: %2")
-                .arg(tr("“%1”").arg(name), tr("the archive is damaged (checksum mismatch)")));
-    *bytes = data;
+            tr("the entry %1: %2").arg(name, tr("the archive is damaged (checksum mismatch)")));
     return true;
 }
 
@@ -331,35 +345,23 @@ bool PackageReader::verify(JobControl *control, const QString &step)
     // so once every entry's data is read, every byte of it was.
     const qint64 total = m_file ? m_file->size() : 0;
     qint64 done = 0;
-    std::vector<char> chunk(256 * 1024);
     for (const LayoutEntry &entry : qAsConst(m_entries)) {
         if (jobCancelled(control))
             return fail(tr("the check was cancelled"));
         const QString name = entryName(entry);
         if (control)
             control->report(JobProgress{done, total, name, step});
-        EntryDevice device(m_file, entry);
-        if (!device.start())
-            return fail(tr("out of memory"));
         qint64 read = 0;
-        for (;;) {
-            const qint64 got = device.read(chunk.data(), qint64(chunk.size()));
-            if (got < 0)
-                return fail(tr("the entry %1: %2").arg(tr("“%1”").arg(name), device.errorString()));
-            if (got == 0)
-                break;
+        const bool whole = readThrough(entry, -1, [&](const char *, qint64 got) {
             read += got;
             // A clip of gigabytes is most of the bar: it moves as it is read.
             if (control)
                 control->report(
                     JobProgress{done + qMin(read, entry.compressedSize), total, name, step});
-            if (jobCancelled(control))
-                return fail(tr("the check was cancelled"));
-        }
-        if (read != entry.size || device.crc() != entry.crc)
-            return fail(
-                tr("the entry %1: %2")
-                    .arg(tr("“%1”").arg(name), tr("the archive is damaged (checksum mismatch)")));
+            return !jobCancelled(control) || fail(tr("the check was cancelled"));
+        });
+        if (!whole)
+            return false;
         done += entry.compressedSize;
     }
     if (control)

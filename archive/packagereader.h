@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class JobControl;
@@ -67,6 +68,10 @@ public:
 
 private:
     bool fail(const QString &cause);
+    // Reads entry to its end, handing each chunk to take (false: stop, take
+    // has failed), then checks its size and checksum. limit as for a device.
+    bool readThrough(const LayoutEntry &entry, qint64 limit,
+                     const std::function<bool(const char *, qint64)> &take);
 
     QString m_path;
     Source m_source;
