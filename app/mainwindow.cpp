@@ -4,6 +4,7 @@
 #include "app/userdialogs.h"
 #include "archive/packagearchive.h"
 #include "package/jobprogressdialog.h"
+#include "playlist/autosave.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
 #include "settings/settings.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     setupEditing();
     setupMenus();
     installDrivesCommand(this);
+    setupAutosave();
 
     // An update cut short by a crash or a pulled stick is finished or undone
     // before the packages of the folder last saved to are looked at.
@@ -79,6 +81,8 @@ MainWindow::~MainWindow()
 {
     // Running jobs finish first (a save is only ever replaced whole); their
     // outcomes would reach a window whose form is gone, so they are dropped.
+    // An orderly end: nothing is left to bring back.
+    discardUnsavedPlaylist();
     delete jobs;
     delete undoStack;
     delete ui;
@@ -132,6 +136,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     disconnect(jobs, &JobRunner::idle, this, &QWidget::close);
     if (!hasUnsavedChanges() ||
         settleUnsavedChanges(tr("Save the changes before closing?"), [this] { close(); })) {
+        discardUnsavedPlaylist();
         event->accept();
         return;
     }

@@ -13,6 +13,8 @@
 #include <memory>
 
 class JobProgressDialog;
+struct LeftPlaylist;
+class UnsavedPlaylistStore;
 struct ImportOutcome;
 struct ImportPlace;
 struct ImportPlan;
@@ -152,10 +154,21 @@ private:
     QPointer<PreviewWindow> previewWindow;
     // Files the player cannot take as they are: looked into, converted after
     // one question, then added (package/convertcommand.cpp).
-    void bringInFiles(const QStringList &files, const ImportPlace &place);
+    // places[i]: how many of the files added at once were picked before files[i].
+    void bringInFiles(const QStringList &files, const QVector<int> &places,
+                      const ImportPlace &place);
     void askConversions(const QVector<ImportPlan> &plans, const ImportPlace &place);
     // Cancels looking into dropped files, so closing asks nothing about them.
     void stopLookingAtFiles();
     void addConverted(const ImportOutcome &outcome, const ImportPlace &place);
     void lookUpConvertedSources(const QStringList &files);
+    // The playlist kept aside after each change, and what a crash left
+    // offered back (app/autosave.cpp).
+    void setupAutosave();
+    void keepUnsavedPlaylist();
+    void discardUnsavedPlaylist();
+    void offerLeftPlaylist(const LeftPlaylist &left);
+    void restorePlaylist(const LeftPlaylist &left);
+    std::shared_ptr<UnsavedPlaylistStore> unsavedStore;
+    QTimer *autosaveTimer = nullptr;
 };

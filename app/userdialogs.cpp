@@ -7,7 +7,7 @@
 QStringList UserDialogs::getOpenFileNames(QWidget *parent, const QString &caption,
                                           const QString &dir, const QString &filter)
 {
-    return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+    return QFileDialog::getOpenFileNames(parent, caption, dir, filter, &selectedFilter);
 }
 
 QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,

@@ -14,6 +14,10 @@ public:
 
     virtual ~UserDialogs() = default;
 
+    // The filter getOpenFileNames shows first, and afterwards the one the
+    // user left it on.
+    QString selectedFilter;
+
     virtual QStringList getOpenFileNames(QWidget *parent, const QString &caption,
                                          const QString &dir, const QString &filter);
     virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,

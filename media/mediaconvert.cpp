@@ -1,6 +1,7 @@
 #include "media/mediaconvert.h"
 
 #include "jobs/jobcontrol.h"
+#include "media/heifimage.h"
 #include "media/mediaexamine.h"
 #include "playlist/mediatype.h"
 
@@ -125,6 +126,20 @@ ConversionPlan planConversion(const QString &path)
             return plan;
         }
     }
+    // Phones' HEIC photos: no Qt image plugin reads them here, the HEIF library does.
+    const HeifHeader heif = readHeifHeader(path);
+    if (heif.ok) {
+        const QString suffix = file.suffix().toUpper();
+        plan.kind = ConversionPlan::Kind::Image;
+        plan.storedName =
+            file.completeBaseName() + (heif.alpha ? QLatin1String(".png") : QLatin1String(".jpg"));
+        plan.how = mediaText("%1 to %2")
+                       .arg(suffix == QLatin1String("HEIC") || suffix == QLatin1String("HEIF")
+                                ? suffix
+                                : QStringLiteral("HEIF"),
+                            heif.alpha ? QStringLiteral("PNG") : QStringLiteral("JPEG"));
+        return plan;
+    }
     QString error;
     const Input input = openInput(path, &error);
     if (!input)
@@ -150,21 +165,27 @@ bool convertImage(const QString &source, const QString &target, QString *error)
 {
     QImageReader reader(source);
     reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > maxImageSide || size.height() > maxImageSide ||
-        qint64(size.width()) * size.height() > maxImagePixels) {
-        *error = mediaText("%1 could not be converted: it is %2×%3 pixels, too large to decode "
-                           "safely. Scale it down to the screen's size.")
-                     .arg(quoted(source))
-                     .arg(size.width())
-                     .arg(size.height());
-        return false;
-    }
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        *error =
-            mediaText("%1 could not be converted: %2.").arg(quoted(source), reader.errorString());
-        return false;
+    QImage image;
+    if (reader.format().isEmpty() && readHeifHeader(source).ok) {
+        if (!readHeifImage(source, maxImageSide, maxImagePixels, &image, error))
+            return false;
+    } else {
+        const QSize size = reader.size();
+        if (!size.isValid() || size.width() > maxImageSide || size.height() > maxImageSide ||
+            qint64(size.width()) * size.height() > maxImagePixels) {
+            *error = mediaText("%1 could not be converted: it is %2×%3 pixels, too large to "
+                               "decode safely. Scale it down to the screen's size.")
+                         .arg(quoted(source))
+                         .arg(size.width())
+                         .arg(size.height());
+            return false;
+        }
+        image = reader.read();
+        if (image.isNull()) {
+            *error = mediaText("%1 could not be converted: %2.")
+                         .arg(quoted(source), reader.errorString());
+            return false;
+        }
     }
     QDir().mkpath(QFileInfo(target).absolutePath());
     const bool png = target.endsWith(QLatin1String(".png"));
@@ -365,9 +386,11 @@ QStringList mediaExtensions()
                            QStringLiteral("jpe"), QStringLiteral("mp4"), QStringLiteral("avi")};
     // What cameras, phones and the web make, where this computer reads it.
     const QStringList images = imageExtensions();
-    for (const char *image : {"heic", "heif", "avif", "webp", "tif", "tiff", "gif", "bmp"})
+    for (const char *image : {"avif", "webp", "tif", "tiff", "gif", "bmp"})
         if (images.contains(QLatin1String(image)))
             extensions.append(QLatin1String(image));
+    // Read through the HEIF library whatever the image plugins read.
+    extensions << QStringLiteral("heic") << QStringLiteral("heif");
     // Not every build of FFmpeg has every demuxer, and some list no
     // extensions: asked by demuxer name.
     static const struct

@@ -41,11 +41,12 @@ QString lookingTitle()
 
 } // namespace
 
-void MainWindow::bringInFiles(const QStringList &files, const ImportPlace &place)
+void MainWindow::bringInFiles(const QStringList &files, const QVector<int> &places,
+                              const ImportPlace &place)
 {
     const JobId job = jobs->submit<QVector<ImportPlan>>(
         {conversionKey()}, lookingTitle(),
-        [files](JobControl *control) { return planImports(files, control); },
+        [files, places](JobControl *control) { return planImports(files, places, control); },
         [this, place](const QVector<ImportPlan> &plans) { askConversions(plans, place); });
     // A probe is quick on a local disk; the dialog only shows for a slow one.
     startBusy(job, lookingTitle(), tr("Finishing looking at the files before closing…"), 300);
@@ -67,26 +68,36 @@ void MainWindow::askConversions(const QVector<ImportPlan> &plans, const ImportPl
     QStringList refused;
     QStringList lines;
     QVector<ImportPlan> wanted;
+    QVector<ImportPlan> asTheyAre; // from folders
     for (const ImportPlan &plan : plans) {
         if (plan.refused) {
             refused.append(QDir::toNativeSeparators(plan.source));
             continue;
         }
         wanted.append(plan);
+        if (plan.plan.kind == ConversionPlan::Kind::None) {
+            asTheyAre.append(plan);
+            continue;
+        }
         lines.append(
             tr("%1 → %2 (%3)")
                 .arg(QFileInfo(plan.source).fileName(), plan.plan.storedName, plan.plan.how));
     }
     if (!refused.isEmpty())
         refuseFiles(refused);
-    if (wanted.isEmpty())
+    if (lines.isEmpty()) {
+        if (!asTheyAre.isEmpty())
+            addConverted(convertImports(asTheyAre, nullptr), place);
         return;
+    }
     const QString text =
         tr("The player takes PNG and JPEG images and MP4 and AVI videos. These files will be "
            "converted, and the playlist will play the converted copies:\n    %1\n\nThe files "
            "themselves are not changed.")
             .arg(shortened(lines).join(QLatin1String("\n    ")));
     if (dialogs->choose(this, place.command, text, {tr("Convert"), tr("Cancel")}, 0, 1) != 0) {
+        if (!asTheyAre.isEmpty())
+            addConverted(convertImports(asTheyAre, nullptr), place);
         showNote(tr("Nothing converted"));
         return;
     }
@@ -101,21 +112,24 @@ void MainWindow::addConverted(const ImportOutcome &outcome, const ImportPlace &p
 {
     endBusy();
     QTableWidget *table = ui->tableWidget;
-    const int first = qMin(place.row, table->rowCount());
     QVector<int> positions;
     PlaylistRows rows;
+    int converted = 0;
     for (int i = 0; i < outcome.copies.size(); ++i) {
-        noteConvertedSource(table, outcome.copies.at(i), outcome.sources.at(i));
-        positions.append(first + i);
+        if (outcome.copies.at(i) != outcome.sources.at(i)) {
+            noteConvertedSource(table, outcome.copies.at(i), outcome.sources.at(i));
+            ++converted;
+        }
+        // Among the rows added at once, where it was picked; places never decrease.
+        positions.append(qMin(place.row + outcome.places.value(i) + i, table->rowCount() + i));
         rows.append(rowForFile(outcome.copies.at(i), place.time, place.transition));
     }
     if (!rows.isEmpty())
         undoStack->push(new InsertRowsCommand(table, positions, rows, place.command, place.select));
     if (outcome.cancelled)
         showNote(tr("Conversion cancelled"));
-    else
-        showNote(rows.size() == 1 ? tr("Converted 1 file")
-                                  : tr("Converted %1 files").arg(rows.size()));
+    else if (converted > 0)
+        showNote(converted == 1 ? tr("Converted 1 file") : tr("Converted %1 files").arg(converted));
     if (!outcome.failures.isEmpty())
         dialogs->warning(this, place.command,
                          tr("These files were not added:\n\n%1")

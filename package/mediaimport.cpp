@@ -1,6 +1,7 @@
 #include "package/mediaimport.h"
 
 #include "jobs/jobcontrol.h"
+#include "media/capturetime.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,17 +21,33 @@ QString quoted(const QString &path)
 
 } // namespace
 
-QVector<ImportPlan> planImports(const QStringList &files, JobControl *control)
+QVector<ImportPlan> planImports(const QStringList &files, const QVector<int> &places,
+                                JobControl *control)
 {
     QVector<ImportPlan> plans;
-    for (const QString &file : files) {
+    for (int i = 0; i < files.size(); ++i) {
+        const QString &file = files.at(i);
         if (jobCancelled(control))
             return {}; // nothing is asked about, nothing added
         if (control)
-            control->report(plans.size(), files.size(), file);
-        ImportPlan plan{file, {}, true};
+            control->report(i, files.size(), file);
+        const int slot = places.value(i);
+        const QFileInfo info(file);
+        if (info.isDir()) {
+            const QStringList media = mediaInFolder(file);
+            for (const QString &inside : media) {
+                if (jobCancelled(control))
+                    return {};
+                const ConversionPlan plan = planConversion(inside);
+                plans.append({inside, plan, plan.kind == ConversionPlan::Kind::Unsupported, slot});
+            }
+            if (media.isEmpty())
+                plans.append({file, {}, true, slot});
+            continue;
+        }
+        ImportPlan plan{file, {}, true, slot};
         // planConversion takes anything that is not a file for one the player takes.
-        if (QFileInfo(file).isFile()) {
+        if (info.isFile()) {
             plan.plan = planConversion(file);
             plan.refused = plan.plan.kind == ConversionPlan::Kind::Unsupported ||
                            plan.plan.kind == ConversionPlan::Kind::None;
@@ -45,13 +62,20 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
     QVector<qint64> sizes;
     qint64 total = 0;
     for (const ImportPlan &plan : plans) {
-        sizes.append(qMax<qint64>(1, QFileInfo(plan.source).size()));
+        const bool asItIs = plan.plan.kind == ConversionPlan::Kind::None;
+        sizes.append(asItIs ? 0 : qMax<qint64>(1, QFileInfo(plan.source).size()));
         total += sizes.last();
     }
     ImportOutcome outcome;
     qint64 before = 0;
     for (int i = 0; i < plans.size(); ++i) {
         const QString &source = plans.at(i).source;
+        if (plans.at(i).plan.kind == ConversionPlan::Kind::None) {
+            outcome.sources.append(source);
+            outcome.copies.append(source);
+            outcome.places.append(plans.at(i).slot);
+            continue;
+        }
         outcome.cancelled = outcome.cancelled || jobCancelled(control);
         if (outcome.cancelled) {
             outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));
@@ -76,6 +100,7 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
         if (!copy.isEmpty()) {
             outcome.sources.append(source);
             outcome.copies.append(copy);
+            outcome.places.append(plans.at(i).slot);
         } else if (error.isEmpty()) {
             outcome.cancelled = true;
             outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));

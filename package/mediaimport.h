@@ -15,18 +15,25 @@ class JobControl;
 struct ImportPlan
 {
     QString source;
-    ConversionPlan plan;
-    bool refused = false; // missing, a folder, or neither an image nor a video read here
+    ConversionPlan plan;  // kind None: a file of a folder the player takes as it is
+    bool refused = false; // missing, or neither an image nor a video read here
+    // How many of the files added at once were picked before it: its row
+    // goes among theirs in the order picked.
+    int slot = 0;
 };
 
-// Looks into each file (blocking: a job's work); none when cancelled.
-QVector<ImportPlan> planImports(const QStringList &files, JobControl *control);
+// Looks into each file (blocking: a job's work); none when cancelled. A
+// folder stands for its media, oldest first; places[i] is files[i]'s slot.
+QVector<ImportPlan> planImports(const QStringList &files, const QVector<int> &places,
+                                JobControl *control);
 
-// What the conversions made: sources[i] was converted to copies[i].
+// What the conversions made: sources[i] was converted to copies[i] (the same
+// file when taken as it is) and goes in at places[i].
 struct ImportOutcome
 {
     QStringList sources;
     QStringList copies;
+    QVector<int> places;
     QStringList failures; // one message per file that was not converted
     bool cancelled = false;
 };

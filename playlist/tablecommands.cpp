@@ -5,6 +5,7 @@
 #include "media/mediaconvert.h"
 #include "package/mediaimport.h"
 #include "playlist/durationedit.h"
+#include "playlist/mediatype.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tableundo.h"
 #include "playlist/tableview.h"
@@ -15,6 +16,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QSettings>
 #include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
@@ -37,25 +39,47 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, const QList<QKeySeq
     return result;
 }
 
-// The player's own types first, under the filter they always had; then the
-// other photos and videos people have, every image this computer reads
-// (camera raw files make that list long), and the rest, looked into by content.
-QString mediaFilter()
+// The player's own types first, under the filter they always had; then every
+// type the program takes (converting what the player cannot show), in both
+// letter cases: some file dialogs match names case by case.
+QStringList mediaFilters()
 {
-    const auto patterns = [](const QStringList &extensions) {
-        QStringList patterns;
-        for (const QString &extension : extensions)
-            patterns.append(QLatin1String("*.") + extension);
-        return patterns.join(QLatin1Char(' '));
-    };
-    QStringList others = mediaExtensions();
-    for (const char *own : {"png", "jpg", "mp4", "avi"})
-        others.removeAll(QLatin1String(own));
-    return MainWindow::tr("Media (*.png *.jpg *.mp4 *.avi)") + QLatin1String(";;") +
-           MainWindow::tr("Other photos and videos (%1)").arg(patterns(others)) +
-           QLatin1String(";;") +
-           MainWindow::tr("All images (%1)").arg(patterns(imageExtensions())) +
-           QLatin1String(";;") + MainWindow::tr("All files (*)");
+    QStringList extensions = mediaExtensions();
+    for (const QString &image : imageExtensions())
+        if (!extensions.contains(image))
+            extensions.append(image);
+    QStringList patterns;
+    for (const QString &extension : qAsConst(extensions))
+        patterns << QLatin1String("*.") + extension << QLatin1String("*.") + extension.toUpper();
+    return {MainWindow::tr("Media (*.png *.jpg *.mp4 *.avi)"),
+            MainWindow::tr("All photos and videos this program takes (%1)")
+                .arg(patterns.join(QLatin1Char(' '))),
+            MainWindow::tr("All files (*)")};
+}
+
+// Which of the filters the Add Files dialog showed last, in the program's own
+// preferences (settings.xml is for the player's side).
+const char mediaFilterKey[] = "addFilesFilter";
+
+QSettings preferences()
+{
+    return QSettings(QStringLiteral("merovi"), QStringLiteral("playlist-builder"));
+}
+
+// For each of the dropped or picked files that are looked into first, how
+// many of the files added at once came before it.
+QVector<int> importPlaces(const QList<QUrl> &urls)
+{
+    QVector<int> places;
+    int taken = 0;
+    for (const QUrl &url : urls) {
+        const int type = url.isLocalFile() ? getMediaType(url.toLocalFile()) : MediaOther;
+        if (type == MediaImage || type == MediaVideo)
+            ++taken;
+        else if (url.isLocalFile())
+            places.append(taken);
+    }
+    return places;
 }
 
 QPoint dropPosition(const QDropEvent &event)
@@ -199,7 +223,8 @@ void MainWindow::dropOnTable(QDropEvent *event)
     QStringList media;
     QStringList others;
     QStringList refused;
-    splitDroppedFiles(event->mimeData()->urls(), &media, &others, &refused);
+    const QList<QUrl> urls = event->mimeData()->urls();
+    splitDroppedFiles(urls, &media, &others, &refused);
     if (!media.isEmpty()) {
         QVector<int> positions;
         PlaylistRows rows;
@@ -215,10 +240,11 @@ void MainWindow::dropOnTable(QDropEvent *event)
         // After the event: a message box inside the drop would hold up the file manager.
         QTimer::singleShot(0, this, [this, refused] { refuseFiles(refused); });
     }
-    // The others follow the ones added at once, after a question.
+    // The others join the ones added at once where they were dropped, after a question.
     if (!others.isEmpty())
-        bringInFiles(others, {dropRow + int(media.size()), durationText(*ui->timeEditTime),
-                              ui->comboBoxTransition->currentText(), tr("Drop Files"), true});
+        bringInFiles(others, importPlaces(urls),
+                     {dropRow, durationText(*ui->timeEditTime),
+                      ui->comboBoxTransition->currentText(), tr("Drop Files"), true});
 }
 
 void MainWindow::refuseFiles(const QStringList &refused)
@@ -269,11 +295,17 @@ void MainWindow::on_pushButtonAdd_clicked()
     // Enter at once must not add that file again.
     const QString folder =
         settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
-    const QStringList chosen =
-        dialogs->getOpenFileNames(this, tr("Select one or more files to open"),
-                                  Settings::startLocation(folder), mediaFilter());
+    const QStringList filters = mediaFilters();
+    dialogs->selectedFilter =
+        filters.value(preferences().value(QLatin1String(mediaFilterKey)).toInt(), filters.first());
+    const QStringList chosen = dialogs->getOpenFileNames(
+        this, tr("Select one or more files to open"), Settings::startLocation(folder),
+        filters.join(QLatin1String(";;")));
     if (chosen.isEmpty())
         return;
+    const int filter = int(filters.indexOf(dialogs->selectedFilter));
+    if (filter >= 0)
+        preferences().setValue(QLatin1String(mediaFilterKey), filter);
     settings.PATH_MEDIA = QFileInfo(chosen.first()).absoluteFilePath();
     writeSettings(settings.PATH_MEDIA, settings.PATH_SAVE);
     // Any name passes "All files": what the player cannot take is looked into.
@@ -288,10 +320,11 @@ void MainWindow::on_pushButtonAdd_clicked()
         refuseFiles(refused);
 
     QTableWidget *table = ui->tableWidget;
+    const int first = table->rowCount();
     QVector<int> positions;
     PlaylistRows rows;
     for (const QString &file : qAsConst(files)) {
-        positions.append(table->rowCount() + positions.size());
+        positions.append(first + positions.size());
         rows.append(rowForFile(file, durationText(*ui->timeEditTime),
                                ui->comboBoxTransition->currentText()));
     }
@@ -299,8 +332,9 @@ void MainWindow::on_pushButtonAdd_clicked()
         undoStack->push(new InsertRowsCommand(table, positions, rows, tr("Add Files"), false));
     lookUpConvertedSources(files);
     if (!others.isEmpty())
-        bringInFiles(others, {table->rowCount(), durationText(*ui->timeEditTime),
-                              ui->comboBoxTransition->currentText(), tr("Add Files"), false});
+        bringInFiles(others, importPlaces(urls),
+                     {first, durationText(*ui->timeEditTime), ui->comboBoxTransition->currentText(),
+                      tr("Add Files"), false});
 }
 
 void MainWindow::on_pushButtonUp_clicked()

@@ -116,6 +116,12 @@ void noteConvertedSource(QTableWidget *table, const QString &converted, const QS
         delegate->sources.insert(converted, source);
 }
 
+QHash<QString, QString> convertedSources(const QTableWidget &table)
+{
+    const FileNameDelegate *delegate = fileDelegate(table);
+    return delegate ? delegate->sources : QHash<QString, QString>();
+}
+
 QString shownFileText(const QTableWidget &table, int row)
 {
     const QModelIndex index = table.model()->index(row, ColumnFile);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class QTableWidget;
@@ -18,5 +19,7 @@ QString shownFileName(const QString &file);
 // copy's name (the name it is stored under) and the source's, and the
 // source's full path in the tooltip.
 void noteConvertedSource(QTableWidget *table, const QString &converted, const QString &source);
+// Every converted copy the table knows of -> the file it was made from.
+QHash<QString, QString> convertedSources(const QTableWidget &table);
 // The text the File column shows for row.
 QString shownFileText(const QTableWidget &table, int row);

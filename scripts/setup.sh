@@ -5,16 +5,16 @@ set -euo pipefail
 
 # The program builds against Qt 6; FFmpeg's libraries read and convert the
 # videos; Qt Multimedia plays the preview; the image plugins read what phones
-# and cameras make.
+# and cameras make; libheif the HEIC photos of phones.
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libzip-dev
           libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libswresample-dev
           qt6-multimedia-dev libqt6multimediawidgets6 gstreamer1.0-plugins-base
           gstreamer1.0-plugins-good gstreamer1.0-libav qt6-image-formats-plugins
-          kimageformat-plugins fonts-dejavu-core)
+          kimageformat-plugins fonts-dejavu-core libheif-dev)
 if [ "${1:-build}" = test ]; then
     # Qt 5 for the second build CI makes; a virtual display and window tools
     # for the real-window tests; the archive tools and Python for the
-    # interoperability tests; ffmpeg for sample videos; a FAT formatter for
+    # interoperability tests; ffmpeg for sample videos, heif-enc for phone photos; a FAT formatter for
     # the stick test; validators for the desktop files; clang-format for the
     # style check; a private system bus with a stand-in for the drive service,
     # and real FAT32 and exFAT file systems through FUSE, for the drive tests;
@@ -24,7 +24,7 @@ if [ "${1:-build}" = test ]; then
                qt5-image-formats-plugins
                xvfb xauth xdotool imagemagick libx11-6 zip unzip python3 ffmpeg dosfstools
                strace desktop-file-utils appstream clang-format dbus python3-dbusmock fusefat
-               exfat-fuse exfatprogs libarchive-tools p7zip-full openbox)
+               exfat-fuse exfatprogs libarchive-tools p7zip-full openbox libheif-examples)
 fi
 
 missing=()

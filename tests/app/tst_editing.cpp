@@ -4,16 +4,21 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include "media/mediaconvert.h"
 #include "package/packagenames.h"
+#include "playlist/autosave.h"
 #include "playlist/tableview.h"
 
 #include <QComboBox>
+#include <QImageWriter>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QUndoStack>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -44,6 +49,47 @@ QString order(QTableWidget &table)
         names << QFileInfo(r.file).fileName() +
                      str(r.time == str("13:02:00") && r.transition == str("Fade") ? "*" : "");
     return names.join(QLatin1Char(' '));
+}
+
+// A JPEG of colour whose EXIF data says it was taken at taken ("yyyy:MM:dd hh:mm:ss").
+QByteArray jpegTakenAt(QColor colour, const char *taken)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(colour);
+    QBuffer jpeg;
+    jpeg.open(QIODevice::WriteOnly);
+    image.save(&jpeg, "JPEG");
+    // Little-endian TIFF: IFD0 points to the EXIF IFD, which holds DateTimeOriginal.
+    const QByteArray tiff = QByteArray::fromHex("49492a0008000000"
+                                                "010069870400010000001a00000000000000"
+                                                "010003900200140000002c00000000000000") +
+                            QByteArray(taken) + '\0';
+    const QByteArray app1 = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray length(2, 0);
+    qToBigEndian<quint16>(quint16(app1.size() + 2), length.data());
+    return QByteArray(jpeg.data()).insert(2, QByteArray("\xFF\xE1") + length + app1);
+}
+
+// The window the killed-window test kills: it adds files, gives one image a
+// time of its own, waits until the playlist is kept aside and says so.
+int runEditedWindow(const QString &dir)
+{
+    MainWindow window;
+    FakeDialogs *dialogs = FakeDialogs::install(window);
+    window.show();
+    dialogs->files = {{dir + str("/f0.png"), dir + str("/f2.mp4"), dir + str("/f1.jpg")}};
+    click(window, "pushButtonAdd");
+    selectRowIndexes(tableOf(window), {2});
+    window.findChild<QTimeEdit *>()->setTime(QTime(0, 0, 7));
+    click(window, "pushButtonEdit");
+    QDir kept(unsavedPlaylistFolder());
+    while (kept.entryList({str("*.json")}).isEmpty() ||
+           !fileBytes(kept.filePath(kept.entryList({str("*.json")}).first())).contains("00:00:07"))
+        QTest::qWait(20);
+    for (const PlaylistRow &r : tableRows(tableOf(window)))
+        printf("%s %s\n", qPrintable(r.time), qPrintable(r.file));
+    fflush(stdout);
+    return QApplication::exec();
 }
 
 } // namespace
@@ -89,10 +135,14 @@ private slots:
     {
         QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
         QVERIFY(QDir::setCurrent(dir.path())); // settings.xml
+        // Kept playlists and the preferences stay in the test's folder.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(file("state")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(file("config")));
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         for (const QString &name : str("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png").split(u' '))
             QVERIFY(writeRealMedia(dir.filePath(name)));
         QVERIFY(writeRealMedia(file("new/f0.png")) && writeMedia(file("bad.png")));
+        QVERIFY(QFile::copy(file("new/f0.png"), file("new/F0.png")));
         // Converted copies go to a cache folder of the test's own.
         qputenv("XDG_CACHE_HOME", QFile::encodeName(file("cache")));
         QVERIFY(writeRealMedia(file("clip.avi")) &&
@@ -102,6 +152,11 @@ private slots:
              {"-i clip.avi -c copy clip.mov", "-f lavfi -i testsrc=size=640x480:rate=25:duration=6 "
                                               "-vf noise=alls=60:allf=t -c:v mjpeg big.mkv"})
             QVERIFY(runProgram(str("ffmpeg"), str(args).split(u' '), dir.path()) != "failed");
+        // A phone's photo.
+        QVERIFY(QImage(64, 48, QImage::Format_RGB32).save(file("photo.png")));
+        QVERIFY(runProgram(str("heif-enc"), {str("-o"), file("photo.heic"), file("photo.png")}) !=
+                "failed");
+        QVERIFY(QImage(2, 20000, QImage::Format_RGB32).save(file("tall.bmp")));
     }
 
     void init()
@@ -223,14 +278,21 @@ private slots:
         QTest::addColumn<QString>("first"); // dropped with f0.png and pic.webp
         QTest::addColumn<int>("choice");    // 0 Convert, 1 Cancel, 2 Convert, then Cancel
         QTest::addColumn<QString>("listed");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("expected"); // in the order dropped
         const QString remux = str("clip.mov → clip.mp4 (MOV to MP4, streams copied)");
-        QTest::newRow("Convert") << str("clip.mov") << 0 << remux << str("f0.png clip.mp4 pic.jpg");
+        QTest::newRow("Convert") << str("clip.mov") << 0 << remux << str("clip.mp4 f0.png pic.jpg");
         QTest::newRow("Cancel") << str("clip.mov") << 1 << remux << str("f0.png");
         QTest::newRow("Cancel while converting")
             << str("big.mkv") << 2 << str("big.mkv → big.mp4 (MKV to MP4, encoded again as H.264)")
             << str("f0.png");
         QTest::newRow("Close while looking") << str("clip.mov") << 3 << QString() << QString();
+        QTest::newRow("HEIC photo")
+            << str("photo.heic") << 0 << str("photo.heic → photo.jpg (HEIC to JPEG)")
+            << str("photo.jpg f0.png pic.jpg");
+        // Too tall to decode safely: the failure is named, the others are added.
+        QTest::newRow("conversion fails")
+            << str("tall.bmp") << 0 << str("tall.bmp → tall.jpg (BMP to JPEG)")
+            << str("f0.png pic.jpg");
     }
 
     void dropFilesToConvert()
@@ -260,7 +322,12 @@ private slots:
             emit busy->canceled();
         }
         QTRY_VERIFY_WITH_TIMEOUT(!dialogs->calls.isEmpty() && !window->isBusy(), 20000);
-        QCOMPARE(dialogs->calls.size(), choice == 2 ? 2 : 1);
+        const bool fails = first == str("tall.bmp");
+        QCOMPARE(dialogs->calls.size(), choice == 2 || fails ? 2 : 1);
+        QVERIFY(
+            !fails ||
+            dialogs->calls.last().text.contains(
+                str("“%1” could not be converted: it is 2×20000 pixels").arg(file("tall.bmp"))));
         const FakeDialogs::Call asked = dialogs->calls.first();
         QCOMPARE(asked.buttons, QStringList({str("Convert"), str("Cancel")}));
         QCOMPARE(asked.defaultIndex, 0);
@@ -271,26 +338,90 @@ private slots:
                                    str("“%1” was not converted: cancelled.")
                                        .arg(QDir::toNativeSeparators(file(qPrintable(first))))));
         QCOMPARE(order(table()), expected);
-        if (choice != 0)
+        if (choice != 0 || fails)
             return;
         // Bytes done of the total of both sources, counted on a worker thread.
         const JobProgress last = progress.constLast().at(1).value<JobProgress>();
         QCOMPARE(last.total,
-                 QFileInfo(file("clip.mov")).size() + QFileInfo(file("pic.webp")).size());
+                 QFileInfo(file(qPrintable(first))).size() + QFileInfo(file("pic.webp")).size());
         QCOMPARE(last.done, last.total);
-        QCOMPARE(shownFileText(table(), 1), str("clip.mp4 — converted from clip.mov"));
+        const QString shown =
+            str("%1 — converted from %2").arg(expected.section(u' ', 0, 0), first);
+        QCOMPARE(shownFileText(table(), 0), shown);
         QCOMPARE(entryNameOf(table().item(2, ColumnFile)->text()), str("pic.jpg"));
         QCOMPARE(QImage(table().item(2, ColumnFile)->text()).size(), QSize(40, 30));
+        if (first == str("photo.heic"))
+            QCOMPARE(QImage(table().item(0, ColumnFile)->text()).size(), QSize(64, 48));
         press(QKeySequence::Undo);
         QCOMPARE(order(table()), str("f0.png"));
         press(QKeySequence(str("Ctrl+Shift+Z")));
         QCOMPARE(shownFileText(table(), 2), str("pic.jpg — converted from pic.webp"));
         // Another window learns the copy's source from the note beside it.
-        const QString copy = table().item(1, ColumnFile)->text();
+        const QString copy = table().item(0, ColumnFile)->text();
         cleanup();
         init();
         drop({copy}, QPoint(4, 4));
-        QTRY_COMPARE(shownFileText(table(), 0), str("clip.mp4 — converted from clip.mov"));
+        QTRY_COMPARE(shownFileText(table(), 0), shown);
+    }
+
+    // A dropped folder adds its media oldest first, by the time a photo was
+    // taken where it says so, else by the file's; other files stay out.
+    void dropFolderAddsMediaOldestFirst()
+    {
+        QVERIFY(writeRealMedia(file("trip/a.png")) &&
+                QFile::copy(file("clip.mov"), file("trip/b.mov")));
+        QVERIFY(writeBytes(file("trip/c.jpg"), jpegTakenAt(Qt::red, "2001:02:03 04:05:06")));
+        QVERIFY(writeBytes(file("trip/notes.txt"), "not a medium"));
+        for (const auto &[name, year] : {std::pair{"trip/a.png", 2010}, {"trip/b.mov", 2005}}) {
+            QFile touched(file(name));
+            QVERIFY(touched.open(QIODevice::ReadWrite) &&
+                    touched.setFileTime(QDateTime(QDate(year, 1, 1), QTime(12, 0)),
+                                        QFileDevice::FileModificationTime));
+        }
+        add("f0.png");
+        dialogs->realQuestions = false;
+        dialogs->choices = {0};
+        drop({str("trip")}, QPoint(4, 4)); // in front of f0.png
+        QTRY_VERIFY_WITH_TIMEOUT(!dialogs->calls.isEmpty() && !window->isBusy(), 20000);
+        QCOMPARE(order(table()), str("c.jpg b.mp4 a.png f0.png"));
+        QCOMPARE(dialogs->calls.size(), 1); // the question, no refusal
+        QVERIFY(dialogs->calls.first().text.contains(str("\n    b.mov → b.mp4 (MOV to MP4")));
+    }
+
+    // Names typed in the file dialog, of every type the program takes, in
+    // capitals: each comes in as a row or is named in a refusal.
+    void typedNamesOfEveryType()
+    {
+        QStringList extensions = mediaExtensions() + imageExtensions();
+        extensions.removeDuplicates();
+        QStringList typed;
+        for (const QString &extension : qAsConst(extensions)) {
+            const QString name = file("typed/t.") + extension.toUpper();
+            const QByteArray format = extension.toLatin1();
+            // Real pictures and clips where they are cheap to make, others unreadable.
+            const bool made = (QImageWriter::supportedImageFormats().contains(format) &&
+                               QImage(8, 8, QImage::Format_RGB32).save(name, format)) ||
+                              (str("mov m4v 3gp mkv mp4 avi").split(u' ').contains(extension)
+                                   ? QFile::copy(file("clip.mov"), name)
+                                   : writeBytes(name, "not a medium"));
+            QVERIFY2(made, qPrintable(name));
+            typed << name;
+        }
+        dialogs->realQuestions = false;
+        dialogs->choices = {0};
+        dialogs->files = {typed};
+        click("pushButtonAdd");
+        QTRY_VERIFY_WITH_TIMEOUT(dialogs->calls.size() >= 2 && !window->isBusy(), 30000);
+        const QHash<QString, QString> sources = convertedSources(table());
+        QStringList rows;
+        for (const PlaylistRow &r : tableRows(table()))
+            rows << sources.value(r.file, r.file);
+        QString refusals;
+        for (const FakeDialogs::Call &call : qAsConst(dialogs->calls))
+            refusals += call.kind == FakeDialogs::Warning ? call.text : QString();
+        for (const QString &name : qAsConst(typed))
+            QVERIFY2(rows.contains(name) != refusals.contains(name), qPrintable(name));
+        QVERIFY(refusals.contains(file("typed/t.WEBM")) && rows.contains(file("typed/t.MKV")));
     }
 
     // Return, as a hurried user answers, takes the button that changes nothing;
@@ -304,6 +435,9 @@ private slots:
         QTest::addColumn<QString>("button"); // empty: Return
         QTest::newRow("replace files")
             << str("new/f0.png") << str("Ctrl+S") << str("/f0.png") << "";
+        // A stick does not tell F0.png from f0.png.
+        QTest::newRow("replace files named in other letter case")
+            << str("new/F0.png") << str("Ctrl+S") << str("/f0.png") << "";
         QTest::newRow("may not play")
             << str("bad.png") << str("Ctrl+S") << str("may not play") << "";
         QTest::newRow("may not play: Save Anyway")
@@ -378,7 +512,54 @@ private slots:
                                             second.toUtf8(), stamp));
         QVERIFY(!window->isWindowModified());
     }
+
+    // A window killed after edits leaves its playlist aside; the next start
+    // offers it back, rows and times as they were.
+    void killedWindowIsOfferedItsPlaylist()
+    {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(str("MEROVI_EDITED_WINDOW"), dir.path());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        QByteArray out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += child.readAllStandardOutput()).count('\n') == 3, 30000);
+        const QString printed = QString::fromUtf8(out);
+        child.kill(); // SIGKILL: no close, no destructor
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(printed,
+                 str("00:00:04 %1/f0.png\nNA %1/f2.mp4\n00:00:07 %1/f1.jpg\n").arg(dir.path()));
+
+        cleanup();
+        window = new MainWindow;
+        dialogs = FakeDialogs::install(*window);
+        dialogs->choices = {0};
+        QTRY_COMPARE(table().rowCount(), 3);
+        QCOMPARE(dialogs->calls.size(), 1);
+        QVERIFY2(dialogs->calls.first().text.contains(str("a new playlist of 3 rows")),
+                 qPrintable(dialogs->calls.first().text));
+        QStringList rows;
+        for (const PlaylistRow &r : tableRows(table()))
+            rows << r.time + QLatin1Char(' ') + r.file + QLatin1Char('\n');
+        QCOMPARE(rows.join(QString()), printed);
+        QVERIFY(window->isWindowModified());
+        // Kept again as this window's; a normal end removes it.
+        QDir kept(unsavedPlaylistFolder());
+        QTRY_COMPARE(kept.entryList({str("*.json")}).size(), 1);
+        cleanup();
+        QCOMPARE(kept.entryList({str("*.json"), str("*.lock")}), QStringList());
+        window = new MainWindow; // for cleanup()
+    }
 };
 
-QTEST_MAIN(TestEditing)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("MEROVI_EDITED_WINDOW"))
+        return runEditedWindow(qEnvironmentVariable("MEROVI_EDITED_WINDOW"));
+    TestEditing test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_editing.moc"

@@ -311,6 +311,18 @@ private slots:
                  qPrintable(tail.err));
         QCOMPARE(mrv("check --media tail.mrv").code, 1);
     }
+
+    // A phone's HEIC photo is stored as a JPEG, never as a file of type "other".
+    void heicConverted()
+    {
+        QVERIFY(QImage(64, 48, QImage::Format_RGB32).save(path("phone.png")));
+        QCOMPARE(finish(*start(str("-o phone.heic phone.png"), "heif-enc")).code, 0);
+        const Result built = mrv("build --strict phone.mrv phone.heic");
+        QVERIFY2(built.code == 0 && built.err.contains(str("to “phone.jpg” (HEIC to JPEG)")),
+                 qPrintable(built.err));
+        const QByteArray photo = readZip(path("phone.mrv")).value(str("phone.jpg"));
+        QCOMPARE(QImage::fromData(photo, "JPEG").size(), QSize(64, 48));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMrv)

@@ -68,6 +68,8 @@ void TestJobRunner::keysSerialiseAndBound_data()
     QTest::newRow("three keys at once") << 3 << str("a b c").split(u' ') << 3;
     QTest::newRow("bounded by the workers") << 2 << str("a b c d").split(u' ') << 2;
     QTest::newRow("a job holding two keys waits for both") << 3 << str("a b a+b").split(u' ') << 2;
+    QTest::newRow("a job waiting for two keys is not overtaken")
+        << 3 << str("a a+b b").split(u' ') << 1;
 }
 
 // Every job waits until as many jobs run as may run at once, then a little

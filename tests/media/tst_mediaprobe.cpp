@@ -1,3 +1,4 @@
+#include "media/mediaconvert.h"
 #include "media/mediaexamine.h"
 #include "media/mediaprobe.h"
 #include "media/mediaservice.h"
@@ -33,6 +34,8 @@ private slots:
     void limitsStopTheProbe();
     void fifoFailsAtOnce_data();
     void fifoFailsAtOnce();
+    void conversionKeepsSound_data();
+    void conversionKeepsSound();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -90,6 +93,7 @@ void TestMediaProbe::initTestCase()
     QVERIFY(!avi.isEmpty() && writeBytes(path(str("part.avi")), avi.left(avi.size() * 2 / 3)));
     // Over the pixel limit, though each side is within the side limit.
     QVERIFY(QImage(6000, 6000, QImage::Format_Mono).save(path(str("huge.png")), "PNG"));
+    QVERIFY(QImage(2, 20000, QImage::Format_Mono).save(path(str("tall.png")), "PNG"));
     QVERIFY(run(str("zip"), str("-q0 pack.mrv photo.jpg clip.mp4 fake.jpg third.mp4")));
     QVERIFY(run(str("zip"), str("-q9 pack.mrv clip.avi"))); // deflated
 }
@@ -130,6 +134,7 @@ void TestMediaProbe::probes_data()
     row("mp4 zeros at its end", "tail.mp4", "", Problem::Undecodable, "mp4", {160, 120});
     row("avi cut to two thirds", "part.avi", "", Problem::CutShort, "avi", {160, 120}, 667);
     row("png over the pixel limit", "huge.png", "", Problem::Undecodable, "png", {6000, 6000});
+    row("png taller than the side limit", "tall.png", "", Problem::Undecodable, "png", {2, 20000});
     row("missing file", "gone.png", "", Problem::Missing);
     row("missing entry", "pack.mrv", "gone.mp4", Problem::Missing);
 }
@@ -335,3 +340,39 @@ void TestMediaProbe::fifoFailsAtOnce()
 
 QTEST_GUILESS_MAIN(TestMediaProbe)
 #include "tst_mediaprobe.moc"
+
+// Sound MP4 holds is copied with the pictures; other sound is encoded again
+// with them, never copied into a file players refuse, nor dropped.
+void TestMediaProbe::conversionKeepsSound_data()
+{
+    QTest::addColumn<QString>("sound"); // ffmpeg's encoder for the clip's sound
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("streams"); // of the converted copy
+    QTest::newRow("AAC: copied") << str("aac") << int(ConversionPlan::Kind::Remux)
+                                 << str("mpeg4\naac\n");
+    QTest::newRow("PCM: encoded again")
+        << str("pcm_s16le") << int(ConversionPlan::Kind::Transcode) << str("h264\naac\n");
+}
+
+void TestMediaProbe::conversionKeepsSound()
+{
+    QFETCH(QString, sound);
+    QFETCH(int, kind);
+    QFETCH(QString, streams);
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(path(str("cache"))));
+    const QString clip = str("sound-%1.mkv").arg(sound);
+    QVERIFY(run(str("ffmpeg"), str("-hide_banner -loglevel error -y -f lavfi -i "
+                                   "testsrc=s=64x48:r=10:d=1 -f lavfi -i sine=d=1 -c:v mpeg4 "
+                                   "-c:a %1 -shortest %2")
+                                   .arg(sound, clip)));
+    const ConversionPlan plan = planConversion(path(clip));
+    QCOMPARE(int(plan.kind), kind);
+    QString error;
+    const QString copy = convertForPackage(path(clip), plan, nullptr, &error);
+    QVERIFY2(!copy.isEmpty(), qPrintable(error));
+    QCOMPARE(
+        runProgram(
+            str("ffprobe"),
+            str("-v error -show_entries stream=codec_name -of csv=p=0 %1").arg(copy).split(u' ')),
+        streams.toUtf8());
+}
