@@ -162,6 +162,8 @@ private:
     void stopLookingAtFiles();
     void addConverted(const ImportOutcome &outcome, const ImportPlace &place);
     void lookUpConvertedSources(const QStringList &files);
+    // The media of a folder, oldest first (the Add button's context menu).
+    void addFolder();
     // The playlist kept aside after each change, and what a crash left
     // offered back (app/autosave.cpp).
     void setupAutosave();

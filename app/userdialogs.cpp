@@ -10,6 +10,12 @@ QStringList UserDialogs::getOpenFileNames(QWidget *parent, const QString &captio
     return QFileDialog::getOpenFileNames(parent, caption, dir, filter, &selectedFilter);
 }
 
+QString UserDialogs::getExistingDirectory(QWidget *parent, const QString &caption,
+                                          const QString &dir)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
 QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                                      const QString &filter)
 {

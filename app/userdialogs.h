@@ -20,6 +20,8 @@ public:
 
     virtual QStringList getOpenFileNames(QWidget *parent, const QString &caption,
                                          const QString &dir, const QString &filter);
+    virtual QString getExistingDirectory(QWidget *parent, const QString &caption,
+                                         const QString &dir);
     virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter);
     virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,

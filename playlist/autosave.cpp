@@ -52,7 +52,8 @@ bool readUnsavedPlaylist(const QByteArray &bytes, UnsavedPlaylist *playlist, QSt
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
     const QJsonObject root = document.object();
-    if (parsed.error != QJsonParseError::NoError || root.value(QLatin1String("version")) != 1 ||
+    if (parsed.error != QJsonParseError::NoError ||
+        root.value(QLatin1String("version")).toInt() != 1 ||
         !root.value(QLatin1String("rows")).isArray()) {
         *error = parsed.error != QJsonParseError::NoError ? parsed.errorString()
                                                           : tr("not a kept playlist");

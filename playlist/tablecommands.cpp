@@ -132,6 +132,13 @@ void MainWindow::setupEditing()
         Qt::WindowShortcut, tr("Save As…"), &MainWindow::saveAs);
     ui->pushButtonSave->addAction(saveAsAction);
     ui->pushButtonSave->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Likewise a whole folder, a phone's or a camera's, beside Add Files.
+    auto *addFolderAction = new QAction(tr("Add Folder…"), ui->pushButtonAdd);
+    addFolderAction->setObjectName(QStringLiteral("actionAddFolder"));
+    connect(addFolderAction, &QAction::triggered, this, &MainWindow::addFolder);
+    ui->pushButtonAdd->addAction(addFolderAction);
+    ui->pushButtonAdd->setContextMenuPolicy(Qt::ActionsContextMenu);
+    commandActions.append(addFolderAction);
 
     QAction *undo = undoStack->createUndoAction(this);
     undo->setObjectName(QStringLiteral("actionUndo"));
@@ -335,6 +342,23 @@ void MainWindow::on_pushButtonAdd_clicked()
         bringInFiles(others, importPlaces(urls),
                      {first, durationText(*ui->timeEditTime), ui->comboBoxTransition->currentText(),
                       tr("Add Files"), false});
+}
+
+void MainWindow::addFolder()
+{
+    if (isBusy())
+        return;
+    Settings settings;
+    readSettings(&settings);
+    const QString folder =
+        settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
+    const QString chosen = dialogs->getExistingDirectory(this, tr("Select a folder of media"),
+                                                         Settings::startLocation(folder));
+    if (chosen.isEmpty())
+        return;
+    bringInFiles({chosen}, {0},
+                 {ui->tableWidget->rowCount(), durationText(*ui->timeEditTime),
+                  ui->comboBoxTransition->currentText(), tr("Add Folder"), false});
 }
 
 void MainWindow::on_pushButtonUp_clicked()

@@ -15,10 +15,47 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <libheif/heif.h>
+
 #include <cerrno>
+#include <cstring>
 #include <future>
 
 using Problem = MediaInfo::Problem;
+
+namespace {
+
+// A phone's portrait photo: the picture stored wide, with the file's own
+// note to turn it a quarter clockwise.
+bool writeTurnedHeif(const QString &path, const QImage &picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    heif_context *context = heif_context_alloc();
+    heif_encoder *encoder = nullptr;
+    heif_image *image = nullptr;
+    heif_encoding_options *options = heif_encoding_options_alloc();
+    options->image_orientation = heif_orientation_rotate_90_cw;
+    int stride = 0;
+    bool ok =
+        heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder).code == 0 &&
+        heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB,
+                          heif_chroma_interleaved_RGB, &image)
+                .code == 0 &&
+        heif_image_add_plane(image, heif_channel_interleaved, rgb.width(), rgb.height(), 8).code ==
+            0;
+    uint8_t *plane = ok ? heif_image_get_plane(image, heif_channel_interleaved, &stride) : nullptr;
+    for (int y = 0; plane && y < rgb.height(); ++y)
+        memcpy(plane + y * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
+    ok = ok && heif_context_encode_image(context, image, encoder, options, nullptr).code == 0 &&
+         heif_context_write_to_file(context, QFile::encodeName(path).constData()).code == 0;
+    heif_encoding_options_free(options);
+    heif_image_release(image);
+    heif_encoder_release(encoder);
+    heif_context_free(context);
+    return ok;
+}
+
+} // namespace
 
 class TestMediaProbe : public QObject
 {
@@ -36,6 +73,7 @@ private slots:
     void fifoFailsAtOnce();
     void conversionKeepsSound_data();
     void conversionKeepsSound();
+    void heifPhotoTurnedUpright();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -375,4 +413,23 @@ void TestMediaProbe::conversionKeepsSound()
             str("ffprobe"),
             str("-v error -show_entries stream=codec_name -of csv=p=0 %1").arg(copy).split(u' ')),
         streams.toUtf8());
+}
+
+// The HEIF file's own turn is applied: the JPEG stands as the phone was held.
+void TestMediaProbe::heifPhotoTurnedUpright()
+{
+    QImage wide(64, 48, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    for (int y = 0; y < 48; ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(wide.scanLine(y)), 32, qRgb(255, 0, 0));
+    QVERIFY(writeTurnedHeif(path(str("portrait.heic")), wide));
+    const ConversionPlan plan = planConversion(path(str("portrait.heic")));
+    QCOMPARE(plan.how, str("HEIC to JPEG"));
+    QString error;
+    QVERIFY2(convertImage(path(str("portrait.heic")), path(str("portrait.jpg")), &error),
+             qPrintable(error));
+    const QImage upright(path(str("portrait.jpg")));
+    QCOMPARE(upright.size(), QSize(48, 64));
+    // The left half, red, is on top now.
+    QVERIFY(qRed(upright.pixel(24, 8)) > 200 && qBlue(upright.pixel(24, 56)) > 200);
 }
