@@ -102,6 +102,18 @@ ConversionPlan planConversion(const QString &path)
     if (getMediaType(path) != MediaOther || !file.isFile())
         return plan;
     plan.kind = ConversionPlan::Kind::Unsupported;
+    // Phones' HEIC photos through the HEIF library, whichever Qt image plugins there are.
+    const HeifHeader heif = readHeifHeader(path);
+    if (heif.ok) {
+        const QString suffix = file.suffix().toUpper();
+        plan.kind = ConversionPlan::Kind::Image;
+        plan.storedName =
+            file.completeBaseName() + (heif.alpha ? QLatin1String(".png") : QLatin1String(".jpg"));
+        plan.how = mediaText("%1 to %2")
+                       .arg(suffix.isEmpty() ? QStringLiteral("HEIF") : suffix,
+                            heif.alpha ? QStringLiteral("PNG") : QStringLiteral("JPEG"));
+        return plan;
+    }
     {
         // By content: any image an installed Qt image plugin reads.
         QImageReader reader(path);
@@ -125,20 +137,6 @@ ConversionPlan planConversion(const QString &path)
                                 alpha ? QStringLiteral("PNG") : QStringLiteral("JPEG"));
             return plan;
         }
-    }
-    // Phones' HEIC photos: no Qt image plugin reads them here, the HEIF library does.
-    const HeifHeader heif = readHeifHeader(path);
-    if (heif.ok) {
-        const QString suffix = file.suffix().toUpper();
-        plan.kind = ConversionPlan::Kind::Image;
-        plan.storedName =
-            file.completeBaseName() + (heif.alpha ? QLatin1String(".png") : QLatin1String(".jpg"));
-        plan.how = mediaText("%1 to %2")
-                       .arg(suffix == QLatin1String("HEIC") || suffix == QLatin1String("HEIF")
-                                ? suffix
-                                : QStringLiteral("HEIF"),
-                            heif.alpha ? QStringLiteral("PNG") : QStringLiteral("JPEG"));
-        return plan;
     }
     QString error;
     const Input input = openInput(path, &error);
@@ -166,7 +164,7 @@ bool convertImage(const QString &source, const QString &target, QString *error)
     QImageReader reader(source);
     reader.setAutoTransform(true);
     QImage image;
-    if (reader.format().isEmpty() && readHeifHeader(source).ok) {
+    if (readHeifHeader(source).ok) {
         if (!readHeifImage(source, maxImageSide, maxImagePixels, &image, error))
             return false;
     } else {

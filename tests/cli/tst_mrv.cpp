@@ -322,6 +322,10 @@ private slots:
                  qPrintable(built.err));
         const QByteArray photo = readZip(path("phone.mrv")).value(str("phone.jpg"));
         QCOMPARE(QImage::fromData(photo, "JPEG").size(), QSize(64, 48));
+        // What no conversion makes playable is refused with --strict.
+        QVERIFY(writeBytes(path("notes.txt"), "not a medium"));
+        QCOMPARE(mrv("build --strict notes.mrv phone.heic notes.txt").code, 1);
+        QVERIFY(!QFileInfo::exists(path("notes.mrv")));
     }
 };
 
