@@ -147,13 +147,15 @@ void MainWindow::restorePlaylist(const LeftPlaylist &left)
             new InsertRowsCommand(table, positions, playlist.rows, tr("Bring Back"), false));
     undoStack->endMacro();
     // Kept again as this window's before the old one goes: a crash now loses nothing.
+    // A window closed before that job ran removes it itself.
     keepUnsavedPlaylist();
+    restoredFrom = std::make_shared<LeftPlaylist>(left);
     jobs->submit<bool>(
         {keptKey()}, {},
         [left](JobControl *) {
             removeLeftPlaylist(left);
             return true;
         },
-        [](const bool &) {});
+        [this](const bool &) { restoredFrom.reset(); });
     showNote(tr("Brought back %n rows", nullptr, int(playlist.rows.size())));
 }

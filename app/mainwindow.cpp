@@ -84,6 +84,8 @@ MainWindow::~MainWindow()
     // An orderly end: nothing is left to bring back.
     discardUnsavedPlaylist();
     delete jobs;
+    if (restoredFrom)
+        removeLeftPlaylist(*restoredFrom);
     delete undoStack;
     delete ui;
 }

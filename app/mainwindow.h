@@ -172,5 +172,6 @@ private:
     void offerLeftPlaylist(const LeftPlaylist &left);
     void restorePlaylist(const LeftPlaylist &left);
     std::shared_ptr<UnsavedPlaylistStore> unsavedStore;
+    std::shared_ptr<LeftPlaylist> restoredFrom; // until its removal has run
     QTimer *autosaveTimer = nullptr;
 };

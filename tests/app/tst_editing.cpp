@@ -70,15 +70,25 @@ QByteArray jpegTakenAt(QColor colour, const char *taken)
     return QByteArray(jpeg.data()).insert(2, QByteArray("\xFF\xE1") + length + app1);
 }
 
-// The window the killed-window test kills: it adds files, gives one image a
-// time of its own, waits until the playlist is kept aside and says so.
-int runEditedWindow(const QString &dir)
+// The window the killed-window test kills: it adds files to a new playlist
+// or to package, converting one, gives the third row a time of its own,
+// waits until the playlist is kept aside and prints its rows.
+int runEditedWindow(const QString &dir, const QString &package)
 {
     MainWindow window;
     FakeDialogs *dialogs = FakeDialogs::install(window);
     window.show();
+    dialogs->choices = {0};
     dialogs->files = {{dir + str("/f0.png"), dir + str("/f2.mp4"), dir + str("/f1.jpg")}};
+    if (!package.isEmpty()) {
+        QSignalSpy opened(&window, &MainWindow::openFinished);
+        window.openFile(package);
+        opened.wait(20000);
+        dialogs->files = {{dir + str("/pic.webp"), dir + str("/f1.jpg")}};
+    }
     click(window, "pushButtonAdd");
+    while (window.isBusy() || tableOf(window).rowCount() < 3)
+        QTest::qWait(20);
     selectRowIndexes(tableOf(window), {2});
     window.findChild<QTimeEdit *>()->setTime(QTime(0, 0, 7));
     click(window, "pushButtonEdit");
@@ -519,22 +529,47 @@ private slots:
     }
 
     // A window killed after edits leaves its playlist aside; the next start
-    // offers it back, rows and times as they were.
+    // offers it back: rows, times, the open package, the converted copies' sources.
+    void killedWindowIsOfferedItsPlaylist_data()
+    {
+        QTest::addColumn<bool>("package");
+        QTest::addColumn<QString>("firstRow");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("secondShown");
+        QTest::newRow("new playlist") << false << str("00:00:04 %1/f0.png\n")
+                                      << str("a new playlist of 3 rows") << str("f2.mp4");
+        QTest::newRow("open package, a converted copy")
+            << true << str("00:00:09 /f0.png\n") << str("3 rows of the package")
+            << str("pic.jpg — converted from pic.webp");
+    }
+
     void killedWindowIsOfferedItsPlaylist()
     {
+        QFETCH(bool, package);
+        QFETCH(QString, firstRow);
+        QFETCH(QString, asked);
+        QFETCH(QString, secondShown);
+        const QString path = package ? file("kept.mrv") : QString();
+        QVERIFY(!package ||
+                writeZip(path, {{str("json.txt"), R"({"gallery":[{"filename":"/f0.png"}],
+                            "media":[{"playtime":"00:00:09"}]})"},
+                                {str("f0.png"), fileBytes(file("f0.png"))}}));
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(str("MEROVI_EDITED_WINDOW"), dir.path());
+        environment.insert(str("MEROVI_EDITED_PACKAGE"), path);
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), QStringList());
         QByteArray out;
         QTRY_VERIFY_WITH_TIMEOUT((out += child.readAllStandardOutput()).count('\n') == 3, 30000);
         const QString printed = QString::fromUtf8(out);
+        const QString childKept = QString::number(child.processId()) + QLatin1Char('-');
         child.kill(); // SIGKILL: no close, no destructor
         QVERIFY(child.waitForFinished(10000));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        QCOMPARE(printed,
-                 str("00:00:04 %1/f0.png\nNA %1/f2.mp4\n00:00:07 %1/f1.jpg\n").arg(dir.path()));
+        QVERIFY2(printed.startsWith(firstRow.replace(str("%1"), dir.path())) &&
+                     printed.endsWith(str("00:00:07 %1/f1.jpg\n").arg(dir.path())),
+                 qPrintable(printed));
 
         cleanup();
         window = new MainWindow;
@@ -542,16 +577,19 @@ private slots:
         dialogs->choices = {0};
         QTRY_COMPARE(table().rowCount(), 3);
         QCOMPARE(dialogs->calls.size(), 1);
-        QVERIFY2(dialogs->calls.first().text.contains(str("a new playlist of 3 rows")),
+        QVERIFY2(dialogs->calls.first().text.contains(asked),
                  qPrintable(dialogs->calls.first().text));
         QStringList rows;
         for (const PlaylistRow &r : tableRows(table()))
             rows << r.time + QLatin1Char(' ') + r.file + QLatin1Char('\n');
         QCOMPARE(rows.join(QString()), printed);
+        QCOMPARE(window->openedPackage(), path);
+        QCOMPARE(shownFileText(table(), 1), secondShown);
         QVERIFY(window->isWindowModified());
-        // Kept again as this window's; a normal end removes it.
+        // Kept again as this window's, the killed one's gone; a normal end removes it.
         QDir kept(unsavedPlaylistFolder());
-        QTRY_COMPARE(kept.entryList({str("*.json")}).size(), 1);
+        QTRY_VERIFY(kept.entryList({str("*.json")}).size() == 1 &&
+                    !kept.entryList({str("*.json")}).first().startsWith(childKept));
         cleanup();
         QCOMPARE(kept.entryList({str("*.json"), str("*.lock")}), QStringList());
         window = new MainWindow; // for cleanup()
@@ -562,7 +600,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet("MEROVI_EDITED_WINDOW"))
-        return runEditedWindow(qEnvironmentVariable("MEROVI_EDITED_WINDOW"));
+        return runEditedWindow(qEnvironmentVariable("MEROVI_EDITED_WINDOW"),
+                               qEnvironmentVariable("MEROVI_EDITED_PACKAGE"));
     TestEditing test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
