@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QUndoStack>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -51,23 +50,21 @@ QString order(QTableWidget &table)
     return names.join(QLatin1Char(' '));
 }
 
-// A JPEG of colour whose EXIF data says it was taken at taken ("yyyy:MM:dd hh:mm:ss").
-QByteArray jpegTakenAt(QColor colour, const char *taken)
+// A JPEG whose EXIF data says it was taken at taken ("yyyy:MM:dd hh:mm:ss").
+QByteArray jpegTakenAt(const char *taken)
 {
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(colour);
     QBuffer jpeg;
     jpeg.open(QIODevice::WriteOnly);
-    image.save(&jpeg, "JPEG");
+    QImage(16, 16, QImage::Format_RGB32).save(&jpeg, "JPEG");
     // Little-endian TIFF: IFD0 points to the EXIF IFD, which holds DateTimeOriginal.
-    const QByteArray tiff = QByteArray::fromHex("49492a0008000000"
-                                                "010069870400010000001a00000000000000"
-                                                "010003900200140000002c00000000000000") +
-                            QByteArray(taken) + '\0';
-    const QByteArray app1 = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray length(2, 0);
-    qToBigEndian<quint16>(quint16(app1.size() + 2), length.data());
-    return QByteArray(jpeg.data()).insert(2, QByteArray("\xFF\xE1") + length + app1);
+    const QByteArray app1 = QByteArray("Exif\0\0II*\0", 10) +
+                            QByteArray::fromHex("0800000001006987040001000000"
+                                                "1a00000000000000010003900200"
+                                                "140000002c00000000000000") +
+                            taken + '\0';
+    const int length = int(app1.size()) + 2;
+    return QByteArray(jpeg.data())
+        .insert(2, QByteArray("\xFF\xE1") + char(length >> 8) + char(length & 0xff) + app1);
 }
 
 // The window the killed-window test kills: it adds files to a new playlist
@@ -360,8 +357,6 @@ private slots:
         QCOMPARE(shownFileText(table(), 0), shown);
         QCOMPARE(entryNameOf(table().item(2, ColumnFile)->text()), str("pic.jpg"));
         QCOMPARE(QImage(table().item(2, ColumnFile)->text()).size(), QSize(40, 30));
-        if (first == str("photo.heic"))
-            QCOMPARE(QImage(table().item(0, ColumnFile)->text()).size(), QSize(64, 48));
         press(QKeySequence::Undo);
         QCOMPARE(order(table()), str("f0.png"));
         press(QKeySequence(str("Ctrl+Shift+Z")));
@@ -380,7 +375,7 @@ private slots:
     {
         QVERIFY(writeRealMedia(file("trip/a.png")) &&
                 QFile::copy(file("clip.mov"), file("trip/b.mov")));
-        QVERIFY(writeBytes(file("trip/c.jpg"), jpegTakenAt(Qt::red, "2001:02:03 04:05:06")));
+        QVERIFY(writeBytes(file("trip/c.jpg"), jpegTakenAt("2001:02:03 04:05:06")));
         QVERIFY(writeBytes(file("trip/notes.txt"), "not a medium"));
         for (const auto &[name, year] : {std::pair{"trip/a.png", 2010}, {"trip/b.mov", 2005}}) {
             QFile touched(file(name));
