@@ -13,13 +13,17 @@
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -71,6 +75,73 @@ QStringList takeCalls()
     return reply.isEmpty() ? QStringList() : reply.constFirst().toStringList();
 }
 
+const QByteArray newDocument = "{\"gallery\":[1,2,3],\"update_time\":\"2026-05-01 10:00:00\"}\n";
+
+// What this process has written through system calls so far, from /proc/self/io.
+qint64 bytesWrittenByProcess()
+{
+    QFile io(str("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("wchar: "))
+            return line.mid(7).toLongLong();
+    }
+    return -1;
+}
+
+void put16(QByteArray &b, quint32 v)
+{
+    b.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+}
+void put32(QByteArray &b, quint32 v)
+{
+    put16(b, v & 0xffff);
+    put16(b, v >> 16);
+}
+void put64(QByteArray &b, quint64 v)
+{
+    put32(b, quint32(v));
+    put32(b, quint32(v >> 32));
+}
+
+// A package holding json.txt and big.mp4 of size zero bytes, the latter a
+// hole in the file: a few kilobytes on disk whatever size says.
+bool writeSparsePackage(const QString &path, qint64 size)
+{
+    const QByteArray doc = "{}";
+    const quint32 crc = 0xa3a6bf43; // of "{}"
+    QByteArray head;
+    put32(head, 0x04034b50), put16(head, 20), put32(head, 0), put32(head, 0x00210000);
+    put32(head, crc), put32(head, 2), put32(head, 2), put16(head, 8), put16(head, 0);
+    head += "json.txt" + doc;
+    const qint64 bigAt = head.size();
+    put32(head, 0x04034b50), put16(head, 45), put32(head, 0), put32(head, 0x00210000);
+    put32(head, 0), put32(head, 0xffffffff), put32(head, 0xffffffff), put16(head, 7);
+    put16(head, 20), head += "big.mp4", put16(head, 1), put16(head, 16), put64(head, quint64(size));
+    put64(head, quint64(size));
+    const quint64 directoryAt = quint64(head.size() + size);
+    QByteArray tail;
+    put32(tail, 0x02014b50), put16(tail, 20), put16(tail, 20), put32(tail, 0);
+    put32(tail, 0x00210000), put32(tail, crc), put32(tail, 2), put32(tail, 2), put16(tail, 8);
+    put32(tail, 0), put32(tail, 0), put32(tail, 0), put32(tail, 0), tail += "json.txt";
+    put32(tail, 0x02014b50), put16(tail, 45), put16(tail, 45), put32(tail, 0);
+    put32(tail, 0x00210000), put32(tail, 0), put32(tail, 0xffffffff), put32(tail, 0xffffffff);
+    put16(tail, 7), put16(tail, 20), put32(tail, 0), put16(tail, 0), put32(tail, 0);
+    put32(tail, quint32(bigAt));
+    tail += "big.mp4", put16(tail, 1), put16(tail, 16), put64(tail, quint64(size));
+    put64(tail, quint64(size));
+    const quint64 directorySize = quint64(tail.size());
+    put32(tail, 0x06064b50), put64(tail, 44), put16(tail, 45), put16(tail, 45), put64(tail, 0);
+    put64(tail, 2), put64(tail, 2), put64(tail, directorySize), put64(tail, directoryAt);
+    put32(tail, 0x07064b50), put32(tail, 0), put64(tail, directoryAt + directorySize);
+    put32(tail, 1), put32(tail, 0x06054b50), put32(tail, 0), put16(tail, 2), put16(tail, 2);
+    put32(tail, quint32(directorySize)), put32(tail, 0xffffffff), put16(tail, 0);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(head) == head.size() &&
+           file.seek(qint64(directoryAt)) && file.write(tail) == tail.size();
+}
+
 QByteArray corruptedUnder;
 void corruptReadBack(const QByteArray &path, qint64 offset, char *data, qint64 len)
 {
@@ -98,12 +169,18 @@ private slots:
 
     void listsTheMountedDrives();
     void followsPlugAndUnplug();
+    void mrvWrite_data();
+    void mrvWrite();
+    void newVersionOntoNearlyFullStick();
+    void cancelWithinASecond_data();
+    void cancelWithinASecond();
+    void fatLimitOnTheDriveCopy();
+    void unsavedEditsAskedFirst();
     void withoutTheServiceSaysSo();
     void fourGiBFile_data();
     void fourGiBFile();
 
     void writesThreeDrivesVerifiesAndEjects();
-    void cancelLeavesEveryDriveAsItWas();
     void driveReturningOtherBytesIsNotEjected();
     void dialogWritesVerifiesAndEjects();
     // Last: it pulls stick3 for good.
@@ -125,6 +202,8 @@ private:
     QTemporaryDir m_work;
     QString m_package;
     QString m_older;
+    QString m_newer;
+    QString m_unrelated;
     ZipEntries m_packageEntries;
 };
 
@@ -147,17 +226,31 @@ void TestDrives::initTestCase()
     m_package = m_work.filePath(str("show.mrv"));
     m_older = m_work.filePath(str("old/show.mrv"));
     QVERIFY(QDir().mkpath(m_work.filePath(str("old"))));
-    QVERIFY(PackageArchive(m_package).write(entries + QVector<PackageEntry>{PackageEntry::memory(
-                                                          documentEntryName(), "{\"new\":1}\n")}));
+    QVERIFY(PackageArchive(m_package).write(
+        entries + QVector<PackageEntry>{PackageEntry::memory(documentEntryName(), newDocument)}));
     QVERIFY(PackageArchive(m_older).write(
         {entries.at(0), changed, PackageEntry::file(str("gone.mp4"), changed.path),
          PackageEntry::memory(documentEntryName(), "{\"old\":1}\n")}));
+    // Saved later with one more item; and another playlist altogether.
+    m_newer = m_work.filePath(str("newer/show.mrv"));
+    m_unrelated = m_work.filePath(str("other/show.mrv"));
+    QVERIFY(QDir().mkpath(m_work.filePath(str("newer"))) &&
+            QDir().mkpath(m_work.filePath(str("other"))));
+    QVERIFY(PackageArchive(m_newer).write(
+        {entries.at(0), changed,
+         PackageEntry::memory(documentEntryName(), "{\"gallery\":[1,2,3,4],\"update_time\":"
+                                                   "\"2026-06-01 09:00:00\"}\n")}));
+    QVERIFY(PackageArchive(m_unrelated)
+                .write({PackageEntry::file(str("gone.mp4"), changed.path),
+                        PackageEntry::memory(documentEntryName(),
+                                             "{\"update_time\":\"2000-01-01 00:00:00\"}")}));
     m_packageEntries = readZip(m_package);
     QCOMPARE(m_packageEntries.size(), 4);
 }
 
 void TestDrives::init()
 {
+    callService(str("RemoveDrive"), {str("ghost")});
     for (const BedDrive &bed : std::as_const(m_bed)) {
         callService(str("RemoveDrive"), {bed.name});
         // A mount point itself stays: only what is on the drive goes.
@@ -218,11 +311,14 @@ void TestDrives::listsTheMountedDrives()
     callService(str("RemoveDrive"), {str("fat32")});
     callService(str("AddDrive"), {str("fat32"), QString(), str("vfat"), str("FAT32"),
                                   QVariant::fromValue(quint64(1))});
+    // A fixed disk is no stick to write playlists to.
+    callService(str("SetDriveProperty"),
+                {str("stick3"), str("Removable"), QVariant::fromValue(QDBusVariant(false))});
     DriveInfos drives;
     QString error;
     QVERIFY2(listDrives(&drives, &error), qPrintable(error));
-    QCOMPARE(drives.size(), 3);
-    for (int i = 0; i < 3; ++i) {
+    QCOMPARE(drives.size(), 2);
+    for (int i = 0; i < 2; ++i) {
         const DriveInfo &info = drives.at(i);
         const QString name = str("stick%1").arg(i + 1);
         QCOMPARE(info.mountPoint, mountOf(name));
@@ -234,6 +330,10 @@ void TestDrives::listsTheMountedDrives()
     const QJsonArray json =
         QJsonDocument::fromJson(runProgram(str(MRV_PATH), {str("drives"), str("--json")})).array();
     QCOMPARE(json.at(1).toObject().value(str("packages")).toArray(), QJsonArray{str("show.mrv")});
+    // And its lines tell the sticks apart by maker and model too.
+    const QString text = QString::fromUtf8(runProgram(str(MRV_PATH), {str("drives")}));
+    QVERIFY2(text.contains(str("STICK2\tMerovi Test Stick stick2\t") + mountOf(str("stick2"))),
+             qPrintable(text));
 }
 
 void TestDrives::followsPlugAndUnplug()
@@ -244,6 +344,247 @@ void TestDrives::followsPlugAndUnplug()
 
     callService(str("RemoveDrive"), {str("stick1")});
     QTRY_VERIFY_WITH_TIMEOUT(list.drives().size() == 3, 5000);
+    // A drive's property that makes it fixed takes it off the list too.
+    callService(str("SetDriveProperty"),
+                {str("stick2"), str("Removable"), QVariant::fromValue(QDBusVariant(false))});
+    QTRY_VERIFY_WITH_TIMEOUT(list.drives().size() == 2, 5000);
+}
+
+enum Setup { Plain, SameLabel, NewerHeld, UnrelatedHeld, NotMounted };
+
+void TestDrives::mrvWrite_data()
+{
+    QTest::addColumn<int>("setup");
+    // PKG is the package; FOLDER a folder that is no drive.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("said");
+    // The bed drives (or FOLDER) that hold the package after, byte for byte.
+    QTest::addColumn<QStringList>("written");
+    const auto list = [](const char *text) { return str(text).split(u' ', Qt::SkipEmptyParts); };
+    QTest::newRow("a label two sticks share is refused, both listed")
+        << int(SameLabel) << list("write PKG SHOP") << 1
+        << list("“SHOP”_names_2_drives Merovi_Test_Stick_stick1 Merovi_Test_Stick_stick2")
+        << QStringList();
+    QTest::newRow("a label finds its drive")
+        << int(Plain) << list("write PKG STICK2") << 0 << list("STICK2") << list("stick2");
+    QTest::newRow("ejected is done")
+        << int(Plain) << list("write --eject PKG STICK1") << 0
+        << list("Safe_to_remove 1_of_1_drives_done.") << list("stick1");
+    QTest::newRow("a folder with --eject is verified, with a note")
+        << int(Plain) << list("write --eject PKG FOLDER") << 0
+        << list("Verified: not_a_drive_this_computer_can_eject 1_of_1_drives_done.")
+        << list("FOLDER");
+    QTest::newRow("a newer package is kept")
+        << int(NewerHeld) << list("write PKG STICK1") << 1
+        << list("holds_a_newer_show.mrv_(saved_2026-06-01_09:00:00,_4_items) --force")
+        << QStringList();
+    QTest::newRow("--force replaces a newer package")
+        << int(NewerHeld) << list("write --force PKG STICK1") << 0 << list("Verified")
+        << list("stick1");
+    QTest::newRow("an unrelated package is kept")
+        << int(UnrelatedHeld) << list("write PKG STICK1") << 1
+        << list("another_playlist_named_show.mrv") << QStringList();
+    QTest::newRow("a mount point that is not mounted is refused")
+        << int(NotMounted) << list("write PKG GHOST") << 1 << list("is_not_mounted_at")
+        << QStringList();
+}
+
+void TestDrives::mrvWrite()
+{
+    REQUIRE_REAL_MOUNTS();
+    QFETCH(int, setup);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, written);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    if (setup == SameLabel) {
+        for (const char *name : {"stick1", "stick2"}) {
+            callService(str("RemoveDrive"), {str(name)});
+            callService(str("AddDrive"), {str(name), mountOf(str(name)), str("exfat"), str("SHOP"),
+                                          QVariant::fromValue(quint64(1) << 32)});
+        }
+    }
+    if (setup == NewerHeld || setup == UnrelatedHeld)
+        QVERIFY(QFile::copy(setup == NewerHeld ? m_newer : m_unrelated, on("stick1", "show.mrv")));
+    // Reported mounted, but only a folder of this computer's disk.
+    if (setup == NotMounted)
+        callService(str("AddDrive"), {str("ghost"), folder.path(), str("exfat"), str("GHOST"),
+                                      QVariant::fromValue(quint64(1) << 32)});
+    QMap<QString, QStringList> before;
+    for (const BedDrive &bed : std::as_const(m_bed))
+        before[bed.name] = snapshot(bed.path);
+    for (QString &argument : arguments)
+        argument = argument == str("PKG")      ? m_package
+                   : argument == str("FOLDER") ? folder.path()
+                                               : argument;
+
+    QProcess mrv;
+    mrv.start(str(MRV_PATH), arguments);
+    QVERIFY(mrv.waitForFinished(60000));
+    const QString output =
+        QString::fromUtf8(mrv.readAllStandardOutput() + mrv.readAllStandardError());
+    QVERIFY2(mrv.exitCode() == exitCode, qPrintable(output));
+    for (const QString &words : std::as_const(said))
+        QVERIFY2(output.contains(QString(words).replace(u'_', u' ')), qPrintable(output));
+    for (const BedDrive &bed : std::as_const(m_bed)) {
+        if (written.contains(bed.name))
+            QCOMPARE(fileBytes(bed.path + str("/show.mrv")), fileBytes(m_package));
+        else
+            QCOMPARE(snapshot(bed.path), before.value(bed.name));
+    }
+    QCOMPARE(QFile::exists(folder.filePath(str("show.mrv"))), written.contains(str("FOLDER")));
+}
+
+void TestDrives::newVersionOntoNearlyFullStick()
+{
+    // A stick of 24 MB holding an 18 MB package; the new version adds a 3 MB clip.
+    const QString point = m_work.filePath(str("full"));
+    QVERIFY(QDir().mkpath(point));
+    if (QProcess::execute(str("mount"), {str("-t"), str("tmpfs"), str("-o"), str("size=24m"),
+                                         str("tmpfs"), point}) != 0)
+        QSKIP("Cannot mount a small file system here.");
+    const auto unmount = qScopeGuard([&] {
+        callService(str("RemoveDrive"), {str("full")});
+        QProcess::execute(str("umount"), {point});
+    });
+    QVector<PackageEntry> media;
+    for (int i = 0; i < 4; ++i) {
+        const QString file = m_work.filePath(str("v%1.mp4").arg(i));
+        QVERIFY(writeBytes(file, randomBytes(i < 3 ? 6'000'000 : 3'000'000, quint32(i + 10))));
+        media.append(PackageEntry::file(str("v%1.mp4").arg(i), file));
+    }
+    const QString version1 = m_work.filePath(str("v1.mrv"));
+    const QString version2 = m_work.filePath(str("full.mrv"));
+    QVERIFY(PackageArchive(version1).write(
+        media.mid(0, 3) + QVector<PackageEntry>{PackageEntry::memory(documentEntryName(), "{}")}));
+    QVERIFY(QFile::copy(version1, version2) && QFile::copy(version1, point + str("/full.mrv")));
+    PackageArchive update(version2);
+    QVERIFY(update.update({documentEntryName()},
+                          {media.at(3), PackageEntry::memory(documentEntryName(), "{\"v\":2}")}));
+    callService(str("AddDrive"), {str("full"), point, str("exfat"), str("FULL"),
+                                  QVariant::fromValue(quint64(24) << 20)});
+    DriveInfo full = folderAsDrive(point);
+    full.blockObject = str("/org/freedesktop/UDisks2/block_devices/full");
+    QVERIFY(full.freeBytes < QFileInfo(version2).size());
+
+    const qint64 before = bytesWrittenByProcess();
+    const DriveResults results = writeToDrives(version2, {full}, DriveWriteOptions());
+    const qint64 written = bytesWrittenByProcess() - before;
+    QVERIFY2(results.at(0).outcome == DriveResult::Outcome::Verified,
+             qPrintable(results.at(0).error));
+    QCOMPARE(results.at(0).action, DriveResult::Action::Updated);
+    QCOMPARE(fileBytes(point + str("/full.mrv")), fileBytes(version2));
+    // The clip, the journal of the old document and directory, and little else.
+    QVERIFY2(written <= 3'000'000 + 1'000'000, qPrintable(QString::number(written)));
+}
+
+void TestDrives::cancelWithinASecond_data()
+{
+    QTest::addColumn<QString>("held");
+    QTest::newRow("during a copy") << QString();
+    QTest::newRow("during an update") << m_older;
+}
+
+void TestDrives::cancelWithinASecond()
+{
+    REQUIRE_REAL_MOUNTS();
+    QFETCH(QString, held);
+    if (!held.isEmpty())
+        QVERIFY(QFile::copy(held, on("stick2", "show.mrv")));
+    const DriveInfos drives = {drive(str("stick1")), drive(str("stick2"))};
+    const auto names = [&drives] {
+        QStringList all;
+        for (const DriveInfo &info : drives)
+            all += QDir(info.mountPoint)
+                       .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return all;
+    };
+    const QStringList before = names();
+    // Slow drives, so that each is caught while it writes.
+    Platform::setStepHook([](Platform::Step step, const QByteArray &) {
+        if (step == Platform::Step::Write)
+            QThread::msleep(30);
+        return 0;
+    });
+    JobControl control;
+    QElapsedTimer sinceCancel;
+    std::mutex mutex;
+    QVector<bool> started(2, false);
+    DriveWriteObserver observer;
+    observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
+        std::lock_guard<std::mutex> lock(mutex);
+        started[index] = started[index] || (step == DriveStep::Writing && progress.done > 0);
+        if (!started.contains(false) && !control.isCancelled()) {
+            sinceCancel.start();
+            control.requestCancel();
+        }
+    };
+    const DriveResults results = writeToDrives(m_package, drives, {}, &control, observer);
+    QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
+    for (const DriveResult &result : results) {
+        QCOMPARE(result.outcome, DriveResult::Outcome::Cancelled);
+        QVERIFY2(result.error.contains(str("left as it was")), qPrintable(result.error));
+    }
+    // Byte for byte as it was; no temporary or journal left.
+    QCOMPARE(names(), before);
+    if (!held.isEmpty())
+        QCOMPARE(fileBytes(on("stick2", "show.mrv")), fileBytes(held));
+    QCOMPARE(driveSummaryText(results),
+             str("0 of 2 drives done. 2 cancelled, its package left as it was."));
+}
+
+void TestDrives::fatLimitOnTheDriveCopy()
+{
+    REQUIRE_REAL_MOUNTS();
+    const QString big = m_work.filePath(str("big.mrv"));
+    QVERIFY(writeSparsePackage(big, 4'300'000'000));
+    const DriveResults results = writeToDrives(big, {drive(str("fat32"))}, {});
+    QFile::remove(big);
+    QCOMPARE(results.at(0).outcome, DriveResult::Outcome::Failed);
+    QVERIFY2(results.at(0).error.contains(str("holds no file over")),
+             qPrintable(results.at(0).error));
+    QCOMPARE(QDir(mountOf(str("fat32")))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+}
+
+void TestDrives::unsavedEditsAskedFirst()
+{
+    QVERIFY(QDir::setCurrent(m_work.path())); // settings.xml
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_work.filePath(str("config")));
+    for (const char *name : {"a.png", "b.png"}) {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(m_work.filePath(str(name))));
+    }
+    const QString package = m_work.filePath(str("edited.mrv"));
+    runProgram(str(MRV_PATH), {str("build"), package, m_work.filePath(str("a.png=00:00:05")),
+                               m_work.filePath(str("b.png=00:00:05"))});
+    MainWindow window;
+    window.show();
+    QSignalSpy opened(&window, &MainWindow::openFinished);
+    window.openFile(package);
+    QVERIFY(opened.wait(20000));
+    auto *table = window.findChild<QTableWidget *>(str("tableWidget"));
+    table->selectRow(0);
+    window.findChild<QPushButton *>(str("pushButtonDelete"))->click();
+    QVERIFY(window.hasUnsavedChanges());
+
+    QString asked;
+    QTimer::singleShot(500, [&asked] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->accept();
+        }
+    });
+    window.findChild<QAction *>(str("actionWriteToDrives"))->trigger();
+    QTRY_VERIFY(!asked.isEmpty());
+    QVERIFY2(asked.contains(str("Save the playlist first")), qPrintable(asked));
+    QVERIFY(!window.findChild<DrivesDialog *>());
 }
 
 void TestDrives::withoutTheServiceSaysSo()
@@ -314,9 +655,9 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     std::mutex mutex;
     QVector<qint64> verified(3, 0);
     DriveWriteObserver observer;
-    observer.progress = [&](int index, const JobProgress &progress) {
+    observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
         std::lock_guard<std::mutex> lock(mutex);
-        if (progress.step == str("Verifying"))
+        if (step == DriveStep::Verifying)
             verified[index] = progress.done;
     };
     const DriveResults results = writeToDrives(m_package, drives, options, nullptr, observer);
@@ -351,46 +692,6 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     }
 }
 
-void TestDrives::cancelLeavesEveryDriveAsItWas()
-{
-    REQUIRE_REAL_MOUNTS();
-    QVERIFY(QFile::copy(m_older, on("stick2", "show.mrv")));
-    const DriveInfos drives = sticks();
-    QStringList before;
-    for (const DriveInfo &info : drives)
-        before += snapshot(info.mountPoint);
-
-    // Slow drives, so that every one is caught while it writes.
-    Platform::setStepHook([](Platform::Step step, const QByteArray &) {
-        if (step == Platform::Step::Write)
-            QThread::msleep(30);
-        return 0;
-    });
-    JobControl control;
-    std::mutex mutex;
-    QVector<bool> started(3, false);
-    DriveWriteObserver observer;
-    observer.progress = [&](int index, const JobProgress &progress) {
-        std::lock_guard<std::mutex> lock(mutex);
-        started[index] = started[index] || progress.done > 0;
-        // Cancel once every drive is midway.
-        if (!started.contains(false))
-            control.requestCancel();
-    };
-    DriveWriteOptions options;
-    options.eject = true;
-    const DriveResults results = writeToDrives(m_package, drives, options, &control, observer);
-    for (const DriveResult &result : results) {
-        QCOMPARE(result.outcome, DriveResult::Outcome::Cancelled);
-        QVERIFY2(result.error.contains(str("left as it was")), qPrintable(result.error));
-    }
-    QStringList after;
-    for (const DriveInfo &info : drives)
-        after += snapshot(info.mountPoint);
-    QCOMPARE(after, before);
-    QCOMPARE(takeCalls(), QStringList());
-}
-
 void TestDrives::driveReturningOtherBytesIsNotEjected()
 {
     REQUIRE_REAL_MOUNTS();
@@ -408,10 +709,11 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
     QVERIFY2(results.at(1).error.contains(str("other data")) &&
                  results.at(1).error.contains(str("failing")),
              qPrintable(results.at(1).error));
-    QCOMPARE(results.at(2).outcome, DriveResult::Outcome::NotEjected);
-    QVERIFY2(results.at(2).error.contains(str("“STICK3” could not be unmounted: a program still "
-                                              "has a file open on it")),
-             qPrintable(results.at(2).error));
+    // Verified all the same, with why it could not be ejected.
+    QCOMPARE(results.at(2).outcome, DriveResult::Outcome::Verified);
+    QVERIFY2(results.at(2).note.contains(str("“STICK3” could not be unmounted: a program still "
+                                             "has a file open on it")),
+             qPrintable(results.at(2).note));
     // Never an eject after a failed check; a busy drive is not powered off.
     QStringList calls = takeCalls();
     calls.sort();
@@ -420,7 +722,7 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
     // mrv verify reads it back the same way.
     Platform::setReadBackHook(nullptr);
     const ReadBackResult intact =
-        verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), "{\"new\":1}\n");
+        verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), newDocument);
     QVERIFY2(intact.isVerified(), qPrintable(intact.error));
     const ReadBackResult otherDocument =
         verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), "{\"old\":1}\n");
@@ -437,11 +739,13 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
 
 void TestDrives::dialogWritesVerifiesAndEjects()
 {
-    DrivesDialog dialog(m_package);
+    REQUIRE_REAL_MOUNTS();
+    JobRunner runner;
+    DrivesDialog dialog(m_package, &runner);
     dialog.show();
     auto *table = dialog.findChild<QTableWidget *>(str("tableDrives"));
     // By mount point: fat32 first, left unticked.
-    QCOMPARE(table->rowCount(), 4);
+    QTRY_COMPARE(table->rowCount(), 4);
     auto *write = dialog.findChild<QPushButton *>(str("pushButtonWrite"));
     QVERIFY(!write->isEnabled());
     for (int row = 1; row < 4; ++row)
@@ -452,7 +756,7 @@ void TestDrives::dialogWritesVerifiesAndEjects()
     QVERIFY(finished.wait(60000));
 
     for (int row = 1; row < 4; ++row)
-        QCOMPARE(table->item(row, 6)->text(), str("Safe to remove"));
+        QCOMPARE(table->item(row, 7)->text(), str("Safe to remove"));
     QCOMPARE(dialog.findChild<QLabel *>(str("labelDrivesStatus"))->text(),
              str("3 of 3 drives done."));
     QStringList calls = takeCalls();
@@ -469,7 +773,7 @@ void TestDrives::pulledDriveStopsOnlyItself()
     QVERIFY(pulled.pid > 0);
     std::atomic<bool> gone{false};
     DriveWriteObserver observer;
-    observer.progress = [&](int index, const JobProgress &progress) {
+    observer.progress = [&](int index, DriveStep, const JobProgress &progress) {
         if (index != 2 || progress.done == 0 || gone.exchange(true))
             return;
         // Out it comes: its file system's driver dies, the mount goes, the service tells.
