@@ -27,9 +27,9 @@ namespace {
 constexpr qint64 copyChunk = 4 * 1024 * 1024;
 constexpr qint64 syncEvery = 4 * copyChunk;
 
-QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
+QString tr(const char *text)
 {
-    return QCoreApplication::translate("MainWindow", text, disambiguation, n);
+    return QCoreApplication::translate("MainWindow", text);
 }
 
 // One drive's part of the job, reporting to the whole.
@@ -220,14 +220,12 @@ QString driveSummaryText(const DriveResults &results)
         cancelled += result.outcome == DriveResult::Outcome::Cancelled ? 1 : 0;
     }
     QStringList parts = {tr("%1 of %2 drives done.").arg(good).arg(results.size())};
-    if (good > 0 && good < results.size())
-        parts.append(tr("%n hold(s) the new package.", nullptr, good));
     if (cancelled > 0)
-        parts.append(tr("%n cancelled, its package left as it was.", nullptr, cancelled));
+        parts.append(tr("Cancelled: %1, each left as it was.").arg(cancelled));
     if (skipped > 0)
-        parts.append(tr("%n skipped, its own package kept.", nullptr, skipped));
+        parts.append(tr("Skipped: %1, each keeping its own package.").arg(skipped));
     if (failed > 0)
-        parts.append(tr("%n failed; each says why and what it holds.", nullptr, failed));
+        parts.append(tr("Failed: %1; each says why and what it holds.").arg(failed));
     return parts.join(QLatin1Char(' '));
 }
 

@@ -18,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -166,6 +167,8 @@ private slots:
     void cleanup();
 
     void mountInfoType();
+    void sizeText_data();
+    void sizeText();
 
     void listsTheMountedDrives();
     void followsPlugAndUnplug();
@@ -302,6 +305,31 @@ void TestDrives::mountInfoType()
     QCOMPARE(Platform::mountInfoType(info, 8, 17, &source), str("exfat"));
     QCOMPARE(source, QByteArray("/dev/sdb1"));
     QCOMPARE(Platform::mountInfoType(info, 8, 18), QString());
+    // Mounted is a mount's own point, spaces written in octal; not a folder beneath it.
+    const QByteArray spaced = info + "44 22 8:19 / /media/my\\040stick rw - exfat /dev/sdc1 rw\n";
+    QVERIFY(isMountedAt(str("/media/my stick"), spaced));
+    QVERIFY(isMountedAt(str("/c/"), spaced));
+    QVERIFY(!isMountedAt(str("/c/sub"), spaced));
+    QVERIFY(!isMountedAt(str("/media/my"), spaced));
+}
+
+void TestDrives::sizeText_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a package just over FAT's limit") << qint64(4'300'000'000) << str("4.30 GB");
+    QTest::newRow("FAT's limit") << qint64(4'294'967'295) << str("4.29 GB");
+    QTest::newRow("hundreds of MB") << qint64(505'100'000) << str("505 MB");
+    QTest::newRow("tens of MB") << qint64(23'240'000) << str("23.2 MB");
+    QTest::newRow("rounds up into GB") << qint64(999'600'000) << str("1.00 GB");
+    QTest::newRow("a clip") << qint64(5'000'000) << str("5.00 MB");
+}
+
+void TestDrives::sizeText()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(driveSizeText(bytes), text);
 }
 
 void TestDrives::listsTheMountedDrives()
@@ -533,7 +561,7 @@ void TestDrives::cancelWithinASecond()
     if (!held.isEmpty())
         QCOMPARE(fileBytes(on("stick2", "show.mrv")), fileBytes(held));
     QCOMPARE(driveSummaryText(results),
-             str("0 of 2 drives done. 2 cancelled, its package left as it was."));
+             str("0 of 2 drives done. Cancelled: 2, each left as it was."));
 }
 
 void TestDrives::fatLimitOnTheDriveCopy()
@@ -654,11 +682,13 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     options.eject = true;
     std::mutex mutex;
     QVector<qint64> verified(3, 0);
+    QVector<bool> finishing(3, false);
     DriveWriteObserver observer;
     observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
         std::lock_guard<std::mutex> lock(mutex);
         if (step == DriveStep::Verifying)
             verified[index] = progress.done;
+        finishing[index] = finishing[index] || step == DriveStep::Finishing;
     };
     const DriveResults results = writeToDrives(m_package, drives, options, nullptr, observer);
 
@@ -672,6 +702,8 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
         QVERIFY2(result.outcome == DriveResult::Outcome::Ejected, qPrintable(result.error));
         QVERIFY(result.isSafeToRemove());
         QCOMPARE(result.action, actions.at(i));
+        // A copy says so while the drive takes the last of it.
+        QCOMPARE(finishing.at(i), result.action == DriveResult::Action::Copied);
         const QString target = drives.at(i).mountPoint + str("/show.mrv");
         QCOMPARE(readZip(target), m_packageEntries);
         // Every byte of the package was read back once; the search for the
@@ -746,23 +778,41 @@ void TestDrives::dialogWritesVerifiesAndEjects()
     auto *table = dialog.findChild<QTableWidget *>(str("tableDrives"));
     // By mount point: fat32 first, left unticked.
     QTRY_COMPARE(table->rowCount(), 4);
+    // Result and Progress keep room for what comes while writing.
+    QVERIFY(table->horizontalHeader()->sectionSize(7) >= 120);
+    QVERIFY(table->horizontalHeader()->sectionSize(8) >= 300);
     auto *write = dialog.findChild<QPushButton *>(str("pushButtonWrite"));
     QVERIFY(!write->isEnabled());
     for (int row = 1; row < 4; ++row)
         dialog.setChecked(row, true);
     dialog.setEjectWhenDone(true);
+    // stick1 holds a newer version: asked about, and Enter keeps it.
+    QVERIFY(QFile::copy(m_newer, on("stick1", "show.mrv")));
+    QString asked;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&asked] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    answer.start(50);
     QSignalSpy finished(&dialog, &DrivesDialog::writingFinished);
     write->click();
     QVERIFY(finished.wait(60000));
 
-    for (int row = 1; row < 4; ++row)
+    QVERIFY2(asked.contains(str("“STICK1” holds a newer show.mrv")), qPrintable(asked));
+    QCOMPARE(fileBytes(on("stick1", "show.mrv")), fileBytes(m_newer));
+    QCOMPARE(table->item(1, 7)->text(), str("Skipped"));
+    for (int row = 2; row < 4; ++row)
         QCOMPARE(table->item(row, 7)->text(), str("Safe to remove"));
     QCOMPARE(dialog.findChild<QLabel *>(str("labelDrivesStatus"))->text(),
-             str("3 of 3 drives done."));
+             str("2 of 3 drives done. Skipped: 1, each keeping its own package."));
+    QVERIFY(table->horizontalHeader()->sectionSize(7) >= 120);
     QStringList calls = takeCalls();
     calls.sort();
-    QCOMPARE(calls.join(u' '), QStringLiteral("PowerOff stick1 PowerOff stick2 PowerOff stick3 "
-                                              "Unmount stick1 Unmount stick2 Unmount stick3"));
+    QCOMPARE(calls.join(u' '), QStringLiteral("PowerOff stick2 PowerOff stick3 Unmount stick2 "
+                                              "Unmount stick3"));
 }
 
 void TestDrives::pulledDriveStopsOnlyItself()
