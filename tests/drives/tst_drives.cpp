@@ -14,11 +14,12 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QDataStream>
 #include <QDir>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -78,69 +79,51 @@ QStringList takeCalls()
 
 const QByteArray newDocument = "{\"gallery\":[1,2,3],\"update_time\":\"2026-05-01 10:00:00\"}\n";
 
-// What this process has written through system calls so far, from /proc/self/io.
+// What this process has written through system calls so far.
 qint64 bytesWrittenByProcess()
 {
     QFile io(str("/proc/self/io"));
-    if (!io.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : io.readAll().split('\n')) {
-        if (line.startsWith("wchar: "))
-            return line.mid(7).toLongLong();
-    }
-    return -1;
+    const QByteArray text = io.open(QIODevice::ReadOnly) ? io.readAll() : QByteArray();
+    const int at = text.indexOf("wchar: ");
+    return at < 0 ? -1 : text.mid(at + 7, text.indexOf('\n', at) - at - 7).toLongLong();
 }
 
-void put16(QByteArray &b, quint32 v)
-{
-    b.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
-}
-void put32(QByteArray &b, quint32 v)
-{
-    put16(b, v & 0xffff);
-    put16(b, v >> 16);
-}
-void put64(QByteArray &b, quint64 v)
-{
-    put32(b, quint32(v));
-    put32(b, quint32(v >> 32));
-}
-
-// A package holding json.txt and big.mp4 of size zero bytes, the latter a
-// hole in the file: a few kilobytes on disk whatever size says.
+// A package of json.txt and big.mp4, the latter size zero bytes left as a
+// hole in the file: a few kilobytes on disk however large.
 bool writeSparsePackage(const QString &path, qint64 size)
 {
-    const QByteArray doc = "{}";
-    const quint32 crc = 0xa3a6bf43; // of "{}"
-    QByteArray head;
-    put32(head, 0x04034b50), put16(head, 20), put32(head, 0), put32(head, 0x00210000);
-    put32(head, crc), put32(head, 2), put32(head, 2), put16(head, 8), put16(head, 0);
-    head += "json.txt" + doc;
-    const qint64 bigAt = head.size();
-    put32(head, 0x04034b50), put16(head, 45), put32(head, 0), put32(head, 0x00210000);
-    put32(head, 0), put32(head, 0xffffffff), put32(head, 0xffffffff), put16(head, 7);
-    put16(head, 20), head += "big.mp4", put16(head, 1), put16(head, 16), put64(head, quint64(size));
-    put64(head, quint64(size));
-    const quint64 directoryAt = quint64(head.size() + size);
-    QByteArray tail;
-    put32(tail, 0x02014b50), put16(tail, 20), put16(tail, 20), put32(tail, 0);
-    put32(tail, 0x00210000), put32(tail, crc), put32(tail, 2), put32(tail, 2), put16(tail, 8);
-    put32(tail, 0), put32(tail, 0), put32(tail, 0), put32(tail, 0), tail += "json.txt";
-    put32(tail, 0x02014b50), put16(tail, 45), put16(tail, 45), put32(tail, 0);
-    put32(tail, 0x00210000), put32(tail, 0), put32(tail, 0xffffffff), put32(tail, 0xffffffff);
-    put16(tail, 7), put16(tail, 20), put32(tail, 0), put16(tail, 0), put32(tail, 0);
-    put32(tail, quint32(bigAt));
-    tail += "big.mp4", put16(tail, 1), put16(tail, 16), put64(tail, quint64(size));
-    put64(tail, quint64(size));
-    const quint64 directorySize = quint64(tail.size());
-    put32(tail, 0x06064b50), put64(tail, 44), put16(tail, 45), put16(tail, 45), put64(tail, 0);
-    put64(tail, 2), put64(tail, 2), put64(tail, directorySize), put64(tail, directoryAt);
-    put32(tail, 0x07064b50), put32(tail, 0), put64(tail, directoryAt + directorySize);
-    put32(tail, 1), put32(tail, 0x06054b50), put32(tail, 0), put16(tail, 2), put16(tail, 2);
-    put32(tail, quint32(directorySize)), put32(tail, 0xffffffff), put16(tail, 0);
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(head) == head.size() &&
-           file.seek(qint64(directoryAt)) && file.write(tail) == tail.size();
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // The checksum of "{}", all ones for a size in the zip64 field, 1980-01-01.
+    const quint32 crc = 0xa3a6bf43, ones = 0xffffffff, date = 0x00210000;
+    const auto header = [&](quint32 sig, quint16 v, quint32 c, quint32 n, const char *name) {
+        out << sig << v;
+        if (sig == 0x02014b50)
+            out << v;
+        out << quint32(0) << date << c << n << n << quint16(qstrlen(name))
+            << quint16(v == 45 ? 20 : 0);
+        if (sig == 0x02014b50)
+            out << quint32(0) << quint16(0) << quint32(0) << quint32(n == ones ? 40 : 0);
+        out.writeRawData(name, int(qstrlen(name)));
+        if (v == 45)
+            out << quint16(1) << quint16(16) << quint64(size) << quint64(size);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    header(0x04034b50, 20, crc, 2, "json.txt");
+    out.writeRawData("{}", 2);
+    header(0x04034b50, 45, 0, ones, "big.mp4");
+    const quint64 directoryAt = quint64(file.pos() + size);
+    file.seek(qint64(directoryAt));
+    header(0x02014b50, 20, crc, 2, "json.txt");
+    header(0x02014b50, 45, 0, ones, "big.mp4");
+    const quint64 length = quint64(file.pos()) - directoryAt;
+    out << quint32(0x06064b50) << quint64(44) << quint16(45) << quint16(45) << quint64(0);
+    out << quint64(2) << quint64(2) << length << directoryAt << quint32(0x07064b50) << quint32(0);
+    out << directoryAt + length << quint32(1) << quint32(0x06054b50) << quint32(0) << quint16(2);
+    out << quint16(2) << quint32(length) << ones << quint16(0);
+    return out.status() == QDataStream::Ok && file.flush();
 }
 
 QByteArray corruptedUnder;
@@ -479,11 +462,9 @@ void TestDrives::newVersionOntoNearlyFullStick()
         QProcess::execute(str("umount"), {point});
     });
     QVector<PackageEntry> media;
-    for (int i = 0; i < 4; ++i) {
-        const QString file = m_work.filePath(str("v%1.mp4").arg(i));
-        QVERIFY(writeBytes(file, randomBytes(i < 3 ? 6'000'000 : 3'000'000, quint32(i + 10))));
-        media.append(PackageEntry::file(str("v%1.mp4").arg(i), file));
-    }
+    for (int i = 0; i < 4; ++i)
+        media.append(
+            PackageEntry::file(str("v%1.mp4").arg(i), m_work.filePath(str("clip%1.mp4").arg(i))));
     const QString version1 = m_work.filePath(str("v1.mrv"));
     const QString version2 = m_work.filePath(str("full.mrv"));
     QVERIFY(PackageArchive(version1).write(
