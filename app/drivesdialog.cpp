@@ -252,6 +252,12 @@ void DrivesDialog::startWriting()
             if (!self)
                 return;
             self->m_job = 0;
+            if (self->m_cancelling) {
+                self->m_cancelling = false;
+                self->m_status->setText(tr("Cancelled: nothing was written."));
+                self->updateButtons();
+                return;
+            }
             self->askAndWrite(chosen, held);
         });
     m_status->setText(tr("Reading what the drives hold…"));
@@ -382,6 +388,7 @@ void DrivesDialog::showProgress()
 void DrivesDialog::writingEnded()
 {
     m_job = 0;
+    m_cancelling = false;
     m_list->setWatching(true);
     for (int i = 0; i < m_results.size() && i < m_rows.size(); ++i) {
         const DriveResult &result = m_results.at(i);
@@ -417,8 +424,9 @@ DriveResults DrivesDialog::results() const
 void DrivesDialog::reject()
 {
     if (isWriting()) {
+        m_cancelling = true;
         m_jobs->cancel(m_job);
-        m_status->setText(tr("Cancelling: every drive is left as it was…"));
+        m_status->setText(tr("Cancelling: a drive being written keeps the package it had…"));
         return;
     }
     QDialog::reject();

@@ -80,6 +80,7 @@ private:
     QPushButton *m_close = nullptr;
     JobRunner *m_jobs = nullptr;
     JobId m_job = 0;
+    bool m_cancelling = false;
     QElapsedTimer m_clock;
     std::shared_ptr<Shared> m_shared;
     QVector<int> m_rows; // the table row of each drive being written

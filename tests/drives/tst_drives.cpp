@@ -306,6 +306,7 @@ void TestDrives::sizeText_data()
     QTest::newRow("tens of MB") << qint64(23'240'000) << str("23.2 MB");
     QTest::newRow("rounds up into GB") << qint64(999'600'000) << str("1.00 GB");
     QTest::newRow("a clip") << qint64(5'000'000) << str("5.00 MB");
+    QTest::newRow("a document") << qint64(1'234) << str("1.23 kB");
 }
 
 void TestDrives::sizeText()
