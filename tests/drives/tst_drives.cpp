@@ -522,18 +522,27 @@ void TestDrives::cancelWithinASecond()
     JobControl control;
     QElapsedTimer sinceCancel;
     std::mutex mutex;
-    QVector<bool> started(2, false);
+    QVector<qint64> done(2, 0);
+    QVector<qint64> afterCancel(2, 0);
     DriveWriteObserver observer;
     observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
         std::lock_guard<std::mutex> lock(mutex);
-        started[index] = started[index] || (step == DriveStep::Writing && progress.done > 0);
-        if (!started.contains(false) && !control.isCancelled()) {
+        if (step != DriveStep::Writing)
+            return;
+        if (control.isCancelled())
+            afterCancel[index] = std::max(afterCancel[index], progress.done - done[index]);
+        else
+            done[index] = progress.done;
+        if (!done.contains(0) && !control.isCancelled()) {
             sinceCancel.start();
             control.requestCancel();
         }
     };
     const DriveResults results = writeToDrives(m_package, drives, {}, &control, observer);
     QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
+    // Stopped at the next chunk, not at the end.
+    for (const qint64 bytes : std::as_const(afterCancel))
+        QVERIFY2(bytes <= 4 * 1024 * 1024, qPrintable(QString::number(bytes)));
     for (const DriveResult &result : results) {
         QCOMPARE(result.outcome, DriveResult::Outcome::Cancelled);
         QVERIFY2(result.error.contains(str("left as it was")), qPrintable(result.error));
