@@ -75,7 +75,8 @@ bool sharedPrefix(Platform::File &source, const QVector<LayoutEntry> &sourceEntr
 
 } // namespace
 
-PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control)
+PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control,
+                        const std::function<void()> &finishing)
 {
     PackageSync result;
     const QString shown = quoted(targetPath);
@@ -197,6 +198,8 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
             control->report(at - from, newLength - from, name);
     }
     if (written && !cancelled) {
+        if (finishing)
+            finishing();
         // Complete on the drive before the journal says so; only then is it cut.
         if (held.sync() && journal.markComplete(&cause)) {
             if ((newLength >= oldLength || (held.truncate(newLength) && held.sync())) &&

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class JobControl;
 
 // Brings a drive's package to the bytes of a new version, writing only from
@@ -34,4 +36,7 @@ struct PackageSync
     qint64 journalBytes = 0;
 };
 
-PackageSync syncPackage(const QString &source, const QString &target, JobControl *control);
+// finishing is called when the data is written and the drive is to take
+// what is still cached.
+PackageSync syncPackage(const QString &source, const QString &target, JobControl *control,
+                        const std::function<void()> &finishing = {});

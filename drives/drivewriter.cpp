@@ -369,7 +369,8 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         PackageSync sync;
         sync.status = PackageSync::Status::NotPossible;
         if (result.held.relation != HeldPackage::Relation::None)
-            sync = syncPackage(packagePath, target, task.control());
+            sync = syncPackage(packagePath, target, task.control(),
+                               [&task] { task.setStep(DriveStep::Finishing); });
         switch (sync.status) {
         case PackageSync::Status::Current:
             result.action = DriveResult::Action::Current;
