@@ -13,14 +13,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 
 namespace {
 
 enum Column {
     ColumnDrive,
+    ColumnMake,
     ColumnWhere,
     ColumnSize,
     ColumnFree,
@@ -31,17 +32,14 @@ enum Column {
     ColumnCount
 };
 
-constexpr int refreshMs = 200;
-
-QString megabytes(qint64 bytes)
-{
-    return QString::number(double(bytes) / 1e6, 'f', 1);
-}
+// Wide enough for "Safe to remove" and a speed with the time left, whatever the rows hold.
+constexpr int resultWidth = 130;
+constexpr int progressWidth = 420;
 
 } // namespace
 
-DrivesDialog::DrivesDialog(const QString &packagePath, QWidget *parent)
-    : QDialog(parent), m_package(packagePath), m_shared(std::make_shared<Shared>())
+DrivesDialog::DrivesDialog(const QString &packagePath, JobRunner *jobs, QWidget *parent)
+    : QDialog(parent), m_package(packagePath), m_jobs(jobs), m_shared(std::make_shared<Shared>())
 {
     setWindowTitle(tr("Write to Drives"));
     setObjectName(QStringLiteral("drivesDialog"));
@@ -55,9 +53,9 @@ DrivesDialog::DrivesDialog(const QString &packagePath, QWidget *parent)
 
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("tableDrives"));
-    m_table->setHorizontalHeaderLabels({tr("Drive"), tr("Mounted at"), tr("Size"), tr("Free"),
-                                        tr("File system"), tr("Packages"), tr("Result"),
-                                        tr("Progress")});
+    m_table->setHorizontalHeaderLabels({tr("Drive"), tr("Maker and model"), tr("Mounted at"),
+                                        tr("Size"), tr("Free"), tr("File system"), tr("Packages"),
+                                        tr("Result"), tr("Progress")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->verticalHeader()->hide();
@@ -104,26 +102,32 @@ DrivesDialog::DrivesDialog(const QString &packagePath, QWidget *parent)
     connect(m_write, &QPushButton::clicked, this, &DrivesDialog::startWriting);
     connect(m_close, &QPushButton::clicked, this, &DrivesDialog::reject);
 
-    m_jobs = new JobRunner(1, this);
-    m_timer = new QTimer(this);
-    m_timer->setInterval(refreshMs);
-    connect(m_timer, &QTimer::timeout, this, &DrivesDialog::showProgress);
+    // The runner's progress signal says when there is something new to show.
+    connect(m_jobs, &JobRunner::progress, this, [this](JobId id) {
+        if (id == m_job)
+            showProgress();
+    });
 
     m_list = new DriveList(this);
     connect(m_list, &DriveList::drivesChanged, this, [this] {
-        if (m_results.isEmpty()) {
-            m_drives = m_list->drives();
+        if (m_results.isEmpty() && !isWriting()) {
+            m_drives = m_list->drives() + m_folders;
             showDrives();
+            if (!m_list->isAvailable())
+                m_status->setText(m_list->errorString());
         }
     });
-    resize(1180, 360);
+    m_table->setColumnWidth(ColumnResult, resultWidth);
+    m_table->setColumnWidth(ColumnProgress, progressWidth);
+    resize(1280, 360);
     refresh();
 }
 
 DrivesDialog::~DrivesDialog()
 {
-    // The runner waits for the job; cancelled, every drive stops at its next step.
-    m_jobs->cancelAll();
+    // Cancelled, every drive stops at its next chunk, its package as it was.
+    if (m_job != 0)
+        m_jobs->cancel(m_job);
 }
 
 void DrivesDialog::refresh()
@@ -131,11 +135,8 @@ void DrivesDialog::refresh()
     if (isWriting())
         return;
     m_results.clear();
-    m_list->refresh();
-    m_drives = m_list->drives();
-    showDrives();
-    if (!m_list->isAvailable())
-        m_status->setText(m_list->errorString());
+    m_status->setText(tr("Looking for drives…"));
+    m_list->refreshInBackground();
 }
 
 void DrivesDialog::chooseFolder()
@@ -144,7 +145,8 @@ void DrivesDialog::chooseFolder()
     if (folder.isEmpty())
         return;
     m_results.clear();
-    m_drives.append(folderAsDrive(folder));
+    m_folders.append(folderAsDrive(folder));
+    m_drives.append(m_folders.constLast());
     showDrives();
     setChecked(m_drives.size() - 1, true);
 }
@@ -158,6 +160,7 @@ void DrivesDialog::showDrives()
         const DriveInfo &drive = m_drives.at(row);
         const QStringList cells = {
             drive.displayName(),
+            drive.isManaged() ? drive.makeAndModel() : tr("a folder"),
             QDir::toNativeSeparators(drive.mountPoint),
             driveSizeText(drive.size),
             driveSizeText(drive.freeBytes),
@@ -170,13 +173,14 @@ void DrivesDialog::showDrives()
             if (column == ColumnDrive) {
                 item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 item->setCheckState(m_checked.at(row) ? Qt::Checked : Qt::Unchecked);
-                item->setToolTip(
-                    QStringLiteral("%1 %2 %3").arg(drive.vendor, drive.model, drive.serial));
+                item->setToolTip(drive.description());
             }
             m_table->setItem(row, column, item);
         }
     }
-    m_table->resizeColumnsToContents();
+    // Result and Progress keep their width: they fill while writing.
+    for (int column = ColumnDrive; column < ColumnResult; ++column)
+        m_table->resizeColumnToContents(column);
     if (m_list->isAvailable()) {
         m_status->setText(m_drives.isEmpty()
                               ? tr("No removable drive is plugged in. Plug one in, or choose a "
@@ -201,6 +205,14 @@ void DrivesDialog::updateButtons()
 {
     m_write->setEnabled(!isWriting() && m_checked.contains(true));
     m_folder->setEnabled(!isWriting());
+    // Offered only where it can happen: a drive the service can power off.
+    bool canEject = false;
+    for (int row = 0; row < m_drives.size(); ++row)
+        canEject = canEject || (m_checked.value(row) && m_drives.at(row).isManaged());
+    m_eject->setEnabled(!isWriting() && canEject);
+    m_eject->setToolTip(canEject ? QString()
+                                 : tr("Only drives listed by this computer's drive service can "
+                                      "be ejected here; a folder cannot."));
     m_close->setText(isWriting() ? tr("Cancel") : tr("Close"));
 }
 
@@ -218,24 +230,86 @@ void DrivesDialog::startWriting()
     }
     if (chosen.isEmpty())
         return;
+    m_results.clear();
+    // First what each drive holds under the package's name, read off this
+    // thread; the questions come before anything is written.
+    const QString package = m_package;
+    QStringList keys = {package};
+    for (const DriveInfo &drive : std::as_const(chosen))
+        keys.append(drive.mountPoint);
+    const QPointer<DrivesDialog> self(this);
+    m_job = m_jobs->submit<QVector<HeldPackage>>(
+        keys, tr("Reading the drives"),
+        [package, chosen](JobControl *) {
+            QVector<HeldPackage> held;
+            const QString name = QFileInfo(package).fileName();
+            for (const DriveInfo &drive : chosen)
+                held.append(
+                    compareHeldPackage(package, drive.mountPoint + QLatin1Char('/') + name));
+            return held;
+        },
+        [self, chosen](const QVector<HeldPackage> &held) {
+            if (!self)
+                return;
+            self->m_job = 0;
+            if (self->m_cancelling) {
+                self->m_cancelling = false;
+                self->m_status->setText(tr("Cancelled: nothing was written."));
+                self->updateButtons();
+                return;
+            }
+            self->askAndWrite(chosen, held);
+        });
+    m_status->setText(tr("Reading what the drives hold…"));
+    updateButtons();
+}
 
+void DrivesDialog::askAndWrite(const DriveInfos &chosen, const QVector<HeldPackage> &held)
+{
+    QStringList replaceOn;
+    const QString name = QFileInfo(m_package).fileName();
+    for (int i = 0; i < chosen.size() && i < held.size(); ++i) {
+        if (!held.at(i).needsConsent())
+            continue;
+        QMessageBox question(QMessageBox::Question, tr("Write to Drives"),
+                             heldPackageQuestion(chosen.at(i), name, held.at(i)),
+                             QMessageBox::NoButton, this);
+        question.setObjectName(QStringLiteral("replaceQuestion"));
+        auto *replace = question.addButton(tr("Replace"), QMessageBox::DestructiveRole);
+        auto *skip = question.addButton(tr("Skip"), QMessageBox::RejectRole);
+        question.setDefaultButton(skip);
+        question.setEscapeButton(skip);
+        question.exec();
+        if (question.clickedButton() == replace)
+            replaceOn.append(chosen.at(i).mountPoint);
+    }
+    write(chosen, replaceOn);
+}
+
+void DrivesDialog::write(const DriveInfos &chosen, const QStringList &replaceOn)
+{
     m_shared = std::make_shared<Shared>();
     m_shared->progress.resize(chosen.size());
+    m_shared->steps.fill(DriveStep::Writing, chosen.size());
     m_shared->stepStartMs.fill(-1, chosen.size());
-    m_results.clear();
     m_clock.start();
     DriveWriteOptions options;
-    options.eject = m_eject->isChecked();
+    bool canEject = false;
+    for (const DriveInfo &drive : chosen)
+        canEject = canEject || drive.isManaged();
+    options.eject = canEject && m_eject->isChecked();
     options.verify = m_verify->isChecked();
+    options.replaceOn = replaceOn;
 
-    // The threads only store values; the timer shows them.
+    // The threads only store values; the runner's progress signal shows them.
     std::shared_ptr<Shared> shared = m_shared;
     const QElapsedTimer clock = m_clock;
     DriveWriteObserver observer;
-    observer.progress = [shared, clock](int drive, const JobProgress &progress) {
+    observer.progress = [shared, clock](int drive, DriveStep step, const JobProgress &progress) {
         std::lock_guard<std::mutex> lock(shared->mutex);
-        if (shared->progress[drive].step != progress.step || shared->stepStartMs[drive] < 0)
+        if (shared->steps[drive] != step || shared->stepStartMs[drive] < 0)
             shared->stepStartMs[drive] = clock.elapsed();
+        shared->steps[drive] = step;
         shared->progress[drive] = progress;
     };
     observer.finished = [shared](int, const DriveResult &) {
@@ -246,35 +320,45 @@ void DrivesDialog::startWriting()
     QStringList keys = {package};
     for (const DriveInfo &drive : std::as_const(chosen))
         keys.append(drive.mountPoint);
+    const QPointer<DrivesDialog> self(this);
     m_job = m_jobs->submit<DriveResults>(
         keys, tr("Writing to drives"),
         [package, chosen, options, observer](JobControl *control) {
             return writeToDrives(package, chosen, options, control, observer);
         },
-        [this](const DriveResults &results) {
-            m_results = results;
-            writingEnded();
+        [self](const DriveResults &results) {
+            if (!self)
+                return;
+            self->m_results = results;
+            self->writingEnded();
         });
     m_list->setWatching(false);
-    m_timer->start();
-    for (int row : std::as_const(m_rows))
+    for (int row : std::as_const(m_rows)) {
         m_table->item(row, ColumnResult)->setText(tr("Waiting"));
+        m_table->item(row, ColumnProgress)->setText(QString());
+    }
     updateButtons();
     showProgress();
 }
 
-QString DrivesDialog::progressText(int row, const JobProgress &progress, qint64 startedMs) const
+QString DrivesDialog::progressText(DriveStep step, const JobProgress &progress,
+                                   qint64 startedMs) const
 {
-    Q_UNUSED(row)
+    // The flush has no byte count: a time left would only mislead.
+    if (step == DriveStep::Finishing)
+        return driveStepText(step);
     if (progress.total <= 0)
         return {};
     const qint64 elapsed = m_clock.elapsed() - startedMs;
     const double speed = elapsed > 0 ? double(progress.done) / (double(elapsed) / 1000) : 0;
-    QString text = tr("%1: %2 of %3 MB")
-                       .arg(progress.step, megabytes(progress.done), megabytes(progress.total));
+    QString text =
+        tr("%1: %2 of %3")
+            .arg(driveStepText(step), driveSizeText(progress.done), driveSizeText(progress.total));
     if (speed > 0) {
-        const qint64 left = qint64(double(progress.total - progress.done) / speed);
-        text += tr(", %1 MB/s, %2 s left").arg(speed / 1e6, 0, 'f', 1).arg(left);
+        const qint64 left = qint64(double(progress.total - progress.done) / speed + 0.5);
+        text += tr(", %1/s, %2 s left")
+                    .arg(driveSizeText(qint64(speed)))
+                    .arg(std::max<qint64>(left, 1));
     }
     return text;
 }
@@ -282,57 +366,52 @@ QString DrivesDialog::progressText(int row, const JobProgress &progress, qint64 
 void DrivesDialog::showProgress()
 {
     QVector<JobProgress> progress;
+    QVector<DriveStep> steps;
     QVector<qint64> started;
     int finished = 0;
     {
         std::lock_guard<std::mutex> lock(m_shared->mutex);
         progress = m_shared->progress;
+        steps = m_shared->steps;
         started = m_shared->stepStartMs;
         finished = m_shared->finished;
     }
     for (int i = 0; i < progress.size() && i < m_rows.size(); ++i) {
-        if (progress.at(i).total > 0)
-            m_table->item(m_rows.at(i), ColumnProgress)
-                ->setText(progressText(i, progress.at(i), started.at(i)));
+        const QString text = progressText(steps.at(i), progress.at(i), started.at(i));
+        if (!text.isEmpty())
+            m_table->item(m_rows.at(i), ColumnProgress)->setText(text);
     }
-    if (isWriting()) {
+    if (isWriting())
         m_status->setText(tr("%1 of %2 drives done.").arg(finished).arg(m_rows.size()));
-    }
 }
 
 void DrivesDialog::writingEnded()
 {
-    m_timer->stop();
     m_job = 0;
+    m_cancelling = false;
     m_list->setWatching(true);
-    int good = 0;
     for (int i = 0; i < m_results.size() && i < m_rows.size(); ++i) {
         const DriveResult &result = m_results.at(i);
-        const bool ok = result.outcome == DriveResult::Outcome::Written ||
-                        result.outcome == DriveResult::Outcome::Verified ||
-                        result.outcome == DriveResult::Outcome::Ejected;
-        good += ok ? 1 : 0;
-        QString progress = tr("%1 MB written in %2 s")
-                               .arg(megabytes(result.bytesWritten))
+        const bool ok = result.succeeded() || result.outcome == DriveResult::Outcome::Skipped;
+        QString progress = tr("%1 written in %2 s")
+                               .arg(driveSizeText(result.bytesWritten))
                                .arg(double(result.writeMs) / 1000, 0, 'f', 1);
         if (result.action == DriveResult::Action::Current)
             progress = tr("held this package already");
         if (result.verifyMs > 0)
             progress += tr("; read back in %1 s").arg(double(result.verifyMs) / 1000, 0, 'f', 1);
+        if (!result.note.isEmpty())
+            progress += QLatin1String("; ") + result.note;
         QTableWidgetItem *progressItem = m_table->item(m_rows.at(i), ColumnProgress);
         QTableWidgetItem *resultItem = m_table->item(m_rows.at(i), ColumnResult);
         if (!progressItem || !resultItem)
             continue;
-        progressItem->setText(ok ? progress : result.error);
-        progressItem->setToolTip(result.error);
+        progressItem->setText(result.succeeded() ? progress : result.error);
+        progressItem->setToolTip(result.succeeded() ? result.note : result.error);
         resultItem->setText(driveOutcomeText(result.outcome));
         resultItem->setForeground(ok ? palette().text() : QBrush(Qt::red));
     }
-    m_table->resizeColumnsToContents();
-    m_status->setText(tr("%1 of %2 drives done.").arg(good).arg(m_results.size()) +
-                      (good == m_results.size() ? QString()
-                                                : tr(" The failed drives say why; their "
-                                                     "packages are as they were.")));
+    m_status->setText(driveSummaryText(m_results));
     updateButtons();
     emit writingFinished();
 }
@@ -345,8 +424,9 @@ DriveResults DrivesDialog::results() const
 void DrivesDialog::reject()
 {
     if (isWriting()) {
+        m_cancelling = true;
         m_jobs->cancel(m_job);
-        m_status->setText(tr("Cancelling: every drive is left as it was…"));
+        m_status->setText(tr("Cancelling: a drive being written keeps the package it had…"));
         return;
     }
     QDialog::reject();
@@ -391,7 +471,7 @@ void installDrivesCommand(MainWindow *window)
                                                  "package as it was saved."));
             return;
         }
-        auto *dialog = new DrivesDialog(window->openedPackage(), window);
+        auto *dialog = new DrivesDialog(window->openedPackage(), window->jobRunner(), window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });

@@ -17,7 +17,6 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class QTimer;
 
 // "Write to Drives": lists the drives, writes the open package to the chosen
 // ones at once, and shows each drive's progress and result.
@@ -26,7 +25,8 @@ class DrivesDialog : public QDialog
     Q_OBJECT
 
 public:
-    DrivesDialog(const QString &packagePath, QWidget *parent = nullptr);
+    // Jobs run on jobs, the window's runner.
+    DrivesDialog(const QString &packagePath, JobRunner *jobs, QWidget *parent = nullptr);
     ~DrivesDialog() override;
 
     bool isWriting() const { return m_job != 0; }
@@ -50,21 +50,26 @@ private:
     {
         std::mutex mutex;
         QVector<JobProgress> progress;
+        QVector<DriveStep> steps;
         QVector<qint64> stepStartMs;
         int finished = 0;
     };
 
     void refresh();
+    void askAndWrite(const DriveInfos &chosen, const QVector<HeldPackage> &held);
+    void write(const DriveInfos &chosen, const QStringList &replaceOn);
     void chooseFolder();
     void showDrives();
     void showProgress();
     void writingEnded();
     void updateButtons();
-    QString progressText(int row, const JobProgress &progress, qint64 startedMs) const;
+    QString progressText(DriveStep step, const JobProgress &progress, qint64 startedMs) const;
 
     QString m_package;
     DriveList *m_list = nullptr;
     DriveInfos m_drives;
+    // Folders chosen by hand: a refresh of the drives keeps them.
+    DriveInfos m_folders;
     QVector<bool> m_checked;
     QTableWidget *m_table = nullptr;
     QLabel *m_status = nullptr;
@@ -73,9 +78,9 @@ private:
     QPushButton *m_write = nullptr;
     QPushButton *m_folder = nullptr;
     QPushButton *m_close = nullptr;
-    QTimer *m_timer = nullptr;
     JobRunner *m_jobs = nullptr;
     JobId m_job = 0;
+    bool m_cancelling = false;
     QElapsedTimer m_clock;
     std::shared_ptr<Shared> m_shared;
     QVector<int> m_rows; // the table row of each drive being written

@@ -32,20 +32,19 @@ QJsonObject driveJson(const DriveInfo &drive)
     };
 }
 
-// A DRIVE argument: a listed drive's mount point, label or device, or any folder.
-bool findDrive(const QString &argument, const DriveInfos &drives, DriveInfo *found)
+// A DRIVE argument: a listed drive's mount point, label or device, or any
+// folder. Every listed drive it names; a folder when it names none.
+DriveInfos findDrives(const QString &argument, const DriveInfos &drives)
 {
     const QString absolute = QFileInfo(argument).absoluteFilePath();
+    DriveInfos found;
     for (const DriveInfo &drive : drives) {
-        if (drive.mountPoint == absolute || drive.label == argument || drive.device == argument) {
-            *found = drive;
-            return true;
-        }
+        if (drive.mountPoint == absolute || drive.label == argument || drive.device == argument)
+            found.append(drive);
     }
-    if (!QFileInfo(argument).isDir())
-        return false;
-    *found = folderAsDrive(argument);
-    return true;
+    if (found.isEmpty() && QFileInfo(argument).isDir())
+        found.append(folderAsDrive(argument));
+    return found;
 }
 
 } // namespace
@@ -54,8 +53,8 @@ int runDrives(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Lists the removable drives with a mounted file system: label, mount point, size, "
-           "free space, file system and the packages each holds."));
+        tr("Lists the removable drives with a mounted file system: label, maker and model, "
+           "mount point, size, free space, file system and the packages each holds."));
     const QCommandLineOption json(QStringLiteral("json"), tr("Print the list as JSON."));
     parser.addOption(json);
     int exitCode = ExitSuccess;
@@ -80,12 +79,15 @@ int runDrives(const QStringList &arguments)
     if (drives.isEmpty())
         printOut(tr("No removable drive with a mounted file system."));
     for (const DriveInfo &drive : std::as_const(drives)) {
-        printOut(tr("%1\t%2\t%3, %4 free\t%5\t%6")
-                     .arg(drive.displayName(), QDir::toNativeSeparators(drive.mountPoint),
-                          driveSizeText(drive.size), driveSizeText(drive.freeBytes),
-                          drive.fileSystemType.isEmpty() ? tr("unknown") : drive.fileSystemType,
-                          drive.packages.isEmpty() ? tr("no packages")
-                                                   : drive.packages.join(QLatin1String(", "))));
+        printOut(
+            tr("%1\t%2\t%3\t%4, %5 free\t%6\t%7")
+                .arg(drive.displayName(),
+                     drive.makeAndModel().isEmpty() ? tr("unknown maker") : drive.makeAndModel(),
+                     QDir::toNativeSeparators(drive.mountPoint), driveSizeText(drive.size),
+                     driveSizeText(drive.freeBytes),
+                     drive.fileSystemType.isEmpty() ? tr("unknown") : drive.fileSystemType,
+                     drive.packages.isEmpty() ? tr("no packages")
+                                              : drive.packages.join(QLatin1String(", "))));
     }
     return ExitSuccess;
 }
@@ -102,7 +104,10 @@ int runWrite(const QStringList &arguments)
                                       "been read back intact."));
     const QCommandLineOption noVerify(QStringLiteral("no-verify"),
                                       tr("Do not read the packages back."));
-    parser.addOptions({eject, noVerify});
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   tr("Replace a package of the same name that is newer than "
+                                      "this one, or another playlist altogether."));
+    parser.addOptions({eject, noVerify, force});
     parser.addPositionalArgument(QStringLiteral("PACKAGE"), tr("The package to write."));
     parser.addPositionalArgument(QStringLiteral("DRIVE"),
                                  tr("A drive: its mount point, label or device; or a folder."),
@@ -126,35 +131,48 @@ int runWrite(const QStringList &arguments)
     const bool serviceFound = listDrives(&listed, &error);
     DriveInfos targets;
     for (const QString &argument : positional.mid(1)) {
-        DriveInfo drive;
-        if (!findDrive(argument, listed, &drive)) {
+        const DriveInfos found = findDrives(argument, listed);
+        if (found.isEmpty()) {
             return usageError(command, (serviceFound ? QString() : error + QLatin1Char('\n')) +
                                            tr("“%1” is no drive and no folder.").arg(argument));
         }
-        targets.append(drive);
+        if (found.size() > 1) {
+            // Never a guess between two sticks: the wrong one would lose its playlist.
+            QStringList lines;
+            for (const DriveInfo &drive : found)
+                lines.append(QStringLiteral("  ") + drive.description());
+            printError(tr("“%1” names %2 drives; give the mount point or device of the one to "
+                          "write to:")
+                           .arg(argument)
+                           .arg(found.size()) +
+                       QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+            return ExitFailed;
+        }
+        targets.append(found.constFirst());
     }
 
     DriveWriteOptions options;
     options.eject = parser.isSet(eject);
     options.verify = !parser.isSet(noVerify);
+    options.replaceAny = parser.isSet(force);
     JobControl control;
     const DriveResults results = writeToDrives(package, targets, options, &control);
     int failures = 0;
     for (const DriveResult &result : results) {
-        const bool ok = result.outcome == DriveResult::Outcome::Written ||
-                        result.outcome == DriveResult::Outcome::Verified ||
-                        result.outcome == DriveResult::Outcome::Ejected;
-        failures += ok ? 0 : 1;
+        failures += result.succeeded() ? 0 : 1;
         const QString line =
             tr("%1 (%2): %3")
                 .arg(result.drive.displayName(), QDir::toNativeSeparators(result.drive.mountPoint),
                      driveOutcomeText(result.outcome));
-        if (ok)
-            printOut(line);
+        if (result.succeeded())
+            printOut(result.note.isEmpty() ? line : line + QLatin1String(": ") + result.note);
+        else if (result.outcome == DriveResult::Outcome::Skipped)
+            printError(line + QLatin1String(": ") + result.error + QLatin1Char(' ') +
+                       tr("Give --force to replace it."));
         else
             printError(line + QLatin1String(": ") + result.error);
     }
-    printOut(tr("%1 of %2 drives done.").arg(results.size() - failures).arg(results.size()));
+    printOut(driveSummaryText(results));
     return failures == 0 ? ExitSuccess : ExitFailed;
 }
 

@@ -11,12 +11,31 @@ QString DriveInfo::displayName() const
 {
     if (!label.isEmpty())
         return label;
-    const QString make = QStringList{vendor, model}.join(QLatin1Char(' ')).trimmed();
+    const QString make = makeAndModel();
     if (!make.isEmpty())
         return make;
     if (!device.isEmpty())
         return device;
     return QDir::toNativeSeparators(mountPoint);
+}
+
+QString DriveInfo::makeAndModel() const
+{
+    return QStringList{vendor, model}.join(QLatin1Char(' ')).trimmed();
+}
+
+QString DriveInfo::description() const
+{
+    QStringList parts = {displayName()};
+    if (!makeAndModel().isEmpty() && makeAndModel() != displayName())
+        parts.append(makeAndModel());
+    if (!serial.isEmpty())
+        parts.append(QCoreApplication::translate("MainWindow", "serial %1").arg(serial));
+    if (size >= 0)
+        parts.append(driveSizeText(size));
+    parts.append(QCoreApplication::translate("MainWindow", "at %1")
+                     .arg(QDir::toNativeSeparators(mountPoint)));
+    return parts.join(QLatin1String(", "));
 }
 
 void readDriveContents(DriveInfo *drive)
@@ -46,7 +65,51 @@ QString driveSizeText(qint64 bytes)
     if (bytes < 0)
         return QCoreApplication::translate("MainWindow", "unknown");
     const double value = double(bytes);
-    if (value >= 1e9)
-        return QCoreApplication::translate("MainWindow", "%1 GB").arg(value / 1e9, 0, 'f', 1);
-    return QCoreApplication::translate("MainWindow", "%1 MB").arg(value / 1e6, 0, 'f', 1);
+    const bool giga = value >= 999.5e6;
+    const bool kilo = value < 999.5e3;
+    const double units = value / (giga ? 1e9 : kilo ? 1e3 : 1e6);
+    // Three significant figures: 4.29 GB, 23.2 MB, 505 MB.
+    const int decimals = units >= 99.95 ? 0 : units >= 9.995 ? 1 : 2;
+    const QString unit = giga   ? QCoreApplication::translate("MainWindow", "%1 GB")
+                         : kilo ? QCoreApplication::translate("MainWindow", "%1 kB")
+                                : QCoreApplication::translate("MainWindow", "%1 MB");
+    return unit.arg(units, 0, 'f', decimals);
+}
+
+bool isMountedAt(const QString &mountPoint, const QByteArray &mountInfo)
+{
+    const QByteArray wanted = QFile::encodeName(QDir::cleanPath(mountPoint));
+    for (const QByteArray &line : mountInfo.split('\n')) {
+        // "36 35 98:0 /root /mnt/point rw ...": the fifth field, with
+        // space, tab, newline and backslash written as octal escapes.
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 5)
+            continue;
+        const QByteArray &field = fields.at(4);
+        QByteArray point;
+        for (int i = 0; i < field.size(); ++i) {
+            if (field.at(i) == '\\' && i + 3 < field.size()) {
+                bool ok = false;
+                const int code = field.mid(i + 1, 3).toInt(&ok, 8);
+                if (ok && code < 256) {
+                    point.append(char(code));
+                    i += 3;
+                    continue;
+                }
+            }
+            point.append(field.at(i));
+        }
+        if (point == wanted)
+            return true;
+    }
+    return false;
+}
+
+bool isMountedAt(const QString &mountPoint)
+{
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // A procfs file reports no size; readAll reads it to its end.
+    return isMountedAt(mountPoint, file.readAll());
 }

@@ -30,6 +30,11 @@ struct DriveInfo
 
     // What the user calls the drive: its label, else its make and model, else its device.
     QString displayName() const;
+    // "Merovi Test Stick", empty when the service gave neither.
+    QString makeAndModel() const;
+    // One line that tells two drives of one label apart: name, make and
+    // model, serial, size and mount point.
+    QString description() const;
     // True when the drive service can unmount and power it off.
     bool isManaged() const { return !blockObject.isEmpty(); }
 };
@@ -42,7 +47,14 @@ DriveInfo folderAsDrive(const QString &folder);
 // type when the service gave none, and the packages it holds.
 void readDriveContents(DriveInfo *drive);
 
-// "1.5 GB", "640 MB": sizes in the units drives are sold in.
+// "1.50 GB", "640 MB", "4.29 GB": sizes in the units drives are sold in,
+// with three significant figures.
 QString driveSizeText(qint64 bytes);
+
+// Whether a file system is mounted at mountPoint now, as mountInfo (the
+// text of /proc/self/mountinfo) lists the mounts. A drive service may still
+// report a mount point that is gone, and the folder beneath is no stick.
+bool isMountedAt(const QString &mountPoint, const QByteArray &mountInfo);
+bool isMountedAt(const QString &mountPoint);
 
 Q_DECLARE_METATYPE(DriveInfo)

@@ -7,10 +7,15 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMap>
+#include <QMetaObject>
+#include <QPointer>
+#include <QRunnable>
+#include <QThreadPool>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -25,6 +30,8 @@ const QString blockInterface = QStringLiteral("org.freedesktop.UDisks2.Block");
 const QString filesystemInterface = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
 const QString driveInterface = QStringLiteral("org.freedesktop.UDisks2.Drive");
 constexpr int callTimeoutMs = 10000;
+// Signals that come together (a plug sends several) make one re-read.
+constexpr int coalesceMs = 100;
 // Unmounting waits for the drive to take what is still cached; powering off is quick.
 constexpr int unmountTimeoutMs = 120000;
 
@@ -95,18 +102,15 @@ QString refusalCause(const QDBusMessage &reply)
 
 } // namespace
 
-bool listDrives(DriveInfos *drives, QString *error)
+namespace {
+
+// The drives a GetManagedObjects reply describes, without what their file
+// systems hold: that needs the drives themselves.
+bool parseManagedObjects(const QDBusMessage &reply, DriveInfos *drives, QString *error)
 {
     drives->clear();
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
-        *error = serviceUnavailable(tr("there is no system bus"));
-        return false;
-    }
-    QDBusMessage reply;
-    if (!callService(managerPath, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
-                     QStringLiteral("GetManagedObjects"), {}, callTimeoutMs, &reply) ||
-        reply.arguments().isEmpty()) {
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty() ||
+        !reply.arguments().constFirst().canConvert<QDBusArgument>()) {
         qCWarning(lcDrives) << "GetManagedObjects:" << reply.errorName() << reply.errorMessage();
         *error = serviceUnavailable(reply.errorMessage().isEmpty() ? reply.errorName()
                                                                    : reply.errorMessage());
@@ -154,11 +158,48 @@ bool listDrives(DriveInfos *drives, QString *error)
         info.canPowerOff = drive.value(QStringLiteral("CanPowerOff")).toBool();
         info.ejectable = drive.value(QStringLiteral("Ejectable")).toBool();
         info.mountPoint = points.constFirst();
-        readDriveContents(&info);
         drives->append(info);
     }
     std::sort(drives->begin(), drives->end(),
               [](const DriveInfo &a, const DriveInfo &b) { return a.mountPoint < b.mountPoint; });
+    return true;
+}
+
+QDBusMessage managedObjectsCall()
+{
+    return QDBusMessage::createMethodCall(service, managerPath,
+                                          QStringLiteral("org.freedesktop.DBus.ObjectManager"),
+                                          QStringLiteral("GetManagedObjects"));
+}
+
+// Only these objects' changes can change the list.
+bool isDriveObject(const QString &path)
+{
+    return path.startsWith(managerPath + QLatin1String("/block_devices/")) ||
+           path.startsWith(managerPath + QLatin1String("/drives/"));
+}
+
+bool isDriveInterface(const QString &interface)
+{
+    return interface == blockInterface || interface == filesystemInterface ||
+           interface == driveInterface;
+}
+
+} // namespace
+
+bool listDrives(DriveInfos *drives, QString *error)
+{
+    drives->clear();
+    if (!QDBusConnection::systemBus().isConnected()) {
+        *error = serviceUnavailable(tr("there is no system bus"));
+        return false;
+    }
+    const QDBusMessage reply =
+        QDBusConnection::systemBus().call(managedObjectsCall(), QDBus::Block, callTimeoutMs);
+    if (!parseManagedObjects(reply, drives, error))
+        return false;
+    for (DriveInfo &drive : *drives)
+        readDriveContents(&drive);
     return true;
 }
 
@@ -191,29 +232,116 @@ bool ejectDrive(const DriveInfo &drive, QString *error)
 
 DriveList::DriveList(QObject *parent) : QObject(parent)
 {
+    m_coalesce.setSingleShot(true);
+    m_coalesce.setInterval(coalesceMs);
+    connect(&m_coalesce, &QTimer::timeout, this, &DriveList::refreshInBackground);
     QDBusConnection bus = QDBusConnection::systemBus();
     const QString objectManager = QStringLiteral("org.freedesktop.DBus.ObjectManager");
-    for (const QString &name :
-         {QStringLiteral("InterfacesAdded"), QStringLiteral("InterfacesRemoved")}) {
-        bus.connect(service, managerPath, objectManager, name, this,
-                    SLOT(onServiceSignal(QDBusMessage)));
-    }
+    bus.connect(service, managerPath, objectManager, QStringLiteral("InterfacesAdded"), this,
+                SLOT(onInterfacesChanged(QDBusMessage)));
+    bus.connect(service, managerPath, objectManager, QStringLiteral("InterfacesRemoved"), this,
+                SLOT(onInterfacesChanged(QDBusMessage)));
     // Mounting and unmounting change a file system's MountPoints.
     bus.connect(service, QString(), QStringLiteral("org.freedesktop.DBus.Properties"),
-                QStringLiteral("PropertiesChanged"), this, SLOT(onServiceSignal(QDBusMessage)));
+                QStringLiteral("PropertiesChanged"), this, SLOT(onPropertiesChanged(QDBusMessage)));
 }
 
 bool DriveList::refresh()
 {
+    ++m_generation;
     m_error.clear();
     m_available = listDrives(&m_drives, &m_error);
     emit drivesChanged();
     return m_available;
 }
 
-void DriveList::onServiceSignal(const QDBusMessage &message)
+void DriveList::refreshInBackground()
 {
-    qCDebug(lcDrives) << "drive service:" << message.member() << message.path();
-    if (m_watching)
-        refresh();
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        m_available = false;
+        m_error = serviceUnavailable(tr("there is no system bus"));
+        emit drivesChanged();
+        return;
+    }
+    const quint64 generation = ++m_generation;
+    auto *watcher =
+        new QDBusPendingCallWatcher(bus.asyncCall(managedObjectsCall(), callTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (generation != m_generation)
+            return;
+        auto drives = std::make_shared<DriveInfos>();
+        QString error;
+        if (!parseManagedObjects(watcher->reply(), drives.get(), &error)) {
+            m_available = false;
+            m_error = error;
+            m_drives.clear();
+            emit drivesChanged();
+            return;
+        }
+        // Free space and packages come from the drives: a busy one
+        // may take seconds, so not on this thread.
+        const QPointer<DriveList> self(this);
+        QThreadPool::globalInstance()->start(QRunnable::create([self, drives, generation] {
+            for (DriveInfo &drive : *drives)
+                readDriveContents(&drive);
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, drives, generation] {
+                    if (!self || generation != self->m_generation)
+                        return;
+                    self->m_drives = *drives;
+                    self->m_available = true;
+                    self->m_error.clear();
+                    emit self->drivesChanged();
+                },
+                Qt::QueuedConnection);
+        }));
+    });
+}
+
+void DriveList::scheduleRefresh()
+{
+    if (m_watching && !m_coalesce.isActive())
+        m_coalesce.start();
+}
+
+void DriveList::setWatching(bool on)
+{
+    m_watching = on;
+    if (on)
+        scheduleRefresh();
+}
+
+void DriveList::onInterfacesChanged(const QDBusMessage &message)
+{
+    const QVariantList arguments = message.arguments();
+    if (arguments.size() < 2)
+        return;
+    const QString path = arguments.at(0).value<QDBusObjectPath>().path();
+    // InterfacesAdded carries a map of interfaces, InterfacesRemoved a list of names.
+    QStringList interfaces = arguments.at(1).toStringList();
+    if (arguments.at(1).canConvert<QDBusArgument>()) {
+        const QDBusArgument argument = arguments.at(1).value<QDBusArgument>();
+        if (argument.currentType() == QDBusArgument::MapType) {
+            Interfaces map;
+            argument >> map;
+            interfaces = map.keys();
+        } else {
+            argument >> interfaces;
+        }
+    }
+    qCDebug(lcDrives) << "drive service:" << message.member() << path << interfaces;
+    if (isDriveObject(path) &&
+        std::any_of(interfaces.cbegin(), interfaces.cend(), isDriveInterface))
+        scheduleRefresh();
+}
+
+void DriveList::onPropertiesChanged(const QDBusMessage &message)
+{
+    const QVariantList arguments = message.arguments();
+    if (!arguments.isEmpty() && isDriveObject(message.path()) &&
+        isDriveInterface(arguments.constFirst().toString()))
+        scheduleRefresh();
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QDBusMessage;
 
@@ -26,24 +27,34 @@ class DriveList : public QObject
 public:
     explicit DriveList(QObject *parent = nullptr);
 
-    // Reads the drives again; false when the service is missing (see errorString()).
+    // Reads the drives again now, blocking; false when the service is
+    // missing (see errorString()).
     bool refresh();
+    // Reads them again off this thread; drivesChanged() tells when done.
+    void refreshInBackground();
     bool isAvailable() const { return m_available; }
     const DriveInfos &drives() const { return m_drives; }
     QString errorString() const { return m_error; }
-    // Off while drives are written: reading them then would wait on busy drives.
-    void setWatching(bool on) { m_watching = on; }
+    // Off while drives are written: reading them then would wait on busy
+    // drives. Turned on again, it reads them once.
+    void setWatching(bool on);
 
 signals:
     // The list changed: a drive came, went, or was mounted or unmounted.
     void drivesChanged();
 
 private slots:
-    void onServiceSignal(const QDBusMessage &message);
+    void onInterfacesChanged(const QDBusMessage &message);
+    void onPropertiesChanged(const QDBusMessage &message);
 
 private:
+    void scheduleRefresh();
+
     DriveInfos m_drives;
     QString m_error;
     bool m_available = false;
     bool m_watching = true;
+    QTimer m_coalesce;
+    // Answers to older reads are dropped.
+    quint64 m_generation = 0;
 };

@@ -4,13 +4,16 @@
 #include "archive/packagefile.h"
 #include "archive/platformfile.h"
 #include "drives/drivelist.h"
+#include "drives/drivesync.h"
 #include "jobs/jobcontrol.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 
 #include <algorithm>
@@ -22,6 +25,7 @@
 namespace {
 
 constexpr qint64 copyChunk = 4 * 1024 * 1024;
+constexpr qint64 syncEvery = 4 * copyChunk;
 
 QString tr(const char *text)
 {
@@ -33,7 +37,7 @@ class DriveTask
 {
 public:
     DriveTask(int index, const DriveInfo &drive, JobControl *outer,
-              std::function<void(int, const JobProgress &)> report)
+              std::function<void(int, DriveStep, const JobProgress &)> report)
         : m_index(index), m_drive(drive), m_outer(outer), m_report(std::move(report)),
           m_control([this](const JobProgress &progress) { forward(progress); })
     {}
@@ -45,22 +49,26 @@ public:
             m_control.requestCancel();
         return m_control.isCancelled();
     }
-    void setStep(const QString &step) { m_step = step; }
+    void setStep(DriveStep step)
+    {
+        m_step = step;
+        forward(JobProgress{});
+    }
 
 private:
     void forward(const JobProgress &progress)
     {
         cancelled();
         JobProgress shown = progress;
-        shown.step = m_step;
-        m_report(m_index, shown);
+        shown.step = driveStepText(m_step);
+        m_report(m_index, m_step, shown);
     }
 
     int m_index;
     DriveInfo m_drive;
     JobControl *m_outer;
-    std::function<void(int, const JobProgress &)> m_report;
-    QString m_step;
+    std::function<void(int, DriveStep, const JobProgress &)> m_report;
+    DriveStep m_step = DriveStep::Writing;
     JobControl m_control;
 };
 
@@ -116,8 +124,20 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
         }
         to.startWriteback(done, n);
         done += n;
+        // Synced every few chunks, so that a cancel never waits long for the cache.
+        if (done % syncEvery < n && !to.sync()) {
+            *error = tr("Cannot write %1: %2. The drive was left as it was.")
+                         .arg(shown, Platform::systemError(to.error()));
+            discard();
+            return false;
+        }
         task->control()->report(done, from.size(), name);
     }
+    if (task->cancelled()) {
+        discard();
+        return false;
+    }
+    task->setStep(DriveStep::Finishing);
     int replaceError = 0;
     bool confirmed = false;
     to.setMode(Platform::newFileMode());
@@ -132,32 +152,23 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     return true;
 }
 
-// What the drive's package lacks of the source, and what it holds beyond it.
-struct Difference
+// The document's update time and row count, "" and -1 when unreadable.
+bool readDocumentFacts(const QString &path, QString *savedAt, int *items)
 {
-    QStringList deletions;
-    QVector<PackageEntry> additions;
-};
-
-Difference differenceOf(const QString &source, const QVector<StoredEntry> &wanted,
-                        const QVector<StoredEntry> &held)
-{
-    QHash<QString, StoredEntry> heldByName;
-    for (const StoredEntry &entry : held)
-        heldByName.insert(entry.name, entry);
-    Difference difference;
-    QSet<QString> wantedNames;
-    for (const StoredEntry &entry : wanted) {
-        wantedNames.insert(entry.name);
-        const auto it = heldByName.constFind(entry.name);
-        if (it == heldByName.cend() || it->crc != entry.crc || it->size != entry.size)
-            difference.additions.append(PackageEntry::fromPackage(entry.name, source, entry.name));
-    }
-    for (const StoredEntry &entry : held) {
-        if (!wantedNames.contains(entry.name))
-            difference.deletions.append(entry.name);
-    }
-    return difference;
+    PackageArchive archive(path);
+    QByteArray bytes;
+    if (!archive.readDocument(&bytes))
+        return false;
+    QJsonParseError parsed;
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &parsed);
+    if (parsed.error != QJsonParseError::NoError || !json.isObject())
+        return false;
+    const QJsonObject root = json.object();
+    *savedAt = root.value(QStringLiteral("update_time")).toString();
+    *items = root.value(QStringLiteral("gallery")).isArray()
+                 ? int(root.value(QStringLiteral("gallery")).toArray().size())
+                 : -1;
+    return true;
 }
 
 } // namespace
@@ -173,14 +184,105 @@ QString driveOutcomeText(DriveResult::Outcome outcome)
         return tr("Verified");
     case DriveResult::Outcome::Ejected:
         return tr("Safe to remove");
-    case DriveResult::Outcome::NotEjected:
-        return tr("Verified, not ejected");
+    case DriveResult::Outcome::Skipped:
+        return tr("Skipped");
     case DriveResult::Outcome::Failed:
         return tr("Failed");
     case DriveResult::Outcome::Cancelled:
         return tr("Cancelled");
     }
     return {};
+}
+
+QString driveStepText(DriveStep step)
+{
+    switch (step) {
+    case DriveStep::Writing:
+        return tr("Writing");
+    case DriveStep::Finishing:
+        return tr("Finishing: writing the last data to the stick");
+    case DriveStep::Verifying:
+        return tr("Verifying");
+    }
+    return {};
+}
+
+QString driveSummaryText(const DriveResults &results)
+{
+    int good = 0;
+    int skipped = 0;
+    int failed = 0;
+    int cancelled = 0;
+    for (const DriveResult &result : results) {
+        good += result.succeeded() ? 1 : 0;
+        skipped += result.outcome == DriveResult::Outcome::Skipped ? 1 : 0;
+        failed += result.outcome == DriveResult::Outcome::Failed ? 1 : 0;
+        cancelled += result.outcome == DriveResult::Outcome::Cancelled ? 1 : 0;
+    }
+    QStringList parts = {tr("%1 of %2 drives done.").arg(good).arg(results.size())};
+    if (cancelled > 0)
+        parts.append(tr("Cancelled: %1, each left as it was.").arg(cancelled));
+    if (skipped > 0)
+        parts.append(tr("Skipped: %1, each keeping its own package.").arg(skipped));
+    if (failed > 0)
+        parts.append(tr("Failed: %1; each says why and what it holds.").arg(failed));
+    return parts.join(QLatin1Char(' '));
+}
+
+HeldPackage compareHeldPackage(const QString &packagePath, const QString &heldPath)
+{
+    HeldPackage held;
+    if (!QFileInfo(heldPath).isFile())
+        return held;
+    held.relation = HeldPackage::Relation::Unrelated;
+    QString savedAt;
+    int items = -1;
+    QVector<StoredEntry> heldEntries;
+    QVector<StoredEntry> wanted;
+    QString error;
+    if (!readDocumentFacts(heldPath, &held.savedAt, &held.items) ||
+        !readStoredEntries(heldPath, &heldEntries, &error) ||
+        !readDocumentFacts(packagePath, &savedAt, &items) ||
+        !readStoredEntries(packagePath, &wanted, &error))
+        return held;
+    // A version of the same playlist shares media with it, or holds none.
+    QSet<QString> media;
+    for (const StoredEntry &entry : std::as_const(wanted)) {
+        if (entry.name != documentEntryName())
+            media.insert(entry.name + QLatin1Char('/') + QString::number(entry.crc) +
+                         QLatin1Char('/') + QString::number(entry.size));
+    }
+    bool shared = media.isEmpty();
+    int heldMedia = 0;
+    for (const StoredEntry &entry : std::as_const(heldEntries)) {
+        if (entry.name == documentEntryName())
+            continue;
+        ++heldMedia;
+        shared =
+            shared || media.contains(entry.name + QLatin1Char('/') + QString::number(entry.crc) +
+                                     QLatin1Char('/') + QString::number(entry.size));
+    }
+    if (!shared && heldMedia > 0)
+        return held;
+    // "yyyy-MM-dd hh:mm:ss" sorts as it reads.
+    held.relation =
+        held.savedAt > savedAt ? HeldPackage::Relation::Newer : HeldPackage::Relation::Older;
+    return held;
+}
+
+QString heldPackageQuestion(const DriveInfo &drive, const QString &fileName,
+                            const HeldPackage &held)
+{
+    QString facts = tr("not readable as a playlist");
+    if (held.items == 1)
+        facts = tr("saved %1, 1 item").arg(held.savedAt);
+    else if (held.items >= 0)
+        facts = tr("saved %1, %2 items").arg(held.savedAt).arg(held.items);
+    if (held.relation == HeldPackage::Relation::Newer)
+        return tr("“%1” holds a newer %2 (%3); replace it?")
+            .arg(drive.displayName(), fileName, facts);
+    return tr("“%1” holds another playlist named %2 (%3), not a version of this one; replace it?")
+        .arg(drive.displayName(), fileName, facts);
 }
 
 DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
@@ -195,16 +297,12 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         return results;
 
     // What every drive is to hold, read once.
-    QVector<StoredEntry> wanted;
     QByteArray document;
-    QString sourceError;
     PackageArchive source(packagePath);
-    if (!readStoredEntries(packagePath, &wanted, &sourceError) || !source.readDocument(&document)) {
-        if (sourceError.isEmpty())
-            sourceError = source.errorString();
+    if (!source.readDocument(&document)) {
         for (DriveResult &result : results) {
             result.outcome = DriveResult::Outcome::Failed;
-            result.error = sourceError;
+            result.error = source.errorString();
         }
         return results;
     }
@@ -213,24 +311,22 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
     // Overall progress: the sum of each drive's write and read-back.
     std::mutex progressMutex;
     std::vector<qint64> done(size_t(drives.size()), 0);
-    std::vector<qint64> total(size_t(drives.size()), 0);
     const qint64 packageSize = QFileInfo(packagePath).size();
-    const auto report = [&](int index, const JobProgress &progress) {
+    const auto report = [&](int index, DriveStep step, const JobProgress &progress) {
         if (observer.progress)
-            observer.progress(index, progress);
+            observer.progress(index, step, progress);
         if (!control)
             return;
         std::lock_guard<std::mutex> lock(progressMutex);
-        const bool verifying = progress.step == tr("Verifying");
-        done[size_t(index)] = (verifying ? packageSize : 0) + progress.done;
-        total[size_t(index)] = 2 * packageSize;
+        const qint64 part = progress.total > 0 ? progress.done * packageSize / progress.total : 0;
+        done[size_t(index)] = step == DriveStep::Verifying   ? packageSize + part
+                              : step == DriveStep::Finishing ? packageSize
+                                                             : part;
         qint64 sumDone = 0;
-        qint64 sumTotal = 0;
-        for (size_t i = 0; i < done.size(); ++i) {
-            sumDone += done[i];
-            sumTotal += total[i] > 0 ? total[i] : 2 * packageSize;
-        }
-        control->report(JobProgress{sumDone, sumTotal, progress.currentFile, progress.step});
+        for (const qint64 value : done)
+            sumDone += value;
+        control->report(JobProgress{sumDone, 2 * packageSize * qint64(done.size()),
+                                    progress.currentFile, progress.step});
     };
 
     // Each thread touches its own drive's result only.
@@ -248,59 +344,91 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         };
         if (task.cancelled())
             return fail({});
+        // The service may still name a mount point that is gone: the folder
+        // beneath it is the computer's own disk, not the stick.
+        if (result.drive.isManaged() && !isMountedAt(result.drive.mountPoint)) {
+            return fail(tr("“%1” is not mounted at %2 any more, so nothing was written there. "
+                           "Plug it in again, then Refresh.")
+                            .arg(result.drive.displayName(), quoted(result.drive.mountPoint)));
+        }
 
         QElapsedTimer timer;
         timer.start();
-        task.setStep(tr("Writing"));
+        task.setStep(DriveStep::Writing);
+        // What an earlier write that was pulled out left behind.
+        Platform::removeLeftovers(QFile::encodeName(result.drive.mountPoint + QLatin1Char('/')));
+        result.held = compareHeldPackage(packagePath, target);
+        if (result.held.needsConsent() && !options.replaceAny &&
+            !options.replaceOn.contains(result.drive.mountPoint)) {
+            result.outcome = DriveResult::Outcome::Skipped;
+            result.error = heldPackageQuestion(result.drive, fileName, result.held) +
+                           QLatin1Char(' ') + tr("It was not replaced.");
+            return;
+        }
         QString error;
-        QVector<StoredEntry> held;
-        QString heldError;
-        if (QFileInfo(target).isFile() && readStoredEntries(target, &held, &heldError)) {
-            const Difference difference = differenceOf(packagePath, wanted, held);
-            if (difference.additions.isEmpty() && difference.deletions.isEmpty()) {
-                result.action = DriveResult::Action::Current;
-            } else {
-                PackageArchive archive(target);
-                if (!archive.update(difference.deletions, difference.additions, {}, task.control()))
-                    return fail(archive.errorString());
-                result.action = DriveResult::Action::Updated;
-            }
-        } else {
+        PackageSync sync;
+        sync.status = PackageSync::Status::NotPossible;
+        if (result.held.relation != HeldPackage::Relation::None)
+            sync = syncPackage(packagePath, target, task.control(),
+                               [&task] { task.setStep(DriveStep::Finishing); });
+        switch (sync.status) {
+        case PackageSync::Status::Current:
+            result.action = DriveResult::Action::Current;
+            break;
+        case PackageSync::Status::Synced:
+            result.action = DriveResult::Action::Updated;
+            result.bytesWritten = sync.bytesWritten;
+            break;
+        case PackageSync::Status::NotPossible:
             if (!copyPackage(packagePath, target, &task, &error))
                 return fail(error);
             result.action = DriveResult::Action::Copied;
             result.bytesWritten = packageSize;
+            break;
+        case PackageSync::Status::Cancelled:
+        case PackageSync::Status::Failed:
+        case PackageSync::Status::Unfinished:
+            result.outcome = sync.status == PackageSync::Status::Cancelled
+                                 ? DriveResult::Outcome::Cancelled
+                                 : DriveResult::Outcome::Failed;
+            result.error = sync.error;
+            return;
         }
         result.writeMs = timer.elapsed();
-        if (result.action == DriveResult::Action::Updated)
-            result.bytesWritten = QFileInfo(target).size();
 
         if (!options.verify) {
             result.outcome = DriveResult::Outcome::Written;
             return;
         }
-        task.setStep(tr("Verifying"));
+        task.setStep(DriveStep::Verifying);
         const ReadBackResult check = verifyFromDrive(target, document, task.control());
         result.verifyMs = check.elapsedMs;
         if (check.status == ReadBackResult::Status::Cancelled) {
             // The package is complete; only its check stopped.
-            result.outcome = DriveResult::Outcome::Cancelled;
-            result.error =
-                tr("Cancelled while %1 was read back; it was written whole.").arg(quoted(target));
+            result.outcome = DriveResult::Outcome::Written;
+            result.note =
+                tr("%1 holds the new package; reading it back was cancelled.").arg(quoted(target));
             return;
         }
         if (!check.isVerified())
             return fail(check.error);
         result.outcome = DriveResult::Outcome::Verified;
 
-        if (options.eject) {
-            QString ejectError;
-            const bool ejected =
-                eject ? eject(result.drive, &ejectError) : ejectDrive(result.drive, &ejectError);
-            result.outcome =
-                ejected ? DriveResult::Outcome::Ejected : DriveResult::Outcome::NotEjected;
-            result.error = ejectError;
+        if (!options.eject)
+            return;
+        if (!result.drive.isManaged() && !eject) {
+            result.note = tr("%1 is a folder, not a drive this computer can eject; unmount "
+                             "its drive by hand before removing it.")
+                              .arg(quoted(result.drive.mountPoint));
+            return;
         }
+        QString ejectError;
+        const bool ejected =
+            eject ? eject(result.drive, &ejectError) : ejectDrive(result.drive, &ejectError);
+        if (ejected)
+            result.outcome = DriveResult::Outcome::Ejected;
+        else
+            result.note = ejectError;
     };
 
     std::atomic<int> next{0};

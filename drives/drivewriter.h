@@ -5,6 +5,7 @@
 
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <functional>
@@ -20,6 +21,45 @@ struct DriveWriteOptions
     bool eject = false;
     // Drives written at once; more only share the same bus.
     int parallel = 4;
+    // A drive holding a newer or unrelated package of the same name keeps it
+    // unless replaceAny is set or its mount point is in replaceOn.
+    bool replaceAny = false;
+    QStringList replaceOn;
+};
+
+// How the package a drive holds under the same name relates to the one written.
+struct HeldPackage
+{
+    enum class Relation {
+        None,      // the drive holds no package of that name
+        Older,     // an earlier or the same version of it
+        Newer,     // saved later than the one written
+        Unrelated, // another playlist (no media in common), or not readable as one
+    };
+    Relation relation = Relation::None;
+    QString savedAt; // its document's update time, "2026-06-01 10:00:00"
+    int items = -1;  // its playlist's rows; -1 unknown
+
+    bool needsConsent() const
+    {
+        return relation == Relation::Newer || relation == Relation::Unrelated;
+    }
+};
+
+// Compares the package at heldPath with the package at packagePath by their
+// documents' update times and the media they hold.
+HeldPackage compareHeldPackage(const QString &packagePath, const QString &heldPath);
+// The question for the user: "“STICK_A” holds a newer show.mrv (saved …, 4
+// items); replace it?"
+QString heldPackageQuestion(const DriveInfo &drive, const QString &fileName,
+                            const HeldPackage &held);
+
+// What a drive's part of the job is doing now.
+enum class DriveStep {
+    Writing,
+    // The data is written; the drive is taking what is still cached.
+    Finishing,
+    Verifying,
 };
 
 // What became of one drive.
@@ -33,8 +73,9 @@ struct DriveResult
         Verified,
         // Verified, unmounted and powered off: safe to remove.
         Ejected,
-        // Verified, but the drive could not be ejected: error says why.
-        NotEjected,
+        // Not written: the drive holds a newer or unrelated package of the
+        // same name, kept as it was.
+        Skipped,
         Failed,
         // Cancelled: the drive's package is as it was before.
         Cancelled,
@@ -50,11 +91,21 @@ struct DriveResult
     Outcome outcome = Outcome::Pending;
     Action action = Action::None;
     QString error; // the cause, naming the drive; empty when all went well
+    // Said beside a good outcome: why a verified drive was not ejected, or
+    // that its read-back was cancelled.
+    QString note;
+    HeldPackage held;
     qint64 bytesWritten = 0;
     qint64 writeMs = 0;
     qint64 verifyMs = 0;
 
     bool isDone() const { return outcome != Outcome::Pending; }
+    // The drive holds the new package, complete.
+    bool succeeded() const
+    {
+        return outcome == Outcome::Written || outcome == Outcome::Verified ||
+               outcome == Outcome::Ejected;
+    }
     bool isSafeToRemove() const { return outcome == Outcome::Ejected; }
 };
 
@@ -63,19 +114,19 @@ using DriveResults = QVector<DriveResult>;
 // What the job tells as it goes, from its own threads.
 struct DriveWriteObserver
 {
-    // Progress of one drive: its index in the job, and bytes of the current
-    // step (step is "Writing" or "Verifying").
-    std::function<void(int drive, const JobProgress &progress)> progress;
+    // Progress of one drive: its index in the job, its step, and the bytes of that step.
+    std::function<void(int drive, DriveStep step, const JobProgress &progress)> progress;
     // One drive is done, well or not.
     std::function<void(int drive, const DriveResult &result)> finished;
 };
 
 // Writes the package at packagePath to every drive's top folder: a copy where
-// the drive has none, an update in place where it holds an older package of
+// the drive has none, only what changed where it holds an older package of
 // that name, nothing where it holds this one already; then reads each back and
 // ejects it, as options say. A drive that fails or is pulled stops only
-// itself. control's progress is the sum over all drives; its cancel stops all
-// of them, each package left as it was. eject is called for drives to eject
+// itself; a mount point that is not mounted is refused. control's progress is
+// the sum over all drives; its cancel stops all of them within a chunk, each
+// package being written left as it was. eject is called for drives to eject
 // (ejectDrive when empty).
 DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
                            const DriveWriteOptions &options, JobControl *control = nullptr,
@@ -84,6 +135,11 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
 
 // One word for a result: "Safe to remove", "Verified", "Failed", ...
 QString driveOutcomeText(DriveResult::Outcome outcome);
+// "Writing", "Finishing: writing the last data to the stick", "Verifying".
+QString driveStepText(DriveStep step);
+// The summary of a job, naming what became of the drives: "2 drives verified;
+// 1 cancelled, its package as it was."
+QString driveSummaryText(const DriveResults &results);
 
 Q_DECLARE_METATYPE(DriveResult)
 Q_DECLARE_METATYPE(DriveResults)

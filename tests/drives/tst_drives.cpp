@@ -13,13 +13,19 @@
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDataStream>
 #include <QDir>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -71,6 +77,55 @@ QStringList takeCalls()
     return reply.isEmpty() ? QStringList() : reply.constFirst().toStringList();
 }
 
+const QByteArray newDocument = "{\"gallery\":[1,2,3],\"update_time\":\"2026-05-01 10:00:00\"}\n";
+
+// What this process has written through system calls so far.
+qint64 bytesWrittenByProcess()
+{
+    QFile io(str("/proc/self/io"));
+    const QByteArray text = io.open(QIODevice::ReadOnly) ? io.readAll() : QByteArray();
+    const int at = text.indexOf("wchar: ");
+    return at < 0 ? -1 : text.mid(at + 7, text.indexOf('\n', at) - at - 7).toLongLong();
+}
+
+// A package of json.txt and big.mp4, the latter size zero bytes left as a
+// hole in the file: a few kilobytes on disk however large.
+bool writeSparsePackage(const QString &path, qint64 size)
+{
+    QFile file(path);
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // The checksum of "{}", all ones for a size in the zip64 field, 1980-01-01.
+    const quint32 crc = 0xa3a6bf43, ones = 0xffffffff, date = 0x00210000;
+    const auto header = [&](quint32 sig, quint16 v, quint32 c, quint32 n, const char *name) {
+        out << sig << v;
+        if (sig == 0x02014b50)
+            out << v;
+        out << quint32(0) << date << c << n << n << quint16(qstrlen(name))
+            << quint16(v == 45 ? 20 : 0);
+        if (sig == 0x02014b50)
+            out << quint32(0) << quint16(0) << quint32(0) << quint32(n == ones ? 40 : 0);
+        out.writeRawData(name, int(qstrlen(name)));
+        if (v == 45)
+            out << quint16(1) << quint16(16) << quint64(size) << quint64(size);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    header(0x04034b50, 20, crc, 2, "json.txt");
+    out.writeRawData("{}", 2);
+    header(0x04034b50, 45, 0, ones, "big.mp4");
+    const quint64 directoryAt = quint64(file.pos() + size);
+    file.seek(qint64(directoryAt));
+    header(0x02014b50, 20, crc, 2, "json.txt");
+    header(0x02014b50, 45, 0, ones, "big.mp4");
+    const quint64 length = quint64(file.pos()) - directoryAt;
+    out << quint32(0x06064b50) << quint64(44) << quint16(45) << quint16(45) << quint64(0);
+    out << quint64(2) << quint64(2) << length << directoryAt << quint32(0x07064b50) << quint32(0);
+    out << directoryAt + length << quint32(1) << quint32(0x06054b50) << quint32(0) << quint16(2);
+    out << quint16(2) << quint32(length) << ones << quint16(0);
+    return out.status() == QDataStream::Ok && file.flush();
+}
+
 QByteArray corruptedUnder;
 void corruptReadBack(const QByteArray &path, qint64 offset, char *data, qint64 len)
 {
@@ -95,15 +150,23 @@ private slots:
     void cleanup();
 
     void mountInfoType();
+    void sizeText_data();
+    void sizeText();
 
     void listsTheMountedDrives();
     void followsPlugAndUnplug();
+    void mrvWrite_data();
+    void mrvWrite();
+    void newVersionOntoNearlyFullStick();
+    void cancelWithinASecond_data();
+    void cancelWithinASecond();
+    void fatLimitOnTheDriveCopy();
+    void unsavedEditsAskedFirst();
     void withoutTheServiceSaysSo();
     void fourGiBFile_data();
     void fourGiBFile();
 
     void writesThreeDrivesVerifiesAndEjects();
-    void cancelLeavesEveryDriveAsItWas();
     void driveReturningOtherBytesIsNotEjected();
     void dialogWritesVerifiesAndEjects();
     // Last: it pulls stick3 for good.
@@ -125,6 +188,8 @@ private:
     QTemporaryDir m_work;
     QString m_package;
     QString m_older;
+    QString m_newer;
+    QString m_unrelated;
     ZipEntries m_packageEntries;
 };
 
@@ -147,17 +212,31 @@ void TestDrives::initTestCase()
     m_package = m_work.filePath(str("show.mrv"));
     m_older = m_work.filePath(str("old/show.mrv"));
     QVERIFY(QDir().mkpath(m_work.filePath(str("old"))));
-    QVERIFY(PackageArchive(m_package).write(entries + QVector<PackageEntry>{PackageEntry::memory(
-                                                          documentEntryName(), "{\"new\":1}\n")}));
+    QVERIFY(PackageArchive(m_package).write(
+        entries + QVector<PackageEntry>{PackageEntry::memory(documentEntryName(), newDocument)}));
     QVERIFY(PackageArchive(m_older).write(
         {entries.at(0), changed, PackageEntry::file(str("gone.mp4"), changed.path),
          PackageEntry::memory(documentEntryName(), "{\"old\":1}\n")}));
+    // Saved later with one more item; and another playlist altogether.
+    m_newer = m_work.filePath(str("newer/show.mrv"));
+    m_unrelated = m_work.filePath(str("other/show.mrv"));
+    QVERIFY(QDir().mkpath(m_work.filePath(str("newer"))) &&
+            QDir().mkpath(m_work.filePath(str("other"))));
+    QVERIFY(PackageArchive(m_newer).write(
+        {entries.at(0), changed,
+         PackageEntry::memory(documentEntryName(), "{\"gallery\":[1,2,3,4],\"update_time\":"
+                                                   "\"2026-06-01 09:00:00\"}\n")}));
+    QVERIFY(PackageArchive(m_unrelated)
+                .write({PackageEntry::file(str("gone.mp4"), changed.path),
+                        PackageEntry::memory(documentEntryName(),
+                                             "{\"update_time\":\"2000-01-01 00:00:00\"}")}));
     m_packageEntries = readZip(m_package);
     QCOMPARE(m_packageEntries.size(), 4);
 }
 
 void TestDrives::init()
 {
+    callService(str("RemoveDrive"), {str("ghost")});
     for (const BedDrive &bed : std::as_const(m_bed)) {
         callService(str("RemoveDrive"), {bed.name});
         // A mount point itself stays: only what is on the drive goes.
@@ -209,6 +288,32 @@ void TestDrives::mountInfoType()
     QCOMPARE(Platform::mountInfoType(info, 8, 17, &source), str("exfat"));
     QCOMPARE(source, QByteArray("/dev/sdb1"));
     QCOMPARE(Platform::mountInfoType(info, 8, 18), QString());
+    // Mounted is a mount's own point, spaces written in octal; not a folder beneath it.
+    const QByteArray spaced = info + "44 22 8:19 / /media/my\\040stick rw - exfat /dev/sdc1 rw\n";
+    QVERIFY(isMountedAt(str("/media/my stick"), spaced));
+    QVERIFY(isMountedAt(str("/c/"), spaced));
+    QVERIFY(!isMountedAt(str("/c/sub"), spaced));
+    QVERIFY(!isMountedAt(str("/media/my"), spaced));
+}
+
+void TestDrives::sizeText_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a package just over FAT's limit") << qint64(4'300'000'000) << str("4.30 GB");
+    QTest::newRow("FAT's limit") << qint64(4'294'967'295) << str("4.29 GB");
+    QTest::newRow("hundreds of MB") << qint64(505'100'000) << str("505 MB");
+    QTest::newRow("tens of MB") << qint64(23'240'000) << str("23.2 MB");
+    QTest::newRow("rounds up into GB") << qint64(999'600'000) << str("1.00 GB");
+    QTest::newRow("a clip") << qint64(5'000'000) << str("5.00 MB");
+    QTest::newRow("a document") << qint64(1'234) << str("1.23 kB");
+}
+
+void TestDrives::sizeText()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(driveSizeText(bytes), text);
 }
 
 void TestDrives::listsTheMountedDrives()
@@ -218,11 +323,14 @@ void TestDrives::listsTheMountedDrives()
     callService(str("RemoveDrive"), {str("fat32")});
     callService(str("AddDrive"), {str("fat32"), QString(), str("vfat"), str("FAT32"),
                                   QVariant::fromValue(quint64(1))});
+    // A fixed disk is no stick to write playlists to.
+    callService(str("SetDriveProperty"),
+                {str("stick3"), str("Removable"), QVariant::fromValue(QDBusVariant(false))});
     DriveInfos drives;
     QString error;
     QVERIFY2(listDrives(&drives, &error), qPrintable(error));
-    QCOMPARE(drives.size(), 3);
-    for (int i = 0; i < 3; ++i) {
+    QCOMPARE(drives.size(), 2);
+    for (int i = 0; i < 2; ++i) {
         const DriveInfo &info = drives.at(i);
         const QString name = str("stick%1").arg(i + 1);
         QCOMPARE(info.mountPoint, mountOf(name));
@@ -234,6 +342,10 @@ void TestDrives::listsTheMountedDrives()
     const QJsonArray json =
         QJsonDocument::fromJson(runProgram(str(MRV_PATH), {str("drives"), str("--json")})).array();
     QCOMPARE(json.at(1).toObject().value(str("packages")).toArray(), QJsonArray{str("show.mrv")});
+    // And its lines tell the sticks apart by maker and model too.
+    const QString text = QString::fromUtf8(runProgram(str(MRV_PATH), {str("drives")}));
+    QVERIFY2(text.contains(str("STICK2\tMerovi Test Stick stick2\t") + mountOf(str("stick2"))),
+             qPrintable(text));
 }
 
 void TestDrives::followsPlugAndUnplug()
@@ -244,6 +356,258 @@ void TestDrives::followsPlugAndUnplug()
 
     callService(str("RemoveDrive"), {str("stick1")});
     QTRY_VERIFY_WITH_TIMEOUT(list.drives().size() == 3, 5000);
+    // A drive's property that makes it fixed takes it off the list too.
+    callService(str("SetDriveProperty"),
+                {str("stick2"), str("Removable"), QVariant::fromValue(QDBusVariant(false))});
+    QTRY_VERIFY_WITH_TIMEOUT(list.drives().size() == 2, 5000);
+}
+
+enum Setup { Plain, SameLabel, NewerHeld, UnrelatedHeld, NotMounted, Leftover };
+
+void TestDrives::mrvWrite_data()
+{
+    QTest::addColumn<int>("setup");
+    // PKG is the package; FOLDER a folder that is no drive.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("said");
+    // The bed drives (or FOLDER) that hold the package after, byte for byte.
+    QTest::addColumn<QStringList>("written");
+    const auto list = [](const char *text) { return str(text).split(u' ', Qt::SkipEmptyParts); };
+    QTest::newRow("a label two sticks share is refused, both listed")
+        << int(SameLabel) << list("write PKG SHOP") << 1
+        << list("“SHOP”_names_2_drives Merovi_Test_Stick_stick1 Merovi_Test_Stick_stick2")
+        << QStringList();
+    QTest::newRow("a label finds its drive, and the leftover of a pulled write goes")
+        << int(Leftover) << list("write PKG STICK2") << 0 << list("STICK2") << list("stick2");
+    QTest::newRow("ejected is done")
+        << int(Plain) << list("write --eject PKG STICK1") << 0
+        << list("Safe_to_remove 1_of_1_drives_done.") << list("stick1");
+    QTest::newRow("a folder with --eject is verified, with a note")
+        << int(Plain) << list("write --eject PKG FOLDER") << 0
+        << list("Verified: not_a_drive_this_computer_can_eject 1_of_1_drives_done.")
+        << list("FOLDER");
+    QTest::newRow("a newer package is kept")
+        << int(NewerHeld) << list("write PKG STICK1") << 1
+        << list("holds_a_newer_show.mrv_(saved_2026-06-01_09:00:00,_4_items) --force")
+        << QStringList();
+    QTest::newRow("--force replaces a newer package")
+        << int(NewerHeld) << list("write --force PKG STICK1") << 0 << list("Verified")
+        << list("stick1");
+    QTest::newRow("an unrelated package is kept")
+        << int(UnrelatedHeld) << list("write PKG STICK1") << 1
+        << list("another_playlist_named_show.mrv") << QStringList();
+    QTest::newRow("a mount point that is not mounted is refused")
+        << int(NotMounted) << list("write PKG GHOST") << 1 << list("is_not_mounted_at")
+        << QStringList();
+}
+
+void TestDrives::mrvWrite()
+{
+    REQUIRE_REAL_MOUNTS();
+    QFETCH(int, setup);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, written);
+    QTemporaryDir folder;
+    QVERIFY2(folder.isValid(), qPrintable(folder.errorString()));
+    if (setup == SameLabel) {
+        for (const char *name : {"stick1", "stick2"}) {
+            callService(str("RemoveDrive"), {str(name)});
+            callService(str("AddDrive"), {str(name), mountOf(str(name)), str("exfat"), str("SHOP"),
+                                          QVariant::fromValue(quint64(1) << 32)});
+        }
+    }
+    if (setup == NewerHeld || setup == UnrelatedHeld)
+        QVERIFY(QFile::copy(setup == NewerHeld ? m_newer : m_unrelated, on("stick1", "show.mrv")));
+    // Reported mounted, but only a folder of this computer's disk.
+    if (setup == NotMounted)
+        callService(str("AddDrive"), {str("ghost"), folder.path(), str("exfat"), str("GHOST"),
+                                      QVariant::fromValue(quint64(1) << 32)});
+    const QString leftover = on("stick2", ".mrv-AbCd1234.part");
+    if (setup == Leftover)
+        QVERIFY(writeBytes(leftover, {}));
+    QMap<QString, QStringList> before;
+    for (const BedDrive &bed : std::as_const(m_bed))
+        before[bed.name] = snapshot(bed.path);
+    for (QString &argument : arguments)
+        argument = argument == str("PKG")      ? m_package
+                   : argument == str("FOLDER") ? folder.path()
+                                               : argument;
+
+    QProcess mrv;
+    mrv.start(str(MRV_PATH), arguments);
+    QVERIFY(mrv.waitForFinished(60000));
+    const QString output =
+        QString::fromUtf8(mrv.readAllStandardOutput() + mrv.readAllStandardError());
+    QVERIFY2(mrv.exitCode() == exitCode, qPrintable(output));
+    for (const QString &words : std::as_const(said))
+        QVERIFY2(output.contains(QString(words).replace(u'_', u' ')), qPrintable(output));
+    for (const BedDrive &bed : std::as_const(m_bed)) {
+        if (written.contains(bed.name))
+            QCOMPARE(fileBytes(bed.path + str("/show.mrv")), fileBytes(m_package));
+        else
+            QCOMPARE(snapshot(bed.path), before.value(bed.name));
+    }
+    QCOMPARE(QFile::exists(folder.filePath(str("show.mrv"))), written.contains(str("FOLDER")));
+    QCOMPARE(QFile::exists(leftover), false);
+}
+
+void TestDrives::newVersionOntoNearlyFullStick()
+{
+    // A stick of 24 MB holding an 18 MB package; the new version adds a 3 MB clip.
+    const QString point = m_work.filePath(str("full"));
+    QVERIFY(QDir().mkpath(point));
+    if (QProcess::execute(str("mount"), {str("-t"), str("tmpfs"), str("-o"), str("size=24m"),
+                                         str("tmpfs"), point}) != 0)
+        QSKIP("Cannot mount a small file system here.");
+    const auto unmount = qScopeGuard([&] {
+        callService(str("RemoveDrive"), {str("full")});
+        QProcess::execute(str("umount"), {point});
+    });
+    QVector<PackageEntry> media;
+    for (int i = 0; i < 4; ++i)
+        media.append(
+            PackageEntry::file(str("v%1.mp4").arg(i), m_work.filePath(str("clip%1.mp4").arg(i))));
+    const QString version1 = m_work.filePath(str("v1.mrv"));
+    const QString version2 = m_work.filePath(str("full.mrv"));
+    QVERIFY(PackageArchive(version1).write(
+        media.mid(0, 3) + QVector<PackageEntry>{PackageEntry::memory(documentEntryName(), "{}")}));
+    QVERIFY(QFile::copy(version1, version2) && QFile::copy(version1, point + str("/full.mrv")));
+    PackageArchive update(version2);
+    QVERIFY(update.update({documentEntryName()},
+                          {media.at(3), PackageEntry::memory(documentEntryName(), "{\"v\":2}")}));
+    callService(str("AddDrive"), {str("full"), point, str("exfat"), str("FULL"),
+                                  QVariant::fromValue(quint64(24) << 20)});
+    DriveInfo full = folderAsDrive(point);
+    full.blockObject = str("/org/freedesktop/UDisks2/block_devices/full");
+    QVERIFY(full.freeBytes < QFileInfo(version2).size());
+
+    const qint64 before = bytesWrittenByProcess();
+    const DriveResults results = writeToDrives(version2, {full}, DriveWriteOptions());
+    const qint64 written = bytesWrittenByProcess() - before;
+    QVERIFY2(results.at(0).outcome == DriveResult::Outcome::Verified,
+             qPrintable(results.at(0).error));
+    QCOMPARE(results.at(0).action, DriveResult::Action::Updated);
+    QCOMPARE(fileBytes(point + str("/full.mrv")), fileBytes(version2));
+    // The clip, the journal of the old document and directory, and little else.
+    QVERIFY2(written <= 3'000'000 + 1'000'000, qPrintable(QString::number(written)));
+}
+
+void TestDrives::cancelWithinASecond_data()
+{
+    QTest::addColumn<QString>("held");
+    QTest::newRow("during a copy") << QString();
+    QTest::newRow("during an update") << m_older;
+}
+
+void TestDrives::cancelWithinASecond()
+{
+    REQUIRE_REAL_MOUNTS();
+    QFETCH(QString, held);
+    if (!held.isEmpty())
+        QVERIFY(QFile::copy(held, on("stick2", "show.mrv")));
+    const DriveInfos drives = {drive(str("stick1")), drive(str("stick2"))};
+    const auto names = [&drives] {
+        QStringList all;
+        for (const DriveInfo &info : drives)
+            all += QDir(info.mountPoint)
+                       .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return all;
+    };
+    const QStringList before = names();
+    // Slow drives, so that each is caught while it writes.
+    Platform::setStepHook([](Platform::Step step, const QByteArray &) {
+        if (step == Platform::Step::Write)
+            QThread::msleep(30);
+        return 0;
+    });
+    JobControl control;
+    QElapsedTimer sinceCancel;
+    std::mutex mutex;
+    QVector<qint64> done(2, 0);
+    QVector<qint64> afterCancel(2, 0);
+    DriveWriteObserver observer;
+    observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (step != DriveStep::Writing)
+            return;
+        if (control.isCancelled())
+            afterCancel[index] = std::max(afterCancel[index], progress.done - done[index]);
+        else
+            done[index] = progress.done;
+        if (!done.contains(0) && !control.isCancelled()) {
+            sinceCancel.start();
+            control.requestCancel();
+        }
+    };
+    const DriveResults results = writeToDrives(m_package, drives, {}, &control, observer);
+    QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
+    // Stopped at the next chunk, not at the end.
+    for (const qint64 bytes : std::as_const(afterCancel))
+        QVERIFY2(bytes <= 4 * 1024 * 1024, qPrintable(QString::number(bytes)));
+    for (const DriveResult &result : results) {
+        QCOMPARE(result.outcome, DriveResult::Outcome::Cancelled);
+        QVERIFY2(result.error.contains(str("left as it was")), qPrintable(result.error));
+    }
+    // Byte for byte as it was; no temporary or journal left.
+    QCOMPARE(names(), before);
+    if (!held.isEmpty())
+        QCOMPARE(fileBytes(on("stick2", "show.mrv")), fileBytes(held));
+    QCOMPARE(driveSummaryText(results),
+             str("0 of 2 drives done. Cancelled: 2, each left as it was."));
+}
+
+void TestDrives::fatLimitOnTheDriveCopy()
+{
+    REQUIRE_REAL_MOUNTS();
+    const QString big = m_work.filePath(str("big.mrv"));
+    QVERIFY(writeSparsePackage(big, 4'300'000'000));
+    const DriveResults results = writeToDrives(big, {drive(str("fat32"))}, {});
+    QFile::remove(big);
+    QCOMPARE(results.at(0).outcome, DriveResult::Outcome::Failed);
+    QVERIFY2(results.at(0).error.contains(str("holds no file over")),
+             qPrintable(results.at(0).error));
+    QCOMPARE(QDir(mountOf(str("fat32")))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+}
+
+void TestDrives::unsavedEditsAskedFirst()
+{
+    QVERIFY(QDir::setCurrent(m_work.path())); // settings.xml
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_work.filePath(str("config")));
+    for (const char *name : {"a.png", "b.png"}) {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(m_work.filePath(str(name))));
+    }
+    const QString package = m_work.filePath(str("edited.mrv"));
+    runProgram(str(MRV_PATH), {str("build"), package, m_work.filePath(str("a.png=00:00:05")),
+                               m_work.filePath(str("b.png=00:00:05"))});
+    MainWindow window;
+    window.show();
+    QSignalSpy opened(&window, &MainWindow::openFinished);
+    window.openFile(package);
+    QVERIFY(opened.wait(20000));
+    auto *table = window.findChild<QTableWidget *>(str("tableWidget"));
+    table->selectRow(0);
+    window.findChild<QPushButton *>(str("pushButtonDelete"))->click();
+    QVERIFY(window.hasUnsavedChanges());
+
+    QString asked;
+    QTimer::singleShot(500, [&asked] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->accept();
+        }
+    });
+    window.findChild<QAction *>(str("actionWriteToDrives"))->trigger();
+    QTRY_VERIFY(!asked.isEmpty());
+    QVERIFY2(asked.contains(str("Save the playlist first")), qPrintable(asked));
+    QVERIFY(!window.findChild<DrivesDialog *>());
 }
 
 void TestDrives::withoutTheServiceSaysSo()
@@ -313,11 +677,13 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     options.eject = true;
     std::mutex mutex;
     QVector<qint64> verified(3, 0);
+    QVector<bool> finishing(3, false);
     DriveWriteObserver observer;
-    observer.progress = [&](int index, const JobProgress &progress) {
+    observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
         std::lock_guard<std::mutex> lock(mutex);
-        if (progress.step == str("Verifying"))
+        if (step == DriveStep::Verifying)
             verified[index] = progress.done;
+        finishing[index] = finishing[index] || step == DriveStep::Finishing;
     };
     const DriveResults results = writeToDrives(m_package, drives, options, nullptr, observer);
 
@@ -331,6 +697,8 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
         QVERIFY2(result.outcome == DriveResult::Outcome::Ejected, qPrintable(result.error));
         QVERIFY(result.isSafeToRemove());
         QCOMPARE(result.action, actions.at(i));
+        // Each says so while the drive takes the last of it.
+        QVERIFY(finishing.at(i));
         const QString target = drives.at(i).mountPoint + str("/show.mrv");
         QCOMPARE(readZip(target), m_packageEntries);
         // Every byte of the package was read back once; the search for the
@@ -351,46 +719,6 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     }
 }
 
-void TestDrives::cancelLeavesEveryDriveAsItWas()
-{
-    REQUIRE_REAL_MOUNTS();
-    QVERIFY(QFile::copy(m_older, on("stick2", "show.mrv")));
-    const DriveInfos drives = sticks();
-    QStringList before;
-    for (const DriveInfo &info : drives)
-        before += snapshot(info.mountPoint);
-
-    // Slow drives, so that every one is caught while it writes.
-    Platform::setStepHook([](Platform::Step step, const QByteArray &) {
-        if (step == Platform::Step::Write)
-            QThread::msleep(30);
-        return 0;
-    });
-    JobControl control;
-    std::mutex mutex;
-    QVector<bool> started(3, false);
-    DriveWriteObserver observer;
-    observer.progress = [&](int index, const JobProgress &progress) {
-        std::lock_guard<std::mutex> lock(mutex);
-        started[index] = started[index] || progress.done > 0;
-        // Cancel once every drive is midway.
-        if (!started.contains(false))
-            control.requestCancel();
-    };
-    DriveWriteOptions options;
-    options.eject = true;
-    const DriveResults results = writeToDrives(m_package, drives, options, &control, observer);
-    for (const DriveResult &result : results) {
-        QCOMPARE(result.outcome, DriveResult::Outcome::Cancelled);
-        QVERIFY2(result.error.contains(str("left as it was")), qPrintable(result.error));
-    }
-    QStringList after;
-    for (const DriveInfo &info : drives)
-        after += snapshot(info.mountPoint);
-    QCOMPARE(after, before);
-    QCOMPARE(takeCalls(), QStringList());
-}
-
 void TestDrives::driveReturningOtherBytesIsNotEjected()
 {
     REQUIRE_REAL_MOUNTS();
@@ -408,10 +736,11 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
     QVERIFY2(results.at(1).error.contains(str("other data")) &&
                  results.at(1).error.contains(str("failing")),
              qPrintable(results.at(1).error));
-    QCOMPARE(results.at(2).outcome, DriveResult::Outcome::NotEjected);
-    QVERIFY2(results.at(2).error.contains(str("“STICK3” could not be unmounted: a program still "
-                                              "has a file open on it")),
-             qPrintable(results.at(2).error));
+    // Verified all the same, with why it could not be ejected.
+    QCOMPARE(results.at(2).outcome, DriveResult::Outcome::Verified);
+    QVERIFY2(results.at(2).note.contains(str("“STICK3” could not be unmounted: a program still "
+                                             "has a file open on it")),
+             qPrintable(results.at(2).note));
     // Never an eject after a failed check; a busy drive is not powered off.
     QStringList calls = takeCalls();
     calls.sort();
@@ -420,7 +749,7 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
     // mrv verify reads it back the same way.
     Platform::setReadBackHook(nullptr);
     const ReadBackResult intact =
-        verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), "{\"new\":1}\n");
+        verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), newDocument);
     QVERIFY2(intact.isVerified(), qPrintable(intact.error));
     const ReadBackResult otherDocument =
         verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), "{\"old\":1}\n");
@@ -437,28 +766,48 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
 
 void TestDrives::dialogWritesVerifiesAndEjects()
 {
-    DrivesDialog dialog(m_package);
+    REQUIRE_REAL_MOUNTS();
+    JobRunner runner;
+    DrivesDialog dialog(m_package, &runner);
     dialog.show();
     auto *table = dialog.findChild<QTableWidget *>(str("tableDrives"));
     // By mount point: fat32 first, left unticked.
-    QCOMPARE(table->rowCount(), 4);
+    QTRY_COMPARE(table->rowCount(), 4);
+    // Result and Progress keep room for what comes while writing.
+    QVERIFY(table->horizontalHeader()->sectionSize(7) >= 120);
+    QVERIFY(table->horizontalHeader()->sectionSize(8) >= 300);
     auto *write = dialog.findChild<QPushButton *>(str("pushButtonWrite"));
     QVERIFY(!write->isEnabled());
     for (int row = 1; row < 4; ++row)
         dialog.setChecked(row, true);
     dialog.setEjectWhenDone(true);
+    // stick1 holds a newer version: asked about, and Enter keeps it.
+    QVERIFY(QFile::copy(m_newer, on("stick1", "show.mrv")));
+    QString asked;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&asked] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    answer.start(50);
     QSignalSpy finished(&dialog, &DrivesDialog::writingFinished);
     write->click();
     QVERIFY(finished.wait(60000));
 
-    for (int row = 1; row < 4; ++row)
-        QCOMPARE(table->item(row, 6)->text(), str("Safe to remove"));
+    QVERIFY2(asked.contains(str("“STICK1” holds a newer show.mrv")), qPrintable(asked));
+    QCOMPARE(fileBytes(on("stick1", "show.mrv")), fileBytes(m_newer));
+    QCOMPARE(table->item(1, 7)->text(), str("Skipped"));
+    for (int row = 2; row < 4; ++row)
+        QCOMPARE(table->item(row, 7)->text(), str("Safe to remove"));
     QCOMPARE(dialog.findChild<QLabel *>(str("labelDrivesStatus"))->text(),
-             str("3 of 3 drives done."));
+             str("2 of 3 drives done. Skipped: 1, each keeping its own package."));
+    QVERIFY(table->horizontalHeader()->sectionSize(7) >= 120);
     QStringList calls = takeCalls();
     calls.sort();
-    QCOMPARE(calls.join(u' '), QStringLiteral("PowerOff stick1 PowerOff stick2 PowerOff stick3 "
-                                              "Unmount stick1 Unmount stick2 Unmount stick3"));
+    QCOMPARE(calls.join(u' '), QStringLiteral("PowerOff stick2 PowerOff stick3 Unmount stick2 "
+                                              "Unmount stick3"));
 }
 
 void TestDrives::pulledDriveStopsOnlyItself()
@@ -469,7 +818,7 @@ void TestDrives::pulledDriveStopsOnlyItself()
     QVERIFY(pulled.pid > 0);
     std::atomic<bool> gone{false};
     DriveWriteObserver observer;
-    observer.progress = [&](int index, const JobProgress &progress) {
+    observer.progress = [&](int index, DriveStep, const JobProgress &progress) {
         if (index != 2 || progress.done == 0 || gone.exchange(true))
             return;
         // Out it comes: its file system's driver dies, the mount goes, the service tells.

@@ -96,3 +96,10 @@ def TakeCalls(manager):
     # The unmount, power-off and eject calls since the last look, in order.
     calls, manager.drive_calls = manager.drive_calls, []
     return dbus.Array(calls, signature='s')
+
+
+@dbus.service.method(TEST_IFACE, in_signature='ssv', out_signature='')
+def SetDriveProperty(manager, name, key, value):
+    # Changes one of the drive's properties, with the change signal.
+    obj = mockobject.objects[_paths(name)[1]]
+    obj.UpdateProperties(DRIVE, {key: _value(value)})

@@ -1,0 +1,232 @@
+#include "drives/drivesync.h"
+
+#include "archive/inplaceupdate.h"
+#include "archive/packagearchive.h"
+#include "archive/packagefile.h"
+#include "archive/packagejournal.h"
+#include "archive/packagelayout.h"
+#include "archive/platformfile.h"
+#include "jobs/jobcontrol.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr qint64 chunk = 4 * 1024 * 1024;
+// Synced every few chunks: a cancel's roll-back then waits for little more
+// than one such stretch to reach the stick, not for the whole page cache.
+constexpr qint64 syncEvery = 4 * chunk;
+// The journal's own header and records beside the bytes it saves.
+constexpr qint64 journalOverhead = 64 * 1024;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+// Where the entries both files share from the start end: each source entry,
+// in file order, must sit at the same place in held with the same local
+// header bytes, size and checksum.
+bool sharedPrefix(Platform::File &source, const QVector<LayoutEntry> &sourceEntries,
+                  Platform::File &held, const QVector<LayoutEntry> &heldEntries, qint64 *prefix,
+                  int *error)
+{
+    QHash<QByteArray, const LayoutEntry *> heldByName;
+    for (const LayoutEntry &entry : heldEntries)
+        heldByName.insert(entry.name, &entry);
+    QVector<LayoutEntry> ordered = sourceEntries;
+    std::sort(ordered.begin(), ordered.end(), [](const LayoutEntry &a, const LayoutEntry &b) {
+        return a.dataOffset < b.dataOffset;
+    });
+    qint64 end = 0;
+    for (const LayoutEntry &entry : std::as_const(ordered)) {
+        const LayoutEntry *other = heldByName.value(entry.name);
+        if (!other || other->dataOffset != entry.dataOffset || other->crc != entry.crc ||
+            other->size != entry.size || other->compressedSize != entry.compressedSize ||
+            other->method != entry.method || entry.dataOffset < end)
+            break;
+        // The local header: from the end of the entry before to this one's data.
+        const qint64 headerLength = entry.dataOffset - end;
+        if (headerLength > 65536 + 30 + 65536)
+            break;
+        QByteArray a(int(headerLength), '\0');
+        QByteArray b(int(headerLength), '\0');
+        if (source.read(a.data(), headerLength, end) != headerLength) {
+            *error = source.error();
+            return false;
+        }
+        if (held.read(b.data(), headerLength, end) != headerLength) {
+            *error = held.error();
+            return false;
+        }
+        if (a != b)
+            break;
+        end = entry.dataOffset + entry.compressedSize;
+    }
+    *prefix = end;
+    return true;
+}
+
+} // namespace
+
+PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control,
+                        const std::function<void()> &finishing)
+{
+    PackageSync result;
+    const QString shown = quoted(targetPath);
+    const QByteArray path = QFile::encodeName(targetPath);
+    const auto fail = [&](PackageSync::Status status, const QString &error) {
+        result.status = status;
+        result.error = error;
+        return result;
+    };
+
+    // An update interrupted on this stick before is finished first, as Open does.
+    const Recovery recovery = recoverPackage(path);
+    if (recovery.outcome == Recovery::Outcome::Kept ||
+        recovery.outcome == Recovery::Outcome::Failed)
+        return fail(PackageSync::Status::Failed, recovery.message);
+
+    Platform::File source;
+    if (!source.openRead(QFile::encodeName(sourcePath)))
+        return fail(PackageSync::Status::Failed,
+                    tr("Cannot read %1: %2.")
+                        .arg(quoted(sourcePath), Platform::systemError(source.error())));
+    QVector<LayoutEntry> sourceEntries;
+    QString cause;
+    if (!readPackageLayout(source, &sourceEntries, &cause))
+        return fail(PackageSync::Status::Failed, cause);
+
+    Platform::File held;
+    bool unsupported = false;
+    if (!held.openReadWrite(path))
+        return fail(PackageSync::Status::NotPossible, Platform::systemError(held.error()));
+    if (!held.lock(&unsupported) && !unsupported)
+        return fail(PackageSync::Status::Failed,
+                    tr("Cannot write %1: another program is writing it (%2). Close it and try "
+                       "again.")
+                        .arg(shown, Platform::systemError(held.error())));
+    QVector<LayoutEntry> heldEntries;
+    if (!readPackageLayout(held, &heldEntries, &cause))
+        return fail(PackageSync::Status::NotPossible, cause);
+
+    qint64 from = 0;
+    int code = 0;
+    if (!sharedPrefix(source, sourceEntries, held, heldEntries, &from, &code))
+        return fail(PackageSync::Status::Failed,
+                    tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
+    const qint64 oldLength = held.size();
+    const qint64 newLength = source.size();
+    if (oldLength == newLength && newLength - from <= 16 * 1024 * 1024) {
+        // The same length and what follows the shared entries is small (the
+        // document and the directory): compare it byte for byte.
+        QByteArray a(int(newLength - from), '\0');
+        QByteArray b(a.size(), '\0');
+        if (source.read(a.data(), a.size(), from) == a.size() &&
+            held.read(b.data(), b.size(), from) == b.size() && a == b) {
+            result.status = PackageSync::Status::Current;
+            return result;
+        }
+    }
+
+    const qint64 saved = std::min(oldLength, newLength) - from;
+    const qint64 room = saved + journalOverhead + std::max<qint64>(0, newLength - oldLength);
+    if (!checkDestinationRoom(Platform::destinationSpace(folderOf(path)), room, newLength, &cause))
+        return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
+
+    PackageJournal::Record record;
+    record.packageName = path.mid(path.lastIndexOf('/') + 1);
+    record.oldLength = quint64(oldLength);
+    record.newLength = quint64(newLength);
+    record.from = quint64(from);
+    record.witnessStart = from > 65536 ? quint64(from - 65536) : 0;
+    record.identity = held.identity();
+    if (!PackageJournal::checksum(held, record.witnessStart, record.from - record.witnessStart,
+                                  &record.witnessCrc, &code))
+        return fail(PackageSync::Status::Failed,
+                    tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
+    PackageJournal journal;
+    if (!journal.create(PackageJournal::pathFor(path), held, record, quint64(saved), &cause))
+        return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
+    result.journalBytes = saved;
+    result.bytesWritten = saved;
+
+    // From here on the package changes; every way out rolls back or completes.
+    const QString name = QFileInfo(targetPath).fileName();
+    std::vector<char> buffer(size_t(std::min(chunk, std::max<qint64>(newLength - from, 1))));
+    bool cancelled = false;
+    bool written = true;
+    qint64 sinceSync = 0;
+    for (qint64 at = from; at < newLength;) {
+        if (jobCancelled(control)) {
+            cancelled = true;
+            break;
+        }
+        const qint64 n =
+            source.read(buffer.data(), std::min<qint64>(qint64(buffer.size()), newLength - at), at);
+        if (n <= 0) {
+            cause =
+                tr("Cannot read %1: %2.")
+                    .arg(quoted(sourcePath), Platform::systemError(n < 0 ? source.error() : EIO));
+            written = false;
+            break;
+        }
+        if (!held.write(buffer.data(), n, at)) {
+            cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
+            written = false;
+            break;
+        }
+        held.startWriteback(at, n);
+        at += n;
+        result.bytesWritten += n;
+        sinceSync += n;
+        if (sinceSync >= syncEvery) {
+            sinceSync = 0;
+            if (!held.sync()) {
+                cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
+                written = false;
+                break;
+            }
+        }
+        if (control)
+            control->report(at - from, newLength - from, name);
+    }
+    if (written && !cancelled) {
+        if (finishing)
+            finishing();
+        // Complete on the drive before the journal says so; only then is it cut.
+        if (held.sync() && journal.markComplete(&cause)) {
+            if ((newLength >= oldLength || (held.truncate(newLength) && held.sync())) &&
+                journal.remove(&cause)) {
+                result.status = PackageSync::Status::Synced;
+                return result;
+            }
+            // Complete: the next write or open finishes what is left.
+            return fail(
+                PackageSync::Status::Unfinished,
+                tr("Cannot finish %1: %2. Its new version is complete; write to the "
+                   "drive again to finish it.")
+                    .arg(shown, cause.isEmpty() ? Platform::systemError(held.error()) : cause));
+        }
+        if (cause.isEmpty())
+            cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
+    }
+    QString rollBackError;
+    if (!journal.rollBack(held, &rollBackError) || !journal.remove(&rollBackError)) {
+        return fail(PackageSync::Status::Unfinished,
+                    tr("%1 Its old version could not be put back yet (%2): do not use the "
+                       "drive for anything else, and write to it again to restore it.")
+                        .arg(cancelled ? tr("Cancelled.") : cause, rollBackError));
+    }
+    if (cancelled)
+        return fail(PackageSync::Status::Cancelled,
+                    tr("Cancelled: %1 was left as it was.").arg(shown));
+    return fail(PackageSync::Status::Failed,
+                cause + QLatin1Char(' ') + tr("The drive was left as it was."));
+}
