@@ -25,6 +25,8 @@ bash scripts/setup.sh test
 # The test list holds the build list: what it adds is what the tests alone need.
 test_only=$(comm -13 <(MEROVI_SETUP_LIST=1 bash scripts/setup.sh build | sort -u) \
                      <(MEROVI_SETUP_LIST=1 bash scripts/setup.sh test | sort -u))
+# The programs those bring along that a fresh machine lacks as well.
+test_only+=" dbus-daemon dbus-bin python3-minimal python3.11 python3.11-minimal imagemagick-6.q16"
 hidden=()
 for package in $test_only; do
     while IFS= read -r path; do
@@ -48,7 +50,9 @@ echo "fresh-build: hiding ${#hidden[@]} programs of: $(echo $test_only)"
 
 log=$scratch/run.log
 status=0
-unshare --mount --propagation private env SCRATCH="$scratch" BUILD="$build" bash -c '
+# A fresh machine's search path: no Python of the user's own in front.
+unshare --mount --propagation private env SCRATCH="$scratch" BUILD="$build" \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -c '
     set -e
     for folder in bin sbin; do
         mount -t overlay overlay -o "lowerdir=/usr/$folder,upperdir=$SCRATCH/$folder/upper,workdir=$SCRATCH/$folder/work" "/usr/$folder"
