@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -176,6 +177,39 @@ private slots:
         QPointer<PreviewWindow> watch(preview.release());
         QTest::keyClick(watch.data(), Qt::Key_Escape);
         QTRY_VERIFY(watch.isNull()); // closed, and gone with it
+    }
+
+    // A clip with sound plays through its end, on to the next item, and the
+    // preview closes, all without a sound device (the suite runs with none).
+    void clipWithSoundWithoutDevice()
+    {
+        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
+            QSKIP("ffmpeg is needed to make the clip");
+        const QString clip = file("sound.mp4");
+        QCOMPARE(runProgram(str("ffmpeg"),
+                            (str("-loglevel error -y -f lavfi -i color=c=blue:s=320x180:r=25:d=1 "
+                                 "-f lavfi -i sine=d=1 -c:v mpeg4 -c:a aac -shortest ")
+                                 .split(u' ', Qt::SkipEmptyParts) +
+                             QStringList{clip})),
+                 QByteArray());
+        for (int round = 0; round < 2; ++round) {
+            QPointer<PreviewWindow> preview(
+                show({{MediaSource::file(clip), str("sound.mp4"), true, -1},
+                      picture(MediaSource::file(file("green.png")), 400)}));
+            QVERIFY(preview);
+            // Off, and where there is no device it cannot be switched on and says why.
+            auto *sound = preview->findChild<QToolButton *>(str("previewSound"));
+            QVERIFY(sound && !sound->isChecked() && !sound->isEnabled());
+            QVERIFY2(sound->toolTip().contains(str("No sound device")),
+                     qPrintable(sound->toolTip()));
+            QTRY_COMPARE(colourAt(preview->screenArea()), u'B');
+            QCOMPARE(preview->audioOutputs(), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(preview->currentIndex(), 1, 5000);
+            QTRY_COMPARE(preview->currentIndex(), 0); // and the clip again
+            QTest::qWait(300);
+            preview->close();
+            QTRY_VERIFY(preview.isNull());
+        }
     }
 
     void storedEntryShowsItsPicture()
