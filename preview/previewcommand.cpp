@@ -6,6 +6,32 @@
 #include "preview/previewwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QScreen>
+
+namespace {
+
+// The preview goes beside the window, on the side with more room, so the
+// table stays in sight; made narrower to fit, down to a usable size.
+void placeBeside(QWidget *preview, const QWidget *window)
+{
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const int right = screen.right() - frame.right();
+    const int left = frame.left() - screen.left();
+    const int room = qMax(right, left);
+    const QSize minimum(320, 240);
+    if (room < minimum.width())
+        return;
+    const QSize wanted = preview->size();
+    const QSize size(qMin(wanted.width(), room - 16), qMin(wanted.height(), screen.height() - 32));
+    preview->resize(size.expandedTo(minimum));
+    const int x = right >= left ? frame.right() + 9 : frame.left() - 8 - preview->width();
+    const int y = qBound(screen.top(), frame.top(), screen.bottom() - preview->height());
+    preview->move(x, y);
+}
+
+} // namespace
+
 void MainWindow::showPreview()
 {
     const PlaylistRows rows = tableRows(*ui->tableWidget);
@@ -20,6 +46,7 @@ void MainWindow::showPreview()
     previewWindow =
         new PreviewWindow(previewItems(rows, opened.path, galleryStoredNames(opened.document)),
                           selected.isEmpty() ? 0 : selected.first(), this);
+    placeBeside(previewWindow, this);
     previewWindow->show();
     previewWindow->activateWindow();
 }
