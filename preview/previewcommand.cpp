@@ -11,22 +11,21 @@
 namespace {
 
 // The preview goes beside the window, on the side with more room, so the
-// table stays in sight; made narrower to fit, down to a usable size.
+// table stays in sight; made narrower to fit, down to a usable size. Without
+// such room it goes to that side's edge of the screen, over as little as may be.
 void placeBeside(QWidget *preview, const QWidget *window)
 {
     const QRect screen = window->screen()->availableGeometry();
     const QRect frame = window->frameGeometry();
     const int right = screen.right() - frame.right();
     const int left = frame.left() - screen.left();
-    const int room = qMax(right, left);
-    const QSize minimum(320, 240);
-    if (room < minimum.width())
-        return;
-    const QSize wanted = preview->size();
-    const QSize size(qMin(wanted.width(), room - 16), qMin(wanted.height(), screen.height() - 32));
-    preview->resize(size.expandedTo(minimum));
-    const int x = right >= left ? frame.right() + 9 : frame.left() - 8 - preview->width();
-    const int y = qBound(screen.top(), frame.top(), screen.bottom() - preview->height());
+    const int room = qMax(right, left) - 8;
+    const QSize size =
+        preview->size().boundedTo(QSize(room, screen.height() - 32)).expandedTo(QSize(480, 300));
+    preview->resize(size);
+    const int x = right >= left ? qMin(frame.right() + 9, screen.right() + 1 - size.width())
+                                : qMax(frame.left() - 8 - size.width(), screen.left());
+    const int y = qBound(screen.top(), frame.top(), screen.bottom() + 1 - size.height());
     preview->move(x, y);
 }
 

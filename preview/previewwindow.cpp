@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QThread>
 #include <QToolButton>
 #include <QUrl>
@@ -33,6 +32,69 @@ QString clockText(qint64 ms)
             .arg(seconds % 60, 2, 10, QLatin1Char('0'));
     return seconds >= 3600 ? QString::number(seconds / 3600) + QLatin1Char(':') + minutesAndSeconds
                            : minutesAndSeconds;
+}
+
+enum class Glyph { Previous, Play, Pause, Next, SoundOff, SoundOn, FullScreen };
+
+// The bar's icons, drawn light so they show on its dark ground whatever the
+// desktop's icon theme.
+QIcon glyphIcon(Glyph glyph)
+{
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(235, 235, 235));
+    const auto triangle = [&painter](qreal left, qreal right) {
+        painter.drawPolygon(QPolygonF{{left, 10}, {right, 24}, {left, 38}});
+    };
+    const auto speaker = [&painter] {
+        painter.drawPolygon(QPolygonF{{6, 18}, {14, 18}, {24, 9}, {24, 39}, {14, 30}, {6, 30}});
+    };
+    QPen line(QColor(235, 235, 235), 3.5, Qt::SolidLine, Qt::RoundCap);
+    switch (glyph) {
+    case Glyph::Previous:
+        painter.drawRect(QRectF(10, 10, 5, 28));
+        triangle(38, 16);
+        break;
+    case Glyph::Play:
+        triangle(14, 38);
+        break;
+    case Glyph::Pause:
+        painter.drawRect(QRectF(12, 10, 8, 28));
+        painter.drawRect(QRectF(28, 10, 8, 28));
+        break;
+    case Glyph::Next:
+        triangle(10, 32);
+        painter.drawRect(QRectF(33, 10, 5, 28));
+        break;
+    case Glyph::SoundOff:
+        speaker();
+        painter.setPen(line);
+        painter.drawLine(QLineF(30, 18, 42, 30));
+        painter.drawLine(QLineF(42, 18, 30, 30));
+        break;
+    case Glyph::SoundOn:
+        speaker();
+        painter.setPen(line);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(18, 14, 16, 20), -50 * 16, 100 * 16);
+        painter.drawArc(QRectF(16, 8, 26, 32), -50 * 16, 100 * 16);
+        break;
+    case Glyph::FullScreen:
+        painter.setPen(line);
+        painter.setBrush(Qt::NoBrush);
+        for (const QPointF &corner :
+             {QPointF(10, 10), QPointF(38, 10), QPointF(10, 38), QPointF(38, 38)}) {
+            const qreal dx = corner.x() < 24 ? 9 : -9;
+            const qreal dy = corner.y() < 24 ? 9 : -9;
+            painter.drawPolyline(
+                QPolygonF{{corner.x(), corner.y() + dy}, corner, {corner.x() + dx, corner.y()}});
+        }
+        break;
+    }
+    return QIcon(pixmap);
 }
 
 } // namespace
@@ -63,8 +125,9 @@ protected:
         if (!m_image.isNull()) {
             // Scaled once per size: a repaint for the cursor costs no scaling;
             // a picture read at the size shown is drawn as it is, with no copy.
-            if (m_scaled.isNull() || !m_scaled.size().boundedTo(size()).isValid() ||
-                (m_scaled.width() != width() && m_scaled.height() != height()))
+            const bool fits = m_scaled.width() <= width() && m_scaled.height() <= height();
+            const bool fills = m_scaled.width() == width() || m_scaled.height() == height();
+            if (m_scaled.isNull() || !fits || !fills)
                 m_scaled = m_image.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
             painter.drawImage((width() - m_scaled.width()) / 2, (height() - m_scaled.height()) / 2,
                               m_scaled);
@@ -178,11 +241,11 @@ void PreviewWindow::makeControls()
     m_controls->setPalette(bar);
     auto *row = new QHBoxLayout(m_controls);
     row->setContentsMargins(8, 4, 8, 4);
-    const auto button = [this, row](const char *name, QStyle::StandardPixmap icon,
-                                    const QString &tip, auto slot) {
+    const auto button = [this, row](const char *name, Glyph icon, const QString &tip, auto slot) {
         auto *b = new QToolButton(m_controls);
         b->setObjectName(QLatin1String(name));
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(glyphIcon(icon));
+        b->setIconSize(QSize(24, 24));
         b->setToolTip(tip);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
@@ -190,19 +253,16 @@ void PreviewWindow::makeControls()
         row->addWidget(b);
         return b;
     };
-    button("previewPrevious", QStyle::SP_MediaSkipBackward, tr("Previous item (Left)"),
-           [this] { step(-1); });
-    m_playButton = button("previewPlay", QStyle::SP_MediaPause, tr("Pause (Space)"),
-                          [this] { togglePause(); });
-    button("previewNext", QStyle::SP_MediaSkipForward, tr("Next item (Right)"),
-           [this] { step(+1); });
+    button("previewPrevious", Glyph::Previous, tr("Previous item (Left)"), [this] { step(-1); });
+    m_playButton =
+        button("previewPlay", Glyph::Pause, tr("Pause (Space)"), [this] { togglePause(); });
+    button("previewNext", Glyph::Next, tr("Next item (Right)"), [this] { step(+1); });
     m_timeLabel = new QLabel(m_controls);
     m_timeLabel->setObjectName(QStringLiteral("previewTime"));
     row->addWidget(m_timeLabel, 1);
-    m_soundButton = button("previewSound", QStyle::SP_MediaVolumeMuted, QString(), [this](bool on) {
+    m_soundButton = button("previewSound", Glyph::SoundOff, QString(), [this](bool on) {
         m_video->setSound(on);
-        m_soundButton->setIcon(
-            style()->standardIcon(on ? QStyle::SP_MediaVolume : QStyle::SP_MediaVolumeMuted));
+        m_soundButton->setIcon(glyphIcon(on ? Glyph::SoundOn : Glyph::SoundOff));
     });
     m_soundButton->setCheckable(true);
     if (PreviewVideo::soundDeviceFound()) {
@@ -211,7 +271,7 @@ void PreviewWindow::makeControls()
         m_soundButton->setEnabled(false);
         m_soundButton->setToolTip(tr("No sound device found: the preview plays without sound"));
     }
-    button("previewFullScreen", QStyle::SP_TitleBarMaxButton, tr("Full screen (F11)"),
+    button("previewFullScreen", Glyph::FullScreen, tr("Full screen (F11)"),
            [this] { toggleFullScreen(); });
 
     // Moving the mouse anywhere over the preview shows the bar again.
@@ -360,8 +420,7 @@ void PreviewWindow::togglePause()
 {
     m_paused = !m_paused;
     m_video->setPaused(m_paused);
-    m_playButton->setIcon(
-        style()->standardIcon(m_paused ? QStyle::SP_MediaPlay : QStyle::SP_MediaPause));
+    m_playButton->setIcon(glyphIcon(m_paused ? Glyph::Play : Glyph::Pause));
     m_playButton->setToolTip(m_paused ? tr("Play (Space)") : tr("Pause (Space)"));
     // Paused, the bar stays and says so.
     showControls();
