@@ -2,6 +2,7 @@
 // after a job, a table that stays readable, and the Duration field that takes
 // what people type.
 #include "app/statusline.h"
+#include "package/saveplan.h"
 #include "playlist/durationedit.h"
 #include "playlist/tableview.h"
 #include "tests/common/fakedialogs.h"
@@ -268,6 +269,64 @@ private slots:
         QCOMPARE(readZip(file("menu.mrv")).size(), 3); // json.txt and both pictures
         QVERIFY(window->openedPackage().isEmpty());
         QVERIFY(!window->isWindowModified());
+    }
+
+    void droppedRowsLand_data()
+    {
+        QTest::addColumn<QVector<int>>("rows"); // selected, of five
+        QTest::addColumn<int>("dropRow");       // the gap before this row
+        QTest::addColumn<QVector<int>>("to");   // empty: nothing moves
+        QTest::newRow("first below the next") << QVector<int>{0} << 2 << QVector<int>{1};
+        QTest::newRow("last to the top") << QVector<int>{4} << 0 << QVector<int>{0};
+        QTest::newRow("to the end") << QVector<int>{1} << 5 << QVector<int>{4};
+        QTest::newRow("two apart, to the top") << QVector<int>{1, 3} << 0 << QVector<int>{0, 1};
+        QTest::newRow("two, between others") << QVector<int>{0, 4} << 2 << QVector<int>{1, 2};
+        QTest::newRow("onto itself") << QVector<int>{2} << 2 << QVector<int>{};
+        QTest::newRow("just below itself") << QVector<int>{2} << 3 << QVector<int>{};
+    }
+
+    // Dragged rows land in the gap they were dropped in, not a place off.
+    void droppedRowsLand()
+    {
+        QFETCH(QVector<int>, rows);
+        QFETCH(int, dropRow);
+        QFETCH(QVector<int>, to);
+        QCOMPARE(droppedRows(rows, dropRow), to);
+    }
+
+    // Save in the unsaved-changes question, then Cancel in the file dialog:
+    // nothing is saved and the window stays, rows and all.
+    void saveCancelledKeepsWindow()
+    {
+        add({str("a.png"), str("b.jpg")});
+        dialogs->choices = {0};
+        window->close();
+        QTest::qWait(200);
+        QVERIFY(window->isVisible());
+        QVERIFY(window->isWindowModified());
+        QCOMPARE(table().rowCount(), 2);
+    }
+
+    void largestPlaylist_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("the largest") << maxPlaylistRows;
+        QTest::newRow("one more") << maxPlaylistRows + 1;
+    }
+
+    void largestPlaylist()
+    {
+        QFETCH(int, rows);
+        SavePlan plan;
+        plan.packagePath = file("largest.mrv");
+        plan.mediaDir = plan.packagePath;
+        plan.buildTime = QDateTime::currentDateTime();
+        plan.rows.fill(row("00:00:04", file("a.png")), rows);
+        const SaveOutcome outcome = runSavePlan(plan, nullptr);
+        QCOMPARE(outcome.status == SaveOutcome::Status::Saved, rows <= maxPlaylistRows);
+        QVERIFY2(rows <= maxPlaylistRows || outcome.error.contains(str("at most 10000 rows")),
+                 qPrintable(outcome.error));
+        QFile::remove(plan.packagePath);
     }
 
     void tableReadable()
