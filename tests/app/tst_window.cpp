@@ -83,7 +83,6 @@ private slots:
         QTest::newRow("spaces around") << str(" 45 ") << QTime(0, 0, 45) << QString();
         QTest::newRow("zero") << str("0") << QTime(0, 0, 0) << QString();
         QTest::newRow("last second of a day") << str("23:59:59") << QTime(23, 59, 59) << QString();
-        QTest::newRow("24 hours") << str("24:00:00") << QTime() << str("“24:00:00” is too long");
         QTest::newRow("25 hours") << str("25:00:00") << QTime() << str("“25:00:00” is too long");
         QTest::newRow("a day of seconds") << str("86400") << QTime() << str("is too long");
         QTest::newRow("60 seconds after a colon") << str("1:60") << QTime() << str("seconds after");
@@ -116,7 +115,6 @@ private slots:
         QTest::newRow("m:ss") << str("1:30") << str("00:01:30") << QString();
         QTest::newRow("hh:mm:ss") << str("00:01:30") << str("00:01:30") << QString();
         QTest::newRow("seconds over 59") << str("1:75") << str("00:00:04") << str("“1:75” is no");
-        QTest::newRow("too long") << str("25:00:00") << str("00:00:04") << str("too long");
         QTest::newRow("decimal point") << str("1.5") << str("00:00:04") << str("“1.5” is no time");
     }
 
