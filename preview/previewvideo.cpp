@@ -523,7 +523,8 @@ bool PreviewVideo::soundDeviceFound()
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
     return !QMediaDevices::audioOutputs().isEmpty();
 #else
-    return !QAudioDeviceInfo::availableDevices(QAudio::AudioOutput).isEmpty();
+    // Without a sound server Qt 5 still lists one nameless device, and no default.
+    return !QAudioDeviceInfo::defaultOutputDevice().isNull();
 #endif
 }
 

@@ -47,10 +47,11 @@ QIcon glyphIcon(Glyph glyph)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(235, 235, 235));
     const auto triangle = [&painter](qreal left, qreal right) {
-        painter.drawPolygon(QPolygonF{{left, 10}, {right, 24}, {left, 38}});
+        painter.drawPolygon(QPolygonF(QVector<QPointF>{{left, 10}, {right, 24}, {left, 38}}));
     };
     const auto speaker = [&painter] {
-        painter.drawPolygon(QPolygonF{{6, 18}, {14, 18}, {24, 9}, {24, 39}, {14, 30}, {6, 30}});
+        painter.drawPolygon(
+            QPolygonF(QVector<QPointF>{{6, 18}, {14, 18}, {24, 9}, {24, 39}, {14, 30}, {6, 30}}));
     };
     QPen line(QColor(235, 235, 235), 3.5, Qt::SolidLine, Qt::RoundCap);
     switch (glyph) {
@@ -89,8 +90,8 @@ QIcon glyphIcon(Glyph glyph)
              {QPointF(10, 10), QPointF(38, 10), QPointF(10, 38), QPointF(38, 38)}) {
             const qreal dx = corner.x() < 24 ? 9 : -9;
             const qreal dy = corner.y() < 24 ? 9 : -9;
-            painter.drawPolyline(
-                QPolygonF{{corner.x(), corner.y() + dy}, corner, {corner.x() + dx, corner.y()}});
+            painter.drawPolyline(QPolygonF(QVector<QPointF>{
+                {corner.x(), corner.y() + dy}, corner, {corner.x() + dx, corner.y()}}));
         }
         break;
     }
@@ -290,6 +291,8 @@ void PreviewWindow::makeControls()
 
 void PreviewWindow::placeControls()
 {
+    if (!m_controls)
+        return;
     const int height = m_controls->sizeHint().height();
     m_controls->setGeometry(0, m_picture->geometry().bottom() + 1 - height, width(), height);
     m_controls->raise();
