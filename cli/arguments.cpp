@@ -1,34 +1,24 @@
 #include "cli/arguments.h"
 
 #include "cli/console.h"
+#include "playlist/duration.h"
 #include "playlist/mediatype.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-bool isDigitPair(const QString &text, int at, int limit)
-{
-    const QChar high = text.at(at);
-    const QChar low = text.at(at + 1);
-    if (high < QLatin1Char('0') || high > QLatin1Char('9') || low < QLatin1Char('0') ||
-        low > QLatin1Char('9'))
-        return false;
-    return (high.unicode() - '0') * 10 + (low.unicode() - '0') < limit;
-}
-
-} // namespace
 
 QString defaultImageTime()
 {
     return QStringLiteral("00:00:04");
 }
 
-bool isValidTime(const QString &text)
+bool readTime(const QString &text, QString *time, QString *why)
 {
-    return text.size() == 8 && text.at(2) == QLatin1Char(':') && text.at(5) == QLatin1Char(':') &&
-           isDigitPair(text, 0, 24) && isDigitPair(text, 3, 60) && isDigitPair(text, 6, 60);
+    QTime parsed;
+    if (!parseDuration(text, &parsed, why))
+        return false;
+    *time = parsed.toString(QStringLiteral("hh:mm:ss"));
+    return true;
 }
 
 bool parseFileArgument(const QString &argument, FileArgument *file, QString *error)
@@ -36,15 +26,12 @@ bool parseFileArgument(const QString &argument, FileArgument *file, QString *err
     QString path = argument;
     QString time;
     const int equals = argument.lastIndexOf(QLatin1Char('='));
+    QString why;
     if (equals >= 0) {
-        const QString suffix = argument.mid(equals + 1);
-        if (isValidTime(suffix)) {
+        if (readTime(argument.mid(equals + 1), &time, &why)) {
             path = argument.left(equals);
-            time = suffix;
         } else if (!QFileInfo::exists(argument)) {
-            *error = tr("“%1” is not a valid time in “%2”: write it as hh:mm:ss, from 00:00:00 "
-                        "to 23:59:59.")
-                         .arg(suffix, QDir::toNativeSeparators(argument));
+            *error = tr("In “%1”: %2").arg(QDir::toNativeSeparators(argument), why);
             return false;
         }
     }

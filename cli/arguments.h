@@ -7,12 +7,12 @@
 // The image time the window starts with: what a file given without a time plays for.
 QString defaultImageTime();
 
-// True for "hh:mm:ss" with exactly two digits each, as the window's time field
-// allows it: 00:00:00 to 23:59:59.
-bool isValidTime(const QString &text);
+// A time in any form the window's Duration field takes (90, 1:30, 00:01:30)
+// as rows hold it, "00:01:30"; false with why saying what is wrong.
+[[nodiscard]] bool readTime(const QString &text, QString *time, QString *why);
 
-// A FILE[=hh:mm:ss] argument. The text after the last "=" is a time only when
-// it reads as one, so a file named "a=b.png" is still given whole.
+// A FILE[=TIME] argument, TIME as readTime takes it. The text after the last "=" is a time only
+// when it reads as one, so a file named "a=b.png" is still given whole.
 struct FileArgument
 {
     QString path; // absolute

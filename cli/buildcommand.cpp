@@ -121,11 +121,10 @@ int runBuild(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
         return usageError(command, tr("give the package to make and at least one media file."));
-    const QString imageTime = parser.value(duration);
-    if (!isValidTime(imageTime))
-        return usageError(command, tr("“%1” is not a valid --duration: write it as hh:mm:ss, from "
-                                      "00:00:00 to 23:59:59.")
-                                       .arg(imageTime));
+    QString imageTime;
+    QString why;
+    if (!readTime(parser.value(duration), &imageTime, &why))
+        return usageError(command, tr("--duration %1").arg(why));
     QDateTime time = QDateTime::currentDateTime();
     if (parser.isSet(buildTime)) {
         time = QDateTime::fromString(parser.value(buildTime), Qt::ISODate);

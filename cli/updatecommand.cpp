@@ -72,11 +72,12 @@ int runUpdate(const QStringList &arguments)
     QVector<Retime> retimes;
     for (const QString &argument : parser.values(duration)) {
         const int equals = argument.lastIndexOf(QLatin1Char('='));
-        const QString time = argument.mid(equals + 1);
-        if (equals <= 0 || !isValidTime(time))
+        QString time;
+        QString why;
+        if (equals <= 0 || !readTime(argument.mid(equals + 1), &time, &why))
             return usageError(command, tr("“%1” is not a valid --duration: write it as "
-                                          "NAME=hh:mm:ss, from 00:00:00 to 23:59:59.")
-                                           .arg(argument));
+                                          "NAME=hh:mm:ss (or 90, 1:30). %2")
+                                           .arg(argument, why));
         retimes.append({storedNameArgument(argument.left(equals)), time});
     }
 

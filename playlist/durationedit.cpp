@@ -3,29 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTimeEdit>
-
-QTime parseDuration(const QString &text)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*(?:(?:(\d{1,2}):)?(\d{1,5}):)?(\d{1,5})\s*$)"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return {};
-    const bool hasMinutes = match.capturedLength(2) > 0;
-    const bool hasHours = match.capturedLength(1) > 0;
-    const qint64 hours = match.captured(1).toLongLong();
-    const qint64 minutes = match.captured(2).toLongLong();
-    const qint64 seconds = match.captured(3).toLongLong();
-    // After a colon a part counts within its unit: "1:75" is a typing slip, not 2:15.
-    if ((hasMinutes && seconds > 59) || (hasHours && minutes > 59))
-        return {};
-    const qint64 total = hours * 3600 + minutes * 60 + seconds;
-    if (total >= 24 * 3600)
-        return {};
-    return QTime(0, 0).addSecs(int(total));
-}
 
 DurationTyping::DurationTyping(QTimeEdit *edit) : QObject(edit), m_edit(edit)
 {
@@ -33,6 +11,22 @@ DurationTyping::DurationTyping(QTimeEdit *edit) : QObject(edit), m_edit(edit)
     // The field's editor has the focus and gets the keys first.
     if (auto *line = edit->findChild<QLineEdit *>())
         line->installEventFilter(this);
+    // A time set otherwise (a row selected) makes an old refusal moot.
+    connect(edit, &QTimeEdit::timeChanged, this, [this] { setRefusal({}); });
+}
+
+void DurationTyping::setRefusal(const QString &why)
+{
+    if (why == m_refusal)
+        return;
+    // The field's own tooltip, kept while the reason is shown; one set anew meanwhile wins.
+    if (m_refusal.isEmpty() || m_edit->toolTip() != m_refusal)
+        m_toolTip = m_edit->toolTip();
+    m_refusal = why;
+    m_edit->setToolTip(why.isEmpty() ? m_toolTip : why);
+    m_edit->setStyleSheet(why.isEmpty() ? QString()
+                                        : QStringLiteral("QTimeEdit { background: #ffd0d0; "
+                                                         "color: #900000; }"));
 }
 
 void DurationTyping::show(const QString &text)
@@ -57,13 +51,17 @@ bool DurationTyping::commit()
 {
     if (m_typed.isEmpty())
         return true;
-    const QTime time = parseDuration(m_typed);
-    if (time.isValid())
-        m_edit->setTime(time);
-    else
-        QApplication::beep();
+    QTime time;
+    QString why;
+    const bool ok = parseDuration(m_typed, &time, &why);
     restore();
-    return time.isValid();
+    if (ok) {
+        m_edit->setTime(time);
+    } else {
+        QApplication::beep();
+        setRefusal(why);
+    }
+    return ok;
 }
 
 bool DurationTyping::eventFilter(QObject *watched, QEvent *event)
@@ -72,10 +70,12 @@ bool DurationTyping::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
+        // Whatever is typed is read as a whole: "1.5" is refused, not taken as "5".
         const QString text = key->text();
-        const bool typing =
-            text.size() == 1 && (text.at(0).isDigit() || text == QLatin1String(":"));
-        if (typing && m_typed.size() < 12 && !(key->modifiers() & Qt::ControlModifier)) {
+        const bool typing = text.size() == 1 && text.at(0).isPrint() &&
+                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (typing && m_typed.size() < 20) {
+            setRefusal({});
             show(m_typed + text);
             return true;
         }

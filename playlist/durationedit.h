@@ -1,20 +1,18 @@
 #pragma once
 
+#include "playlist/duration.h"
+
 #include <QObject>
 #include <QString>
-#include <QTime>
 
 class QTimeEdit;
 
-// A playing time as people type it: seconds ("90"), m:ss ("1:30") or
-// h:mm:ss ("00:01:30"). Minutes and seconds after a colon stay below 60.
-// Returns an invalid time for anything else, and for a day or more.
-QTime parseDuration(const QString &text);
-
-// Lets the Duration field take a time typed in any of those forms: digits and
-// colons typed into it collect as one text, read when Enter, Tab or a click
-// elsewhere ends the typing. Enter then emits applyRequested(). Without it the
-// field only takes the digits of one hh:mm:ss section at a time.
+// Lets the Duration field take a time typed in any of parseDuration's forms:
+// what is typed into it collects as one text, read when Enter, Tab or a click
+// elsewhere ends the typing. Enter then emits applyRequested(). A text that is
+// no time changes nothing: the field shows its own time again, turns red and
+// says why in its tooltip until the next key or time. Without it the field
+// only takes the digits of one hh:mm:ss section at a time.
 class DurationTyping : public QObject
 {
     Q_OBJECT
@@ -24,6 +22,8 @@ public:
 
     // The text being typed, empty when none.
     QString typed() const { return m_typed; }
+    // Why the last text typed was refused, empty when it was not.
+    QString refusal() const { return m_refusal; }
 
 signals:
     void applyRequested();
@@ -36,7 +36,10 @@ private:
     void restore();
     // Reads the typed text into the field; false when it is no duration.
     bool commit();
+    void setRefusal(const QString &why);
 
     QTimeEdit *m_edit;
     QString m_typed;
+    QString m_refusal;
+    QString m_toolTip; // the field's own, while the refusal's is shown
 };

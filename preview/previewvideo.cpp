@@ -14,11 +14,14 @@
 #include <vector>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QVideoFrame>
 #include <QVideoSink>
 #else
 #include <QAbstractVideoSurface>
+#include <QAudioDeviceInfo>
 #include <QMediaContent>
 #include <QVideoSurfaceFormat>
 #endif
@@ -284,6 +287,20 @@ public:
         m_box = box;
     }
 
+    // Without sound no audio output is opened at all: where there is no
+    // sound device, one crashes Qt 6's audio thread.
+    void setSound(bool on)
+    {
+        m_sound = on;
+        for (const auto &lane : m_lanes)
+            applySound(*lane);
+    }
+
+    int audioOutputs() const
+    {
+        return m_audioOutputs;
+    }
+
 signals:
     void frameShown(int key, const QImage &frame, qint64 positionMs);
     void ended(int key);
@@ -295,12 +312,37 @@ private:
         QMediaPlayer *player = nullptr;
         int key = -1;
         std::atomic<int> shownKey{-1}; // the key on screen, -1 when not playing
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        bool sound = false; // a new player has no audio output
+#else
+        bool sound = true; // a new player plays the sound
+#endif
         std::unique_ptr<QIODevice> device;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
         QVideoSink *sink = nullptr;
         FrameScaler scaler; // only the backend's frame thread uses it
 #endif
     };
+
+    void applySound(Lane &lane)
+    {
+        if (lane.sound == m_sound)
+            return;
+        lane.sound = m_sound;
+        m_audioOutputs += m_sound ? 1 : -1;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        if (m_sound) {
+            lane.player->setAudioOutput(new QAudioOutput(lane.player));
+        } else {
+            QAudioOutput *output = lane.player->audioOutput();
+            lane.player->setAudioOutput(nullptr);
+            delete output;
+        }
+#else
+        // Qt 5's player has no way to leave the sound out; it plays it muted.
+        lane.player->setMuted(!m_sound);
+#endif
+    }
 
     Lane &lane(int index)
     {
@@ -314,8 +356,9 @@ private:
         auto lane = std::make_unique<Lane>();
         Lane *raw = lane.get();
         lane->player = new QMediaPlayer(this);
+        m_audioOutputs += lane->sound ? 1 : 0;
+        applySound(*lane);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-        lane->player->setAudioOutput(new QAudioOutput(lane->player));
         lane->sink = new QVideoSink(lane->player);
         lane->player->setVideoSink(lane->sink);
         // Emitted on the backend's own thread, when the frame is due.
@@ -365,6 +408,8 @@ private:
 
     std::vector<std::unique_ptr<Lane>> m_lanes;
     bool m_paused = false;
+    bool m_sound = false;
+    std::atomic<int> m_audioOutputs{0};
     QMutex m_boxLock;
     QSize m_box;
 };
@@ -471,6 +516,26 @@ void PreviewVideo::setPaused(bool paused)
 void PreviewVideo::setFrameBox(const QSize &box)
 {
     m_lanes->setFrameBox(box);
+}
+
+bool PreviewVideo::soundDeviceFound()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return !QMediaDevices::audioOutputs().isEmpty();
+#else
+    // Without a sound server Qt 5 still lists one nameless device, and no default.
+    return !QAudioDeviceInfo::defaultOutputDevice().isNull();
+#endif
+}
+
+void PreviewVideo::setSound(bool on)
+{
+    onLanes(m_lanes, [lanes = m_lanes, on] { lanes->setSound(on); });
+}
+
+int PreviewVideo::audioOutputs() const
+{
+    return m_lanes->audioOutputs();
 }
 
 qint64 PreviewVideo::positionMs() const

@@ -35,6 +35,11 @@ public:
     qint64 positionMs() const;
     // The size frames are shown in (they are scaled to fit it).
     void setFrameBox(const QSize &box);
+    // Clips play without sound unless it is switched on.
+    static bool soundDeviceFound();
+    void setSound(bool on);
+    // The audio outputs the players hold: none while the sound is off.
+    int audioOutputs() const;
 
 signals:
     void frameShown(int key, const QImage &frame);

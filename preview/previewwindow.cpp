@@ -7,9 +7,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QImageReader>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -17,6 +21,82 @@ namespace {
 
 // Pictures are read at most this large: the size of a big screen.
 const QSize pictureBox(1920, 1080);
+
+// "1:05", or "1:02:05" from an hour on.
+QString clockText(qint64 ms)
+{
+    const qint64 seconds = qMax<qint64>(0, ms) / 1000;
+    const QString minutesAndSeconds =
+        QStringLiteral("%1:%2")
+            .arg(seconds / 60 % 60, seconds >= 3600 ? 2 : 1, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return seconds >= 3600 ? QString::number(seconds / 3600) + QLatin1Char(':') + minutesAndSeconds
+                           : minutesAndSeconds;
+}
+
+enum class Glyph { Previous, Play, Pause, Next, SoundOff, SoundOn, FullScreen };
+
+// The bar's icons, drawn light so they show on its dark ground whatever the
+// desktop's icon theme.
+QIcon glyphIcon(Glyph glyph)
+{
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(235, 235, 235));
+    const auto triangle = [&painter](qreal left, qreal right) {
+        painter.drawPolygon(QPolygonF(QVector<QPointF>{{left, 10}, {right, 24}, {left, 38}}));
+    };
+    const auto speaker = [&painter] {
+        painter.drawPolygon(
+            QPolygonF(QVector<QPointF>{{6, 18}, {14, 18}, {24, 9}, {24, 39}, {14, 30}, {6, 30}}));
+    };
+    QPen line(QColor(235, 235, 235), 3.5, Qt::SolidLine, Qt::RoundCap);
+    switch (glyph) {
+    case Glyph::Previous:
+        painter.drawRect(QRectF(10, 10, 5, 28));
+        triangle(38, 16);
+        break;
+    case Glyph::Play:
+        triangle(14, 38);
+        break;
+    case Glyph::Pause:
+        painter.drawRect(QRectF(12, 10, 8, 28));
+        painter.drawRect(QRectF(28, 10, 8, 28));
+        break;
+    case Glyph::Next:
+        triangle(10, 32);
+        painter.drawRect(QRectF(33, 10, 5, 28));
+        break;
+    case Glyph::SoundOff:
+        speaker();
+        painter.setPen(line);
+        painter.drawLine(QLineF(30, 18, 42, 30));
+        painter.drawLine(QLineF(42, 18, 30, 30));
+        break;
+    case Glyph::SoundOn:
+        speaker();
+        painter.setPen(line);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(18, 14, 16, 20), -50 * 16, 100 * 16);
+        painter.drawArc(QRectF(16, 8, 26, 32), -50 * 16, 100 * 16);
+        break;
+    case Glyph::FullScreen:
+        painter.setPen(line);
+        painter.setBrush(Qt::NoBrush);
+        for (const QPointF &corner :
+             {QPointF(10, 10), QPointF(38, 10), QPointF(10, 38), QPointF(38, 38)}) {
+            const qreal dx = corner.x() < 24 ? 9 : -9;
+            const qreal dy = corner.y() < 24 ? 9 : -9;
+            painter.drawPolyline(QPolygonF(QVector<QPointF>{
+                {corner.x(), corner.y() + dy}, corner, {corner.x() + dx, corner.y()}}));
+        }
+        break;
+    }
+    return QIcon(pixmap);
+}
 
 } // namespace
 
@@ -46,8 +126,9 @@ protected:
         if (!m_image.isNull()) {
             // Scaled once per size: a repaint for the cursor costs no scaling;
             // a picture read at the size shown is drawn as it is, with no copy.
-            if (m_scaled.isNull() || !m_scaled.size().boundedTo(size()).isValid() ||
-                (m_scaled.width() != width() && m_scaled.height() != height()))
+            const bool fits = m_scaled.width() <= width() && m_scaled.height() <= height();
+            const bool fills = m_scaled.width() == width() || m_scaled.height() == height();
+            if (m_scaled.isNull() || !fits || !fills)
                 m_scaled = m_image.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
             painter.drawImage((width() - m_scaled.width()) / 2, (height() - m_scaled.height()) / 2,
                               m_scaled);
@@ -118,10 +199,7 @@ PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidg
     };
     key(Qt::Key_Space, &PreviewWindow::togglePause);
     key(Qt::Key_F11, &PreviewWindow::toggleFullScreen);
-    auto *escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-    addAction(escape);
+    key(Qt::Key_Escape, &PreviewWindow::leaveOrClose);
     auto *back = new QAction(this);
     back->setShortcut(Qt::Key_Left);
     connect(back, &QAction::triggered, this, [this] { step(-1); });
@@ -141,6 +219,7 @@ PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidg
             m_media->request(item.source);
         }
     }
+    makeControls();
     m_cursorTimer.start();
     QTimer::singleShot(0, this, [this, first] { start(qBound(0, first, m_items.size() - 1)); });
 }
@@ -151,9 +230,103 @@ PreviewWindow::~PreviewWindow()
     m_pool.waitForDone();
 }
 
+void PreviewWindow::makeControls()
+{
+    m_controls = new QWidget(this);
+    m_controls->setObjectName(QStringLiteral("previewControls"));
+    m_controls->setAutoFillBackground(true);
+    QPalette bar = m_controls->palette();
+    bar.setColor(QPalette::Window, QColor(0, 0, 0, 190));
+    bar.setColor(QPalette::WindowText, Qt::white);
+    bar.setColor(QPalette::ButtonText, Qt::white);
+    m_controls->setPalette(bar);
+    auto *row = new QHBoxLayout(m_controls);
+    row->setContentsMargins(8, 4, 8, 4);
+    const auto button = [this, row](const char *name, Glyph icon, const QString &tip, auto slot) {
+        auto *b = new QToolButton(m_controls);
+        b->setObjectName(QLatin1String(name));
+        b->setIcon(glyphIcon(icon));
+        b->setIconSize(QSize(24, 24));
+        b->setToolTip(tip);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, slot);
+        row->addWidget(b);
+        return b;
+    };
+    button("previewPrevious", Glyph::Previous, tr("Previous item (Left)"), [this] { step(-1); });
+    m_playButton =
+        button("previewPlay", Glyph::Pause, tr("Pause (Space)"), [this] { togglePause(); });
+    button("previewNext", Glyph::Next, tr("Next item (Right)"), [this] { step(+1); });
+    m_timeLabel = new QLabel(m_controls);
+    m_timeLabel->setObjectName(QStringLiteral("previewTime"));
+    row->addWidget(m_timeLabel, 1);
+    m_soundButton = button("previewSound", Glyph::SoundOff, QString(), [this](bool on) {
+        m_video->setSound(on);
+        m_soundButton->setIcon(glyphIcon(on ? Glyph::SoundOn : Glyph::SoundOff));
+    });
+    m_soundButton->setCheckable(true);
+    if (PreviewVideo::soundDeviceFound()) {
+        m_soundButton->setToolTip(tr("Sound on or off; the preview starts without it"));
+    } else {
+        m_soundButton->setEnabled(false);
+        m_soundButton->setToolTip(tr("No sound device found: the preview plays without sound"));
+    }
+    button("previewFullScreen", Glyph::FullScreen, tr("Full screen (F11)"),
+           [this] { toggleFullScreen(); });
+
+    // Moving the mouse anywhere over the preview shows the bar again.
+    setMouseTracking(true);
+    m_picture->setMouseTracking(true);
+    m_timeline->setMouseTracking(true);
+    m_controls->setMouseTracking(true);
+    m_hideControls.setSingleShot(true);
+    m_hideControls.setInterval(2500);
+    connect(&m_hideControls, &QTimer::timeout, this, [this] {
+        if (!m_paused && !m_controls->underMouse())
+            m_controls->hide();
+    });
+    m_hideControls.start();
+}
+
+void PreviewWindow::placeControls()
+{
+    if (!m_controls)
+        return;
+    const int height = m_controls->sizeHint().height();
+    m_controls->setGeometry(0, m_picture->geometry().bottom() + 1 - height, width(), height);
+    m_controls->raise();
+}
+
+void PreviewWindow::showControls()
+{
+    m_controls->show();
+    m_hideControls.start();
+}
+
+void PreviewWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    showControls();
+    QWidget::mouseMoveEvent(event);
+}
+
+void PreviewWindow::leaveOrClose()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        close();
+}
+
+int PreviewWindow::audioOutputs() const
+{
+    return m_video->audioOutputs();
+}
+
 void PreviewWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    placeControls();
     m_video->setFrameBox(
         (m_picture->size() * m_picture->devicePixelRatioF()).boundedTo(pictureBox));
 }
@@ -250,6 +423,11 @@ void PreviewWindow::togglePause()
 {
     m_paused = !m_paused;
     m_video->setPaused(m_paused);
+    m_playButton->setIcon(glyphIcon(m_paused ? Glyph::Play : Glyph::Pause));
+    m_playButton->setToolTip(m_paused ? tr("Play (Space)") : tr("Pause (Space)"));
+    // Paused, the bar stays and says so.
+    showControls();
+    updateCursor();
     if (m_playingVideo)
         return;
     if (m_paused) {
@@ -397,5 +575,19 @@ qint64 PreviewWindow::positionMs() const
 
 void PreviewWindow::updateCursor()
 {
-    m_timeline->setCursor(m_index, positionMs());
+    const qint64 position = positionMs();
+    m_timeline->setCursor(m_index, position);
+    QString text;
+    if (m_index >= 0) {
+        const PreviewItem &item = m_items.at(m_index);
+        text = tr("%1 / %2   %3 of %4")
+                   .arg(clockText(position),
+                        item.durationMs >= 0 ? clockText(item.durationMs) : tr("–:––"))
+                   .arg(m_index + 1)
+                   .arg(m_items.size());
+        if (m_paused)
+            text = tr("Paused") + QLatin1String("   ") + text;
+    }
+    if (m_timeLabel->text() != text)
+        m_timeLabel->setText(text);
 }

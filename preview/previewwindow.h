@@ -12,15 +12,20 @@
 
 class MediaService;
 class PictureView;
+class QLabel;
+class QToolButton;
 class PreviewTimeline;
 class PreviewVideo;
 class QIODevice;
 
 // Plays a playlist as the player's screen will: each image for its time,
 // each video to its end, in order and round again; in a window or full
-// screen (F11). Space pauses, Left and Right step, Esc closes. A timeline
-// shows every item in proportion to its time, with a cursor. Media are read
-// off the GUI thread; a slot whose media cannot play shows why, for its time.
+// screen (F11). Space pauses, Left and Right step, Esc leaves full screen,
+// then closes. A bar over the picture holds the same commands, the time and
+// the sound switch (off: window screens are silent); it hides while playing
+// and comes back when the mouse moves. A timeline shows every item in
+// proportion to its time, with a cursor. Media are read off the GUI thread; a
+// slot whose media cannot play shows why, for its time.
 class PreviewWindow : public QWidget
 {
     Q_OBJECT
@@ -37,12 +42,17 @@ public:
     QString problemShown() const;
     // Test hook: images and problems stay up 1/rate of their time.
     void setClockRate(double rate) { m_rate = rate; }
+    // Test hook: how long the bar stays after the mouse last moved.
+    void setControlsDelay(int ms) { m_hideControls.setInterval(ms); }
+    // The audio outputs the preview holds open: none while the sound is off.
+    int audioOutputs() const;
 
 signals:
     void itemStarted(int index);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     void start(int index);
@@ -61,6 +71,10 @@ private:
     void probed(const QString &key, const MediaInfo &info);
     qint64 positionMs() const;
     void updateCursor();
+    void makeControls();
+    void placeControls();
+    void showControls();
+    void leaveOrClose();
 
     QVector<PreviewItem> m_items;
     QHash<QString, QString> m_problems; // by source key, from the probe
@@ -68,6 +82,11 @@ private:
     PictureView *m_picture;
     PreviewVideo *m_video;
     PreviewTimeline *m_timeline;
+    QWidget *m_controls = nullptr;
+    QToolButton *m_playButton = nullptr;
+    QToolButton *m_soundButton = nullptr;
+    QLabel *m_timeLabel = nullptr;
+    QTimer m_hideControls;
     QTimer m_slotTimer;
     QTimer m_cursorTimer;
     QElapsedTimer m_clock;

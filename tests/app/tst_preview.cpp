@@ -2,15 +2,18 @@
 // screen while it plays real pictures and a real clip.
 #include "app/mainwindow.h"
 #include "preview/previewplan.h"
+#include "preview/previewtimeline.h"
 #include "preview/previewwindow.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -178,6 +181,39 @@ private slots:
         QTRY_VERIFY(watch.isNull()); // closed, and gone with it
     }
 
+    // A clip with sound plays through its end, on to the next item, and the
+    // preview closes, all without a sound device (the suite runs with none).
+    void clipWithSoundWithoutDevice()
+    {
+        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
+            QSKIP("ffmpeg is needed to make the clip");
+        const QString clip = file("sound.mp4");
+        QCOMPARE(runProgram(str("ffmpeg"),
+                            (str("-loglevel error -y -f lavfi -i color=c=blue:s=320x180:r=25:d=1 "
+                                 "-f lavfi -i sine=d=1 -c:v mpeg4 -c:a aac -shortest ")
+                                 .split(u' ', Qt::SkipEmptyParts) +
+                             QStringList{clip})),
+                 QByteArray());
+        for (int round = 0; round < 2; ++round) {
+            QPointer<PreviewWindow> preview(
+                show({{MediaSource::file(clip), str("sound.mp4"), true, -1},
+                      picture(MediaSource::file(file("green.png")), 400)}));
+            QVERIFY(preview);
+            // Off, and where there is no device it cannot be switched on and says why.
+            auto *sound = preview->findChild<QToolButton *>(str("previewSound"));
+            QVERIFY(sound && !sound->isChecked() && !sound->isEnabled());
+            QVERIFY2(sound->toolTip().contains(str("No sound device")),
+                     qPrintable(sound->toolTip()));
+            QTRY_COMPARE(colourAt(preview->screenArea()), u'B');
+            QCOMPARE(preview->audioOutputs(), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(preview->currentIndex(), 1, 5000);
+            QTRY_COMPARE(preview->currentIndex(), 0); // and the clip again
+            QTest::qWait(300);
+            preview->close();
+            QTRY_VERIFY(preview.isNull());
+        }
+    }
+
     void storedEntryShowsItsPicture()
     {
         const QString package = file("stored.mrv");
@@ -225,14 +261,96 @@ private slots:
         QTRY_COMPARE(preview->currentIndex(), 0); // playing again, and round
     }
 
-    // View > Preview plays the table from its selected row.
+    // The bar's buttons drive it, and say where it is; it hides while playing,
+    // comes back when the mouse moves, and stays while paused. Esc leaves
+    // full screen before it closes.
+    void controlsDrive()
+    {
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::file(file("red.png")), 10000),
+                  picture(MediaSource::file(file("green.png")), 20000),
+                  picture(MediaSource::file(file("yellow.png")), 75000)}));
+        QVERIFY(preview);
+        preview->setControlsDelay(300);
+        const auto press = [&preview](const char *name) {
+            auto *button = preview->findChild<QToolButton *>(str(name));
+            QVERIFY(button && button->isVisible());
+            QTest::mouseClick(button, Qt::LeftButton);
+        };
+        auto *bar = preview->findChild<QWidget *>(str("previewControls"));
+        auto *time = preview->findChild<QLabel *>(str("previewTime"));
+        QTRY_COMPARE(preview->currentIndex(), 0);
+        QVERIFY(bar->isVisible());
+        press("previewNext");
+        QCOMPARE(preview->currentIndex(), 1);
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'G');
+        press("previewPrevious");
+        press("previewPrevious");
+        QCOMPARE(preview->currentIndex(), 2); // round to the last
+        press("previewPlay");
+        QVERIFY(preview->isPaused());
+        QVERIFY2(QRegularExpression(str("^Paused   0:0[0-2] / 1:15   3 of 3$"))
+                     .match(time->text())
+                     .hasMatch(),
+                 qPrintable(time->text()));
+        QTest::qWait(500);
+        QVERIFY(bar->isVisible());
+        press("previewPlay");
+        QVERIFY(!preview->isPaused());
+        QTRY_VERIFY(!bar->isVisible());
+        QVERIFY2(time->text().endsWith(str(" / 1:15   3 of 3")), qPrintable(time->text()));
+        QTest::mouseMove(preview->screenArea(), preview->screenArea()->rect().center());
+        QTRY_VERIFY(bar->isVisible());
+
+        preview->showFullScreen();
+        QTRY_VERIFY(preview->isFullScreen());
+        QTest::keyClick(preview.get(), Qt::Key_Escape);
+        QTRY_VERIFY(!preview->isFullScreen());
+        QVERIFY(preview->isVisible());
+        QPointer<PreviewWindow> watch(preview.release());
+        QTest::keyClick(watch.data(), Qt::Key_Escape);
+        QTRY_VERIFY(watch.isNull());
+    }
+
+    void timelineClick_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<bool>("nearStart"); // else near its end
+        for (int item = 0; item < 3; ++item) {
+            QTest::addRow("item %d, near its start", item) << item << true;
+            QTest::addRow("item %d, near its end", item) << item << false;
+        }
+    }
+
+    // A click on the timeline plays the item under it, at either of its edges.
+    void timelineClick()
+    {
+        QFETCH(int, item);
+        QFETCH(bool, nearStart);
+        std::unique_ptr<PreviewWindow> preview(
+            show({picture(MediaSource::file(file("red.png")), 10000),
+                  picture(MediaSource::file(file("green.png")), 30000),
+                  picture(MediaSource::file(file("yellow.png")), 20000)},
+                 item == 0 ? 1 : 0));
+        QVERIFY(preview);
+        auto *timeline = preview->findChild<PreviewTimeline *>();
+        const QVector<int> edges = timeline->edges();
+        QCOMPARE(edges.size(), 4);
+        const int x = nearStart ? edges.at(item) + 1 : edges.at(item + 1) - 2;
+        QTest::mouseClick(timeline, Qt::LeftButton, {}, QPoint(x, timeline->height() / 2));
+        QCOMPARE(preview->currentIndex(), item);
+    }
+
+    // View > Preview plays the table from its selected row, in a window beside
+    // the main one.
     void previewFromTheWindow()
     {
         MainWindow window;
         FakeDialogs *dialogs = FakeDialogs::install(window);
+        window.resize(600, 500);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        dialogs->files = {{file("red.png"), file("green.png")}};
+        dialogs->files = {{file("red.png"), file("green.png"), file("yellow.png")}};
         click(window, "pushButtonAdd");
         selectRowIndexes(tableOf(window), {1});
         window.findChild<QAction *>(str("actionPreview"))->trigger();
@@ -240,6 +358,8 @@ private slots:
         QVERIFY(preview);
         QTRY_COMPARE(preview->currentIndex(), 1);
         QTRY_COMPARE(colourAt(preview->screenArea()), u'G');
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QVERIFY(!preview->frameGeometry().intersects(window.frameGeometry()));
     }
 };
 

@@ -2,6 +2,7 @@
 // after a job, a table that stays readable, and the Duration field that takes
 // what people type.
 #include "app/statusline.h"
+#include "package/saveplan.h"
 #include "playlist/durationedit.h"
 #include "playlist/tableview.h"
 #include "tests/common/fakedialogs.h"
@@ -73,46 +74,62 @@ private slots:
     void parseDuration_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QTime>("time"); // invalid: refused
-        QTest::newRow("seconds") << str("90") << QTime(0, 1, 30);
-        QTest::newRow("m:ss") << str("1:30") << QTime(0, 1, 30);
-        QTest::newRow("hh:mm:ss") << str("00:01:30") << QTime(0, 1, 30);
-        QTest::newRow("spaces around") << str(" 45 ") << QTime(0, 0, 45);
-        QTest::newRow("zero") << str("0") << QTime(0, 0, 0);
-        QTest::newRow("last second of a day") << str("23:59:59") << QTime(23, 59, 59);
-        QTest::newRow("24 hours") << str("24:00:00") << QTime();
-        QTest::newRow("seconds over 59 after a colon") << str("1:75") << QTime();
-        QTest::newRow("minutes over 59 after hours") << str("1:60:00") << QTime();
-        QTest::newRow("empty") << QString() << QTime();
-        QTest::newRow("trailing colon") << str("1:") << QTime();
-        QTest::newRow("negative") << str("-5") << QTime();
+        QTest::addColumn<QTime>("time");  // invalid: refused
+        QTest::addColumn<QString>("why"); // what the refusal says
+        const QString noTime = str("is no time: type whole seconds");
+        QTest::newRow("seconds") << str("90") << QTime(0, 1, 30) << QString();
+        QTest::newRow("m:ss") << str("1:30") << QTime(0, 1, 30) << QString();
+        QTest::newRow("hh:mm:ss") << str("00:01:30") << QTime(0, 1, 30) << QString();
+        QTest::newRow("spaces around") << str(" 45 ") << QTime(0, 0, 45) << QString();
+        QTest::newRow("zero") << str("0") << QTime(0, 0, 0) << QString();
+        QTest::newRow("last second of a day") << str("23:59:59") << QTime(23, 59, 59) << QString();
+        QTest::newRow("25 hours") << str("25:00:00") << QTime() << str("“25:00:00” is too long");
+        QTest::newRow("a day of seconds") << str("86400") << QTime() << str("is too long");
+        QTest::newRow("60 seconds after a colon") << str("1:60") << QTime() << str("seconds after");
+        QTest::newRow("99:99") << str("99:99") << QTime() << str("“99:99” is no time: seconds");
+        QTest::newRow("minutes over 59 after hours") << str("1:60:00") << QTime() << str("minutes");
+        QTest::newRow("decimal point") << str("1.5") << QTime() << str("“1.5” ") + noTime;
+        QTest::newRow("empty") << QString() << QTime() << str("No time given");
+        QTest::newRow("trailing colon") << str("1:") << QTime() << noTime;
+        QTest::newRow("negative") << str("-5") << QTime() << noTime;
     }
 
     void parseDuration()
     {
         QFETCH(QString, text);
         QFETCH(QTime, time);
-        QCOMPARE(::parseDuration(text), time);
+        QFETCH(QString, why);
+        QTime parsed;
+        QString reason;
+        QCOMPARE(::parseDuration(text, &parsed, &reason), time.isValid());
+        QCOMPARE(parsed, time);
+        QVERIFY2(why.isEmpty() ? reason.isEmpty() : reason.contains(why), qPrintable(reason));
     }
 
     void durationTypedThenEnter_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("applied"); // what the selected images then have
-        QTest::newRow("seconds") << str("90") << str("00:01:30");
-        QTest::newRow("m:ss") << str("1:30") << str("00:01:30");
-        QTest::newRow("hh:mm:ss") << str("00:01:30") << str("00:01:30");
-        QTest::newRow("refused") << str("1:75") << str("00:00:04");
+        QTest::addColumn<QString>("why");     // the field's tooltip when refused
+        QTest::newRow("seconds") << str("90") << str("00:01:30") << QString();
+        QTest::newRow("m:ss") << str("1:30") << str("00:01:30") << QString();
+        QTest::newRow("hh:mm:ss") << str("00:01:30") << str("00:01:30") << QString();
+        QTest::newRow("seconds over 59") << str("1:75") << str("00:00:04") << str("“1:75” is no");
+        QTest::newRow("decimal point") << str("1.5") << str("00:00:04") << str("“1.5” is no time");
     }
 
     // Two images and a video selected, one image not: Enter in the field
-    // gives the selected images the typed time and leaves the rest alone.
+    // gives the selected images the typed time and leaves the rest alone; a
+    // text that is no time changes nothing, and the field turns red and says why.
     void durationTypedThenEnter()
     {
         QFETCH(QString, typed);
         QFETCH(QString, applied);
+        QFETCH(QString, why);
         add({str("a.png"), str("b.jpg"), str("c.mp4"), str("d.png")});
         selectRowIndexes(table(), {0, 1, 2});
+        const QString ownTip = duration().toolTip();
+        const QColor ownColour = duration().grab().toImage().pixelColor(6, 6);
         duration().setFocus();
         QTRY_VERIFY(duration().hasFocus());
         // As a keyboard sends it: Shift goes down before each colon.
@@ -133,6 +150,19 @@ private slots:
         QCOMPARE(rows.at(3).time, str("00:00:04"));
         // The field shows the time as it reads it, or its own again.
         QCOMPARE(duration().text(), applied);
+        const QColor colour = duration().grab().toImage().pixelColor(6, 6);
+        if (why.isEmpty()) {
+            QCOMPARE(duration().toolTip(), ownTip);
+            QCOMPARE(colour, ownColour);
+            return;
+        }
+        QVERIFY2(duration().toolTip().contains(why), qPrintable(duration().toolTip()));
+        QVERIFY2(colour.red() > 200 && colour.green() < 230 && colour.green() < colour.red() - 30,
+                 qPrintable(colour.name()));
+        // The next key takes the refusal back.
+        QTest::keyClick(QApplication::focusWidget(), '5');
+        QCOMPARE(duration().toolTip(), ownTip);
+        QCOMPARE(duration().grab().toImage().pixelColor(6, 6), ownColour);
     }
 
     void durationDisabledForVideos_data()
@@ -237,6 +267,64 @@ private slots:
         QCOMPARE(readZip(file("menu.mrv")).size(), 3); // json.txt and both pictures
         QVERIFY(window->openedPackage().isEmpty());
         QVERIFY(!window->isWindowModified());
+    }
+
+    void droppedRowsLand_data()
+    {
+        QTest::addColumn<QVector<int>>("rows"); // selected, of five
+        QTest::addColumn<int>("dropRow");       // the gap before this row
+        QTest::addColumn<QVector<int>>("to");   // empty: nothing moves
+        QTest::newRow("first below the next") << QVector<int>{0} << 2 << QVector<int>{1};
+        QTest::newRow("last to the top") << QVector<int>{4} << 0 << QVector<int>{0};
+        QTest::newRow("to the end") << QVector<int>{1} << 5 << QVector<int>{4};
+        QTest::newRow("two apart, to the top") << QVector<int>{1, 3} << 0 << QVector<int>{0, 1};
+        QTest::newRow("two, between others") << QVector<int>{0, 4} << 2 << QVector<int>{1, 2};
+        QTest::newRow("onto itself") << QVector<int>{2} << 2 << QVector<int>{};
+        QTest::newRow("just below itself") << QVector<int>{2} << 3 << QVector<int>{};
+    }
+
+    // Dragged rows land in the gap they were dropped in, not a place off.
+    void droppedRowsLand()
+    {
+        QFETCH(QVector<int>, rows);
+        QFETCH(int, dropRow);
+        QFETCH(QVector<int>, to);
+        QCOMPARE(droppedRows(rows, dropRow), to);
+    }
+
+    // Save in the unsaved-changes question, then Cancel in the file dialog:
+    // nothing is saved and the window stays, rows and all.
+    void saveCancelledKeepsWindow()
+    {
+        add({str("a.png"), str("b.jpg")});
+        dialogs->choices = {0};
+        window->close();
+        QTest::qWait(200);
+        QVERIFY(window->isVisible());
+        QVERIFY(window->isWindowModified());
+        QCOMPARE(table().rowCount(), 2);
+    }
+
+    void largestPlaylist_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("the largest") << maxPlaylistRows;
+        QTest::newRow("one more") << maxPlaylistRows + 1;
+    }
+
+    void largestPlaylist()
+    {
+        QFETCH(int, rows);
+        SavePlan plan;
+        plan.packagePath = file("largest.mrv");
+        plan.mediaDir = plan.packagePath;
+        plan.buildTime = QDateTime::currentDateTime();
+        plan.rows.fill(row("00:00:04", file("a.png")), rows);
+        const SaveOutcome outcome = runSavePlan(plan, nullptr);
+        QCOMPARE(outcome.status == SaveOutcome::Status::Saved, rows <= maxPlaylistRows);
+        QVERIFY2(rows <= maxPlaylistRows || outcome.error.contains(str("at most 10000 rows")),
+                 qPrintable(outcome.error));
+        QFile::remove(plan.packagePath);
     }
 
     void tableReadable()

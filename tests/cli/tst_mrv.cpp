@@ -119,8 +119,7 @@ private slots:
 
     void updateChangesOnlyWhatWasAsked()
     {
-        const char *update =
-            "update show.mrv --remove b.jpg --duration /a.png=00:00:09 --add c.png=00:00:02";
+        const char *update = "update show.mrv --remove b.jpg --duration /a.png=9 --add c.png=0:02";
         QCOMPARE(mrv(update).code, 0);
         QCOMPARE(listed(),
                  str("1 image 00:00:09 /a.png|2 video NA /v.mp4|3 image 00:00:02 /c.png"));
@@ -141,7 +140,8 @@ private slots:
             {"media entry without gallery entry", "check c.png.mrv", "1 “c.png”"},
             {"no command", "", "2 Usage: mrv COMMAND"},
             {"nothing to build", "build new", "2 at least one media file"},
-            {"time of a file", "build new a.png=0:00:05", "2 “0:00:05” is not a valid time"},
+            {"time of a file", "build new a.png=1:60", "2 “1:60” is no time"},
+            {"image time too long", "build --duration 25:00:00 new a.png", "2 “25:00:00” is too"},
             {"existing package", "build show.txt a.png", "1 “show.mrv” already exists"},
             {"missing media", "build new nothere.png", "1 nothere.png"},
             {"time for a video", "build new v.mp4=00:00:05", "1 is a video"},
