@@ -135,6 +135,34 @@ bool File::openRegular(const QByteArray &path, int access)
     return true;
 }
 
+bool File::openOwn(const QByteArray &path, bool writable)
+{
+    close();
+    m_path = path;
+    const int fd = ::open(path.constData(),
+                          (writable ? O_RDWR : O_RDONLY) | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    struct stat sb;
+    struct stat folder;
+    int error = 0;
+    if (::fstat(fd, &sb) != 0 || ::stat(folderOf(path).constData(), &folder) != 0)
+        error = errno;
+    else if (!S_ISREG(sb.st_mode))
+        error = EINVAL;
+    else if (sb.st_dev != folder.st_dev)
+        error = EXDEV;
+    if (error != 0) {
+        ::close(fd);
+        return fail(error);
+    }
+    m_fd = fd;
+    m_size = sb.st_size;
+    m_modified = sb.st_mtime;
+    m_stamp = stampOf(sb);
+    return true;
+}
+
 bool File::create(const QByteArray &path)
 {
     close();
@@ -142,7 +170,7 @@ bool File::create(const QByteArray &path)
     if (!allowed(Step::JournalWrite, path))
         return fail(errno);
     const int fd =
-        ::open(path.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+        ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return fail(errno);
     m_fd = fd;
@@ -202,6 +230,23 @@ PackageIdentity File::identity() const
         id.modifiedNs = qint64(sb.st_mtim.tv_sec) * 1000000000 + sb.st_mtim.tv_nsec;
     }
     return id;
+}
+
+quint64 File::mountId() const
+{
+#ifdef STATX_MNT_ID
+    struct statx sx;
+    if (m_fd >= 0 && ::statx(m_fd, "", AT_EMPTY_PATH, STATX_MNT_ID, &sx) == 0 &&
+        (sx.stx_mask & STATX_MNT_ID))
+        return sx.stx_mnt_id;
+#endif
+    return 0;
+}
+
+qint64 File::currentSize() const
+{
+    struct stat sb;
+    return m_fd >= 0 && ::fstat(m_fd, &sb) == 0 ? qint64(sb.st_size) : -1;
 }
 
 qint64 File::read(char *data, qint64 len, qint64 offset)
@@ -264,6 +309,13 @@ bool File::truncate(qint64 size)
     return ::ftruncate(m_fd, off_t(size)) == 0 || fail(errno);
 }
 
+bool File::setModified(qint64 modifiedNs)
+{
+    const struct timespec times[2] = {
+        {0, UTIME_OMIT}, {time_t(modifiedNs / 1000000000), long(modifiedNs % 1000000000)}};
+    return ::futimens(m_fd, times) == 0 || fail(errno);
+}
+
 void File::setMode(mode_t mode)
 {
     if (::fchmod(m_fd, mode) != 0)
@@ -271,20 +323,67 @@ void File::setMode(mode_t mode)
                           << systemError(errno);
 }
 
-bool File::lock(bool *unsupported)
+namespace {
+
+// flock through the seam, so that a test can take locks away.
+int takeLock(int fd, int operation, const QByteArray &path)
+{
+    if (!allowed(Step::Lock, path))
+        return -1;
+    return ::flock(fd, operation);
+}
+
+} // namespace
+
+bool File::lock(bool *unsupported, const std::function<void()> &waiting)
 {
     *unsupported = false;
+    int operation = waiting ? LOCK_EX | LOCK_NB : LOCK_EX;
     for (;;) {
-        if (::flock(m_fd, LOCK_EX) == 0)
+        if (takeLock(m_fd, operation, m_path) == 0)
             return true;
         if (errno == EINTR)
             continue;
+        if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
+            waiting();
+            operation = LOCK_EX;
+            continue;
+        }
         if (errno == ENOLCK) {
             *unsupported = true;
             return true;
         }
         return fail(errno);
     }
+}
+
+bool File::lockShared(bool *unsupported, const std::function<void()> &waiting)
+{
+    *unsupported = false;
+    int operation = LOCK_SH | LOCK_NB;
+    for (;;) {
+        if (takeLock(m_fd, operation, m_path) == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
+            if (waiting)
+                waiting();
+            operation = LOCK_SH;
+            continue;
+        }
+        if (errno == ENOLCK) {
+            *unsupported = true;
+            return true;
+        }
+        return fail(errno);
+    }
+}
+
+void File::unlock()
+{
+    if (m_fd >= 0)
+        ::flock(m_fd, LOCK_UN);
 }
 
 void File::close()
@@ -488,11 +587,12 @@ bool isTemporaryName(const QByteArray &fileName)
                        fileName.constBegin() + randomEnd, isAlnum);
 }
 
-void removeLeftovers(const QByteArray &folder)
+QList<QByteArray> removeLeftovers(const QByteArray &folder)
 {
+    QList<QByteArray> removed;
     DIR *dir = ::opendir(folder.constData());
     if (!dir)
-        return;
+        return removed;
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (!isTemporaryName(name))
@@ -504,12 +604,15 @@ void removeLeftovers(const QByteArray &folder)
         struct stat sb;
         // A running save holds its lock; only the dead leave files unlocked.
         if (::fstat(fd, &sb) == 0 && S_ISREG(sb.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::unlinkat(::dirfd(dir), name.constData(), 0) == 0)
+            ::unlinkat(::dirfd(dir), name.constData(), 0) == 0) {
             qCInfo(lcArchive) << "Removed the leftover of an interrupted save:"
                               << QFile::decodeName(folder + name);
+            removed.append(name);
+        }
         ::close(fd);
     }
     ::closedir(dir);
+    return removed;
 }
 
 QList<QByteArray> filesIn(const QByteArray &folder, bool (*matches)(const QByteArray &name))
@@ -567,6 +670,16 @@ bool isNotRegular(int error)
 bool cannotLock(int error)
 {
     return error == ENOLCK;
+}
+
+bool isLink(int error)
+{
+    return error == ELOOP;
+}
+
+bool isOtherDrive(int error)
+{
+    return error == EXDEV;
 }
 
 namespace {

@@ -1,3 +1,4 @@
+#include "archive/inplaceupdate.h"
 #include "archive/packagearchive.h"
 #include "archive/packagelayout.h"
 #include "archive/platformfile.h"
@@ -320,8 +321,8 @@ void TestInPlaceUpdate::foreignJournalIsKept()
     Fixture f;
     QVERIFY(f.make(50000));
     resetHook();
-    failing = Step::Write;
-    failingAt = 2;
+    failing = Step::SyncFile;
+    failingAt = 1;
     powerCut = true;
     PackageArchive archive(f.package);
     archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
@@ -336,23 +337,21 @@ void TestInPlaceUpdate::foreignJournalIsKept()
     QVERIFY(writeZip(f.package, {{str("other.mp4"), randomBytes(cutBytes.size() - 222, 9)},
                                  {str("json.txt"), "{\"other\": 1}", true}}));
     const QByteArray other = fileBytes(f.package);
-    QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
-             QStringList(str("The journal “%1” of an interrupted update does not match “%2”, "
-                             "which another program changed since. It was not applied and was "
-                             "kept; move it away once the package is as it should be.")
-                             .arg(f.dir.filePath(left.first()), f.package)));
+    QCOMPARE(interruptedUpdatesIn(f.dir.path()), QStringList(f.package));
+    const Recovery foreign = recoverPackage(QFile::encodeName(f.package));
+    QCOMPARE(foreign.outcome, Recovery::Outcome::Kept);
+    QVERIFY2(foreign.message.contains(f.dir.filePath(left.first())) &&
+                 foreign.message.contains(str("mrv repair --discard-journal")),
+             qPrintable(foreign.message));
     QCOMPARE(fileBytes(f.package), other);
     QCOMPARE(fileBytes(f.dir.filePath(left.first())), journal);
     PackageArchive repairing(f.package);
     QVERIFY(!repairing.repair());
-    QVERIFY(repairing.errorString().contains(str("It was not applied and was kept")));
+    QVERIFY(repairing.errorString().contains(str("both were kept")));
 
     // With the package it was made for back in place, the journal is applied.
     QVERIFY(writeBytes(f.package, cutBytes));
-    QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
-             QStringList(str("The last update of “%1” was interrupted; the package was restored "
-                             "as it was before that update.")
-                             .arg(f.package)));
+    QCOMPARE(recoverPackage(QFile::encodeName(f.package)).outcome, Recovery::Outcome::RolledBack);
     QCOMPARE(fileBytes(f.package), f.oldBytes);
     QVERIFY(journals(f.dir.path()).isEmpty());
 }
