@@ -497,6 +497,7 @@ void TestInPlaceUpdate::hostileJournals()
     // Nor does a save write over half an update.
     if (!readable) {
         PackageArchive saving(f.package);
+        saving.setUpdateWay(PackageArchive::UpdateWay::Rewrite);
         QVERIFY(!f.update(saving, change("json.txt", "json.txt")));
         QCOMPARE(fileBytes(path), before);
     }
