@@ -897,7 +897,11 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     Platform::File own;
     Platform::File &package = own;
     bool unsupported = false;
-    if (!own.openOwn(path, true) ||
+    const bool opened = own.openOwn(path, true);
+    // A journal of this very program's update that is running now.
+    if (opened && !locked && own.lockedHere())
+        return recovery;
+    if (!opened ||
         (!locked && !own.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
         unsupported) {
         const int code = own.error();

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <mutex>
+#include <set>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -81,7 +82,7 @@ File::~File()
 File::File(File &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error), m_size(other.m_size),
       m_modified(other.m_modified), m_stamp(other.m_stamp), m_path(std::move(other.m_path)),
-      m_journal(other.m_journal)
+      m_journal(other.m_journal), m_held(other.m_held), m_holds(std::exchange(other.m_holds, false))
 {}
 
 File &File::operator=(File &&other) noexcept
@@ -95,6 +96,8 @@ File &File::operator=(File &&other) noexcept
         m_stamp = other.m_stamp;
         m_path = std::move(other.m_path);
         m_journal = other.m_journal;
+        m_held = other.m_held;
+        m_holds = std::exchange(other.m_holds, false);
     }
     return *this;
 }
@@ -325,6 +328,12 @@ void File::setMode(mode_t mode)
 
 namespace {
 
+// The files this process holds exclusive locks on. A lock of another
+// descriptor of the same process blocks like anyone else's, so a reader or a
+// recovery in this process asks here first instead of waiting for itself.
+std::mutex heldMutex;
+std::multiset<std::pair<quint64, quint64>> heldHere;
+
 // flock through the seam, so that a test can take locks away.
 int takeLock(int fd, int operation, const QByteArray &path)
 {
@@ -340,8 +349,15 @@ bool File::lock(bool *unsupported, const std::function<void()> &waiting)
     *unsupported = false;
     int operation = waiting ? LOCK_EX | LOCK_NB : LOCK_EX;
     for (;;) {
-        if (takeLock(m_fd, operation, m_path) == 0)
+        if (takeLock(m_fd, operation, m_path) == 0) {
+            release();
+            const PackageIdentity id = identity();
+            const std::lock_guard<std::mutex> guard(heldMutex);
+            m_held = {id.device, id.inode};
+            heldHere.insert(m_held);
+            m_holds = true;
             return true;
+        }
         if (errno == EINTR)
             continue;
         if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
@@ -357,9 +373,30 @@ bool File::lock(bool *unsupported, const std::function<void()> &waiting)
     }
 }
 
+void File::release()
+{
+    if (!m_holds)
+        return;
+    const std::lock_guard<std::mutex> guard(heldMutex);
+    const auto it = heldHere.find(m_held);
+    if (it != heldHere.end())
+        heldHere.erase(it);
+    m_holds = false;
+}
+
+bool File::lockedHere() const
+{
+    const PackageIdentity id = identity();
+    const std::lock_guard<std::mutex> guard(heldMutex);
+    return !m_holds && heldHere.count({id.device, id.inode}) > 0;
+}
+
 bool File::lockShared(bool *unsupported, const std::function<void()> &waiting)
 {
     *unsupported = false;
+    // This program's own update: it does not wait for itself.
+    if (lockedHere())
+        return true;
     int operation = LOCK_SH | LOCK_NB;
     for (;;) {
         if (takeLock(m_fd, operation, m_path) == 0)
@@ -384,10 +421,12 @@ void File::unlock()
 {
     if (m_fd >= 0)
         ::flock(m_fd, LOCK_UN);
+    release();
 }
 
 void File::close()
 {
+    release();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
@@ -398,6 +437,7 @@ void File::closeInBackground()
 {
     if (m_fd < 0)
         return;
+    release();
     const int fd = std::exchange(m_fd, -1);
     try {
         std::thread([fd] { ::close(fd); }).detach();

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 #include <sys/types.h>
 
@@ -127,6 +128,9 @@ public:
     // failure is an error.
     [[nodiscard]] bool lock(bool *unsupported, const std::function<void()> &waiting = {});
     void unlock();
+    // Whether another descriptor of this process holds the exclusive lock on
+    // this file: a running update of this very program.
+    bool lockedHere() const;
     // Waits for a shared lock, for a reader: an update in place holds the
     // exclusive one. waiting is called once before it waits for another
     // program. Where the file system has no locks, *unsupported is set and it returns.
@@ -142,6 +146,8 @@ private:
     // Opens with access (O_RDONLY or O_RDWR), never blocking, a regular file only.
     bool openRegular(const QByteArray &path, int access);
     bool fail(int error);
+    // Forgets the exclusive lock this object held, for lockedHere().
+    void release();
 
     int m_fd = -1;
     int m_error = 0;
@@ -152,6 +158,8 @@ private:
     // Created by create(): its writes and syncs are journal steps.
     bool m_journal = false;
     bool m_readBack = false;
+    std::pair<quint64, quint64> m_held; // device and inode locked
+    bool m_holds = false;
 };
 
 // Renames from over to; false with *error when the rename failed. After a
