@@ -1,7 +1,5 @@
 #include "app/mainwindow.h"
 
-#include "archive/inplaceupdate.h"
-
 #include "app/drivesdialog.h"
 #include "app/userdialogs.h"
 #include "archive/inplaceupdate.h"
