@@ -324,8 +324,6 @@ private slots:
         QTest::addColumn<QString>("expected"); // the status, then what stderr holds
         QTest::newRow("list rolls back, says so")
             << str("cut") << str("list cut.mrv") << str("0 was restored as it was before");
-        QTest::newRow("check rolls back, says so")
-            << str("cut") << str("check cut.mrv") << str("0 was restored as it was before");
         QTest::newRow("repair keeps a journal of another file")
             << str("cut replaced") << str("repair cut.mrv") << str("1 both were kept");
         QTest::newRow("repair discards it when asked")
@@ -351,8 +349,7 @@ private slots:
         QFile::remove(journal);
         QVERIFY(writeBytes(package, sample));
         if (setup.startsWith(str("cut"))) {
-            // The update is cut off as by a pulled stick: every step from the package's sync on
-            // fails.
+            // Cut off as by a pulled stick: every step from the package's sync on fails.
             static bool cut = false;
             cut = false;
             Platform::setStepHook([](Platform::Step step, const QByteArray &) {
@@ -368,10 +365,8 @@ private slots:
                 QVERIFY(writeBytes(package + str(".new"), fileBytes(package)) &&
                         QFile::remove(package) && QFile::rename(package + str(".new"), package));
         } else if (setup == str("unplayed")) {
-            ZipEntries entries = readZip(package);
-            QVector<ZipItem> items;
-            for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-                items.append({it.key(), it.value()});
+            // The document of a package of a.png, v.mp4 and b.jpg, beside an entry no row plays.
+            QVector<ZipItem> items{{str("json.txt"), readZip(package).value(str("json.txt"))}};
             items.append({str("extra.png"), fileBytes(path("c.png"))});
             QVERIFY(QFile::remove(package) && writeZip(package, items));
         } else if (setup == str("folder")) {
