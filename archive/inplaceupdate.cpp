@@ -222,9 +222,12 @@ InPlaceUpdate::InPlaceUpdate(Platform::File &package, const QByteArray &path)
 
 qint64 InPlaceUpdate::roomNeeded() const
 {
-    // The journal's header and the blocks the two files round up to.
+    // The journal's header, its two checksums per block, and the blocks the
+    // two files round up to.
     const quint64 growth = m_newLength > m_oldLength ? m_newLength - m_oldLength : 0;
-    return qint64(m_saved + growth + 8 * 1024);
+    const quint64 table =
+        (std::max(m_oldLength, m_newLength) - m_from) / PackageJournal::blockSize * 8 + 16;
+    return qint64(m_saved + table + growth + 8 * 1024);
 }
 
 // Reads the central directory of a package whose layout was checked, and
