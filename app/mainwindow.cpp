@@ -2,6 +2,7 @@
 
 #include "app/drivesdialog.h"
 #include "app/userdialogs.h"
+#include "archive/inplaceupdate.h"
 #include "archive/packagearchive.h"
 #include "package/jobprogressdialog.h"
 #include "playlist/autosave.h"
@@ -62,17 +63,36 @@ MainWindow::MainWindow(QWidget *parent)
     installDrivesCommand(this);
     setupAutosave();
 
-    // An update cut short by a crash or a pulled stick is finished or undone
-    // before the packages of the folder last saved to are looked at.
+    // An update cut short by a crash or a pulled stick: start-up only looks,
+    // and finishes one only for a package the user chooses.
     const QString lastFolder = settingsStore->read().pathSave;
     if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) {
         jobs->submit<QStringList>(
             {lastFolder}, tr("Checking interrupted saves..."),
-            [lastFolder](JobControl *) { return recoverInterruptedUpdates(lastFolder); },
-            [this](const QStringList &messages) {
-                if (!messages.isEmpty())
-                    dialogs->warning(this, tr("Interrupted save"),
-                                     messages.join(QLatin1Char('\n')));
+            [lastFolder](JobControl *) { return interruptedUpdatesIn(lastFolder); },
+            [this](const QStringList &packages) { offerRecovery(packages); });
+    }
+}
+
+void MainWindow::offerRecovery(const QStringList &packages)
+{
+    for (const QString &package : packages) {
+        const QString text =
+            tr("The last update of “%1” was interrupted. Finish it now? The package is then "
+               "restored as it was before that update, or completed if the update had come "
+               "to its end; a journal that does not belong to it is kept.")
+                .arg(QDir::toNativeSeparators(package));
+        if (dialogs->question(this, tr("Interrupted save"), text) != UserDialogs::Answer::Yes)
+            continue;
+        jobs->submit<QString>(
+            {package}, tr("Finishing an interrupted save..."),
+            [package](JobControl *) {
+                const Recovery recovery = recoverPackage(QFile::encodeName(package));
+                return recovery.message;
+            },
+            [this](const QString &message) {
+                if (!message.isEmpty())
+                    dialogs->warning(this, tr("Interrupted save"), message);
             });
     }
 }

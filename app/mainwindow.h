@@ -87,6 +87,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Asks, for each package with an interrupted update, whether to finish it.
+    void offerRecovery(const QStringList &packages);
     // Reads settings.xml; values still queued for writing win, so a command
     // right after another sees what that one chose.
     void readSettings(Settings *settings) const;

@@ -222,9 +222,12 @@ InPlaceUpdate::InPlaceUpdate(Platform::File &package, const QByteArray &path)
 
 qint64 InPlaceUpdate::roomNeeded() const
 {
-    // The journal's header and the blocks the two files round up to.
+    // The journal's header, its two checksums per block, and the blocks the
+    // two files round up to.
     const quint64 growth = m_newLength > m_oldLength ? m_newLength - m_oldLength : 0;
-    return qint64(m_saved + growth + 8 * 1024);
+    const quint64 table =
+        (std::max(m_oldLength, m_newLength) - m_from) / PackageJournal::blockSize * 8 + 16;
+    return qint64(m_saved + table + growth + 8 * 1024);
 }
 
 // Reads the central directory of a package whose layout was checked, and
@@ -429,91 +432,239 @@ void InPlaceUpdate::progress(JobControl *control, quint64 more, const QString &f
             tr("Updating the package in place: do not remove the drive until it is done.")});
 }
 
-bool InPlaceUpdate::moveDown(const Entry &entry, JobControl *control, QString *error,
-                             bool *cancelled)
+// Receives the new package's bytes from the first changed one on, in order.
+class InPlaceUpdate::ByteSink
 {
-    std::vector<char> buffer(size_t(std::min<quint64>(entry.length, chunkSize)));
-    // Low to high: each chunk is read before anything is written over it.
-    for (quint64 done = 0; done < entry.length;) {
-        if (jobCancelled(control)) {
-            *cancelled = true;
-            return false;
-        }
-        const qint64 want = qint64(std::min<quint64>(entry.length - done, chunkSize));
-        const qint64 got = m_writer.read(buffer.data(), want, qint64(entry.offset + done));
-        if (got != want) {
-            *error = tr("reading it failed: %1").arg(writeError(got < 0 ? m_writer.error() : EIO));
-            return false;
-        }
-        if (!m_writer.write(buffer.data(), got, qint64(entry.newOffset + done))) {
-            *error = writeError(m_writer.error());
-            return false;
-        }
-        done += quint64(got);
-        progress(control, quint64(got), QString::fromUtf8(entry.name));
+public:
+    virtual ~ByteSink() = default;
+    virtual bool put(const char *data, qint64 len) = 0;
+};
+
+// Takes the checksum of each block of the new bytes, for the journal. A
+// media entry's header is put before its checksum is known: the blocks it
+// covers wait until patch() sets it.
+class InPlaceUpdate::BlockChecksums : public InPlaceUpdate::ByteSink
+{
+public:
+    explicit BlockChecksums(const PackageJournal::Record &record)
+        : m_record(record), m_at(record.from), m_blockEnd(record.nextBoundary(record.from))
+    {
+        m_crcs.reserve(size_t(record.blockCount()));
     }
+    bool put(const char *data, qint64 len) override
+    {
+        while (len > 0 && m_at < m_record.newLength) {
+            const qint64 n = qint64(std::min<quint64>(quint64(len), m_blockEnd - m_at));
+            m_block.append(data, int(n));
+            data += n;
+            len -= n;
+            m_at += quint64(n);
+            if (m_at == m_blockEnd)
+                finishBlock();
+        }
+        return true;
+    }
+    // Blocks holding bytes before offset wait for patch().
+    void holdUntil(quint64 offset) { m_holdUntil = offset; }
+    // Writes bytes at offset into the waiting blocks, then finishes them.
+    void patch(quint64 offset, const QByteArray &bytes)
+    {
+        for (Held &held : m_held)
+            apply(held.start, held.bytes, offset, bytes);
+        apply(m_at - quint64(m_block.size()), m_block, offset, bytes);
+        for (const Held &held : m_held)
+            m_crcs[size_t(held.index)] = crcOf(held.bytes);
+        m_held.clear();
+        m_holdUntil = 0;
+    }
+    // The checksums of every block, 0 past the new end.
+    std::vector<quint32> finish()
+    {
+        if (!m_block.isEmpty())
+            finishBlock();
+        m_crcs.resize(size_t(m_record.blockCount()), 0);
+        return m_crcs;
+    }
+
+private:
+    struct Held
+    {
+        quint64 index;
+        quint64 start;
+        QByteArray bytes;
+    };
+    static quint32 crcOf(const QByteArray &bytes)
+    {
+        return quint32(
+            ::crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
+    }
+    static void apply(quint64 start, QByteArray &block, quint64 offset, const QByteArray &bytes)
+    {
+        for (int i = 0; i < bytes.size(); ++i) {
+            const quint64 at = offset + quint64(i);
+            if (at >= start && at < start + quint64(block.size()))
+                block[int(at - start)] = bytes.at(i);
+        }
+    }
+    void finishBlock()
+    {
+        const quint64 start = m_at - quint64(m_block.size());
+        if (start < m_holdUntil)
+            m_held.push_back({quint64(m_crcs.size()), start, m_block});
+        m_crcs.push_back(start < m_holdUntil ? 0 : crcOf(m_block));
+        m_block.clear();
+        m_blockEnd = m_record.nextBoundary(m_at);
+    }
+
+    const PackageJournal::Record &m_record;
+    quint64 m_at;
+    quint64 m_blockEnd;
+    quint64 m_holdUntil = 0;
+    QByteArray m_block;
+    std::vector<Held> m_held;
+    std::vector<quint32> m_crcs;
+};
+
+namespace {
+
+// Writes the new bytes in pieces that end on multiples of the block size
+// (or at the new end), so that a write cut short leaves whole blocks.
+class AlignedWriter : public InPlaceUpdate::ByteSink
+{
+public:
+    AlignedWriter(Platform::File &file, quint64 from) : m_file(file), m_start(from)
+    {
+        m_buffer.reserve(size_t(chunkSize));
+    }
+    bool put(const char *data, qint64 len) override
+    {
+        while (len > 0) {
+            const quint64 at = m_start + m_buffer.size();
+            const quint64 boundary = (at / quint64(chunkSize) + 1) * quint64(chunkSize);
+            const qint64 n = qint64(std::min<quint64>(quint64(len), boundary - at));
+            m_buffer.insert(m_buffer.end(), data, data + n);
+            data += n;
+            len -= n;
+            if (m_start + m_buffer.size() == boundary && !flush())
+                return false;
+        }
+        return true;
+    }
+    bool flush()
+    {
+        if (m_buffer.empty())
+            return true;
+        if (!m_file.write(m_buffer.data(), qint64(m_buffer.size()), qint64(m_start)))
+            return false;
+        m_file.startWriteback(qint64(m_start), qint64(m_buffer.size()));
+        m_start += m_buffer.size();
+        m_buffer.clear();
+        return true;
+    }
+
+private:
+    Platform::File &m_file;
+    quint64 m_start;
+    std::vector<char> m_buffer;
+};
+
+} // namespace
+
+// Puts the new bytes into sink, from the first changed one to the end. The
+// first pass (checksums) finds each added medium's checksum; the second
+// (writing) checks that it read the same.
+bool InPlaceUpdate::produce(ByteSink &sink, BlockChecksums *checksums, JobControl *control,
+                            QString *error, bool *cancelled)
+{
+    const bool writing = checksums == nullptr;
+    const auto failed = [&](const QString &cause) {
+        *error = cause;
+        return false;
+    };
+    std::vector<char> buffer(static_cast<size_t>(chunkSize));
+    for (const Entry *entry : m_kept) {
+        if (entry->offset < m_from)
+            continue;
+        // Low to high: each chunk is read before anything is written over it.
+        for (quint64 done = 0; done < entry->length;) {
+            if (jobCancelled(control)) {
+                *cancelled = true;
+                return false;
+            }
+            const qint64 want = qint64(std::min<quint64>(entry->length - done, chunkSize));
+            const qint64 got = m_writer.read(buffer.data(), want, qint64(entry->offset + done));
+            if (got != want)
+                return failed(
+                    tr("reading it failed: %1").arg(writeError(got < 0 ? m_writer.error() : EIO)));
+            if (!sink.put(buffer.data(), got))
+                return failed(writeError(m_writer.error()));
+            done += quint64(got);
+            if (writing)
+                progress(control, quint64(got), QString::fromUtf8(entry->name));
+        }
+    }
+    for (Addition &addition : m_additions) {
+        const bool document = addition.entry->source == PackageEntry::Source::Memory;
+        const QByteArray header = localHeader(addition.name, document ? 8 : 0,
+                                              quint16((isAscii(addition.name) ? 0 : utf8Flag) |
+                                                      (document ? maximumCompressionFlag : 0)),
+                                              addition.time, addition.date, addition.crc,
+                                              addition.compressedSize, addition.size);
+        if (checksums && !document)
+            checksums->holdUntil(addition.newOffset + quint64(header.size()));
+        if (!sink.put(header.constData(), header.size()))
+            return failed(writeError(m_writer.error()));
+        if (document) {
+            if (!sink.put(addition.data.constData(), addition.data.size()))
+                return failed(writeError(m_writer.error()));
+            if (writing)
+                progress(control, quint64(header.size() + addition.data.size()), m_shownPath);
+            continue;
+        }
+        const QString path = addition.entry->path;
+        Platform::File media;
+        if (!media.openRead(QFile::encodeName(path)))
+            return failed(mediaReadCause(path, media.error()));
+        if (media.stamp() != addition.stamp)
+            return failed(mediaChangedCause(path));
+        quint32 crc = 0;
+        for (quint64 done = 0; done < addition.size;) {
+            if (jobCancelled(control)) {
+                *cancelled = true;
+                return false;
+            }
+            const qint64 want = qint64(std::min<quint64>(addition.size - done, chunkSize));
+            const qint64 got = media.read(buffer.data(), want, qint64(done));
+            if (got < 0)
+                return failed(mediaReadCause(path, media.error()));
+            if (got != want)
+                return failed(mediaChangedCause(path));
+            crc = quint32(::crc32(crc, reinterpret_cast<const Bytef *>(buffer.data()), uInt(got)));
+            if (!sink.put(buffer.data(), got))
+                return failed(writeError(m_writer.error()));
+            done += quint64(got);
+            if (writing)
+                progress(control, quint64(got), path);
+        }
+        // Rewritten or grown while it was read: what was copied may mix two versions.
+        if (media.currentStamp() != addition.stamp || (writing && crc != addition.crc))
+            return failed(mediaChangedCause(path));
+        if (checksums) {
+            addition.crc = crc;
+            QByteArray bytes;
+            put32(bytes, crc);
+            checksums->patch(addition.newOffset + 14, bytes);
+        }
+    }
+    QByteArray tail;
+    if (!makeTail(&tail, error))
+        return false;
+    if (!sink.put(tail.constData(), tail.size()))
+        return failed(writeError(m_writer.error()));
     return true;
 }
 
-bool InPlaceUpdate::writeMedia(Addition &addition, JobControl *control, QString *error,
-                               bool *cancelled)
-{
-    const QString path = addition.entry->path;
-    Platform::File media;
-    if (!media.openRead(QFile::encodeName(path))) {
-        *error = mediaReadCause(path, media.error());
-        return false;
-    }
-    if (media.stamp() != addition.stamp) {
-        *error = mediaChangedCause(path);
-        return false;
-    }
-    const quint64 dataStart =
-        addition.newOffset +
-        quint64(localHeader(addition.name, 0, 0, 0, 0, 0, addition.size, addition.size).size());
-    std::vector<char> buffer(size_t(std::min<quint64>(addition.size, chunkSize)));
-    quint32 crc = 0;
-    for (quint64 done = 0; done < addition.size;) {
-        if (jobCancelled(control)) {
-            *cancelled = true;
-            return false;
-        }
-        const qint64 want = qint64(std::min<quint64>(addition.size - done, chunkSize));
-        const qint64 got = media.read(buffer.data(), want, qint64(done));
-        if (got < 0) {
-            *error = mediaReadCause(path, media.error());
-            return false;
-        }
-        if (got != want) {
-            *error = mediaChangedCause(path);
-            return false;
-        }
-        crc = quint32(::crc32(crc, reinterpret_cast<const Bytef *>(buffer.data()), uInt(got)));
-        if (!m_writer.write(buffer.data(), got, qint64(dataStart + done))) {
-            *error = writeError(m_writer.error());
-            return false;
-        }
-        m_writer.startWriteback(qint64(dataStart + done), got);
-        done += quint64(got);
-        progress(control, quint64(got), path);
-    }
-    // Rewritten or grown while it was read: what was copied may mix two versions.
-    if (media.currentStamp() != addition.stamp) {
-        *error = mediaChangedCause(path);
-        return false;
-    }
-    addition.crc = crc;
-    const QByteArray header =
-        localHeader(addition.name, 0, isAscii(addition.name) ? 0 : utf8Flag, addition.time,
-                    addition.date, crc, addition.size, addition.size);
-    if (!m_writer.write(header.constData(), header.size(), qint64(addition.newOffset))) {
-        *error = writeError(m_writer.error());
-        return false;
-    }
-    return true;
-}
-
-bool InPlaceUpdate::writeTail(QString *error)
+bool InPlaceUpdate::makeTail(QByteArray *out, QString *error) const
 {
     QByteArray tail;
     for (const Entry *entry : m_kept)
@@ -560,39 +711,19 @@ bool InPlaceUpdate::writeTail(QString *error)
         *error = tr("the archive is damaged");
         return false;
     }
-    if (!m_writer.write(tail.constData(), tail.size(), qint64(directoryOffset))) {
-        *error = writeError(m_writer.error());
-        return false;
-    }
+    *out = tail;
     return true;
 }
 
-bool InPlaceUpdate::writeAll(JobControl *control, const QString &shownPath, QString *error,
-                             bool *cancelled)
+bool InPlaceUpdate::writeAll(JobControl *control, QString *error, bool *cancelled)
 {
-    for (const Entry *entry : m_kept) {
-        if (entry->newOffset != entry->offset && !moveDown(*entry, control, error, cancelled))
-            return false;
-    }
-    for (Addition &addition : m_additions) {
-        if (addition.entry->source == PackageEntry::Source::Memory) {
-            const QByteArray bytes = localHeader(addition.name, 8,
-                                                 quint16((isAscii(addition.name) ? 0 : utf8Flag) |
-                                                         maximumCompressionFlag),
-                                                 addition.time, addition.date, addition.crc,
-                                                 addition.compressedSize, addition.size) +
-                                     addition.data;
-            if (!m_writer.write(bytes.constData(), bytes.size(), qint64(addition.newOffset))) {
-                *error = writeError(m_writer.error());
-                return false;
-            }
-            progress(control, quint64(bytes.size()), shownPath);
-        } else if (!writeMedia(addition, control, error, cancelled)) {
-            return false;
-        }
-    }
-    if (!writeTail(error))
+    AlignedWriter writer(m_writer, m_from);
+    if (!produce(writer, nullptr, control, error, cancelled))
         return false;
+    if (!writer.flush()) {
+        *error = writeError(m_writer.error());
+        return false;
+    }
     // Complete on the drive before the journal says so; only then is it cut.
     if (!m_writer.sync()) {
         *error = writeError(m_writer.error());
@@ -619,7 +750,8 @@ bool InPlaceUpdate::run(JobControl *control, const QString &shownPath, QString *
     *cancelled = false;
     m_done = 0;
     m_complete = false;
-    if (!m_writer.openReadWrite(m_path)) {
+    m_shownPath = shownPath;
+    if (!m_writer.openOwn(m_path, true)) {
         *error = writeError(m_writer.error());
         return false;
     }
@@ -630,19 +762,28 @@ bool InPlaceUpdate::run(JobControl *control, const QString &shownPath, QString *
     record.from = m_from;
     record.witnessStart = m_from > 65536 ? m_from - 65536 : 0;
     record.identity = m_package.identity();
+    record.mountId = m_package.mountId();
     int code = 0;
     if (!PackageJournal::checksum(m_writer, record.witnessStart, m_from - record.witnessStart,
                                   &record.witnessCrc, &code)) {
         *error = tr("reading it failed: %1").arg(writeError(code));
         return false;
     }
+    // The new bytes' checksums go into the journal before anything is written.
+    BlockChecksums checksums(record);
+    if (!produce(checksums, &checksums, control, error, cancelled)) {
+        *rolledBack = true;
+        return false;
+    }
+    record.newCrcs = checksums.finish();
     // Nothing of the package has changed yet: a failure here leaves it as it was.
-    if (!m_journal.create(PackageJournal::pathFor(m_path), m_writer, record, m_saved, error)) {
+    if (!m_journal.create(PackageJournal::pathFor(m_path), m_writer, std::move(record), m_saved,
+                          error)) {
         *rolledBack = true;
         return false;
     }
     progress(control, m_saved, shownPath);
-    if (writeAll(control, shownPath, error, cancelled)) {
+    if (writeAll(control, error, cancelled)) {
         QString cause;
         if (!m_journal.remove(&cause)) {
             // The package is the new one; the next open removes the journal.
@@ -673,113 +814,234 @@ QString shown(const QByteArray &path)
 
 } // namespace
 
+namespace {
+
+RecoveryReporter recoveryReporter = nullptr;
+
+void report(const QString &message)
+{
+    if (recoveryReporter && !message.isEmpty())
+        recoveryReporter(message);
+}
+
+QString waitingText(const QString &shownPath)
+{
+    return tr("%1 is being updated by another program; waiting.").arg(shownPath);
+}
+
+Recovery recover(const QByteArray &path, Platform::File *locked);
+
+} // namespace
+
+void setRecoveryReporter(RecoveryReporter reporter)
+{
+    recoveryReporter = reporter;
+}
+
+bool waitForUpdate(Platform::File &file, const QString &shownPath, bool *waited, QString *error)
+{
+    bool unsupported = false;
+    *waited = false;
+    const bool locked = file.lockShared(&unsupported, [&] {
+        *waited = true;
+        report(waitingText(shownPath));
+    });
+    if (!locked) {
+        *error = Platform::systemError(file.error());
+        return false;
+    }
+    // Only to wait: a reader holds no lock, so a save of the same program never waits for it.
+    file.unlock();
+    return true;
+}
+
 Recovery recoverPackage(const QByteArray &path, Platform::File *locked)
 {
-    Recovery recovery;
-    const QByteArray journalPath = PackageJournal::pathFor(path);
-    Platform::Kind kind = Platform::Kind::Missing;
-    mode_t mode = 0;
-    int code = 0;
-    if (!Platform::fileKind(journalPath, &kind, &mode, &code) && !Platform::isMissing(code)) {
-        recovery.outcome = Recovery::Outcome::Failed;
-        recovery.message = tr("Cannot look for the journal of %1: %2.")
-                               .arg(shown(path), Platform::systemError(code));
-        return recovery;
-    }
-    if (kind == Platform::Kind::Missing)
-        return recovery;
-
-    Platform::File package;
-    bool unsupported = false;
-    if (!package.openReadWrite(path) || (!locked && !package.lock(&unsupported))) {
-        recovery.outcome = Recovery::Outcome::Kept;
-        recovery.message =
-            tr("The journal %1 holds an interrupted update of %2, which cannot be "
-               "opened (%3). The journal was kept; put the package back and open "
-               "it again.")
-                .arg(shown(journalPath), shown(path), Platform::systemError(package.error()));
-        return recovery;
-    }
-    PackageJournal journal;
-    QString error;
-    const PackageJournal::State state = journal.read(journalPath, &error);
-    if (state == PackageJournal::State::Invalid) {
-        if (!error.isEmpty()) {
-            recovery.outcome = Recovery::Outcome::Failed;
-            recovery.message = tr("Cannot recover %1: %2.").arg(shown(path), error);
-            return recovery;
-        }
-        // Never finished, so never used: the package was not touched.
-        recovery.outcome = Recovery::Outcome::Discarded;
-        recovery.message = journal.remove(&error)
-                               ? tr("An unfinished journal of %1 was removed; the package had "
-                                    "not been changed.")
-                                     .arg(shown(path))
-                               : tr("Cannot recover %1: %2.").arg(shown(path), error);
-        if (!error.isEmpty())
-            recovery.outcome = Recovery::Outcome::Failed;
-        return recovery;
-    }
-    const PackageJournal::Record &record = journal.record();
-    const quint64 size = quint64(package.size());
-    quint32 witness = 0;
-    const bool matches =
-        record.packageName == path.mid(path.lastIndexOf('/') + 1) && size >= record.from &&
-        size <= std::max(record.oldLength, record.newLength) &&
-        PackageJournal::checksum(package, record.witnessStart, record.from - record.witnessStart,
-                                 &witness, &code) &&
-        witness == record.witnessCrc &&
-        (state != PackageJournal::State::Complete || size >= record.newLength);
-    if (!matches) {
-        recovery.outcome = Recovery::Outcome::Kept;
-        recovery.message =
-            tr("The journal %1 of an interrupted update does not match %2, which another program "
-               "changed since. It was not applied and was kept; move it away once the package "
-               "is as it should be.")
-                .arg(shown(journalPath), shown(path));
-        return recovery;
-    }
-    if (state == PackageJournal::State::Complete) {
-        if (package.truncate(qint64(record.newLength)) && package.sync() &&
-            journal.remove(&error)) {
-            recovery.outcome = Recovery::Outcome::Completed;
-            recovery.message = tr("The last update of %1 had been completed before it was "
-                                  "interrupted; its journal was removed.")
-                                   .arg(shown(path));
-            return recovery;
-        }
-    } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
-        recovery.outcome = Recovery::Outcome::RolledBack;
-        recovery.message = tr("The last update of %1 was interrupted; the package was restored "
-                              "as it was before that update.")
-                               .arg(shown(path));
-        return recovery;
-    }
-    if (error.isEmpty())
-        error = Platform::systemError(package.error());
-    recovery.outcome = Recovery::Outcome::Failed;
-    recovery.message =
-        tr("Cannot recover %1 from its journal %2: %3. Nothing was lost: it will be tried again "
-           "the next time the package is opened.")
-            .arg(shown(path), shown(journalPath), error);
+    const Recovery recovery = recover(path, locked);
+    report(recovery.message);
     return recovery;
 }
 
-QVector<Recovery> recoverFolder(const QByteArray &folder)
+namespace {
+
+Recovery recover(const QByteArray &path, Platform::File *locked)
 {
-    QVector<Recovery> found;
+    Recovery recovery;
+    const QByteArray journalPath = PackageJournal::pathFor(path);
+    const auto outcome = [&](Recovery::Outcome kind, const QString &message) {
+        recovery.outcome = kind;
+        recovery.message = message;
+        return recovery;
+    };
+    const QString kept =
+        tr("It was not applied, and both were kept. If the package is as it should be, run "
+           "“mrv repair --discard-journal %1”; otherwise copy the package and the journal "
+           "elsewhere first.")
+            .arg(QFile::decodeName(path));
+    // What a killed rewrite of a package here left: no running save holds it.
+    const QList<QByteArray> leftovers = Platform::removeLeftovers(folderOf(path));
+    if (!leftovers.isEmpty())
+        recovery = outcome(Recovery::Outcome::Cleaned,
+                           tr("What an interrupted save left beside %1 was removed: %2.")
+                               .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
+    PackageJournal journal;
+    QString error;
+    PackageJournal::State state = journal.read(journalPath, &error);
+    if (state == PackageJournal::State::Missing)
+        return recovery;
+    if (state == PackageJournal::State::NotAFile)
+        return outcome(Recovery::Outcome::NotAFile,
+                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
+                          "was left alone; move it away.")
+                           .arg(shown(journalPath), shown(path)));
+
+    // Only the package itself, never where a link points; and only under
+    // its lock, so that a running update is never taken for a dead one.
+    Platform::File own;
+    Platform::File &package = own;
+    bool unsupported = false;
+    const bool opened = own.openOwn(path, true);
+    // A journal of this very program's update that is running now.
+    if (opened && !locked && own.lockedHere())
+        return recovery;
+    if (!opened ||
+        (!locked && !own.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
+        unsupported) {
+        const int code = own.error();
+        const QString cause =
+            unsupported              ? tr("its drive cannot lock files, so its update may still "
+                                                       "be running")
+            : Platform::isLink(code) ? tr("it is a link, and a journal is applied to the package "
+                                          "itself only")
+            : Platform::isOtherDrive(code) ? tr("it is on another drive than its folder")
+            : Platform::isNotRegular(code) ? tr("it is not a regular file")
+                                           : Platform::systemError(code);
+        return outcome(Recovery::Outcome::Kept,
+                       tr("The journal %1 holds an interrupted update of %2, which cannot be "
+                          "recovered now: %3. The journal was kept.")
+                           .arg(shown(journalPath), shown(path), cause));
+    }
+    if (locked) {
+        // The caller's file must be the one named path.
+        const PackageIdentity a = own.identity();
+        const PackageIdentity b = locked->identity();
+        if (a.device != b.device || a.inode != b.inode)
+            return outcome(
+                Recovery::Outcome::Failed,
+                tr("Cannot recover %1: it was replaced while it was opened.").arg(shown(path)));
+    }
+    // Read again under the lock: the update that held it may have finished.
+    state = journal.read(journalPath, &error);
+    switch (state) {
+    case PackageJournal::State::Missing:
+        return recovery;
+    case PackageJournal::State::NotAFile:
+        return outcome(Recovery::Outcome::NotAFile,
+                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
+                          "was left alone; move it away.")
+                           .arg(shown(journalPath), shown(path)));
+    case PackageJournal::State::Unreadable:
+        return outcome(Recovery::Outcome::Failed,
+                       tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
+    case PackageJournal::State::Damaged:
+        return outcome(Recovery::Outcome::Damaged,
+                       tr("The journal %1 of an interrupted update of %2 is damaged, so the "
+                          "package may be damaged too. The journal was kept: it holds the "
+                          "package's old bytes. Copy both elsewhere before you change "
+                          "anything; if the package is as it should be, run “mrv repair "
+                          "--discard-journal %3”.")
+                           .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
+    case PackageJournal::State::Unfinished:
+        // Never finished, so never used: the package was not touched.
+        if (!journal.remove(&error))
+            return outcome(Recovery::Outcome::Failed,
+                           tr("Cannot recover %1: %2.").arg(shown(path), error));
+        return outcome(Recovery::Outcome::Discarded,
+                       tr("An unfinished journal of %1 was removed; the package had not been "
+                          "changed.")
+                           .arg(shown(path)));
+    case PackageJournal::State::Open:
+    case PackageJournal::State::Complete:
+        break;
+    }
+    QString why;
+    if (!journal.belongsTo(package, state, &why, &error)) {
+        if (!error.isEmpty())
+            return outcome(
+                Recovery::Outcome::Failed,
+                tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
+        return outcome(Recovery::Outcome::Kept,
+                       tr("The journal %1 of an interrupted update does not belong to %2 as it "
+                          "is now: %3. %4")
+                           .arg(shown(journalPath), shown(path), why, kept));
+    }
+    if (state == PackageJournal::State::Complete) {
+        if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
+            journal.remove(&error))
+            return outcome(Recovery::Outcome::Completed,
+                           tr("The last update of %1 had been completed before it was "
+                              "interrupted; its journal was removed.")
+                               .arg(shown(path)));
+    } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
+        return outcome(Recovery::Outcome::RolledBack,
+                       tr("The last update of %1 was interrupted; the package was restored as "
+                          "it was before that update.")
+                           .arg(shown(path)));
+    }
+    if (error.isEmpty())
+        error = Platform::systemError(package.error());
+    return outcome(Recovery::Outcome::Failed,
+                   tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it "
+                      "will be tried again the next time the package is opened.")
+                       .arg(shown(path), shown(journalPath), error));
+}
+
+} // namespace
+
+Recovery discardJournal(const QByteArray &path)
+{
+    Recovery recovery;
+    const QByteArray journalPath = PackageJournal::pathFor(path);
+    Platform::File package;
+    bool unsupported = false;
+    PackageJournal journal;
+    QString error;
+    if (journal.read(journalPath, &error) == PackageJournal::State::Missing)
+        return recovery;
+    if (package.openOwn(path, false) && (!package.lock(&unsupported) || unsupported)) {
+        recovery.outcome = Recovery::Outcome::Failed;
+        recovery.message = tr("Cannot discard the journal of %1: no lock can be taken on the "
+                              "package, so its update may still be running.")
+                               .arg(shown(path));
+        return recovery;
+    }
+    int code = 0;
+    if (!Platform::removeFile(journalPath, Platform::Step::JournalRemove, &code) ||
+        !Platform::syncFolder(folderOf(journalPath), &code)) {
+        recovery.outcome = Recovery::Outcome::Failed;
+        recovery.message = tr("Cannot remove the journal %1: %2.")
+                               .arg(shown(journalPath), Platform::systemError(code));
+        return recovery;
+    }
+    recovery.outcome = Recovery::Outcome::Discarded;
+    recovery.message = tr("The journal %1 was removed without being applied; %2 stays as it is.")
+                           .arg(shown(journalPath), shown(path));
+    report(recovery.message);
+    return recovery;
+}
+
+QList<QByteArray> interruptedUpdates(const QByteArray &folder)
+{
+    QList<QByteArray> found;
     const QByteArray base = folder.endsWith('/') ? folder : folder + '/';
     for (const QByteArray &name : Platform::filesIn(base, PackageJournal::isJournalName)) {
         PackageJournal journal;
         QString error;
-        journal.read(base + name, &error);
+        (void)journal.read(base + name, &error);
         const QByteArray packageName = journal.record().packageName;
-        if (packageName.isEmpty() || packageName.contains('/') ||
-            PackageJournal::pathFor(base + packageName) != base + name)
-            continue;
-        const Recovery recovery = recoverPackage(base + packageName);
-        if (recovery.outcome != Recovery::Outcome::None)
-            found.append(recovery);
+        if (!packageName.isEmpty() && !packageName.contains('/') &&
+            PackageJournal::pathFor(base + packageName) == base + name)
+            found.append(base + packageName);
     }
     return found;
 }

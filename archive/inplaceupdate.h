@@ -24,6 +24,9 @@ class JobControl;
 class InPlaceUpdate
 {
 public:
+    class ByteSink;
+    class BlockChecksums;
+
     // package is the package, open and locked for the whole update; path is its real path.
     InPlaceUpdate(Platform::File &package, const QByteArray &path);
 
@@ -79,10 +82,10 @@ private:
     };
 
     bool readDirectory(QString *why);
-    bool writeAll(JobControl *control, const QString &shownPath, QString *error, bool *cancelled);
-    bool moveDown(const Entry &entry, JobControl *control, QString *error, bool *cancelled);
-    bool writeMedia(Addition &addition, JobControl *control, QString *error, bool *cancelled);
-    bool writeTail(QString *error);
+    bool produce(ByteSink &sink, BlockChecksums *checksums, JobControl *control, QString *error,
+                 bool *cancelled);
+    bool writeAll(JobControl *control, QString *error, bool *cancelled);
+    bool makeTail(QByteArray *out, QString *error) const;
     void progress(JobControl *control, quint64 more, const QString &file);
 
     Platform::File &m_package;
@@ -102,6 +105,7 @@ private:
     // The journal says the new package is complete: no rolling back any more.
     bool m_complete = false;
     QString m_warning;
+    QString m_shownPath;
 };
 
 // What recovery found for a package.
@@ -111,8 +115,11 @@ struct Recovery
         None,       // no journal
         RolledBack, // an interrupted update was undone: the old package
         Completed,  // the update had finished: the new package, journal removed
+        Cleaned,    // no journal, but temporaries of a killed rewrite were removed
         Discarded,  // an unfinished journal from before the package was touched
-        Kept,       // a journal that does not match the package: kept, not applied
+        Kept,       // a journal that does not belong to the package: kept, not applied
+        Damaged,    // a damaged journal: kept, the package may be half updated
+        NotAFile,   // something else at the journal's name: left alone
         Failed,     // the journal could not be applied; it stays
     };
     Outcome outcome = Outcome::None;
@@ -121,10 +128,24 @@ struct Recovery
 };
 
 // Looks for the journal of an interrupted update of the package at path and
-// applies it (rolls back, or removes it when the update had completed),
-// holding the package's lock: locked is the package, locked by the caller
-// already, or null to take the lock here. Nothing else may touch the package
-// before.
+// applies it (rolls back, or removes it when the update had completed) when
+// it proves to belong to the package, holding the package's lock: locked is
+// the package, locked by the caller already, or null to take the lock here.
+// The package is opened without following links. Nothing else may touch the
+// package before.
 Recovery recoverPackage(const QByteArray &path, Platform::File *locked = nullptr);
-// The same for every journal in folder.
-QVector<Recovery> recoverFolder(const QByteArray &folder);
+// Removes the journal of the package at path without applying it.
+Recovery discardJournal(const QByteArray &path);
+// The packages in folder that have the journal of an interrupted update
+// beside them; only looks, changes nothing.
+QList<QByteArray> interruptedUpdates(const QByteArray &folder);
+
+// Where recovery tells what it did, and a reader that it waits for an update:
+// the command line prints it on standard error. Not thread-safe; set it once
+// at start.
+using RecoveryReporter = void (*)(const QString &message);
+void setRecoveryReporter(RecoveryReporter reporter);
+// Waits while another program updates the package open in file (it holds
+// the exclusive lock), saying so, and sets *waited then; false with the cause
+// when locking failed.
+bool waitForUpdate(Platform::File &file, const QString &shownPath, bool *waited, QString *error);

@@ -169,14 +169,12 @@ bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite, qi
     return true;
 }
 
-QStringList recoverInterruptedUpdates(const QString &folder)
+QStringList interruptedUpdatesIn(const QString &folder)
 {
-    QStringList messages;
-    for (const Recovery &recovery : recoverFolder(QFile::encodeName(folder))) {
-        qCWarning(lcArchive) << recovery.message;
-        messages.append(recovery.message);
-    }
-    return messages;
+    QStringList packages;
+    for (const QByteArray &path : interruptedUpdates(QFile::encodeName(folder)))
+        packages.append(QFile::decodeName(path));
+    return packages;
 }
 
 struct PackageArchive::Target
@@ -212,6 +210,7 @@ void PackageArchive::begin()
     m_failure = Failure::None;
     m_inPlace = false;
     m_journalKept = false;
+    m_cannotLock = false;
 }
 
 bool PackageArchive::recover(const QByteArray &path, Platform::File *locked, bool forWriting)
@@ -221,9 +220,11 @@ bool PackageArchive::recover(const QByteArray &path, Platform::File *locked, boo
         return true;
     m_recovery = recovery.message;
     qCWarning(lcArchive) << recovery.message;
-    m_journalKept = recovery.outcome == Recovery::Outcome::Kept;
+    m_journalKept = recovery.outcome == Recovery::Outcome::Kept ||
+                    recovery.outcome == Recovery::Outcome::NotAFile;
     // Half an update is no package to read or to update further.
-    if (recovery.outcome == Recovery::Outcome::Failed) {
+    if (recovery.outcome == Recovery::Outcome::Failed ||
+        recovery.outcome == Recovery::Outcome::Damaged) {
         m_error = forWriting ? tr("Cannot save %1: %2").arg(quoted(m_path), recovery.message)
                              : recovery.message;
         m_failure = Failure::Other;
@@ -264,7 +265,7 @@ PackageIdentity PackageArchive::identity() const
 
 // Follows a chain of links to the file that is really written, so that a
 // linked package keeps its link and the new file lands beside the real one.
-bool PackageArchive::resolveTarget(Target *target, bool mustExist, bool forWriting)
+bool PackageArchive::resolveTarget(Target *target, bool mustExist, bool forWriting, bool recovering)
 {
     const auto fail = [&](const QString &cause) {
         return forWriting ? setSaveError(cause) : setReadError(cause);
@@ -284,7 +285,7 @@ bool PackageArchive::resolveTarget(Target *target, bool mustExist, bool forWriti
     if (!target->exists && mustExist)
         return fail(Platform::systemError(ENOENT));
     if (!forWriting)
-        return !target->exists || recover(target->path, nullptr, false);
+        return !target->exists || !recovering || recover(target->path, nullptr, false);
     // The folder gets the temporary file; the file itself must be ours to replace.
     error = Platform::writeAccess(target->folder);
     if (error == 0 && target->exists)
@@ -315,6 +316,7 @@ bool PackageArchive::lockTarget(Target *target, const PackageIdentity &expectedI
         bool unsupported = false;
         if (!file.lock(&unsupported))
             return setSaveError(tr("cannot lock it: %1").arg(Platform::systemError(file.error())));
+        m_cannotLock = unsupported;
         if (unsupported && m_warning.isEmpty()) {
             m_warning = tr("The drive of %1 cannot lock files, so nothing kept other programs "
                            "from changing the package while it was saved.")
@@ -331,7 +333,10 @@ bool PackageArchive::lockTarget(Target *target, const PackageIdentity &expectedI
     if (!target->file.isOpen() && target->exists)
         return setSaveError(Platform::systemError(ENOENT));
     // Under the lock: an interrupted update is finished before anything else.
-    if (target->file.isOpen() && !recover(target->path, &target->file, true))
+    // Without one, recovery takes none and keeps the journal of a writer that
+    // may still be running.
+    if (target->file.isOpen() &&
+        !recover(target->path, m_cannotLock ? nullptr : &target->file, true))
         return false;
     if (expectedIdentity.isValid() && target->file.identity() != expectedIdentity) {
         m_error = tr("The package %1 was changed by another program since it was opened.")
@@ -522,6 +527,22 @@ bool PackageArchive::openPackage(Session &session, bool forWriting)
     return true;
 }
 
+bool PackageArchive::discardJournal()
+{
+    begin();
+    Target target;
+    if (!resolveTarget(&target, true, true, false))
+        return false;
+    const Recovery recovery = ::discardJournal(target.path);
+    m_recovery = recovery.message;
+    if (recovery.outcome == Recovery::Outcome::Failed) {
+        m_error = recovery.message;
+        m_failure = Failure::Other;
+        return false;
+    }
+    return true;
+}
+
 bool PackageArchive::repair()
 {
     begin();
@@ -663,7 +684,9 @@ bool PackageArchive::chooseWay(Session &session, const QStringList &removed,
     InPlaceUpdate inPlace(target.file, target.path);
     QString why = m_way == UpdateWay::Rewrite ? QStringLiteral("a rewrite was asked for")
                                               : QStringLiteral("another update's journal is kept");
-    const bool possible = m_way != UpdateWay::Rewrite && !m_journalKept &&
+    if (m_cannotLock)
+        why = QStringLiteral("the drive cannot lock files");
+    const bool possible = m_way != UpdateWay::Rewrite && !m_journalKept && !m_cannotLock &&
                           inPlace.plan(QSet<QString>(removed.cbegin(), removed.cend()), additions,
                                        session.mediaStamps, &why);
     if (!possible)

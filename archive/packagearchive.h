@@ -20,10 +20,9 @@ class File;
 [[nodiscard]] bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite,
                                         qint64 packageSize, QString *error);
 
-// Finishes what interrupted updates in place left in folder: each package
-// with a journal is rolled back (or kept, when its update had completed).
-// Returns what was done, one message per package, for the user.
-QStringList recoverInterruptedUpdates(const QString &folder);
+// The packages in folder that an update in place left interrupted (a journal
+// beside them). Only looks: recovery runs when such a package is opened.
+QStringList interruptedUpdatesIn(const QString &folder);
 
 // A playlist package on disk: a flat zip archive. A write replaces the
 // package atomically and durably (temporary file in the same folder, sync,
@@ -79,6 +78,9 @@ public:
     // (recoveryNote() says what was done). False when it could not, or when a
     // journal that does not match the package stays beside it.
     [[nodiscard]] bool repair();
+    // Removes the journal beside the package without applying it, for a
+    // package that is as it should be although its journal does not match.
+    [[nodiscard]] bool discardJournal();
 
     // Identity of the package file now (links followed); invalid when it cannot be read.
     PackageIdentity identity() const;
@@ -105,7 +107,7 @@ public:
 private:
     struct Target;
     struct Session;
-    bool resolveTarget(Target *target, bool mustExist, bool forWriting);
+    bool resolveTarget(Target *target, bool mustExist, bool forWriting, bool recovering = true);
     bool lockTarget(Target *target, const PackageIdentity &expectedIdentity);
     bool openPackage(Session &session, bool forWriting);
     bool prepareEntries(Session &session, const QVector<PackageEntry> &entries, qint64 *size);
@@ -130,4 +132,7 @@ private:
     bool m_inPlace = false;
     // A journal beside the package that does not match it: no update in place.
     bool m_journalKept = false;
+    // The drive has no locks: no update in place, whose journal another
+    // program could take for an interrupted one.
+    bool m_cannotLock = false;
 };

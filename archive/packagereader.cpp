@@ -201,7 +201,9 @@ bool PackageReader::open()
             m_recovery = recovery.message;
             qCWarning(lcArchive) << recovery.message;
         }
-        if (recovery.outcome == Recovery::Outcome::Failed) {
+        // Half an update, or one whose journal is damaged, is no package to read.
+        if (recovery.outcome == Recovery::Outcome::Failed ||
+            recovery.outcome == Recovery::Outcome::Damaged) {
             m_error = recovery.message;
             return false;
         }
@@ -222,6 +224,12 @@ bool PackageReader::open()
     }
     m_file->setReadBack(m_source == Source::Drive);
     QString cause;
+    bool waited = false;
+    if (!waitForUpdate(*m_file, quoted(m_path), &waited, &cause))
+        return fail(cause);
+    // What the update left, finished or cut short, is looked at anew.
+    if (waited)
+        return open();
     if (!readPackageLayout(*m_file, &m_entries, &cause))
         return fail(cause);
     m_index.reserve(m_entries.size());

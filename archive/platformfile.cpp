@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <mutex>
+#include <set>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -81,7 +82,7 @@ File::~File()
 File::File(File &&other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)), m_error(other.m_error), m_size(other.m_size),
       m_modified(other.m_modified), m_stamp(other.m_stamp), m_path(std::move(other.m_path)),
-      m_journal(other.m_journal)
+      m_journal(other.m_journal), m_held(other.m_held), m_holds(std::exchange(other.m_holds, false))
 {}
 
 File &File::operator=(File &&other) noexcept
@@ -95,6 +96,8 @@ File &File::operator=(File &&other) noexcept
         m_stamp = other.m_stamp;
         m_path = std::move(other.m_path);
         m_journal = other.m_journal;
+        m_held = other.m_held;
+        m_holds = std::exchange(other.m_holds, false);
     }
     return *this;
 }
@@ -135,6 +138,34 @@ bool File::openRegular(const QByteArray &path, int access)
     return true;
 }
 
+bool File::openOwn(const QByteArray &path, bool writable)
+{
+    close();
+    m_path = path;
+    const int fd = ::open(path.constData(),
+                          (writable ? O_RDWR : O_RDONLY) | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    struct stat sb;
+    struct stat folder;
+    int error = 0;
+    if (::fstat(fd, &sb) != 0 || ::stat(folderOf(path).constData(), &folder) != 0)
+        error = errno;
+    else if (!S_ISREG(sb.st_mode))
+        error = EINVAL;
+    else if (sb.st_dev != folder.st_dev)
+        error = EXDEV;
+    if (error != 0) {
+        ::close(fd);
+        return fail(error);
+    }
+    m_fd = fd;
+    m_size = sb.st_size;
+    m_modified = sb.st_mtime;
+    m_stamp = stampOf(sb);
+    return true;
+}
+
 bool File::create(const QByteArray &path)
 {
     close();
@@ -142,7 +173,7 @@ bool File::create(const QByteArray &path)
     if (!allowed(Step::JournalWrite, path))
         return fail(errno);
     const int fd =
-        ::open(path.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+        ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return fail(errno);
     m_fd = fd;
@@ -202,6 +233,23 @@ PackageIdentity File::identity() const
         id.modifiedNs = qint64(sb.st_mtim.tv_sec) * 1000000000 + sb.st_mtim.tv_nsec;
     }
     return id;
+}
+
+quint64 File::mountId() const
+{
+#ifdef STATX_MNT_ID
+    struct statx sx;
+    if (m_fd >= 0 && ::statx(m_fd, "", AT_EMPTY_PATH, STATX_MNT_ID, &sx) == 0 &&
+        (sx.stx_mask & STATX_MNT_ID))
+        return sx.stx_mnt_id;
+#endif
+    return 0;
+}
+
+qint64 File::currentSize() const
+{
+    struct stat sb;
+    return m_fd >= 0 && ::fstat(m_fd, &sb) == 0 ? qint64(sb.st_size) : -1;
 }
 
 qint64 File::read(char *data, qint64 len, qint64 offset)
@@ -264,6 +312,13 @@ bool File::truncate(qint64 size)
     return ::ftruncate(m_fd, off_t(size)) == 0 || fail(errno);
 }
 
+bool File::setModified(qint64 modifiedNs)
+{
+    const struct timespec times[2] = {
+        {0, UTIME_OMIT}, {time_t(modifiedNs / 1000000000), long(modifiedNs % 1000000000)}};
+    return ::futimens(m_fd, times) == 0 || fail(errno);
+}
+
 void File::setMode(mode_t mode)
 {
     if (::fchmod(m_fd, mode) != 0)
@@ -271,14 +326,45 @@ void File::setMode(mode_t mode)
                           << systemError(errno);
 }
 
-bool File::lock(bool *unsupported)
+namespace {
+
+// The files this process holds exclusive locks on. A lock of another
+// descriptor of the same process blocks like anyone else's, so a reader or a
+// recovery in this process asks here first instead of waiting for itself.
+std::mutex heldMutex;
+std::multiset<std::pair<quint64, quint64>> heldHere;
+
+// flock through the seam, so that a test can take locks away.
+int takeLock(int fd, int operation, const QByteArray &path)
+{
+    if (!allowed(Step::Lock, path))
+        return -1;
+    return ::flock(fd, operation);
+}
+
+} // namespace
+
+bool File::lock(bool *unsupported, const std::function<void()> &waiting)
 {
     *unsupported = false;
+    int operation = waiting ? LOCK_EX | LOCK_NB : LOCK_EX;
     for (;;) {
-        if (::flock(m_fd, LOCK_EX) == 0)
+        if (takeLock(m_fd, operation, m_path) == 0) {
+            release();
+            const PackageIdentity id = identity();
+            const std::lock_guard<std::mutex> guard(heldMutex);
+            m_held = {id.device, id.inode};
+            heldHere.insert(m_held);
+            m_holds = true;
             return true;
+        }
         if (errno == EINTR)
             continue;
+        if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
+            waiting();
+            operation = LOCK_EX;
+            continue;
+        }
         if (errno == ENOLCK) {
             *unsupported = true;
             return true;
@@ -287,8 +373,60 @@ bool File::lock(bool *unsupported)
     }
 }
 
+void File::release()
+{
+    if (!m_holds)
+        return;
+    const std::lock_guard<std::mutex> guard(heldMutex);
+    const auto it = heldHere.find(m_held);
+    if (it != heldHere.end())
+        heldHere.erase(it);
+    m_holds = false;
+}
+
+bool File::lockedHere() const
+{
+    const PackageIdentity id = identity();
+    const std::lock_guard<std::mutex> guard(heldMutex);
+    return !m_holds && heldHere.count({id.device, id.inode}) > 0;
+}
+
+bool File::lockShared(bool *unsupported, const std::function<void()> &waiting)
+{
+    *unsupported = false;
+    // This program's own update: it does not wait for itself.
+    if (lockedHere())
+        return true;
+    int operation = LOCK_SH | LOCK_NB;
+    for (;;) {
+        if (takeLock(m_fd, operation, m_path) == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
+            if (waiting)
+                waiting();
+            operation = LOCK_SH;
+            continue;
+        }
+        if (errno == ENOLCK) {
+            *unsupported = true;
+            return true;
+        }
+        return fail(errno);
+    }
+}
+
+void File::unlock()
+{
+    if (m_fd >= 0)
+        ::flock(m_fd, LOCK_UN);
+    release();
+}
+
 void File::close()
 {
+    release();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
@@ -299,6 +437,7 @@ void File::closeInBackground()
 {
     if (m_fd < 0)
         return;
+    release();
     const int fd = std::exchange(m_fd, -1);
     try {
         std::thread([fd] { ::close(fd); }).detach();
@@ -488,11 +627,12 @@ bool isTemporaryName(const QByteArray &fileName)
                        fileName.constBegin() + randomEnd, isAlnum);
 }
 
-void removeLeftovers(const QByteArray &folder)
+QList<QByteArray> removeLeftovers(const QByteArray &folder)
 {
+    QList<QByteArray> removed;
     DIR *dir = ::opendir(folder.constData());
     if (!dir)
-        return;
+        return removed;
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (!isTemporaryName(name))
@@ -504,12 +644,15 @@ void removeLeftovers(const QByteArray &folder)
         struct stat sb;
         // A running save holds its lock; only the dead leave files unlocked.
         if (::fstat(fd, &sb) == 0 && S_ISREG(sb.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::unlinkat(::dirfd(dir), name.constData(), 0) == 0)
+            ::unlinkat(::dirfd(dir), name.constData(), 0) == 0) {
             qCInfo(lcArchive) << "Removed the leftover of an interrupted save:"
                               << QFile::decodeName(folder + name);
+            removed.append(name);
+        }
         ::close(fd);
     }
     ::closedir(dir);
+    return removed;
 }
 
 QList<QByteArray> filesIn(const QByteArray &folder, bool (*matches)(const QByteArray &name))
@@ -567,6 +710,16 @@ bool isNotRegular(int error)
 bool cannotLock(int error)
 {
     return error == ENOLCK;
+}
+
+bool isLink(int error)
+{
+    return error == ELOOP;
+}
+
+bool isOtherDrive(int error)
+{
+    return error == EXDEV;
 }
 
 namespace {

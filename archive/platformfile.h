@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 #include <sys/types.h>
 
 // Every system call of the archive engine goes through this file, so that the
@@ -27,6 +30,8 @@ enum class Step {
     JournalWrite,
     JournalSync,
     JournalRemove,
+    // Taking an advisory lock: a test makes it fail as a file system without locks does.
+    Lock,
 };
 
 // For tests: returns 0 to let the step run, or an errno value to fail it with.
@@ -74,8 +79,13 @@ public:
     [[nodiscard]] bool openRead(const QByteArray &path);
     // Opens an existing regular file for reading and writing in place.
     [[nodiscard]] bool openReadWrite(const QByteArray &path);
-    // Creates the journal at path anew (replacing a file of that name); its
-    // writes and syncs are announced as journal steps.
+    // Opens the file at path itself, never a link's target, for reading and
+    // writing (or reading only): a regular file on the same drive as its
+    // folder. A link fails with ELOOP, anything else that is not a regular
+    // file with EINVAL, a file of another drive with EXDEV.
+    [[nodiscard]] bool openOwn(const QByteArray &path, bool writable);
+    // Creates the journal at path; anything already there, a link included,
+    // makes it fail (EEXIST). Its writes and syncs are announced as journal steps.
     [[nodiscard]] bool create(const QByteArray &path);
     // Creates a new, locked temporary file in folder (ending in "/"), named so
     // that isTemporaryName() matches it.
@@ -89,6 +99,11 @@ public:
     qint64 size() const { return m_size; }
     qint64 modifiedSeconds() const { return m_modified; }
     PackageIdentity identity() const;
+    // The mount the file is on, to tell whether its drive was mounted anew
+    // (then inode numbers may differ); 0 when the system cannot tell.
+    quint64 mountId() const;
+    // The size now, not when opened; -1 when it cannot be told.
+    qint64 currentSize() const;
     // What the file was when opened, to notice a change while it is read.
     FileStamp stamp() const { return m_stamp; }
     // The file as it is now; invalid when it cannot be told.
@@ -104,12 +119,22 @@ public:
     // sync at the end finds little left to do.
     void startWriteback(qint64 offset, qint64 len);
     [[nodiscard]] bool truncate(qint64 size);
+    // Sets the modification time back to modifiedNs (since the epoch).
+    [[nodiscard]] bool setModified(qint64 modifiedNs);
     // A courtesy: FAT sticks take their modes from the mount and refuse others.
     void setMode(mode_t mode);
     // Waits for an exclusive advisory lock. Where the file system has no locks
     // (ENOLCK), *unsupported is set and the work goes on unguarded; any other
     // failure is an error.
-    [[nodiscard]] bool lock(bool *unsupported);
+    [[nodiscard]] bool lock(bool *unsupported, const std::function<void()> &waiting = {});
+    void unlock();
+    // Whether another descriptor of this process holds the exclusive lock on
+    // this file: a running update of this very program.
+    bool lockedHere() const;
+    // Waits for a shared lock, for a reader: an update in place holds the
+    // exclusive one. waiting is called once before it waits for another
+    // program. Where the file system has no locks, *unsupported is set and it returns.
+    [[nodiscard]] bool lockShared(bool *unsupported, const std::function<void()> &waiting);
     void close();
     // Closes on another thread: dropping the last reference of a large file
     // that was replaced frees its blocks, which takes a while on some drives.
@@ -121,6 +146,8 @@ private:
     // Opens with access (O_RDONLY or O_RDWR), never blocking, a regular file only.
     bool openRegular(const QByteArray &path, int access);
     bool fail(int error);
+    // Forgets the exclusive lock this object held, for lockedHere().
+    void release();
 
     int m_fd = -1;
     int m_error = 0;
@@ -131,6 +158,8 @@ private:
     // Created by create(): its writes and syncs are journal steps.
     bool m_journal = false;
     bool m_readBack = false;
+    std::pair<quint64, quint64> m_held; // device and inode locked
+    bool m_holds = false;
 };
 
 // Renames from over to; false with *error when the rename failed. After a
@@ -157,8 +186,8 @@ void ignoreFileSizeSignal();
 
 // Matches exactly the names createTemporary() gives.
 bool isTemporaryName(const QByteArray &fileName);
-// Removes the temporaries in folder that no running save holds.
-void removeLeftovers(const QByteArray &folder);
+// Removes the temporaries in folder that no running save holds; returns their names.
+QList<QByteArray> removeLeftovers(const QByteArray &folder);
 // The names of the files in folder that match, hidden ones included.
 QList<QByteArray> filesIn(const QByteArray &folder, bool (*matches)(const QByteArray &name));
 // Removes the file at path (announced as step); false with *error on failure.
@@ -169,6 +198,8 @@ QList<QByteArray> filesIn(const QByteArray &folder, bool (*matches)(const QByteA
 bool isMissing(int error);
 bool isNotRegular(int error);
 bool cannotLock(int error);
+bool isLink(int error);
+bool isOtherDrive(int error);
 
 } // namespace Platform
 

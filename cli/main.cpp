@@ -1,3 +1,4 @@
+#include "archive/inplaceupdate.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 
@@ -38,6 +39,8 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("merovi.*=false"));
     QCoreApplication::setApplicationName(QStringLiteral("mrv"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MEROVI_VERSION));
+    // What recovery finds and does before any command reads a package is said, never silent.
+    setRecoveryReporter([](const QString &message) { printError(message); });
 
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);

@@ -2,9 +2,12 @@
 // after a job, a table that stays readable, and the Duration field that takes
 // what people type.
 #include "app/statusline.h"
+#include "archive/packagearchive.h"
+#include "archive/platformfile.h"
 #include "package/saveplan.h"
 #include "playlist/durationedit.h"
 #include "playlist/tableview.h"
+#include "settings/settings.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
@@ -355,6 +358,51 @@ private slots:
         // The name is cut in the middle: what is drawn keeps the extension.
         QCOMPARE(table().textElideMode(), Qt::ElideMiddle);
         QVERIFY(!table().wordWrap());
+    }
+
+    // Start-up only looks: a package named by a link, with the journal of a
+    // cut update beside it, is offered; finishing it writes nothing where the
+    // link points, and the journal stays.
+    void startupOnlyOffersRecovery()
+    {
+        const QString stick = file("stick/");
+        const QString target = file("stick/elsewhere/show.mrv");
+        QVERIFY(QDir().mkpath(file("stick/elsewhere")));
+        QVERIFY(PackageArchive(stick + str("show.mrv"))
+                    .write({PackageEntry::file(str("a.png"), file("a.png")),
+                            PackageEntry::memory(str("json.txt"), "{}")}));
+        static bool cut = false;
+        cut = false;
+        Platform::setStepHook([](Platform::Step step, const QByteArray &) {
+            cut = cut || step == Platform::Step::SyncFile;
+            return cut ? EIO : 0;
+        });
+        PackageArchive archive(stick + str("show.mrv"));
+        archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+        const bool saved =
+            archive.update({str("json.txt")}, {PackageEntry::file(str("d.png"), file("d.png"))});
+        Platform::setStepHook(nullptr);
+        QVERIFY(!saved);
+        QVERIFY(QFile::rename(stick + str("show.mrv"), target) &&
+                QFile::link(str("elsewhere/show.mrv"), stick + str("show.mrv")));
+        const QByteArray before = fileBytes(target);
+        Settings settings;
+        settings.PATH_SAVE = stick;
+        QVERIFY(settings.Save());
+
+        delete window;
+        window = new MainWindow;
+        dialogs = FakeDialogs::install(*window);
+        dialogs->answers = {UserDialogs::Answer::Yes};
+        QTRY_COMPARE(dialogs->calls.size(), 2);
+        QFile::remove(file("settings.xml"));
+        QCOMPARE(dialogs->calls.at(0).kind, FakeDialogs::Question);
+        QVERIFY(dialogs->calls.at(0).text.contains(stick + str("show.mrv")));
+        QVERIFY2(dialogs->calls.at(1).text.contains(str("it is a link")),
+                 qPrintable(dialogs->calls.at(1).text));
+        QCOMPARE(fileBytes(target), before);
+        QCOMPARE(QDir(stick).entryList({str(".mrv-*.journal")}, QDir::Hidden | QDir::Files).size(),
+                 1);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "archive/inplaceupdate.h"
 #include "archive/packagearchive.h"
 #include "archive/packagelayout.h"
 #include "archive/platformfile.h"
@@ -12,8 +13,16 @@
 #include <QtTest>
 
 #include <functional>
+#include <thread>
 
+#include <cstdio>
+
+#include <zlib.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 using Platform::Step;
 Q_DECLARE_METATYPE(Platform::Step)
@@ -120,6 +129,7 @@ struct Fixture
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
+Q_DECLARE_METATYPE(Recovery::Outcome)
 
 class TestInPlaceUpdate : public QObject
 {
@@ -133,7 +143,9 @@ private slots:
     void faultSweep_data();
     void faultSweep();
     void cancelRollsBack();
-    void foreignJournalIsKept();
+    void hostileJournals_data();
+    void hostileJournals();
+    void readerWaitsForUpdate();
     void nearlyFullDrive();
     void beyondFourGigabytes();
 };
@@ -193,6 +205,13 @@ void TestInPlaceUpdate::kinds()
     const int folderSynced = steps.indexOf(
         QRegularExpression(QStringLiteral("%1 .*").arg(int(Step::SyncFolder))), journalSynced);
     QVERIFY2(journalSynced >= 0 && folderSynced > journalSynced && firstWrite > folderSynced,
+             qPrintable(steps.join(str(", "))));
+    // Marked complete only once the new bytes are on the disk.
+    const int packageSynced =
+        steps.indexOf(QStringLiteral("%1 .mrv").arg(int(Step::SyncFile)), firstWrite);
+    const int marked =
+        steps.indexOf(QStringLiteral("%1 .journal").arg(int(Step::JournalWrite)), firstWrite);
+    QVERIFY2(packageSynced > firstWrite && marked > packageSynced,
              qPrintable(steps.join(str(", "))));
     QStringList order;
     QVERIFY(readZip(f.package, nullptr, &order) == f.newExpected);
@@ -306,55 +325,181 @@ void TestInPlaceUpdate::cancelRollsBack()
     control = &job;
     PackageArchive archive(f.package);
     archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+    const PackageIdentity before = archive.identity();
+    QTest::qWait(20); // a new time would differ
     QVERIFY(!f.update(archive, change("b.mp4 json.txt", "json.txt"), &job));
     QCOMPARE(archive.failure(), PackageArchive::Failure::Cancelled);
     QCOMPARE(fileBytes(f.package), f.oldBytes);
+    // Rolled back, the package is the one its window opened: the next save does not ask.
+    QVERIFY(archive.identity() == before);
     QVERIFY(journals(f.dir.path()).isEmpty());
 }
 
-// A journal left by a cut update, then the package replaced by another
-// program: the journal is never applied, it is kept and named, and the next
-// update goes by a full rewrite.
-void TestInPlaceUpdate::foreignJournalIsKept()
+namespace {
+
+// Sets the 64-bit field at offset of a journal and signs its header again.
+void setField(QByteArray &journal, int offset, quint64 value)
 {
+    qToLittleEndian(value, journal.data() + offset);
+    const int headerLength = qFromLittleEndian<qint32>(journal.constData() + 8);
+    const quint32 crc = quint32(
+        crc32(0, reinterpret_cast<const Bytef *>(journal.constData()), uInt(headerLength - 4)));
+    qToLittleEndian(crc, journal.data() + headerLength - 4);
+}
+
+QByteArray lastReport;
+
+} // namespace
+
+void TestInPlaceUpdate::hostileJournals_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<Recovery::Outcome>("outcome");
+    QTest::addColumn<bool>("readable"); // whether reading the package still works
+    const auto kept = Recovery::Outcome::Kept;
+    const auto damaged = Recovery::Outcome::Damaged;
+    QTest::newRow("package a relative link") << str("relative link") << kept << true;
+    QTest::newRow("package an absolute link") << str("absolute link") << kept << true;
+    QTest::newRow("another program appended") << str("append") << kept << true;
+    QTest::newRow("another program rewrote it") << str("rewrite") << kept << true;
+    QTest::newRow("same size, other bytes") << str("flip package") << kept << true;
+    QTest::newRow("locks fail: the writer may live") << str("no locks") << kept << true;
+    QTest::newRow("absurd new length") << str("length 2^63") << damaged << false;
+    QTest::newRow("zero first offset, right header checksum") << str("from 0") << damaged << false;
+    QTest::newRow("complete, new length 0") << str("complete 0") << damaged << false;
+    QTest::newRow("saved bytes damaged, header intact") << str("flip saved") << damaged << false;
+    QTest::newRow("journal cut short") << str("truncate") << damaged << false;
+    QTest::newRow("this program's own update, running")
+        << str("own lock") << Recovery::Outcome::None << true;
+    QTest::newRow("complete mark half written")
+        << str("half mark") << Recovery::Outcome::RolledBack << true;
+}
+
+// A journal left by a cut update, then made hostile: recovery writes nothing
+// (the package, a link's target and the journal keep their bytes) and says
+// so; only a genuine half-written mark rolls back.
+void TestInPlaceUpdate::hostileJournals()
+{
+    QFETCH(QString, how);
+    QFETCH(Recovery::Outcome, outcome);
+    QFETCH(bool, readable);
     Fixture f;
     QVERIFY(f.make(50000));
     resetHook();
-    failing = Step::Write;
-    failingAt = 2;
+    failing = Step::SyncFile;
+    failingAt = 1;
     powerCut = true;
-    PackageArchive archive(f.package);
-    archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
-    QVERIFY(!f.update(archive, change("json.txt", "e.mp4 json.txt")));
+    PackageArchive cut(f.package);
+    cut.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+    QVERIFY(!f.update(cut, change("json.txt", "e.mp4 json.txt")));
     resetHook();
-    const QStringList left = journals(f.dir.path());
-    QCOMPARE(left.size(), 1);
-    const QByteArray journal = fileBytes(f.dir.filePath(left.first()));
-    const QByteArray cutBytes = fileBytes(f.package);
+    const QString journalPath = f.dir.filePath(journals(f.dir.path()).value(0));
+    QByteArray journal = fileBytes(journalPath);
+    QVERIFY(journal.startsWith("MRVJRNL1"));
+    const int fields = 14 + qFromLittleEndian<quint16>(journal.constData() + 12);
+    QString path = f.package;
+    Platform::File running;
+    bool unsupported = false;
+    if (how == str("own lock")) {
+        QVERIFY(running.openOwn(QFile::encodeName(f.package), true) && running.lock(&unsupported));
+    } else if (how.endsWith(str("link"))) {
+        // The package moves elsewhere; a link of its name points at it.
+        const QString target = f.dir.filePath(str("elsewhere/show.mrv"));
+        QVERIFY(QDir().mkpath(f.dir.filePath(str("elsewhere"))) &&
+                QFile::rename(f.package, target));
+        QVERIFY(QFile::link(how.startsWith(str("relative")) ? str("elsewhere/show.mrv") : target,
+                            f.package));
+        path = target;
+    } else if (how == str("append")) {
+        QFile file(f.package);
+        QVERIFY(file.open(QIODevice::Append) && file.write("PK\5\6 other") > 0);
+    } else if (how == str("rewrite")) {
+        // The same bytes, but another file renamed over it.
+        QVERIFY(writeBytes(f.package + str(".new"), fileBytes(f.package)) &&
+                std::rename(qPrintable(f.package + str(".new")), qPrintable(f.package)) == 0);
+    } else if (how == str("flip package")) {
+        QByteArray bytes = fileBytes(f.package);
+        bytes[bytes.size() - 2000] = char(bytes.at(bytes.size() - 2000) ^ 1); // in e.mp4
+        QVERIFY(writeBytes(f.package, bytes));
+    } else if (how == str("no locks")) {
+        Platform::setStepHook(
+            [](Step step, const QByteArray &) { return step == Step::Lock ? ENOLCK : 0; });
+    } else if (how == str("length 2^63")) {
+        setField(journal, fields + 8, quint64(1) << 63);
+    } else if (how == str("from 0")) {
+        setField(journal, fields + 16, 0);
+    } else if (how == str("complete 0")) {
+        setField(journal, fields + 8, 0);
+        journal.replace(journal.size() - 8, 8, "COMPLETE");
+    } else if (how == str("flip saved")) {
+        journal[journal.size() - 20] = char(journal.at(journal.size() - 20) ^ 0x10);
+    } else if (how == str("truncate")) {
+        journal.chop(100);
+    } else if (how == str("half mark")) {
+        journal.replace(journal.size() - 8, 4, "COMP");
+    }
+    QVERIFY(journal == fileBytes(journalPath) || writeBytes(journalPath, journal));
+    const QByteArray before = fileBytes(path);
 
-    // As long as the cut one, so that only the bytes before the change can tell them apart.
-    QVERIFY(writeZip(f.package, {{str("other.mp4"), randomBytes(cutBytes.size() - 222, 9)},
-                                 {str("json.txt"), "{\"other\": 1}", true}}));
-    const QByteArray other = fileBytes(f.package);
-    QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
-             QStringList(str("The journal “%1” of an interrupted update does not match “%2”, "
-                             "which another program changed since. It was not applied and was "
-                             "kept; move it away once the package is as it should be.")
-                             .arg(f.dir.filePath(left.first()), f.package)));
-    QCOMPARE(fileBytes(f.package), other);
-    QCOMPARE(fileBytes(f.dir.filePath(left.first())), journal);
-    PackageArchive repairing(f.package);
-    QVERIFY(!repairing.repair());
-    QVERIFY(repairing.errorString().contains(str("It was not applied and was kept")));
+    lastReport.clear();
+    setRecoveryReporter([](const QString &message) { lastReport = message.toUtf8(); });
+    const Recovery recovery = recoverPackage(QFile::encodeName(f.package));
+    setRecoveryReporter(nullptr);
+    QCOMPARE(recovery.outcome, outcome);
+    QCOMPARE(QString::fromUtf8(lastReport), recovery.message);
+    QVERIFY2(recovery.message.contains(str("“%1”").arg(f.package)) ||
+                 outcome == Recovery::Outcome::None,
+             qPrintable(recovery.message));
+    PackageArchive reading(f.package);
+    QStringList names;
+    QCOMPARE(reading.entryNames(&names), readable);
+    Platform::setStepHook(stepHook);
+    if (outcome == Recovery::Outcome::RolledBack) {
+        QCOMPARE(fileBytes(f.package), f.oldBytes);
+        QVERIFY(journals(f.dir.path()).isEmpty());
+        return;
+    }
+    QVERIFY2(recovery.message.contains(journalPath) || outcome == Recovery::Outcome::None,
+             qPrintable(recovery.message));
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(fileBytes(journalPath), journal);
+    // Another update's kept journal is never written over: the update goes by a copy.
+    if (how == str("rewrite") || how == str("flip package")) {
+        PackageArchive updating(f.package);
+        QVERIFY(f.update(updating, change("json.txt", "json.txt")) && !updating.updatedInPlace());
+        QCOMPARE(fileBytes(journalPath), journal);
+    }
+    // Nor does a save write over half an update.
+    if (!readable) {
+        PackageArchive saving(f.package);
+        saving.setUpdateWay(PackageArchive::UpdateWay::Rewrite);
+        QVERIFY(!f.update(saving, change("json.txt", "json.txt")));
+        QCOMPARE(fileBytes(path), before);
+    }
+}
 
-    // With the package it was made for back in place, the journal is applied.
-    QVERIFY(writeBytes(f.package, cutBytes));
-    QCOMPARE(recoverInterruptedUpdates(f.dir.path()),
-             QStringList(str("The last update of “%1” was interrupted; the package was restored "
-                             "as it was before that update.")
-                             .arg(f.package)));
-    QCOMPARE(fileBytes(f.package), f.oldBytes);
-    QVERIFY(journals(f.dir.path()).isEmpty());
+// A reader that comes while an update holds the package waits, says so,
+// then reads what the update left.
+void TestInPlaceUpdate::readerWaitsForUpdate()
+{
+    Fixture f;
+    QVERIFY(f.make(50000));
+    // Another program's lock: its own descriptor, unknown to this program's files.
+    const int writer = ::open(QFile::encodeName(f.package).constData(), O_RDWR | O_CLOEXEC);
+    QVERIFY(writer >= 0 && ::flock(writer, LOCK_EX) == 0);
+    lastReport.clear();
+    setRecoveryReporter([](const QString &message) { lastReport = message.toUtf8(); });
+    QStringList names;
+    bool read = false;
+    std::thread reader([&] { read = PackageArchive(f.package).entryNames(&names); });
+    QTRY_VERIFY(lastReport.contains("is being updated by another program; waiting"));
+    QVERIFY(writeZip(f.package,
+                     {{str("new.mp4"), randomBytes(7000, 5)}, {str("json.txt"), "{}", true}}));
+    ::close(writer);
+    reader.join();
+    setRecoveryReporter(nullptr);
+    QVERIFY(read);
+    QCOMPARE(names, QStringList({str("new.mp4"), str("json.txt")}));
 }
 
 // A stick with room for the changes but not for a second copy: a time change

@@ -583,6 +583,7 @@ void TestPackageArchive::hostilePackage_data()
         return patched(2, 42, -1, bytes.mid(centralRecord(bytes, 1) + 42, 4), bytes);
     }());
     file("entry size exceeds the file", patched(1, 20, 18, le32(0x7fff0000) + le32(0x7fff0000)));
+    file("entry data runs into the directory", patched(2, 20, 18, le32(4106) + le32(4106)));
     file("local header disagrees with the directory", patched(1, -1, 18, le32(4196)));
     file("local size zero without a data descriptor", patched(1, -1, 22, le32(0)), false,
          "the archive is damaged");

@@ -1,3 +1,6 @@
+#include "archive/packagearchive.h"
+#include "archive/packagejournal.h"
+#include "archive/platformfile.h"
 #include "tests/common/testkit.h"
 
 #include <QFileInfo>
@@ -315,6 +318,78 @@ private slots:
         QVERIFY2(tail.code == 0 && tail.err.contains(str("damaged near its end")),
                  qPrintable(tail.err));
         QCOMPARE(mrv("check --media tail.mrv").code, 1);
+    }
+
+    // Recovery on the command line: every command says on stderr what it
+    // found and did; repair exits 1 when what it leaves fails the check.
+    void recovery_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("expected"); // the status, then what stderr holds
+        QTest::newRow("list rolls back, says so")
+            << str("cut") << str("list cut.mrv") << str("0 was restored as it was before");
+        QTest::newRow("repair keeps a journal of another file")
+            << str("cut replaced") << str("repair cut.mrv") << str("1 both were kept");
+        QTest::newRow("repair discards it when asked")
+            << str("cut replaced") << str("repair --discard-journal cut.mrv")
+            << str("1 was removed without being applied"); // what it leaves is damaged
+        QTest::newRow("repair of a package failing its check")
+            << str("unplayed") << str("repair cut.mrv") << str("1 is played by no playlist row");
+        QTest::newRow("a folder at the journal's name")
+            << str("folder") << str("list cut.mrv") << str("0 it is not a file");
+        QTest::newRow("a killed rewrite's temporary")
+            << str("part") << str("list cut.mrv") << str("0 .mrv-abcdEFGH.part");
+    }
+
+    void recovery()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, command);
+        QFETCH(QString, expected);
+        const QString package = path("cut.mrv");
+        const QString journal =
+            QFile::decodeName(PackageJournal::pathFor(QFile::encodeName(package)));
+        QDir(journal).removeRecursively();
+        QFile::remove(journal);
+        QVERIFY(writeBytes(package, sample));
+        if (setup.startsWith(str("cut"))) {
+            // Cut off as by a pulled stick: every step from the package's sync on fails.
+            static bool cut = false;
+            cut = false;
+            Platform::setStepHook([](Platform::Step step, const QByteArray &) {
+                cut = cut || step == Platform::Step::SyncFile;
+                return cut ? EIO : 0;
+            });
+            PackageArchive archive(package);
+            archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+            const bool saved = archive.update({str("b.jpg")}, {});
+            Platform::setStepHook(nullptr);
+            QVERIFY(!saved && QFileInfo::exists(journal));
+            if (setup.endsWith(str("replaced")))
+                QVERIFY(writeBytes(package + str(".new"), fileBytes(package)) &&
+                        QFile::remove(package) && QFile::rename(package + str(".new"), package));
+        } else if (setup == str("unplayed")) {
+            // The document of a package of a.png, v.mp4 and b.jpg, beside an entry no row plays.
+            QVector<ZipItem> items{{str("json.txt"), readZip(package).value(str("json.txt"))}};
+            items.append({str("extra.png"), fileBytes(path("c.png"))});
+            QVERIFY(QFile::remove(package) && writeZip(package, items));
+        } else if (setup == str("folder")) {
+            QVERIFY(QDir().mkpath(journal));
+        } else if (setup == str("part")) {
+            QVERIFY(writeBytes(path(".mrv-abcdEFGH.part"), "left by a killed save"));
+        }
+        const Result r = mrv(command.toUtf8().constData());
+        const QString outcome = QString::number(r.code) + QLatin1Char(' ') + r.err;
+        const QString status = expected.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ');
+        QVERIFY2(outcome.startsWith(status) && outcome.contains(expected.mid(status.size())),
+                 qPrintable(outcome));
+        if (setup == str("cut")) // rolled back: the package as it was
+            QCOMPARE(fileBytes(package), sample);
+        if (setup == str("part"))
+            QVERIFY(!QFileInfo::exists(path(".mrv-abcdEFGH.part")));
+        const bool kept = setup == str("cut replaced") && command == str("repair cut.mrv");
+        QCOMPARE(QFileInfo::exists(journal), kept || setup == str("folder"));
     }
 };
 
