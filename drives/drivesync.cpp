@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <zlib.h>
+
 namespace {
 
 constexpr qint64 chunk = 4 * 1024 * 1024;
@@ -73,6 +75,50 @@ bool sharedPrefix(Platform::File &source, const QVector<LayoutEntry> &sourceEntr
     return true;
 }
 
+// The checksum of every journal block of the new bytes, read from the source
+// before anything on the drive changes: recovery applies the journal only to a
+// package whose blocks are each the old or these new bytes.
+bool newBlockChecksums(Platform::File &source, PackageJournal::Record *record, JobControl *control,
+                       bool *cancelled, int *error)
+{
+    std::vector<quint32> crcs;
+    crcs.reserve(size_t(record->blockCount()));
+    std::vector<char> buffer(static_cast<size_t>(chunk));
+    quint64 at = record->from;
+    quint64 blockEnd = record->nextBoundary(at);
+    uLong crc = ::crc32(0L, Z_NULL, 0);
+    while (at < record->newLength) {
+        if (jobCancelled(control)) {
+            *cancelled = true;
+            return false;
+        }
+        const qint64 n = source.read(
+            buffer.data(), qint64(std::min<quint64>(quint64(chunk), record->newLength - at)),
+            qint64(at));
+        if (n <= 0) {
+            *error = n < 0 ? source.error() : EIO;
+            return false;
+        }
+        const char *data = buffer.data();
+        quint64 left = quint64(n);
+        while (left > 0) {
+            const quint64 take = std::min(left, blockEnd - at);
+            crc = ::crc32(crc, reinterpret_cast<const Bytef *>(data), uInt(take));
+            data += take;
+            left -= take;
+            at += take;
+            if (at == blockEnd) {
+                crcs.push_back(quint32(crc));
+                crc = ::crc32(0L, Z_NULL, 0);
+                blockEnd = record->nextBoundary(at);
+            }
+        }
+    }
+    crcs.resize(size_t(record->blockCount()), 0);
+    record->newCrcs = std::move(crcs);
+    return true;
+}
+
 } // namespace
 
 PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control,
@@ -105,13 +151,19 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
 
     Platform::File held;
     bool unsupported = false;
-    if (!held.openReadWrite(path))
+    // Only the package itself: never through a link, never onto another drive.
+    if (!held.openOwn(path, true))
         return fail(PackageSync::Status::NotPossible, Platform::systemError(held.error()));
-    if (!held.lock(&unsupported) && !unsupported)
+    if (!held.lock(&unsupported)) {
+        // Without a lock a journal cannot be told from a live writer's: the
+        // caller copies the package whole and renames it instead.
+        if (unsupported)
+            return fail(PackageSync::Status::NotPossible, Platform::systemError(held.error()));
         return fail(PackageSync::Status::Failed,
                     tr("Cannot write %1: another program is writing it (%2). Close it and try "
                        "again.")
                         .arg(shown, Platform::systemError(held.error())));
+    }
     QVector<LayoutEntry> heldEntries;
     if (!readPackageLayout(held, &heldEntries, &cause))
         return fail(PackageSync::Status::NotPossible, cause);
@@ -136,7 +188,11 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     }
 
     const qint64 saved = std::min(oldLength, newLength) - from;
-    const qint64 room = saved + journalOverhead + std::max<qint64>(0, newLength - oldLength);
+    // The journal holds the old bytes and two checksums for every block.
+    const qint64 blocks =
+        (std::max(oldLength, newLength) - from) / qint64(PackageJournal::blockSize) + 1;
+    const qint64 room =
+        saved + journalOverhead + blocks * 8 + std::max<qint64>(0, newLength - oldLength);
     if (!checkDestinationRoom(Platform::destinationSpace(folderOf(path)), room, newLength, &cause))
         return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
 
@@ -147,10 +203,19 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     record.from = quint64(from);
     record.witnessStart = from > 65536 ? quint64(from - 65536) : 0;
     record.identity = held.identity();
+    record.mountId = held.mountId();
     if (!PackageJournal::checksum(held, record.witnessStart, record.from - record.witnessStart,
                                   &record.witnessCrc, &code))
         return fail(PackageSync::Status::Failed,
                     tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
+    bool cancelledEarly = false;
+    if (!newBlockChecksums(source, &record, control, &cancelledEarly, &code)) {
+        if (cancelledEarly)
+            return fail(PackageSync::Status::Cancelled,
+                        tr("Cancelled: %1 was left as it was.").arg(shown));
+        return fail(PackageSync::Status::Failed,
+                    tr("Cannot read %1: %2.").arg(quoted(sourcePath), Platform::systemError(code)));
+    }
     PackageJournal journal;
     if (!journal.create(PackageJournal::pathFor(path), held, record, quint64(saved), &cause))
         return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
@@ -168,8 +233,11 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
             cancelled = true;
             break;
         }
-        const qint64 n =
-            source.read(buffer.data(), std::min<qint64>(qint64(buffer.size()), newLength - at), at);
+        // Pieces end on multiples of the chunk, and so of the journal's
+        // blocks: a write cut short leaves each block all old or all new.
+        const qint64 boundary = (at / chunk + 1) * chunk;
+        const qint64 n = source.read(
+            buffer.data(), std::min({qint64(buffer.size()), newLength - at, boundary - at}), at);
         if (n <= 0) {
             cause =
                 tr("Cannot read %1: %2.")
