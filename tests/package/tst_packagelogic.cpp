@@ -1,3 +1,4 @@
+#include "archive/platformfile.h"
 #include "package/mediacheck.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
@@ -17,6 +18,21 @@ QStringList list(const char *items)
     return *items ? str(items).split(QLatin1Char(',')) : QStringList();
 }
 
+// A real still picture, one frame of a test pattern.
+bool writePicture(const QString &path)
+{
+    return runProgram(str("ffmpeg"), {str("-loglevel"), str("error"), str("-f"), str("lavfi"),
+                                      str("-i"), str("testsrc=size=64x36"), str("-frames:v"),
+                                      str("1"), str("-y"), path}) != "failed";
+}
+
+// A drive that returns other bytes than were written.
+void flipFirstByte(const QByteArray &, qint64, char *data, qint64 len)
+{
+    if (len > 0)
+        data[0] = char(data[0] ^ 0x55);
+}
+
 } // namespace
 
 class TestPackageLogic : public QObject
@@ -34,6 +50,8 @@ private slots:
     void refusals();
     void tooManyOpenFiles();
     void rowsReadBack();
+    void saveProves_data();
+    void saveProves();
 };
 
 void TestPackageLogic::derivedNames_data()
@@ -176,6 +194,85 @@ void TestPackageLogic::tooManyOpenFiles()
     QVERIFY2(error.contains(str("too many files open at once")) &&
                  error.contains(str("ulimit -n")) && !error.contains(str("rename")),
              qPrintable(error));
+}
+
+void TestPackageLogic::saveProves_data()
+{
+    QTest::addColumn<QString>("stored"); // the entry, as another zip tool named it
+    QTest::addColumn<bool>("inPlace");   // an update, or a new package from the open one
+    // "document": the document written names a file the package lacks;
+    // "drive": the drive returns other bytes than were written.
+    QTest::addColumn<QString>("fault");
+
+    const auto add = [](const char *name, const char *stored, bool inPlace, const char *fault) {
+        QTest::newRow(name) << str(stored) << inPlace << str(fault);
+    };
+    add("update keeps .jpeg", "pic.jpeg", true, "");
+    add("new package keeps .jpeg", "pic.jpeg", false, "");
+    add("update keeps upper case", "PIC.JPE", true, "");
+    add("update whose document and entries disagree", "pic.jpg", true, "document");
+    add("new package whose document and entries disagree", "pic.jpg", false, "document");
+    add("update read back wrong", "pic.jpg", true, "drive");
+    add("new package read back wrong", "pic.jpg", false, "drive");
+}
+
+void TestPackageLogic::saveProves()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, inPlace);
+    QFETCH(QString, fault);
+
+    QTemporaryDir work;
+    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
+    const QString source = work.filePath(str("show.mrv"));
+    const QString target = inPlace ? source : work.filePath(str("copy.mrv"));
+    const QByteArray json = QByteArray(R"({"gallery":[{"filename":"/)") + stored.toUtf8() +
+                            R"("}],"media":[{"playtime":"00:00:04"}]})";
+    QVERIFY(writePicture(work.filePath(str("pic.jpg"))) &&
+            writePicture(work.filePath(str("new.png"))));
+    QVERIFY(writeZip(source, {{stored, fileBytes(work.filePath(str("pic.jpg")))},
+                              {str("json.txt"), json, true}}));
+    PackageContents contents;
+    QString error;
+    QVERIFY2(readPackage(source, str("Fade"), &contents, &error), qPrintable(error));
+    PlaylistRows rows = contents.rows;
+    rows.first().time = str("00:00:09");
+    rows.append(row("00:00:03", work.filePath(str("new.png"))));
+    const QByteArray before = fileBytes(source);
+
+    if (fault == QLatin1String("document"))
+        setSaveDocumentHook(
+            [](QByteArray *document) { document->replace("/pic.jpg", "/gone.jpg"); });
+    if (fault == QLatin1String("drive"))
+        Platform::setReadBackHook(flipFirstByte);
+    const SaveOutcome outcome = runSavePlan(makeSavePlan(target, target, rows, contents));
+    setSaveDocumentHook({});
+    Platform::setReadBackHook(nullptr);
+
+    if (fault == QLatin1String("document")) {
+        QVERIFY(outcome.status != SaveOutcome::Status::Saved);
+        QVERIFY2(outcome.error.contains(str("gone.jpg")), qPrintable(outcome.error));
+        QCOMPARE(fileBytes(source), before);
+        QCOMPARE(QFileInfo::exists(target), inPlace);
+        return;
+    }
+    QCOMPARE(int(outcome.status), int(SaveOutcome::Status::Saved));
+    // Written, but read back as other bytes: not verified, and the user is told.
+    QCOMPARE(outcome.verifyMs >= 0, fault.isEmpty());
+    QCOMPARE(outcome.warning.isEmpty(), fault.isEmpty());
+    QString why;
+    const ZipEntries entries = readZip(target, &why);
+    QVERIFY2(!entries.isEmpty(), qPrintable(why));
+    QStringList names{stored, str("json.txt"), str("new.png")};
+    names.sort();
+    QCOMPARE(entries.keys(), names);
+    const QJsonArray gallery = QJsonDocument::fromJson(entries.value(str("json.txt")))
+                                   .object()
+                                   .value(str("gallery"))
+                                   .toArray();
+    QCOMPARE(gallery.size(), 2);
+    QCOMPARE(gallery.at(0).toObject().value(str("filename")).toString(), QLatin1Char('/') + stored);
+    QCOMPARE(gallery.at(1).toObject().value(str("filename")).toString(), str("/new.png"));
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)

@@ -2,6 +2,7 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include <QLabel>
 #include <QProgressDialog>
 #include <QtTest>
 
@@ -107,6 +108,9 @@ private slots:
     void cancelLeavesPackage();
     void changedOnDisk_data();
     void changedOnDisk();
+    void replaceAsks_data();
+    void replaceAsks();
+    void nothingHeldStaleOrOpen();
 };
 
 void TestPackageWorkflow::update_data()
@@ -298,6 +302,90 @@ void TestPackageWorkflow::changedOnDisk()
     QCOMPARE(fileBytes(s.window.openedPackage()) == written, !saved);
     QCOMPARE(readZip(s.window.openedPackage()).size(), 3); // a.png, clip.mp4, json.txt
     QCOMPARE(s.window.hasUnsavedChanges(), !saved);
+}
+
+// The name typed may become an existing package only once ".mrv" is added.
+void TestPackageWorkflow::replaceAsks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer"); // -1: not asked (the file dialog asked already)
+    QTest::newRow("bare name, cancelled") << str("@show") << 1;
+    QTest::newRow("other extension, cancelled") << str("@show.zip") << 1;
+    QTest::newRow("bare name, replaced") << str("@show") << 0;
+    QTest::newRow("the package's own name") << str("@show.mrv") << -1;
+}
+
+void TestPackageWorkflow::replaceAsks()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+
+    Session s;
+    QVERIFY(writeZip(s.path(str("@show.mrv")), {{str("a.png"), "a"}, {str("b.png"), "b"}}));
+    QVERIFY(writeRealMedia(s.path(str("@media/c.png"))));
+    s.setRows({row("00:00:05", "@media/c.png")});
+    const QByteArray before = fileBytes(s.path(str("@show.mrv")));
+    s.dialogs->paths = QStringList{s.path(typed)};
+    s.dialogs->choices = {answer};
+    const QString message = s.run("pushButtonSave");
+
+    QCOMPARE(s.dialogs->calls.size(), int(answer >= 0));
+    if (answer >= 0) {
+        const FakeDialogs::Call call = s.dialogs->calls.first();
+        QCOMPARE(int(call.kind), int(FakeDialogs::Choose));
+        QCOMPARE(call.defaultIndex, 1);
+        QVERIFY2(s.missingMention(call.text, str("@show.mrv")).isEmpty(), qPrintable(call.text));
+    }
+    const bool replaced = answer != 1;
+    QCOMPARE(message, replaced ? QString() : noEnd);
+    QCOMPARE(fileBytes(s.path(str("@show.mrv"))) == before, !replaced);
+}
+
+// Between jobs the program holds nothing on the package's drive, and after a
+// save the rows show what the saved package holds.
+void TestPackageWorkflow::nothingHeldStaleOrOpen()
+{
+    Session s;
+    const QString package = s.saveStandard();
+    QVERIFY(!package.isEmpty());
+    auto *total = s.window.findChild<QLabel *>(str("labelTotal"));
+    const auto settled = [&] {
+        QTest::qWait(50);
+        for (QDeadlineTimer deadline(20000);
+             total->text().contains(str("checking")) && !deadline.hasExpired();)
+            QTest::qWait(10);
+        return !total->text().contains(str("checking"));
+    };
+    const auto held = [&package] {
+        for (const QFileInfo &fd : QDir(str("/proc/self/fd")).entryInfoList(QDir::System))
+            if (fd.symLinkTarget() == package)
+                return true;
+        return false;
+    };
+    QVERIFY(settled());
+    QVERIFY(!held());
+
+    QVERIFY(writeRealMedia(s.path(str("@media/more.mp4"))));
+    appendRow(tableOf(s.window), row("NA", s.path(str("@media/more.mp4"))));
+    QCOMPARE(s.run("pushButtonSave"), QString());
+    QVERIFY(settled());
+    QVERIFY(!held());
+    QVERIFY2(!total->text().contains(str("unknown")), qPrintable(total->text()));
+    const QTableWidget &table = tableOf(s.window);
+    QCOMPARE(table.rowCount(), 4);
+    for (int r = 0; r < table.rowCount(); ++r)
+        QVERIFY2(table.item(r, ColumnTime)->icon().isNull(),
+                 qPrintable(table.item(r, ColumnTime)->toolTip()));
+
+    s.window.openFile(package);
+    QVERIFY(settled());
+    QVERIFY(!held());
+    for (QAction *action : s.window.findChildren<QAction *>())
+        if (action->shortcut() == QKeySequence(QKeySequence::New))
+            action->trigger();
+    QVERIFY(!s.window.openedPackage().isEmpty() || tableOf(s.window).rowCount() == 0);
+    QVERIFY(settled());
+    QVERIFY(!held());
 }
 
 QTEST_MAIN(TestPackageWorkflow)
