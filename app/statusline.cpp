@@ -56,11 +56,13 @@ QStringList openFilesOnDrive(const QString &path)
 {
     const QString drive = QStorageInfo(QFileInfo(path).absolutePath()).rootPath();
     QStringList open;
-    if (drive.isEmpty())
+    // The system's own disk holds the program's files too, and is never removed.
+    if (drive.isEmpty() || drive == QLatin1String("/"))
         return open;
     // The kernel lists this process's descriptors as links to what they hold.
     const QDir descriptors(QStringLiteral("/proc/self/fd"));
-    for (const QFileInfo &link : descriptors.entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo &link :
+         descriptors.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         const QString target = link.symLinkTarget();
         if (target.isEmpty() || !QFileInfo(target).isFile() || open.contains(target))
             continue;

@@ -349,15 +349,16 @@ void TestPackageWorkflow::nothingHeldStaleOrOpen()
     const QString package = s.saveStandard();
     QVERIFY(!package.isEmpty());
     auto *total = s.window.findChild<QLabel *>(str("labelTotal"));
+    // Probing is over once the total has said nothing of it for a while.
     const auto settled = [&] {
-        QTest::qWait(50);
-        for (QDeadlineTimer deadline(20000);
-             total->text().contains(str("checking")) && !deadline.hasExpired();)
-            QTest::qWait(10);
-        return !total->text().contains(str("checking"));
+        int quiet = 0;
+        for (QDeadlineTimer deadline(20000); quiet < 4 && !deadline.hasExpired(); QTest::qWait(100))
+            quiet = total->text().contains(str("checking")) ? 0 : quiet + 1;
+        return quiet >= 4;
     };
     const auto held = [&package] {
-        for (const QFileInfo &fd : QDir(str("/proc/self/fd")).entryInfoList(QDir::System))
+        for (const QFileInfo &fd :
+             QDir(str("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
             if (fd.symLinkTarget() == package)
                 return true;
         return false;
