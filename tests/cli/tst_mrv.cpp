@@ -148,6 +148,11 @@ private slots:
             {"unknown name", "update show.mrv --remove a.png --remove zz.png", "1 no “/zz.png”"},
             {"not a package", "list a.png", "1 “a.png”"},
             {"strict update", "update --strict show.mrv --remove b.jpg", "1 --strict refuses"},
+            {"duration of an unknown name", "update show.mrv --duration zz.png=00:00:05",
+             "1 no “/zz.png”"},
+            {"verify: reads back", "verify show.mrv", "0 reads back intact"},
+            {"verify: other bytes", "verify flip.mrv", "1 b.jpg"},
+            {"verify: no package", "verify gone.mrv", "1 gone.mrv"},
         };
         init();
         const ZipEntries entries = readZip(path("show.mrv"));
@@ -186,6 +191,19 @@ private slots:
         const QString status = expected.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ');
         QVERIFY2(outcome.startsWith(status) && outcome.contains(expected.mid(status.size())),
                  qPrintable(outcome));
+    }
+
+    // Lengths in --json keep their fraction: scripts add them up.
+    void listedLengthKeepsFraction()
+    {
+        QCOMPARE(
+            finish(*ffmpeg(str("-f lavfi -i testsrc=s=64x48:r=10:d=1.5 -c:v mpeg4 half.mp4"))).code,
+            0);
+        QCOMPARE(mrv("build half half.mp4").code, 0);
+        const Result listed = mrv("list half.mrv --json");
+        const QJsonValue length =
+            QJsonDocument::fromJson(listed.out.toUtf8()).array().first()[str("length")];
+        QVERIFY2(qAbs(length.toDouble() - 1.5) < 0.05, qPrintable(listed.out));
     }
 
     // A ".jpeg" needs nothing but a name: stored as ".jpg", byte for byte. Other
