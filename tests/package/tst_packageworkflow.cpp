@@ -1,3 +1,4 @@
+#include "archive/platformfile.h"
 #include "settings/settings.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
@@ -111,6 +112,7 @@ private slots:
     void replaceAsks_data();
     void replaceAsks();
     void nothingHeldStaleOrOpen();
+    void unverifiedSaveSaysSo();
 };
 
 void TestPackageWorkflow::update_data()
@@ -387,6 +389,23 @@ void TestPackageWorkflow::nothingHeldStaleOrOpen()
     QVERIFY(!s.window.openedPackage().isEmpty() || tableOf(s.window).rowCount() == 0);
     QVERIFY(settled());
     QVERIFY(!held());
+}
+
+// A drive that returns other bytes: saved, but neither "verified" nor "safe to remove".
+void TestPackageWorkflow::unverifiedSaveSaysSo()
+{
+    Session s;
+    Platform::setReadBackHook([](const QByteArray &, qint64, char *data, qint64 len) {
+        if (len > 0)
+            data[len - 1] = char(~data[len - 1]);
+    });
+    const QString package = s.saveStandard();
+    Platform::setReadBackHook(nullptr);
+    QVERIFY(!package.isEmpty());
+    const QString status = s.window.findChild<QLabel *>(str("labelStatus"))->text();
+    QVERIFY2(status.startsWith(str("Saved show.mrv")) && !status.contains(str("verified")),
+             qPrintable(status));
+    QCOMPARE(int(s.dialogs->calls.value(0).kind), int(FakeDialogs::Warning));
 }
 
 QTEST_MAIN(TestPackageWorkflow)
