@@ -338,11 +338,12 @@ bool PackageReader::readThrough(const LayoutEntry &entry, qint64 limit,
 
 bool PackageReader::verify(JobControl *control, const QString &step, const QSet<QByteArray> &skip)
 {
-    // In bytes of entry data read: open() has read the headers and the
-    // directory, so once every entry's data is read, every byte of it was.
-    qint64 total = 0;
+    // In bytes of the file: open() has read the headers and the directory,
+    // so once every entry's data is read, every byte of it was. A partial
+    // pass counts only the entries it reads.
+    qint64 total = skip.isEmpty() && m_file ? m_file->size() : 0;
     for (const LayoutEntry &entry : qAsConst(m_entries)) {
-        if (!skip.contains(entry.name))
+        if (!skip.isEmpty() && !skip.contains(entry.name))
             total += entry.compressedSize;
     }
     qint64 done = 0;
@@ -367,8 +368,8 @@ bool PackageReader::verify(JobControl *control, const QString &step, const QSet<
         if (!whole)
             return false;
         done += entry.compressedSize;
-        m_verified = done;
     }
+    m_verified = total;
     if (control)
         control->report(JobProgress{total, total, m_path, step});
     return true;

@@ -68,7 +68,7 @@ public:
     // (with step) and may cancel.
     [[nodiscard]] bool verify(JobControl *control = nullptr, const QString &step = {},
                               const QSet<QByteArray> &skip = {});
-    // The bytes of entry data the last verify() read.
+    // The bytes the last verify() that ran to its end read.
     qint64 bytesVerified() const { return m_verified; }
 
 private:
