@@ -33,6 +33,13 @@ void flipFirstByte(const QByteArray &, qint64, char *data, qint64 len)
         data[0] = char(data[0] ^ 0x55);
 }
 
+qint64 readBackBytes = 0;
+
+void countReadBack(const QByteArray &, qint64, char *, qint64 len)
+{
+    readBackBytes += len;
+}
+
 } // namespace
 
 class TestPackageLogic : public QObject
@@ -52,6 +59,8 @@ private slots:
     void rowsReadBack();
     void saveProves_data();
     void saveProves();
+    void readBackInProportion_data();
+    void readBackInProportion();
 };
 
 void TestPackageLogic::derivedNames_data()
@@ -269,6 +278,48 @@ void TestPackageLogic::saveProves()
     QVERIFY2(document.contains(QByteArray("\"/" + stored.toUtf8() + "\"")) &&
                  document.contains("\"/new.png\""),
              document.constData());
+}
+
+void TestPackageLogic::readBackInProportion_data()
+{
+    QTest::addColumn<bool>("moved"); // the clip moves down over a removed picture
+    QTest::newRow("document only: the clip is proven by its record") << false;
+    QTest::newRow("the clip moved: read again") << true;
+}
+
+void TestPackageLogic::readBackInProportion()
+{
+    QFETCH(bool, moved);
+    QTemporaryDir work;
+    const QString clip = work.filePath(str("clip.mp4")), package = work.filePath(str("s.mrv"));
+    QVERIFY(writePicture(work.filePath(str("pic.png"))));
+    QCOMPARE(
+        runProgram(str("ffmpeg"),
+                   str("-loglevel error -f lavfi -i testsrc=s=320x240:d=4 -vf noise=alls=40:allf=t "
+                       "-c:v mpeg4 -b:v 4M -y %1")
+                       .arg(clip)
+                       .split(u' ')) == "failed",
+        false);
+    const PlaylistRows rows{row("00:00:04", work.filePath(str("pic.png"))), row("NA", clip)};
+    QCOMPARE(int(runSavePlan(makeSavePlan(package, package, rows)).status),
+             int(SaveOutcome::Status::Saved));
+    PackageContents contents;
+    QString error;
+    QVERIFY2(readPackage(package, str("Fade"), &contents, &error), qPrintable(error));
+    PlaylistRows edited = contents.rows;
+    if (moved)
+        edited.removeFirst();
+    else
+        edited.first().time = str("00:00:09");
+
+    readBackBytes = 0;
+    Platform::setReadBackHook(countReadBack);
+    const SaveOutcome outcome = runSavePlan(makeSavePlan(package, package, edited, contents));
+    Platform::setReadBackHook(nullptr);
+    QVERIFY(outcome.status == SaveOutcome::Status::Saved && outcome.verifyMs >= 0);
+    const qint64 clipSize = QFileInfo(clip).size();
+    QVERIFY2(moved ? readBackBytes > clipSize : readBackBytes < clipSize / 4,
+             qPrintable(QString::number(readBackBytes)));
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)
