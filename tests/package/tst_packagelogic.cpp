@@ -282,25 +282,28 @@ void TestPackageLogic::saveProves()
 
 void TestPackageLogic::readBackInProportion_data()
 {
-    QTest::addColumn<bool>("moved"); // the clip moves down over a removed picture
-    QTest::newRow("document only: the clip is proven by its record") << false;
-    QTest::newRow("the clip moved: read again") << true;
+    QTest::addColumn<bool>("moved"); // the short clip moves down over a removed picture
+    QTest::newRow("document only: the clips are proven by their records") << false;
+    QTest::newRow("the short clip moved: read again, the long one not") << true;
 }
 
 void TestPackageLogic::readBackInProportion()
 {
     QFETCH(bool, moved);
     QTemporaryDir work;
-    const QString clip = work.filePath(str("clip.mp4")), package = work.filePath(str("s.mrv"));
+    const QString package = work.filePath(str("s.mrv"));
+    // A long clip, a picture, a short clip: removing the picture moves only the short one.
+    for (const char *clip : {"long.mp4:4", "short.mp4:1"})
+        QVERIFY(
+            runProgram(str("ffmpeg"), str("-loglevel error -f lavfi -i testsrc=s=320x240:d=%1 -vf "
+                                          "noise=alls=40:allf=t -c:v mpeg4 -b:v 4M -y %2")
+                                          .arg(str(clip).section(u':', 1),
+                                               work.filePath(str(clip).section(u':', 0, 0)))
+                                          .split(u' ')) != "failed");
     QVERIFY(writePicture(work.filePath(str("pic.png"))));
-    QCOMPARE(
-        runProgram(str("ffmpeg"),
-                   str("-loglevel error -f lavfi -i testsrc=s=320x240:d=4 -vf noise=alls=40:allf=t "
-                       "-c:v mpeg4 -b:v 4M -y %1")
-                       .arg(clip)
-                       .split(u' ')) == "failed",
-        false);
-    const PlaylistRows rows{row("00:00:04", work.filePath(str("pic.png"))), row("NA", clip)};
+    const PlaylistRows rows{row("NA", work.filePath(str("long.mp4"))),
+                            row("00:00:04", work.filePath(str("pic.png"))),
+                            row("NA", work.filePath(str("short.mp4")))};
     QCOMPARE(int(runSavePlan(makeSavePlan(package, package, rows)).status),
              int(SaveOutcome::Status::Saved));
     PackageContents contents;
@@ -308,17 +311,19 @@ void TestPackageLogic::readBackInProportion()
     QVERIFY2(readPackage(package, str("Fade"), &contents, &error), qPrintable(error));
     PlaylistRows edited = contents.rows;
     if (moved)
-        edited.removeFirst();
+        edited.removeAt(1);
     else
-        edited.first().time = str("00:00:09");
+        edited[1].time = str("00:00:09");
 
     readBackBytes = 0;
     Platform::setReadBackHook(countReadBack);
     const SaveOutcome outcome = runSavePlan(makeSavePlan(package, package, edited, contents));
     Platform::setReadBackHook(nullptr);
     QVERIFY(outcome.status == SaveOutcome::Status::Saved && outcome.verifyMs >= 0);
-    const qint64 clipSize = QFileInfo(clip).size();
-    QVERIFY2(moved ? readBackBytes > clipSize : readBackBytes < clipSize / 4,
+    const qint64 shortSize = QFileInfo(work.filePath(str("short.mp4"))).size();
+    QVERIFY2(moved ? readBackBytes > shortSize &&
+                         readBackBytes < QFileInfo(work.filePath(str("long.mp4"))).size()
+                   : readBackBytes < shortSize / 4,
              qPrintable(QString::number(readBackBytes)));
 }
 
