@@ -293,7 +293,7 @@ void TestPackageLogic::readBackInProportion()
     QTemporaryDir work;
     const QString package = work.filePath(str("s.mrv"));
     // A long clip, a picture, a short clip: removing the picture moves only the short one.
-    for (const char *clip : {"long.mp4:4", "short.mp4:1"})
+    for (const char *clip : {"long.mp4:8", "short.mp4:1"})
         QVERIFY(
             runProgram(str("ffmpeg"), str("-loglevel error -f lavfi -i testsrc=s=320x240:d=%1 -vf "
                                           "noise=alls=40:allf=t -c:v mpeg4 -b:v 4M -y %2")
