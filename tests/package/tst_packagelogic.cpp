@@ -213,15 +213,13 @@ void TestPackageLogic::saveProves_data()
     // "drive": the drive returns other bytes than were written.
     QTest::addColumn<QString>("fault");
 
-    const auto add = [](const char *name, const char *stored, bool inPlace, const char *fault) {
-        QTest::newRow(name) << str(stored) << inPlace << str(fault);
-    };
-    add("update keeps .jpeg", "pic.jpeg", true, "");
-    add("new package keeps .jpeg", "pic.jpeg", false, "");
-    add("update keeps upper case", "PIC.JPE", true, "");
-    add("update whose document and entries disagree", "pic.jpg", true, "document");
-    add("new package whose document and entries disagree", "pic.jpg", false, "document");
-    add("update read back wrong", "pic.jpg", true, "drive");
+    QTest::newRow("update keeps .jpeg") << str("pic.jpeg") << true << QString();
+    QTest::newRow("new package keeps .jpeg") << str("pic.jpeg") << false << QString();
+    QTest::newRow("update keeps upper case") << str("PIC.JPE") << true << QString();
+    QTest::newRow("update: document, entries disagree")
+        << str("pic.jpg") << true << str("document");
+    QTest::newRow("new: document, entries disagree") << str("pic.jpg") << false << str("document");
+    QTest::newRow("update read back wrong") << str("pic.jpg") << true << str("drive");
 }
 
 void TestPackageLogic::saveProves()
@@ -231,7 +229,6 @@ void TestPackageLogic::saveProves()
     QFETCH(QString, fault);
 
     QTemporaryDir work;
-    QVERIFY2(work.isValid(), qPrintable(work.errorString()));
     const QString source = work.filePath(str("show.mrv"));
     const QString target = inPlace ? source : work.filePath(str("copy.mrv"));
     const QByteArray json = QByteArray(R"({"gallery":[{"filename":"/)") + stored.toUtf8() +
@@ -240,9 +237,7 @@ void TestPackageLogic::saveProves()
             writePicture(work.filePath(str("new.png"))));
     QVERIFY(writeZip(source, {{stored, fileBytes(work.filePath(str("pic.jpg")))},
                               {str("json.txt"), json, true}}));
-    PackageContents contents;
-    QString error;
-    QVERIFY2(readPackage(source, str("Fade"), &contents, &error), qPrintable(error));
+    const PackageContents contents = runOpen(source, str("Fade")).contents;
     PlaylistRows rows = contents.rows;
     rows.first().time = str("00:00:09");
     rows.append(row("00:00:03", work.filePath(str("new.png"))));
@@ -268,9 +263,7 @@ void TestPackageLogic::saveProves()
     // Written, but read back as other bytes: not verified, and the user is told.
     QCOMPARE(outcome.verifyMs >= 0, fault.isEmpty());
     QCOMPARE(outcome.warning.isEmpty(), fault.isEmpty());
-    QString why;
-    const ZipEntries entries = readZip(target, &why);
-    QVERIFY2(!entries.isEmpty(), qPrintable(why));
+    const ZipEntries entries = readZip(target);
     QStringList names{stored, str("json.txt"), str("new.png")};
     names.sort();
     QCOMPARE(entries.keys(), names);
@@ -306,9 +299,7 @@ void TestPackageLogic::readBackInProportion()
                             row("NA", work.filePath(str("short.mp4")))};
     QCOMPARE(int(runSavePlan(makeSavePlan(package, package, rows)).status),
              int(SaveOutcome::Status::Saved));
-    PackageContents contents;
-    QString error;
-    QVERIFY2(readPackage(package, str("Fade"), &contents, &error), qPrintable(error));
+    const PackageContents contents = runOpen(package, str("Fade")).contents;
     PlaylistRows edited = contents.rows;
     if (moved)
         edited.removeAt(1);
