@@ -95,6 +95,8 @@ private slots:
             built.err.startsWith(str("3 files may not play:\n    ") + path("a.png") + str(": ")),
             qPrintable(built.err));
         QCOMPARE(built.err.count(QLatin1Char('\n')), 4);
+        // Each medium's check is remembered, in the cache the test points to.
+        QCOMPARE(QDir(path("cache/merovi/examined")).entryList(QDir::Files).size(), 3);
         sample = fileBytes(path("show.mrv"));
         QVERIFY(finish(*clips[0]).code == 0 && finish(*clips[1]).code == 0);
         webm = finish(*clips[2]).code == 0;
