@@ -115,14 +115,22 @@ QStringList namesOf(const QVector<LayoutEntry> &entries)
     return names;
 }
 
-// The disagreements a save may leave: an entry no row played before the save
-// either was put there by someone else, and is kept rather than judged.
+QString keyOf(const Disagreement &disagreement)
+{
+    return (disagreement.kind == Disagreement::Kind::NotHeld ? QLatin1String("held:")
+                                                             : QLatin1String("played:")) +
+           disagreement.name;
+}
+
+// The disagreements a save would add. Those the package had before it (an
+// entry another tool put there, a file it lost) are kept rather than judged:
+// the open already told the user of a lost file.
 QVector<Disagreement> newDisagreements(const QJsonObject &document, const QStringList &entries,
-                                       const QSet<QString> &unplayedBefore)
+                                       const QSet<QString> &existing)
 {
     QVector<Disagreement> result;
     for (const Disagreement &found : findDisagreements(document, entries)) {
-        if (found.kind != Disagreement::Kind::NotPlayed || !unplayedBefore.contains(found.name))
+        if (!existing.contains(keyOf(found)))
             result.append(found);
     }
     return result;
@@ -312,9 +320,9 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     QString error;
     bool wrote = false;
     DirectoryBefore before;
-    QSet<QString> unplayedBefore;
+    QSet<QString> existingBefore;
     const auto refuseDisagreement = [&](const QStringList &entries) {
-        const QVector<Disagreement> found = newDisagreements(written, entries, unplayedBefore);
+        const QVector<Disagreement> found = newDisagreements(written, entries, existingBefore);
         if (found.isEmpty())
             return false;
         error = tr("The playlist was not saved: its document and its files would disagree.") +
@@ -348,10 +356,8 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
                 held.append(entryOf(stored));
             held.append(documentEntryName());
         }
-        for (const Disagreement &found : findDisagreements(plan.sourceDocument, held)) {
-            if (found.kind == Disagreement::Kind::NotPlayed)
-                unplayedBefore.insert(found.name);
-        }
+        for (const Disagreement &found : findDisagreements(plan.sourceDocument, held))
+            existingBefore.insert(keyOf(found));
         QStringList after;
         for (const QString &name : qAsConst(held)) {
             if (!deletions.contains(name))
@@ -422,7 +428,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     }
     // The same rule as before the write, now on what the package holds.
     const QVector<Disagreement> found =
-        newDisagreements(outcome.contents.document, reader.entryNames(), unplayedBefore);
+        newDisagreements(outcome.contents.document, reader.entryNames(), existingBefore);
     if (!found.isEmpty()) {
         outcome.status = SaveOutcome::Status::Failed;
         outcome.verifyMs = -1;
