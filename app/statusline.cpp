@@ -6,11 +6,13 @@
 #include "media/mediaversion.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStorageInfo>
 
 namespace {
 
@@ -50,6 +52,26 @@ QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &a
     return verified ? tr("%1 — verified, safe to remove").arg(saved) : saved;
 }
 
+QStringList openFilesOnDrive(const QString &path)
+{
+    const QString drive = QStorageInfo(QFileInfo(path).absolutePath()).rootPath();
+    QStringList open;
+    // The system's own disk holds the program's files too, and is never removed.
+    if (drive.isEmpty() || drive == QLatin1String("/"))
+        return open;
+    // The kernel lists this process's descriptors as links to what they hold.
+    const QDir descriptors(QStringLiteral("/proc/self/fd"));
+    for (const QFileInfo &link :
+         descriptors.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = link.symLinkTarget();
+        if (target.isEmpty() || !QFileInfo(target).isFile() || open.contains(target))
+            continue;
+        if (QStorageInfo(target).rootPath() == drive)
+            open.append(target);
+    }
+    return open;
+}
+
 QString openedStatusText(const QString &packagePath, int items)
 {
     const QString name = QFileInfo(packagePath).fileName();
@@ -86,7 +108,9 @@ void MainWindow::showNote(const QString &text)
 
 void MainWindow::reportSaved(const QString &path, qint64 bytes, qint64 verifyMs)
 {
-    showNote(savedStatusText(path, bytes, QTime::currentTime(), verifyMs >= 0));
+    // Read back as written, and nothing of this program keeps the drive busy.
+    const bool removable = verifyMs >= 0 && openFilesOnDrive(path).isEmpty();
+    showNote(savedStatusText(path, bytes, QTime::currentTime(), removable));
     if (verifyMs >= 0)
         statusLabel->setToolTip(
             tr("Read back from the drive in %1 s").arg(double(verifyMs) / 1000, 0, 'f', 1));

@@ -9,6 +9,10 @@
 // written. bytes < 0: the size is unknown and left out.
 QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at,
                         bool verified = false);
+// The files on the drive holding path that this program has open: the drive
+// cannot be unmounted while any is. Empty also where this cannot be told.
+QStringList openFilesOnDrive(const QString &path);
+
 // "Opened show.mrv: 15 items".
 QString openedStatusText(const QString &packagePath, int items);
 

@@ -191,6 +191,7 @@ bool PackageReader::open()
     m_entries.clear();
     m_index.clear();
     m_recovery.clear();
+    m_identity = PackageIdentity();
     // An interrupted update is undone (or completed) before anything reads the package.
     QByteArray target;
     int linkError = 0;
@@ -222,6 +223,7 @@ bool PackageReader::open()
                 ? tr("too many files are open at once (%1)").arg(Platform::systemError(error))
                 : Platform::systemError(error));
     }
+    m_identity = m_file->identity();
     m_file->setReadBack(m_source == Source::Drive);
     QString cause;
     bool waited = false;
@@ -243,14 +245,9 @@ int PackageReader::systemError() const
     return m_openError != 0 ? m_openError : m_file ? m_file->error() : 0;
 }
 
-PackageIdentity PackageReader::identity() const
-{
-    return m_file ? m_file->identity() : PackageIdentity();
-}
-
 bool PackageReader::isCurrent() const
 {
-    return m_file && Platform::identity(QFile::encodeName(m_path)) == m_file->identity();
+    return m_file && Platform::identity(QFile::encodeName(m_path)) == m_identity;
 }
 
 QStringList PackageReader::entryNames() const
@@ -347,13 +344,21 @@ bool PackageReader::readThrough(const LayoutEntry &entry, qint64 limit,
     return true;
 }
 
-bool PackageReader::verify(JobControl *control, const QString &step)
+bool PackageReader::verify(JobControl *control, const QString &step, const QSet<QByteArray> &skip)
 {
     // In bytes of the file: open() has read the headers and the directory,
-    // so once every entry's data is read, every byte of it was.
-    const qint64 total = m_file ? m_file->size() : 0;
-    qint64 done = 0;
+    // so once every entry's data is read, every byte of it was. A partial
+    // pass counts only the entries it reads.
+    qint64 total = skip.isEmpty() && m_file ? m_file->size() : 0;
     for (const LayoutEntry &entry : qAsConst(m_entries)) {
+        if (!skip.isEmpty() && !skip.contains(entry.name))
+            total += entry.compressedSize;
+    }
+    qint64 done = 0;
+    m_verified = 0;
+    for (const LayoutEntry &entry : qAsConst(m_entries)) {
+        if (skip.contains(entry.name))
+            continue;
         if (jobCancelled(control))
             return fail(tr("the check was cancelled"));
         const QString name = entryName(entry);
@@ -372,6 +377,7 @@ bool PackageReader::verify(JobControl *control, const QString &step)
             return false;
         done += entry.compressedSize;
     }
+    m_verified = total;
     if (control)
         control->report(JobProgress{total, total, m_path, step});
     return true;

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QIODevice>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -43,9 +44,9 @@ public:
     // What open() found of an interrupted update and did about it, or empty.
     QString recoveryNote() const { return m_recovery; }
     QString path() const { return m_path; }
-    // Of the file opened: to notice later whether another program replaced it.
-    PackageIdentity identity() const;
-    // Whether the path still names the file opened, unchanged.
+    // Of the file as opened: to notice later whether another program replaced it.
+    PackageIdentity identity() const { return m_identity; }
+    // Whether the path still names the file opened, unchanged since.
     bool isCurrent() const;
 
     // In archive order.
@@ -62,9 +63,13 @@ public:
     // maxSize (then *tooLarge is set); its size and checksum checked.
     [[nodiscard]] bool readEntry(const QString &name, qint64 maxSize, QByteArray *bytes,
                                  bool *tooLarge = nullptr);
-    // Reads every entry to its end and checks its checksum and size. A
-    // damaged entry names itself; control reports bytes (with step) and may cancel.
-    [[nodiscard]] bool verify(JobControl *control = nullptr, const QString &step = {});
+    // Reads every entry but those named in skip to its end and checks its
+    // checksum and size. A damaged entry names itself; control reports bytes
+    // (with step) and may cancel.
+    [[nodiscard]] bool verify(JobControl *control = nullptr, const QString &step = {},
+                              const QSet<QByteArray> &skip = {});
+    // The bytes the last verify() that ran to its end read.
+    qint64 bytesVerified() const { return m_verified; }
 
 private:
     bool fail(const QString &cause);
@@ -82,4 +87,8 @@ private:
     QString m_error;
     QString m_cause;
     QString m_recovery;
+    // Of the file when opened: an update in place keeps the descriptor's
+    // file, so only this tells that the layout read is out of date.
+    PackageIdentity m_identity;
+    qint64 m_verified = 0;
 };

@@ -2,12 +2,9 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "media/mediaprobe.h"
-#include "package/packagenames.h"
-#include "package/packageplan.h"
 #include "package/saveplan.h"
 
 #include <QDir>
-#include <QSet>
 
 #include <utility>
 
@@ -54,16 +51,8 @@ int runCheck(const QStringList &arguments)
         return ExitFailed;
     }
 
-    for (const QString &name : std::as_const(contents.missingMedia))
-        report(tr("“%1”: the playlist plays “%2”, but the package holds no such file. Add the "
-                  "file again, or remove it from the playlist.")
-                   .arg(shown, name));
-    const QStringList gallery = galleryStoredNames(contents.document);
-    const QSet<QString> played(gallery.cbegin(), gallery.cend());
-    for (const QString &entry : std::as_const(entries)) {
-        if (entry != documentEntryName() && !played.contains(QLatin1Char('/') + entry))
-            report(tr("“%1”: the entry “%2” is played by no playlist row.").arg(shown, entry));
-    }
+    for (const Disagreement &found : findDisagreements(contents.document, entries))
+        report(disagreementText(path, found));
 
     if (parser.isSet(media)) {
         for (const QString &entry : std::as_const(entries)) {

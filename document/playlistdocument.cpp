@@ -18,11 +18,13 @@ QString decimal(int value)
     return QString::number(value);
 }
 
-QJsonObject galleryEntry(const PlaylistRow &row, int position, const QString &timestamp)
+QJsonObject galleryEntry(const PlaylistRow &row, int position, const QString &timestamp,
+                         const QSet<QString> &keptNames)
 {
     return {
         {QStringLiteral("create_time"), timestamp},
-        {QStringLiteral("filename"), storedName(row.file)},
+        {QStringLiteral("filename"),
+         keptNames.contains(row.file) ? row.file : storedName(row.file)},
         {QStringLiteral("filesize"), QStringLiteral("0")},
         {QStringLiteral("id"), decimal(position)},
         {QStringLiteral("md5"), QStringLiteral("0")},
@@ -80,7 +82,7 @@ QString storedName(const QString &path)
 }
 
 QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &mediaDir,
-                                  const QDateTime &buildTime)
+                                  const QDateTime &buildTime, const QSet<QString> &keptNames)
 {
     const QString timestamp = buildTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 
@@ -88,7 +90,7 @@ QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &media
     QJsonArray media;
     for (int r = 0; r < rows.size(); ++r) {
         // Ids are positions, renumbered at every build.
-        gallery.append(galleryEntry(rows.at(r), r + 1, timestamp));
+        gallery.append(galleryEntry(rows.at(r), r + 1, timestamp, keptNames));
         media.append(mediaEntry(rows.at(r), r + 1, timestamp));
     }
 

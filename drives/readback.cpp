@@ -6,6 +6,8 @@
 #include "jobs/jobcontrol.h"
 
 #include <QElapsedTimer>
+#include <QHash>
+#include <QSet>
 #include <QSettings>
 
 namespace {
@@ -31,6 +33,12 @@ ReadBackResult finished(ReadBackResult::Status status, const QString &error,
 ReadBackResult verifyFromDrive(const QString &path, const QByteArray &expectedDocument,
                                JobControl *control)
 {
+    return verifyUpdateFromDrive(path, expectedDocument, {}, control);
+}
+
+ReadBackResult verifyUpdateFromDrive(const QString &path, const QByteArray &expectedDocument,
+                                     const DirectoryBefore &before, JobControl *control)
+{
     QElapsedTimer timer;
     timer.start();
     const QString shown = quoted(path);
@@ -39,7 +47,24 @@ ReadBackResult verifyFromDrive(const QString &path, const QByteArray &expectedDo
            "smaller than it claims. Do not use it; write the package to another drive.");
 
     PackageReader reader(path, PackageReader::Source::Drive);
-    bool ok = reader.open() && reader.verify(control, tr("Verifying"));
+    bool ok = reader.open();
+    QSet<QByteArray> untouched;
+    const PackageIdentity now = reader.identity();
+    if (ok && before.identity.isValid() && now.device == before.identity.device &&
+        now.inode == before.identity.inode) {
+        QHash<QByteArray, const LayoutEntry *> old;
+        for (const LayoutEntry &entry : before.entries)
+            old.insert(entry.name, &entry);
+        for (const LayoutEntry &entry : reader.entries()) {
+            const LayoutEntry *was = old.value(entry.name);
+            // An entry that moved was written again, so it is read again.
+            if (was && was->dataOffset == entry.dataOffset && was->crc == entry.crc &&
+                was->size == entry.size && was->compressedSize == entry.compressedSize &&
+                was->method == entry.method)
+                untouched.insert(entry.name);
+        }
+    }
+    ok = ok && reader.verify(control, tr("Verifying"), untouched);
     if (jobCancelled(control))
         return finished(ReadBackResult::Status::Cancelled,
                         tr("The check of %1 was cancelled.").arg(shown), timer);
@@ -63,7 +88,7 @@ ReadBackResult verifyFromDrive(const QString &path, const QByteArray &expectedDo
                                                     "built")),
                             timer);
     }
-    return finished(ReadBackResult::Status::Verified, {}, timer, reader.identity().size);
+    return finished(ReadBackResult::Status::Verified, {}, timer, reader.bytesVerified());
 }
 
 bool readStoredEntries(const QString &path, QVector<StoredEntry> *entries, QString *error)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "archive/packagelayout.h"
+#include "archive/packagetypes.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -34,6 +37,21 @@ struct ReadBackResult
 // against the bytes that were built. control gets progress and may cancel.
 ReadBackResult verifyFromDrive(const QString &path, const QByteArray &expectedDocument,
                                JobControl *control = nullptr);
+
+// The directory of a package before an update in place changed it.
+struct DirectoryBefore
+{
+    PackageIdentity identity;
+    QVector<LayoutEntry> entries;
+};
+
+// The read-back of an update in place, in proportion to what it wrote: the
+// directory and end record and every entry the update wrote or moved are
+// read from the drive; an entry still at the place, with the checksum and
+// sizes, it had in before is proven by its directory record alone. A package
+// that is not the file before described (rewritten whole) is read whole.
+ReadBackResult verifyUpdateFromDrive(const QString &path, const QByteArray &expectedDocument,
+                                     const DirectoryBefore &before, JobControl *control = nullptr);
 
 // One entry as a package's central directory records it.
 struct StoredEntry

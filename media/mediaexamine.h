@@ -24,6 +24,11 @@ struct InspectLimits
     bool expired() const { return deadline.hasExpired() || (cancelled && cancelled()); }
 };
 
+// Closes the packages that reads of stored entries kept open for the pass
+// over them; readers still in use close when their last entry is read. Called
+// at the end of each pass, so that no drive stays busy between jobs.
+void closePackageReaders();
+
 // FFmpeg's messages go to the media logging category, not to stderr.
 void routeFfmpegLog();
 

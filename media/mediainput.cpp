@@ -47,6 +47,12 @@ public:
         return reader;
     }
 
+    void clear()
+    {
+        QMutexLocker locker(&m_mutex);
+        m_readers.clear();
+    }
+
 private:
     QMutex m_mutex;
     std::vector<std::shared_ptr<PackageReader>> m_readers;
@@ -128,6 +134,11 @@ MediaInput openEntry(const QString &package, const QString &entry)
 }
 
 } // namespace
+
+void closePackageReaders()
+{
+    readers().clear();
+}
 
 MediaInput openMediaInput(const MediaSource &source)
 {

@@ -124,6 +124,7 @@ void MediaService::cancelAll()
     m_shared->generation = ++m_generation;
     const bool wasBusy = !m_pending.isEmpty();
     m_pending.clear();
+    closePackageReaders();
     if (wasBusy)
         emit idle();
 }
@@ -137,6 +138,8 @@ void MediaService::deliver(quint64 generation, const QString &key, const MediaIn
     emit probed(key, info);
     if (!image.isNull())
         emit thumbnailReady(key, image);
-    if (m_pending.isEmpty())
+    if (m_pending.isEmpty()) {
+        closePackageReaders();
         emit idle();
+    }
 }

@@ -1,5 +1,6 @@
 #include "media/playcheck.h"
 
+#include "media/examinecache.h"
 #include "media/mediaexamine.h"
 
 #include <QDir>
@@ -64,7 +65,7 @@ QStringList probeMayNotPlay(const PlaylistRows &rows, const QString &package,
     for (int t = 0; t < pool.maxThreadCount(); ++t) {
         pool.start([&] {
             for (int i = next++; i < sources.size(); i = next++)
-                infos[i] = examineMedia(sources.at(i));
+                infos[i] = examineMediaRemembered(sources.at(i));
         });
     }
     pool.waitForDone();

@@ -26,9 +26,16 @@ QSet<QString> rowFileSet(const PlaylistRows &rows)
     return files;
 }
 
+// The entry name a file to add would take, letter case aside.
 QString foldedName(const QString &path)
 {
     return entryNameOf(path).toCaseFolded();
+}
+
+// A stored name keeps its spelling: "/pic.jpeg" is the entry "pic.jpeg".
+QString foldedStoredName(const QString &storedName)
+{
+    return bareName(storedName).toCaseFolded();
 }
 
 // For each added file, the stored names in use it would overwrite.
@@ -39,7 +46,7 @@ QHash<QString, QString> replacementsInUse(const QJsonObject &document, const Pla
     QHash<QString, QString> inUseByName;
     for (const QString &name : stored) {
         if (files.contains(name))
-            inUseByName.insert(foldedName(name), name);
+            inUseByName.insert(foldedStoredName(name), name);
     }
     QHash<QString, QString> result; // stored name -> added path
     for (const QString &added : distinctFiles(unmatchedRowFiles(document, rows))) {

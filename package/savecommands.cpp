@@ -12,6 +12,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -100,6 +101,15 @@ void MainWindow::saveNew()
         dialogs->critical(this, tr("Save"), error);
         finishSave(error);
         return;
+    }
+    // The dialog asked only about the name typed; ".mrv" may make it another
+    // file, and replacing a package unasked loses every file in it.
+    if (names.packagePath != chosen && QFileInfo::exists(names.packagePath)) {
+        const QString text = tr("The package %1 exists already. Replace it with this playlist? "
+                                "Everything it holds is then lost.")
+                                 .arg(quoted(names.packagePath));
+        if (dialogs->choose(this, tr("Save"), text, {tr("Replace"), tr("Cancel")}, 1, 1) != 0)
+            return;
     }
     writeSettings(settings.PATH_MEDIA, names.folder);
     saveTable(names.packagePath, chosen);

@@ -83,15 +83,100 @@ bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
     if (!checkSavableMedia(fromDisk, error))
         return false;
     for (const QString &file : qAsConst(files)) {
-        const QString name = entryNameOf(file);
-        entries->append(storedSet.contains(file)
-                            ? PackageEntry::fromPackage(name, plan.sourcePackage, entryOf(file))
-                            : PackageEntry::file(name, file));
+        // Stored entries keep their names; only files being added are renamed.
+        entries->append(
+            storedSet.contains(file)
+                ? PackageEntry::fromPackage(entryOf(file), plan.sourcePackage, entryOf(file))
+                : PackageEntry::file(entryNameOf(file), file));
     }
     return true;
 }
 
+SaveDocumentHook &documentHook()
+{
+    static SaveDocumentHook hook;
+    return hook;
+}
+
+// Entry names as a package stores them, for the rule both sides share.
+QStringList namesOf(const QVector<PackageEntry> &entries)
+{
+    QStringList names;
+    for (const PackageEntry &entry : entries)
+        names.append(entry.name);
+    return names;
+}
+
+QStringList namesOf(const QVector<LayoutEntry> &entries)
+{
+    QStringList names;
+    for (const LayoutEntry &entry : entries)
+        names.append(QString::fromUtf8(entry.name));
+    return names;
+}
+
+QString keyOf(const Disagreement &disagreement)
+{
+    return (disagreement.kind == Disagreement::Kind::NotHeld ? QLatin1String("held:")
+                                                             : QLatin1String("played:")) +
+           disagreement.name;
+}
+
+// The disagreements a save would add. Those the package had before it (an
+// entry another tool put there, a file it lost) are kept rather than judged:
+// the open already told the user of a lost file.
+QVector<Disagreement> newDisagreements(const QJsonObject &document, const QStringList &entries,
+                                       const QSet<QString> &existing)
+{
+    QVector<Disagreement> result;
+    for (const Disagreement &found : findDisagreements(document, entries)) {
+        if (!existing.contains(keyOf(found)))
+            result.append(found);
+    }
+    return result;
+}
+
+QString disagreementsText(const QString &path, const QVector<Disagreement> &found)
+{
+    QStringList lines;
+    for (const Disagreement &disagreement : found)
+        lines.append(disagreementText(path, disagreement));
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
+
+void setSaveDocumentHook(SaveDocumentHook hook)
+{
+    documentHook() = std::move(hook);
+}
+
+QVector<Disagreement> findDisagreements(const QJsonObject &document, const QStringList &entryNames)
+{
+    QVector<Disagreement> result;
+    const QSet<QString> held(entryNames.cbegin(), entryNames.cend());
+    QSet<QString> played;
+    for (const QString &stored : distinctFiles(galleryStoredNames(document))) {
+        played.insert(entryOf(stored));
+        if (!held.contains(entryOf(stored)))
+            result.append({Disagreement::Kind::NotHeld, stored});
+    }
+    for (const QString &entry : entryNames) {
+        if (entry != documentEntryName() && !played.contains(entry))
+            result.append({Disagreement::Kind::NotPlayed, entry});
+    }
+    return result;
+}
+
+QString disagreementText(const QString &path, const Disagreement &disagreement)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (disagreement.kind == Disagreement::Kind::NotHeld)
+        return tr("“%1”: the playlist plays “%2”, but the package holds no such file. Add the "
+                  "file again, or remove it from the playlist.")
+            .arg(shown, disagreement.name);
+    return tr("“%1”: the entry “%2” is played by no playlist row.").arg(shown, disagreement.name);
+}
 
 bool readPackage(const QString &path, const QString &transition, PackageContents *contents,
                  QString *error)
@@ -214,17 +299,37 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         rows = rowsWithReplacements(plan.sourceDocument, rows);
     }
 
-    const QJsonObject root = buildPlaylistDocument(rows, plan.mediaDir, plan.buildTime);
-    const QByteArray document = renderPlaylistDocument(root);
+    QSet<QString> keptNames;
+    if (!plan.sourcePackage.isEmpty()) {
+        const QStringList stored = galleryStoredNames(plan.sourceDocument);
+        keptNames = QSet<QString>(stored.cbegin(), stored.cend());
+    }
+    const QJsonObject root = buildPlaylistDocument(rows, plan.mediaDir, plan.buildTime, keptNames);
+    QByteArray document = renderPlaylistDocument(root);
+    if (documentHook())
+        documentHook()(&document);
     if (document.size() > PackageArchive::maxDocumentSize) {
         return failed(tr("The playlist is too large to open again: a package holds at most %1 "
                          "rows with names of ordinary length. Split it into two packages.")
                           .arg(maxPlaylistRows));
     }
+    // What is written is judged, not what was meant: the document as bytes.
+    QJsonObject written = QJsonDocument::fromJson(document).object();
 
     PackageArchive archive(plan.packagePath);
     QString error;
-    bool written = false;
+    bool wrote = false;
+    DirectoryBefore before;
+    QSet<QString> existingBefore;
+    const auto refuseDisagreement = [&](const QStringList &entries) {
+        const QVector<Disagreement> found = newDisagreements(written, entries, existingBefore);
+        if (found.isEmpty())
+            return false;
+        error = tr("The playlist was not saved: its document and its files would disagree.") +
+                QLatin1Char('\n') + disagreementsText(plan.packagePath, found) + QLatin1Char('\n') +
+                unchanged;
+        return true;
+    };
     if (plan.isUpdate()) {
         const QStringList additions = distinctFiles(unmatchedRowFiles(plan.sourceDocument, rows));
         if (!checkSavableMedia(additions, &error))
@@ -237,17 +342,43 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         for (const QString &stored : unmatchedStoredNames(plan.sourceDocument, rows))
             deletions.append(entryOf(stored));
         deletions.append(documentEntryName());
-        written = archive.update(distinctFiles(deletions), entries,
-                                 plan.overwriteChanged ? PackageIdentity() : plan.sourceIdentity,
-                                 control);
+        deletions = distinctFiles(deletions);
+
+        // The directory as it is before the update: what the package will
+        // hold, and what the read-back need not read again.
+        QStringList held;
+        if (PackageReader reader(plan.packagePath); reader.open()) {
+            held = namesOf(reader.entries());
+            if (!plan.sourceIdentity.isValid() || reader.identity() == plan.sourceIdentity)
+                before = {reader.identity(), reader.entries()};
+        } else {
+            for (const QString &stored : distinctFiles(galleryStoredNames(plan.sourceDocument)))
+                held.append(entryOf(stored));
+            held.append(documentEntryName());
+        }
+        for (const Disagreement &found : findDisagreements(plan.sourceDocument, held))
+            existingBefore.insert(keyOf(found));
+        QStringList after;
+        for (const QString &name : qAsConst(held)) {
+            if (!deletions.contains(name))
+                after.append(name);
+        }
+        after += namesOf(entries);
+        if (refuseDisagreement(after))
+            return failed(error);
+        wrote = archive.update(deletions, entries,
+                               plan.overwriteChanged ? PackageIdentity() : plan.sourceIdentity,
+                               control);
     } else {
         QVector<PackageEntry> entries;
         if (!newPackageEntries(plan, rows, &entries, &error))
             return failed(error);
         entries.append(PackageEntry::memory(documentEntryName(), document));
-        written = archive.write(entries, control);
+        if (refuseDisagreement(namesOf(entries)))
+            return failed(error);
+        wrote = archive.write(entries, control);
     }
-    if (!written) {
+    if (!wrote) {
         if (archive.failure() == PackageArchive::Failure::ChangedOnDisk)
             return failed(archive.errorString(), SaveOutcome::Status::SourceChanged);
         // Neither the old package nor the new one yet: the message says what happens next.
@@ -262,18 +393,28 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     SaveOutcome outcome;
     outcome.status = SaveOutcome::Status::Saved;
     outcome.warning = archive.warningString();
+    const auto warn = [&outcome](const QString &text) {
+        outcome.warning =
+            outcome.warning.isEmpty() ? text : outcome.warning + QLatin1Char('\n') + text;
+    };
     if (verifyAfterSave()) {
         // From the drive, not from memory: a failing or fake stick shows here.
-        const ReadBackResult check = verifyFromDrive(plan.packagePath, document, control);
+        // An update in place is read back in proportion to what it wrote.
+        const ReadBackResult check =
+            plan.isUpdate() && archive.updatedInPlace()
+                ? verifyUpdateFromDrive(plan.packagePath, document, before, control)
+                : verifyFromDrive(plan.packagePath, document, control);
         if (check.isVerified())
             outcome.verifyMs = check.elapsedMs;
         else
-            outcome.warning = outcome.warning.isEmpty()
-                                  ? check.error
-                                  : outcome.warning + QLatin1Char('\n') + check.error;
+            warn(check.error);
     }
     QString readError;
-    if (!readPackage(plan.packagePath, defaultTransition(), &outcome.contents, &readError)) {
+    PackageReader reader(plan.packagePath);
+    if (!reader.open() ||
+        !readPackage(reader, defaultTransition(), &outcome.contents, &readError)) {
+        if (readError.isEmpty())
+            readError = reader.errorString();
         // The package is the one just written: the next save must start from
         // it, not from the package it replaced.
         outcome.contents.path = plan.packagePath;
@@ -281,10 +422,20 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         outcome.contents.rows = rowsFromDocument(root, defaultTransition());
         outcome.contents.identity = archive.identity();
         outcome.contents.missingMedia.clear();
-        const QString warning =
-            tr("The playlist was saved, but it cannot be read back: %1").arg(readError);
-        outcome.warning =
-            outcome.warning.isEmpty() ? warning : outcome.warning + QLatin1Char('\n') + warning;
+        outcome.verifyMs = -1;
+        warn(tr("The playlist was saved, but it cannot be read back: %1").arg(readError));
+        return outcome;
+    }
+    // The same rule as before the write, now on what the package holds.
+    const QVector<Disagreement> found =
+        newDisagreements(outcome.contents.document, reader.entryNames(), existingBefore);
+    if (!found.isEmpty()) {
+        outcome.status = SaveOutcome::Status::Failed;
+        outcome.verifyMs = -1;
+        outcome.error = tr("The package %1 was written, but its document and its files "
+                           "disagree; the player will not play all of it. Save it again.")
+                            .arg(quoted(plan.packagePath)) +
+                        QLatin1Char('\n') + disagreementsText(plan.packagePath, found);
     }
     return outcome;
 }

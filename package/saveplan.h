@@ -8,6 +8,9 @@
 #include <QLoggingCategory>
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 Q_DECLARE_LOGGING_CATEGORY(lcPackage)
 
@@ -79,6 +82,30 @@ struct SaveOutcome
     // back as written; -1 when it was not read back or did not.
     qint64 verifyMs = -1;
 };
+
+// Where a package's document and its entries disagree, the rule a save and
+// "mrv check" share: every name the document plays is an entry, and every
+// entry but the document is played.
+struct Disagreement
+{
+    enum class Kind { NotHeld, NotPlayed };
+    Kind kind = Kind::NotHeld;
+    // A stored name as the document writes it (NotHeld), or an entry's name (NotPlayed).
+    QString name;
+
+    friend bool operator==(const Disagreement &a, const Disagreement &b)
+    {
+        return a.kind == b.kind && a.name == b.name;
+    }
+};
+QVector<Disagreement> findDisagreements(const QJsonObject &document, const QStringList &entryNames);
+// One line for the user per disagreement, naming the package at path.
+QString disagreementText(const QString &path, const Disagreement &disagreement);
+
+// A test may change the document a save writes, after it was built and before
+// it is checked, to make the document and the entries disagree.
+using SaveDocumentHook = std::function<void(QByteArray *document)>;
+void setSaveDocumentHook(SaveDocumentHook hook);
 
 // The largest playlist the program saves: its document, even with the longest
 // file names, stays under PackageArchive::maxDocumentSize, so it opens again.

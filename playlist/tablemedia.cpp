@@ -137,11 +137,13 @@ TableMedia::TableMedia(QTableWidget *table, QLabel *total, QObject *parent)
 
 void TableMedia::setPackage(const QString &packagePath, const QStringList &storedNames)
 {
-    if (packagePath != m_package) {
-        // Results for another package's entries would never be shown again.
+    // Results for another package's entries would never be shown again.
+    if (packagePath != m_package)
         m_service->cancelAll();
-        m_requested.clear();
-    }
+    // A save changes the package under the same path: what was found of its
+    // entries before, perhaps while it was being written, is out of date. The
+    // service answers from its cache for a package that did not change.
+    m_requested.clear();
     m_package = packagePath;
     m_storedNames = QSet<QString>(storedNames.cbegin(), storedNames.cend());
     scheduleRefresh();

@@ -85,7 +85,8 @@ private slots:
               "-f lavfi -i color=c=red:s=96x72:r=10:d=3 -vf noise=alls=20:allf=t -b:v 2M "
               "-c:v mpeg4 -movflags +faststart whole.mp4",
               "-f lavfi -i testsrc=s=64x48:r=10:d=1 -f lavfi -i sine=d=1 -c:v libvpx "
-              "-deadline realtime -c:a libopus -shortest clip.webm"})
+              "-deadline realtime -c:a libopus -shortest clip.webm",
+              "-f lavfi -i testsrc=s=64x48:r=10:d=1.5 -c:v mpeg4 half.mp4"})
             clips.push_back(ffmpeg(str(clip)));
         // "show" as given: the package is show.mrv, the document records "show".
         const Result built =
@@ -97,9 +98,12 @@ private slots:
             built.err.startsWith(str("3 files may not play:\n    ") + path("a.png") + str(": ")),
             qPrintable(built.err));
         QCOMPARE(built.err.count(QLatin1Char('\n')), 4);
+        // Each medium's check is remembered, in the cache the test points to.
+        QCOMPARE(QDir(path("cache/merovi/examined")).entryList(QDir::Files).size(), 3);
         sample = fileBytes(path("show.mrv"));
         QVERIFY(finish(*clips[0]).code == 0 && finish(*clips[1]).code == 0);
         webm = finish(*clips[2]).code == 0;
+        QVERIFY(finish(*clips[3]).code == 0 && mrv("build half half.mp4").code == 0);
     }
 
     void init() { QVERIFY(writeBytes(path("show.mrv"), sample)); }
@@ -151,6 +155,13 @@ private slots:
             {"unknown name", "update show.mrv --remove a.png --remove zz.png", "1 no “/zz.png”"},
             {"not a package", "list a.png", "1 “a.png”"},
             {"strict update", "update --strict show.mrv --remove b.jpg", "1 --strict refuses"},
+            {"duration of an unknown name", "update show.mrv --duration zz.png=00:00:05",
+             "1 no “/zz.png”"},
+            {"verify: reads back", "verify show.mrv", "0 reads back intact"},
+            {"verify: other bytes", "verify flip.mrv", "1 b.jpg"},
+            {"verify: no package", "verify gone.mrv", "1 gone.mrv"},
+            // Scripts add the lengths up: no whole seconds only.
+            {"listed length keeps its fraction", "list half.mrv --json", "0 \"length\": 1.5"},
         };
         init();
         const ZipEntries entries = readZip(path("show.mrv"));

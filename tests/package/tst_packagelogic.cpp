@@ -1,3 +1,4 @@
+#include "archive/platformfile.h"
 #include "package/mediacheck.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
@@ -17,6 +18,30 @@ QStringList list(const char *items)
     return *items ? str(items).split(QLatin1Char(',')) : QStringList();
 }
 
+// A real still picture (seconds 0), or a clip of that many seconds of noise.
+bool writeMediaFile(const QString &path, int seconds = 0)
+{
+    const QString input = seconds ? str("testsrc=s=320x240:d=%1").arg(seconds) : str("testsrc");
+    const QString output =
+        seconds ? str("-vf noise=alls=40:allf=t -c:v mpeg4 -b:v 4M") : str("-frames:v 1");
+    const QString args = str("-loglevel error -f lavfi -i ") + input + u' ' + output + str(" -y ");
+    return runProgram(str("ffmpeg"), QString(args + path).split(u' ')) != "failed";
+}
+
+// A drive that returns other bytes than were written.
+void flipFirstByte(const QByteArray &, qint64, char *data, qint64 len)
+{
+    if (len > 0)
+        data[0] = char(data[0] ^ 0x55);
+}
+
+qint64 readBackBytes = 0;
+
+void countReadBack(const QByteArray &, qint64, char *, qint64 len)
+{
+    readBackBytes += len;
+}
+
 } // namespace
 
 class TestPackageLogic : public QObject
@@ -34,6 +59,10 @@ private slots:
     void refusals();
     void tooManyOpenFiles();
     void rowsReadBack();
+    void saveProves_data();
+    void saveProves();
+    void readBackInProportion_data();
+    void readBackInProportion();
 };
 
 void TestPackageLogic::derivedNames_data()
@@ -176,6 +205,114 @@ void TestPackageLogic::tooManyOpenFiles()
     QVERIFY2(error.contains(str("too many files open at once")) &&
                  error.contains(str("ulimit -n")) && !error.contains(str("rename")),
              qPrintable(error));
+}
+
+void TestPackageLogic::saveProves_data()
+{
+    QTest::addColumn<QString>("stored"); // the entry, as another zip tool named it
+    QTest::addColumn<bool>("inPlace");   // an update, or a new package from the open one
+    // "document": the document written names a file the package lacks;
+    // "drive": the drive returns other bytes than were written.
+    QTest::addColumn<QString>("fault");
+
+    QTest::newRow("update keeps .jpeg") << str("pic.jpeg") << true << QString();
+    QTest::newRow("new package keeps .jpeg") << str("pic.jpeg") << false << QString();
+    QTest::newRow("update keeps upper case") << str("PIC.JPE") << true << QString();
+    QTest::newRow("update: document, entries disagree")
+        << str("pic.jpg") << true << str("document");
+    QTest::newRow("new: document, entries disagree") << str("pic.jpg") << false << str("document");
+    QTest::newRow("update read back wrong") << str("pic.jpg") << true << str("drive");
+}
+
+void TestPackageLogic::saveProves()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, inPlace);
+    QFETCH(QString, fault);
+
+    QTemporaryDir work;
+    const QString source = work.filePath(str("show.mrv"));
+    const QString target = inPlace ? source : work.filePath(str("copy.mrv"));
+    const QByteArray json = QByteArray(R"({"gallery":[{"filename":"/)") + stored.toUtf8() +
+                            R"("}],"media":[{"playtime":"00:00:04"}]})";
+    QVERIFY(writeMediaFile(work.filePath(str("pic.jpg"))) &&
+            writeMediaFile(work.filePath(str("new.png"))));
+    QVERIFY(writeZip(source, {{stored, fileBytes(work.filePath(str("pic.jpg")))},
+                              {str("json.txt"), json, true}}));
+    const PackageContents contents = runOpen(source, str("Fade")).contents;
+    PlaylistRows rows = contents.rows;
+    rows.first().time = str("00:00:09");
+    rows.append(row("00:00:03", work.filePath(str("new.png"))));
+    const QByteArray before = fileBytes(source);
+
+    if (fault == QLatin1String("document"))
+        setSaveDocumentHook(
+            [](QByteArray *document) { document->replace("/pic.jpg", "/gone.jpg"); });
+    if (fault == QLatin1String("drive"))
+        Platform::setReadBackHook(flipFirstByte);
+    const SaveOutcome outcome = runSavePlan(makeSavePlan(target, target, rows, contents));
+    setSaveDocumentHook({});
+    Platform::setReadBackHook(nullptr);
+
+    if (fault == QLatin1String("document")) {
+        QVERIFY2(outcome.status != SaveOutcome::Status::Saved &&
+                     outcome.error.contains(str("gone.jpg")),
+                 qPrintable(outcome.error));
+        QCOMPARE(fileBytes(source), before);
+        QCOMPARE(QFileInfo::exists(target), inPlace);
+        return;
+    }
+    QCOMPARE(int(outcome.status), int(SaveOutcome::Status::Saved));
+    // Written, but read back as other bytes: not verified, and the user is told.
+    QCOMPARE(outcome.verifyMs >= 0, fault.isEmpty());
+    QCOMPARE(outcome.warning.isEmpty(), fault.isEmpty());
+    const ZipEntries entries = readZip(target);
+    QCOMPARE(QSet<QString>(entries.keyBegin(), entries.keyEnd()),
+             (QSet<QString>{stored, str("json.txt"), str("new.png")}));
+    const QByteArray document = entries.value(str("json.txt"));
+    QVERIFY2(document.contains(QByteArray("\"/" + stored.toUtf8() + "\"")) &&
+                 document.contains("\"/new.png\""),
+             document.constData());
+}
+
+void TestPackageLogic::readBackInProportion_data()
+{
+    QTest::addColumn<bool>("moved"); // the short clip moves down over a removed picture
+    QTest::newRow("document only: the clips are proven by their records") << false;
+    QTest::newRow("the short clip moved: read again, the long one not") << true;
+}
+
+void TestPackageLogic::readBackInProportion()
+{
+    QFETCH(bool, moved);
+    QTemporaryDir work;
+    const QString package = work.filePath(str("s.mrv"));
+    // A long clip, a picture, a short clip: removing the picture moves only the short one.
+    QVERIFY(writeMediaFile(work.filePath(str("long.mp4")), 8) &&
+            writeMediaFile(work.filePath(str("pic.png"))) &&
+            writeMediaFile(work.filePath(str("short.mp4")), 1));
+    const PlaylistRows rows{row("NA", work.filePath(str("long.mp4"))),
+                            row("00:00:04", work.filePath(str("pic.png"))),
+                            row("NA", work.filePath(str("short.mp4")))};
+    QCOMPARE(int(runSavePlan(makeSavePlan(package, package, rows)).status),
+             int(SaveOutcome::Status::Saved));
+    const PackageContents contents = runOpen(package, str("Fade")).contents;
+    PlaylistRows edited = contents.rows;
+    if (moved)
+        edited.removeAt(1);
+    else
+        edited[1].time = str("00:00:09");
+
+    readBackBytes = 0;
+    Platform::setReadBackHook(countReadBack);
+    const SaveOutcome outcome = runSavePlan(makeSavePlan(package, package, edited, contents));
+    Platform::setReadBackHook(nullptr);
+    QVERIFY(outcome.status == SaveOutcome::Status::Saved && outcome.verifyMs >= 0);
+    const qint64 shortSize = QFileInfo(work.filePath(str("short.mp4"))).size();
+    QVERIFY2(moved ? readBackBytes > shortSize &&
+                         readBackBytes < QFileInfo(work.filePath(str("long.mp4"))).size()
+                   : readBackBytes < shortSize / 4,
+             qPrintable(QString::number(readBackBytes)));
 }
 
 QTEST_GUILESS_MAIN(TestPackageLogic)

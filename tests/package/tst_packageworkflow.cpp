@@ -1,7 +1,9 @@
+#include "archive/platformfile.h"
 #include "settings/settings.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include <QLabel>
 #include <QProgressDialog>
 #include <QtTest>
 
@@ -107,6 +109,9 @@ private slots:
     void cancelLeavesPackage();
     void changedOnDisk_data();
     void changedOnDisk();
+    void replaceAsks_data();
+    void replaceAsks();
+    void nothingHeldStaleOrOpen();
 };
 
 void TestPackageWorkflow::update_data()
@@ -307,6 +312,86 @@ void TestPackageWorkflow::changedOnDisk()
     QCOMPARE(fileBytes(s.window.openedPackage()) == written, !saved);
     QCOMPARE(readZip(s.window.openedPackage()).size(), 3); // a.png, clip.mp4, json.txt
     QCOMPARE(s.window.hasUnsavedChanges(), !saved);
+}
+
+// The name typed may become an existing package only once ".mrv" is added.
+void TestPackageWorkflow::replaceAsks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer"); // -1: not asked (the file dialog asked already)
+    QTest::newRow("bare name, cancelled") << str("@show") << 1;
+    QTest::newRow("other extension, cancelled") << str("@show.zip") << 1;
+    QTest::newRow("bare name, replaced") << str("@show") << 0;
+    QTest::newRow("the package's own name") << str("@show.mrv") << -1;
+}
+
+void TestPackageWorkflow::replaceAsks()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+
+    Session s;
+    QVERIFY(writeZip(s.path(str("@show.mrv")), {{str("a.png"), "a"}, {str("b.png"), "b"}}));
+    QVERIFY(writeRealMedia(s.path(str("@media/c.png"))));
+    s.setRows({row("00:00:05", "@media/c.png")});
+    const QByteArray before = fileBytes(s.path(str("@show.mrv")));
+    s.dialogs->paths = QStringList{s.path(typed)};
+    s.dialogs->choices = {answer};
+    const QString message = s.run("pushButtonSave");
+
+    QCOMPARE(s.dialogs->calls.size(), int(answer >= 0));
+    const FakeDialogs::Call call = s.dialogs->calls.value(0);
+    QVERIFY(answer < 0 || (call.kind == FakeDialogs::Choose && call.defaultIndex == 1 &&
+                           s.missingMention(call.text, str("@show.mrv")).isEmpty()));
+    const bool replaced = answer != 1;
+    QCOMPARE(message, replaced ? QString() : noEnd);
+    QCOMPARE(fileBytes(s.path(str("@show.mrv"))) == before, !replaced);
+}
+
+// After a save the status says only what is true, the rows show what the saved
+// package holds, and between jobs nothing on the package's drive is held open.
+void TestPackageWorkflow::nothingHeldStaleOrOpen()
+{
+    Session s;
+    // The drive returns other bytes: saved, but neither "verified" nor "safe to remove".
+    Platform::setReadBackHook([](const QByteArray &path, qint64, char *data, qint64 len) {
+        if (len > 0 && path.endsWith(".mrv"))
+            data[len - 1] = char(~data[len - 1]);
+    });
+    const QString package = s.saveStandard();
+    Platform::setReadBackHook(nullptr);
+    const QString status = s.window.findChild<QLabel *>(str("labelStatus"))->text();
+    QVERIFY2(status.startsWith(str("Saved show.mrv")) && !status.contains(str("verified")),
+             qPrintable(status));
+    QCOMPARE(int(s.dialogs->calls.value(0).kind), int(FakeDialogs::Warning));
+    auto *total = s.window.findChild<QLabel *>(str("labelTotal"));
+    // Probing is over once the total has said nothing of it for a while; then
+    // no descriptor of this process may name the package.
+    const auto settledAndClosed = [&] {
+        int quiet = 0;
+        for (QDeadlineTimer deadline(20000); quiet < 4 && !deadline.hasExpired(); QTest::qWait(100))
+            quiet = total->text().contains(str("checking")) ? 0 : quiet + 1;
+        for (const QFileInfo &fd :
+             QDir(str("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System))
+            quiet = fd.symLinkTarget() == package ? 0 : quiet;
+        return quiet >= 4;
+    };
+    QVERIFY(!package.isEmpty() && settledAndClosed());
+
+    QVERIFY(writeRealMedia(s.path(str("@media/more.mp4"))));
+    appendRow(tableOf(s.window), row("NA", s.path(str("@media/more.mp4"))));
+    QCOMPARE(s.run("pushButtonSave"), QString());
+    QVERIFY(settledAndClosed());
+    QVERIFY2(!total->text().contains(str("unknown")), qPrintable(total->text()));
+    for (int r = 0; r < 4; ++r)
+        QVERIFY2(tableOf(s.window).item(r, ColumnTime)->icon().isNull(), qPrintable(total->text()));
+
+    s.window.openFile(package);
+    QVERIFY(settledAndClosed());
+    for (QAction *action : s.window.findChildren<QAction *>())
+        if (action->shortcut() == QKeySequence(QKeySequence::New))
+            action->trigger();
+    QVERIFY(tableOf(s.window).rowCount() == 0 && settledAndClosed());
 }
 
 QTEST_MAIN(TestPackageWorkflow)

@@ -1,3 +1,4 @@
+#include "archive/platformfile.h"
 #include "settings/settings.h"
 #include "tests/common/testkit.h"
 
@@ -21,6 +22,7 @@ private slots:
     void readsLeniently_data();
     void readsLeniently();
     void fullDiskKeepsOldFile();
+    void unkeptBytesReported();
 };
 
 void TestSettings::savesExactBytes()
@@ -89,6 +91,21 @@ void TestSettings::fullDiskKeepsOldFile()
     QVERIFY(!huge.Save() && !huge.errorString().isEmpty());
     QCOMPARE(fileBytes(Settings::fileName()), before);
     QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{Settings::fileName()});
+}
+
+// A disk that took the bytes and later kept others (full once they were
+// written out): the save is not reported done.
+void TestSettings::unkeptBytesReported()
+{
+    Settings settings;
+    Platform::setReadBackHook([](const QByteArray &, qint64, char *data, qint64 len) {
+        if (len > 10)
+            data[10] = '\0';
+    });
+    const bool saved = settings.Save();
+    Platform::setReadBackHook(nullptr);
+    QVERIFY2(!saved && settings.errorString().contains(str("full")),
+             qPrintable(settings.errorString()));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
