@@ -43,8 +43,9 @@ Q_DECLARE_METATYPE(PlaylistRows)
 #define QVERIFY_CONTAINS(text, part) QVERIFY2((text).contains(part), qPrintable(text))
 #define QVERIFY_BETWEEN(value, low, high)                                                          \
     do {                                                                                           \
-        const auto seen = (value);                                                                 \
-        QVERIFY2(seen >= (low) && seen <= (high), qPrintable(QString::number(seen)));              \
+        const auto valueSeen = (value);                                                            \
+        QVERIFY2(valueSeen >= (low) && valueSeen <= (high),                                        \
+                 qPrintable(QString::number(valueSeen)));                                          \
     } while (false)
 
 inline QString str(const char *text)
