@@ -22,24 +22,6 @@
 
 namespace {
 
-// From now on clicks button (empty: presses Return) in every message box that
-// comes up, and appends its text to *texts; the timer goes with the window.
-void answer(QWidget *window, const QString &button, QStringList *texts)
-{
-    auto *user = new QTimer(window);
-    QObject::connect(user, &QTimer::timeout, [button, texts] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        *texts << box->text();
-        for (QAbstractButton *b : box->buttons())
-            if (b->text().remove(QLatin1Char('&')) == button)
-                return b->click();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    user->start(20);
-}
-
 // Each row's file name, "*" after a row Apply changed.
 QString order(QTableWidget &table)
 {
@@ -129,29 +111,18 @@ class TestEditing : public QObject
         QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(table().viewport(), &drop);
     }
-    void add(const char *names)
-    {
-        dialogs->files = {{}};
-        for (const QString &name : str(names).split(u' '))
-            dialogs->files.first() << dir.filePath(name);
-        click("pushButtonAdd");
-    }
+    void add(const char *names) { addFiles(*window, dialogs, dir, str(names).split(u' ')); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-        QVERIFY(QDir::setCurrent(dir.path())); // settings.xml
-        // Kept playlists and the preferences stay in the test's folder.
-        qputenv("XDG_STATE_HOME", QFile::encodeName(file("state")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(file("config")));
+        QVERIFY(keepUserFilesIn(dir.path()));
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         for (const QString &name : str("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png").split(u' '))
             QVERIFY(writeRealMedia(dir.filePath(name)));
         QVERIFY(writeRealMedia(file("new/f0.png")) && writeMedia(file("bad.png")));
         QVERIFY(QFile::copy(file("new/f0.png"), file("new/F0.png")));
-        // Converted copies go to a cache folder of the test's own.
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(file("cache")));
         QVERIFY(writeRealMedia(file("clip.avi")) &&
                 QImage(40, 30, QImage::Format_RGB32).save(file("pic.webp")));
         // A clip to copy into MOV, and one that takes seconds to encode again.
@@ -171,11 +142,7 @@ private slots:
         window = new MainWindow;
         dialogs = FakeDialogs::install(*window);
         dialogs->realQuestions = true;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        // No window manager on the virtual display gives the focus the keys need.
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(showActive(window));
         table().setFocus();
     }
 
@@ -208,8 +175,7 @@ private slots:
             QStringList asked;
             ::answer(window, answer, &asked);
             window->close();
-            QVERIFY2(asked.value(0).contains(str("has changes that are not saved")),
-                     qPrintable(asked.join(u'|')));
+            QVERIFY_CONTAINS(asked.value(0), str("has changes that are not saved"));
         }
         // Closing waits for the save the answer or the click started.
         QCOMPARE(window->isVisible(), answer != str("Discard"));
@@ -338,9 +304,8 @@ private slots:
         const FakeDialogs::Call asked = dialogs->calls.first();
         QCOMPARE(asked.buttons, QStringList({str("Convert"), str("Cancel")}));
         QCOMPARE(asked.defaultIndex, 0);
-        QVERIFY2(asked.text.contains(
-                     str("\n    %1\n    pic.webp → pic.jpg (WEBP to JPEG)\n").arg(listed)),
-                 qPrintable(asked.text));
+        QVERIFY_CONTAINS(asked.text,
+                         str("\n    %1\n    pic.webp → pic.jpg (WEBP to JPEG)\n").arg(listed));
         QVERIFY(choice != 2 || dialogs->calls.last().text.contains(
                                    str("“%1” was not converted: cancelled.")
                                        .arg(QDir::toNativeSeparators(file(qPrintable(first))))));
@@ -484,7 +449,7 @@ private slots:
         press(QKeySequence(keys));
         QTRY_VERIFY(!window->isBusy());
         QCOMPARE(asked.size(), 1);
-        QVERIFY2(asked.first().contains(question), qPrintable(asked.first()));
+        QVERIFY_CONTAINS(asked.first(), question);
         QVERIFY(!button.isEmpty() || tableRows(table()) == rows); // a save stores them
         QCOMPARE(saved.size(), int(!button.isEmpty()));
         QCOMPARE(fileBytes(path) == package, button.isEmpty());
@@ -572,8 +537,7 @@ private slots:
         dialogs->choices = {0};
         QTRY_COMPARE(table().rowCount(), 3);
         QCOMPARE(dialogs->calls.size(), 1);
-        QVERIFY2(dialogs->calls.first().text.contains(asked),
-                 qPrintable(dialogs->calls.first().text));
+        QVERIFY_CONTAINS(dialogs->calls.first().text, asked);
         QStringList rows;
         for (const PlaylistRow &r : tableRows(table()))
             rows << r.time + QLatin1Char(' ') + r.file + QLatin1Char('\n');

@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -36,6 +35,13 @@ QChar colourAt(const QWidget *widget)
     return u'.';
 }
 
+// Runs ffmpeg on lavfi input into output: what it printed, or "failed".
+QByteArray ffmpeg(const QString &arguments, const QString &output)
+{
+    return runProgram(str("ffmpeg"),
+                      str("-loglevel error -y -f lavfi ").append(arguments).split(u' ') << output);
+}
+
 PreviewItem picture(const MediaSource &source, qint64 ms)
 {
     return {source, QFileInfo(source.isPackageEntry() ? source.entry : source.path).fileName(),
@@ -51,24 +57,22 @@ class TestPreview : public QObject
     QTemporaryDir dir;
     QString file(const char *name) const { return dir.filePath(str(name)); }
 
-    static PreviewWindow *show(const QVector<PreviewItem> &items, int first = 0)
+    PreviewItem shot(const char *name, qint64 ms) const
     {
-        auto *preview = new PreviewWindow(items, first);
-        preview->show();
-        if (!QTest::qWaitForWindowExposed(preview))
-            return nullptr;
-        // The keys are the window's shortcuts: it must be the active one.
-        preview->activateWindow();
-        if (!QTest::qWaitForWindowActive(preview))
-            return nullptr;
-        return preview;
+        return picture(MediaSource::file(file(name)), ms);
+    }
+    // Null unless shown: the keys are the window's shortcuts, it must be the active one.
+    static std::unique_ptr<PreviewWindow> show(const QVector<PreviewItem> &items, int first = 0)
+    {
+        std::unique_ptr<PreviewWindow> preview(new PreviewWindow(items, first));
+        return showActive(preview.get()) ? std::move(preview) : nullptr;
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(keepUserFilesIn(dir.path()));
         const QVector<QPair<const char *, Qt::GlobalColor>> pictures{
             {"red.png", Qt::red}, {"green.png", Qt::green}, {"yellow.png", Qt::yellow}};
         for (const auto &p : pictures) {
@@ -116,17 +120,14 @@ private slots:
     // An image of time 00:00:00 is never shown, as on the player.
     void zeroTimeSkipped()
     {
-        std::unique_ptr<PreviewWindow> preview(
-            show({picture(MediaSource::file(file("red.png")), 0),
-                  picture(MediaSource::file(file("green.png")), 400)}));
+        auto preview = show({shot("red.png", 0), shot("green.png", 400)});
         QVERIFY(preview);
         QTRY_COMPARE(colourAt(preview->screenArea()), u'G');
         QSignalSpy started(preview.get(), &PreviewWindow::itemStarted);
         QVERIFY(started.wait(2000));
         QCOMPARE(started.first().first().toInt(), 1);
 
-        std::unique_ptr<PreviewWindow> nothing(
-            show({picture(MediaSource::file(file("red.png")), 0)}));
+        auto nothing = show({shot("red.png", 0)});
         QVERIFY(nothing);
         QTRY_VERIFY(nothing->problemShown().startsWith(str("Nothing to show")));
     }
@@ -136,18 +137,14 @@ private slots:
     // never black in between.
     void playsInOrderAtTheirTimes()
     {
-        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
-            QSKIP("ffmpeg is needed to make the clip");
         const QString clip = file("blue.mp4");
-        runProgram(str("ffmpeg"),
-                   {str("-loglevel"), str("error"), str("-y"), str("-f"), str("lavfi"), str("-i"),
-                    str("color=c=blue:s=320x180:r=25:d=1"), str("-pix_fmt"), str("yuv420p"), clip});
+        QCOMPARE(ffmpeg(str("-i color=c=blue:s=320x180:r=25:d=1 -pix_fmt yuv420p"), clip),
+                 QByteArray());
 
-        std::unique_ptr<PreviewWindow> preview(
-            show({picture(MediaSource::file(file("red.png")), 1000),
-                  picture(MediaSource::file(file("green.png")), 1000),
-                  {MediaSource::file(clip), str("blue.mp4"), true, -1},
-                  {MediaSource::file(clip), str("blue.mp4"), true, -1}}));
+        auto preview = show({shot("red.png", 1000),
+                             shot("green.png", 1000),
+                             {MediaSource::file(clip), str("blue.mp4"), true, -1},
+                             {MediaSource::file(clip), str("blue.mp4"), true, -1}});
         QVERIFY(preview);
         // When each colour is first seen, from the first red on.
         QElapsedTimer clock;
@@ -169,11 +166,10 @@ private slots:
         }
         QCOMPARE(seen, str("RGBR"));
         // Never early; late by a loaded machine's frame or a slow clip start, not by a second.
-        QVERIFY2(at.at(1) >= 850 && at.at(1) <= 1600 && at.at(2) >= 1850 && at.at(2) <= 3200,
-                 qPrintable(QString::number(at.at(1)) + u' ' + QString::number(at.at(2))));
+        QVERIFY_BETWEEN(at.at(1), 850, 1600);
+        QVERIFY_BETWEEN(at.at(2), 1850, 3200);
         // Both clips play to their end before the loop starts again.
-        QVERIFY2(at.at(3) - at.at(2) >= 1700 && at.at(3) - at.at(2) <= 4000,
-                 qPrintable(QString::number(at.at(3) - at.at(2))));
+        QVERIFY_BETWEEN(at.at(3) - at.at(2), 1700, 4000);
         QCOMPARE(black, 0);
 
         QPointer<PreviewWindow> watch(preview.release());
@@ -185,25 +181,21 @@ private slots:
     // preview closes, all without a sound device (the suite runs with none).
     void clipWithSoundWithoutDevice()
     {
-        if (QStandardPaths::findExecutable(str("ffmpeg")).isEmpty())
-            QSKIP("ffmpeg is needed to make the clip");
         const QString clip = file("sound.mp4");
-        QCOMPARE(runProgram(str("ffmpeg"),
-                            (str("-loglevel error -y -f lavfi -i color=c=blue:s=320x180:r=25:d=1 "
-                                 "-f lavfi -i sine=d=1 -c:v mpeg4 -c:a aac -shortest ")
-                                 .split(u' ', Qt::SkipEmptyParts) +
-                             QStringList{clip})),
+        QCOMPARE(ffmpeg(str("-i color=c=blue:s=320x180:r=25:d=1 -f lavfi -i sine=d=1 -c:v mpeg4 "
+                            "-c:a aac -shortest"),
+                        clip),
                  QByteArray());
         for (int round = 0; round < 2; ++round) {
             QPointer<PreviewWindow> preview(
-                show({{MediaSource::file(clip), str("sound.mp4"), true, -1},
-                      picture(MediaSource::file(file("green.png")), 400)}));
+                show(
+                    {{MediaSource::file(clip), str("sound.mp4"), true, -1}, shot("green.png", 400)})
+                    .release());
             QVERIFY(preview);
             // Off, and where there is no device it cannot be switched on and says why.
             auto *sound = preview->findChild<QToolButton *>(str("previewSound"));
             QVERIFY(sound && !sound->isChecked() && !sound->isEnabled());
-            QVERIFY2(sound->toolTip().contains(str("No sound device")),
-                     qPrintable(sound->toolTip()));
+            QVERIFY_CONTAINS(sound->toolTip(), str("No sound device"));
             QTRY_COMPARE(colourAt(preview->screenArea()), u'B');
             QCOMPARE(preview->audioOutputs(), 0);
             QTRY_COMPARE_WITH_TIMEOUT(preview->currentIndex(), 1, 5000);
@@ -219,8 +211,7 @@ private slots:
         const QString package = file("stored.mrv");
         QVERIFY(writeZip(package, {{str("json.txt"), "{}"},
                                    {str("yellow.png"), fileBytes(file("yellow.png"))}}));
-        std::unique_ptr<PreviewWindow> preview(
-            show({picture(MediaSource::packageEntry(package, str("yellow.png")), 5000)}));
+        auto preview = show({picture(MediaSource::packageEntry(package, str("yellow.png")), 5000)});
         QVERIFY(preview);
         QTRY_COMPARE(colourAt(preview->screenArea()), u'Y');
         QVERIFY(preview->problemShown().isEmpty());
@@ -232,9 +223,7 @@ private slots:
     // preview goes on.
     void problemShownForItsSlot()
     {
-        std::unique_ptr<PreviewWindow> preview(
-            show({picture(MediaSource::file(file("gone.png")), 1000),
-                  picture(MediaSource::file(file("green.png")), 1000)}));
+        auto preview = show({shot("gone.png", 1000), shot("green.png", 1000)});
         QVERIFY(preview);
         QTRY_VERIFY(preview->problemShown().contains(str("gone.png")));
         QCOMPARE(preview->currentIndex(), 0);
@@ -245,10 +234,8 @@ private slots:
 
     void keysPauseAndStep()
     {
-        std::unique_ptr<PreviewWindow> preview(
-            show({picture(MediaSource::file(file("red.png")), 300),
-                  picture(MediaSource::file(file("green.png")), 300),
-                  picture(MediaSource::file(file("yellow.png")), 300)}));
+        auto preview =
+            show({shot("red.png", 300), shot("green.png", 300), shot("yellow.png", 300)});
         QVERIFY(preview);
         QTRY_COMPARE(preview->currentIndex(), 0);
         QTest::keyClick(preview.get(), Qt::Key_Space);
@@ -266,10 +253,8 @@ private slots:
     // full screen before it closes.
     void controlsDrive()
     {
-        std::unique_ptr<PreviewWindow> preview(
-            show({picture(MediaSource::file(file("red.png")), 10000),
-                  picture(MediaSource::file(file("green.png")), 20000),
-                  picture(MediaSource::file(file("yellow.png")), 75000)}));
+        auto preview =
+            show({shot("red.png", 10000), shot("green.png", 20000), shot("yellow.png", 75000)});
         QVERIFY(preview);
         preview->setControlsDelay(300);
         const auto press = [&preview](const char *name) {
@@ -327,11 +312,9 @@ private slots:
     {
         QFETCH(int, item);
         QFETCH(bool, nearStart);
-        std::unique_ptr<PreviewWindow> preview(
-            show({picture(MediaSource::file(file("red.png")), 10000),
-                  picture(MediaSource::file(file("green.png")), 30000),
-                  picture(MediaSource::file(file("yellow.png")), 20000)},
-                 item == 0 ? 1 : 0));
+        auto preview =
+            show({shot("red.png", 10000), shot("green.png", 30000), shot("yellow.png", 20000)},
+                 item == 0 ? 1 : 0);
         QVERIFY(preview);
         auto *timeline = preview->findChild<PreviewTimeline *>();
         const QVector<int> edges = timeline->edges();

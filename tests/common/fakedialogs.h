@@ -11,9 +11,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
 
 #include <memory>
 
@@ -35,6 +38,35 @@ inline bool writeRealMedia(const QString &path)
                         : QFileInfo::exists(clip) ||
                               runProgram(str("ffmpeg"), args + QStringList{clip}) != "failed";
     return ok && writeBytes(path, fileBytes(clip));
+}
+
+// From now on clicks button (empty: presses Return) in every message box that
+// comes up, and appends its text to *texts; the timer goes with the window.
+inline void answer(QWidget *window, const QString &button, QStringList *texts)
+{
+    auto *user = new QTimer(window);
+    QObject::connect(user, &QTimer::timeout, [button, texts] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        *texts << box->text();
+        for (QAbstractButton *b : box->buttons())
+            if (b->text().remove(QLatin1Char('&')) == button)
+                return b->click();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    user->start(20);
+}
+
+// Shows widget and waits until it is the active window: keys and shortcuts
+// reach only that one, and no window manager on the virtual display makes it so.
+[[nodiscard]] inline bool showActive(QWidget *widget)
+{
+    widget->show();
+    if (!QTest::qWaitForWindowExposed(widget))
+        return false;
+    widget->activateWindow();
+    return QTest::qWaitForWindowActive(widget);
 }
 
 inline void click(MainWindow &window, const char *button)
@@ -108,3 +140,13 @@ private:
         return next(answers, Answer::No);
     }
 };
+
+// Adds the files named (in dir) through the Add button, as the user picks them.
+inline void addFiles(MainWindow &window, FakeDialogs *dialogs, const QTemporaryDir &dir,
+                     const QStringList &names)
+{
+    dialogs->files = {{}};
+    for (const QString &name : names)
+        dialogs->files.first() << dir.filePath(name);
+    click(window, "pushButtonAdd");
+}

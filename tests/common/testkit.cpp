@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSettings>
 
 #include <sys/stat.h>
 #include <zip.h>
@@ -130,6 +131,20 @@ QStringList snapshot(const QString &dir)
     }
     lines.sort();
     return lines;
+}
+
+bool keepUserFilesIn(const QString &dir)
+{
+    for (const char *kind : {"state", "config", "cache"})
+        qputenv(QByteArray("XDG_" + QByteArray(kind).toUpper() + "_HOME").constData(),
+                QFile::encodeName(dir + u'/' + str(kind)));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir + str("/config"));
+    return QDir::setCurrent(dir); // settings.xml
+}
+
+QStringList entriesIn(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
 QByteArray expectedDocument(const QVector<QByteArrayList> &entries, const QByteArray &mediaDir,

@@ -18,6 +18,11 @@
 //   snapshot(dir)                 every entry below dir with mode, inode, mtime and a
 //                                 hash of its bytes (FIFOs never opened): "nothing
 //                                 changed" is QCOMPARE(snapshot(dir), before)
+//   keepUserFilesIn(dir)          settings.xml, preferences, kept playlists and converted
+//                                 copies go below dir (also the working folder)
+//   entriesIn(dir)                the names in dir, hidden ones too ("nothing left")
+//   QVERIFY_CONTAINS(text, part)  fails showing the whole text when part is missing
+//   QVERIFY_BETWEEN(v, low, high) fails showing v when it is outside [low, high]
 //   expectedDocument(...)         the playlist document, typed by hand in
 //                                 common/document.template
 // Window helpers (FakeDialogs, click, tableOf) are header-only in fakedialogs.h.
@@ -33,6 +38,15 @@
 #include <QVector>
 
 Q_DECLARE_METATYPE(PlaylistRows)
+
+// Fails showing the whole text, which says more than "false".
+#define QVERIFY_CONTAINS(text, part) QVERIFY2((text).contains(part), qPrintable(text))
+#define QVERIFY_BETWEEN(value, low, high)                                                          \
+    do {                                                                                           \
+        const auto valueSeen = (value);                                                            \
+        QVERIFY2(valueSeen >= (low) && valueSeen <= (high),                                        \
+                 qPrintable(QString::number(valueSeen)));                                          \
+    } while (false)
 
 inline QString str(const char *text)
 {
@@ -70,6 +84,8 @@ ZipEntries readZip(const QString &path, QString *why = nullptr, QStringList *ord
 bool writeZip(const QString &path, const QVector<ZipItem> &entries);
 
 QStringList snapshot(const QString &dir);
+QStringList entriesIn(const QString &dir);
+[[nodiscard]] bool keepUserFilesIn(const QString &dir);
 
 // One gallery and media entry per item: {filename, time, type, playtime, transition code},
 // as they appear in the text; ids count from 1.

@@ -8,7 +8,7 @@
 #include "archive/platformfile.h"
 #include "drives/drivelist.h"
 #include "drives/drivewriter.h"
-#include "tests/common/testkit.h"
+#include "tests/common/fakedialogs.h"
 
 #include <QAction>
 #include <QDBusConnection>
@@ -71,10 +71,13 @@ QVariantList callService(const QString &method, const QVariantList &arguments = 
     return reply.arguments();
 }
 
-QStringList takeCalls()
+// The unmount and power-off calls since the last look, sorted.
+QString takeCalls()
 {
     const QVariantList reply = callService(str("TakeCalls"));
-    return reply.isEmpty() ? QStringList() : reply.constFirst().toStringList();
+    QStringList calls = reply.isEmpty() ? QStringList() : reply.constFirst().toStringList();
+    calls.sort();
+    return calls.join(u' ');
 }
 
 const QByteArray newDocument = "{\"gallery\":[1,2,3],\"update_time\":\"2026-05-01 10:00:00\"}\n";
@@ -344,8 +347,7 @@ void TestDrives::listsTheMountedDrives()
     QCOMPARE(json.at(1).toObject().value(str("packages")).toArray(), QJsonArray{str("show.mrv")});
     // And its lines tell the sticks apart by maker and model too.
     const QString text = QString::fromUtf8(runProgram(str(MRV_PATH), {str("drives")}));
-    QVERIFY2(text.contains(str("STICK2\tMerovi Test Stick stick2\t") + mountOf(str("stick2"))),
-             qPrintable(text));
+    QVERIFY_CONTAINS(text, str("STICK2\tMerovi Test Stick stick2\t") + mountOf(str("stick2")));
 }
 
 void TestDrives::followsPlugAndUnplug()
@@ -443,7 +445,7 @@ void TestDrives::mrvWrite()
         QString::fromUtf8(mrv.readAllStandardOutput() + mrv.readAllStandardError());
     QVERIFY2(mrv.exitCode() == exitCode, qPrintable(output));
     for (const QString &words : std::as_const(said))
-        QVERIFY2(output.contains(QString(words).replace(u'_', u' ')), qPrintable(output));
+        QVERIFY_CONTAINS(output, QString(words).replace(u'_', u' '));
     for (const BedDrive &bed : std::as_const(m_bed)) {
         if (written.contains(bed.name))
             QCOMPARE(fileBytes(bed.path + str("/show.mrv")), fileBytes(m_package));
@@ -492,7 +494,7 @@ void TestDrives::newVersionOntoNearlyFullStick()
     QCOMPARE(results.at(0).action, DriveResult::Action::Updated);
     QCOMPARE(fileBytes(point + str("/full.mrv")), fileBytes(version2));
     // The clip, the journal of the old document and directory, and little else.
-    QVERIFY2(written <= 3'000'000 + 1'000'000, qPrintable(QString::number(written)));
+    QVERIFY_BETWEEN(written, 0, 3'000'000 + 1'000'000);
 }
 
 void TestDrives::cancelWithinASecond_data()
@@ -512,8 +514,7 @@ void TestDrives::cancelWithinASecond()
     const auto names = [&drives] {
         QStringList all;
         for (const DriveInfo &info : drives)
-            all += QDir(info.mountPoint)
-                       .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            all += entriesIn(info.mountPoint);
         return all;
     };
     const QStringList before = names();
@@ -543,13 +544,13 @@ void TestDrives::cancelWithinASecond()
         }
     };
     const DriveResults results = writeToDrives(m_package, drives, {}, &control, observer);
-    QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
+    QVERIFY_BETWEEN(sinceCancel.elapsed(), 0, 999);
     // Stopped at the next chunk, not at the end.
     for (const qint64 bytes : std::as_const(afterCancel))
-        QVERIFY2(bytes <= 4 * 1024 * 1024, qPrintable(QString::number(bytes)));
+        QVERIFY_BETWEEN(bytes, 0, 4 * 1024 * 1024);
     for (const DriveResult &result : results) {
         QCOMPARE(result.outcome, DriveResult::Outcome::Cancelled);
-        QVERIFY2(result.error.contains(str("left as it was")), qPrintable(result.error));
+        QVERIFY_CONTAINS(result.error, str("left as it was"));
     }
     // Byte for byte as it was; no temporary or journal left.
     QCOMPARE(names(), before);
@@ -567,18 +568,13 @@ void TestDrives::fatLimitOnTheDriveCopy()
     const DriveResults results = writeToDrives(big, {drive(str("fat32"))}, {});
     QFile::remove(big);
     QCOMPARE(results.at(0).outcome, DriveResult::Outcome::Failed);
-    QVERIFY2(results.at(0).error.contains(str("holds no file over")),
-             qPrintable(results.at(0).error));
-    QCOMPARE(QDir(mountOf(str("fat32")))
-                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList());
+    QVERIFY_CONTAINS(results.at(0).error, str("holds no file over"));
+    QCOMPARE(entriesIn(mountOf(str("fat32"))), QStringList());
 }
 
 void TestDrives::unsavedEditsAskedFirst()
 {
-    QVERIFY(QDir::setCurrent(m_work.path())); // settings.xml
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       m_work.filePath(str("config")));
+    QVERIFY(keepUserFilesIn(m_work.path()));
     for (const char *name : {"a.png", "b.png"}) {
         QImage image(64, 48, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
@@ -597,16 +593,11 @@ void TestDrives::unsavedEditsAskedFirst()
     window.findChild<QPushButton *>(str("pushButtonDelete"))->click();
     QVERIFY(window.hasUnsavedChanges());
 
-    QString asked;
-    QTimer::singleShot(500, [&asked] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            asked = box->text();
-            box->accept();
-        }
-    });
+    QStringList asked;
+    answer(&window, {}, &asked);
     window.findChild<QAction *>(str("actionWriteToDrives"))->trigger();
     QTRY_VERIFY(!asked.isEmpty());
-    QVERIFY2(asked.contains(str("Save the playlist first")), qPrintable(asked));
+    QVERIFY_CONTAINS(asked.first(), str("Save the playlist first"));
     QVERIFY(!window.findChild<DrivesDialog *>());
 }
 
@@ -664,8 +655,7 @@ void TestDrives::fourGiBFile()
     QCOMPARE(archive.failure(),
              fat ? PackageArchive::Failure::NoRoom : PackageArchive::Failure::Cancelled);
     QCOMPARE(archive.errorString().contains(str("holds no file over 4.2 GB")), fat);
-    QCOMPARE(QDir(mountOf(drive)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList());
+    QCOMPARE(entriesIn(mountOf(drive)), QStringList());
 }
 
 void TestDrives::writesThreeDrivesVerifiesAndEjects()
@@ -690,8 +680,8 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     QCOMPARE(results.size(), 3);
     const QVector<DriveResult::Action> actions = {
         DriveResult::Action::Copied, DriveResult::Action::Updated, DriveResult::Action::Copied};
-    QStringList calls = takeCalls();
-    calls.sort();
+    QCOMPARE(takeCalls(), str("PowerOff stick1 PowerOff stick2 PowerOff stick3 Unmount stick1 "
+                              "Unmount stick2 Unmount stick3"));
     for (int i = 0; i < 3; ++i) {
         const DriveResult &result = results.at(i);
         QVERIFY2(result.outcome == DriveResult::Outcome::Ejected, qPrintable(result.error));
@@ -704,10 +694,7 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
         // Every byte of the package was read back once; the search for the
         // archive's end reads its last 64 KiB once more.
         const qint64 size = QFileInfo(target).size();
-        QVERIFY2(verified.at(i) >= size && verified.at(i) <= size + 66 * 1024 + 100,
-                 qPrintable(QString::number(verified.at(i) - size)));
-        QVERIFY(calls.contains(str("Unmount stick%1").arg(i + 1)));
-        QVERIFY(calls.contains(str("PowerOff stick%1").arg(i + 1)));
+        QVERIFY_BETWEEN(verified.at(i), size, size + 66 * 1024 + 100);
     }
 
     // Written again: nothing to write, read back all the same.
@@ -738,13 +725,10 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
              qPrintable(results.at(1).error));
     // Verified all the same, with why it could not be ejected.
     QCOMPARE(results.at(2).outcome, DriveResult::Outcome::Verified);
-    QVERIFY2(results.at(2).note.contains(str("“STICK3” could not be unmounted: a program still "
-                                             "has a file open on it")),
-             qPrintable(results.at(2).note));
+    QVERIFY_CONTAINS(results.at(2).note, str("“STICK3” could not be unmounted: a program still "
+                                             "has a file open on it"));
     // Never an eject after a failed check; a busy drive is not powered off.
-    QStringList calls = takeCalls();
-    calls.sort();
-    QCOMPARE(calls.join(u' '), str("PowerOff stick1 Unmount stick1 Unmount stick3"));
+    QCOMPARE(takeCalls(), str("PowerOff stick1 Unmount stick1 Unmount stick3"));
 
     // mrv verify reads it back the same way.
     Platform::setReadBackHook(nullptr);
@@ -761,7 +745,7 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
     const ReadBackResult failing = verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), {});
     Platform::setStepHook(nullptr);
     QCOMPARE(failing.status, ReadBackResult::Status::Unreadable);
-    QVERIFY2(failing.error.contains(str("Input/output error")), qPrintable(failing.error));
+    QVERIFY_CONTAINS(failing.error, str("Input/output error"));
 }
 
 void TestDrives::dialogWritesVerifiesAndEjects()
@@ -783,20 +767,14 @@ void TestDrives::dialogWritesVerifiesAndEjects()
     dialog.setEjectWhenDone(true);
     // stick1 holds a newer version: asked about, and Enter keeps it.
     QVERIFY(QFile::copy(m_newer, on("stick1", "show.mrv")));
-    QString asked;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&asked] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            asked = box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-    });
-    answer.start(50);
+    QStringList asked;
+    answer(&dialog, {}, &asked);
     QSignalSpy finished(&dialog, &DrivesDialog::writingFinished);
     write->click();
     QVERIFY(finished.wait(60000));
 
-    QVERIFY2(asked.contains(str("“STICK1” holds a newer show.mrv")), qPrintable(asked));
+    QCOMPARE(asked.size(), 1);
+    QVERIFY_CONTAINS(asked.first(), str("“STICK1” holds a newer show.mrv"));
     QCOMPARE(fileBytes(on("stick1", "show.mrv")), fileBytes(m_newer));
     QCOMPARE(table->item(1, 7)->text(), str("Skipped"));
     for (int row = 2; row < 4; ++row)
@@ -804,10 +782,7 @@ void TestDrives::dialogWritesVerifiesAndEjects()
     QCOMPARE(dialog.findChild<QLabel *>(str("labelDrivesStatus"))->text(),
              str("2 of 3 drives done. Skipped: 1, each keeping its own package."));
     QVERIFY(table->horizontalHeader()->sectionSize(7) >= 120);
-    QStringList calls = takeCalls();
-    calls.sort();
-    QCOMPARE(calls.join(u' '), QStringLiteral("PowerOff stick2 PowerOff stick3 Unmount stick2 "
-                                              "Unmount stick3"));
+    QCOMPARE(takeCalls(), str("PowerOff stick2 PowerOff stick3 Unmount stick2 Unmount stick3"));
 }
 
 void TestDrives::pulledDriveStopsOnlyItself()
@@ -836,10 +811,10 @@ void TestDrives::pulledDriveStopsOnlyItself()
     QCOMPARE(results.at(0).outcome, DriveResult::Outcome::Ejected);
     QCOMPARE(results.at(1).outcome, DriveResult::Outcome::Ejected);
     QCOMPARE(results.at(2).outcome, DriveResult::Outcome::Failed);
-    QVERIFY2(results.at(2).error.contains(str("show.mrv")), qPrintable(results.at(2).error));
+    QVERIFY_CONTAINS(results.at(2).error, str("show.mrv"));
     QCOMPARE(readZip(drives.at(0).mountPoint + str("/show.mrv")), m_packageEntries);
-    const QStringList calls = takeCalls();
-    QVERIFY(!calls.contains(str("Unmount stick3")));
+    // Nothing is asked of the pulled one.
+    QCOMPARE(takeCalls(), str("PowerOff stick1 PowerOff stick2 Unmount stick1 Unmount stick2"));
 }
 
 QTEST_MAIN(TestDrives)

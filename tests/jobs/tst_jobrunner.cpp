@@ -146,7 +146,7 @@ void TestJobRunner::twoPackagesAtOnceCancelOne()
     QVERIFY(idle.wait(20000));
 
     QCOMPARE(int(firstOutcome.status), int(SaveOutcome::Status::Cancelled));
-    QVERIFY2(firstOutcome.error.contains(str("left as it was")), qPrintable(firstOutcome.error));
+    QVERIFY_CONTAINS(firstOutcome.error, str("left as it was"));
     QCOMPARE(fileBytes(first), firstBefore);
     QCOMPARE(int(secondOutcome.status), int(SaveOutcome::Status::Saved));
     QCOMPARE(readZip(secondPlan.packagePath).value(str("added2.png")),
@@ -197,8 +197,7 @@ void TestJobRunner::progressOfManyFilesIsThrottled()
         },
         [](int) {});
     QVERIFY(idle.wait(10000));
-    QVERIFY2(progress.size() >= 3 && progress.size() <= 6,
-             qPrintable(QString::number(progress.size())));
+    QVERIFY_BETWEEN(progress.size(), 3, 6);
     QCOMPARE(progress.at(1).at(1).value<JobProgress>().step, str("Verifying"));
     QCOMPARE(progress.constLast().at(1).value<JobProgress>().done, 1000);
 }
@@ -252,7 +251,7 @@ void TestJobRunner::saveAfterFailedReadBackIsNotAChange()
     const SaveOutcome saved = runSavePlan(plan, &control);
     QVERIFY(!spoilt.isEmpty());
     QCOMPARE(int(saved.status), int(SaveOutcome::Status::Saved));
-    QVERIFY2(saved.warning.contains(str("cannot be read back")), qPrintable(saved.warning));
+    QVERIFY_CONTAINS(saved.warning, str("cannot be read back"));
     QCOMPARE(saved.contents.path, package);
 
     // The drive recovers: the package reads again, unchanged since it was written.

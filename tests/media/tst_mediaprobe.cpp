@@ -82,6 +82,10 @@ private:
     {
         return runProgram(program, arguments.split(QLatin1Char(' ')), m_dir.path()) != "failed";
     }
+    bool ffmpeg(const QString &arguments) const
+    {
+        return run(str("ffmpeg"), str("-hide_banner -loglevel error -y ") + arguments);
+    }
 
     QTemporaryDir m_dir;
     QString m_codec; // what the sample videos are encoded with
@@ -98,18 +102,15 @@ void TestMediaProbe::initTestCase()
 
     // Blue for 0.8 s, then red: a thumbnail about one second in is red. Noise makes
     // the videos larger than FFmpeg's read buffer, so reading them really seeks.
-    const QString blueThenRed = QStringLiteral(
-        "-hide_banner -loglevel error -y -f lavfi -i color=c=blue:s=320x240:r=25:d=0.8 -f lavfi "
-        "-i color=c=red:s=320x240:r=25:d=1.2 -filter_complex concat,noise=alls=20:allf=t -b:v 4M "
-        "-pix_fmt yuv420p -c:v %1 clip.mp4");
+    const QString blueThenRed = str("-f lavfi -i color=c=blue:s=320x240:r=25:d=0.8 -f lavfi -i "
+                                    "color=c=red:s=320x240:r=25:d=1.2 -filter_complex concat,noise="
+                                    "alls=20:allf=t -b:v 4M -pix_fmt yuv420p -c:v %1 clip.mp4");
     // H.264 when ffmpeg has its encoder, else MPEG-4 part 2.
-    m_codec = run(str("ffmpeg"), blueThenRed.arg(str("libx264"))) ? str("h264") : str("mpeg4");
-    QVERIFY(m_codec == QLatin1String("h264") || run(str("ffmpeg"), blueThenRed.arg(m_codec)));
-    QVERIFY(
-        run(str("ffmpeg"), str("-hide_banner -loglevel error -y -f lavfi -i "
-                               "color=c=lime:s=160x120:r=25:d=1 -vf noise=alls=20:allf=t "
-                               "-b:v 4M -pix_fmt yuv420p -c:v %1 clip.avi")
-                               .arg(m_codec == QLatin1String("h264") ? str("libx264") : m_codec)));
+    m_codec = ffmpeg(blueThenRed.arg(str("libx264"))) ? str("h264") : str("mpeg4");
+    QVERIFY(m_codec == QLatin1String("h264") || ffmpeg(blueThenRed.arg(m_codec)));
+    QVERIFY(ffmpeg(str("-f lavfi -i color=c=lime:s=160x120:r=25:d=1 -vf noise=alls=20:allf=t "
+                       "-b:v 4M -pix_fmt yuv420p -c:v %1 clip.avi")
+                       .arg(m_codec == QLatin1String("h264") ? str("libx264") : m_codec)));
     QVERIFY(QFile::copy(path(str("clip.avi")), path(str("avi-named.mp4"))));
     // Without its index at the end (ffmpeg writes it last), an MP4 cannot be played.
     const QByteArray clip = fileBytes(path(str("clip.mp4")));
@@ -117,10 +118,9 @@ void TestMediaProbe::initTestCase()
     // A copy that stopped early: the index (moved to the front) is whole, the
     // frames after the first third are not there.
     // Only key frames of noise: a third of the bytes is a third of the time.
-    QVERIFY(run(str("ffmpeg"),
-                str("-hide_banner -loglevel error -y -f lavfi -i color=c=red:s=160x120:r=25:d=2 "
-                    "-vf noise=alls=20:allf=t -c:v mpeg4 -g 1 -q:v 4 -movflags +faststart "
-                    "front.mp4")));
+    QVERIFY(ffmpeg(str("-f lavfi -i color=c=red:s=160x120:r=25:d=2 "
+                       "-vf noise=alls=20:allf=t -c:v mpeg4 -g 1 -q:v 4 -movflags +faststart "
+                       "front.mp4")));
     const QByteArray front = fileBytes(path(str("front.mp4")));
     QVERIFY(!front.isEmpty() && writeBytes(path(str("third.mp4")), front.left(front.size() / 3)));
     // Zeros from two thirds on, as a fake stick reads back past what it holds.
@@ -201,15 +201,14 @@ void TestMediaProbe::probes()
     QString error;
     const bool made = makeThumbnail(source, QSize(64, 64), &thumbnail, &error);
     if (problem == int(Problem::CutShort)) {
-        QVERIFY2(qAbs(info.playableMs - durationMs) <= 120,
-                 qPrintable(QString::number(info.playableMs)));
-        QVERIFY2(info.problemText.contains(
-                     str("cut short: plays about %1 of ").arg(playingTimeText(info.playableMs))),
-                 qPrintable(info.problemText));
+        QVERIFY_BETWEEN(info.playableMs, durationMs - 120, durationMs + 120);
+        QVERIFY_CONTAINS(
+            info.problemText,
+            str("cut short: plays about %1 of ").arg(playingTimeText(info.playableMs)));
     }
     if (problem != int(Problem::None)) {
         // The user is told which file, in the package or not.
-        QVERIFY2(error.contains(entry.isEmpty() ? file : entry), qPrintable(error));
+        QVERIFY_CONTAINS(error, entry.isEmpty() ? file : entry);
         QVERIFY(!made);
         QVERIFY2(endOnly ? error.contains(str("damaged near its end")) : error == info.problemText,
                  qPrintable(error));
@@ -288,15 +287,13 @@ void TestMediaProbe::turnedAndStretched_data()
     QImageWriter writer(path(str("portrait.jpg")), "jpeg");
     writer.setTransformation(QImageIOHandler::TransformationRotate90);
     QVERIFY2(writer.write(sideways), qPrintable(writer.errorString()));
-    const QString halves = str("-hide_banner -loglevel error -y -f lavfi -i "
-                               "color=c=red:s=80x120:d=1,format=yuv420p -f lavfi -i "
+    const QString halves = str("-f lavfi -i color=c=red:s=80x120:d=1,format=yuv420p -f lavfi -i "
                                "color=c=blue:s=80x120:d=1,format=yuv420p -filter_complex "
                                "hstack%1 -c:v mpeg4 %2");
-    QVERIFY(run(str("ffmpeg"), halves.arg(QString(), str("upright.mp4"))));
+    QVERIFY(ffmpeg(halves.arg(QString(), str("upright.mp4"))));
     // The display matrix of a phone held the other way: turned a quarter to the left.
-    QVERIFY(run(str("ffmpeg"), str("-hide_banner -loglevel error -y -i upright.mp4 -c copy "
-                                   "-metadata:s:v:0 rotate=90 turned.mp4")));
-    QVERIFY(run(str("ffmpeg"), halves.arg(str(",setsar=2"), str("wide.avi"))));
+    QVERIFY(ffmpeg(str("-i upright.mp4 -c copy -metadata:s:v:0 rotate=90 turned.mp4")));
+    QVERIFY(ffmpeg(halves.arg(str(",setsar=2"), str("wide.avi"))));
 
     QTest::newRow("portrait photo") << str("portrait.jpg") << QSize(32, 64) << str("red");
     QTest::newRow("video filmed upright") << str("turned.mp4") << QSize(48, 64) << str("blue");
@@ -339,7 +336,7 @@ void TestMediaProbe::limitsStopTheProbe()
     expired.deadline = QDeadlineTimer(0);
     const MediaInfo info = inspectMedia(clip, QSize(64, 64), &thumbnail, expired);
     QCOMPARE(int(info.problem), int(Problem::Unreadable));
-    QVERIFY2(info.problemText.contains(str("within 10 seconds")), qPrintable(info.problemText));
+    QVERIFY_CONTAINS(info.problemText, str("within 10 seconds"));
     int asked = 0;
     InspectLimits cancelled;
     cancelled.cancelled = [&asked] { return ++asked > 0; };
@@ -373,7 +370,7 @@ void TestMediaProbe::fifoFailsAtOnce()
     }
     const MediaInfo info = probe.get();
     QCOMPARE(int(info.problem), int(Problem::Unreadable));
-    QVERIFY2(info.problemText.contains(fifo), qPrintable(info.problemText));
+    QVERIFY_CONTAINS(info.problemText, fifo);
 }
 
 QTEST_GUILESS_MAIN(TestMediaProbe)
@@ -397,12 +394,11 @@ void TestMediaProbe::conversionKeepsSound()
     QFETCH(QString, sound);
     QFETCH(int, kind);
     QFETCH(QString, streams);
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(path(str("cache"))));
+    QVERIFY(keepUserFilesIn(m_dir.path()));
     const QString clip = str("sound-%1.mkv").arg(sound);
-    QVERIFY(run(str("ffmpeg"), str("-hide_banner -loglevel error -y -f lavfi -i "
-                                   "testsrc=s=64x48:r=10:d=1 -f lavfi -i sine=d=1 -c:v mpeg4 "
-                                   "-c:a %1 -shortest %2")
-                                   .arg(sound, clip)));
+    QVERIFY(ffmpeg(str("-f lavfi -i testsrc=s=64x48:r=10:d=1 -f lavfi -i sine=d=1 -c:v mpeg4 "
+                       "-c:a %1 -shortest %2")
+                       .arg(sound, clip)));
     const ConversionPlan plan = planConversion(path(clip));
     QCOMPARE(int(plan.kind), kind);
     QString error;

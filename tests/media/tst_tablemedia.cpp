@@ -104,9 +104,8 @@ void TestTableMedia::marksAndList()
     // A file missing from the disk is the save's own refusal, not a question.
     const QStringList problems = m_media->problems();
     QCOMPARE(problems.size(), 2);
-    QVERIFY2(problems.at(0).startsWith(path("fake.jpg") + str(": ")) &&
-                 problems.at(0).contains(str("not an image")),
-             qPrintable(problems.at(0)));
+    QVERIFY(problems.at(0).startsWith(path("fake.jpg") + str(": ")));
+    QVERIFY_CONTAINS(problems.at(0), str("not an image"));
     QCOMPARE(problems.at(1),
              path("b.png") + str(": an image with the time 00:00:00 is never shown"));
 }
@@ -119,8 +118,7 @@ void TestTableMedia::deletedFileMarkedAtOnce()
     // No save, no click: the folder's watcher sees it.
     QVERIFY(QFile::remove(path("a.png")));
     QTRY_VERIFY_WITH_TIMEOUT(!timeItem(0)->icon().isNull(), 2000);
-    QVERIFY2(fileItem(0)->toolTip().contains(str("does not exist")),
-             qPrintable(fileItem(0)->toolTip()));
+    QVERIFY_CONTAINS(fileItem(0)->toolTip(), str("does not exist"));
     QVERIFY(fileItem(0)->icon().isNull()); // its old picture is gone with it
 
     // Back again: the mark goes.
