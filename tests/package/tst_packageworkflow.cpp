@@ -3,6 +3,7 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QtTest>
