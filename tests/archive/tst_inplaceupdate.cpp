@@ -2,6 +2,7 @@
 #include "archive/packagearchive.h"
 #include "archive/packagelayout.h"
 #include "archive/platformfile.h"
+#include "drives/drivesync.h"
 #include "jobs/jobcontrol.h"
 #include "tests/common/testkit.h"
 
@@ -37,13 +38,16 @@ int failingAt = 0;
 bool powerCut = false;
 int counted = 0;
 bool cut = false;
-QByteArray watched; // the folder whose files count; the media and the rest are free
+bool noLocks = false; // as on a file system without locks
+QByteArray watched;   // the folder whose files count; the media and the rest are free
 
 // The steps taken in order, each with the file's name (".journal" for the journal).
 QStringList steps;
 
 int stepHook(Step step, const QByteArray &path)
 {
+    if (noLocks && step == Step::Lock)
+        return ENOLCK;
     if (!path.startsWith(watched) || step == Step::Read || cut)
         return cut ? EIO : 0;
     steps << QStringLiteral("%1 %2").arg(int(step)).arg(
@@ -60,6 +64,7 @@ void resetHook()
     counted = 0;
     cut = false;
     powerCut = false;
+    noLocks = false;
 }
 
 QStringList journals(const QString &dir)
@@ -143,6 +148,10 @@ private slots:
     void faultSweep_data();
     void faultSweep();
     void cancelRollsBack();
+    void withoutLocks_data();
+    void withoutLocks();
+    void interruptedDriveSync_data();
+    void interruptedDriveSync();
     void hostileJournals_data();
     void hostileJournals();
     void readerWaitsForUpdate();
@@ -332,6 +341,108 @@ void TestInPlaceUpdate::cancelRollsBack()
     QCOMPARE(fileBytes(f.package), f.oldBytes);
     // Rolled back, the package is the one its window opened: the next save does not ask.
     QVERIFY(archive.identity() == before);
+    QVERIFY(journals(f.dir.path()).isEmpty());
+}
+
+void TestInPlaceUpdate::withoutLocks_data()
+{
+    QTest::addColumn<bool>("driveSync"); // else an update in place is asked for
+    QTest::newRow("update") << false;
+    QTest::newRow("drive sync") << true;
+}
+
+// Where nothing can be locked, a journal could not be told from a live
+// writer's: no journal is written, the package is replaced whole (or the
+// drive's sync leaves it to a whole copy), and nothing a second writer finds
+// can roll it back.
+void TestInPlaceUpdate::withoutLocks()
+{
+    QFETCH(bool, driveSync);
+    Fixture f;
+    QVERIFY(f.make());
+    const QString source = f.dir.filePath(str("new.mrv"));
+    if (driveSync) {
+        PackageArchive newer(f.package);
+        QVERIFY(f.update(newer, change("json.txt", "e.mp4 json.txt")));
+        QVERIFY(QFile::rename(f.package, source) && writeBytes(f.package, f.oldBytes));
+    }
+    steps.clear();
+    noLocks = true;
+    if (driveSync) {
+        const PackageSync sync = syncPackage(source, f.package, nullptr);
+        QCOMPARE(int(sync.status), int(PackageSync::Status::NotPossible));
+        QCOMPARE(fileBytes(f.package), f.oldBytes);
+    } else {
+        PackageArchive archive(f.package);
+        archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+        QVERIFY2(f.update(archive, change("json.txt", "e.mp4 json.txt")),
+                 qPrintable(archive.errorString()));
+        QVERIFY(!archive.updatedInPlace());
+    }
+    QVERIFY2(steps.filter(str(".journal")).isEmpty(), qPrintable(steps.join(str(", "))));
+    // The next writer, without locks either, finds nothing to apply.
+    PackageArchive second(f.package);
+    QVERIFY(second.update({}, {PackageEntry::memory(str("x.txt"), "x")}));
+    noLocks = false;
+    ZipEntries after = driveSync ? f.expected : f.newExpected;
+    after.insert(str("x.txt"), "x");
+    QCOMPARE(readZip(f.package), after);
+    QVERIFY(journals(f.dir.path()).isEmpty());
+}
+
+void TestInPlaceUpdate::interruptedDriveSync_data()
+{
+    // The step the power is cut at, counted from the first or the last of its
+    // kind, and whether the next open then finds the new package.
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<bool>("last");
+    QTest::addColumn<bool>("becomesNew");
+    QTest::newRow("first write to the package") << Step::Write << false << false;
+    QTest::newRow("last write to the package") << Step::Write << true << false;
+    QTest::newRow("syncing the package") << Step::SyncFile << false << false;
+    QTest::newRow("marking the journal complete") << Step::JournalWrite << true << false;
+    QTest::newRow("cutting the shorter package") << Step::Truncate << false << true;
+    QTest::newRow("removing the journal") << Step::JournalRemove << false << true;
+}
+
+// A sync onto a stick cut off midway: the next open leaves the old package
+// or the complete new one, byte for byte, and no journal.
+void TestInPlaceUpdate::interruptedDriveSync()
+{
+    QFETCH(Step, step);
+    QFETCH(bool, last);
+    QFETCH(bool, becomesNew);
+    Fixture f;
+    // Past one write piece, so that the first and the last write differ.
+    QVERIFY(f.make(1500000));
+    const QString source = f.dir.filePath(str("new.mrv"));
+    PackageArchive newer(f.package);
+    QVERIFY(f.update(newer, change("a.mp4 json.txt", "json.txt")));
+    const QByteArray newBytes = fileBytes(f.package);
+    QVERIFY(QFile::rename(f.package, source) && writeBytes(f.package, f.oldBytes));
+
+    // A whole sync first, to count its steps of this kind.
+    steps.clear();
+    QCOMPARE(int(syncPackage(source, f.package, nullptr).status), int(PackageSync::Status::Synced));
+    QCOMPARE(fileBytes(f.package), newBytes);
+    const QString kind = QString::number(int(step)) + QLatin1Char(' ');
+    const int count = int(std::count_if(steps.cbegin(), steps.cend(),
+                                        [&](const QString &s) { return s.startsWith(kind); }));
+    QVERIFY(count > (last && step == Step::Write ? 1 : 0));
+
+    QVERIFY(writeBytes(f.package, f.oldBytes));
+    resetHook();
+    failing = step;
+    failingAt = last ? count : 1;
+    powerCut = true;
+    const PackageSync sync = syncPackage(source, f.package, nullptr);
+    QVERIFY(counted >= failingAt);
+    resetHook();
+    QVERIFY(sync.status != PackageSync::Status::Synced || becomesNew);
+    QStringList names;
+    PackageArchive next(f.package);
+    QVERIFY2(next.entryNames(&names), qPrintable(next.errorString()));
+    QCOMPARE(fileBytes(f.package), becomesNew ? newBytes : f.oldBytes);
     QVERIFY(journals(f.dir.path()).isEmpty());
 }
 
