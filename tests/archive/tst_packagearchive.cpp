@@ -472,6 +472,10 @@ void TestPackageArchive::leftovers()
     Platform::removeLeftovers(package);
     ::close(fd);
     QCOMPARE(Platform::isTemporaryName(name.toUtf8(), tag), ours);
+    // What a save of this package makes is what its next save removes.
+    Platform::File made;
+    QVERIFY(made.createTemporary(package));
+    QVERIFY(Platform::isTemporaryName(made.path().mid(made.path().lastIndexOf('/') + 1), tag));
     QCOMPARE(QFileInfo::exists(dir.filePath(name)), !ours || name.contains(str("Running")));
 }
 
