@@ -148,10 +148,8 @@ private slots:
     void faultSweep_data();
     void faultSweep();
     void cancelRollsBack();
-    void withoutLocks_data();
-    void withoutLocks();
-    void interruptedDriveSync_data();
-    void interruptedDriveSync();
+    void withoutLocksOrCut_data();
+    void withoutLocksOrCut();
     void hostileJournals_data();
     void hostileJournals();
     void readerWaitsForUpdate();
@@ -344,105 +342,83 @@ void TestInPlaceUpdate::cancelRollsBack()
     QVERIFY(journals(f.dir.path()).isEmpty());
 }
 
-void TestInPlaceUpdate::withoutLocks_data()
+void TestInPlaceUpdate::withoutLocksOrCut_data()
 {
-    QTest::addColumn<bool>("driveSync"); // else an update in place is asked for
-    QTest::newRow("update") << false;
-    QTest::newRow("drive sync") << true;
-}
-
-// Where nothing can be locked, a journal could not be told from a live
-// writer's: no journal is written, the package is replaced whole (or the
-// drive's sync leaves it to a whole copy), and nothing a second writer finds
-// can roll it back.
-void TestInPlaceUpdate::withoutLocks()
-{
-    QFETCH(bool, driveSync);
-    Fixture f;
-    QVERIFY(f.make());
-    const QString source = f.dir.filePath(str("new.mrv"));
-    if (driveSync) {
-        PackageArchive newer(f.package);
-        QVERIFY(f.update(newer, change("json.txt", "e.mp4 json.txt")));
-        QVERIFY(QFile::rename(f.package, source) && writeBytes(f.package, f.oldBytes));
-    }
-    steps.clear();
-    noLocks = true;
-    if (driveSync) {
-        const PackageSync sync = syncPackage(source, f.package, nullptr);
-        QCOMPARE(int(sync.status), int(PackageSync::Status::NotPossible));
-        QCOMPARE(fileBytes(f.package), f.oldBytes);
-    } else {
-        PackageArchive archive(f.package);
-        archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
-        QVERIFY2(f.update(archive, change("json.txt", "e.mp4 json.txt")),
-                 qPrintable(archive.errorString()));
-        QVERIFY(!archive.updatedInPlace());
-    }
-    QVERIFY2(steps.filter(str(".journal")).isEmpty(), qPrintable(steps.join(str(", "))));
-    // The next writer, without locks either, finds nothing to apply.
-    PackageArchive second(f.package);
-    QVERIFY(second.update({}, {PackageEntry::memory(str("x.txt"), "x")}));
-    noLocks = false;
-    ZipEntries after = driveSync ? f.expected : f.newExpected;
-    after.insert(str("x.txt"), "x");
-    QCOMPARE(readZip(f.package), after);
-    QVERIFY(journals(f.dir.path()).isEmpty());
-}
-
-void TestInPlaceUpdate::interruptedDriveSync_data()
-{
-    // The step the power is cut at, counted from the first or the last of its
-    // kind, and whether the next open then finds the new package.
+    // Step::Lock: the drive has no locks. Else the power is cut at the at-th
+    // step of that kind (0: the last), and the next open finds the old
+    // package or the complete new one.
+    QTest::addColumn<bool>("update"); // else a drive's sync
     QTest::addColumn<Step>("step");
-    QTest::addColumn<bool>("last");
+    QTest::addColumn<int>("at");
     QTest::addColumn<bool>("becomesNew");
-    QTest::newRow("first write to the package") << Step::Write << false << false;
-    QTest::newRow("last write to the package") << Step::Write << true << false;
-    QTest::newRow("syncing the package") << Step::SyncFile << false << false;
-    QTest::newRow("marking the journal complete") << Step::JournalWrite << true << false;
-    QTest::newRow("cutting the shorter package") << Step::Truncate << false << true;
-    QTest::newRow("removing the journal") << Step::JournalRemove << false << true;
+    QTest::newRow("update in place asked, no locks") << true << Step::Lock << 0 << true;
+    QTest::newRow("sync, no locks: left to a whole copy") << false << Step::Lock << 0 << false;
+    QTest::newRow("sync cut, first write") << false << Step::Write << 1 << false;
+    QTest::newRow("sync cut, last write") << false << Step::Write << 0 << false;
+    QTest::newRow("sync cut, syncing the package") << false << Step::SyncFile << 1 << false;
+    QTest::newRow("sync cut, marking complete") << false << Step::JournalWrite << 0 << false;
+    QTest::newRow("sync cut, shortening") << false << Step::Truncate << 1 << true;
+    QTest::newRow("sync cut, removing the journal") << false << Step::JournalRemove << 1 << true;
 }
 
-// A sync onto a stick cut off midway: the next open leaves the old package
-// or the complete new one, byte for byte, and no journal.
-void TestInPlaceUpdate::interruptedDriveSync()
+// Without locks a journal cannot be told from a live writer's: none is
+// written, and the next writer finds nothing to roll back. A sync onto a
+// stick cut off midway: old or complete new, byte for byte, no journal left.
+void TestInPlaceUpdate::withoutLocksOrCut()
 {
+    QFETCH(bool, update);
     QFETCH(Step, step);
-    QFETCH(bool, last);
+    QFETCH(int, at);
     QFETCH(bool, becomesNew);
     Fixture f;
-    // Past one write piece, so that the first and the last write differ.
-    QVERIFY(f.make(1500000));
+    QVERIFY(f.make(1500000)); // past one write piece: the first and last write differ
     const QString source = f.dir.filePath(str("new.mrv"));
     PackageArchive newer(f.package);
     QVERIFY(f.update(newer, change("a.mp4 json.txt", "json.txt")));
     const QByteArray newBytes = fileBytes(f.package);
     QVERIFY(QFile::rename(f.package, source) && writeBytes(f.package, f.oldBytes));
-
-    // A whole sync first, to count its steps of this kind.
     steps.clear();
-    QCOMPARE(int(syncPackage(source, f.package, nullptr).status), int(PackageSync::Status::Synced));
-    QCOMPARE(fileBytes(f.package), newBytes);
-    const QString kind = QString::number(int(step)) + QLatin1Char(' ');
-    const int count = int(std::count_if(steps.cbegin(), steps.cend(),
-                                        [&](const QString &s) { return s.startsWith(kind); }));
-    QVERIFY(count > (last && step == Step::Write ? 1 : 0));
-
-    QVERIFY(writeBytes(f.package, f.oldBytes));
-    resetHook();
-    failing = step;
-    failingAt = last ? count : 1;
-    powerCut = true;
-    const PackageSync sync = syncPackage(source, f.package, nullptr);
-    QVERIFY(counted >= failingAt);
-    resetHook();
-    QVERIFY(sync.status != PackageSync::Status::Synced || becomesNew);
+    if (step == Step::Lock) {
+        noLocks = true;
+    } else {
+        QCOMPARE(int(syncPackage(source, f.package, nullptr).status),
+                 int(PackageSync::Status::Synced));
+        const QString kind = QString::number(int(step)) + QLatin1Char(' ');
+        QVERIFY(writeBytes(f.package, f.oldBytes));
+        failingAt =
+            at > 0 ? at : int(std::count_if(steps.cbegin(), steps.cend(), [&](const QString &s) {
+                return s.startsWith(kind);
+            }));
+        QVERIFY(failingAt > (step == Step::Write && at == 0 ? 1 : 0));
+        failing = step;
+        counted = 0;
+        powerCut = true;
+    }
+    steps.clear();
+    if (update) {
+        PackageArchive archive(f.package);
+        archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+        QVERIFY2(f.update(archive, change("a.mp4 json.txt", "json.txt")),
+                 qPrintable(archive.errorString()));
+        QVERIFY(!archive.updatedInPlace());
+    } else {
+        const PackageSync sync = syncPackage(source, f.package, nullptr);
+        QVERIFY(sync.status != PackageSync::Status::Synced || becomesNew);
+        QVERIFY(step != Step::Lock || sync.status == PackageSync::Status::NotPossible);
+    }
+    if (noLocks)
+        QVERIFY2(steps.filter(str(".journal")).isEmpty(), qPrintable(steps.join(str(", "))));
+    QVERIFY(step == Step::Lock || counted >= failingAt);
+    powerCut = false;
+    cut = false;
     QStringList names;
-    PackageArchive next(f.package);
+    PackageArchive next(f.package); // without locks still, for those rows
     QVERIFY2(next.entryNames(&names), qPrintable(next.errorString()));
-    QCOMPARE(fileBytes(f.package), becomesNew ? newBytes : f.oldBytes);
+    resetHook();
+    if (!becomesNew)
+        QCOMPARE(fileBytes(f.package), f.oldBytes);
+    QVERIFY(!becomesNew || readZip(f.package) == f.newExpected);
+    QVERIFY(update || !becomesNew || fileBytes(f.package) == newBytes);
     QVERIFY(journals(f.dir.path()).isEmpty());
 }
 
