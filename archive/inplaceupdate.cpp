@@ -879,7 +879,7 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
            "elsewhere first.")
             .arg(QFile::decodeName(path));
     // What a killed rewrite of a package here left: no running save holds it.
-    const QList<QByteArray> leftovers = Platform::removeLeftovers(folderOf(path));
+    const QList<QByteArray> leftovers = Platform::removeLeftovers(path);
     if (!leftovers.isEmpty())
         recovery = outcome(Recovery::Outcome::Cleaned,
                            tr("What an interrupted save left beside %1 was removed: %2.")

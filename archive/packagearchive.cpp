@@ -15,7 +15,6 @@
 #include <zip.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -64,18 +63,6 @@ QString zipCause(zip_error_t *error)
 QString zipCause(zip_t *archive)
 {
     return zipCause(zip_get_error(archive));
-}
-
-// Decimal units with one decimal, as drives are sold; needs round up and
-// room rounds down, so that the figures never look as if they fit.
-QString amount(qint64 bytes, bool roundUp)
-{
-    const bool giga = bytes >= 1000 * 1000 * 1000;
-    const double units = double(bytes) / (giga ? 1e8 : 1e5);
-    const double tenths = roundUp ? std::ceil(units - 1e-9) : std::floor(units + 1e-9);
-    return QStringLiteral("%1 %2")
-        .arg(tenths / 10.0, 0, 'f', 1)
-        .arg(giga ? QStringLiteral("GB") : QStringLiteral("MB"));
 }
 
 // Why name cannot be the name of an entry, or empty.
@@ -156,14 +143,14 @@ bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite, qi
 {
     if (space.maxFileSize >= 0 && packageSize > space.maxFileSize) {
         *error = tr("the package would be %1, but the drive of %2 holds no file over %3")
-                     .arg(amount(packageSize, true), quoted(space.folder),
-                          amount(space.maxFileSize, false));
+                     .arg(sizeText(packageSize, SizeRounding::Up), quoted(space.folder),
+                          sizeText(space.maxFileSize, SizeRounding::Down));
         return false;
     }
     if (space.freeBytes >= 0 && bytesToWrite > space.freeBytes) {
         *error = tr("the package needs %1, %2 free on %3")
-                     .arg(amount(bytesToWrite, true), amount(space.freeBytes, false),
-                          quoted(space.folder));
+                     .arg(sizeText(bytesToWrite, SizeRounding::Up),
+                          sizeText(space.freeBytes, SizeRounding::Down), quoted(space.folder));
         return false;
     }
     return true;
@@ -710,7 +697,8 @@ bool PackageArchive::chooseWay(Session &session, const QStringList &removed,
                             ? inPlaceCause
                             : rewriteCause;
         if (space.maxFileSize < 0 || size <= space.maxFileSize)
-            cause += tr("; free %1, or Save As to another drive").arg(amount(missing, true));
+            cause += tr("; free %1, or Save As to another drive")
+                         .arg(sizeText(missing, SizeRounding::Up));
         return setSaveError(cause, Failure::NoRoom);
     }
     // libzip's view of the package is not needed any more.

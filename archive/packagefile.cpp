@@ -196,8 +196,8 @@ bool PackageFile::beginWrite(std::uint64_t keep)
     rollbackWrite();
     m_errorString.clear();
     const QByteArray folder = folderOf(m_target);
-    Platform::removeLeftovers(folder);
-    if (!m_temporary.createTemporary(folder)) {
+    Platform::removeLeftovers(m_target);
+    if (!m_temporary.createTemporary(m_target)) {
         const int error = m_temporary.error();
         return fail(ZIP_ER_TMPOPEN, error,
                     archiveText("cannot create a file in the folder %1: %2")

@@ -2,7 +2,6 @@
 
 #include "archive/packagefile.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QtEndian>
 
@@ -116,10 +115,8 @@ quint64 PackageJournal::Record::blockCount() const
 
 QByteArray PackageJournal::pathFor(const QByteArray &packagePath)
 {
-    const QByteArray name = packagePath.mid(packagePath.lastIndexOf('/') + 1);
-    const QByteArray hash =
-        QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(hashDigits);
-    return folderOf(packagePath) + journalPrefix + hash + journalSuffix;
+    return folderOf(packagePath) + journalPrefix + Platform::packageTag(packagePath) +
+           journalSuffix;
 }
 
 bool PackageJournal::isJournalName(const QByteArray &fileName)

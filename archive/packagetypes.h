@@ -20,6 +20,13 @@ inline QString documentEntryName()
 // agree on those three), and a flat package has no folders.
 bool isStorableName(const QString &name);
 
+enum class SizeRounding { Nearest, Up, Down };
+// "4.30 GB", "505 MB", "23.2 kB", "0 B": decimal units, as drives are sold,
+// with three significant figures, wherever a size is shown. What a save needs
+// rounds up and the room it has rounds down, so that the figures never look
+// as if they fit when they do not. "unknown" below 0.
+QString sizeText(qint64 bytes, SizeRounding rounding = SizeRounding::Nearest);
+
 // A path up to and including its last "/"; "./" without one.
 inline QByteArray folderOf(const QByteArray &path)
 {

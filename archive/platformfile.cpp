@@ -1,5 +1,6 @@
 #include "archive/platformfile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -43,6 +44,7 @@ bool allowed(Step step, const QByteArray &path)
 const QByteArray temporaryPrefix = QByteArrayLiteral(".mrv-");
 const QByteArray temporarySuffix = QByteArrayLiteral(".part");
 constexpr int temporaryRandomLength = 8;
+constexpr int tagDigits = 16;
 constexpr int maxLinkHops = 40;
 constexpr qint64 copyBufferSize = 1024 * 1024;
 constexpr long msdosSuperMagic = 0x4d44;
@@ -189,12 +191,13 @@ FileStamp File::currentStamp() const
     return m_fd >= 0 && ::fstat(m_fd, &sb) == 0 ? stampOf(sb) : FileStamp();
 }
 
-bool File::createTemporary(const QByteArray &folder)
+bool File::createTemporary(const QByteArray &packagePath)
 {
     close();
     static const char alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QByteArray folder = folderOf(packagePath);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray name = temporaryPrefix;
+        QByteArray name = temporaryPrefix + packageTag(packagePath) + '-';
         for (int i = 0; i < temporaryRandomLength; ++i)
             name += alphabet[QRandomGenerator::system()->bounded(int(sizeof alphabet - 1))];
         const QByteArray path = folder + name + temporarySuffix;
@@ -617,25 +620,34 @@ void ignoreFileSizeSignal()
     std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
 }
 
-bool isTemporaryName(const QByteArray &fileName)
+QByteArray packageTag(const QByteArray &packagePath)
 {
-    const int randomEnd = temporaryPrefix.size() + temporaryRandomLength;
-    if (fileName.size() != randomEnd + temporarySuffix.size() ||
-        !fileName.startsWith(temporaryPrefix) || !fileName.endsWith(temporarySuffix))
-        return false;
-    return std::all_of(fileName.constBegin() + temporaryPrefix.size(),
-                       fileName.constBegin() + randomEnd, isAlnum);
+    const QByteArray name = packagePath.mid(packagePath.lastIndexOf('/') + 1);
+    return QCryptographicHash::hash(name, QCryptographicHash::Sha256).toHex().left(tagDigits);
 }
 
-QList<QByteArray> removeLeftovers(const QByteArray &folder)
+bool isTemporaryName(const QByteArray &fileName, const QByteArray &tag)
+{
+    const QByteArray start = temporaryPrefix + tag + '-';
+    const int randomEnd = start.size() + temporaryRandomLength;
+    if (tag.size() != tagDigits || fileName.size() != randomEnd + temporarySuffix.size() ||
+        !fileName.startsWith(start) || !fileName.endsWith(temporarySuffix))
+        return false;
+    return std::all_of(fileName.constBegin() + start.size(), fileName.constBegin() + randomEnd,
+                       isAlnum);
+}
+
+QList<QByteArray> removeLeftovers(const QByteArray &packagePath)
 {
     QList<QByteArray> removed;
+    const QByteArray folder = folderOf(packagePath);
+    const QByteArray tag = packageTag(packagePath);
     DIR *dir = ::opendir(folder.constData());
     if (!dir)
         return removed;
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
-        if (!isTemporaryName(name))
+        if (!isTemporaryName(name, tag))
             continue;
         const int fd = ::openat(::dirfd(dir), name.constData(),
                                 O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);

@@ -87,9 +87,9 @@ public:
     // Creates the journal at path; anything already there, a link included,
     // makes it fail (EEXIST). Its writes and syncs are announced as journal steps.
     [[nodiscard]] bool create(const QByteArray &path);
-    // Creates a new, locked temporary file in folder (ending in "/"), named so
-    // that isTemporaryName() matches it.
-    [[nodiscard]] bool createTemporary(const QByteArray &folder);
+    // Creates a new, locked temporary file beside the package at packagePath,
+    // named so that isTemporaryName() matches it with that package's tag.
+    [[nodiscard]] bool createTemporary(const QByteArray &packagePath);
 
     bool isOpen() const { return m_fd >= 0; }
     const QByteArray &path() const { return m_path; }
@@ -184,10 +184,14 @@ mode_t newFileMode();
 // A write past the file size limit must fail with EFBIG, not kill the process.
 void ignoreFileSizeSignal();
 
-// Matches exactly the names createTemporary() gives.
-bool isTemporaryName(const QByteArray &fileName);
-// Removes the temporaries in folder that no running save holds; returns their names.
-QList<QByteArray> removeLeftovers(const QByteArray &folder);
+// What ties the files beside a package to it: hex digits of a hash of the
+// package's file name, the same for its journal and its temporaries.
+QByteArray packageTag(const QByteArray &packagePath);
+// Matches exactly the names createTemporary() gives for a package of this tag.
+bool isTemporaryName(const QByteArray &fileName, const QByteArray &tag);
+// Removes the temporaries of the package at packagePath that no running save
+// holds; those of other packages in its folder stay. Returns their names.
+QList<QByteArray> removeLeftovers(const QByteArray &packagePath);
 // The names of the files in folder that match, hidden ones included.
 QList<QByteArray> filesIn(const QByteArray &folder, bool (*matches)(const QByteArray &name));
 // Removes the file at path (announced as step); false with *error on failure.

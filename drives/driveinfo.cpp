@@ -62,18 +62,7 @@ DriveInfo folderAsDrive(const QString &folder)
 
 QString driveSizeText(qint64 bytes)
 {
-    if (bytes < 0)
-        return QCoreApplication::translate("MainWindow", "unknown");
-    const double value = double(bytes);
-    const bool giga = value >= 999.5e6;
-    const bool kilo = value < 999.5e3;
-    const double units = value / (giga ? 1e9 : kilo ? 1e3 : 1e6);
-    // Three significant figures: 4.29 GB, 23.2 MB, 505 MB.
-    const int decimals = units >= 99.95 ? 0 : units >= 9.995 ? 1 : 2;
-    const QString unit = giga   ? QCoreApplication::translate("MainWindow", "%1 GB")
-                         : kilo ? QCoreApplication::translate("MainWindow", "%1 kB")
-                                : QCoreApplication::translate("MainWindow", "%1 MB");
-    return unit.arg(units, 0, 'f', decimals);
+    return sizeText(bytes);
 }
 
 bool isMountedAt(const QString &mountPoint, const QByteArray &mountInfo)

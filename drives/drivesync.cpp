@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <cerrno>
 
 #include <algorithm>
 #include <vector>
@@ -154,11 +155,13 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     // Only the package itself: never through a link, never onto another drive.
     if (!held.openOwn(path, true))
         return fail(PackageSync::Status::NotPossible, Platform::systemError(held.error()));
-    if (!held.lock(&unsupported)) {
-        // Without a lock a journal cannot be told from a live writer's: the
-        // caller copies the package whole and renames it instead.
-        if (unsupported)
-            return fail(PackageSync::Status::NotPossible, Platform::systemError(held.error()));
+    // Without a lock a journal cannot be told from a live writer's: the caller
+    // copies the package whole and renames it instead. The lock "succeeds"
+    // unguarded there, so unsupported is what tells.
+    const bool locked = held.lock(&unsupported);
+    if (unsupported)
+        return fail(PackageSync::Status::NotPossible, Platform::systemError(ENOLCK));
+    if (!locked) {
         return fail(PackageSync::Status::Failed,
                     tr("Cannot write %1: another program is writing it (%2). Close it and try "
                        "again.")

@@ -92,7 +92,7 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     }
     Platform::ignoreFileSizeSignal();
     Platform::File to;
-    if (!to.createTemporary(folder)) {
+    if (!to.createTemporary(targetPath)) {
         *error = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(to.error()));
         return false;
     }
@@ -356,7 +356,7 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         timer.start();
         task.setStep(DriveStep::Writing);
         // What an earlier write that was pulled out left behind.
-        Platform::removeLeftovers(QFile::encodeName(result.drive.mountPoint + QLatin1Char('/')));
+        Platform::removeLeftovers(QFile::encodeName(target));
         result.held = compareHeldPackage(packagePath, target);
         if (result.held.needsConsent() && !options.replaceAny &&
             !options.replaceOn.contains(result.drive.mountPoint)) {

@@ -2,6 +2,7 @@
 #include "archive/packagearchive.h"
 #include "archive/packagelayout.h"
 #include "archive/platformfile.h"
+#include "drives/drivesync.h"
 #include "jobs/jobcontrol.h"
 #include "tests/common/testkit.h"
 
@@ -37,13 +38,16 @@ int failingAt = 0;
 bool powerCut = false;
 int counted = 0;
 bool cut = false;
-QByteArray watched; // the folder whose files count; the media and the rest are free
+bool noLocks = false; // as on a file system without locks
+QByteArray watched;   // the folder whose files count; the media and the rest are free
 
 // The steps taken in order, each with the file's name (".journal" for the journal).
 QStringList steps;
 
 int stepHook(Step step, const QByteArray &path)
 {
+    if (noLocks && step == Step::Lock)
+        return ENOLCK;
     if (!path.startsWith(watched) || step == Step::Read || cut)
         return cut ? EIO : 0;
     steps << QStringLiteral("%1 %2").arg(int(step)).arg(
@@ -60,6 +64,7 @@ void resetHook()
     counted = 0;
     cut = false;
     powerCut = false;
+    noLocks = false;
 }
 
 QStringList journals(const QString &dir)
@@ -143,6 +148,8 @@ private slots:
     void faultSweep_data();
     void faultSweep();
     void cancelRollsBack();
+    void withoutLocksOrCut_data();
+    void withoutLocksOrCut();
     void hostileJournals_data();
     void hostileJournals();
     void readerWaitsForUpdate();
@@ -332,6 +339,86 @@ void TestInPlaceUpdate::cancelRollsBack()
     QCOMPARE(fileBytes(f.package), f.oldBytes);
     // Rolled back, the package is the one its window opened: the next save does not ask.
     QVERIFY(archive.identity() == before);
+    QVERIFY(journals(f.dir.path()).isEmpty());
+}
+
+void TestInPlaceUpdate::withoutLocksOrCut_data()
+{
+    // Step::Lock: the drive has no locks. Else the power is cut at the at-th
+    // step of that kind (0: the last), and the next open finds the old
+    // package or the complete new one.
+    QTest::addColumn<bool>("update"); // else a drive's sync
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<bool>("becomesNew");
+    QTest::newRow("update in place asked, no locks") << true << Step::Lock << 0 << true;
+    QTest::newRow("sync, no locks: left to a whole copy") << false << Step::Lock << 0 << false;
+    QTest::newRow("sync cut, first write") << false << Step::Write << 1 << false;
+    QTest::newRow("sync cut, last write") << false << Step::Write << 0 << false;
+    QTest::newRow("sync cut, syncing the package") << false << Step::SyncFile << 1 << false;
+    QTest::newRow("sync cut, marking complete") << false << Step::JournalWrite << 0 << false;
+    QTest::newRow("sync cut, shortening") << false << Step::Truncate << 1 << true;
+    QTest::newRow("sync cut, removing the journal") << false << Step::JournalRemove << 1 << true;
+}
+
+// Without locks a journal cannot be told from a live writer's: none is
+// written, and the next writer finds nothing to roll back. A sync onto a
+// stick cut off midway: old or complete new, byte for byte, no journal left.
+void TestInPlaceUpdate::withoutLocksOrCut()
+{
+    QFETCH(bool, update);
+    QFETCH(Step, step);
+    QFETCH(int, at);
+    QFETCH(bool, becomesNew);
+    Fixture f;
+    QVERIFY(f.make(1500000)); // past one write piece: the first and last write differ
+    const QString source = f.dir.filePath(str("new.mrv"));
+    PackageArchive newer(f.package);
+    QVERIFY(f.update(newer, change("a.mp4 json.txt", "json.txt")));
+    const QByteArray newBytes = fileBytes(f.package);
+    QVERIFY(QFile::rename(f.package, source) && writeBytes(f.package, f.oldBytes));
+    steps.clear();
+    if (step == Step::Lock) {
+        noLocks = true;
+    } else {
+        QCOMPARE(int(syncPackage(source, f.package, nullptr).status),
+                 int(PackageSync::Status::Synced));
+        const QString kind = QString::number(int(step)) + QLatin1Char(' ');
+        QVERIFY(writeBytes(f.package, f.oldBytes));
+        failingAt =
+            at > 0 ? at : int(std::count_if(steps.cbegin(), steps.cend(), [&](const QString &s) {
+                return s.startsWith(kind);
+            }));
+        QVERIFY(failingAt > (step == Step::Write && at == 0 ? 1 : 0));
+        failing = step;
+        counted = 0;
+        powerCut = true;
+    }
+    steps.clear();
+    if (update) {
+        PackageArchive archive(f.package);
+        archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
+        QVERIFY2(f.update(archive, change("a.mp4 json.txt", "json.txt")),
+                 qPrintable(archive.errorString()));
+        QVERIFY(!archive.updatedInPlace());
+    } else {
+        const PackageSync sync = syncPackage(source, f.package, nullptr);
+        QVERIFY(sync.status != PackageSync::Status::Synced || becomesNew);
+        QVERIFY(step != Step::Lock || sync.status == PackageSync::Status::NotPossible);
+    }
+    if (noLocks)
+        QVERIFY2(steps.filter(str(".journal")).isEmpty(), qPrintable(steps.join(str(", "))));
+    QVERIFY(step == Step::Lock || counted >= failingAt);
+    powerCut = false;
+    cut = false;
+    QStringList names;
+    PackageArchive next(f.package); // without locks still, for those rows
+    QVERIFY2(next.entryNames(&names), qPrintable(next.errorString()));
+    resetHook();
+    if (!becomesNew)
+        QCOMPARE(fileBytes(f.package), f.oldBytes);
+    QVERIFY(!becomesNew || readZip(f.package) == f.newExpected);
+    QVERIFY(update || !becomesNew || fileBytes(f.package) == newBytes);
     QVERIFY(journals(f.dir.path()).isEmpty());
 }
 

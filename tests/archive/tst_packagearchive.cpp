@@ -297,8 +297,8 @@ void TestPackageArchive::refusals_data()
                    writeZip(dir + str("/show.mrv"), big) &&
                    writeBytes(dir + str("/clip.mp4"), randomBytes(30000, 3));
         },
-        "the package needs 0.1 MB, 0.0 MB free on “%1”; free 0.1 MB, or Save As to another "
-        "drive");
+        "the package needs 38.6 kB, 24.5 kB free on “%1”; free 14.0 kB, or Save As to "
+        "another drive");
 }
 
 void TestPackageArchive::refusals()
@@ -437,20 +437,24 @@ void TestPackageArchive::secondWriterWaitsAndNoticesTheChange()
 
 void TestPackageArchive::leftovers_data()
 {
+    // The name left beside show.mrv: %1 stands for its tag, %2 for the tag of
+    // other.mrv in the same folder.
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("ours"); // and so removed unless locked
-    QTest::newRow("ours") << str(".mrv-a1B2c3D4.part") << true;
-    QTest::newRow("ours, locked by a running save") << str(".mrv-Running1.part") << true;
-    QTest::newRow("seven random") << str(".mrv-a1B2c3D.part") << false;
-    QTest::newRow("nine random") << str(".mrv-a1B2c3D4e.part") << false;
-    QTest::newRow("suffix longer") << str(".mrv-a1B2c3D4.parts") << false;
-    QTest::newRow("suffix shorter") << str(".mrv-a1B2c3D4.par") << false;
-    QTest::newRow("no dot") << str("mrv-a1B2c3D4.part") << false;
-    QTest::newRow("the ends of each range") << str(".mrv-09AZaz5q.part") << true;
+    QTest::newRow("ours") << str(".mrv-%1-a1B2c3D4.part") << true;
+    QTest::newRow("ours, locked by a running save") << str(".mrv-%1-Running1.part") << true;
+    QTest::newRow("another package's") << str(".mrv-%2-a1B2c3D4.part") << false;
+    QTest::newRow("without a tag") << str(".mrv-a1B2c3D4.part") << false;
+    QTest::newRow("seven random") << str(".mrv-%1-a1B2c3D.part") << false;
+    QTest::newRow("nine random") << str(".mrv-%1-a1B2c3D4e.part") << false;
+    QTest::newRow("suffix longer") << str(".mrv-%1-a1B2c3D4.parts") << false;
+    QTest::newRow("suffix shorter") << str(".mrv-%1-a1B2c3D4.par") << false;
+    QTest::newRow("no dot") << str("mrv-%1-a1B2c3D4.part") << false;
+    QTest::newRow("the ends of each range") << str(".mrv-%1-09AZaz5q.part") << true;
     // The characters just outside the ranges 0-9, A-Z and a-z.
     for (const char c : {'/', ':', '@', '[', '`', '{'})
         QTest::addRow("random part with %c", c)
-            << str(".mrv-a1B2c3D") + QLatin1Char(c) + str(".part") << false;
+            << str(".mrv-%1-a1B2c3D") + QLatin1Char(c) + str(".part") << false;
 }
 
 void TestPackageArchive::leftovers()
@@ -458,12 +462,20 @@ void TestPackageArchive::leftovers()
     QFETCH(QString, name);
     QFETCH(bool, ours);
     QTemporaryDir dir;
+    const QByteArray package = QFile::encodeName(dir.filePath(str("show.mrv")));
+    const QByteArray tag = Platform::packageTag(package);
+    name.replace(str("%1"), QString::fromLatin1(tag))
+        .replace(str("%2"), QString::fromLatin1(Platform::packageTag("other.mrv")));
     QVERIFY(writeBytes(dir.filePath(name), "partial"));
     const int fd = ::open(QFile::encodeName(dir.filePath(name)).constData(), O_RDONLY | O_CLOEXEC);
     QVERIFY(fd >= 0 && (!name.contains(str("Running")) || ::flock(fd, LOCK_EX) == 0));
-    Platform::removeLeftovers(QFile::encodeName(dir.path()) + '/');
+    Platform::removeLeftovers(package);
     ::close(fd);
-    QCOMPARE(Platform::isTemporaryName(name.toUtf8()), ours);
+    QCOMPARE(Platform::isTemporaryName(name.toUtf8(), tag), ours);
+    // What a save of this package makes is what its next save removes.
+    Platform::File made;
+    QVERIFY(made.createTemporary(package));
+    QVERIFY(Platform::isTemporaryName(made.path().mid(made.path().lastIndexOf('/') + 1), tag));
     QCOMPARE(QFileInfo::exists(dir.filePath(name)), !ours || name.contains(str("Running")));
 }
 
@@ -477,11 +489,12 @@ void TestPackageArchive::destinationRoom_data()
     const QString needs = str("the package needs %1 GB, %2 GB free on “/stick”");
     QTest::newRow("fits exactly") << qint64(3e9) << qint64(-1) << qint64(3e9) << QString();
     QTest::newRow("a byte short") << qint64(3e9) << qint64(-1) << qint64(3e9) + 1
-                                  << needs.arg(3.1).arg(3.0, 0, 'f', 1);
+                                  << needs.arg(str("3.01"), str("3.00"));
     QTest::newRow("space unknown") << qint64(-1) << qint64(-1) << qint64(9e9) << QString();
     QTest::newRow("FAT, a byte more")
         << qint64(9e9) << fat << fat + 1
-        << str("the package would be 4.3 GB, but the drive of “/stick” holds no file over 4.2 GB");
+        << str("the package would be 4.30 GB, but the drive of “/stick” holds no file over 4.29 "
+               "GB");
 }
 
 void TestPackageArchive::destinationRoom()

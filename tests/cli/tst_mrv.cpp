@@ -350,7 +350,7 @@ private slots:
         QTest::newRow("a folder at the journal's name")
             << str("folder") << str("list cut.mrv") << str("0 it is not a file");
         QTest::newRow("a killed rewrite's temporary")
-            << str("part") << str("list cut.mrv") << str("0 .mrv-abcdEFGH.part");
+            << str("part") << str("list cut.mrv") << str("0 -abcdEFGH.part");
     }
 
     void recovery()
@@ -361,6 +361,9 @@ private slots:
         const QString package = path("cut.mrv");
         const QString journal =
             QFile::decodeName(PackageJournal::pathFor(QFile::encodeName(package)));
+        const QString part = path(".mrv-") +
+                             QString::fromLatin1(Platform::packageTag(QFile::encodeName(package))) +
+                             str("-abcdEFGH.part");
         QDir(journal).removeRecursively();
         QFile::remove(journal);
         QVERIFY(writeBytes(package, sample));
@@ -388,7 +391,7 @@ private slots:
         } else if (setup == str("folder")) {
             QVERIFY(QDir().mkpath(journal));
         } else if (setup == str("part")) {
-            QVERIFY(writeBytes(path(".mrv-abcdEFGH.part"), "left by a killed save"));
+            QVERIFY(writeBytes(part, "left by a killed save"));
         }
         const Result r = mrv(command.toUtf8().constData());
         const QString outcome = QString::number(r.code) + QLatin1Char(' ') + r.err;
@@ -398,7 +401,7 @@ private slots:
         if (setup == str("cut")) // rolled back: the package as it was
             QCOMPARE(fileBytes(package), sample);
         if (setup == str("part"))
-            QVERIFY(!QFileInfo::exists(path(".mrv-abcdEFGH.part")));
+            QVERIFY(!QFileInfo::exists(part));
         const bool kept = setup == str("cut replaced") && command == str("repair cut.mrv");
         QCOMPARE(QFileInfo::exists(journal), kept || setup == str("folder"));
     }
