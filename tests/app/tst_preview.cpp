@@ -206,30 +206,23 @@ private slots:
         }
     }
 
-    void storedEntryShowsItsPicture()
+    // A slot whose file cannot be read says why for its time, then the
+    // preview goes on, here to a picture read from inside a package.
+    void problemShownForItsSlot()
     {
         const QString package = file("stored.mrv");
         QVERIFY(writeZip(package, {{str("json.txt"), "{}"},
                                    {str("yellow.png"), fileBytes(file("yellow.png"))}}));
-        auto preview = show({picture(MediaSource::packageEntry(package, str("yellow.png")), 5000)});
-        QVERIFY(preview);
-        QTRY_COMPARE(colourAt(preview->screenArea()), u'Y');
-        QVERIFY(preview->problemShown().isEmpty());
-        // Nothing was taken out of the package.
-        QCOMPARE(QDir(dir.path()).entryList({str("yellow*")}), QStringList{str("yellow.png")});
-    }
-
-    // A slot whose file cannot be read says why for its time, then the
-    // preview goes on.
-    void problemShownForItsSlot()
-    {
-        auto preview = show({shot("gone.png", 1000), shot("green.png", 1000)});
+        auto preview = show({shot("gone.png", 1000),
+                             picture(MediaSource::packageEntry(package, str("yellow.png")), 5000)});
         QVERIFY(preview);
         QTRY_VERIFY(preview->problemShown().contains(str("gone.png")));
         QCOMPARE(preview->currentIndex(), 0);
         QTRY_COMPARE(preview->currentIndex(), 1);
-        QTRY_COMPARE(colourAt(preview->screenArea()), u'G');
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'Y');
         QVERIFY(preview->problemShown().isEmpty());
+        // Nothing was taken out of the package.
+        QCOMPARE(QDir(dir.path()).entryList({str("yellow*")}), QStringList{str("yellow.png")});
     }
 
     void keysPauseAndStep()

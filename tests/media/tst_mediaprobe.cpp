@@ -153,8 +153,6 @@ void TestMediaProbe::probes_data()
                             << QString::fromUtf8(format) << pixelSize << durationMs << color;
     };
     const QColor red(255, 0, 0), lime(0, 255, 0);
-    row("jpeg file", "photo.jpg", "", Problem::None, "jpeg", {640, 480}, -1, red);
-    row("mp4 file", "clip.mp4", "", Problem::None, "mp4", {320, 240}, 2000, red);
     row("avi file", "clip.avi", "", Problem::None, "avi", {160, 120}, 1000, lime);
     row("jpeg entry", "pack.mrv", "photo.jpg", Problem::None, "jpeg", {640, 480}, -1, red);
     row("stored mp4 entry", "pack.mrv", "clip.mp4", Problem::None, "mp4", {320, 240}, 2000, red);

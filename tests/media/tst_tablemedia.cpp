@@ -71,7 +71,7 @@ void TestTableMedia::totals_data()
     const auto add = [](const char *name, const QStringList &times, const char *expected) {
         QTest::newRow(name) << times << str(expected);
     };
-    add("seconds carry into hours", {str("00:59:59"), str("00:00:01")}, "2 items · total 01:00:00");
+    // Seconds carry into minutes and hours, and hours past a day.
     add("past a day", {str("23:59:59"), str("23:59:59")}, "2 items · total 47:59:58");
     add("a video of unknown length", {str("00:00:05"), str("NA")},
         "2 items · total 00:00:05 + 1 video of unknown length");
