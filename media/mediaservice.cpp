@@ -1,10 +1,10 @@
 #include "media/mediaservice.h"
 
+#include "media/examinecache.h"
 #include "media/mediaexamine.h"
 
 #include <QCache>
-#include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -19,20 +19,11 @@ namespace {
 // About 1,000 rows of thumbnails (36 KB each), plus their probes.
 constexpr int cacheKilobytes = 48 * 1024;
 
-struct Stamp
-{
-    qint64 size = -1;
-    qint64 modifiedMs = 0;
-
-    friend bool operator==(const Stamp &a, const Stamp &b)
-    {
-        return a.size == b.size && a.modifiedMs == b.modifiedMs;
-    }
-};
-
 struct Result
 {
-    Stamp stamp;
+    // The file (or package) as examined: a file replaced under the same
+    // name and time, as a copy keeping times leaves it, is examined again.
+    PackageIdentity stamp;
     MediaInfo info;
     QImage thumbnail;
 };
@@ -87,9 +78,7 @@ void MediaService::request(const MediaSource &source)
             return;
         lowerThreadPriority();
         // Stat here, not in request(): even that can block on a slow drive.
-        const QFileInfo file(source.path);
-        const Stamp stamp{file.exists() ? file.size() : -1,
-                          file.lastModified().toMSecsSinceEpoch()};
+        const PackageIdentity stamp = Platform::identity(QFile::encodeName(source.path));
         {
             QMutexLocker locker(&shared->mutex);
             if (const Result *hit = shared->cache.object(key); hit && hit->stamp == stamp) {
@@ -107,7 +96,9 @@ void MediaService::request(const MediaSource &source)
         if (cancelled())
             return;
         // Missing and unreadable files are cheap to look at again, and may be back soon.
-        if (stamp.size >= 0 && info.problem != MediaInfo::Problem::Missing &&
+        // mrv and later sessions need not decode it again for their checks.
+        rememberExamined(source, stamp, info);
+        if (stamp.isValid() && info.problem != MediaInfo::Problem::Missing &&
             info.problem != MediaInfo::Problem::Unreadable) {
             const int cost = 1 + int(thumbnail.sizeInBytes() / 1024);
             QMutexLocker locker(&shared->mutex);

@@ -1,4 +1,6 @@
 #include "archive/platformfile.h"
+#include "media/examinecache.h"
+#include "media/mediaservice.h"
 #include "settings/settings.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
@@ -112,6 +114,8 @@ private slots:
     void replaceAsks_data();
     void replaceAsks();
     void nothingHeldStaleOrOpen();
+    void examinedOnce_data();
+    void examinedOnce();
 };
 
 void TestPackageWorkflow::update_data()
@@ -392,6 +396,71 @@ void TestPackageWorkflow::nothingHeldStaleOrOpen()
         if (action->shortcut() == QKeySequence(QKeySequence::New))
             action->trigger();
     QVERIFY(tableOf(s.window).rowCount() == 0 && settledAndClosed());
+}
+
+void TestPackageWorkflow::examinedOnce_data()
+{
+    QTest::addColumn<bool>("damaged");  // a run of bytes of the body overwritten
+    QTest::addColumn<bool>("byWindow"); // first examined by the window's probe
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("decodedAgain");
+    const auto row = [](const char *name, bool damaged, bool byWindow, const char *change,
+                        int again) {
+        QTest::newRow(name) << damaged << byWindow << str(change) << again;
+    };
+    row("unchanged", false, false, "", 0);
+    row("damaged, at the reduced size", true, false, "", 0);
+    row("probed by the window", false, true, "", 0);
+    row("new time", false, false, "touch", 1);
+    row("new size", false, false, "grow", 1);
+    row("replaced, same size and time", false, false, "replace", 1);
+}
+
+void TestPackageWorkflow::examinedOnce()
+{
+    QFETCH(bool, damaged);
+    QFETCH(bool, byWindow);
+    QFETCH(QString, change);
+    QFETCH(int, decodedAgain);
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString file = dir.filePath(str("photo.jpg"));
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * y % 256, (x ^ y) % 256, (x + y) % 256));
+    QVERIFY(image.save(file, "JPEG", 90));
+    if (damaged)
+        QVERIFY(patchBytes(file, QFileInfo(file).size() / 2, randomBytes(4000, 7)));
+    const auto problem = damaged ? MediaInfo::Problem::Undecodable : MediaInfo::Problem::None;
+    const MediaSource source = MediaSource::file(file);
+    if (byWindow) {
+        MediaService service;
+        QSignalSpy probed(&service, &MediaService::probed);
+        service.request(source);
+        QVERIFY(probed.wait(20000));
+    } else {
+        QCOMPARE(int(examineMediaRemembered(source).problem), int(problem));
+    }
+
+    const QDateTime time = QFileInfo(file).lastModified();
+    if (change == str("touch")) {
+        QFile touched(file);
+        QVERIFY(touched.open(QIODevice::ReadWrite) &&
+                touched.setFileTime(time.addSecs(60), QFileDevice::FileModificationTime));
+    } else if (change == str("grow")) {
+        QVERIFY(patchBytes(file, QFileInfo(file).size(), QByteArray(16, 0)));
+    } else if (change == str("replace")) {
+        const QByteArray bytes = fileBytes(file);
+        QFile replaced(file + str(".new"));
+        QVERIFY(writeBytes(replaced.fileName(), bytes) && replaced.open(QIODevice::ReadWrite) &&
+                replaced.setFileTime(time, QFileDevice::FileModificationTime));
+        replaced.close();
+        QVERIFY(QFile::remove(file) && QFile::rename(replaced.fileName(), file));
+    }
+    const quint64 before = mediaDecodePasses();
+    QCOMPARE(int(examineMediaRemembered(source).problem), int(problem));
+    QCOMPARE(int(mediaDecodePasses() - before), decodedAgain);
 }
 
 QTEST_MAIN(TestPackageWorkflow)
