@@ -4,7 +4,9 @@
 #include "media/mediaexamine.h"
 
 #include <QCache>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -19,11 +21,20 @@ namespace {
 // About 1,000 rows of thumbnails (36 KB each), plus their probes.
 constexpr int cacheKilobytes = 48 * 1024;
 
+struct Stamp
+{
+    qint64 size = -1;
+    qint64 modifiedMs = 0;
+
+    friend bool operator==(const Stamp &a, const Stamp &b)
+    {
+        return a.size == b.size && a.modifiedMs == b.modifiedMs;
+    }
+};
+
 struct Result
 {
-    // The file (or package) as examined: a file replaced under the same
-    // name and time, as a copy keeping times leaves it, is examined again.
-    PackageIdentity stamp;
+    Stamp stamp;
     MediaInfo info;
     QImage thumbnail;
 };
@@ -78,7 +89,13 @@ void MediaService::request(const MediaSource &source)
             return;
         lowerThreadPriority();
         // Stat here, not in request(): even that can block on a slow drive.
-        const PackageIdentity stamp = Platform::identity(QFile::encodeName(source.path));
+        const QFileInfo file(source.path);
+        const Stamp stamp{file.exists() ? file.size() : -1,
+                          file.lastModified().toMSecsSinceEpoch()};
+        // What is remembered for mrv goes by the file's full identity.
+        const PackageIdentity identity = source.isPackageEntry()
+                                             ? PackageIdentity()
+                                             : Platform::identity(QFile::encodeName(source.path));
         {
             QMutexLocker locker(&shared->mutex);
             if (const Result *hit = shared->cache.object(key); hit && hit->stamp == stamp) {
@@ -97,8 +114,8 @@ void MediaService::request(const MediaSource &source)
             return;
         // Missing and unreadable files are cheap to look at again, and may be back soon.
         // mrv and later sessions need not decode it again for their checks.
-        rememberExamined(source, stamp, info);
-        if (stamp.isValid() && info.problem != MediaInfo::Problem::Missing &&
+        rememberExamined(source, identity, info);
+        if (stamp.size >= 0 && info.problem != MediaInfo::Problem::Missing &&
             info.problem != MediaInfo::Problem::Unreadable) {
             const int cost = 1 + int(thumbnail.sizeInBytes() / 1024);
             QMutexLocker locker(&shared->mutex);
