@@ -18,8 +18,10 @@
 
 namespace {
 
-// About 1,000 rows of thumbnails (36 KB each), plus their probes.
-constexpr int cacheKilobytes = 48 * 1024;
+// About 500 rows of thumbnails (36 KB each), plus their probes: the table
+// keeps its own small copy of every picture, and a file's check is
+// remembered on disk, so a miss costs one decode for its picture alone.
+constexpr int cacheKilobytes = 16 * 1024;
 
 struct Stamp
 {
