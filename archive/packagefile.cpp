@@ -391,7 +391,9 @@ struct MediaSource
             return read(static_cast<char *>(data), qint64(len));
         case ZIP_SOURCE_CLOSE:
             file.close();
-            window = {};
+            // libzip frees its sources only at the end of the save: assigning
+            // {} would keep the capacity, a copy of every medium in memory.
+            std::vector<char>().swap(window);
             return 0;
         case ZIP_SOURCE_ERROR:
             return zip_error_to_data(&error, data, len);

@@ -1,7 +1,5 @@
 #include "media/examinecache.h"
 
-#include "archive/platformfile.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -60,32 +58,44 @@ bool fromJson(const QByteArray &bytes, MediaInfo *info)
 
 } // namespace
 
-MediaInfo examineMediaRemembered(const MediaSource &source)
+bool recallExamined(const MediaSource &source, const PackageIdentity &identity, MediaInfo *info)
 {
-    if (source.isPackageEntry())
-        return examineMedia(source);
-    const PackageIdentity id = Platform::identity(QFile::encodeName(source.path));
-    if (!id.isValid())
-        return examineMedia(source);
-    const QString remembered = cacheFile(source.path, id);
-    QFile cached(remembered);
-    MediaInfo info;
+    if (source.isPackageEntry() || !identity.isValid())
+        return false;
+    QFile cached(cacheFile(source.path, identity));
     // A cache entry is at most a few hundred bytes; anything else is not ours.
-    if (cached.open(QIODevice::ReadOnly) && cached.size() < 64 * 1024 &&
-        fromJson(cached.readAll(), &info))
-        return info;
-    info = examineMedia(source);
+    return cached.open(QIODevice::ReadOnly) && cached.size() < 64 * 1024 &&
+           fromJson(cached.readAll(), info);
+}
+
+void rememberExamined(const MediaSource &source, const PackageIdentity &identity,
+                      const MediaInfo &info)
+{
     // A file missing or unreadable now may be back soon: looked at again then.
-    if (info.problem == MediaInfo::Problem::Missing ||
+    if (source.isPackageEntry() || !identity.isValid() ||
+        info.problem == MediaInfo::Problem::Missing ||
         info.problem == MediaInfo::Problem::Unreadable ||
-        Platform::identity(QFile::encodeName(source.path)) != id)
-        return info;
+        Platform::identity(QFile::encodeName(source.path)) != identity)
+        return;
+    const QString remembered = cacheFile(source.path, identity);
     QDir().mkpath(QFileInfo(remembered).absolutePath());
     QSaveFile file(remembered);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(QJsonDocument(toJson(info)).toJson(QJsonDocument::Compact));
         if (!file.commit())
-            qCInfo(lcArchive) << "cannot remember the check of" << source.path;
+            qCInfo(lcMedia) << "cannot remember the check of" << source.path;
     }
+}
+
+MediaInfo examineMediaRemembered(const MediaSource &source)
+{
+    if (source.isPackageEntry())
+        return examineMedia(source);
+    const PackageIdentity id = Platform::identity(QFile::encodeName(source.path));
+    MediaInfo info;
+    if (recallExamined(source, id, &info))
+        return info;
+    info = examineMedia(source);
+    rememberExamined(source, id, info);
     return info;
 }

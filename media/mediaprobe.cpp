@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QImageReader>
 
+#include <atomic>
+
 Q_LOGGING_CATEGORY(lcMedia, "merovi.media")
 
 namespace {
@@ -17,6 +19,8 @@ namespace {
 // 32 megapixels that takes seconds for a picture no screen of the player shows.
 constexpr int maxSide = 16384;
 constexpr qint64 maxPngPixels = 32 * 1024 * 1024;
+
+std::atomic<quint64> decodePasses{0};
 
 void setProblem(MediaInfo *info, MediaInfo::Problem problem, const QString &text)
 {
@@ -107,6 +111,11 @@ QString playingTimeText(qint64 ms)
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+quint64 mediaDecodePasses()
+{
+    return decodePasses;
+}
+
 QString MediaSource::key() const
 {
     // No path holds a NUL, so a file's key never equals an entry's.
@@ -133,6 +142,8 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
         return info;
     }
     const QString name = source.displayName();
+    if (thumbnail && box.isValid())
+        ++decodePasses;
     switch (info.type) {
     case MediaImage:
         inspectImage(input.device.get(), fileName, name, box, thumbnail, limits, &info);

@@ -53,6 +53,10 @@ struct MediaInfo
 };
 Q_DECLARE_METATYPE(MediaInfo)
 
+// How many decode passes (image body, video frames) this process has made;
+// benchmarks and tests read it to see that a remembered check decoded nothing.
+quint64 mediaDecodePasses();
+
 // A playing time as the table shows it, "hh:mm:ss", to the nearest second.
 QString playingTimeText(qint64 ms);
 

@@ -1,9 +1,11 @@
 #include "media/mediaservice.h"
 
+#include "media/examinecache.h"
 #include "media/mediaexamine.h"
 
 #include <QCache>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
@@ -16,8 +18,10 @@
 
 namespace {
 
-// About 1,000 rows of thumbnails (36 KB each), plus their probes.
-constexpr int cacheKilobytes = 48 * 1024;
+// About 500 rows of thumbnails (36 KB each), plus their probes: the table
+// keeps its own small copy of every picture, and a file's check is
+// remembered on disk, so a miss costs one decode for its picture alone.
+constexpr int cacheKilobytes = 16 * 1024;
 
 struct Stamp
 {
@@ -90,6 +94,10 @@ void MediaService::request(const MediaSource &source)
         const QFileInfo file(source.path);
         const Stamp stamp{file.exists() ? file.size() : -1,
                           file.lastModified().toMSecsSinceEpoch()};
+        // What is remembered for mrv goes by the file's full identity.
+        const PackageIdentity identity = source.isPackageEntry()
+                                             ? PackageIdentity()
+                                             : Platform::identity(QFile::encodeName(source.path));
         {
             QMutexLocker locker(&shared->mutex);
             if (const Result *hit = shared->cache.object(key); hit && hit->stamp == stamp) {
@@ -107,6 +115,8 @@ void MediaService::request(const MediaSource &source)
         if (cancelled())
             return;
         // Missing and unreadable files are cheap to look at again, and may be back soon.
+        // mrv and later sessions need not decode it again for their checks.
+        rememberExamined(source, identity, info);
         if (stamp.size >= 0 && info.problem != MediaInfo::Problem::Missing &&
             info.problem != MediaInfo::Problem::Unreadable) {
             const int cost = 1 + int(thumbnail.sizeInBytes() / 1024);

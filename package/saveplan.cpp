@@ -304,8 +304,9 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         const QStringList stored = galleryStoredNames(plan.sourceDocument);
         keptNames = QSet<QString>(stored.cbegin(), stored.cend());
     }
-    const QJsonObject root = buildPlaylistDocument(rows, plan.mediaDir, plan.buildTime, keptNames);
-    QByteArray document = renderPlaylistDocument(root);
+    // Only the bytes are kept: a document of many rows is large in every form.
+    QByteArray document = renderPlaylistDocument(
+        buildPlaylistDocument(rows, plan.mediaDir, plan.buildTime, keptNames));
     if (documentHook())
         documentHook()(&document);
     if (document.size() > PackageArchive::maxDocumentSize) {
@@ -409,6 +410,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         else
             warn(check.error);
     }
+    written = QJsonObject(); // the reader below parses the package's own
     QString readError;
     PackageReader reader(plan.packagePath);
     if (!reader.open() ||
@@ -418,8 +420,8 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         // The package is the one just written: the next save must start from
         // it, not from the package it replaced.
         outcome.contents.path = plan.packagePath;
-        outcome.contents.document = root;
-        outcome.contents.rows = rowsFromDocument(root, defaultTransition());
+        outcome.contents.document = QJsonDocument::fromJson(document).object();
+        outcome.contents.rows = rowsFromDocument(outcome.contents.document, defaultTransition());
         outcome.contents.identity = archive.identity();
         outcome.contents.missingMedia.clear();
         outcome.verifyMs = -1;

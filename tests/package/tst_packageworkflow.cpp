@@ -1,4 +1,6 @@
 #include "archive/platformfile.h"
+#include "media/examinecache.h"
+#include "media/mediaservice.h"
 #include "settings/settings.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
@@ -113,6 +115,8 @@ private slots:
     void replaceAsks_data();
     void replaceAsks();
     void nothingHeldStaleOrOpen();
+    void examinedOnce_data();
+    void examinedOnce();
 };
 
 void TestPackageWorkflow::update_data()
@@ -393,6 +397,65 @@ void TestPackageWorkflow::nothingHeldStaleOrOpen()
         if (action->shortcut() == QKeySequence(QKeySequence::New))
             action->trigger();
     QVERIFY(tableOf(s.window).rowCount() == 0 && settledAndClosed());
+}
+
+void TestPackageWorkflow::examinedOnce_data()
+{
+    QTest::addColumn<QString>("change"); // before the first examine, or between the two
+    QTest::addColumn<int>("decodedAgain");
+    QTest::newRow("unchanged") << str("") << 0;
+    QTest::newRow("damaged, caught at the reduced size") << str("damage") << 0;
+    QTest::newRow("first probed by the window") << str("window") << 0;
+    QTest::newRow("new time") << str("touch") << 1;
+    QTest::newRow("new size, same time") << str("grow") << 1;
+    QTest::newRow("new file, same size and time") << str("replace") << 1;
+}
+
+void TestPackageWorkflow::examinedOnce()
+{
+    QFETCH(QString, change);
+    QFETCH(int, decodedAgain);
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString file = dir.filePath(str("photo.jpg"));
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    for (int i = 0; i < 1600 * 1200; ++i)
+        image.setPixel(i % 1600, i / 1600, qRgb(i % 251, i / 1600 % 256, i * 7 % 256));
+    // Bytes overwritten mid-body, among them a marker no image may hold there.
+    QByteArray run(4000, 0);
+    for (int i = 0; i < run.size(); ++i)
+        run[i] = char(i * 37);
+    const bool damaged = change == str("damage");
+    QVERIFY(image.save(file, "JPEG", 90) &&
+            (!damaged || patchBytes(file, QFileInfo(file).size() / 2, run)));
+    const auto stamp = [](const QString &path, qint64 seconds) { // whole: a copy keeps it
+        QFile f(path);
+        return f.open(QIODevice::ReadWrite) && f.setFileTime(QDateTime::fromSecsSinceEpoch(seconds),
+                                                             QFileDevice::FileModificationTime);
+    };
+    QVERIFY(stamp(file, 1700000000));
+    const int problem = int(damaged ? MediaInfo::Problem::Undecodable : MediaInfo::Problem::None);
+    const MediaSource source = MediaSource::file(file);
+    MediaService service;
+    QSignalSpy probed(&service, &MediaService::probed);
+    if (change == str("window")) {
+        service.request(source);
+        QVERIFY(probed.wait(20000));
+    } else {
+        QCOMPARE(int(examineMediaRemembered(source).problem), problem);
+    }
+    const QString copy = file + str(".new");
+    if (change == str("touch"))
+        QVERIFY(stamp(file, 1700000060));
+    if (change == str("grow"))
+        QVERIFY(patchBytes(file, QFileInfo(file).size(), QByteArray(1, 0)) &&
+                stamp(file, 1700000000));
+    if (change == str("replace"))
+        QVERIFY(QFile::copy(file, copy) && stamp(copy, 1700000000) && QFile::remove(file) &&
+                QFile::rename(copy, file));
+    const quint64 before = mediaDecodePasses();
+    QCOMPARE(int(examineMediaRemembered(source).problem), problem);
+    QCOMPARE(int(mediaDecodePasses() - before), decodedAgain);
 }
 
 QTEST_MAIN(TestPackageWorkflow)
