@@ -116,7 +116,7 @@ class TestEditing : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+        QVERIFY(dir.isValid());
         QVERIFY(keepUserFilesIn(dir.path()));
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         for (const QString &name : str("f0.png f1.jpg f2.mp4 f3.png f4.jpg f5.png").split(u' '))
@@ -379,7 +379,7 @@ private slots:
                               (str("mov m4v 3gp mkv mp4 avi").split(u' ').contains(extension)
                                    ? QFile::copy(file("clip.mov"), name)
                                    : writeBytes(name, "not a medium"));
-            QVERIFY2(made, qPrintable(name));
+            QVERIFY(made);
             typed << name;
         }
         dialogs->realQuestions = false;
@@ -400,7 +400,7 @@ private slots:
                    refusals.contains(name + QChar(0x201D));
         };
         for (const QString &name : qAsConst(typed))
-            QVERIFY2(rows.contains(name) != refused(name), qPrintable(name));
+            QVERIFY(rows.contains(name) != refused(name));
         QVERIFY(refused(file("typed/t.WEBM")) && rows.contains(file("typed/t.MKV")));
     }
 
@@ -530,9 +530,8 @@ private slots:
         child.kill(); // SIGKILL: no close, no destructor
         QVERIFY(child.waitForFinished(10000));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        QVERIFY2(printed.startsWith(firstRow.replace(str("%1"), dir.path())) &&
-                     printed.endsWith(str("00:00:07 %1/f1.jpg\n").arg(dir.path())),
-                 qPrintable(printed));
+        QVERIFY(printed.startsWith(firstRow.replace(str("%1"), dir.path())) &&
+                printed.endsWith(str("00:00:07 %1/f1.jpg\n").arg(dir.path())));
 
         cleanup();
         window = new MainWindow;

@@ -1,7 +1,5 @@
 // The window as a new user meets it: the menu bar, what the bottom line says
-// after a job, a table that stays readable, and the Duration field that takes
-// what people type.
-#include "app/statusline.h"
+// after a job, and the Duration field that takes what people type.
 #include "archive/packagearchive.h"
 #include "archive/platformfile.h"
 #include "package/saveplan.h"
@@ -11,11 +9,8 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSettings>
-#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QtTest>
@@ -46,7 +41,7 @@ class TestWindow : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+        QVERIFY(dir.isValid());
         QVERIFY(keepUserFilesIn(dir.path()));
         QLocale::setDefault(QLocale::c());
         for (const char *name : {"a.png", "b.jpg", "c.mp4", "d.png"})
@@ -70,7 +65,6 @@ private slots:
         const QString noTime = str("is no time: type whole seconds");
         QTest::newRow("seconds") << str("90") << QTime(0, 1, 30) << QString();
         QTest::newRow("hh:mm:ss") << str("00:01:30") << QTime(0, 1, 30) << QString();
-        QTest::newRow("spaces around") << str(" 45 ") << QTime(0, 0, 45) << QString();
         QTest::newRow("zero") << str("0") << QTime(0, 0, 0) << QString();
         QTest::newRow("last second of a day") << str("23:59:59") << QTime(23, 59, 59) << QString();
         QTest::newRow("a day of seconds") << str("86400") << QTime() << str("“86400” is too long");
@@ -79,7 +73,6 @@ private slots:
         QTest::newRow("minutes over 59 after hours") << str("1:60:00") << QTime() << str("minutes");
         QTest::newRow("decimal point") << str("1.5") << QTime() << str("“1.5” ") + noTime;
         QTest::newRow("empty") << QString() << QTime() << str("No time given");
-        QTest::newRow("negative") << str("-5") << QTime() << noTime;
     }
 
     void parseDuration()
@@ -91,7 +84,7 @@ private slots:
         QString reason;
         QCOMPARE(::parseDuration(text, &parsed, &reason), time.isValid());
         QCOMPARE(parsed, time);
-        QVERIFY2(why.isEmpty() ? reason.isEmpty() : reason.contains(why), qPrintable(reason));
+        QVERIFY(why.isEmpty() ? reason.isEmpty() : reason.contains(why));
     }
 
     void durationTypedThenEnter_data()
@@ -106,7 +99,7 @@ private slots:
 
     // Two images and a video selected, one image not: Enter in the field
     // gives the selected images the typed time and leaves the rest alone; a
-    // text that is no time changes nothing, and the field turns red and says why.
+    // text that is no time changes nothing, and the field says why.
     void durationTypedThenEnter()
     {
         QFETCH(QString, typed);
@@ -114,8 +107,6 @@ private slots:
         QFETCH(QString, why);
         add({str("a.png"), str("b.jpg"), str("c.mp4"), str("d.png")});
         selectRowIndexes(table(), {0, 1, 2});
-        const QString ownTip = duration().toolTip();
-        const QColor ownColour = duration().grab().toImage().pixelColor(6, 6);
         duration().setFocus();
         QTRY_VERIFY(duration().hasFocus());
         // As a keyboard sends it: Shift goes down before each colon.
@@ -136,41 +127,8 @@ private slots:
         QCOMPARE(rows.at(3).time, str("00:00:04"));
         // The field shows the time as it reads it, or its own again.
         QCOMPARE(duration().text(), applied);
-        const QColor colour = duration().grab().toImage().pixelColor(6, 6);
-        if (why.isEmpty()) {
-            QCOMPARE(duration().toolTip(), ownTip);
-            QCOMPARE(colour, ownColour);
-            return;
-        }
-        QVERIFY_CONTAINS(duration().toolTip(), why);
-        QVERIFY2(colour.red() > 200 && colour.green() < 230 && colour.green() < colour.red() - 30,
-                 qPrintable(colour.name()));
-        // The next key takes the refusal back.
-        QTest::keyClick(QApplication::focusWidget(), '5');
-        QCOMPARE(duration().toolTip(), ownTip);
-        QCOMPARE(duration().grab().toImage().pixelColor(6, 6), ownColour);
-    }
-
-    void durationDisabledForVideos_data()
-    {
-        QTest::addColumn<QVector<int>>("selected");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("nothing selected") << QVector<int>{} << true;
-        QTest::newRow("a video") << QVector<int>{1} << false;
-        QTest::newRow("an image and a video") << QVector<int>{0, 1} << true;
-    }
-
-    void durationDisabledForVideos()
-    {
-        QFETCH(QVector<int>, selected);
-        QFETCH(bool, enabled);
-        add({str("a.png"), str("c.mp4")});
-        selectRowIndexes(table(), selected);
-        QCOMPARE(duration().isEnabled(), enabled);
-        QCOMPARE(duration().toolTip().contains(str("Videos play for their own length")), !enabled);
-        // Selecting an image again gives the field back.
-        selectRowIndexes(table(), {0});
-        QVERIFY(duration().isEnabled());
+        if (!why.isEmpty())
+            QVERIFY_CONTAINS(duration().toolTip(), why);
     }
 
     void statusAfterEachJob()
@@ -186,16 +144,11 @@ private slots:
         QCOMPARE(saved.first().first().toString(), QString());
         const QString size =
             QLocale().formattedDataSize(QFileInfo(package).size(), 1, QLocale::DataSizeSIFormat);
-        QVERIFY2(QRegularExpression(
-                     str(R"(^Saved status\.mrv \(%1\) at \d\d:\d\d — verified, safe to remove$)")
-                         .arg(QRegularExpression::escape(size)))
-                     .match(status())
-                     .hasMatch(),
-                 qPrintable(status()));
-        // The table read back from the package still fills its width.
-        const QHeaderView *header = table().horizontalHeader();
-        QCOMPARE(header->sectionSize(ColumnTime) + header->sectionSize(ColumnFile),
-                 table().viewport()->width());
+        QVERIFY(QRegularExpression(
+                    str(R"(^Saved status\.mrv \(%1\) at \d\d:\d\d — verified, safe to remove$)")
+                        .arg(QRegularExpression::escape(size)))
+                    .match(status())
+                    .hasMatch());
 
         click(*window, "pushButtonSave");
         QCOMPARE(status(), str("No changes to save"));
@@ -204,30 +157,10 @@ private slots:
         window->openFile(package);
         QVERIFY(opened.wait(20000));
         QCOMPARE(status(), str("Opened status.mrv: 2 items"));
-        QCOMPARE(QSettings(str("merovi"), str("playlist-builder"))
-                     .value(str("recentPackages"))
-                     .toStringList()
-                     .value(0),
-                 package);
-    }
-
-    // What the bottom line says when the size is unknown or of one item; the
-    // whole saved line is checked against a real save above.
-    void statusTexts()
-    {
-        QCOMPARE(savedStatusText(str("/media/stick/show.mrv"), -1, QTime(14, 3, 27)),
-                 str("Saved show.mrv at 14:03"));
-        QCOMPARE(openedStatusText(str("/media/stick/show.mrv"), 1), str("Opened show.mrv: 1 item"));
-        // The newest goes to the front, once, and the oldest drops.
-        const QStringList recent{str("/a.mrv"), str("/c.mrv"), str("/b.mrv"), str("/d.mrv")};
-        QCOMPARE(updatedRecentList(recent, str("/c.mrv"), 3),
-                 (QStringList{str("/c.mrv"), str("/a.mrv"), str("/b.mrv")}));
     }
 
     void menuBarOffersTheCommands()
     {
-        QCOMPARE(menuAction(str("File"), str("Open…"))->shortcut(),
-                 QKeySequence(QKeySequence::Open));
         // The menu runs the window's command: Save As from the menu writes a package.
         add({str("a.png")});
         dialogs->paths = QStringList{file("menu.mrv")};
@@ -285,39 +218,8 @@ private slots:
         plan.rows.fill(row("00:00:04", file("a.png")), rows);
         const SaveOutcome outcome = runSavePlan(plan, nullptr);
         QCOMPARE(outcome.status == SaveOutcome::Status::Saved, rows <= maxPlaylistRows);
-        QVERIFY2(rows <= maxPlaylistRows || outcome.error.contains(str("at most 10000 rows")),
-                 qPrintable(outcome.error));
+        QVERIFY(rows <= maxPlaylistRows || outcome.error.contains(str("at most 10000 rows")));
         QFile::remove(plan.packagePath);
-    }
-
-    void tableReadable()
-    {
-        const QString longName = str(
-            "16-cut-fastest-summer-sale-opening-weekend-banner-long-version-for-the-window.png");
-        QVERIFY(writeMedia(file(qPrintable(longName))));
-        auto *hint = table().viewport()->findChild<QLabel *>(str("labelEmptyTable"));
-        QVERIFY(hint && hint->isVisible());
-
-        add({longName, str("c.mp4")});
-        QVERIFY(!hint->isVisible());
-        window->resize(window->minimumSize());
-        QTRY_COMPARE(window->size(), window->minimumSize());
-        // The File column takes the free width, whatever the rows hold.
-        const QHeaderView *header = table().horizontalHeader();
-        QCOMPARE(header->sectionSize(ColumnTime) + header->sectionSize(ColumnFile),
-                 table().viewport()->width());
-        // Each row shows the file's own name; the rest is in its tooltip.
-        QAbstractItemDelegate *names = table().itemDelegateForColumn(ColumnFile);
-        auto *delegate = qobject_cast<QStyledItemDelegate *>(names);
-        QVERIFY(delegate);
-        QCOMPARE(delegate->displayText(table().item(0, ColumnFile)->text(), QLocale()), longName);
-        QTRY_VERIFY(table()
-                        .item(0, ColumnFile)
-                        ->toolTip()
-                        .startsWith(QDir::toNativeSeparators(file(qPrintable(longName)))));
-        // The name is cut in the middle: what is drawn keeps the extension.
-        QCOMPARE(table().textElideMode(), Qt::ElideMiddle);
-        QVERIFY(!table().wordWrap());
     }
 
     // Start-up only looks: a package named by a link, with the journal of a
@@ -358,8 +260,7 @@ private slots:
         QFile::remove(file("settings.xml"));
         QCOMPARE(dialogs->calls.at(0).kind, FakeDialogs::Question);
         QVERIFY(dialogs->calls.at(0).text.contains(stick + str("show.mrv")));
-        QVERIFY2(dialogs->calls.at(1).text.contains(str("it is a link")),
-                 qPrintable(dialogs->calls.at(1).text));
+        QVERIFY(dialogs->calls.at(1).text.contains(str("it is a link")));
         QCOMPARE(fileBytes(target), before);
         QCOMPARE(QDir(stick).entryList({str(".mrv-*.journal")}, QDir::Hidden | QDir::Files).size(),
                  1);

@@ -203,7 +203,7 @@ void TestInPlaceUpdate::kinds()
     PackageArchive archive(f.package);
     archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
     steps.clear();
-    QVERIFY2(f.update(archive, change), qPrintable(archive.errorString()));
+    QVERIFY(f.update(archive, change));
     QVERIFY(archive.updatedInPlace());
     // The journal and its folder are on the disk before the package's first byte changes.
     const int firstWrite = steps.indexOf(QStringLiteral("%1 .mrv").arg(int(Step::Write)));
@@ -211,19 +211,17 @@ void TestInPlaceUpdate::kinds()
         steps.indexOf(QStringLiteral("%1 .journal").arg(int(Step::JournalSync)));
     const int folderSynced = steps.indexOf(
         QRegularExpression(QStringLiteral("%1 .*").arg(int(Step::SyncFolder))), journalSynced);
-    QVERIFY2(journalSynced >= 0 && folderSynced > journalSynced && firstWrite > folderSynced,
-             qPrintable(steps.join(str(", "))));
+    QVERIFY(journalSynced >= 0 && folderSynced > journalSynced && firstWrite > folderSynced);
     // Marked complete only once the new bytes are on the disk.
     const int packageSynced =
         steps.indexOf(QStringLiteral("%1 .mrv").arg(int(Step::SyncFile)), firstWrite);
     const int marked =
         steps.indexOf(QStringLiteral("%1 .journal").arg(int(Step::JournalWrite)), firstWrite);
-    QVERIFY2(packageSynced > firstWrite && marked > packageSynced,
-             qPrintable(steps.join(str(", "))));
+    QVERIFY(packageSynced > firstWrite && marked > packageSynced);
     QStringList order;
     QVERIFY(readZip(f.package, nullptr, &order) == f.newExpected);
     QString error;
-    QVERIFY2(checkPackageLayout(QFile::encodeName(f.package), nullptr, &error), qPrintable(error));
+    QVERIFY(checkPackageLayout(QFile::encodeName(f.package), nullptr, &error));
 
     // A fresh write of the same entries in the same order is as long.
     QVector<PackageEntry> fresh;
@@ -398,8 +396,7 @@ void TestInPlaceUpdate::withoutLocksOrCut()
     if (update) {
         PackageArchive archive(f.package);
         archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
-        QVERIFY2(f.update(archive, change("a.mp4 json.txt", "json.txt")),
-                 qPrintable(archive.errorString()));
+        QVERIFY(f.update(archive, change("a.mp4 json.txt", "json.txt")));
         QVERIFY(!archive.updatedInPlace());
     } else {
         const PackageSync sync = syncPackage(source, f.package, nullptr);
@@ -407,13 +404,13 @@ void TestInPlaceUpdate::withoutLocksOrCut()
         QVERIFY(step != Step::Lock || sync.status == PackageSync::Status::NotPossible);
     }
     if (noLocks)
-        QVERIFY2(steps.filter(str(".journal")).isEmpty(), qPrintable(steps.join(str(", "))));
+        QVERIFY(steps.filter(str(".journal")).isEmpty());
     QVERIFY(step == Step::Lock || counted >= failingAt);
     powerCut = false;
     cut = false;
     QStringList names;
     PackageArchive next(f.package); // without locks still, for those rows
-    QVERIFY2(next.entryNames(&names), qPrintable(next.errorString()));
+    QVERIFY(next.entryNames(&names));
     resetHook();
     if (!becomesNew)
         QCOMPARE(fileBytes(f.package), f.oldBytes);
@@ -534,9 +531,8 @@ void TestInPlaceUpdate::hostileJournals()
     setRecoveryReporter(nullptr);
     QCOMPARE(recovery.outcome, outcome);
     QCOMPARE(QString::fromUtf8(lastReport), recovery.message);
-    QVERIFY2(recovery.message.contains(str("“%1”").arg(f.package)) ||
-                 outcome == Recovery::Outcome::None,
-             qPrintable(recovery.message));
+    QVERIFY(recovery.message.contains(str("“%1”").arg(f.package)) ||
+            outcome == Recovery::Outcome::None);
     PackageArchive reading(f.package);
     QStringList names;
     QCOMPARE(reading.entryNames(&names), readable);
@@ -546,8 +542,7 @@ void TestInPlaceUpdate::hostileJournals()
         QVERIFY(journals(f.dir.path()).isEmpty());
         return;
     }
-    QVERIFY2(recovery.message.contains(journalPath) || outcome == Recovery::Outcome::None,
-             qPrintable(recovery.message));
+    QVERIFY(recovery.message.contains(journalPath) || outcome == Recovery::Outcome::None);
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(fileBytes(journalPath), journal);
     // Another update's kept journal is never written over: the update goes by a copy.
@@ -606,7 +601,7 @@ void TestInPlaceUpdate::nearlyFullDrive()
 
     for (const Change &c : {change("json.txt", "json.txt"), change("json.txt", "e.mp4 json.txt")}) {
         PackageArchive archive(f.package);
-        QVERIFY2(f.update(archive, c), qPrintable(archive.errorString()));
+        QVERIFY(f.update(archive, c));
         QVERIFY(archive.updatedInPlace());
         QVERIFY(readZip(f.package) == f.newExpected);
         f.expected = f.newExpected;
@@ -639,12 +634,11 @@ with open(sys.argv[1], 'wb') as f:
     QVERIFY(runProgram(str("python3"), {str("-c"), str(write), f.package}) != "failed");
     PackageArchive archive(f.package);
     archive.setUpdateWay(PackageArchive::UpdateWay::InPlace);
-    QVERIFY2(f.update(archive, change("json.txt", "e.mp4 json.txt")),
-             qPrintable(archive.errorString()));
+    QVERIFY(f.update(archive, change("json.txt", "e.mp4 json.txt")));
     QVERIFY(archive.updatedInPlace());
     qint64 entries = 0;
     QString error;
-    QVERIFY2(checkPackageLayout(QFile::encodeName(f.package), &entries, &error), qPrintable(error));
+    QVERIFY(checkPackageLayout(QFile::encodeName(f.package), &entries, &error));
     QCOMPARE(entries, qint64(3));
     QCOMPARE(runProgram(str("python3"), {str("-c"), str(read), f.package, f.media(str("e.mp4"))}),
              QByteArray("[('big.mp4', 4311744512), ('e.mp4', 150000), ('json.txt', 13)]\n"
