@@ -176,8 +176,6 @@ void TestPackageLogic::refusalNamesRows_data()
     QTest::addColumn<bool>("update"); // of the open package, or a new package from it
     QTest::addColumn<QStringList>("refused");
 
-    QTest::newRow("missing file, new package")
-        << list("a.png,gone.png,a.png") << false << list("gone.png");
     QTest::newRow("missing file, update") << list("/a.png,gone.png") << true << list("gone.png");
     QTest::newRow("names that clash") << list("a.png,1/A.png") << false << list("a.png,1/A.png");
     QTest::newRow("replacing a file rows play")
