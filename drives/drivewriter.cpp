@@ -61,6 +61,9 @@ private:
         cancelled();
         JobProgress shown = progress;
         shown.step = driveStepText(m_step);
+        shown.stepKind = m_step == DriveStep::Writing     ? JobStep::Writing
+                         : m_step == DriveStep::Finishing ? JobStep::Finishing
+                                                          : JobStep::Verifying;
         m_report(m_index, m_step, shown);
     }
 
@@ -326,7 +329,7 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         for (const qint64 value : done)
             sumDone += value;
         control->report(JobProgress{sumDone, 2 * packageSize * qint64(done.size()),
-                                    progress.currentFile, progress.step});
+                                    progress.currentFile, progress.step, progress.stepKind});
     };
 
     // Each thread touches its own drive's result only.

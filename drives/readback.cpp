@@ -64,7 +64,19 @@ ReadBackResult verifyUpdateFromDrive(const QString &path, const QByteArray &expe
                 untouched.insert(entry.name);
         }
     }
-    ok = ok && reader.verify(control, tr("Verifying"), untouched);
+    // The read marks its progress as a step of its own, so the window shows
+    // the step change at once; a cancel of the job reaches the read.
+    JobControl verifying([control, &verifying](const JobProgress &progress) {
+        if (jobCancelled(control))
+            verifying.requestCancel();
+        JobProgress marked = progress;
+        marked.stepKind = JobStep::Verifying;
+        if (control)
+            control->report(marked);
+    });
+    if (jobCancelled(control))
+        verifying.requestCancel();
+    ok = ok && reader.verify(&verifying, tr("Verifying"), untouched);
     if (jobCancelled(control))
         return finished(ReadBackResult::Status::Cancelled,
                         tr("The check of %1 was cancelled.").arg(shown), timer);

@@ -7,6 +7,16 @@
 #include <functional>
 #include <utility>
 
+// Which step of its work a job is in. The runner tells a new step by this,
+// never by the step's words, which are for people and may be translated.
+enum class JobStep {
+    None,
+    Writing,
+    // The data is written; the drive is taking what is still cached.
+    Finishing,
+    Verifying,
+};
+
 // How far a running job has come: bytes done of total and the file at hand,
 // which the progress dialog turns into "MB done of total", speed and time left.
 struct JobProgress
@@ -17,6 +27,7 @@ struct JobProgress
     QString currentFile;
     // What the job is doing, when it has more than one step ("Verifying …").
     QString step;
+    JobStep stepKind = JobStep::None;
 };
 
 // What a running job is handed: where it reports progress and the cancel

@@ -66,15 +66,15 @@ JobId JobRunner::submitWork(const QStringList &keys, const QString &title,
     auto clock = std::make_shared<QElapsedTimer>();
     // A new step passes at once; a new file does not: a package of a thousand
     // small files would post a thousand updates to the GUI thread in a blink.
-    auto lastStep = std::make_shared<QString>();
+    auto lastStep = std::make_shared<JobStep>(JobStep::None);
     job->control =
         std::make_unique<JobControl>([this, id, clock, lastStep](const JobProgress &progress) {
             const bool last = progress.total > 0 && progress.done >= progress.total;
             if (clock->isValid() && clock->elapsed() < progressIntervalMs && !last &&
-                progress.step == *lastStep)
+                progress.stepKind == *lastStep)
                 return;
             clock->start();
-            *lastStep = progress.step;
+            *lastStep = progress.stepKind;
             QMetaObject::invokeMethod(
                 this,
                 [this, id, progress] {
@@ -122,10 +122,10 @@ bool JobRunner::contains(JobId id) const
     return find(id) != nullptr;
 }
 
-QString JobRunner::title(JobId id) const
+bool JobRunner::hasKey(JobId id, const QString &key) const
 {
     const Job *job = find(id);
-    return job ? job->title : QString();
+    return job && job->keys.contains(key);
 }
 
 int JobRunner::runningCount() const

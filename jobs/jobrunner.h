@@ -53,7 +53,9 @@ public:
     // Whether a job with this key is queued or running.
     bool isBusy(const QString &key) const;
     bool contains(JobId id) const;
-    QString title(JobId id) const;
+    // Whether the job holds this key: how a caller tells one kind of job
+    // from another (a title is for people and may be translated).
+    bool hasKey(JobId id, const QString &key) const;
     // Jobs running now, not the ones waiting for their key.
     int runningCount() const;
     JobProgress progressOf(JobId id) const;

@@ -22,6 +22,12 @@ QString conversionKey()
     return QStringLiteral("media conversion");
 }
 
+// Marks the look at files being added, the one job a close may stop.
+QString lookingKey()
+{
+    return QStringLiteral("looking at files to add");
+}
+
 // A message box as tall as a thousand files would not fit on the screen.
 QStringList shortened(QStringList lines)
 {
@@ -45,7 +51,7 @@ void MainWindow::bringInFiles(const QStringList &files, const QVector<int> &plac
                               const ImportPlace &place)
 {
     const JobId job = jobs->submit<QVector<ImportPlan>>(
-        {conversionKey()}, lookingTitle(),
+        {conversionKey(), lookingKey()}, lookingTitle(),
         [files, places](JobControl *control) { return planImports(files, places, control); },
         [this, place](const QVector<ImportPlan> &plans) { askConversions(plans, place); });
     // A probe is quick on a local disk; the dialog only shows for a slow one.
@@ -54,7 +60,7 @@ void MainWindow::bringInFiles(const QStringList &files, const QVector<int> &plac
 
 void MainWindow::stopLookingAtFiles()
 {
-    if (jobs->title(progressDialog->job()) == lookingTitle())
+    if (jobs->hasKey(progressDialog->job(), lookingKey()))
         jobs->cancel(progressDialog->job());
 }
 

@@ -194,7 +194,7 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
         return;
     case SaveOutcome::Status::Failed:
         showNote(tr("Not saved"));
-        tableMedia->selectRowsNamedIn(outcome.error);
+        tableMedia->selectRowsOf(outcome.refusedFiles);
         dialogs->critical(this, tr("Save"), outcome.error);
         finishSave(outcome.error);
         return;

@@ -63,10 +63,36 @@ SaveOutcome failed(const QString &error, SaveOutcome::Status status = SaveOutcom
     return outcome;
 }
 
+SaveOutcome refusing(const QString &error, const QStringList &files)
+{
+    SaveOutcome outcome = failed(error);
+    outcome.refusedFiles = distinctFiles(files);
+    return outcome;
+}
+
+// The files a failed media check refuses: those whose names clash, those
+// named like the document, and those a save cannot read.
+QStringList refusedMedia(const QStringList &paths)
+{
+    QStringList refused;
+    for (const NameClash &clash : findNameClashes(paths))
+        refused << clash.first << clash.second;
+    for (const QString &path : paths) {
+        if (bareName(path) == documentEntryName())
+            refused.append(path);
+    }
+    for (const MediaProblem &problem : checkMediaFiles(distinctFiles(paths))) {
+        // Too many open files is the process's fault, not the file's.
+        if (!problem.tooManyOpenFiles)
+            refused.append(problem.path);
+    }
+    return refused;
+}
+
 // The entries of a new package: kept entries copied from the open package,
 // every other row's file from the disk, the document last.
 bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
-                       QVector<PackageEntry> *entries, QString *error)
+                       QVector<PackageEntry> *entries, QString *error, QStringList *refused)
 {
     const QStringList stored = galleryStoredNames(plan.sourceDocument);
     const QSet<QString> storedSet(stored.cbegin(), stored.cend());
@@ -80,8 +106,10 @@ bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
         if (!storedSet.contains(file))
             fromDisk.append(file);
     }
-    if (!checkSavableMedia(fromDisk, error))
+    if (!checkSavableMedia(fromDisk, error)) {
+        *refused = refusedMedia(fromDisk);
         return false;
+    }
     for (const QString &file : qAsConst(files)) {
         // Stored entries keep their names; only files being added are renamed.
         entries->append(
@@ -291,12 +319,20 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     PlaylistRows rows = plan.rows;
     if (!plan.sourcePackage.isEmpty()) {
         const QStringList replaced = storedNamesReplacedInUse(plan.sourceDocument, rows);
+        const PlaylistRows replacing = rowsWithReplacements(plan.sourceDocument, rows);
         if (!replaced.isEmpty() && !plan.replaceStoredInUse) {
-            return failed(tr("The files added would replace files that rows still play: %1.")
-                              .arg(replaced.join(QLatin1String(", "))) +
-                          QLatin1Char('\n') + unchanged);
+            // The rows that play a replaced file, and the rows adding its replacement.
+            QStringList refused;
+            for (int row = 0; row < rows.size(); ++row) {
+                if (replacing.at(row).file != rows.at(row).file)
+                    refused << rows.at(row).file << replacing.at(row).file;
+            }
+            return refusing(tr("The files added would replace files that rows still play: %1.")
+                                    .arg(replaced.join(QLatin1String(", "))) +
+                                QLatin1Char('\n') + unchanged,
+                            refused);
         }
-        rows = rowsWithReplacements(plan.sourceDocument, rows);
+        rows = replacing;
     }
 
     QSet<QString> keptNames;
@@ -322,10 +358,19 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     bool wrote = false;
     DirectoryBefore before;
     QSet<QString> existingBefore;
+    QStringList refused;
     const auto refuseDisagreement = [&](const QStringList &entries) {
         const QVector<Disagreement> found = newDisagreements(written, entries, existingBefore);
         if (found.isEmpty())
             return false;
+        QSet<QString> names;
+        for (const Disagreement &disagreement : found)
+            names.insert(disagreement.name);
+        for (int row = 0; row < rows.size(); ++row) {
+            const QString &file = rows.at(row).file;
+            if (names.contains(keptNames.contains(file) ? entryOf(file) : entryNameOf(file)))
+                refused.append(plan.rows.at(row).file);
+        }
         error = tr("The playlist was not saved: its document and its files would disagree.") +
                 QLatin1Char('\n') + disagreementsText(plan.packagePath, found) + QLatin1Char('\n') +
                 unchanged;
@@ -334,7 +379,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     if (plan.isUpdate()) {
         const QStringList additions = distinctFiles(unmatchedRowFiles(plan.sourceDocument, rows));
         if (!checkSavableMedia(additions, &error))
-            return failed(error);
+            return refusing(error, refusedMedia(additions));
         QVector<PackageEntry> entries;
         for (const QString &file : additions)
             entries.append(PackageEntry::file(entryNameOf(file), file));
@@ -366,17 +411,17 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         }
         after += namesOf(entries);
         if (refuseDisagreement(after))
-            return failed(error);
+            return refusing(error, refused);
         wrote = archive.update(deletions, entries,
                                plan.overwriteChanged ? PackageIdentity() : plan.sourceIdentity,
                                control);
     } else {
         QVector<PackageEntry> entries;
-        if (!newPackageEntries(plan, rows, &entries, &error))
-            return failed(error);
+        if (!newPackageEntries(plan, rows, &entries, &error, &refused))
+            return refusing(error, refused);
         entries.append(PackageEntry::memory(documentEntryName(), document));
         if (refuseDisagreement(namesOf(entries)))
-            return failed(error);
+            return refusing(error, refused);
         wrote = archive.write(entries, control);
     }
     if (!wrote) {

@@ -75,6 +75,9 @@ struct SaveOutcome
     };
     Status status = Status::Failed;
     QString error;
+    // The files of the rows a refused save names, as the rows name them, so
+    // the window can select those rows.
+    QStringList refusedFiles;
     // A saved package the drive did not confirm, or that reads back badly.
     QString warning;
     PackageContents contents;

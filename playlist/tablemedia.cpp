@@ -245,13 +245,13 @@ void TableMedia::recheck()
         m_totalTimer->start();
 }
 
-int TableMedia::selectRowsNamedIn(const QString &message)
+int TableMedia::selectRowsOf(const QStringList &files)
 {
+    const QSet<QString> wanted(files.cbegin(), files.cend());
     QVector<int> rows;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QTableWidgetItem *file = m_table->item(row, ColumnFile);
-        if (file && !file->text().isEmpty() &&
-            message.contains(QStringLiteral("“%1”").arg(QDir::toNativeSeparators(file->text()))))
+        if (file && !file->text().isEmpty() && wanted.contains(file->text()))
             rows.append(row);
     }
     if (!rows.isEmpty()) {

@@ -39,8 +39,9 @@ public:
     // replaced or changed gets its mark and fresh details. Done by itself when
     // a watched folder changes and when the program becomes active again.
     void recheck();
-    // Selects the rows whose file a message names (as “file”); their count.
-    int selectRowsNamedIn(const QString &message);
+    // Selects the rows that play one of these files (as the rows name
+    // them); their count.
+    int selectRowsOf(const QStringList &files);
 
 private:
     MediaSource sourceOf(const QString &file) const;

@@ -190,15 +190,15 @@ void TestJobRunner::progressOfManyFilesIsThrottled()
         {str("k")}, {},
         [](JobControl *control) {
             for (int i = 0; i < 1000; ++i)
-                control->report(JobProgress{i, 1000, str("f%1.png").arg(i),
-                                            i < 500 ? str("Writing") : str("Verifying")});
+                control->report(JobProgress{i, 1000, str("f%1.png").arg(i), str("Step"),
+                                            i < 500 ? JobStep::Writing : JobStep::Verifying});
             control->report(1000, 1000);
             return 0;
         },
         [](int) {});
     QVERIFY(idle.wait(10000));
     QVERIFY_BETWEEN(progress.size(), 3, 6);
-    QCOMPARE(progress.at(1).at(1).value<JobProgress>().step, str("Verifying"));
+    QCOMPARE(int(progress.at(1).at(1).value<JobProgress>().stepKind), int(JobStep::Verifying));
     QCOMPARE(progress.constLast().at(1).value<JobProgress>().done, 1000);
 }
 

@@ -57,6 +57,8 @@ private slots:
     void rowMatching_data();
     void rowMatching();
     void refusals();
+    void refusalNamesRows_data();
+    void refusalNamesRows();
     void tooManyOpenFiles();
     void rowsReadBack();
     void saveProves_data();
@@ -167,6 +169,45 @@ void TestPackageLogic::refusals()
     QCOMPARE(error, expected.replace(u'^', QChar(0x1c)));
 }
 
+void TestPackageLogic::refusalNamesRows_data()
+{
+    // Row files: "/x" a file the open package stores, "x" a file in the test's folder.
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("update"); // of the open package, or a new package from it
+    QTest::addColumn<QStringList>("refused");
+
+    QTest::newRow("missing file, update") << list("/a.png,gone.png") << true << list("gone.png");
+    QTest::newRow("names that clash") << list("a.png,1/A.png") << false << list("a.png,1/A.png");
+    QTest::newRow("replacing a file rows play")
+        << list("/a.png,1/A.png") << true << list("/a.png,1/A.png");
+}
+
+void TestPackageLogic::refusalNamesRows()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, update);
+    QFETCH(QStringList, refused);
+
+    QTemporaryDir work;
+    const auto at = [&work](const QString &file) {
+        return file.startsWith(u'/') ? file : work.filePath(file);
+    };
+    QVERIFY(QDir(work.path()).mkdir(str("1")) && writeMediaFile(at(str("a.png"))) &&
+            QFile::copy(at(str("a.png")), at(str("1/A.png"))));
+    const QByteArray json =
+        R"({"gallery":[{"filename":"/a.png"}],"media":[{"playtime":"00:00:04"}]})";
+    QVERIFY(writeZip(at(str("show.mrv")),
+                     {{str("a.png"), fileBytes(at(str("a.png")))}, {str("json.txt"), json, true}}));
+    PlaylistRows rows;
+    for (const QString &file : qAsConst(files))
+        rows.append(row("00:00:04", at(file)));
+    const QString target = at(str(update ? "show.mrv" : "copy.mrv"));
+    const PackageContents open = runOpen(at(str("show.mrv")), str("Fade")).contents;
+    for (QString &file : refused)
+        file = at(file);
+    QCOMPARE(runSavePlan(makeSavePlan(target, target, rows, open)).refusedFiles, refused);
+}
+
 void TestPackageLogic::rowsReadBack()
 {
     // Types are read leniently; a video's time is its own; the transition is the window's.
@@ -258,6 +299,7 @@ void TestPackageLogic::saveProves()
         QVERIFY2(outcome.status != SaveOutcome::Status::Saved &&
                      outcome.error.contains(str("gone.jpg")),
                  qPrintable(outcome.error));
+        QCOMPARE(outcome.refusedFiles, QStringList{rows.first().file});
         QCOMPARE(fileBytes(source), before);
         QCOMPARE(QFileInfo::exists(target), inPlace);
         return;
