@@ -91,6 +91,12 @@ QPoint dropPosition(const QDropEvent &event)
 #endif
 }
 
+QString folderOfLastMedia(const Settings &settings)
+{
+    return settings.PATH_MEDIA.isEmpty() ? QString()
+                                         : QFileInfo(settings.PATH_MEDIA).absolutePath();
+}
+
 } // namespace
 
 void MainWindow::setupEditing()
@@ -300,8 +306,7 @@ void MainWindow::on_pushButtonAdd_clicked()
 
     // The folder of the last file picked, with no file in it pre-selected:
     // Enter at once must not add that file again.
-    const QString folder =
-        settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
+    const QString folder = folderOfLastMedia(settings);
     const QStringList filters = mediaFilters();
     dialogs->selectedFilter =
         filters.value(preferences().value(QLatin1String(mediaFilterKey)).toInt(), filters.first());
@@ -350,8 +355,7 @@ void MainWindow::addFolder()
         return;
     Settings settings;
     readSettings(&settings);
-    const QString folder =
-        settings.PATH_MEDIA.isEmpty() ? QString() : QFileInfo(settings.PATH_MEDIA).absolutePath();
+    const QString folder = folderOfLastMedia(settings);
     const QString chosen = dialogs->getExistingDirectory(this, tr("Select a folder of media"),
                                                          Settings::startLocation(folder));
     if (chosen.isEmpty())
