@@ -271,8 +271,7 @@ void TestPackageWorkflow::cancelLeavesPackage()
     click(s.window, "pushButtonSave");
     auto *dialog = s.window.findChild<QProgressDialog *>();
     QVERIFY(s.window.isBusy() && dialog->isVisible());
-    QVERIFY2(dialog->labelText().startsWith(str("Compiling media...\nshow.mrv")),
-             qPrintable(dialog->labelText()));
+    QVERIFY_CONTAINS(dialog->labelText(), str("Compiling media...\nshow.mrv"));
     dialog->findChild<QPushButton *>()->click();
     QVERIFY(saved.wait(20000));
     const QString message = saved.first().first().toString();
