@@ -345,35 +345,44 @@ int takeLock(int fd, int operation, const QByteArray &path)
     return ::flock(fd, operation);
 }
 
+// Takes a lock of kind (LOCK_EX or LOCK_SH); when another holds it, waiting
+// is told first and then the lock waited for. 0, or the errno it failed with.
+int acquire(int fd, int kind, const QByteArray &path, const std::function<void()> &waiting)
+{
+    int operation = waiting ? kind | LOCK_NB : kind;
+    for (;;) {
+        if (takeLock(fd, operation, path) == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
+            waiting();
+            operation = kind;
+            continue;
+        }
+        return errno;
+    }
+}
+
 } // namespace
 
 bool File::lock(bool *unsupported, const std::function<void()> &waiting)
 {
     *unsupported = false;
-    int operation = waiting ? LOCK_EX | LOCK_NB : LOCK_EX;
-    for (;;) {
-        if (takeLock(m_fd, operation, m_path) == 0) {
-            release();
-            const PackageIdentity id = identity();
-            const std::lock_guard<std::mutex> guard(heldMutex);
-            m_held = {id.device, id.inode};
-            heldHere.insert(m_held);
-            m_holds = true;
-            return true;
-        }
-        if (errno == EINTR)
-            continue;
-        if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
-            waiting();
-            operation = LOCK_EX;
-            continue;
-        }
-        if (errno == ENOLCK) {
-            *unsupported = true;
-            return true;
-        }
-        return fail(errno);
+    const int error = acquire(m_fd, LOCK_EX, m_path, waiting);
+    if (error == ENOLCK) {
+        *unsupported = true;
+        return true;
     }
+    if (error != 0)
+        return fail(error);
+    release();
+    const PackageIdentity id = identity();
+    const std::lock_guard<std::mutex> guard(heldMutex);
+    m_held = {id.device, id.inode};
+    heldHere.insert(m_held);
+    m_holds = true;
+    return true;
 }
 
 void File::release()
@@ -400,24 +409,12 @@ bool File::lockShared(bool *unsupported, const std::function<void()> &waiting)
     // This program's own update: it does not wait for itself.
     if (lockedHere())
         return true;
-    int operation = LOCK_SH | LOCK_NB;
-    for (;;) {
-        if (takeLock(m_fd, operation, m_path) == 0)
-            return true;
-        if (errno == EINTR)
-            continue;
-        if (errno == EWOULDBLOCK && (operation & LOCK_NB)) {
-            if (waiting)
-                waiting();
-            operation = LOCK_SH;
-            continue;
-        }
-        if (errno == ENOLCK) {
-            *unsupported = true;
-            return true;
-        }
-        return fail(errno);
+    const int error = acquire(m_fd, LOCK_SH, m_path, waiting);
+    if (error == ENOLCK) {
+        *unsupported = true;
+        return true;
     }
+    return error == 0 || fail(error);
 }
 
 void File::unlock()
