@@ -275,7 +275,7 @@ void TestInPlaceUpdate::faultSweep()
     Fixture f;
     QVERIFY(f.make(60000));
     const QByteArray pristine = f.oldBytes;
-    int faults = 0;
+    int faults = 0, keptOld = 0, keptNew = 0;
     for (const Step step :
          {Step::Write, Step::SyncFile, Step::Truncate, Step::JournalWrite, Step::JournalSync,
           Step::JournalRemove, Step::OpenFolder, Step::SyncFolder}) {
@@ -307,6 +307,7 @@ void TestInPlaceUpdate::faultSweep()
             const bool old = now == pristine;
             const bool complete = readZip(f.package) == f.newExpected;
             QVERIFY2(old || complete, qPrintable(tag));
+            (old ? keptOld : keptNew) += 1;
             // Reported saved: it must be the new one; failed and not cut: the old one now.
             QVERIFY2(!saved || complete, qPrintable(tag));
             // A single fault is rolled back at once, before the call returns.
@@ -315,7 +316,8 @@ void TestInPlaceUpdate::faultSweep()
         }
     }
     QVERIFY(faults > 10);
-    qInfo("%d faults injected", faults);
+    qInfo("%d faults injected: %d left the old package, %d the complete new one", faults, keptOld,
+          keptNew);
 }
 
 void TestInPlaceUpdate::cancelRollsBack()
