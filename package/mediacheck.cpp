@@ -63,16 +63,19 @@ QVector<MediaProblem> checkMediaFiles(const QStringList &paths)
     return problems;
 }
 
-bool checkSavableMedia(const QStringList &paths, QString *error)
+bool checkSavableMedia(const QStringList &paths, QString *error, QStringList *refused)
 {
     QStringList parts;
+    QStringList named;
 
     const QVector<NameClash> clashes = findNameClashes(paths);
     if (!clashes.isEmpty()) {
         QString part = tr("A package holds one file per name, and these files share a name (letter "
                           "case does not count on USB sticks):");
-        for (const NameClash &clash : clashes)
+        for (const NameClash &clash : clashes) {
             part += bulletLine(quoted(clash.first) + QLatin1String(" / ") + quoted(clash.second));
+            named << clash.first << clash.second;
+        }
         part += QLatin1Char('\n') + tr("Rename one file of each pair and add it again.");
         parts.append(part);
     }
@@ -86,6 +89,7 @@ bool checkSavableMedia(const QStringList &paths, QString *error)
         QString part = tr("The name %1 belongs to the playlist document:").arg(documentEntryName());
         for (const QString &path : reserved)
             part += bulletLine(quoted(path));
+        named += reserved;
         part += QLatin1Char('\n') + tr("Rename these files and add them again.");
         parts.append(part);
     }
@@ -106,8 +110,10 @@ bool checkSavableMedia(const QStringList &paths, QString *error)
     }
     if (!problems.isEmpty()) {
         QString part = tr("These media files cannot be saved:");
-        for (const MediaProblem &problem : problems)
+        for (const MediaProblem &problem : problems) {
             part += bulletLine(quoted(problem.path) + QLatin1String(": ") + problem.reason);
+            named.append(problem.path);
+        }
         part += QLatin1Char('\n') + tr("Put them back or rename them, or delete their rows.");
         parts.append(part);
     }
@@ -116,5 +122,7 @@ bool checkSavableMedia(const QStringList &paths, QString *error)
         return true;
     *error = tr("The playlist was not saved; nothing was written.") + QLatin1String("\n\n") +
              parts.join(QLatin1String("\n\n"));
+    if (refused)
+        *refused = named;
     return false;
 }

@@ -20,5 +20,6 @@ QVector<MediaProblem> checkMediaFiles(const QStringList &paths);
 
 // Refuses a save of these media files, naming every reason at once: files
 // whose names clash, files named like the document, and files that
-// checkMediaFiles rejects.
-[[nodiscard]] bool checkSavableMedia(const QStringList &paths, QString *error);
+// checkMediaFiles rejects; *refused gets the paths it names.
+[[nodiscard]] bool checkSavableMedia(const QStringList &paths, QString *error,
+                                     QStringList *refused = nullptr);

@@ -70,25 +70,6 @@ SaveOutcome refusing(const QString &error, const QStringList &files)
     return outcome;
 }
 
-// The files a failed media check refuses: those whose names clash, those
-// named like the document, and those a save cannot read.
-QStringList refusedMedia(const QStringList &paths)
-{
-    QStringList refused;
-    for (const NameClash &clash : findNameClashes(paths))
-        refused << clash.first << clash.second;
-    for (const QString &path : paths) {
-        if (bareName(path) == documentEntryName())
-            refused.append(path);
-    }
-    for (const MediaProblem &problem : checkMediaFiles(distinctFiles(paths))) {
-        // Too many open files is the process's fault, not the file's.
-        if (!problem.tooManyOpenFiles)
-            refused.append(problem.path);
-    }
-    return refused;
-}
-
 // The entries of a new package: kept entries copied from the open package,
 // every other row's file from the disk, the document last.
 bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
@@ -106,10 +87,8 @@ bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
         if (!storedSet.contains(file))
             fromDisk.append(file);
     }
-    if (!checkSavableMedia(fromDisk, error)) {
-        *refused = refusedMedia(fromDisk);
+    if (!checkSavableMedia(fromDisk, error, refused))
         return false;
-    }
     for (const QString &file : qAsConst(files)) {
         // Stored entries keep their names; only files being added are renamed.
         entries->append(
@@ -378,8 +357,8 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     };
     if (plan.isUpdate()) {
         const QStringList additions = distinctFiles(unmatchedRowFiles(plan.sourceDocument, rows));
-        if (!checkSavableMedia(additions, &error))
-            return refusing(error, refusedMedia(additions));
+        if (!checkSavableMedia(additions, &error, &refused))
+            return refusing(error, refused);
         QVector<PackageEntry> entries;
         for (const QString &file : additions)
             entries.append(PackageEntry::file(entryNameOf(file), file));

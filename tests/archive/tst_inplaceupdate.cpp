@@ -316,8 +316,7 @@ void TestInPlaceUpdate::faultSweep()
         }
     }
     QVERIFY(faults > 10);
-    qInfo("%d faults injected: %d left the old package, %d the complete new one", faults, keptOld,
-          keptNew);
+    qInfo("%d faults: %d left the old package, %d the new", faults, keptOld, keptNew);
 }
 
 void TestInPlaceUpdate::cancelRollsBack()
