@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "archive/zipversion.h"
 #include "media/mediaversion.h"
+#include "settings/preferences.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStorageInfo>
 
 namespace {
@@ -22,14 +22,6 @@ QString tr(const char *text, int n = -1)
 }
 
 const char recentKey[] = "recentPackages";
-
-// The program's own preferences, apart from settings.xml, whose format other
-// tools may read.
-class Preferences : public QSettings
-{
-public:
-    Preferences() : QSettings(QStringLiteral("merovi"), QStringLiteral("playlist-builder")) {}
-};
 
 } // namespace
 
@@ -125,18 +117,18 @@ void MainWindow::reportOpened(const QString &path, int items)
 
 QStringList MainWindow::recentPackages() const
 {
-    Preferences preferences;
+    QSettings preferences = ::preferences();
     return preferences.value(QLatin1String(recentKey)).toStringList();
 }
 
 void MainWindow::rememberPackage(const QString &path)
 {
-    Preferences preferences;
+    QSettings preferences = ::preferences();
     preferences.setValue(QLatin1String(recentKey), updatedRecentList(recentPackages(), path, 8));
 }
 
 void MainWindow::forgetRecentPackages()
 {
-    Preferences preferences;
+    QSettings preferences = ::preferences();
     preferences.remove(QLatin1String(recentKey));
 }

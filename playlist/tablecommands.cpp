@@ -9,6 +9,7 @@
 #include "playlist/playlisttable.h"
 #include "playlist/tableundo.h"
 #include "playlist/tableview.h"
+#include "settings/preferences.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -16,7 +17,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QSettings>
 #include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
@@ -60,11 +60,6 @@ QStringList mediaFilters()
 // Which of the filters the Add Files dialog showed last, in the program's own
 // preferences (settings.xml is for the player's side).
 const char mediaFilterKey[] = "addFilesFilter";
-
-QSettings preferences()
-{
-    return QSettings(QStringLiteral("merovi"), QStringLiteral("playlist-builder"));
-}
 
 // For each of the dropped or picked files that are looked into first, how
 // many of the files added at once came before it.
