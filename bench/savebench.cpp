@@ -163,7 +163,7 @@ int main(int argc, char *argv[])
         const QString copy = dir.filePath(QStringLiteral("media/clip%1.mp4").arg(n));
         if (!QFile::copy(clip, copy))
             return 1;
-        rows.append({QStringLiteral("NA"), copy, QStringLiteral("Fade")});
+        rows.append({videoTimeText(), copy, QStringLiteral("Fade")});
     }
     // Written by the copies above: the first round must find them on the drive.
     int dropError = 0;
@@ -200,7 +200,7 @@ int main(int argc, char *argv[])
         if (!readPackage(package, QStringLiteral("Fade"), &contents, &error))
             return 1;
         PlaylistRows added = contents.rows;
-        added.append({QStringLiteral("NA"), clip, QStringLiteral("Fade")});
+        added.append({videoTimeText(), clip, QStringLiteral("Fade")});
         addClip.append(measure([&] {
             return runSavePlan(makeSavePlan(package, package, added, contents)).status ==
                    SaveOutcome::Status::Saved;

@@ -53,8 +53,3 @@ QString unknownTypeWarning(const QString &path)
               "of type 0 (other), which the player may skip.")
         .arg(QDir::toNativeSeparators(path));
 }
-
-QString storedNameArgument(const QString &name)
-{
-    return name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name;
-}

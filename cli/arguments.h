@@ -24,6 +24,3 @@ struct FileArgument
 
 // A warning for a file of no type the document knows by its extension, else empty text.
 QString unknownTypeWarning(const QString &path);
-
-// A stored name as the package document writes it: "/clip.mp4" for "clip.mp4" or "/clip.mp4".
-QString storedNameArgument(const QString &name);

@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "document/storednames.h"
 #include "media/playcheck.h"
 #include "package/saveplan.h"
 
@@ -78,7 +79,7 @@ int runUpdate(const QStringList &arguments)
             return usageError(command, tr("“%1” is not a valid --duration: write it as "
                                           "NAME=hh:mm:ss (or 90, 1:30). %2")
                                            .arg(argument, why));
-        retimes.append({storedNameArgument(argument.left(equals)), time});
+        retimes.append({storedNameOfEntry(argument.left(equals)), time});
     }
 
     const QString path = positional.first();
@@ -93,7 +94,7 @@ int runUpdate(const QStringList &arguments)
     PlaylistRows rows = contents.rows;
     QStringList unknown;
     for (const QString &argument : parser.values(remove)) {
-        const QString name = storedNameArgument(argument);
+        const QString name = storedNameOfEntry(argument);
         if (!holdsName(contents.rows, name))
             unknown.append(name);
         rows.erase(std::remove_if(rows.begin(), rows.end(),
@@ -120,7 +121,7 @@ int runUpdate(const QStringList &arguments)
     if (!unknown.isEmpty()) {
         printError(tr("Cannot update “%1”: its playlist has no “%2”. Nothing was written; "
                       "“mrv list” shows the names it holds.")
-                       .arg(shown, unknown.join(QLatin1String("”, “"))));
+                       .arg(shown, unknown.join(QStringLiteral("”, “"))));
         return ExitFailed;
     }
     QStringList addedPaths;

@@ -41,7 +41,7 @@ QJsonObject mediaEntry(const PlaylistRow &row, int position, const QString &time
     const QString never = QStringLiteral("0000-00-00 00:00:00");
     const QString midnight = QStringLiteral("00:00:00");
     // A video plays for its own length; the player wants a zero time for it.
-    const QString playtime = row.time.contains(QLatin1String("NA")) ? midnight : row.time;
+    const QString playtime = row.isVideo() ? midnight : row.time;
     return {
         {QStringLiteral("create_time"), timestamp},
         {QStringLiteral("end_date_time"), never},
@@ -75,12 +75,6 @@ int transitionCode(const QString &name)
     return -1;
 }
 
-QString storedName(const QString &path)
-{
-    // mid(-1) is the whole text, so a path without "/" stays as it is.
-    return storedFileName(path.mid(path.lastIndexOf(QLatin1Char('/'))));
-}
-
 QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &mediaDir,
                                   const QDateTime &buildTime, const QSet<QString> &keptNames)
 {
@@ -111,4 +105,32 @@ QByteArray renderPlaylistDocument(const QJsonObject &root)
     // spaces per level, "\n" line ends, UTF-8 with only '"', '\\' and the
     // control characters escaped. The tests hold it to that byte for byte.
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QStringList galleryStoredNames(const QJsonObject &root)
+{
+    const QJsonArray gallery = root.value(QLatin1String("gallery")).toArray();
+    QStringList names;
+    names.reserve(gallery.size());
+    for (const QJsonValue &entry : gallery)
+        names.append(entry.toObject().value(QLatin1String("filename")).toString());
+    return names;
+}
+
+PlaylistRows rowsFromDocument(const QJsonObject &root, const QString &transition)
+{
+    const QStringList files = galleryStoredNames(root);
+    const QJsonArray media = root.value(QLatin1String("media")).toArray();
+    PlaylistRows rows;
+    rows.reserve(files.size());
+    for (int k = 0; k < files.size(); ++k) {
+        const QString &file = files.at(k);
+        // Out of range reads as undefined, hence as empty text.
+        const QString time =
+            getMediaType(file) == MediaVideo
+                ? videoTimeText()
+                : media.at(k).toObject().value(QLatin1String("playtime")).toString();
+        rows.append({time, file, transition});
+    }
+    return rows;
 }

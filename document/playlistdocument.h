@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/storednames.h"
 #include "playlist/playlistrow.h"
 
 #include <QByteArray>
@@ -7,15 +8,13 @@
 #include <QJsonObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 // The playlist document ("json.txt") that the player reads. Its keys, constant
 // values and byte layout are what the player relies on.
 
 // Transition code: position in the fixed list of names, -1 for any other name.
 int transitionCode(const QString &name);
-
-// "/clip.mp4" for ".../clip.mp4": the path from its last "/"; a path without "/" whole.
-QString storedName(const QString &path);
 
 // Builds the root object from the rows; every timestamp is buildTime. A row
 // whose file is one of keptNames plays an entry already in the package: its
@@ -25,3 +24,15 @@ QJsonObject buildPlaylistDocument(const PlaylistRows &rows, const QString &media
 
 // The exact bytes of json.txt: indented JSON, UTF-8, line feeds only, ending in "}\n".
 QByteArray renderPlaylistDocument(const QJsonObject &root);
+
+// Reading a document back. Anything a package holds is untrusted: a missing
+// or mistyped value reads as empty, never as a failure.
+
+// The "filename" of every gallery entry, in order; a missing or non-string
+// value reads as empty text, a missing or non-array "gallery" as no entries.
+QStringList galleryStoredNames(const QJsonObject &root);
+
+// The rows the document plays, each with transition: a video's time is
+// videoTimeText(), any other's the "playtime" of the media entry at its
+// position (empty when there is none).
+PlaylistRows rowsFromDocument(const QJsonObject &root, const QString &transition);

@@ -2,6 +2,7 @@
 
 #include "media/heifimage.h"
 #include "media/mediaconvert.h"
+#include "playlist/mediatype.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,8 +102,7 @@ QDateTime captureTime(const QString &path)
     const QFileInfo file(path);
     const QString suffix = file.suffix().toLower();
     QDateTime taken;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ||
-        suffix == QLatin1String("jpe"))
+    if (playerFormatOf(path) == PlayerFormat::Jpeg)
         taken = exifDateTimeOriginal(jpegExif(path));
     else if (suffix == QLatin1String("heic") || suffix == QLatin1String("heif"))
         taken = exifDateTimeOriginal(readHeifExif(path));

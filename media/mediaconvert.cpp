@@ -380,8 +380,7 @@ QStringList imageExtensions()
 
 QStringList mediaExtensions()
 {
-    QStringList extensions{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                           QStringLiteral("jpe"), QStringLiteral("mp4"), QStringLiteral("avi")};
+    QStringList extensions = playerExtensions();
     // What cameras, phones and the web make, where this computer reads it.
     const QStringList images = imageExtensions();
     for (const char *image : {"avif", "webp", "tif", "tiff", "gif", "bmp"})

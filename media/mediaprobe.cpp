@@ -34,7 +34,7 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     // Given a device and no format, the reader goes by content alone.
     QImageReader reader(device);
     const QByteArray format = reader.format();
-    const bool pngName = fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const bool pngName = playerFormatOf(fileName) == PlayerFormat::Png;
     const QByteArray expected = pngName ? QByteArrayLiteral("png") : QByteArrayLiteral("jpeg");
     const QString expectedName = pngName ? QStringLiteral("PNG") : QStringLiteral("JPEG");
     if (format.isEmpty()) {

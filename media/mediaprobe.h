@@ -57,6 +57,10 @@ Q_DECLARE_METATYPE(MediaInfo)
 // benchmarks and tests read it to see that a remembered check decoded nothing.
 quint64 mediaDecodePasses();
 
+// How many packets the near-end checks of this process have decoded: one per
+// check, the key frame before the end and nothing after it.
+quint64 mediaEndCheckPackets();
+
 // A playing time as the table shows it, "hh:mm:ss", to the nearest second.
 QString playingTimeText(qint64 ms);
 

@@ -1,5 +1,6 @@
 #include "media/playcheck.h"
 
+#include "document/storednames.h"
 #include "media/examinecache.h"
 #include "media/mediaexamine.h"
 
@@ -35,13 +36,13 @@ QString mayNotPlayText(const QStringList &lines, int shown)
                                 ? mediaText("1 file may not play:")
                                 : mediaText("%1 files may not play:").arg(lines.size());
     return heading + QLatin1String("\n    ") + lines.mid(0, shown).join(QLatin1String("\n    ")) +
-           (lines.size() > shown ? QLatin1String("\n    …") : QLatin1String(""));
+           (lines.size() > shown ? QStringLiteral("\n    …") : QString());
 }
 
 MediaSource rowSource(const QString &file, const QString &package, const QSet<QString> &storedNames)
 {
     if (!package.isEmpty() && storedNames.contains(file))
-        return MediaSource::packageEntry(package, file.mid(file.lastIndexOf(QLatin1Char('/')) + 1));
+        return MediaSource::packageEntry(package, entryOfStoredName(file));
     return MediaSource::file(file);
 }
 

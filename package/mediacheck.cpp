@@ -1,7 +1,7 @@
 #include "package/mediacheck.h"
 
 #include "archive/platformfile.h"
-#include "package/packagenames.h"
+#include "document/storednames.h"
 #include "package/packageplan.h"
 
 #include <QCoreApplication>

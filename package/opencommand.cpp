@@ -2,8 +2,8 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
+#include "document/playlistdocument.h"
 #include "package/jobprogressdialog.h"
-#include "package/packageplan.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
 #include "settings/settings.h"

@@ -1,17 +1,5 @@
 #include "package/packagenames.h"
 
-#include "playlist/mediatype.h"
-
-QString bareName(const QString &path)
-{
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-QString entryNameOf(const QString &path)
-{
-    return storedFileName(bareName(path));
-}
-
 bool derivePackageNames(const QString &chosen, PackageNames *names)
 {
     const int slash = chosen.lastIndexOf(QLatin1Char('/'));

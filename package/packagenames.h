@@ -16,9 +16,3 @@ struct PackageNames
 // False when the file part has no base name (".mrv", or a name ending in "/"):
 // such a name cannot give a package file of its own.
 [[nodiscard]] bool derivePackageNames(const QString &chosen, PackageNames *names);
-
-// The part of a path after its last "/": the name of its entry in a package.
-QString bareName(const QString &path);
-// The entry a row's file is stored as: its bare name under the stored-name
-// rule (playlist/mediatype.h), so "a.jpeg" is stored as "a.jpg".
-QString entryNameOf(const QString &path);

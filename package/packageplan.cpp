@@ -1,20 +1,9 @@
 #include "package/packageplan.h"
 
-#include "package/packagenames.h"
+#include "document/storednames.h"
 
 #include <QHash>
-#include <QJsonArray>
 #include <QSet>
-
-QStringList galleryStoredNames(const QJsonObject &document)
-{
-    const QJsonArray gallery = document.value(QLatin1String("gallery")).toArray();
-    QStringList names;
-    names.reserve(gallery.size());
-    for (const QJsonValue &entry : gallery)
-        names.append(entry.toObject().value(QLatin1String("filename")).toString());
-    return names;
-}
 
 namespace {
 
@@ -29,13 +18,12 @@ QSet<QString> rowFileSet(const PlaylistRows &rows)
 // The entry name a file to add would take, letter case aside.
 QString foldedName(const QString &path)
 {
-    return entryNameOf(path).toCaseFolded();
+    return nameClashKey(entryNameOf(path));
 }
 
-// A stored name keeps its spelling: "/pic.jpeg" is the entry "pic.jpeg".
 QString foldedStoredName(const QString &storedName)
 {
-    return bareName(storedName).toCaseFolded();
+    return nameClashKey(entryOfStoredName(storedName));
 }
 
 // For each added file, the stored names in use it would overwrite.

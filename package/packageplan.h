@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/playlistdocument.h"
 #include "playlist/playlistrow.h"
 
 #include <QJsonObject>
@@ -10,10 +11,6 @@
 // What a save must put into a package and take out of it. A row and a
 // gallery entry match when the row's file text equals the stored name.
 
-// The "filename" of every gallery entry, in order; a missing or non-string
-// value reads as empty text, a missing or non-array "gallery" as no entries.
-QStringList galleryStoredNames(const QJsonObject &document);
-
 // Stored names of the gallery entries that no row matches, in gallery order.
 QStringList unmatchedStoredNames(const QJsonObject &document, const PlaylistRows &rows);
 
@@ -23,9 +20,8 @@ QStringList unmatchedRowFiles(const QJsonObject &document, const PlaylistRows &r
 // Each distinct file text once, in order of first appearance.
 QStringList distinctFiles(const QStringList &files);
 
-// Two different files that would land on the same entry name. Names that
-// differ only in letter case clash too: FAT and exFAT sticks, where packages
-// travel, do not tell them apart.
+// Two different files that would land on the same entry name, letter case
+// aside (nameClashKey).
 struct NameClash
 {
     QString first;

@@ -3,16 +3,14 @@
 #include "archive/packagereader.h"
 #include "archive/platformfile.h"
 #include "document/playlistdocument.h"
+#include "document/storednames.h"
 #include "drives/readback.h"
 #include "package/mediacheck.h"
-#include "package/packagenames.h"
 #include "package/packageplan.h"
-#include "playlist/mediatype.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSet>
@@ -29,30 +27,6 @@ QString tr(const char *text)
 QString quoted(const QString &path)
 {
     return tr("“%1”").arg(QDir::toNativeSeparators(path));
-}
-
-PlaylistRows rowsFromDocument(const QJsonObject &root, const QString &transition)
-{
-    const QJsonArray gallery = root.value(QLatin1String("gallery")).toArray();
-    const QJsonArray media = root.value(QLatin1String("media")).toArray();
-
-    PlaylistRows rows;
-    rows.reserve(gallery.size());
-    for (int k = 0; k < gallery.size(); ++k) {
-        const QString file = gallery.at(k).toObject().value(QLatin1String("filename")).toString();
-        // Out of range reads as undefined, hence as empty text.
-        const QString time =
-            getMediaType(file) == MediaVideo
-                ? QStringLiteral("NA")
-                : media.at(k).toObject().value(QLatin1String("playtime")).toString();
-        rows.append({time, file, transition});
-    }
-    return rows;
-}
-
-QString entryOf(const QString &storedName)
-{
-    return storedName.startsWith(QLatin1Char('/')) ? storedName.mid(1) : storedName;
 }
 
 SaveOutcome failed(const QString &error, SaveOutcome::Status status = SaveOutcome::Status::Failed)
@@ -91,10 +65,10 @@ bool newPackageEntries(const SavePlan &plan, const PlaylistRows &rows,
         return false;
     for (const QString &file : qAsConst(files)) {
         // Stored entries keep their names; only files being added are renamed.
-        entries->append(
-            storedSet.contains(file)
-                ? PackageEntry::fromPackage(entryOf(file), plan.sourcePackage, entryOf(file))
-                : PackageEntry::file(entryNameOf(file), file));
+        entries->append(storedSet.contains(file)
+                            ? PackageEntry::fromPackage(entryOfStoredName(file), plan.sourcePackage,
+                                                        entryOfStoredName(file))
+                            : PackageEntry::file(entryNameOf(file), file));
     }
     return true;
 }
@@ -164,8 +138,8 @@ QVector<Disagreement> findDisagreements(const QJsonObject &document, const QStri
     const QSet<QString> held(entryNames.cbegin(), entryNames.cend());
     QSet<QString> played;
     for (const QString &stored : distinctFiles(galleryStoredNames(document))) {
-        played.insert(entryOf(stored));
-        if (!held.contains(entryOf(stored)))
+        played.insert(entryOfStoredName(stored));
+        if (!held.contains(entryOfStoredName(stored)))
             result.append({Disagreement::Kind::NotHeld, stored});
     }
     for (const QString &entry : entryNames) {
@@ -236,7 +210,7 @@ bool readPackage(PackageReader &reader, const QString &transition, PackageConten
     contents->identity = reader.identity();
     contents->missingMedia.clear();
     for (const QString &stored : distinctFiles(galleryStoredNames(contents->document))) {
-        if (!reader.contains(entryOf(stored)))
+        if (!reader.contains(entryOfStoredName(stored)))
             contents->missingMedia.append(stored);
     }
     return true;
@@ -347,7 +321,8 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
             names.insert(disagreement.name);
         for (int row = 0; row < rows.size(); ++row) {
             const QString &file = rows.at(row).file;
-            if (names.contains(keptNames.contains(file) ? entryOf(file) : entryNameOf(file)))
+            if (names.contains(keptNames.contains(file) ? entryOfStoredName(file)
+                                                        : entryNameOf(file)))
                 refused.append(plan.rows.at(row).file);
         }
         error = tr("The playlist was not saved: its document and its files would disagree.") +
@@ -365,7 +340,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         entries.append(PackageEntry::memory(documentEntryName(), document));
         QStringList deletions;
         for (const QString &stored : unmatchedStoredNames(plan.sourceDocument, rows))
-            deletions.append(entryOf(stored));
+            deletions.append(entryOfStoredName(stored));
         deletions.append(documentEntryName());
         deletions = distinctFiles(deletions);
 
@@ -378,7 +353,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
                 before = {reader.identity(), reader.entries()};
         } else {
             for (const QString &stored : distinctFiles(galleryStoredNames(plan.sourceDocument)))
-                held.append(entryOf(stored));
+                held.append(entryOfStoredName(stored));
             held.append(documentEntryName());
         }
         for (const Disagreement &found : findDisagreements(plan.sourceDocument, held))

@@ -1,31 +1,57 @@
 #include "playlist/mediatype.h"
 
-int getMediaType(const QString &path)
+namespace {
+
+// The one list of the player's extensions.
+const struct
+{
+    const char *extension;
+    PlayerFormat format;
+} playerTypes[] = {
+    {"png", PlayerFormat::Png},  {"jpg", PlayerFormat::Jpeg}, {"jpeg", PlayerFormat::Jpeg},
+    {"jpe", PlayerFormat::Jpeg}, {"mp4", PlayerFormat::Mp4},  {"avi", PlayerFormat::Avi},
+};
+
+QString extensionOf(const QString &path)
 {
     // Only the file's own extension counts: a folder named "x.jpg.d" must not
     // turn the video inside it into a still image.
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return MediaOther;
-    const QString extension = fileName.mid(dot + 1).toLower();
-    if (extension == QLatin1String("png") || extension == QLatin1String("jpg") ||
-        extension == QLatin1String("jpeg") || extension == QLatin1String("jpe"))
-        return MediaImage;
-    if (extension == QLatin1String("mp4") || extension == QLatin1String("avi"))
-        return MediaVideo;
-    if (extension == QLatin1String("zip"))
-        return MediaArchive;
-    return MediaOther;
+    return dot < 0 ? QString() : fileName.mid(dot + 1).toLower();
 }
 
-QString storedFileName(const QString &name)
+} // namespace
+
+PlayerFormat playerFormatOf(const QString &path)
 {
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0 || name.indexOf(QLatin1Char('/'), dot) >= 0)
-        return name;
-    const QString extension = name.mid(dot + 1).toLower();
-    if (extension == QLatin1String("jpeg") || extension == QLatin1String("jpe"))
-        return name.left(dot) + QLatin1String(".jpg");
-    return name;
+    const QString extension = extensionOf(path);
+    for (const auto &type : playerTypes) {
+        if (extension == QLatin1String(type.extension))
+            return type.format;
+    }
+    return PlayerFormat::None;
+}
+
+QStringList playerExtensions()
+{
+    QStringList extensions;
+    for (const auto &type : playerTypes)
+        extensions.append(QLatin1String(type.extension));
+    return extensions;
+}
+
+int getMediaType(const QString &path)
+{
+    switch (playerFormatOf(path)) {
+    case PlayerFormat::Png:
+    case PlayerFormat::Jpeg:
+        return MediaImage;
+    case PlayerFormat::Mp4:
+    case PlayerFormat::Avi:
+        return MediaVideo;
+    case PlayerFormat::None:
+        break;
+    }
+    return extensionOf(path) == QLatin1String("zip") ? MediaArchive : MediaOther;
 }

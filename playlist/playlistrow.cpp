@@ -5,5 +5,5 @@
 PlaylistRow rowForFile(const QString &path, const QString &imageTime, const QString &transition)
 {
     const bool video = getMediaType(path) == MediaVideo;
-    return {video ? QStringLiteral("NA") : imageTime, path, transition};
+    return {video ? videoTimeText() : imageTime, path, transition};
 }

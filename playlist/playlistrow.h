@@ -4,15 +4,26 @@
 #include <QString>
 #include <QVector>
 
+// A video's row shows "NA" for its time: it plays to its end. The table, the
+// document and the package all tell a video's row by that text alone.
+inline QString videoTimeText()
+{
+    return QStringLiteral("NA");
+}
+inline bool isVideoTime(const QString &time)
+{
+    return time.contains(QLatin1String("NA"));
+}
+
 // One playlist table row as plain text: what the document builder and the
 // package workflow work on, without widgets.
 struct PlaylistRow
 {
-    QString time;       // "hh:mm:ss", or "NA" for a video
+    QString time;       // "hh:mm:ss", or videoTimeText() for a video
     QString file;       // absolute path, or a stored name such as "/clip.mp4"
     QString transition; // transition name, such as "Zoom"
 
-    bool isVideo() const { return time.contains(QLatin1String("NA")); }
+    bool isVideo() const { return isVideoTime(time); }
 
     friend bool operator==(const PlaylistRow &a, const PlaylistRow &b)
     {
@@ -23,7 +34,7 @@ struct PlaylistRow
 
 using PlaylistRows = QVector<PlaylistRow>;
 
-// The row made for a newly added file: a video plays to its end ("NA"),
+// The row made for a newly added file: a video plays to its end,
 // anything else for imageTime.
 PlaylistRow rowForFile(const QString &path, const QString &imageTime, const QString &transition);
 

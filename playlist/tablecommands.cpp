@@ -6,6 +6,7 @@
 #include "package/mediaimport.h"
 #include "playlist/durationedit.h"
 #include "playlist/mediatype.h"
+#include "playlist/playlistrow.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tableundo.h"
 #include "playlist/tableview.h"
@@ -270,7 +271,7 @@ void MainWindow::loadSelectedTime()
     bool onlyVideos = !rows.isEmpty();
     for (int r : rows) {
         const QTableWidgetItem *item = ui->tableWidget->item(r, ColumnTime);
-        if (!item || !item->text().contains(QLatin1String("NA"))) {
+        if (!item || !isVideoTime(item->text())) {
             onlyVideos = false;
             break;
         }
@@ -383,7 +384,7 @@ void MainWindow::on_pushButtonEdit_clicked()
     for (int r : selected) {
         const QTableWidgetItem *time = ui->tableWidget->item(r, ColumnTime);
         // A video's time is the clip's own.
-        if (!time || !time->text().contains(QLatin1String("NA")))
+        if (!time || !isVideoTime(time->text()))
             images.append(r);
     }
     if (isBusy() || selected.isEmpty())

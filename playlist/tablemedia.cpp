@@ -3,6 +3,7 @@
 #include "media/mediaservice.h"
 #include "media/playcheck.h"
 #include "playlist/mediatype.h"
+#include "playlist/playlistrow.h"
 #include "playlist/playlisttable.h"
 
 #include <QApplication>
@@ -355,7 +356,7 @@ void TableMedia::updateTotal()
     for (int row = 0; row < rows; ++row) {
         const QTableWidgetItem *time = m_table->item(row, ColumnTime);
         const QString text = time ? time->text() : QString();
-        if (!text.contains(QLatin1String("NA"))) {
+        if (!isVideoTime(text)) {
             seconds += qMax<qint64>(0, secondsOf(text));
             continue;
         }

@@ -1,7 +1,7 @@
 // The main window: the preview of the playlist.
 #include "app/mainwindow.h"
 
-#include "package/packageplan.h"
+#include "document/playlistdocument.h"
 #include "playlist/playlisttable.h"
 #include "preview/previewwindow.h"
 #include "ui_mainwindow.h"

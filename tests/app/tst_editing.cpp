@@ -4,8 +4,8 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include "document/storednames.h"
 #include "media/mediaconvert.h"
-#include "package/packagenames.h"
 #include "playlist/autosave.h"
 #include "playlist/tableview.h"
 
@@ -282,7 +282,15 @@ private slots:
         dialogs->realQuestions = false;
         dialogs->choices = {choice % 2};
         QSignalSpy progress(window->jobRunner(), &JobRunner::progress);
-        drop({first, str("f0.png"), str("pic.webp")}, QPoint(4, 4));
+        QStringList dropped{first, str("f0.png"), str("pic.webp")};
+        // Closing stops the look: hundreds of clips would keep the window for seconds.
+        QVERIFY(QDir(dir.path()).mkpath(str("many")));
+        for (int i = 0; choice == 3 && i < 400; ++i) {
+            dropped.append(file(qPrintable(str("many/%1.mov").arg(i))));
+            QVERIFY(QFile::exists(dropped.last()) ||
+                    QFile::link(file(qPrintable(first)), dropped.last()));
+        }
+        drop(dropped, QPoint(4, 4));
         QCOMPARE(order(table()), str("f0.png")); // at once
         QVERIFY(window->isBusy());               // the others are looked into by a job
         if (choice == 3) { // the user wants the window gone: only the unsaved row is asked about
@@ -290,6 +298,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000); // Discard
             QCOMPARE(dialogs->calls.size(), 1);
             QVERIFY(dialogs->calls.first().text.contains(str("not saved")));
+            QVERIFY(progress.isEmpty() ||
+                    progress.constLast().at(1).value<JobProgress>().done < 100);
             return;
         }
         if (choice == 2) {

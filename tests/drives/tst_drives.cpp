@@ -633,7 +633,15 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
             verified[index] = progress.done;
         finishing[index] = finishing[index] || step == DriveStep::Finishing;
     };
-    const DriveResults results = writeToDrives(m_package, drives, options, nullptr, observer);
+    // The job's own progress names each step by kind, as the window tells them apart.
+    QVector<JobStep> steps;
+    JobControl job([&](const JobProgress &progress) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!steps.contains(progress.stepKind))
+            steps.append(progress.stepKind);
+    });
+    const DriveResults results = writeToDrives(m_package, drives, options, &job, observer);
+    QCOMPARE(steps, (QVector<JobStep>{JobStep::Writing, JobStep::Finishing, JobStep::Verifying}));
 
     QCOMPARE(results.size(), 3);
     const QVector<DriveResult::Action> actions = {
@@ -689,9 +697,12 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
 
     // mrv verify reads it back the same way.
     Platform::setReadBackHook(nullptr);
+    QSet<int> steps;
+    JobControl job([&steps](const JobProgress &progress) { steps.insert(int(progress.stepKind)); });
     const ReadBackResult intact =
-        verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), newDocument);
+        verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), newDocument, &job);
     QVERIFY(intact.isVerified());
+    QCOMPARE(steps, QSet<int>{int(JobStep::Verifying)});
     const ReadBackResult otherDocument =
         verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), "{\"old\":1}\n");
     QCOMPARE(otherDocument.status, ReadBackResult::Status::Mismatch);

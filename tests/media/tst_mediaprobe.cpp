@@ -2,6 +2,7 @@
 #include "media/mediaexamine.h"
 #include "media/mediaprobe.h"
 #include "media/mediaservice.h"
+#include "media/playcheck.h"
 #include "tests/common/testkit.h"
 
 #include <QColor>
@@ -73,7 +74,8 @@ private slots:
     void fifoFailsAtOnce();
     void conversionKeepsSound_data();
     void conversionKeepsSound();
-    void heifPhotoTurnedUpright();
+    void mayNotPlayListsOnePerLine_data();
+    void mayNotPlayListsOnePerLine();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -188,7 +190,9 @@ void TestMediaProbe::probes()
     const bool endOnly = file == str("tail.mp4");
     const MediaInfo info = probeMedia(source);
     QCOMPARE(int(info.problem), endOnly ? 0 : problem);
+    const quint64 endPackets = mediaEndCheckPackets();
     QCOMPARE(int(examineMedia(source).problem), problem); // what mrv checks with
+    QVERIFY(mediaEndCheckPackets() - endPackets <= 1);    // the key frame before the end only
     QVERIFY(info.format.split(QLatin1Char(',')).contains(format) || format.isEmpty());
     QCOMPARE(info.pixelSize, pixelSize);
     QImage thumbnail;
@@ -266,6 +270,7 @@ void TestMediaProbe::turnedAndStretched_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("thumbnailSize"); // in a 64×64 box
     QTest::addColumn<QString>("first");       // the colour on top, or on the left when wider
+    QTest::addColumn<QSize>("upright");       // an image's size as the probe reports it
 
     // Red left, blue right, as the pixels lie in the file.
     QImage sideways(80, 40, QImage::Format_RGB32);
@@ -277,6 +282,11 @@ void TestMediaProbe::turnedAndStretched_data()
     QImageWriter writer(path(str("portrait.jpg")), "jpeg");
     writer.setTransformation(QImageIOHandler::TransformationRotate90);
     QVERIFY(writer.write(sideways));
+    // Converted from HEIF, the JPEG stands as the phone was held.
+    QString error;
+    QVERIFY(writeTurnedHeif(path(str("portrait.heic")), sideways) &&
+            planConversion(path(str("portrait.heic"))).how == str("HEIC to JPEG") &&
+            convertImage(path(str("portrait.heic")), path(str("heic.jpg")), &error));
     const QString halves = str("-f lavfi -i color=c=red:s=80x120:d=1,format=yuv420p -f lavfi -i "
                                "color=c=blue:s=80x120:d=1,format=yuv420p -filter_complex "
                                "hstack%1 -c:v mpeg4 %2");
@@ -284,8 +294,12 @@ void TestMediaProbe::turnedAndStretched_data()
     // The display matrix of a phone held the other way: turned a quarter to the left.
     QVERIFY(ffmpeg(str("-i upright.mp4 -c copy -metadata:s:v:0 rotate=90 turned.mp4")));
 
-    QTest::newRow("portrait photo") << str("portrait.jpg") << QSize(32, 64) << str("red");
-    QTest::newRow("video filmed upright") << str("turned.mp4") << QSize(48, 64) << str("blue");
+    QTest::newRow("portrait photo")
+        << str("portrait.jpg") << QSize(32, 64) << str("red") << QSize(40, 80);
+    QTest::newRow("HEIC photo converted")
+        << str("heic.jpg") << QSize(32, 64) << str("red") << QSize(40, 80);
+    QTest::newRow("video filmed upright")
+        << str("turned.mp4") << QSize(48, 64) << str("blue") << QSize();
 }
 
 // Phones store portraits on their side and say how to turn them.
@@ -294,6 +308,8 @@ void TestMediaProbe::turnedAndStretched()
     QFETCH(QString, file);
     QFETCH(QSize, thumbnailSize);
     QFETCH(QString, first);
+    QFETCH(QSize, upright);
+    QVERIFY(!upright.isValid() || probeMedia(MediaSource::file(path(file))).pixelSize == upright);
     QImage thumbnail;
     QString error;
     QVERIFY(makeThumbnail(MediaSource::file(path(file)), QSize(64, 64), &thumbnail, &error));
@@ -359,9 +375,6 @@ void TestMediaProbe::fifoFailsAtOnce()
     QVERIFY_CONTAINS(info.problemText, fifo);
 }
 
-QTEST_GUILESS_MAIN(TestMediaProbe)
-#include "tst_mediaprobe.moc"
-
 // Sound MP4 holds is copied with the pictures; other sound is encoded again
 // with them, never copied into a file players refuse, nor dropped.
 void TestMediaProbe::conversionKeepsSound_data()
@@ -397,20 +410,29 @@ void TestMediaProbe::conversionKeepsSound()
         streams.toUtf8());
 }
 
-// The HEIF file's own turn is applied: the JPEG stands as the phone was held.
-void TestMediaProbe::heifPhotoTurnedUpright()
+void TestMediaProbe::mayNotPlayListsOnePerLine_data()
 {
-    QImage wide(64, 48, QImage::Format_RGB32);
-    wide.fill(Qt::blue);
-    for (int y = 0; y < 48; ++y)
-        std::fill_n(reinterpret_cast<QRgb *>(wide.scanLine(y)), 32, qRgb(255, 0, 0));
-    QVERIFY(writeTurnedHeif(path(str("portrait.heic")), wide));
-    const ConversionPlan plan = planConversion(path(str("portrait.heic")));
-    QCOMPARE(plan.how, str("HEIC to JPEG"));
-    QString error;
-    QVERIFY(convertImage(path(str("portrait.heic")), path(str("portrait.jpg")), &error));
-    const QImage upright(path(str("portrait.jpg")));
-    QCOMPARE(upright.size(), QSize(48, 64));
-    // The left half, red, is on top now.
-    QVERIFY(qRed(upright.pixel(24, 8)) > 200 && qBlue(upright.pixel(24, 56)) > 200);
+    QTest::addColumn<int>("shown");
+    QTest::newRow("all shown") << 20;
+    QTest::newRow("more than shown") << 2;
 }
+
+// A heading, then each problem on a line of its own indented under it; words aside.
+void TestMediaProbe::mayNotPlayListsOnePerLine()
+{
+    QFETCH(int, shown);
+    PlaylistRows rows;
+    for (const char *name : {"fake.jpg", "cut.mp4", "tall.png"})
+        rows.append(rowForFile(path(str(name)), str("00:00:10"), defaultTransition()));
+    const QStringList problems = probeMayNotPlay(rows);
+    QCOMPARE(problems.size(), rows.size());
+    QStringList expected = problems.mid(0, shown);
+    if (shown < problems.size())
+        expected.append(str("…"));
+    QStringList lines = mayNotPlayText(problems, shown).split(u'\n');
+    QVERIFY(lines.takeFirst().endsWith(u':'));
+    QCOMPARE(lines, expected.replaceInStrings(QRegularExpression(str("^")), str("    ")));
+}
+
+QTEST_GUILESS_MAIN(TestMediaProbe)
+#include "tst_mediaprobe.moc"
