@@ -8,7 +8,6 @@
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -279,9 +278,15 @@ void TestMediaProbe::turnedAndStretched_data()
         for (int x = 0; x < 40; ++x)
             sideways.setPixel(x, y, qRgb(255, 0, 0));
     }
-    QImageWriter writer(path(str("portrait.jpg")), "jpeg");
-    writer.setTransformation(QImageIOHandler::TransformationRotate90);
-    QVERIFY(writer.write(sideways));
+    // As a camera stores it: the pixels as they lie, and an EXIF note (orientation 6)
+    // to turn them a quarter clockwise. Qt's writer would turn the pixels instead.
+    QVERIFY(sideways.save(path(str("portrait.jpg")), "JPEG"));
+    const QByteArray exif(
+        "\xff\xe1\x00\x22"
+        "Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
+        36);
+    QVERIFY(writeBytes(path(str("portrait.jpg")),
+                       fileBytes(path(str("portrait.jpg"))).insert(2, exif)));
     // Converted from HEIF, the JPEG stands as the phone was held.
     QString error;
     QVERIFY(writeTurnedHeif(path(str("portrait.heic")), sideways) &&
