@@ -284,11 +284,9 @@ private slots:
         QSignalSpy progress(window->jobRunner(), &JobRunner::progress);
         QStringList dropped{first, str("f0.png"), str("pic.webp")};
         // Closing stops the look: hundreds of clips would keep the window for seconds.
-        QVERIFY(QDir(dir.path()).mkpath(str("many")));
         for (int i = 0; choice == 3 && i < 400; ++i) {
-            dropped.append(file(qPrintable(str("many/%1.mov").arg(i))));
-            QVERIFY(QFile::exists(dropped.last()) ||
-                    QFile::link(file(qPrintable(first)), dropped.last()));
+            dropped.append(str("m%1.mov").arg(i));
+            QVERIFY(QFile::link(first, file(qPrintable(dropped.last()))));
         }
         drop(dropped, QPoint(4, 4));
         QCOMPARE(order(table()), str("f0.png")); // at once
