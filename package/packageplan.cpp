@@ -1,5 +1,6 @@
 #include "package/packageplan.h"
 
+#include "document/playlistdocument.h"
 #include "document/storednames.h"
 
 #include <QHash>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/playlistdocument.h"
 #include "playlist/playlistrow.h"
 
 #include <QJsonObject>
