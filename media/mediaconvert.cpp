@@ -406,3 +406,8 @@ QStringList mediaExtensions()
     }
     return extensions;
 }
+
+QString conversionCacheFolder()
+{
+    return conversionCache();
+}

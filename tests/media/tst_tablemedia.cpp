@@ -1,3 +1,4 @@
+#include "media/textslide.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
 #include "tests/common/testkit.h"
@@ -24,6 +25,8 @@ private slots:
     void marksAndList();
     void deletedFileMarkedAtOnce();
     void refusalSelectsItsRows();
+    void slideDrawsItsText_data();
+    void slideDrawsItsText();
 
 private:
     QString path(const char *name) const { return m_dir->filePath(str(name)); }
@@ -149,6 +152,71 @@ void TestTableMedia::refusalSelectsItsRows()
              row("00:00:04", path("a.png"))});
     QCOMPARE(m_media->selectRowsOf({path("a.png"), path("gone.png")}), 2);
     QCOMPARE(selectedRowIndexes(*m_table), (QVector<int>{0, 2}));
+}
+
+void TestTableMedia::slideDrawsItsText_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("headline");
+    QTest::newRow("headline and lines, landscape")
+        << int(SlideSource::Layout::HeadlineAndLines) << QSize(1920, 1080) << str("Fresh bread");
+    QTest::newRow("notice, portrait screen")
+        << int(SlideSource::Layout::Notice) << QSize(1080, 1920) << str("Closed today");
+    // Far too long for one line, one word wider than the slide: wrapped and shrunk.
+    QTest::newRow("price, long headline")
+        << int(SlideSource::Layout::Price) << QSize(1280, 720)
+        << str("Everything must go: WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW clearance this week only");
+}
+
+void TestTableMedia::slideDrawsItsText()
+{
+    QFETCH(int, layout);
+    QFETCH(QSize, screen);
+    QFETCH(QString, headline);
+    SlideSource source;
+    source.layout = SlideSource::Layout(layout);
+    source.headline = headline;
+    source.lines = QStringList{str("Open 8 to 18")};
+    source.price = str("2.50 €");
+    source.background = QColor(0, 0, 96);
+    source.text = QColor(255, 255, 0);
+    source.fontFamily = str("DejaVu Serif");
+    QString made;
+    QString error;
+    QVERIFY2(writeSlide(source, screen, &made, &error), qPrintable(error));
+    const QImage image(made);
+    QCOMPARE(image.size(), screen);
+
+    // Text-coloured pixels in the headline's part (the top fifth of the
+    // slide's inner area), none in the margin all round: nothing overflows.
+    const int margin = qMin(screen.width(), screen.height()) * 7 / 100;
+    const auto textPixels = [&image](const QRect &area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += qRed(image.pixel(x, y)) > 200 && qBlue(image.pixel(x, y)) < 80;
+        return count;
+    };
+    const QRect inner = image.rect().adjusted(margin, margin, -margin, -margin);
+    const int headlineBottom = inner.top() + inner.height() * (layout == 2 ? 3 : 1) / 5;
+    QVERIFY(textPixels(QRect(inner.topLeft(), QPoint(inner.right(), headlineBottom))) > 500);
+    QCOMPARE(textPixels(QRect(0, 0, screen.width(), margin - 2)) +
+                 textPixels(QRect(0, screen.height() - margin + 2, screen.width(), margin - 2)) +
+                 textPixels(QRect(0, 0, margin - 2, screen.height())) +
+                 textPixels(QRect(screen.width() - margin + 2, 0, margin - 2, screen.height())),
+             0);
+
+    // In the chosen font: another one draws other pixels.
+    SlideSource sans = source;
+    sans.fontFamily = str("DejaVu Sans");
+    QVERIFY(renderSlide(sans, screen, {}) != renderSlide(source, screen, {}));
+
+    // Its source is found again, by the image's path or its stored name.
+    SlideSource found;
+    QVERIFY(findSlideSource(u'/' + QFileInfo(made).fileName(), &found));
+    QCOMPARE(found, source);
+    QVERIFY(!findSlideSource(path("a.png"), &found));
 }
 
 QTEST_MAIN(TestTableMedia)
