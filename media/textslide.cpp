@@ -239,22 +239,27 @@ QImage renderSlide(const SlideSource &source, const QSize &size, const QImage &p
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     const int free = content.height() - gap * int(bands.size() - 1);
     int top = content.top();
-    int headlineSize = content.height();
+    int largestAbove = 0;
     painter.setPen(source.text);
     for (const Band &band : qAsConst(bands)) {
         const QRect box(content.left(), top, content.width(), free * band.weight / weights);
         top = box.bottom() + 1 + gap;
         QFont font = base;
         font.setBold(band.part != Part::Lines);
-        // Lines stay smaller than the headline above them.
-        const int largest = band.part == Part::Lines ? headlineSize * 7 / 10 : box.height();
-        font.setPixelSize(fittedPixelSize(font, textOf(band.part), box, flags, &image, largest));
-        if (band.part == Part::Headline)
-            headlineSize = font.pixelSize();
+        // Lines stay smaller than the largest text above them.
+        const int largest =
+            band.part == Part::Lines && largestAbove > 0 ? largestAbove * 7 / 10 : box.height();
+        // Each line whole where that costs little of its size.
+        const int wrapped = fittedPixelSize(font, textOf(band.part), box, flags, &image, largest);
+        const int whole =
+            fittedPixelSize(font, textOf(band.part), box, Qt::AlignCenter, &image, largest);
+        const int drawFlags = whole * 10 >= wrapped * 7 ? int(Qt::AlignCenter) : flags;
+        font.setPixelSize(drawFlags == flags ? wrapped : whole);
+        largestAbove = qMax(largestAbove, font.pixelSize());
         painter.setFont(font);
         painter.save();
         painter.setClipRect(box);
-        painter.drawText(box, flags, textOf(band.part));
+        painter.drawText(box, drawFlags, textOf(band.part));
         painter.restore();
     }
     return image;

@@ -74,14 +74,14 @@ SlideDialog::SlideDialog(const SlideSource &source, const QSize &screen, QWidget
 
     m_picturePath = new QLineEdit(this);
     m_picturePath->setReadOnly(true);
-    m_picturePath->setPlaceholderText(tr("None: the background colour"));
+    m_picturePath->setPlaceholderText(tr("None"));
     auto *choose = new QPushButton(tr("C&hoose…"), this);
     m_clearPicture = new QPushButton(tr("&No Picture"), this);
     auto *picture = new QHBoxLayout;
     picture->addWidget(m_picturePath, 1);
     picture->addWidget(choose);
     picture->addWidget(m_clearPicture);
-    form->addRow(tr("Background &picture:"), picture);
+    form->addRow(tr("Background picture:"), picture);
     m_pictureProblem = new QLabel(this);
     m_pictureProblem->setWordWrap(true);
     m_pictureProblem->hide();
