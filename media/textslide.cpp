@@ -241,25 +241,27 @@ QImage renderSlide(const SlideSource &source, const QSize &size, const QImage &p
     int top = content.top();
     int largestAbove = 0;
     painter.setPen(source.text);
-    for (const Band &band : qAsConst(bands)) {
-        const QRect box(content.left(), top, content.width(), free * band.weight / weights);
-        top = box.bottom() + 1 + gap;
+    for (const Band &part : qAsConst(bands)) {
+        const QRect band(content.left(), top, content.width(), free * part.weight / weights);
+        top = band.bottom() + 1 + gap;
+        // Set within a narrower box: letters reach a little past their advance.
+        const QRect box = band.adjusted(band.width() / 100, 0, -band.width() / 100, 0);
         QFont font = base;
-        font.setBold(band.part != Part::Lines);
+        font.setBold(part.part != Part::Lines);
         // Lines stay smaller than the largest text above them.
         const int largest =
-            band.part == Part::Lines && largestAbove > 0 ? largestAbove * 7 / 10 : box.height();
+            part.part == Part::Lines && largestAbove > 0 ? largestAbove * 7 / 10 : box.height();
         // Each line whole where that costs little of its size.
-        const int wrapped = fittedPixelSize(font, textOf(band.part), box, flags, &image, largest);
+        const int wrapped = fittedPixelSize(font, textOf(part.part), box, flags, &image, largest);
         const int whole =
-            fittedPixelSize(font, textOf(band.part), box, Qt::AlignCenter, &image, largest);
+            fittedPixelSize(font, textOf(part.part), box, Qt::AlignCenter, &image, largest);
         const int drawFlags = whole * 10 >= wrapped * 7 ? int(Qt::AlignCenter) : flags;
         font.setPixelSize(drawFlags == flags ? wrapped : whole);
         largestAbove = qMax(largestAbove, font.pixelSize());
         painter.setFont(font);
         painter.save();
-        painter.setClipRect(box);
-        painter.drawText(box, drawFlags, textOf(band.part));
+        painter.setClipRect(band);
+        painter.drawText(box, drawFlags, textOf(part.part));
         painter.restore();
     }
     return image;
