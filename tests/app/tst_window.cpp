@@ -205,7 +205,7 @@ private slots:
                                       .toArray()
                                       .at(0)
                                       .toObject();
-        QCOMPARE(entry[str("filename")].toString(), u'/' + name);
+        QCOMPARE(entry[str("filename")].toString(), QString(QLatin1Char('/') + name));
         QCOMPARE(entry[str("type")].toString(), str("1"));
         ScreenProfile().save();
     }

@@ -159,14 +159,17 @@ void TestTableMedia::slideDrawsItsText_data()
     QTest::addColumn<int>("layout");
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QString>("headline");
+    QTest::addColumn<bool>("photo"); // over a background picture
     QTest::newRow("headline and lines, landscape")
-        << int(SlideSource::Layout::HeadlineAndLines) << QSize(1920, 1080) << str("Fresh bread");
-    QTest::newRow("notice, portrait screen")
-        << int(SlideSource::Layout::Notice) << QSize(1080, 1920) << str("Closed today");
+        << int(SlideSource::Layout::HeadlineAndLines) << QSize(1920, 1080) << str("Fresh bread")
+        << false;
+    QTest::newRow("notice over a photo, portrait screen")
+        << int(SlideSource::Layout::Notice) << QSize(1080, 1920) << str("Closed today") << true;
     // Far too long for one line, one word wider than the slide: wrapped and shrunk.
     QTest::newRow("price, long headline")
         << int(SlideSource::Layout::Price) << QSize(1280, 720)
-        << str("Everything must go: WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW clearance this week only");
+        << str("Everything must go: WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW clearance this week only")
+        << false;
 }
 
 void TestTableMedia::slideDrawsItsText()
@@ -174,7 +177,12 @@ void TestTableMedia::slideDrawsItsText()
     QFETCH(int, layout);
     QFETCH(QSize, screen);
     QFETCH(QString, headline);
+    QFETCH(bool, photo);
     SlideSource source;
+    if (photo) {
+        QVERIFY(writeImage("photo.png", 1600, 1200));
+        source.picture = path("photo.png");
+    }
     source.layout = SlideSource::Layout(layout);
     source.headline = headline;
     source.lines = QStringList{str("Open 8 to 18")};
@@ -187,6 +195,9 @@ void TestTableMedia::slideDrawsItsText()
     QVERIFY2(writeSlide(source, screen, &made, &error), qPrintable(error));
     const QImage image(made);
     QCOMPARE(image.size(), screen);
+    // Over a photo JPEG, whose cyan shows through the veil; else PNG.
+    QCOMPARE(made.endsWith(str(".jpg")), photo);
+    QCOMPARE(qGreen(image.pixel(3, 3)) > 40, photo);
 
     // Text-coloured pixels in the headline's part (the top fifth of the
     // slide's inner area), and nothing runs over that area.
@@ -211,7 +222,7 @@ void TestTableMedia::slideDrawsItsText()
 
     // Its source is found again, by the image's path or its stored name.
     SlideSource found;
-    QVERIFY(findSlideSource(u'/' + QFileInfo(made).fileName(), &found));
+    QVERIFY(findSlideSource(QLatin1Char('/') + QFileInfo(made).fileName(), &found));
     QCOMPARE(found, source);
     QVERIFY(!findSlideSource(path("a.png"), &found));
 }
