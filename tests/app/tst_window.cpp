@@ -9,6 +9,7 @@
 #include "playlist/tableview.h"
 #include "settings/screenprofile.h"
 #include "settings/settings.h"
+#include "slides/slidedialog.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
@@ -208,6 +209,24 @@ private slots:
         QCOMPARE(entry[str("filename")].toString(), QString(QLatin1Char('/') + name));
         QCOMPARE(entry[str("type")].toString(), str("1"));
         ScreenProfile().save();
+    }
+
+    void slideDialogShowsItsSource()
+    {
+        SlideSource source;
+        source.layout = SlideSource::Layout::Price;
+        source.headline = str("Apples");
+        source.lines = QStringList{str("From the farm"), str("Per kilo")};
+        source.price = str("2.40");
+        source.background = QColor(10, 20, 30);
+        source.text = QColor(240, 230, 220);
+        source.fontFamily = str("DejaVu Serif");
+        source.picture = file("a.png");
+        SlideDialog dialog(source, QSize(1080, 1920));
+        QCOMPARE(dialog.source(), source);
+        // The preview has the screen's shape, to the pixel, and is upright.
+        const QSize preview = dialog.findChild<QLabel *>(str("slidePreview"))->size();
+        QVERIFY(qAbs(preview.width() * 1920 - preview.height() * 1080) <= 1920);
     }
 
     void durationTypedThenEnter_data()
