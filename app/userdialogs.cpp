@@ -106,9 +106,11 @@ int UserDialogs::getLoopLength(QWidget *parent, int seconds)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(tr("How long should the whole loop last? The images share the "
-                                    "time the videos leave; videos keep their length."),
-                                 &dialog));
+    auto *question = new QLabel(tr("How long should the whole loop last? The images share the "
+                                   "time the videos leave; videos keep their length."),
+                                &dialog);
+    question->setWordWrap(true);
+    layout->addWidget(question);
     layout->addLayout(row);
     layout->addWidget(buttons);
     minutes->setFocus();

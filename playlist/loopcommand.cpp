@@ -24,11 +24,18 @@ void MainWindow::fitLoopLength()
                                     : QTime(0, 0).secsTo(QTime::fromString(
                                           rows.at(r).time, QStringLiteral("hh:mm:ss")));
     }
-    const int seconds = dialogs->getLoopLength(this, int(qMin<qint64>(now, 999 * 60 + 59)));
-    if (seconds < 0)
-        return;
+    // What no length can mend (no image, a video's length unknown) is said
+    // before asking for one.
+    const int longest = 999 * 60 + 59;
     QStringList times;
     QString why;
+    if (!fitLoop(rows, videoMs, longest, &times, &why)) {
+        dialogs->warning(this, tr("Fit the Loop"), why);
+        return;
+    }
+    const int seconds = dialogs->getLoopLength(this, int(qMin<qint64>(now, longest)));
+    if (seconds < 0)
+        return;
     if (!fitLoop(rows, videoMs, seconds, &times, &why)) {
         dialogs->warning(this, tr("Fit the Loop"), why);
         return;
