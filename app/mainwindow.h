@@ -25,6 +25,7 @@ class PreviewWindow;
 class QDropEvent;
 class QTimer;
 class Settings;
+struct SlideSource;
 class SettingsStore;
 class TableMedia;
 class QUndoStack;
@@ -173,6 +174,16 @@ private:
     void discardUnsavedPlaylist();
     void offerLeftPlaylist(const LeftPlaylist &left);
     void restorePlaylist(const LeftPlaylist &left);
+    // Text slides made in the program: new, and edited again on a
+    // double-click (slides/slidecommand.cpp).
+    void setupSlides(QMenu *menu);
+    void newTextSlide();
+    void editTextSlide(int row);
+    // Draws source off the GUI thread, then adds its image (row -1) or puts it in row.
+    void makeSlide(const SlideSource &source, int row, const QString &file);
+    // Spreads the images' times over a loop of the length asked for
+    // (playlist/loopcommand.cpp).
+    void fitLoopLength();
     std::shared_ptr<UnsavedPlaylistStore> unsavedStore;
     std::shared_ptr<LeftPlaylist> restoredFrom; // until its removal has run
     QTimer *autosaveTimer = nullptr;

@@ -78,6 +78,13 @@ void MainWindow::setupMenus()
     connect(selectAll, &QAction::triggered, ui->tableWidget, &QAbstractItemView::selectAll);
     ui->tableWidget->addAction(selectAll);
     edit->addAction(selectAll);
+    edit->addSeparator();
+    setupSlides(edit);
+    auto *fitLoop = new QAction(tr("&Fit the Loop to…"), this);
+    fitLoop->setObjectName(QStringLiteral("actionFitLoop"));
+    connect(fitLoop, &QAction::triggered, this, &MainWindow::fitLoopLength);
+    commandActions.append(fitLoop);
+    edit->addAction(fitLoop);
 
     viewMenu = menuBar()->addMenu(tr("&View"));
     auto *preview = new QAction(tr("&Preview"), this);

@@ -1,8 +1,16 @@
 #include "app/userdialogs.h"
 
+#include "slides/slidedialog.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
 
 QStringList UserDialogs::getOpenFileNames(QWidget *parent, const QString &caption,
                                           const QString &dir, const QString &filter)
@@ -62,4 +70,52 @@ int UserDialogs::choose(QWidget *parent, const QString &title, const QString &te
     box.exec();
     const int chosen = added.indexOf(box.clickedButton());
     return chosen < 0 ? cancelIndex : chosen;
+}
+
+bool UserDialogs::editSlide(QWidget *parent, const QSize &screen, SlideSource *source)
+{
+    SlideDialog dialog(*source, screen, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *source = dialog.source();
+    return true;
+}
+
+int UserDialogs::getLoopLength(QWidget *parent, int seconds)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("MainWindow", text);
+    };
+    QDialog dialog(parent);
+    dialog.setWindowTitle(tr("Fit the Loop"));
+    auto *minutes = new QSpinBox(&dialog);
+    minutes->setObjectName(QStringLiteral("loopMinutes"));
+    minutes->setRange(0, 999);
+    minutes->setSuffix(tr(" min"));
+    minutes->setValue(seconds / 60);
+    auto *rest = new QSpinBox(&dialog);
+    rest->setObjectName(QStringLiteral("loopSeconds"));
+    rest->setRange(0, 59);
+    rest->setSuffix(tr(" s"));
+    rest->setValue(seconds % 60);
+    auto *row = new QHBoxLayout;
+    row->addWidget(minutes);
+    row->addWidget(rest);
+    row->addStretch();
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *question = new QLabel(tr("How long should the whole loop last? The images share the "
+                                   "time the videos leave; videos keep their length."),
+                                &dialog);
+    question->setWordWrap(true);
+    layout->addWidget(question);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    minutes->setFocus();
+    minutes->selectAll();
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return minutes->value() * 60 + rest->value();
 }

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+class QSize;
 class QWidget;
+struct SlideSource;
 
 // Every modal question the main window asks goes through here, so tests can
 // answer them without a person; the program itself uses the standard dialogs.
@@ -34,4 +36,10 @@ public:
     // Escape or closing the box gives cancelIndex.
     virtual int choose(QWidget *parent, const QString &title, const QString &text,
                        const QStringList &buttons, int defaultIndex, int cancelIndex);
+    // The text slide dialog, opened on *source, drawn for a screen of that
+    // size; false when cancelled, else *source is what the user made.
+    virtual bool editSlide(QWidget *parent, const QSize &screen, SlideSource *source);
+    // How long the whole loop should last, in seconds, starting from seconds;
+    // -1 when cancelled.
+    virtual int getLoopLength(QWidget *parent, int seconds);
 };

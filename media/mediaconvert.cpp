@@ -405,3 +405,8 @@ QStringList mediaExtensions()
     }
     return extensions;
 }
+
+QString conversionCacheFolder()
+{
+    return conversionCache();
+}

@@ -63,3 +63,6 @@ QString convertedSource(const QString &converted);
 QStringList mediaExtensions();
 // Every image an installed Qt image plugin reads, lower case.
 QStringList imageExtensions();
+
+// The conversions' cache folder, ending in "/".
+QString conversionCacheFolder();

@@ -52,3 +52,49 @@ bool parseDuration(const QString &text, QTime *time, QString *why)
     *time = QTime(0, 0).addSecs(int(total));
     return true;
 }
+
+bool fitLoop(const PlaylistRows &rows, const QVector<qint64> &videoMs, qint64 loopSeconds,
+             QStringList *times, QString *why)
+{
+    qint64 videoSeconds = 0;
+    int images = 0;
+    for (int r = 0; r < rows.size(); ++r) {
+        if (!rows.at(r).isVideo()) {
+            ++images;
+            continue;
+        }
+        const qint64 ms = videoMs.value(r, -1);
+        if (ms < 0)
+            return refuse(why, tr("The length of the video “%1” is not known yet: wait until the "
+                                  "table has checked it, then try again.")
+                                   .arg(rows.at(r).file.mid(
+                                       rows.at(r).file.lastIndexOf(QLatin1Char('/')) + 1)));
+        videoSeconds += (ms + 500) / 1000;
+    }
+    const auto clock = [](qint64 seconds) {
+        return QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("H:mm:ss"));
+    };
+    if (images == 0)
+        return refuse(why, tr("The playlist has no images: only the times of images can change, "
+                              "videos play for their own length. Add an image first."));
+    const qint64 left = loopSeconds - videoSeconds;
+    if (left < images)
+        return refuse(why, tr("The videos alone play %1, which leaves less than a second for each "
+                              "of the %2 images. Choose a loop of at least %3, or remove a video.")
+                               .arg(clock(videoSeconds))
+                               .arg(images)
+                               .arg(clock(videoSeconds + images)));
+    if ((left + images - 1) / images >= 24 * 3600)
+        return refuse(why, tr("Each image would show for a day or longer: choose a shorter loop."));
+    times->clear();
+    int image = 0;
+    for (const PlaylistRow &row : rows) {
+        if (row.isVideo()) {
+            times->append(row.time);
+            continue;
+        }
+        const qint64 seconds = left / images + (image++ < left % images ? 1 : 0);
+        times->append(QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss")));
+    }
+    return true;
+}

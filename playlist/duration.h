@@ -1,6 +1,9 @@
 #pragma once
 
+#include "playlist/playlistrow.h"
+
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 // A playing time as people type it, in the window's Duration field and on
@@ -9,3 +12,13 @@
 // whole below a day. False for anything else, with why saying what is wrong
 // with text and what to type instead.
 [[nodiscard]] bool parseDuration(const QString &text, QTime *time, QString *why = nullptr);
+
+// Spreads loopSeconds over the image rows so that the whole loop lasts that
+// long: whole seconds each, the seconds left over one each to the first
+// images. videoMs holds each row's video length (-1: unknown; ignored for
+// images); a video counts its length rounded to the second, as the window's
+// total does. times gets every row's time (a video's unchanged). False, with
+// why, when there is no image, a video's length is not known, or the videos
+// leave less than a second for each image.
+[[nodiscard]] bool fitLoop(const PlaylistRows &rows, const QVector<qint64> &videoMs,
+                           qint64 loopSeconds, QStringList *times, QString *why);

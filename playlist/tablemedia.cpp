@@ -348,6 +348,12 @@ bool TableMedia::isProbing() const
     return m_service->pending() > 0;
 }
 
+qint64 TableMedia::videoLengthMs(int row) const
+{
+    const auto info = m_infos.constFind(m_rowKeys.value(row));
+    return info != m_infos.constEnd() ? info->durationMs : -1;
+}
+
 void TableMedia::updateTotal()
 {
     qint64 seconds = 0;

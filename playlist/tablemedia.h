@@ -34,6 +34,8 @@ public:
     // yet. Files missing from the disk are left out: a save refuses them anyway.
     QStringList problems() const;
     bool isProbing() const;
+    // The length of the video in row as far as known yet; -1 when unknown.
+    qint64 videoLengthMs(int row) const;
 
     // Looks at every row's file again, off the GUI thread: a file deleted,
     // replaced or changed gets its mark and fresh details. Done by itself when

@@ -102,3 +102,32 @@ void SetTimingCommand::undo()
     for (int i = 0; i < m_rows.size(); ++i)
         setRowTiming(*m_table, m_rows.at(i), m_before.at(i).time, m_before.at(i).transition);
 }
+
+ReplaceRowsCommand::ReplaceRowsCommand(QTableWidget *table, const QVector<int> &rows,
+                                       const PlaylistRows &after, const QString &text)
+    : QUndoCommand(text), m_table(table), m_rows(rows), m_before(rowsAt(*table, rows)),
+      m_after(after)
+{}
+
+void ReplaceRowsCommand::redo()
+{
+    apply(m_after);
+}
+
+void ReplaceRowsCommand::undo()
+{
+    apply(m_before);
+}
+
+void ReplaceRowsCommand::apply(const PlaylistRows &contents)
+{
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const int r = m_rows.at(i);
+        setRowTiming(*m_table, r, contents.at(i).time, contents.at(i).transition);
+        if (QTableWidgetItem *file = m_table->item(r, ColumnFile))
+            file->setText(contents.at(i).file);
+        else
+            m_table->setItem(r, ColumnFile, new QTableWidgetItem(contents.at(i).file));
+    }
+    selectRowIndexes(*m_table, m_rows);
+}

@@ -73,3 +73,21 @@ private:
     QString m_time;
     QString m_transition;
 };
+
+// Gives rows new contents (times, files) in one step; undo restores each row's own.
+class ReplaceRowsCommand : public QUndoCommand
+{
+public:
+    ReplaceRowsCommand(QTableWidget *table, const QVector<int> &rows, const PlaylistRows &after,
+                       const QString &text);
+    void redo() override;
+    void undo() override;
+
+private:
+    void apply(const PlaylistRows &contents);
+
+    QTableWidget *m_table;
+    QVector<int> m_rows;
+    PlaylistRows m_before;
+    PlaylistRows m_after;
+};

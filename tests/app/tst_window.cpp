@@ -2,13 +2,19 @@
 // after a job, and the Duration field that takes what people type.
 #include "archive/packagearchive.h"
 #include "archive/platformfile.h"
+#include "media/textslide.h"
 #include "package/saveplan.h"
+#include "playlist/duration.h"
 #include "playlist/durationedit.h"
 #include "playlist/tableview.h"
+#include "settings/screenprofile.h"
 #include "settings/settings.h"
+#include "slides/slidedialog.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -85,6 +91,142 @@ private slots:
         QCOMPARE(::parseDuration(text, &parsed, &reason), time.isValid());
         QCOMPARE(parsed, time);
         QVERIFY(why.isEmpty() ? reason.isEmpty() : reason.contains(why));
+    }
+
+    void fitLoop_data()
+    {
+        QTest::addColumn<QString>("rows");  // "i" image, "v<ms>" video
+        QTest::addColumn<int>("loop");      // seconds
+        QTest::addColumn<QString>("times"); // each image's seconds
+        QTest::addColumn<QString>("why");   // refused: what it says
+        QTest::newRow("images only") << str("i i i") << 90 << str("30 30 30") << QString();
+        QTest::newRow("rest to the first images")
+            << str("i i i") << 100 << str("34 33 33") << QString();
+        // 12.5 s and 7.4 s count as 13 and 7, as the total shows them.
+        QTest::newRow("videos keep their length")
+            << str("v12500 i v7400 i") << 61 << str("21 20") << QString();
+        QTest::newRow("a second each at least")
+            << str("i v59000 i") << 61 << str("1 1") << QString();
+        QTest::newRow("videos leave too little")
+            << str("i v59000 i") << 60 << QString() << str("The videos alone play 0:00:59");
+        QTest::newRow("no images") << str("v1000") << 60 << QString() << str("no images");
+        QTest::newRow("video length unknown")
+            << str("i v-1") << 60 << QString() << str("is not known yet");
+    }
+
+    void fitLoop()
+    {
+        QFETCH(QString, rows);
+        QFETCH(int, loop);
+        QFETCH(QString, times);
+        QFETCH(QString, why);
+        PlaylistRows playlist;
+        QVector<qint64> videoMs;
+        for (const QString &row : rows.split(u' ')) {
+            const bool video = row.startsWith(u'v');
+            playlist.append({str(video ? "NA" : "00:00:10"), str(video ? "/x.mp4" : "/x.png"),
+                             defaultTransition()});
+            videoMs.append(video ? row.mid(1).toLongLong() : -1);
+        }
+        QStringList fitted;
+        QString reason;
+        QCOMPARE(::fitLoop(playlist, videoMs, loop, &fitted, &reason), why.isEmpty());
+        QVERIFY2(why.isEmpty() ? reason.isEmpty() : reason.contains(why), qPrintable(reason));
+        QStringList imageSeconds;
+        for (int r = 0; r < fitted.size(); ++r) {
+            if (!playlist.at(r).isVideo())
+                imageSeconds << QString::number(
+                    QTime(0, 0).secsTo(QTime::fromString(fitted.at(r))));
+            else
+                QCOMPARE(fitted.at(r), str("NA"));
+        }
+        QCOMPARE(imageSeconds.join(u' '), times);
+    }
+
+    void loopFittedInOneUndoStep()
+    {
+        add({str("a.png"), str("c.mp4"), str("b.jpg")});
+        const QLabel *total = window->findChild<QLabel *>(str("labelTotal"));
+        QTRY_VERIFY(total->text().startsWith(str("3 items")) &&
+                    !total->text().contains(str("checking")) &&
+                    !total->text().contains(str("unknown")));
+        const PlaylistRows before = tableRows(table());
+        dialogs->loopLengths = {62};
+        menuAction(str("Edit"), str("Fit the Loop to"))->trigger();
+        // The clip plays 1.6 s, counted as 2: the pictures share 60 s.
+        QCOMPARE(tableRows(table()).at(0).time, str("00:00:30"));
+        QCOMPARE(tableRows(table()).at(1).time, str("NA"));
+        QCOMPARE(tableRows(table()).at(2).time, str("00:00:30"));
+        window->findChild<QAction *>(str("actionUndo"))->trigger();
+        QCOMPARE(tableRows(table()), before);
+    }
+
+    void textSlideMadeEditedAndStored()
+    {
+        ScreenProfile portrait;
+        portrait.portrait = true;
+        portrait.save();
+        SlideSource first;
+        first.headline = str("Closed today");
+        first.lines = QStringList{str("Back tomorrow at 9")};
+        first.fontFamily = str("DejaVu Sans");
+        dialogs->slides = {first};
+        menuAction(str("Edit"), str("New Text Slide"))->trigger();
+        QTRY_COMPARE(table().rowCount(), 1);
+        const QString made = tableRows(table()).at(0).file;
+        QCOMPARE(QImage(made).size(), QSize(1080, 1920));
+        QVERIFY(made.contains(str("/slide-closed-today-")));
+
+        // A double-click opens it again on its source; OK makes a new image.
+        SlideSource edited = first;
+        edited.lines = QStringList{str("Back on Monday")};
+        dialogs->slides = {edited};
+        const QRect cell = table().visualItemRect(table().item(0, ColumnFile));
+        // A press first, as a person's double-click has it.
+        QTest::mouseClick(table().viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table().viewport(), Qt::LeftButton, {}, cell.center());
+        QTRY_VERIFY(tableRows(table()).at(0).file != made);
+        QCOMPARE(dialogs->slidesShown.value(1), first);
+        const QString remade = tableRows(table()).at(0).file;
+        QVERIFY(QFileInfo::exists(made));
+        window->findChild<QAction *>(str("actionUndo"))->trigger();
+        QCOMPARE(tableRows(table()).at(0).file, made);
+        window->findChild<QAction *>(str("actionRedo"))->trigger();
+
+        // In the package: one picture, its document entry as any image's.
+        dialogs->paths = QStringList{file("slide.mrv")};
+        QSignalSpy saved(window, &MainWindow::saveFinished);
+        click(*window, "pushButtonSave");
+        QVERIFY(saved.wait(20000));
+        const ZipEntries entries = readZip(file("slide.mrv"));
+        const QString name = QFileInfo(remade).fileName();
+        QCOMPARE(entries.keys(), (QStringList{str("json.txt"), name}));
+        const QJsonObject entry = QJsonDocument::fromJson(entries.value(str("json.txt")))
+                                      .object()[str("gallery")]
+                                      .toArray()
+                                      .at(0)
+                                      .toObject();
+        QCOMPARE(entry[str("filename")].toString(), QString(QLatin1Char('/') + name));
+        QCOMPARE(entry[str("type")].toString(), str("1"));
+        ScreenProfile().save();
+    }
+
+    void slideDialogShowsItsSource()
+    {
+        SlideSource source;
+        source.layout = SlideSource::Layout::Price;
+        source.headline = str("Apples");
+        source.lines = QStringList{str("From the farm"), str("Per kilo")};
+        source.price = str("2.40");
+        source.background = QColor(10, 20, 30);
+        source.text = QColor(240, 230, 220);
+        source.fontFamily = str("DejaVu Serif");
+        source.picture = file("a.png");
+        SlideDialog dialog(source, QSize(1080, 1920));
+        QCOMPARE(dialog.source(), source);
+        // The preview has the screen's shape, to the pixel, and is upright.
+        const QSize preview = dialog.findChild<QLabel *>(str("slidePreview"))->size();
+        QVERIFY(qAbs(preview.width() * 1920 - preview.height() * 1080) <= 1920);
     }
 
     void durationTypedThenEnter_data()

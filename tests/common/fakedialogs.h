@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/userdialogs.h"
+#include "media/textslide.h"
 #include "playlist/playlisttable.h"
 #include "tests/common/testkit.h"
 
@@ -106,7 +107,10 @@ public:
     QList<Answer> answers;
     QList<int> choices; // button indexes for choose()
     QVector<Call> calls;
-    bool realQuestions = false; // questions and choices in the program's own message boxes
+    QList<SlideSource> slides;      // what the slide dialog returns; none: cancelled
+    QList<SlideSource> slidesShown; // what it was opened on
+    QList<int> loopLengths;         // seconds; none: cancelled
+    bool realQuestions = false;     // questions and choices in the program's own message boxes
 
 private:
     using S = const QString &;
@@ -131,6 +135,15 @@ private:
         calls.append({Choose, text, buttons, defaultIndex});
         return next(choices, cancelIndex);
     }
+    bool editSlide(QWidget *, const QSize &, SlideSource *source) override
+    {
+        slidesShown.append(*source);
+        if (slides.isEmpty())
+            return false;
+        *source = slides.takeFirst();
+        return true;
+    }
+    int getLoopLength(QWidget *, int) override { return next(loopLengths, -1); }
     // Its default button is the message box's own: the real-dialog suites press it.
     Answer question(QWidget *parent, S title, S text) override
     {

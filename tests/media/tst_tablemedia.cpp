@@ -1,3 +1,4 @@
+#include "media/textslide.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
 #include "tests/common/testkit.h"
@@ -24,6 +25,8 @@ private slots:
     void marksAndList();
     void deletedFileMarkedAtOnce();
     void refusalSelectsItsRows();
+    void slideDrawsItsText_data();
+    void slideDrawsItsText();
 
 private:
     QString path(const char *name) const { return m_dir->filePath(str(name)); }
@@ -149,6 +152,79 @@ void TestTableMedia::refusalSelectsItsRows()
              row("00:00:04", path("a.png"))});
     QCOMPARE(m_media->selectRowsOf({path("a.png"), path("gone.png")}), 2);
     QCOMPARE(selectedRowIndexes(*m_table), (QVector<int>{0, 2}));
+}
+
+void TestTableMedia::slideDrawsItsText_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("headline");
+    QTest::addColumn<bool>("photo"); // over a background picture
+    QTest::newRow("headline and lines, landscape")
+        << int(SlideSource::Layout::HeadlineAndLines) << QSize(1920, 1080) << str("Fresh bread")
+        << false;
+    QTest::newRow("notice over a photo, portrait screen")
+        << int(SlideSource::Layout::Notice) << QSize(1080, 1920) << str("Closed today") << true;
+    // Far too long for one line, one word wider than the slide: wrapped and shrunk.
+    QTest::newRow("price, long headline")
+        << int(SlideSource::Layout::Price) << QSize(1280, 720)
+        << str("Everything must go: WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW clearance this week only")
+        << false;
+}
+
+void TestTableMedia::slideDrawsItsText()
+{
+    QFETCH(int, layout);
+    QFETCH(QSize, screen);
+    QFETCH(QString, headline);
+    QFETCH(bool, photo);
+    SlideSource source;
+    if (photo) {
+        QVERIFY(writeImage("photo.png", 1600, 1200));
+        source.picture = path("photo.png");
+    }
+    source.layout = SlideSource::Layout(layout);
+    source.headline = headline;
+    source.lines = QStringList{str("Open 8 to 18")};
+    source.price = str("2.50 €");
+    source.background = QColor(0, 0, 96);
+    source.text = QColor(255, 255, 0);
+    source.fontFamily = str("DejaVu Serif");
+    QString made;
+    QString error;
+    QVERIFY2(writeSlide(source, screen, &made, &error), qPrintable(error));
+    const QImage image(made);
+    QCOMPARE(image.size(), screen);
+    // Over a photo JPEG, whose cyan shows through the veil; else PNG.
+    QCOMPARE(made.endsWith(str(".jpg")), photo);
+    QCOMPARE(qGreen(image.pixel(3, 3)) > 40, photo);
+
+    // Text-coloured pixels in the headline's part (the top fifth of the
+    // slide's inner area), and nothing runs over that area.
+    const int margin = qMin(screen.width(), screen.height()) * 7 / 100;
+    const auto textPixels = [&image](const QRect &area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += qRed(image.pixel(x, y)) > 200 && qBlue(image.pixel(x, y)) < 80;
+        return count;
+    };
+    const QRect inner = image.rect().adjusted(margin, margin, -margin, -margin);
+    const int headlineBottom = inner.top() + inner.height() * (layout == 2 ? 3 : 1) / 5;
+    QVERIFY(textPixels(QRect(inner.topLeft(), QPoint(inner.right(), headlineBottom))) > 500);
+    // Text cut off at the inner area's edge would touch it: all of it lies within.
+    QCOMPARE(textPixels(image.rect()), textPixels(inner.adjusted(2, 2, -2, -2)));
+
+    // In the chosen font: another one draws other pixels.
+    SlideSource sans = source;
+    sans.fontFamily = str("DejaVu Sans");
+    QVERIFY(renderSlide(sans, screen, {}) != renderSlide(source, screen, {}));
+
+    // Its source is found again, by the image's path or its stored name.
+    SlideSource found;
+    QVERIFY(findSlideSource(QLatin1Char('/') + QFileInfo(made).fileName(), &found));
+    QCOMPARE(found, source);
+    QVERIFY(!findSlideSource(path("a.png"), &found));
 }
 
 QTEST_MAIN(TestTableMedia)

@@ -1,0 +1,112 @@
+// The main window: text slides, made and edited again in the program.
+#include "app/mainwindow.h"
+
+#include "app/userdialogs.h"
+#include "media/textslide.h"
+#include "playlist/playlisttable.h"
+#include "playlist/tableundo.h"
+#include "settings/preferences.h"
+#include "settings/screenprofile.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QJsonDocument>
+#include <QMenu>
+#include <QUndoStack>
+
+namespace {
+
+// The layout, colours and font of the last slide made, for the next one.
+const char slideStyleKey[] = "textSlideStyle";
+
+struct SlideOutcome
+{
+    QString image; // empty on failure
+    QString error;
+};
+
+} // namespace
+
+void MainWindow::setupSlides(QMenu *menu)
+{
+    auto *newSlide = new QAction(tr("New &Text Slide…"), this);
+    newSlide->setObjectName(QStringLiteral("actionNewTextSlide"));
+    connect(newSlide, &QAction::triggered, this, &MainWindow::newTextSlide);
+    commandActions.append(newSlide);
+    menu->addAction(newSlide);
+    // Beside Add Files and Add Folder on the Add button's context menu.
+    ui->pushButtonAdd->addAction(newSlide);
+    connect(ui->tableWidget, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { editTextSlide(row); });
+}
+
+void MainWindow::newTextSlide()
+{
+    if (isBusy())
+        return;
+    SlideSource source;
+    const QJsonObject style =
+        QJsonDocument::fromJson(preferences().value(QLatin1String(slideStyleKey)).toByteArray())
+            .object();
+    if (!source.read(style))
+        source = SlideSource();
+    if (!dialogs->editSlide(this, ScreenProfile::load().screenSize(), &source))
+        return;
+    SlideSource kept = source;
+    kept.headline.clear();
+    kept.lines.clear();
+    kept.price.clear();
+    QJsonObject json;
+    kept.write(json);
+    preferences().setValue(QLatin1String(slideStyleKey),
+                           QJsonDocument(json).toJson(QJsonDocument::Compact));
+    makeSlide(source, -1, {});
+}
+
+void MainWindow::editTextSlide(int row)
+{
+    const QTableWidgetItem *item = ui->tableWidget->item(row, ColumnFile);
+    SlideSource source;
+    if (isBusy() || !item || !findSlideSource(item->text(), &source))
+        return;
+    if (dialogs->editSlide(this, ScreenProfile::load().screenSize(), &source))
+        makeSlide(source, row, item->text());
+}
+
+void MainWindow::makeSlide(const SlideSource &source, int row, const QString &file)
+{
+    const QSize screen = ScreenProfile::load().screenSize();
+    const JobId job = jobs->submit<SlideOutcome>(
+        {}, tr("Making the slide…"),
+        [source, screen](JobControl *) {
+            SlideOutcome outcome;
+            if (!writeSlide(source, screen, &outcome.image, &outcome.error))
+                outcome.image.clear();
+            return outcome;
+        },
+        [this, row, file](const SlideOutcome &outcome) {
+            endBusy();
+            if (outcome.image.isEmpty()) {
+                dialogs->warning(this, tr("Text Slide"), outcome.error);
+                return;
+            }
+            QTableWidget *table = ui->tableWidget;
+            const PlaylistRows rows = tableRows(*table);
+            // A new image file each time: the old one may be in a saved package.
+            if (row >= 0 && row < rows.size() && rows.at(row).file == file) {
+                PlaylistRow edited = rows.at(row);
+                edited.file = outcome.image;
+                undoStack->push(
+                    new ReplaceRowsCommand(table, {row}, {edited}, tr("Edit Text Slide")));
+                return;
+            }
+            const int at = rows.size();
+            undoStack->push(new InsertRowsCommand(
+                table, {at},
+                {rowForFile(outcome.image,
+                            ui->timeEditTime->time().toString(QStringLiteral("hh:mm:ss")),
+                            ui->comboBoxTransition->currentText())},
+                tr("New Text Slide"), true));
+        });
+    startBusy(job, tr("Making the slide…"), tr("Finishing the slide before closing…"), 300);
+}
