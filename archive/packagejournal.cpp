@@ -1,6 +1,7 @@
 #include "archive/packagejournal.h"
 
 #include "archive/packagefile.h"
+#include "archive/ziprecords.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -11,6 +12,10 @@
 #include <vector>
 
 namespace {
+
+using ZipRecords::put16;
+using ZipRecords::put32;
+using ZipRecords::put64;
 
 const QByteArray magic = QByteArrayLiteral("MRVJRNL1");
 const QByteArray openState = QByteArrayLiteral("OPEN....");
@@ -26,27 +31,6 @@ constexpr int headerFixedLength = 8 + 4 + 2 + 4 * 8 + 4 + 5 * 8 + 2 * 8 + 3 * 4;
 QString tr(const char *text)
 {
     return archiveText(text);
-}
-
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-void put64(QByteArray &out, quint64 value)
-{
-    char bytes[8];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 8);
 }
 
 quint32 crcOf(const QByteArray &bytes, quint32 crc = 0)
