@@ -66,44 +66,46 @@ struct Directory
 // One central record; name, extra fields and comment follow its fixed part.
 struct CentralRecord
 {
-    quint16 madeBy = 0;
-    quint16 versionNeeded = 0;
-    quint16 flags = 0;
-    quint16 method = 0;
-    quint16 time = 0;
-    quint16 date = 0;
-    quint32 crc = 0;
+    // The fields a reader hands on; sizes and offset are set once widened and checked.
+    LayoutEntry entry;
     quint64 compressedSize = 0;
     quint64 size = 0;
+    quint64 headerOffset = 0;
     quint16 nameLength = 0;
     quint16 extraLength = 0;
     quint16 commentLength = 0;
-    quint16 internalAttributes = 0;
-    quint32 externalAttributes = 0;
-    quint64 headerOffset = 0;
 
     quint64 length() const { return centralRecordSize + nameLength + extraLength + commentLength; }
 };
 
-CentralRecord centralRecordAt(const char *p)
+// Reads the record at p, with available bytes of the directory left from
+// there; false when it is not one or does not fit.
+bool readCentralRecord(const char *p, quint64 available, CentralRecord *record)
 {
-    CentralRecord r;
-    r.madeBy = get16(p + 4);
-    r.versionNeeded = get16(p + 6);
-    r.flags = get16(p + 8);
-    r.method = get16(p + 10);
-    r.time = get16(p + 12);
-    r.date = get16(p + 14);
-    r.crc = get32(p + 16);
+    if (available < centralRecordSize || get32(p) != centralSignature)
+        return false;
+    CentralRecord &r = *record;
+    LayoutEntry &e = r.entry;
+    e.madeBy = get16(p + 4);
+    e.versionNeeded = get16(p + 6);
+    e.flags = get16(p + 8);
+    e.method = get16(p + 10);
+    e.time = get16(p + 12);
+    e.date = get16(p + 14);
+    e.crc = get32(p + 16);
     r.compressedSize = get32(p + 20);
     r.size = get32(p + 24);
     r.nameLength = get16(p + 28);
     r.extraLength = get16(p + 30);
     r.commentLength = get16(p + 32);
-    r.internalAttributes = get16(p + 36);
-    r.externalAttributes = get32(p + 38);
+    e.internalAttributes = get16(p + 36);
+    e.externalAttributes = get32(p + 38);
     r.headerOffset = get32(p + 42);
-    return r;
+    if (available < r.length())
+        return false;
+    e.name = QByteArray(p + centralRecordSize, r.nameLength);
+    e.extra = QByteArray(p + centralRecordSize + r.nameLength, r.extraLength);
+    return true;
 }
 
 struct LocalHeader
@@ -255,17 +257,17 @@ bool isPlainName(const QByteArray &name)
 
 // Why an entry cannot be in a package, empty when it can; widened counts the
 // values its zip64 field gave.
-QString entryFault(const QByteArray &name, const CentralRecord &r, int widened,
-                   QSet<QByteArray> *names)
+QString entryFault(const CentralRecord &r, int widened, QSet<QByteArray> *names)
 {
+    const QByteArray &name = r.entry.name;
     if (!isPlainName(name))
         return tr("the entry “%1” is not a plain file name").arg(displayName(name));
     if (names->contains(name))
         return tr("it holds the entry “%1” twice").arg(displayName(name));
     names->insert(name);
-    if (r.flags & encryptedFlags)
+    if (r.entry.flags & encryptedFlags)
         return tr("the entry “%1” is encrypted").arg(displayName(name));
-    if (r.method != 0 && r.method != 8)
+    if (r.entry.method != 0 && r.entry.method != 8)
         return tr("the entry “%1” uses an unsupported compression method").arg(displayName(name));
     // All ones means "see the zip64 record"; without one, no size is known.
     const int wide = (r.compressedSize == max32) + (r.size == max32) + (r.headerOffset == max32);
@@ -274,7 +276,7 @@ QString entryFault(const QByteArray &name, const CentralRecord &r, int widened,
             .arg(displayName(name));
     // Sizes are handed on as signed; a stored entry's two must agree.
     if (r.size > quint64(std::numeric_limits<qint64>::max()) ||
-        (r.method == 0 && r.compressedSize != r.size))
+        (r.entry.method == 0 && r.compressedSize != r.size))
         return tr("the archive is damaged");
     return {};
 }
@@ -284,9 +286,10 @@ QString entryFault(const QByteArray &name, const CentralRecord &r, int widened,
 // or another method. Sets where the entry's data starts and where it ends,
 // past any data descriptor; false when anything disagrees or reaches into the
 // central directory.
-bool readLocalHeader(Reader &reader, quint64 directoryOffset, const CentralRecord &central,
-                     const QByteArray &name, LayoutEntry *entry)
+bool readLocalHeader(Reader &reader, quint64 directoryOffset, CentralRecord *record)
 {
+    const CentralRecord &central = *record;
+    LayoutEntry *entry = &record->entry;
     const quint64 offset = central.headerOffset;
     std::vector<char> bytes;
     if (!reader.read(offset, localHeaderSize, &bytes) || get32(bytes.data()) != localSignature)
@@ -297,11 +300,11 @@ bool readLocalHeader(Reader &reader, quint64 directoryOffset, const CentralRecor
     if (dataStart > directoryOffset || central.compressedSize > directoryOffset - dataStart)
         return false;
     std::vector<char> localName;
-    if (local.versionNeeded > central.versionNeeded || local.method != central.method ||
-        local.time != central.time || local.date != central.date ||
+    if (local.versionNeeded > entry->versionNeeded || local.method != entry->method ||
+        local.time != entry->time || local.date != entry->date ||
         local.nameLength != central.nameLength ||
         !reader.read(nameStart, local.nameLength, &localName) ||
-        QByteArray(localName.data(), int(localName.size())) != name)
+        QByteArray(localName.data(), int(localName.size())) != entry->name)
         return false;
     std::vector<char> extra;
     int widened = 0;
@@ -316,7 +319,7 @@ bool readLocalHeader(Reader &reader, quint64 directoryOffset, const CentralRecor
     const auto agrees = [descriptor](quint64 localValue, quint64 centralValue) {
         return localValue == centralValue || (descriptor && localValue == 0);
     };
-    if (!agrees(local.crc, central.crc) || !agrees(local.size, central.size) ||
+    if (!agrees(local.crc, entry->crc) || !agrees(local.size, central.size) ||
         !agrees(local.compressedSize, central.compressedSize))
         return false;
     // The descriptor belongs to the entry too: 12 bytes, 16 with its
@@ -336,26 +339,6 @@ bool readLocalHeader(Reader &reader, quint64 directoryOffset, const CentralRecor
     return true;
 }
 
-LayoutEntry layoutEntry(const CentralRecord &r, const QByteArray &name, const char *extra)
-{
-    LayoutEntry e;
-    e.name = name;
-    e.madeBy = r.madeBy;
-    e.versionNeeded = r.versionNeeded;
-    e.flags = r.flags;
-    e.method = r.method;
-    e.time = r.time;
-    e.date = r.date;
-    e.crc = r.crc;
-    e.compressedSize = qint64(r.compressedSize);
-    e.size = qint64(r.size);
-    e.internalAttributes = r.internalAttributes;
-    e.externalAttributes = r.externalAttributes;
-    e.extra = QByteArray(extra, r.extraLength);
-    e.headerOffset = qint64(r.headerOffset);
-    return e;
-}
-
 // Reads and checks the central record at *pos of the directory cd, and the
 // local header it points at; moves *pos past it. The cause of the fault, empty
 // for a sound entry.
@@ -363,26 +346,24 @@ QString readEntry(Reader &reader, const std::vector<char> &cd, quint64 *pos,
                   quint64 directoryOffset, QSet<QByteArray> *names, LayoutEntry *entry)
 {
     const QString damaged = tr("the archive is damaged");
-    if (cd.size() - *pos < centralRecordSize || get32(cd.data() + *pos) != centralSignature)
+    CentralRecord central;
+    if (!readCentralRecord(cd.data() + *pos, cd.size() - *pos, &central))
         return damaged;
-    const char *p = cd.data() + *pos;
-    CentralRecord central = centralRecordAt(p);
-    if (cd.size() - *pos < central.length())
-        return damaged;
-    const QByteArray name(p + centralRecordSize, central.nameLength);
-    const char *extra = p + centralRecordSize + central.nameLength;
     int widened = 0;
     bool zip64 = false;
-    if (!widenZip64(extra, central.extraLength,
+    if (!widenZip64(central.entry.extra.constData(), central.extraLength,
                     {&central.size, &central.compressedSize, &central.headerOffset}, &widened,
                     &zip64))
         return damaged;
-    const QString fault = entryFault(name, central, widened, names);
+    const QString fault = entryFault(central, widened, names);
     if (!fault.isEmpty())
         return fault;
-    *entry = layoutEntry(central, name, extra);
-    if (!readLocalHeader(reader, directoryOffset, central, name, entry))
+    if (!readLocalHeader(reader, directoryOffset, &central))
         return damaged;
+    *entry = central.entry;
+    entry->compressedSize = qint64(central.compressedSize);
+    entry->size = qint64(central.size);
+    entry->headerOffset = qint64(central.headerOffset);
     *pos += central.length();
     return {};
 }
