@@ -766,136 +766,172 @@ Recovery recoverPackage(const QByteArray &path, Platform::File *locked)
 
 namespace {
 
+Recovery made(Recovery::Outcome outcome, const QString &message)
+{
+    Recovery recovery;
+    recovery.outcome = outcome;
+    recovery.message = message;
+    return recovery;
+}
+
+Recovery notAFile(const QByteArray &journalPath, const QByteArray &path)
+{
+    return made(Recovery::Outcome::NotAFile,
+                tr("%1 stands where the journal of %2 belongs, but it is not a file. It was left "
+                   "alone; move it away.")
+                    .arg(shown(journalPath), shown(path)));
+}
+
+// Why the package cannot be opened and locked for recovery now.
+QString unlockableCause(int code, bool unsupported)
+{
+    if (unsupported)
+        return tr("its drive cannot lock files, so its update may still be running");
+    if (Platform::isLink(code))
+        return tr("it is a link, and a journal is applied to the package itself only");
+    if (Platform::isOtherDrive(code))
+        return tr("it is on another drive than its folder");
+    if (Platform::isNotRegular(code))
+        return tr("it is not a regular file");
+    return Platform::systemError(code);
+}
+
+// What a journal read under the package's lock leaves to do: false with
+// *recovery when it ends the recovery (gone, not a file, unreadable, damaged,
+// or never finished and so removed), true when it is to be applied.
+bool toBeApplied(PackageJournal &journal, PackageJournal::State state, const QString &error,
+                 const QByteArray &path, Recovery *recovery)
+{
+    const QByteArray journalPath = PackageJournal::pathFor(path);
+    QString cause = error;
+    switch (state) {
+    case PackageJournal::State::Missing:
+        return false;
+    case PackageJournal::State::NotAFile:
+        *recovery = notAFile(journalPath, path);
+        return false;
+    case PackageJournal::State::Unreadable:
+        *recovery = made(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
+                                                       "kept.")
+                                                        .arg(shown(path), error));
+        return false;
+    case PackageJournal::State::Damaged:
+        *recovery = made(
+            Recovery::Outcome::Damaged,
+            tr("The journal %1 of an interrupted update of %2 is damaged, so the package may be "
+               "damaged too. The journal was kept: it holds the package's old bytes. Copy both "
+               "elsewhere before you change anything; if the package is as it should be, run "
+               "“mrv repair --discard-journal %3”.")
+                .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
+        return false;
+    case PackageJournal::State::Unfinished:
+        // Never finished, so never used: the package was not touched.
+        *recovery = journal.remove(&cause)
+                        ? made(Recovery::Outcome::Discarded,
+                               tr("An unfinished journal of %1 was removed; the package had not "
+                                  "been changed.")
+                                   .arg(shown(path)))
+                        : made(Recovery::Outcome::Failed,
+                               tr("Cannot recover %1: %2.").arg(shown(path), cause));
+        return false;
+    case PackageJournal::State::Open:
+    case PackageJournal::State::Complete:
+        break;
+    }
+    return true;
+}
+
+// Applies the journal to the package, locked, when it proves to belong to
+// it: a completed update is finished, an interrupted one rolled back.
+Recovery applyJournal(PackageJournal &journal, PackageJournal::State state, Platform::File &package,
+                      const QByteArray &path)
+{
+    const QByteArray journalPath = PackageJournal::pathFor(path);
+    QString why;
+    QString error;
+    if (!journal.belongsTo(package, state, &why, &error)) {
+        if (!error.isEmpty())
+            return made(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
+                                                      "kept.")
+                                                       .arg(shown(path), error));
+        return made(Recovery::Outcome::Kept,
+                    tr("The journal %1 of an interrupted update does not belong to %2 as it is "
+                       "now: %3. %4")
+                        .arg(shown(journalPath), shown(path), why,
+                             tr("It was not applied, and both were kept. If the package is as "
+                                "it should be, run “mrv repair --discard-journal %1”; otherwise "
+                                "copy the package and the journal elsewhere first.")
+                                 .arg(QFile::decodeName(path))));
+    }
+    if (state == PackageJournal::State::Complete) {
+        if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
+            journal.remove(&error))
+            return made(Recovery::Outcome::Completed,
+                        tr("The last update of %1 had been completed before it was "
+                           "interrupted; its journal was removed.")
+                            .arg(shown(path)));
+    } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
+        return made(Recovery::Outcome::RolledBack,
+                    tr("The last update of %1 was interrupted; the package was restored as it "
+                       "was before that update.")
+                        .arg(shown(path)));
+    }
+    if (error.isEmpty())
+        error = Platform::systemError(package.error());
+    return made(Recovery::Outcome::Failed,
+                tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it will be "
+                   "tried again the next time the package is opened.")
+                    .arg(shown(path), shown(journalPath), error));
+}
+
 Recovery recover(const QByteArray &path, Platform::File *locked)
 {
     Recovery recovery;
     const QByteArray journalPath = PackageJournal::pathFor(path);
-    const auto outcome = [&](Recovery::Outcome kind, const QString &message) {
-        recovery.outcome = kind;
-        recovery.message = message;
-        return recovery;
-    };
-    const QString kept =
-        tr("It was not applied, and both were kept. If the package is as it should be, run "
-           "“mrv repair --discard-journal %1”; otherwise copy the package and the journal "
-           "elsewhere first.")
-            .arg(QFile::decodeName(path));
     // What a killed rewrite of a package here left: no running save holds it.
     const QList<QByteArray> leftovers = Platform::removeLeftovers(path);
     if (!leftovers.isEmpty())
-        recovery = outcome(Recovery::Outcome::Cleaned,
-                           tr("What an interrupted save left beside %1 was removed: %2.")
-                               .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
+        recovery = made(Recovery::Outcome::Cleaned,
+                        tr("What an interrupted save left beside %1 was removed: %2.")
+                            .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
     PackageJournal journal;
     QString error;
     PackageJournal::State state = journal.read(journalPath, &error);
     if (state == PackageJournal::State::Missing)
         return recovery;
     if (state == PackageJournal::State::NotAFile)
-        return outcome(Recovery::Outcome::NotAFile,
-                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
-                          "was left alone; move it away.")
-                           .arg(shown(journalPath), shown(path)));
+        return notAFile(journalPath, path);
 
     // Only the package itself, never where a link points; and only under
     // its lock, so that a running update is never taken for a dead one.
-    Platform::File own;
-    Platform::File &package = own;
+    Platform::File package;
     bool unsupported = false;
-    const bool opened = own.openOwn(path, true);
+    const bool opened = package.openOwn(path, true);
     // A journal of this very program's update that is running now.
-    if (opened && !locked && own.lockedHere())
+    if (opened && !locked && package.lockedHere())
         return recovery;
     if (!opened ||
-        (!locked && !own.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
-        unsupported) {
-        const int code = own.error();
-        const QString cause =
-            unsupported              ? tr("its drive cannot lock files, so its update may still "
-                                                       "be running")
-            : Platform::isLink(code) ? tr("it is a link, and a journal is applied to the package "
-                                          "itself only")
-            : Platform::isOtherDrive(code) ? tr("it is on another drive than its folder")
-            : Platform::isNotRegular(code) ? tr("it is not a regular file")
-                                           : Platform::systemError(code);
-        return outcome(Recovery::Outcome::Kept,
-                       tr("The journal %1 holds an interrupted update of %2, which cannot be "
-                          "recovered now: %3. The journal was kept.")
-                           .arg(shown(journalPath), shown(path), cause));
-    }
+        (!locked && !package.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
+        unsupported)
+        return made(Recovery::Outcome::Kept,
+                    tr("The journal %1 holds an interrupted update of %2, which cannot be "
+                       "recovered now: %3. The journal was kept.")
+                        .arg(shown(journalPath), shown(path),
+                             unlockableCause(package.error(), unsupported)));
     if (locked) {
         // The caller's file must be the one named path.
-        const PackageIdentity a = own.identity();
+        const PackageIdentity a = package.identity();
         const PackageIdentity b = locked->identity();
         if (a.device != b.device || a.inode != b.inode)
-            return outcome(
+            return made(
                 Recovery::Outcome::Failed,
                 tr("Cannot recover %1: it was replaced while it was opened.").arg(shown(path)));
     }
     // Read again under the lock: the update that held it may have finished.
     state = journal.read(journalPath, &error);
-    switch (state) {
-    case PackageJournal::State::Missing:
+    if (!toBeApplied(journal, state, error, path, &recovery))
         return recovery;
-    case PackageJournal::State::NotAFile:
-        return outcome(Recovery::Outcome::NotAFile,
-                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
-                          "was left alone; move it away.")
-                           .arg(shown(journalPath), shown(path)));
-    case PackageJournal::State::Unreadable:
-        return outcome(Recovery::Outcome::Failed,
-                       tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
-    case PackageJournal::State::Damaged:
-        return outcome(Recovery::Outcome::Damaged,
-                       tr("The journal %1 of an interrupted update of %2 is damaged, so the "
-                          "package may be damaged too. The journal was kept: it holds the "
-                          "package's old bytes. Copy both elsewhere before you change "
-                          "anything; if the package is as it should be, run “mrv repair "
-                          "--discard-journal %3”.")
-                           .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
-    case PackageJournal::State::Unfinished:
-        // Never finished, so never used: the package was not touched.
-        if (!journal.remove(&error))
-            return outcome(Recovery::Outcome::Failed,
-                           tr("Cannot recover %1: %2.").arg(shown(path), error));
-        return outcome(Recovery::Outcome::Discarded,
-                       tr("An unfinished journal of %1 was removed; the package had not been "
-                          "changed.")
-                           .arg(shown(path)));
-    case PackageJournal::State::Open:
-    case PackageJournal::State::Complete:
-        break;
-    }
-    QString why;
-    if (!journal.belongsTo(package, state, &why, &error)) {
-        if (!error.isEmpty())
-            return outcome(
-                Recovery::Outcome::Failed,
-                tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
-        return outcome(Recovery::Outcome::Kept,
-                       tr("The journal %1 of an interrupted update does not belong to %2 as it "
-                          "is now: %3. %4")
-                           .arg(shown(journalPath), shown(path), why, kept));
-    }
-    if (state == PackageJournal::State::Complete) {
-        if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
-            journal.remove(&error))
-            return outcome(Recovery::Outcome::Completed,
-                           tr("The last update of %1 had been completed before it was "
-                              "interrupted; its journal was removed.")
-                               .arg(shown(path)));
-    } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
-        return outcome(Recovery::Outcome::RolledBack,
-                       tr("The last update of %1 was interrupted; the package was restored as "
-                          "it was before that update.")
-                           .arg(shown(path)));
-    }
-    if (error.isEmpty())
-        error = Platform::systemError(package.error());
-    return outcome(Recovery::Outcome::Failed,
-                   tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it "
-                      "will be tried again the next time the package is opened.")
-                       .arg(shown(path), shown(journalPath), error));
+    return applyJournal(journal, state, package, path);
 }
 
 } // namespace
