@@ -156,19 +156,6 @@ QByteArray finishCentral(QByteArray record, quint64 compressed, quint64 size, qu
     return record;
 }
 
-// The extra fields of a central record without its zip64 field, which is made anew.
-QByteArray extraWithoutZip64(const QByteArray &extra)
-{
-    QByteArray kept;
-    for (int at = 0; at + 4 <= extra.size();) {
-        const int len = 4 + get16(extra.constData() + at + 2);
-        if (get16(extra.constData() + at) != zip64ExtraId)
-            kept += extra.mid(at, len);
-        at += len;
-    }
-    return kept;
-}
-
 QString writeError(int error)
 {
     return Platform::systemError(error);
@@ -226,7 +213,7 @@ bool InPlaceUpdate::readDirectory(QString *why)
         entry.central =
             centralRecord(layout.name, layout.versionNeeded, layout.flags, layout.method,
                           layout.time, layout.date, layout.crc, layout.internalAttributes,
-                          layout.externalAttributes, extraWithoutZip64(layout.extra));
+                          layout.externalAttributes, layout.extra);
         // The record keeps the version that made it, as a copy would.
         set16(entry.central, 4, layout.madeBy);
         m_entries.push_back(entry);

@@ -141,15 +141,18 @@ LocalHeader localHeaderAt(const char *p)
 // Values of all ones stand in the zip64 extra field, 8 bytes each in the
 // order given. False when an extra field runs past the others, or the zip64
 // field lacks a value it must hold. *widened counts the values taken from it;
-// *found tells whether there is one.
+// *found tells whether there is one; *others receives the other fields.
 bool widenZip64(const char *extra, quint32 length, std::initializer_list<quint64 *> fields,
-                int *widened, bool *found)
+                int *widened, bool *found, QByteArray *others = nullptr)
 {
     for (quint32 x = 0; x + 4 <= length;) {
         const quint32 len = get16(extra + x + 2);
         if (x + 4 + len > length)
             return false;
-        if (get16(extra + x) == zip64ExtraId) {
+        if (get16(extra + x) != zip64ExtraId) {
+            if (others)
+                others->append(extra + x, int(4 + len));
+        } else {
             *found = true;
             const char *f = extra + x + 4;
             quint32 left = len;
@@ -351,9 +354,11 @@ QString readEntry(Reader &reader, const std::vector<char> &cd, quint64 *pos,
         return damaged;
     int widened = 0;
     bool zip64 = false;
-    if (!widenZip64(central.entry.extra.constData(), central.extraLength,
+    // The zip64 field is made anew by whoever writes the record again.
+    const QByteArray extra = std::exchange(central.entry.extra, {});
+    if (!widenZip64(extra.constData(), central.extraLength,
                     {&central.size, &central.compressedSize, &central.headerOffset}, &widened,
-                    &zip64))
+                    &zip64, &central.entry.extra))
         return damaged;
     const QString fault = entryFault(central, widened, names);
     if (!fault.isEmpty())
@@ -438,8 +443,7 @@ bool readPackageLayout(Platform::File &file, QVector<LayoutEntry> *entries, QStr
     const QString fault = layoutFault(reader, entries, &dir);
     if (fault.isEmpty()) {
         if (directory)
-            *directory = {qint64(dir.offset), qint64(dir.size), qint64(dir.end),
-                          qint64(dir.endRecord), dir.zip64};
+            *directory = {qint64(dir.offset), qint64(dir.end), qint64(dir.endRecord), dir.zip64};
         return true;
     }
     entries->clear();

@@ -40,7 +40,8 @@ struct LayoutEntry
     qint64 size = 0;
     quint16 internalAttributes = 0;
     quint32 externalAttributes = 0;
-    // The central record's extra fields, as they stand.
+    // The central record's extra fields but the zip64 one, whose values
+    // stand in the sizes and offset.
     QByteArray extra;
     // Where the entry's local header and its data start in the file, and
     // where it ends: past its data and any data descriptor.
@@ -52,7 +53,6 @@ struct LayoutEntry
 struct LayoutDirectory
 {
     qint64 offset = 0;
-    qint64 size = 0;
     // The first of the end records: the zip64 end record when there is one.
     qint64 recordsStart = 0;
     qint64 endRecord = 0;
