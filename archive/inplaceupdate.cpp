@@ -200,7 +200,9 @@ bool InPlaceUpdate::readDirectory(QString *why)
     m_entries.clear();
     m_entries.reserve(size_t(entries.size()));
     for (const LayoutEntry &layout : qAsConst(entries)) {
-        if (layout.flags & dataDescriptorFlag) {
+        // Either header may flag one; the local one shows as bytes past the data.
+        if ((layout.flags & dataDescriptorFlag) ||
+            layout.end != layout.dataOffset + layout.compressedSize) {
             *why = QStringLiteral("entries with data descriptors");
             return false;
         }
