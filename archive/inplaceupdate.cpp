@@ -1,11 +1,12 @@
 #include "archive/inplaceupdate.h"
 
 #include "archive/packagefile.h"
+#include "archive/packagelayout.h"
+#include "archive/ziprecords.h"
 #include "jobs/jobcontrol.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QtEndian>
 
 #include <zlib.h>
 
@@ -14,60 +15,18 @@
 
 namespace {
 
-constexpr quint32 localSignature = 0x04034b50;
-constexpr quint32 centralSignature = 0x02014b50;
-constexpr quint32 endSignature = 0x06054b50;
-constexpr quint32 zip64EndSignature = 0x06064b50;
-constexpr quint32 zip64LocatorSignature = 0x07064b50;
-constexpr quint64 max32 = 0xffffffffu;
-constexpr quint64 max16 = 0xffffu;
+using namespace ZipRecords;
+
 constexpr qint64 chunkSize = 1024 * 1024;
 // What libzip writes, so that an entry reads as it would from a fresh write.
 constexpr quint16 madeByUnix = 0x033f;
 constexpr quint32 regularFileAttributes = 0100666u << 16;
 constexpr quint16 utf8Flag = 0x0800;
 constexpr quint16 maximumCompressionFlag = 0x0002;
-constexpr quint16 dataDescriptorFlag = 0x0008;
 
 QString tr(const char *text)
 {
     return archiveText(text);
-}
-
-quint16 get16(const QByteArray &b, int at)
-{
-    return qFromLittleEndian<quint16>(b.constData() + at);
-}
-
-quint32 get32(const QByteArray &b, int at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
-
-quint64 get64(const QByteArray &b, int at)
-{
-    return qFromLittleEndian<quint64>(b.constData() + at);
-}
-
-void put16(QByteArray &out, quint64 value)
-{
-    char bytes[2];
-    qToLittleEndian(quint16(value), bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint64 value)
-{
-    char bytes[4];
-    qToLittleEndian(quint32(value), bytes);
-    out.append(bytes, 4);
-}
-
-void put64(QByteArray &out, quint64 value)
-{
-    char bytes[8];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 8);
 }
 
 void set16(QByteArray &b, int at, quint64 value)
@@ -189,24 +148,12 @@ QByteArray finishCentral(QByteArray record, quint64 compressed, quint64 size, qu
         put16(field, 1);
         put16(field, quint64(zip64.size()));
         record += field + zip64;
-        set16(record, 30, quint64(get16(record, 30)) + quint64(field.size() + zip64.size()));
-        if (get16(record, 6) < 45)
+        set16(record, 30,
+              quint64(get16(record.constData() + 30)) + quint64(field.size() + zip64.size()));
+        if (get16(record.constData() + 6) < 45)
             set16(record, 6, 45);
     }
     return record;
-}
-
-// The extra fields of a central record without its zip64 field, which is made anew.
-QByteArray extraWithoutZip64(const QByteArray &extra)
-{
-    QByteArray kept;
-    for (int at = 0; at + 4 <= extra.size();) {
-        const int len = 4 + get16(extra, at + 2);
-        if (get16(extra, at) != 1)
-            kept += extra.mid(at, len);
-        at += len;
-    }
-    return kept;
 }
 
 QString writeError(int error)
@@ -230,104 +177,48 @@ qint64 InPlaceUpdate::roomNeeded() const
     return qint64(m_saved + table + growth + 8 * 1024);
 }
 
-// Reads the central directory of a package whose layout was checked, and
-// finds whether it is tight: entries from the first byte on, one after the
-// other, then the directory and the end records, nothing else.
+// Reads the central directory through the layout check, and finds whether it
+// is tight: entries from the first byte on, one after the other, then the
+// directory and the end records, nothing else.
 bool InPlaceUpdate::readDirectory(QString *why)
 {
-    const quint64 size = quint64(m_package.size());
-    m_oldLength = size;
-    QByteArray end(22, '\0');
-    if (size < 22 || m_package.read(end.data(), 22, qint64(size - 22)) != 22 ||
-        get32(end, 0) != endSignature || get16(end, 20) != 0) {
+    m_oldLength = quint64(m_package.size());
+    QVector<LayoutEntry> entries;
+    LayoutDirectory directory;
+    if (!readPackageLayout(m_package, &entries, why, &directory))
+        return false;
+    if (quint64(directory.endRecord) + endRecordSize != m_oldLength) {
         *why = QStringLiteral("no end record at the end");
         return false;
     }
-    quint64 count = get16(end, 10);
-    quint64 directorySize = get32(end, 12);
-    quint64 directoryOffset = get32(end, 16);
-    quint64 directoryEnd = size - 22;
-    if (size >= 22 + 20 + 56) {
-        QByteArray locator(20, '\0');
-        if (m_package.read(locator.data(), 20, qint64(size - 42)) == 20 &&
-            get32(locator, 0) == zip64LocatorSignature) {
-            QByteArray record(56, '\0');
-            const quint64 at = get64(locator, 8);
-            if (at + 56 != size - 42 || m_package.read(record.data(), 56, qint64(at)) != 56 ||
-                get32(record, 0) != zip64EndSignature) {
-                *why = QStringLiteral("a zip64 end record with extensions");
-                return false;
-            }
-            count = get64(record, 32);
-            directorySize = get64(record, 40);
-            directoryOffset = get64(record, 48);
-            directoryEnd = at;
-        }
-    }
-    if (directoryOffset + directorySize != directoryEnd || directorySize > (1u << 30)) {
-        *why = QStringLiteral("bytes between the directory and the end record");
+    if (directory.zip64 && quint64(directory.recordsStart) + zip64EndSize + locatorSize !=
+                               quint64(directory.endRecord)) {
+        *why = QStringLiteral("a zip64 end record with extensions");
         return false;
     }
-    QByteArray directory(int(directorySize), '\0');
-    if (m_package.read(directory.data(), qint64(directorySize), qint64(directoryOffset)) !=
-        qint64(directorySize)) {
-        *why = QStringLiteral("unreadable directory");
-        return false;
-    }
-    m_directoryOffset = directoryOffset;
+    m_directoryOffset = quint64(directory.offset);
     m_entries.clear();
-    m_entries.reserve(size_t(count));
-    int pos = 0;
-    QByteArray local(30, '\0');
-    for (quint64 i = 0; i < count; ++i) {
-        if (pos + 46 > directory.size() || get32(directory, pos) != centralSignature) {
-            *why = QStringLiteral("damaged directory");
-            return false;
-        }
-        const int nameLen = get16(directory, pos + 28);
-        const int extraLen = get16(directory, pos + 30);
-        const int commentLen = get16(directory, pos + 32);
-        Entry entry;
-        entry.name = directory.mid(pos + 46, nameLen);
-        const QByteArray extra = directory.mid(pos + 46 + nameLen, extraLen);
-        quint64 compressed = get32(directory, pos + 20);
-        quint64 uncompressed = get32(directory, pos + 24);
-        quint64 offset = get32(directory, pos + 42);
-        for (int at = 0; at + 4 <= extra.size();) {
-            const int len = get16(extra, at + 2);
-            if (get16(extra, at) == 1) {
-                int f = at + 4;
-                for (quint64 *field : {&uncompressed, &compressed, &offset}) {
-                    if (*field == max32 && f + 8 <= at + 4 + len) {
-                        *field = get64(extra, f);
-                        f += 8;
-                    }
-                }
-            }
-            at += 4 + len;
-        }
-        const quint16 flags = get16(directory, pos + 8);
-        if (flags & dataDescriptorFlag) {
+    m_entries.reserve(size_t(entries.size()));
+    for (const LayoutEntry &layout : qAsConst(entries)) {
+        // Either header may flag one; the local one shows as bytes past the data.
+        if ((layout.flags & dataDescriptorFlag) ||
+            layout.end != layout.dataOffset + layout.compressedSize) {
             *why = QStringLiteral("entries with data descriptors");
             return false;
         }
-        if (m_package.read(local.data(), 30, qint64(offset)) != 30 ||
-            get32(local, 0) != localSignature) {
-            *why = QStringLiteral("damaged local header");
-            return false;
-        }
-        entry.offset = offset;
-        entry.compressedSize = compressed;
-        entry.size = uncompressed;
-        entry.length = 30 + get16(local, 26) + get16(local, 28) + compressed;
-        entry.central = centralRecord(
-            entry.name, get16(directory, pos + 6), flags, get16(directory, pos + 10),
-            get16(directory, pos + 12), get16(directory, pos + 14), get32(directory, pos + 16),
-            get16(directory, pos + 36), get32(directory, pos + 38), extraWithoutZip64(extra));
+        Entry entry;
+        entry.name = layout.name;
+        entry.offset = quint64(layout.headerOffset);
+        entry.compressedSize = quint64(layout.compressedSize);
+        entry.size = quint64(layout.size);
+        entry.length = quint64(layout.end - layout.headerOffset);
+        entry.central =
+            centralRecord(layout.name, layout.versionNeeded, layout.flags, layout.method,
+                          layout.time, layout.date, layout.crc, layout.internalAttributes,
+                          layout.externalAttributes, layout.extra);
         // The record keeps the version that made it, as a copy would.
-        set16(entry.central, 4, get16(directory, pos + 4));
+        set16(entry.central, 4, layout.madeBy);
         m_entries.push_back(entry);
-        pos += 46 + nameLen + extraLen + commentLen;
     }
     std::sort(m_entries.begin(), m_entries.end(),
               [](const Entry &a, const Entry &b) { return a.offset < b.offset; });
@@ -339,7 +230,7 @@ bool InPlaceUpdate::readDirectory(QString *why)
         }
         next += entry.length;
     }
-    if (next != directoryOffset) {
+    if (next != m_directoryOffset) {
         *why = QStringLiteral("unreferenced bytes before the directory");
         return false;
     }
@@ -864,136 +755,172 @@ Recovery recoverPackage(const QByteArray &path, Platform::File *locked)
 
 namespace {
 
+Recovery made(Recovery::Outcome outcome, const QString &message)
+{
+    Recovery recovery;
+    recovery.outcome = outcome;
+    recovery.message = message;
+    return recovery;
+}
+
+Recovery notAFile(const QByteArray &journalPath, const QByteArray &path)
+{
+    return made(Recovery::Outcome::NotAFile,
+                tr("%1 stands where the journal of %2 belongs, but it is not a file. It was left "
+                   "alone; move it away.")
+                    .arg(shown(journalPath), shown(path)));
+}
+
+// Why the package cannot be opened and locked for recovery now.
+QString unlockableCause(int code, bool unsupported)
+{
+    if (unsupported)
+        return tr("its drive cannot lock files, so its update may still be running");
+    if (Platform::isLink(code))
+        return tr("it is a link, and a journal is applied to the package itself only");
+    if (Platform::isOtherDrive(code))
+        return tr("it is on another drive than its folder");
+    if (Platform::isNotRegular(code))
+        return tr("it is not a regular file");
+    return Platform::systemError(code);
+}
+
+// What a journal read under the package's lock leaves to do: false with
+// *recovery when it ends the recovery (gone, not a file, unreadable, damaged,
+// or never finished and so removed), true when it is to be applied.
+bool toBeApplied(PackageJournal &journal, PackageJournal::State state, const QString &error,
+                 const QByteArray &path, Recovery *recovery)
+{
+    const QByteArray journalPath = PackageJournal::pathFor(path);
+    QString cause = error;
+    switch (state) {
+    case PackageJournal::State::Missing:
+        return false;
+    case PackageJournal::State::NotAFile:
+        *recovery = notAFile(journalPath, path);
+        return false;
+    case PackageJournal::State::Unreadable:
+        *recovery = made(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
+                                                       "kept.")
+                                                        .arg(shown(path), error));
+        return false;
+    case PackageJournal::State::Damaged:
+        *recovery = made(
+            Recovery::Outcome::Damaged,
+            tr("The journal %1 of an interrupted update of %2 is damaged, so the package may be "
+               "damaged too. The journal was kept: it holds the package's old bytes. Copy both "
+               "elsewhere before you change anything; if the package is as it should be, run "
+               "“mrv repair --discard-journal %3”.")
+                .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
+        return false;
+    case PackageJournal::State::Unfinished:
+        // Never finished, so never used: the package was not touched.
+        *recovery = journal.remove(&cause)
+                        ? made(Recovery::Outcome::Discarded,
+                               tr("An unfinished journal of %1 was removed; the package had not "
+                                  "been changed.")
+                                   .arg(shown(path)))
+                        : made(Recovery::Outcome::Failed,
+                               tr("Cannot recover %1: %2.").arg(shown(path), cause));
+        return false;
+    case PackageJournal::State::Open:
+    case PackageJournal::State::Complete:
+        break;
+    }
+    return true;
+}
+
+// Applies the journal to the package, locked, when it proves to belong to
+// it: a completed update is finished, an interrupted one rolled back.
+Recovery applyJournal(PackageJournal &journal, PackageJournal::State state, Platform::File &package,
+                      const QByteArray &path)
+{
+    const QByteArray journalPath = PackageJournal::pathFor(path);
+    QString why;
+    QString error;
+    if (!journal.belongsTo(package, state, &why, &error)) {
+        if (!error.isEmpty())
+            return made(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
+                                                      "kept.")
+                                                       .arg(shown(path), error));
+        return made(Recovery::Outcome::Kept,
+                    tr("The journal %1 of an interrupted update does not belong to %2 as it is "
+                       "now: %3. %4")
+                        .arg(shown(journalPath), shown(path), why,
+                             tr("It was not applied, and both were kept. If the package is as "
+                                "it should be, run “mrv repair --discard-journal %1”; otherwise "
+                                "copy the package and the journal elsewhere first.")
+                                 .arg(QFile::decodeName(path))));
+    }
+    if (state == PackageJournal::State::Complete) {
+        if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
+            journal.remove(&error))
+            return made(Recovery::Outcome::Completed,
+                        tr("The last update of %1 had been completed before it was "
+                           "interrupted; its journal was removed.")
+                            .arg(shown(path)));
+    } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
+        return made(Recovery::Outcome::RolledBack,
+                    tr("The last update of %1 was interrupted; the package was restored as it "
+                       "was before that update.")
+                        .arg(shown(path)));
+    }
+    if (error.isEmpty())
+        error = Platform::systemError(package.error());
+    return made(Recovery::Outcome::Failed,
+                tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it will be "
+                   "tried again the next time the package is opened.")
+                    .arg(shown(path), shown(journalPath), error));
+}
+
 Recovery recover(const QByteArray &path, Platform::File *locked)
 {
     Recovery recovery;
     const QByteArray journalPath = PackageJournal::pathFor(path);
-    const auto outcome = [&](Recovery::Outcome kind, const QString &message) {
-        recovery.outcome = kind;
-        recovery.message = message;
-        return recovery;
-    };
-    const QString kept =
-        tr("It was not applied, and both were kept. If the package is as it should be, run "
-           "“mrv repair --discard-journal %1”; otherwise copy the package and the journal "
-           "elsewhere first.")
-            .arg(QFile::decodeName(path));
     // What a killed rewrite of a package here left: no running save holds it.
     const QList<QByteArray> leftovers = Platform::removeLeftovers(path);
     if (!leftovers.isEmpty())
-        recovery = outcome(Recovery::Outcome::Cleaned,
-                           tr("What an interrupted save left beside %1 was removed: %2.")
-                               .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
+        recovery = made(Recovery::Outcome::Cleaned,
+                        tr("What an interrupted save left beside %1 was removed: %2.")
+                            .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
     PackageJournal journal;
     QString error;
     PackageJournal::State state = journal.read(journalPath, &error);
     if (state == PackageJournal::State::Missing)
         return recovery;
     if (state == PackageJournal::State::NotAFile)
-        return outcome(Recovery::Outcome::NotAFile,
-                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
-                          "was left alone; move it away.")
-                           .arg(shown(journalPath), shown(path)));
+        return notAFile(journalPath, path);
 
     // Only the package itself, never where a link points; and only under
     // its lock, so that a running update is never taken for a dead one.
-    Platform::File own;
-    Platform::File &package = own;
+    Platform::File package;
     bool unsupported = false;
-    const bool opened = own.openOwn(path, true);
+    const bool opened = package.openOwn(path, true);
     // A journal of this very program's update that is running now.
-    if (opened && !locked && own.lockedHere())
+    if (opened && !locked && package.lockedHere())
         return recovery;
     if (!opened ||
-        (!locked && !own.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
-        unsupported) {
-        const int code = own.error();
-        const QString cause =
-            unsupported              ? tr("its drive cannot lock files, so its update may still "
-                                                       "be running")
-            : Platform::isLink(code) ? tr("it is a link, and a journal is applied to the package "
-                                          "itself only")
-            : Platform::isOtherDrive(code) ? tr("it is on another drive than its folder")
-            : Platform::isNotRegular(code) ? tr("it is not a regular file")
-                                           : Platform::systemError(code);
-        return outcome(Recovery::Outcome::Kept,
-                       tr("The journal %1 holds an interrupted update of %2, which cannot be "
-                          "recovered now: %3. The journal was kept.")
-                           .arg(shown(journalPath), shown(path), cause));
-    }
+        (!locked && !package.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
+        unsupported)
+        return made(Recovery::Outcome::Kept,
+                    tr("The journal %1 holds an interrupted update of %2, which cannot be "
+                       "recovered now: %3. The journal was kept.")
+                        .arg(shown(journalPath), shown(path),
+                             unlockableCause(package.error(), unsupported)));
     if (locked) {
         // The caller's file must be the one named path.
-        const PackageIdentity a = own.identity();
+        const PackageIdentity a = package.identity();
         const PackageIdentity b = locked->identity();
         if (a.device != b.device || a.inode != b.inode)
-            return outcome(
+            return made(
                 Recovery::Outcome::Failed,
                 tr("Cannot recover %1: it was replaced while it was opened.").arg(shown(path)));
     }
     // Read again under the lock: the update that held it may have finished.
     state = journal.read(journalPath, &error);
-    switch (state) {
-    case PackageJournal::State::Missing:
+    if (!toBeApplied(journal, state, error, path, &recovery))
         return recovery;
-    case PackageJournal::State::NotAFile:
-        return outcome(Recovery::Outcome::NotAFile,
-                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
-                          "was left alone; move it away.")
-                           .arg(shown(journalPath), shown(path)));
-    case PackageJournal::State::Unreadable:
-        return outcome(Recovery::Outcome::Failed,
-                       tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
-    case PackageJournal::State::Damaged:
-        return outcome(Recovery::Outcome::Damaged,
-                       tr("The journal %1 of an interrupted update of %2 is damaged, so the "
-                          "package may be damaged too. The journal was kept: it holds the "
-                          "package's old bytes. Copy both elsewhere before you change "
-                          "anything; if the package is as it should be, run “mrv repair "
-                          "--discard-journal %3”.")
-                           .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
-    case PackageJournal::State::Unfinished:
-        // Never finished, so never used: the package was not touched.
-        if (!journal.remove(&error))
-            return outcome(Recovery::Outcome::Failed,
-                           tr("Cannot recover %1: %2.").arg(shown(path), error));
-        return outcome(Recovery::Outcome::Discarded,
-                       tr("An unfinished journal of %1 was removed; the package had not been "
-                          "changed.")
-                           .arg(shown(path)));
-    case PackageJournal::State::Open:
-    case PackageJournal::State::Complete:
-        break;
-    }
-    QString why;
-    if (!journal.belongsTo(package, state, &why, &error)) {
-        if (!error.isEmpty())
-            return outcome(
-                Recovery::Outcome::Failed,
-                tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
-        return outcome(Recovery::Outcome::Kept,
-                       tr("The journal %1 of an interrupted update does not belong to %2 as it "
-                          "is now: %3. %4")
-                           .arg(shown(journalPath), shown(path), why, kept));
-    }
-    if (state == PackageJournal::State::Complete) {
-        if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
-            journal.remove(&error))
-            return outcome(Recovery::Outcome::Completed,
-                           tr("The last update of %1 had been completed before it was "
-                              "interrupted; its journal was removed.")
-                               .arg(shown(path)));
-    } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
-        return outcome(Recovery::Outcome::RolledBack,
-                       tr("The last update of %1 was interrupted; the package was restored as "
-                          "it was before that update.")
-                           .arg(shown(path)));
-    }
-    if (error.isEmpty())
-        error = Platform::systemError(package.error());
-    return outcome(Recovery::Outcome::Failed,
-                   tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it "
-                      "will be tried again the next time the package is opened.")
-                       .arg(shown(path), shown(journalPath), error));
+    return applyJournal(journal, state, package, path);
 }
 
 } // namespace

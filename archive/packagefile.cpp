@@ -197,8 +197,8 @@ bool PackageFile::beginWrite(std::uint64_t keep)
     m_errorString.clear();
     const QByteArray folder = folderOf(m_target);
     Platform::removeLeftovers(m_target);
-    if (!m_temporary.createTemporary(m_target)) {
-        const int error = m_temporary.error();
+    if (!m_replacement.begin(m_target)) {
+        const int error = m_replacement.file().error();
         return fail(ZIP_ER_TMPOPEN, error,
                     archiveText("cannot create a file in the folder %1: %2")
                         .arg(quoted(QFile::decodeName(folder)), Platform::systemError(error)));
@@ -210,7 +210,7 @@ bool PackageFile::beginWrite(std::uint64_t keep)
         int error = 0;
         if (!m_source || keep > std::uint64_t(m_source->size()))
             return fail(ZIP_ER_INTERNAL, 0);
-        if (!Platform::copyRange(*m_source, m_temporary, qint64(keep), &error)) {
+        if (!Platform::copyRange(*m_source, m_replacement.file(), qint64(keep), &error)) {
             rollbackWrite();
             return fail(ZIP_ER_WRITE, error, Platform::systemError(error));
         }
@@ -226,9 +226,10 @@ bool PackageFile::flush()
 {
     if (m_bufferLen == 0)
         return true;
-    if (!m_temporary.write(m_buffer.data(), qint64(m_bufferLen), qint64(m_bufferStart)))
-        return fail(ZIP_ER_WRITE, m_temporary.error(), Platform::systemError(m_temporary.error()));
-    m_temporary.startWriteback(qint64(m_bufferStart), qint64(m_bufferLen));
+    Platform::File &temporary = m_replacement.file();
+    if (!temporary.write(m_buffer.data(), qint64(m_bufferLen), qint64(m_bufferStart)))
+        return fail(ZIP_ER_WRITE, temporary.error(), Platform::systemError(temporary.error()));
+    temporary.startWriteback(qint64(m_bufferStart), qint64(m_bufferLen));
     m_bufferStart += m_bufferLen;
     m_bufferLen = 0;
     return true;
@@ -236,7 +237,7 @@ bool PackageFile::flush()
 
 bool PackageFile::write(const char *data, std::uint64_t len)
 {
-    if (!m_temporary.isOpen())
+    if (!m_replacement.file().isOpen())
         return fail(ZIP_ER_INTERNAL, 0);
     while (len > 0) {
         if (m_bufferLen == bufferSize && !flush())
@@ -253,36 +254,26 @@ bool PackageFile::write(const char *data, std::uint64_t len)
 
 bool PackageFile::commitWrite()
 {
-    if (!m_temporary.isOpen())
+    Platform::File &temporary = m_replacement.file();
+    if (!temporary.isOpen())
         return fail(ZIP_ER_INTERNAL, 0);
     if (!flush())
         return false;
-    bool done = m_temporary.truncate(qint64(m_writeEnd));
-    if (done) {
-        m_temporary.setMode(m_fileMode);
-        // The data must be on the disk before the name points at it.
-        done = m_temporary.sync();
-    }
-    int error = m_temporary.error();
-    if (done)
-        done = Platform::replace(m_temporary.path(), m_target, &error, &m_confirmed);
-    if (!done) {
+    int error = 0;
+    if (!temporary.truncate(qint64(m_writeEnd))) {
+        error = temporary.error();
         rollbackWrite();
-        return fail(ZIP_ER_WRITE, error, Platform::systemError(error));
+    } else if (!m_replacement.commit(m_fileMode, &error, &m_confirmed)) {
+        rollbackWrite();
+    } else {
+        return true;
     }
-    // Renamed: the name is the package's now, and no rollback may remove it.
-    m_temporary = Platform::File();
-    return true;
+    return fail(ZIP_ER_WRITE, error, Platform::systemError(error));
 }
 
 void PackageFile::rollbackWrite()
 {
-    if (m_temporary.isOpen()) {
-        const QByteArray path = m_temporary.path();
-        // Unlinked while still locked, so no other save takes it for a leftover in between.
-        QFile::remove(QFile::decodeName(path));
-        m_temporary.close();
-    }
+    m_replacement.discard();
     m_bufferLen = 0;
 }
 

@@ -63,7 +63,7 @@ private:
     std::uint64_t m_windowStart = 0;
     std::uint64_t m_windowLen = 0;
 
-    Platform::File m_temporary;
+    Platform::Replacement m_replacement;
     std::vector<char> m_buffer;
     std::uint64_t m_bufferStart = 0;
     std::uint64_t m_bufferLen = 0;

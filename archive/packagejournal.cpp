@@ -1,6 +1,7 @@
 #include "archive/packagejournal.h"
 
 #include "archive/packagefile.h"
+#include "archive/ziprecords.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -11,6 +12,10 @@
 #include <vector>
 
 namespace {
+
+using ZipRecords::put16;
+using ZipRecords::put32;
+using ZipRecords::put64;
 
 const QByteArray magic = QByteArrayLiteral("MRVJRNL1");
 const QByteArray openState = QByteArrayLiteral("OPEN....");
@@ -26,27 +31,6 @@ constexpr int headerFixedLength = 8 + 4 + 2 + 4 * 8 + 4 + 5 * 8 + 2 * 8 + 3 * 4;
 QString tr(const char *text)
 {
     return archiveText(text);
-}
-
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-void put64(QByteArray &out, quint64 value)
-{
-    char bytes[8];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 8);
 }
 
 quint32 crcOf(const QByteArray &bytes, quint32 crc = 0)
@@ -148,31 +132,13 @@ bool PackageJournal::checksum(Platform::File &file, quint64 offset, quint64 len,
     return true;
 }
 
-bool PackageJournal::create(const QByteArray &path, Platform::File &package, Record record,
-                            quint64 saved, QString *error)
-{
-    m_path = path;
-    m_saved = saved;
-    const auto fail = [&](int code) {
-        *error =
-            ioError(tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path))), code);
-        m_file.close();
-        int ignored = 0;
-        (void)Platform::removeFile(path, Platform::Step::JournalRemove, &ignored);
-        return false;
-    };
-    const quint64 count = record.blockCount();
-    record.oldCrcs.assign(size_t(count), 0);
-    if (record.newCrcs.size() != count) {
-        *error = tr("the archive is damaged");
-        return false;
-    }
-    if (!m_file.create(path)) {
-        *error = ioError(tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path))),
-                         m_file.error());
-        return false;
-    }
+namespace {
 
+// The journal's header without its checksums: *checksumsAt receives where
+// those of the table and the saved bytes go, its own is appended last.
+QByteArray headerOf(const PackageJournal::Record &record, quint64 count, quint64 saved,
+                    int *checksumsAt)
+{
     QByteArray header = magic;
     put32(header, 0); // the header's length, filled in below
     put16(header, quint16(record.packageName.size()));
@@ -188,51 +154,91 @@ bool PackageJournal::create(const QByteArray &path, Platform::File &package, Rec
     put64(header, record.mountId);
     put64(header, count);
     put64(header, saved);
-    const int tableCrcAt = header.size();
+    *checksumsAt = header.size();
     put32(header, 0);
     put32(header, 0);
-    const int headerLength = header.size() + 4;
-    qToLittleEndian(quint32(headerLength), header.data() + magic.size());
+    qToLittleEndian(quint32(header.size() + 4), header.data() + magic.size());
+    return header;
+}
 
-    // The old bytes and the checksums go in and are synced first; the header
-    // that vouches for them after: a journal without its header was never used.
-    const quint64 tableOffset = quint64(headerLength);
-    m_savedOffset = tableOffset + count * 8;
+// Copies the saved bytes of the package into the journal at offset, taking
+// their checksum and, from the same bytes, the old blocks' checksums. On
+// failure *readError is the package's error when reading it failed, 0 when
+// writing the journal did.
+bool copyOldBytes(Platform::File &package, Platform::File &journal, quint64 offset, quint64 saved,
+                  PackageJournal::Record *record, quint32 *savedCrc, int *readError)
+{
     std::vector<char> buffer(size_t(std::min<quint64>(saved, chunkSize)));
-    quint32 savedCrc = 0;
     quint64 block = 0;
-    quint64 blockStart = record.from;
+    quint64 blockStart = record->from;
     quint32 blockCrc = 0;
     for (quint64 done = 0; done < saved;) {
         const qint64 want = qint64(std::min<quint64>(saved - done, chunkSize));
-        const qint64 got = package.read(buffer.data(), want, qint64(record.from + done));
+        const qint64 got = package.read(buffer.data(), want, qint64(record->from + done));
         if (got != want) {
-            *error = ioError(tr("cannot read the package"), got < 0 ? package.error() : EIO);
-            m_file.close();
-            int ignored = 0;
-            (void)Platform::removeFile(path, Platform::Step::JournalRemove, &ignored);
+            *readError = got < 0 ? package.error() : EIO;
             return false;
         }
-        savedCrc =
-            quint32(::crc32(savedCrc, reinterpret_cast<const Bytef *>(buffer.data()), uInt(got)));
-        // The old blocks' checksums from the same bytes.
+        *savedCrc =
+            quint32(::crc32(*savedCrc, reinterpret_cast<const Bytef *>(buffer.data()), uInt(got)));
         for (qint64 at = 0; at < got;) {
-            const quint64 offset = record.from + done + quint64(at);
-            const quint64 blockEnd = record.nextBoundary(blockStart);
-            const qint64 len = qint64(std::min<quint64>(blockEnd - offset, quint64(got - at)));
+            const quint64 position = record->from + done + quint64(at);
+            const quint64 blockEnd = record->nextBoundary(blockStart);
+            const qint64 len = qint64(std::min<quint64>(blockEnd - position, quint64(got - at)));
             blockCrc = quint32(
                 ::crc32(blockCrc, reinterpret_cast<const Bytef *>(buffer.data() + at), uInt(len)));
             at += len;
-            if (offset + quint64(len) == blockEnd) {
-                record.oldCrcs[size_t(block++)] = blockCrc;
+            if (position + quint64(len) == blockEnd) {
+                record->oldCrcs[size_t(block++)] = blockCrc;
                 blockCrc = 0;
                 blockStart = blockEnd;
             }
         }
-        if (!m_file.write(buffer.data(), got, qint64(m_savedOffset + done)))
-            return fail(m_file.error());
+        if (!journal.write(buffer.data(), got, qint64(offset + done)))
+            return false;
         done += quint64(got);
     }
+    return true;
+}
+
+} // namespace
+
+bool PackageJournal::create(const QByteArray &path, Platform::File &package, Record record,
+                            quint64 saved, QString *error)
+{
+    m_path = path;
+    m_saved = saved;
+    const auto fail = [&](const QString &cause) {
+        *error = cause;
+        m_file.close();
+        int ignored = 0;
+        (void)Platform::removeFile(path, Platform::Step::JournalRemove, &ignored);
+        return false;
+    };
+    const QString cannotWrite =
+        tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path)));
+    const quint64 count = record.blockCount();
+    record.oldCrcs.assign(size_t(count), 0);
+    if (record.newCrcs.size() != count) {
+        *error = tr("the archive is damaged");
+        return false;
+    }
+    if (!m_file.create(path)) {
+        *error = ioError(cannotWrite, m_file.error());
+        return false;
+    }
+    int checksumsAt = 0;
+    QByteArray header = headerOf(record, count, saved, &checksumsAt);
+
+    // The old bytes and the checksums go in and are synced first; the header
+    // that vouches for them after: a journal without its header was never used.
+    const quint64 tableOffset = quint64(header.size() + 4);
+    m_savedOffset = tableOffset + count * 8;
+    quint32 savedCrc = 0;
+    int readError = 0;
+    if (!copyOldBytes(package, m_file, m_savedOffset, saved, &record, &savedCrc, &readError))
+        return fail(readError != 0 ? ioError(tr("cannot read the package"), readError)
+                                   : ioError(cannotWrite, m_file.error()));
     QByteArray table;
     table.reserve(int(count * 8));
     for (quint64 i = 0; i < count; ++i) {
@@ -243,17 +249,17 @@ bool PackageJournal::create(const QByteArray &path, Platform::File &package, Rec
     if (!m_file.write(table.constData(), table.size(), qint64(tableOffset)) ||
         !m_file.write(openState.constData(), openState.size(), qint64(m_stateOffset)) ||
         !m_file.sync())
-        return fail(m_file.error());
-    qToLittleEndian(crcOf(table), header.data() + tableCrcAt);
-    qToLittleEndian(savedCrc, header.data() + tableCrcAt + 4);
+        return fail(ioError(cannotWrite, m_file.error()));
+    qToLittleEndian(crcOf(table), header.data() + checksumsAt);
+    qToLittleEndian(savedCrc, header.data() + checksumsAt + 4);
     put32(header, crcOf(header));
     m_record = std::move(record);
     int code = 0;
     if (!m_file.write(header.constData(), header.size(), 0) || !m_file.sync())
-        return fail(m_file.error());
+        return fail(ioError(cannotWrite, m_file.error()));
     // The journal's name must last before the package changes.
     if (!Platform::syncFolder(folderOf(path), &code))
-        return fail(code);
+        return fail(ioError(cannotWrite, code));
     return true;
 }
 

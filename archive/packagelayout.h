@@ -25,17 +25,40 @@ class File;
 // The same for a package open already, so that the file checked is the one read.
 [[nodiscard]] bool checkPackageLayout(Platform::File &file, qint64 *entries, QString *error);
 
-// One entry as the checked central directory describes it.
+// One entry as the checked central directory and its local header describe it.
 struct LayoutEntry
 {
     QByteArray name;
+    quint16 madeBy = 0;
+    quint16 versionNeeded = 0;
+    quint16 flags = 0;
     quint16 method = 0; // 0 stored, 8 deflated
+    quint16 time = 0;   // MS-DOS time and date
+    quint16 date = 0;
     quint32 crc = 0;
     qint64 compressedSize = 0;
     qint64 size = 0;
-    // Where the entry's data starts in the file.
+    quint16 internalAttributes = 0;
+    quint32 externalAttributes = 0;
+    // The central record's extra fields but the zip64 one, whose values
+    // stand in the sizes and offset.
+    QByteArray extra;
+    // Where the entry's local header and its data start in the file, and
+    // where it ends: past its data and any data descriptor.
+    qint64 headerOffset = 0;
     qint64 dataOffset = 0;
+    qint64 end = 0;
 };
-// Checks as above and gives every entry, in central directory order.
+// Where the checked central directory and the end records stand.
+struct LayoutDirectory
+{
+    qint64 offset = 0;
+    // The first of the end records: the zip64 end record when there is one.
+    qint64 recordsStart = 0;
+    qint64 endRecord = 0;
+    bool zip64 = false;
+};
+// Checks as above and gives every entry, in central directory order, and
+// where the directory stands when directory is given.
 [[nodiscard]] bool readPackageLayout(Platform::File &file, QVector<LayoutEntry> *entries,
-                                     QString *error);
+                                     QString *error, LayoutDirectory *directory = nullptr);

@@ -486,34 +486,46 @@ bool copyRange(File &from, qint64 fromOffset, File &to, qint64 toOffset, qint64 
     return true;
 }
 
-bool replace(const QByteArray &from, const QByteArray &to, int *error, bool *confirmed)
+bool Replacement::begin(const QByteArray &target)
+{
+    discard();
+    m_target = target;
+    return m_temporary.createTemporary(target);
+}
+
+bool Replacement::commit(mode_t mode, int *error, bool *confirmed)
 {
     *confirmed = false;
-    if (!allowed(Step::Rename, to) || ::rename(from.constData(), to.constData()) != 0) {
-        *error = errno;
+    m_temporary.setMode(mode);
+    // The data must be on the disk before the name points at it.
+    if (!m_temporary.sync()) {
+        *error = m_temporary.error();
+        discard();
         return false;
     }
-    const QByteArray folder = folderOf(to);
-    const int fd = allowed(Step::OpenFolder, folder)
-                       ? ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-                       : -1;
-    if (fd < 0) {
-        qCWarning(lcArchive) << "Cannot open the folder" << QFile::decodeName(folder) << ':'
-                             << systemError(errno);
-        return true;
+    if (!allowed(Step::Rename, m_target) ||
+        ::rename(m_temporary.path().constData(), m_target.constData()) != 0) {
+        *error = errno;
+        discard();
+        return false;
     }
-    if (allowed(Step::SyncFolder, folder) && ::fsync(fd) == 0) {
-        *confirmed = true;
-    } else {
-        // Some file systems cannot sync a folder at all; their renames are as
-        // safe as they get.
-        *confirmed = errno == EINVAL || errno == ENOTSUP;
-        if (!*confirmed)
-            qCWarning(lcArchive) << "Cannot sync the folder" << QFile::decodeName(folder) << ':'
-                                 << systemError(errno);
-    }
-    ::close(fd);
+    int code = 0;
+    *confirmed = syncFolder(folderOf(m_target), &code);
+    if (!*confirmed)
+        qCWarning(lcArchive) << "Cannot sync the folder" << QFile::decodeName(folderOf(m_target))
+                             << ':' << systemError(code);
+    // Renamed: the name is the target's now, and nothing may remove it.
+    m_temporary.close();
     return true;
+}
+
+void Replacement::discard()
+{
+    if (!m_temporary.isOpen())
+        return;
+    // Unlinked while still locked, so that no other save takes it for a leftover in between.
+    ::unlink(m_temporary.path().constData());
+    m_temporary.close();
 }
 
 bool resolveLinks(const QByteArray &path, QByteArray *target, int *error)

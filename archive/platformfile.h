@@ -162,10 +162,33 @@ private:
     bool m_holds = false;
 };
 
-// Renames from over to; false with *error when the rename failed. After a
-// rename, *confirmed tells whether the folder was synced too.
-[[nodiscard]] bool replace(const QByteArray &from, const QByteArray &to, int *error,
-                           bool *confirmed);
+// Replaces a file so that its name always leads to the old file or to the
+// complete new one: the new bytes go to a locked temporary beside it, which is
+// synced, renamed over it, and the folder synced. Going without commit()
+// removes the temporary.
+class Replacement
+{
+public:
+    Replacement() = default;
+    ~Replacement() { discard(); }
+    Replacement(const Replacement &) = delete;
+    Replacement &operator=(const Replacement &) = delete;
+
+    // Creates the temporary beside target, a real file (links resolved).
+    [[nodiscard]] bool begin(const QByteArray &target);
+    // The temporary, to write the new bytes to.
+    File &file() { return m_temporary; }
+    // Gives the new file mode, syncs it and renames it over the target; false
+    // with *error when the target was left as it was (the temporary is gone
+    // then). *confirmed tells whether the drive confirmed the new name.
+    [[nodiscard]] bool commit(mode_t mode, int *error, bool *confirmed);
+    // Removes the temporary, if any.
+    void discard();
+
+private:
+    File m_temporary;
+    QByteArray m_target;
+};
 
 // Follows a chain of symbolic links to the path of the file really meant.
 [[nodiscard]] bool resolveLinks(const QByteArray &path, QByteArray *target, int *error);

@@ -26,9 +26,19 @@ bool holdsName(const PlaylistRows &rows, const QString &name)
                        [&name](const PlaylistRow &row) { return row.file == name; });
 }
 
-} // namespace
+// What the command line asks of the package, checked whole before the package is read.
+struct UpdateRequest
+{
+    QString path;
+    QVector<FileArgument> additions;
+    QStringList removals;
+    QVector<Retime> retimes;
+    bool strict = false;
+};
 
-int runUpdate(const QStringList &arguments)
+// Reads the command line into *request; false with *exitCode when it is
+// wrong or only asked for help.
+bool parseUpdate(const QStringList &arguments, UpdateRequest *request, int *exitCode)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -50,70 +60,69 @@ int runUpdate(const QStringList &arguments)
     const QCommandLineOption strict = strictOption();
     parser.addOptions({add, remove, duration, strict});
     parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to change."));
-    const QString command = QStringLiteral("mrv update");
-    int exitCode = ExitSuccess;
-    if (!parseCommand(parser, arguments, QStringLiteral("mrv update [options] PKG"), &exitCode))
-        return exitCode;
+    *exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, QStringLiteral("mrv update [options] PKG"), exitCode))
+        return false;
+    const auto refuse = [exitCode](const QString &message) {
+        *exitCode = usageError(QStringLiteral("mrv update"), message);
+        return false;
+    };
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return usageError(command, tr("give exactly one package to update."));
+        return refuse(tr("give exactly one package to update."));
     if (!parser.isSet(add) && !parser.isSet(remove) && !parser.isSet(duration))
-        return usageError(command, tr("give at least one --add, --remove or --duration."));
-
-    // The whole command line is checked before the package is read.
-    QVector<FileArgument> additions;
+        return refuse(tr("give at least one --add, --remove or --duration."));
     for (const QString &argument : parser.values(add)) {
         FileArgument file;
         QString error;
         if (!parseFileArgument(argument, &file, &error))
-            return usageError(command, error);
-        additions.append(file);
+            return refuse(error);
+        request->additions.append(file);
     }
-    QVector<Retime> retimes;
     for (const QString &argument : parser.values(duration)) {
         const int equals = argument.lastIndexOf(QLatin1Char('='));
         QString time;
         QString why;
         if (equals <= 0 || !readTime(argument.mid(equals + 1), &time, &why))
-            return usageError(command, tr("“%1” is not a valid --duration: write it as "
-                                          "NAME=hh:mm:ss (or 90, 1:30). %2")
-                                           .arg(argument, why));
-        retimes.append({storedNameOfEntry(argument.left(equals)), time});
+            return refuse(tr("“%1” is not a valid --duration: write it as NAME=hh:mm:ss (or 90, "
+                             "1:30). %2")
+                              .arg(argument, why));
+        request->retimes.append({storedNameOfEntry(argument.left(equals)), time});
     }
+    for (const QString &argument : parser.values(remove))
+        request->removals.append(storedNameOfEntry(argument));
+    request->path = positional.first();
+    request->strict = parser.isSet(strict);
+    return true;
+}
 
-    const QString path = positional.first();
-    const QString shown = QDir::toNativeSeparators(path);
-    PackageContents contents;
-    QString error;
-    if (!readPackage(path, defaultTransition(), &contents, &error)) {
-        printError(error);
-        return ExitFailed;
-    }
-
-    PlaylistRows rows = contents.rows;
+// Removes the rows named, then sets the new times; false (said) when a name
+// is not in the playlist or a video is given a time.
+bool removeAndRetime(const UpdateRequest &request, const PlaylistRows &stored, const QString &shown,
+                     PlaylistRows *rows)
+{
     QStringList unknown;
-    for (const QString &argument : parser.values(remove)) {
-        const QString name = storedNameOfEntry(argument);
-        if (!holdsName(contents.rows, name))
+    for (const QString &name : request.removals) {
+        if (!holdsName(stored, name))
             unknown.append(name);
-        rows.erase(std::remove_if(rows.begin(), rows.end(),
-                                  [&name](const PlaylistRow &row) { return row.file == name; }),
-                   rows.end());
+        rows->erase(std::remove_if(rows->begin(), rows->end(),
+                                   [&name](const PlaylistRow &row) { return row.file == name; }),
+                    rows->end());
     }
-    for (const Retime &retime : std::as_const(retimes)) {
-        if (!holdsName(contents.rows, retime.name)) {
+    for (const Retime &retime : request.retimes) {
+        if (!holdsName(stored, retime.name)) {
             unknown.append(retime.name);
             continue;
         }
-        for (PlaylistRow &row : rows) {
+        for (PlaylistRow &row : *rows) {
             if (row.file != retime.name)
                 continue;
             if (row.isVideo()) {
                 printError(tr("Cannot update “%1”: “%2” is a video, it plays to its end and takes "
                               "no time. Nothing was written.")
                                .arg(shown, retime.name));
-                return ExitFailed;
+                return false;
             }
             row.time = retime.time;
         }
@@ -122,26 +131,58 @@ int runUpdate(const QStringList &arguments)
         printError(tr("Cannot update “%1”: its playlist has no “%2”. Nothing was written; "
                       "“mrv list” shows the names it holds.")
                        .arg(shown, unknown.join(QStringLiteral("”, “"))));
-        return ExitFailed;
+        return false;
     }
-    QStringList addedPaths;
-    for (FileArgument file : std::as_const(additions)) {
+    return true;
+}
+
+// Appends a row for each added file, converted first where asked; false
+// (said) when one cannot be added.
+bool appendAdditions(const QVector<FileArgument> &additions, PlaylistRows *rows,
+                     QStringList *addedPaths)
+{
+    for (FileArgument file : additions) {
         if (!convertArgument(&file.path))
-            return ExitFailed;
+            return false;
         const PlaylistRow row = rowForFile(
             file.path, file.time.isEmpty() ? defaultImageTime() : file.time, defaultTransition());
         if (row.isVideo() && !file.time.isEmpty()) {
             printError(tr("“%1” is a video: it plays to its end and takes no time. Give it "
                           "without “=hh:mm:ss”.")
                            .arg(QDir::toNativeSeparators(file.path)));
-            return ExitFailed;
+            return false;
         }
         const QString warning = unknownTypeWarning(file.path);
         if (!warning.isEmpty())
             printError(warning);
-        rows.append(row);
-        addedPaths.append(file.path);
+        rows->append(row);
+        addedPaths->append(file.path);
     }
+    addedPaths->removeDuplicates();
+    return true;
+}
+
+} // namespace
+
+int runUpdate(const QStringList &arguments)
+{
+    UpdateRequest request;
+    int exitCode = ExitSuccess;
+    if (!parseUpdate(arguments, &request, &exitCode))
+        return exitCode;
+    const QString &path = request.path;
+    const QString shown = QDir::toNativeSeparators(path);
+    PackageContents contents;
+    QString error;
+    if (!readPackage(path, defaultTransition(), &contents, &error)) {
+        printError(error);
+        return ExitFailed;
+    }
+    PlaylistRows rows = contents.rows;
+    QStringList addedPaths;
+    if (!removeAndRetime(request, contents.rows, shown, &rows) ||
+        !appendAdditions(request.additions, &rows, &addedPaths))
+        return ExitFailed;
     if (rows.isEmpty()) {
         printError(
             tr("Cannot update “%1”: the playlist would be empty. Nothing was written.").arg(shown));
@@ -151,13 +192,12 @@ int runUpdate(const QStringList &arguments)
     QSet<QString> stored;
     for (const PlaylistRow &row : std::as_const(contents.rows))
         stored.insert(row.file);
-    if (!reportMayNotPlay(probeMayNotPlay(rows, path, stored), parser.isSet(strict), path))
+    if (!reportMayNotPlay(probeMayNotPlay(rows, path, stored), request.strict, path))
         return ExitFailed;
 
     const SavePlan plan = makeSavePlan(path, path, rows, contents);
     SaveOutcome outcome;
     {
-        addedPaths.removeDuplicates();
         TerminalProgress progress(path, QFileInfo(path).size() + totalFileSize(addedPaths));
         JobControl control(progress.sink());
         outcome = runSavePlan(plan, &control);

@@ -94,16 +94,13 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
         return false;
     }
     Platform::ignoreFileSizeSignal();
-    Platform::File to;
-    if (!to.createTemporary(targetPath)) {
+    Platform::Replacement replacement;
+    Platform::File &to = replacement.file();
+    if (!replacement.begin(targetPath)) {
         *error = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(to.error()));
         return false;
     }
-    const auto discard = [&to] {
-        const QString temporary = QFile::decodeName(to.path());
-        to.close();
-        QFile::remove(temporary);
-    };
+    const auto discard = [&replacement] { replacement.discard(); };
     std::vector<char> buffer(size_t(std::min(copyChunk, std::max<qint64>(from.size(), 1))));
     const QString name = QFileInfo(target).fileName();
     qint64 done = 0;
@@ -143,15 +140,11 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     task->setStep(DriveStep::Finishing);
     int replaceError = 0;
     bool confirmed = false;
-    to.setMode(Platform::newFileMode());
-    if (!to.sync() || !Platform::replace(to.path(), targetPath, &replaceError, &confirmed)) {
-        *error =
-            tr("Cannot write %1: %2. The drive was left as it was.")
-                .arg(shown, Platform::systemError(replaceError != 0 ? replaceError : to.error()));
-        discard();
+    if (!replacement.commit(Platform::newFileMode(), &replaceError, &confirmed)) {
+        *error = tr("Cannot write %1: %2. The drive was left as it was.")
+                     .arg(shown, Platform::systemError(replaceError));
         return false;
     }
-    to.close();
     return true;
 }
 
