@@ -427,9 +427,7 @@ void InPlaceUpdate::progress(JobControl *control, quint64 more, const QString &f
 {
     m_done += more;
     if (control)
-        control->report(JobProgress{
-            qint64(m_done), bytesWritten(), file,
-            tr("Updating the package in place: do not remove the drive until it is done.")});
+        control->report(JobProgress{qint64(m_done), bytesWritten(), file, JobStep::Updating});
 }
 
 // Receives the new package's bytes from the first changed one on, in order.
@@ -858,8 +856,29 @@ bool waitForUpdate(Platform::File &file, const QString &shownPath, bool *waited,
 Recovery recoverPackage(const QByteArray &path, Platform::File *locked)
 {
     const Recovery recovery = recover(path, locked);
-    report(recovery.message);
+    report(recovery.text());
     return recovery;
+}
+
+Recovery::Recovery(Outcome found, const QString &text) : outcome(found)
+{
+    switch (found) {
+    case Outcome::None:
+    case Outcome::RolledBack:
+    case Outcome::Completed:
+    case Outcome::Cleaned:
+    case Outcome::Discarded:
+        status = Status::Done;
+        warning = text;
+        return;
+    case Outcome::Kept:
+    case Outcome::Damaged:
+    case Outcome::NotAFile:
+    case Outcome::Failed:
+        status = Status::Failed;
+        error = text;
+        return;
+    }
 }
 
 namespace {
@@ -869,8 +888,7 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     Recovery recovery;
     const QByteArray journalPath = PackageJournal::pathFor(path);
     const auto outcome = [&](Recovery::Outcome kind, const QString &message) {
-        recovery.outcome = kind;
-        recovery.message = message;
+        recovery = Recovery(kind, message);
         return recovery;
     };
     const QString kept =
@@ -1000,33 +1018,31 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
 
 Recovery discardJournal(const QByteArray &path)
 {
-    Recovery recovery;
     const QByteArray journalPath = PackageJournal::pathFor(path);
     Platform::File package;
     bool unsupported = false;
     PackageJournal journal;
     QString error;
     if (journal.read(journalPath, &error) == PackageJournal::State::Missing)
-        return recovery;
+        return {};
     if (package.openOwn(path, false) && (!package.lock(&unsupported) || unsupported)) {
-        recovery.outcome = Recovery::Outcome::Failed;
-        recovery.message = tr("Cannot discard the journal of %1: no lock can be taken on the "
-                              "package, so its update may still be running.")
-                               .arg(shown(path));
-        return recovery;
+        return Recovery(Recovery::Outcome::Failed,
+                        tr("Cannot discard the journal of %1: no lock can be taken on the "
+                           "package, so its update may still be running.")
+                            .arg(shown(path)));
     }
     int code = 0;
     if (!Platform::removeFile(journalPath, Platform::Step::JournalRemove, &code) ||
         !Platform::syncFolder(folderOf(journalPath), &code)) {
-        recovery.outcome = Recovery::Outcome::Failed;
-        recovery.message = tr("Cannot remove the journal %1: %2.")
-                               .arg(shown(journalPath), Platform::systemError(code));
-        return recovery;
+        return Recovery(Recovery::Outcome::Failed,
+                        tr("Cannot remove the journal %1: %2.")
+                            .arg(shown(journalPath), Platform::systemError(code)));
     }
-    recovery.outcome = Recovery::Outcome::Discarded;
-    recovery.message = tr("The journal %1 was removed without being applied; %2 stays as it is.")
-                           .arg(shown(journalPath), shown(path));
-    report(recovery.message);
+    const Recovery recovery(Recovery::Outcome::Discarded,
+                            tr("The journal %1 was removed without being applied; %2 stays as "
+                               "it is.")
+                                .arg(shown(journalPath), shown(path)));
+    report(recovery.text());
     return recovery;
 }
 

@@ -122,8 +122,7 @@ bool newBlockChecksums(Platform::File &source, PackageJournal::Record *record, J
 
 } // namespace
 
-PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control,
-                        const std::function<void()> &finishing)
+PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control)
 {
     PackageSync result;
     const QString shown = quoted(targetPath);
@@ -133,12 +132,15 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
         result.error = error;
         return result;
     };
+    const auto notPossible = [&](const QString &cause) {
+        result.copyWhole = true;
+        return fail(PackageSync::Status::Failed, cause);
+    };
 
     // An update interrupted on this stick before is finished first, as Open does.
     const Recovery recovery = recoverPackage(path);
-    if (recovery.outcome == Recovery::Outcome::Kept ||
-        recovery.outcome == Recovery::Outcome::Failed)
-        return fail(PackageSync::Status::Failed, recovery.message);
+    if (!recovery.isDone())
+        return fail(PackageSync::Status::Failed, recovery.text());
 
     Platform::File source;
     if (!source.openRead(QFile::encodeName(sourcePath)))
@@ -154,13 +156,13 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     bool unsupported = false;
     // Only the package itself: never through a link, never onto another drive.
     if (!held.openOwn(path, true))
-        return fail(PackageSync::Status::NotPossible, Platform::systemError(held.error()));
+        return notPossible(Platform::systemError(held.error()));
     // Without a lock a journal cannot be told from a live writer's: the caller
     // copies the package whole and renames it instead. The lock "succeeds"
     // unguarded there, so unsupported is what tells.
     const bool locked = held.lock(&unsupported);
     if (unsupported)
-        return fail(PackageSync::Status::NotPossible, Platform::systemError(ENOLCK));
+        return notPossible(Platform::systemError(ENOLCK));
     if (!locked) {
         return fail(PackageSync::Status::Failed,
                     tr("Cannot write %1: another program is writing it (%2). Close it and try "
@@ -169,7 +171,7 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     }
     QVector<LayoutEntry> heldEntries;
     if (!readPackageLayout(held, &heldEntries, &cause))
-        return fail(PackageSync::Status::NotPossible, cause);
+        return notPossible(cause);
 
     qint64 from = 0;
     int code = 0;
@@ -185,7 +187,8 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
         QByteArray b(a.size(), '\0');
         if (source.read(a.data(), a.size(), from) == a.size() &&
             held.read(b.data(), b.size(), from) == b.size() && a == b) {
-            result.status = PackageSync::Status::Current;
+            result.status = PackageSync::Status::Done;
+            result.current = true;
             return result;
         }
     }
@@ -266,21 +269,21 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
             }
         }
         if (control)
-            control->report(at - from, newLength - from, name);
+            control->report(JobProgress{at - from, newLength - from, name, JobStep::Writing});
     }
     if (written && !cancelled) {
-        if (finishing)
-            finishing();
+        if (control)
+            control->report(JobProgress{0, 0, name, JobStep::Finishing});
         // Complete on the drive before the journal says so; only then is it cut.
         if (held.sync() && journal.markComplete(&cause)) {
             if ((newLength >= oldLength || (held.truncate(newLength) && held.sync())) &&
                 journal.remove(&cause)) {
-                result.status = PackageSync::Status::Synced;
+                result.status = PackageSync::Status::Done;
                 return result;
             }
             // Complete: the next write or open finishes what is left.
             return fail(
-                PackageSync::Status::Unfinished,
+                PackageSync::Status::Failed,
                 tr("Cannot finish %1: %2. Its new version is complete; write to the "
                    "drive again to finish it.")
                     .arg(shown, cause.isEmpty() ? Platform::systemError(held.error()) : cause));
@@ -290,7 +293,7 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     }
     QString rollBackError;
     if (!journal.rollBack(held, &rollBackError) || !journal.remove(&rollBackError)) {
-        return fail(PackageSync::Status::Unfinished,
+        return fail(PackageSync::Status::Failed,
                     tr("%1 Its old version could not be put back yet (%2): do not use the "
                        "drive for anything else, and write to it again to restore it.")
                         .arg(cancelled ? tr("Cancelled.") : cause, rollBackError));

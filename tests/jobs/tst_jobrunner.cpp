@@ -36,7 +36,7 @@ class TestJobRunner : public QObject
             writeMedia(media, size)
                 ? runSavePlan(makeSavePlan(path(name), path(name), {row("NA", media)}))
                 : SaveOutcome();
-        return outcome.status == SaveOutcome::Status::Saved ? outcome.contents : PackageContents();
+        return outcome.status == SaveOutcome::Status::Done ? outcome.contents : PackageContents();
     }
     // Adds a picture of its own of size bytes to the package's rows: the plan
     // that saves it in place (a failed write shows as a failed save).
@@ -87,7 +87,7 @@ void TestJobRunner::keysSerialiseAndBound()
     QVector<int> outcomes;
     for (int i = 0; i < keys.size(); ++i) {
         runner.submit<int>(
-            keys.at(i).split(u'+'), {},
+            keys.at(i).split(u'+'),
             [&, i](JobControl *) {
                 started.fetchAndAddOrdered(1);
                 const int now = running.fetchAndAddOrdered(1) + 1;
@@ -129,7 +129,7 @@ void TestJobRunner::twoPackagesAtOnceCancelOne()
     SaveOutcome firstOutcome;
     SaveOutcome secondOutcome;
     const JobId firstJob = runner.submit<SaveOutcome>(
-        {first}, str("first"),
+        {first},
         [&](JobControl *control) {
             // The cancel comes from the runner's thread while this job runs.
             waitFor([control] { return control->isCancelled(); });
@@ -137,7 +137,7 @@ void TestJobRunner::twoPackagesAtOnceCancelOne()
         },
         [&](const SaveOutcome &outcome) { firstOutcome = outcome; });
     runner.submit<SaveOutcome>(
-        {secondPlan.packagePath}, str("second"),
+        {secondPlan.packagePath},
         [&](JobControl *control) { return runSavePlan(secondPlan, control); },
         [&](const SaveOutcome &outcome) { secondOutcome = outcome; });
     QCOMPARE(runner.runningCount(), 2); // at once
@@ -148,7 +148,7 @@ void TestJobRunner::twoPackagesAtOnceCancelOne()
     QCOMPARE(int(firstOutcome.status), int(SaveOutcome::Status::Cancelled));
     QVERIFY_CONTAINS(firstOutcome.error, str("left as it was"));
     QCOMPARE(fileBytes(first), firstBefore);
-    QCOMPARE(int(secondOutcome.status), int(SaveOutcome::Status::Saved));
+    QCOMPARE(int(secondOutcome.status), int(SaveOutcome::Status::Done));
     QCOMPARE(readZip(secondPlan.packagePath).value(str("added2.png")),
              fileBytes(path("added2.png")));
 }
@@ -160,14 +160,14 @@ void TestJobRunner::cancelledBeforeStartEndsOnce()
     QSemaphore release;
     QStringList outcomes;
     runner.submit<QString>(
-        {str("k")}, {},
+        {str("k")},
         [&release](JobControl *) {
             release.tryAcquire(1, 5000);
             return str("first");
         },
         [&outcomes](const QString &outcome) { outcomes << outcome; });
     const JobId queued = runner.submit<QString>(
-        {str("k")}, str("queued"),
+        {str("k")},
         [](JobControl *control) { return control->isCancelled() ? str("cancelled") : str("ran"); },
         [&outcomes](const QString &outcome) { outcomes << outcome; });
     QCOMPARE(runner.runningCount(), 1);
@@ -187,10 +187,10 @@ void TestJobRunner::progressOfManyFilesIsThrottled()
     QSignalSpy progress(&runner, &JobRunner::progress);
     QSignalSpy idle(&runner, &JobRunner::idle);
     runner.submit<int>(
-        {str("k")}, {},
+        {str("k")},
         [](JobControl *control) {
             for (int i = 0; i < 1000; ++i)
-                control->report(JobProgress{i, 1000, str("f%1.png").arg(i), str("Step"),
+                control->report(JobProgress{i, 1000, str("f%1.png").arg(i),
                                             i < 500 ? JobStep::Writing : JobStep::Verifying});
             control->report(1000, 1000);
             return 0;
@@ -198,7 +198,7 @@ void TestJobRunner::progressOfManyFilesIsThrottled()
         [](int) {});
     QVERIFY(idle.wait(10000));
     QVERIFY_BETWEEN(progress.size(), 3, 6);
-    QCOMPARE(int(progress.at(1).at(1).value<JobProgress>().stepKind), int(JobStep::Verifying));
+    QCOMPARE(int(progress.at(1).at(1).value<JobProgress>().step), int(JobStep::Verifying));
     QCOMPARE(progress.constLast().at(1).value<JobProgress>().done, 1000);
 }
 
@@ -212,7 +212,7 @@ void TestJobRunner::destructionWaitsForRunningJob()
         JobRunner runner;
         QSemaphore started;
         runner.submit<int>(
-            {str("k")}, {},
+            {str("k")},
             [&](JobControl *control) {
                 started.release();
                 done.storeRelease(waitFor([control] { return control->isCancelled(); }) ? 1 : 2);
@@ -250,7 +250,7 @@ void TestJobRunner::saveAfterFailedReadBackIsNotAChange()
     });
     const SaveOutcome saved = runSavePlan(plan, &control);
     QVERIFY(!spoilt.isEmpty());
-    QCOMPARE(int(saved.status), int(SaveOutcome::Status::Saved));
+    QCOMPARE(int(saved.status), int(SaveOutcome::Status::Done));
     QVERIFY_CONTAINS(saved.warning, str("cannot be read back"));
     QCOMPARE(saved.contents.path, package);
 
@@ -259,7 +259,7 @@ void TestJobRunner::saveAfterFailedReadBackIsNotAChange()
     PlaylistRows again = saved.contents.rows;
     again.removeFirst();
     const SaveOutcome next = runSavePlan(makeSavePlan(package, package, again, saved.contents));
-    QVERIFY2(next.status == SaveOutcome::Status::Saved, qPrintable(next.error));
+    QVERIFY2(next.status == SaveOutcome::Status::Done, qPrintable(next.error));
     QCOMPARE(readZip(package).keys(), (QStringList{str("json.txt"), str("more.png")}));
 }
 
