@@ -531,6 +531,10 @@ void TestInPlaceUpdate::hostileJournals()
     const Recovery recovery = recoverPackage(QFile::encodeName(f.package));
     setRecoveryReporter(nullptr);
     QCOMPARE(recovery.outcome, outcome);
+    // Kept or damaged, the journal stays: a failure, said as one.
+    QCOMPARE(recovery.isDone(),
+             outcome == Recovery::Outcome::None || outcome == Recovery::Outcome::RolledBack);
+    QCOMPARE(recovery.error.isEmpty(), recovery.isDone());
     QCOMPARE(QString::fromUtf8(lastReport), recovery.text());
     QVERIFY(recovery.text().contains(str("“%1”").arg(f.package)) ||
             outcome == Recovery::Outcome::None);

@@ -1,8 +1,12 @@
 #include "jobs/jobrunner.h"
+#include "jobs/parallelmap.h"
 #include "package/saveplan.h"
 #include "tests/common/testkit.h"
 
 #include <QtTest>
+
+#include <algorithm>
+#include <mutex>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,7 +57,10 @@ private slots:
     void keysSerialiseAndBound();
     void twoPackagesAtOnceCancelOne();
     void cancelledBeforeStartEndsOnce();
+    void progressOfManyFilesIsThrottled_data();
     void progressOfManyFilesIsThrottled();
+    void parallelMapTakesEachIndexOnce_data();
+    void parallelMapTakesEachIndexOnce();
     void destructionWaitsForRunningJob();
     void saveAfterFailedReadBackIsNotAChange();
 };
@@ -179,27 +186,85 @@ void TestJobRunner::cancelledBeforeStartEndsOnce()
     QCOMPARE(finished.at(1).at(0).value<JobId>(), queued);
 }
 
+void TestJobRunner::progressOfManyFilesIsThrottled_data()
+{
+    QTest::addColumn<bool>("byPart");
+    QTest::newRow("the job's step changes") << false;
+    QTest::newRow("one of its parts finishes") << true;
+}
+
 // A package of a thousand small files must not post a thousand updates to
-// the GUI thread; a new step and the last update always pass.
+// the GUI thread; a new step, a part done and the last update always pass.
 void TestJobRunner::progressOfManyFilesIsThrottled()
 {
+    QFETCH(bool, byPart);
     JobRunner runner(1);
     QSignalSpy progress(&runner, &JobRunner::progress);
     QSignalSpy idle(&runner, &JobRunner::idle);
     runner.submit<int>(
         {str("k")},
-        [](JobControl *control) {
-            for (int i = 0; i < 1000; ++i)
-                control->report(JobProgress{i, 1000, str("f%1.png").arg(i),
-                                            i < 500 ? JobStep::Writing : JobStep::Verifying});
+        [byPart](JobControl *control) {
+            for (int i = 0; i < 1000; ++i) {
+                const bool later = i >= 500;
+                JobProgress now{i, 1000, str("f%1.png").arg(i),
+                                later && !byPart ? JobStep::Verifying : JobStep::Writing};
+                if (byPart)
+                    now.parts = {JobPart{i, 1000, JobStep::Writing, later}};
+                control->report(now);
+            }
             control->report(1000, 1000);
             return 0;
         },
         [](int) {});
     QVERIFY(idle.wait(10000));
     QVERIFY_BETWEEN(progress.size(), 3, 6);
-    QCOMPARE(int(progress.at(1).at(1).value<JobProgress>().step), int(JobStep::Verifying));
+    const JobProgress second = progress.at(1).at(1).value<JobProgress>();
+    QCOMPARE(second.done, 500);
+    QCOMPARE(second.step, byPart ? JobStep::Writing : JobStep::Verifying);
+    QCOMPARE(second.parts.value(0).finished, byPart);
     QCOMPARE(progress.constLast().at(1).value<JobProgress>().done, 1000);
+}
+
+void TestJobRunner::parallelMapTakesEachIndexOnce_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("threads");
+    QTest::addColumn<bool>("cancel"); // at the first index run
+    QTest::newRow("nothing to do") << 0 << 4 << false;
+    QTest::newRow("more threads than work") << 3 << 8 << false;
+    QTest::newRow("many on a few threads") << 300 << 3 << false;
+    QTest::newRow("no threads asked: the caller's") << 5 << 0 << false;
+    QTest::newRow("one thread stops at the cancel") << 50 << 1 << true;
+    QTest::newRow("several stop at the cancel") << 300 << 4 << true;
+}
+
+// Every index once, on no more threads than asked; after a cancel no index starts.
+void TestJobRunner::parallelMapTakesEachIndexOnce()
+{
+    QFETCH(int, count);
+    QFETCH(int, threads);
+    QFETCH(bool, cancel);
+    JobControl control;
+    std::mutex mutex;
+    QVector<int> runs(count, 0);
+    QSet<QThread *> used;
+    int started = 0;
+    parallelMap(count, threads, &control, [&](int index) {
+        QThread::usleep(200);
+        std::lock_guard<std::mutex> lock(mutex);
+        ++runs[index];
+        ++started;
+        used.insert(QThread::currentThread());
+        if (cancel)
+            control.requestCancel();
+    });
+    QVERIFY_BETWEEN(used.size(), 0, std::max(threads, 1));
+    QVERIFY(std::all_of(runs.cbegin(), runs.cend(),
+                        [cancel](int n) { return n == 1 || (cancel && n == 0); }));
+    if (cancel)
+        QVERIFY_BETWEEN(started, 1, threads);
+    else
+        QCOMPARE(started, count);
 }
 
 // Closing the program mid-job waits for the job (a save is never torn off)
