@@ -13,7 +13,7 @@ QString jobStepText(JobStep step)
         return archiveText(
             "Updating the package in place: do not remove the drive until it is done.");
     case JobStep::Finishing:
-        return archiveText("Finishing: writing the last data to the drive");
+        return archiveText("Finishing: writing the last data to the stick");
     case JobStep::Verifying:
         return archiveText("Verifying");
     }
