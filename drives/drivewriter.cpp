@@ -362,6 +362,8 @@ private:
                      const QString &error)
     {
         const bool cancelled = task.cancelled();
+        // A drive that returned other bytes proves nothing of what it holds.
+        result.proof = DriveResult::Proof::None;
         result.status = cancelled ? DriveResult::Status::Cancelled : DriveResult::Status::Failed;
         result.error =
             cancelled ? tr("Cancelled: %1 was left as it was.").arg(quoted(target)) : error;
