@@ -48,8 +48,7 @@ void MainWindow::setupAutosave()
     // Looked for once the window is up, so the question has the window's dialogs.
     const QString folder = unsavedPlaylistFolder();
     jobs->submit<LeftPlaylist>(
-        {keptKey()}, tr("Looking for an unsaved playlist..."),
-        [folder](JobControl *) { return findLeftPlaylist(folder); },
+        {keptKey()}, [folder](JobControl *) { return findLeftPlaylist(folder); },
         [this](const LeftPlaylist &left) {
             if (left.isValid())
                 offerLeftPlaylist(left);
@@ -82,7 +81,7 @@ void MainWindow::keepUnsavedPlaylist()
     const std::shared_ptr<UnsavedPlaylistStore> store = unsavedStore;
     const int generation = store->generation();
     jobs->submit<QString>(
-        {keptKey()}, {},
+        {keptKey()},
         [store, playlist, generation](JobControl *) {
             QString error;
             return store->write(playlist, generation, &error) ? QString() : error;
@@ -151,7 +150,7 @@ void MainWindow::restorePlaylist(const LeftPlaylist &left)
     keepUnsavedPlaylist();
     restoredFrom = std::make_shared<LeftPlaylist>(left);
     jobs->submit<bool>(
-        {keptKey()}, {},
+        {keptKey()},
         [left](JobControl *) {
             removeLeftPlaylist(left);
             return true;

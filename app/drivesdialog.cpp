@@ -39,7 +39,7 @@ constexpr int progressWidth = 420;
 } // namespace
 
 DrivesDialog::DrivesDialog(const QString &packagePath, JobRunner *jobs, QWidget *parent)
-    : QDialog(parent), m_package(packagePath), m_jobs(jobs), m_shared(std::make_shared<Shared>())
+    : QDialog(parent), m_package(packagePath), m_jobs(jobs)
 {
     setWindowTitle(tr("Write to Drives"));
     setObjectName(QStringLiteral("drivesDialog"));
@@ -102,13 +102,12 @@ DrivesDialog::DrivesDialog(const QString &packagePath, JobRunner *jobs, QWidget 
     connect(m_write, &QPushButton::clicked, this, &DrivesDialog::startWriting);
     connect(m_close, &QPushButton::clicked, this, &DrivesDialog::reject);
 
-    // The runner's progress signal says when there is something new to show.
-    connect(m_jobs, &JobRunner::progress, this, [this](JobId id) {
+    connect(m_jobs, &JobRunner::progress, this, [this](JobId id, const JobProgress &progress) {
         if (id == m_job)
-            showProgress();
+            showProgress(progress);
     });
 
-    m_list = new DriveList(this);
+    m_list = new DriveList(m_jobs, this);
     connect(m_list, &DriveList::drivesChanged, this, [this] {
         if (m_results.isEmpty() && !isWriting()) {
             m_drives = m_list->drives() + m_folders;
@@ -239,7 +238,7 @@ void DrivesDialog::startWriting()
         keys.append(drive.mountPoint);
     const QPointer<DrivesDialog> self(this);
     m_job = m_jobs->submit<QVector<HeldPackage>>(
-        keys, tr("Reading the drives"),
+        keys,
         [package, chosen](JobControl *) {
             QVector<HeldPackage> held;
             const QString name = QFileInfo(package).fileName();
@@ -288,10 +287,8 @@ void DrivesDialog::askAndWrite(const DriveInfos &chosen, const QVector<HeldPacka
 
 void DrivesDialog::write(const DriveInfos &chosen, const QStringList &replaceOn)
 {
-    m_shared = std::make_shared<Shared>();
-    m_shared->progress.resize(chosen.size());
-    m_shared->steps.fill(DriveStep::Writing, chosen.size());
-    m_shared->stepStartMs.fill(-1, chosen.size());
+    m_stepStartMs.fill(-1, chosen.size());
+    m_steps.fill(JobStep::None, chosen.size());
     m_clock.start();
     DriveWriteOptions options;
     bool canEject = false;
@@ -301,30 +298,15 @@ void DrivesDialog::write(const DriveInfos &chosen, const QStringList &replaceOn)
     options.verify = m_verify->isChecked();
     options.replaceOn = replaceOn;
 
-    // The threads only store values; the runner's progress signal shows them.
-    std::shared_ptr<Shared> shared = m_shared;
-    const QElapsedTimer clock = m_clock;
-    DriveWriteObserver observer;
-    observer.progress = [shared, clock](int drive, DriveStep step, const JobProgress &progress) {
-        std::lock_guard<std::mutex> lock(shared->mutex);
-        if (shared->steps[drive] != step || shared->stepStartMs[drive] < 0)
-            shared->stepStartMs[drive] = clock.elapsed();
-        shared->steps[drive] = step;
-        shared->progress[drive] = progress;
-    };
-    observer.finished = [shared](int, const DriveResult &) {
-        std::lock_guard<std::mutex> lock(shared->mutex);
-        ++shared->finished;
-    };
     const QString package = m_package;
     QStringList keys = {package};
     for (const DriveInfo &drive : std::as_const(chosen))
         keys.append(drive.mountPoint);
     const QPointer<DrivesDialog> self(this);
     m_job = m_jobs->submit<DriveResults>(
-        keys, tr("Writing to drives"),
-        [package, chosen, options, observer](JobControl *control) {
-            return writeToDrives(package, chosen, options, control, observer);
+        keys,
+        [package, chosen, options](JobControl *control) {
+            return writeToDrives(package, chosen, options, control);
         },
         [self](const DriveResults &results) {
             if (!self)
@@ -338,24 +320,23 @@ void DrivesDialog::write(const DriveInfos &chosen, const QStringList &replaceOn)
         m_table->item(row, ColumnProgress)->setText(QString());
     }
     updateButtons();
-    showProgress();
+    showProgress(JobProgress{});
 }
 
-QString DrivesDialog::progressText(DriveStep step, const JobProgress &progress,
-                                   qint64 startedMs) const
+QString DrivesDialog::progressText(const JobPart &part, qint64 startedMs) const
 {
     // The flush has no byte count: a time left would only mislead.
-    if (step == DriveStep::Finishing)
-        return driveStepText(step);
-    if (progress.total <= 0)
+    if (part.step == JobStep::Finishing)
+        return jobStepText(part.step);
+    if (part.total <= 0)
         return {};
     const qint64 elapsed = m_clock.elapsed() - startedMs;
-    const double speed = elapsed > 0 ? double(progress.done) / (double(elapsed) / 1000) : 0;
+    const double speed = elapsed > 0 ? double(part.done) / (double(elapsed) / 1000) : 0;
     QString text =
         tr("%1: %2 of %3")
-            .arg(driveStepText(step), driveSizeText(progress.done), driveSizeText(progress.total));
+            .arg(jobStepText(part.step), driveSizeText(part.done), driveSizeText(part.total));
     if (speed > 0) {
-        const qint64 left = qint64(double(progress.total - progress.done) / speed + 0.5);
+        const qint64 left = qint64(double(part.total - part.done) / speed + 0.5);
         text += tr(", %1/s, %2 s left")
                     .arg(driveSizeText(qint64(speed)))
                     .arg(std::max<qint64>(left, 1));
@@ -363,21 +344,18 @@ QString DrivesDialog::progressText(DriveStep step, const JobProgress &progress,
     return text;
 }
 
-void DrivesDialog::showProgress()
+void DrivesDialog::showProgress(const JobProgress &progress)
 {
-    QVector<JobProgress> progress;
-    QVector<DriveStep> steps;
-    QVector<qint64> started;
     int finished = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_shared->mutex);
-        progress = m_shared->progress;
-        steps = m_shared->steps;
-        started = m_shared->stepStartMs;
-        finished = m_shared->finished;
-    }
-    for (int i = 0; i < progress.size() && i < m_rows.size(); ++i) {
-        const QString text = progressText(steps.at(i), progress.at(i), started.at(i));
+    for (int i = 0; i < progress.parts.size() && i < m_rows.size(); ++i) {
+        const JobPart &part = progress.parts.at(i);
+        finished += part.finished ? 1 : 0;
+        // Speed and time left count from the step's start, as the window saw it.
+        if (part.step != m_steps.at(i)) {
+            m_steps[i] = part.step;
+            m_stepStartMs[i] = m_clock.elapsed();
+        }
+        const QString text = progressText(part, m_stepStartMs.at(i));
         if (!text.isEmpty())
             m_table->item(m_rows.at(i), ColumnProgress)->setText(text);
     }
@@ -392,7 +370,7 @@ void DrivesDialog::writingEnded()
     m_list->setWatching(true);
     for (int i = 0; i < m_results.size() && i < m_rows.size(); ++i) {
         const DriveResult &result = m_results.at(i);
-        const bool ok = result.succeeded() || result.outcome == DriveResult::Outcome::Skipped;
+        const bool ok = result.isDone() || result.status == DriveResult::Status::ChangedElsewhere;
         QString progress = tr("%1 written in %2 s")
                                .arg(driveSizeText(result.bytesWritten))
                                .arg(double(result.writeMs) / 1000, 0, 'f', 1);
@@ -400,15 +378,15 @@ void DrivesDialog::writingEnded()
             progress = tr("held this package already");
         if (result.verifyMs > 0)
             progress += tr("; read back in %1 s").arg(double(result.verifyMs) / 1000, 0, 'f', 1);
-        if (!result.note.isEmpty())
-            progress += QLatin1String("; ") + result.note;
+        if (!result.warning.isEmpty())
+            progress += QLatin1String("; ") + result.warning;
         QTableWidgetItem *progressItem = m_table->item(m_rows.at(i), ColumnProgress);
         QTableWidgetItem *resultItem = m_table->item(m_rows.at(i), ColumnResult);
         if (!progressItem || !resultItem)
             continue;
-        progressItem->setText(result.succeeded() ? progress : result.error);
-        progressItem->setToolTip(result.succeeded() ? result.note : result.error);
-        resultItem->setText(driveOutcomeText(result.outcome));
+        progressItem->setText(result.isDone() ? progress : result.error);
+        progressItem->setToolTip(result.text());
+        resultItem->setText(driveResultText(result));
         resultItem->setForeground(ok ? palette().text() : QBrush(Qt::red));
     }
     m_status->setText(driveSummaryText(m_results));

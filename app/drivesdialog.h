@@ -8,9 +8,6 @@
 #include <QString>
 #include <QVector>
 
-#include <memory>
-#include <mutex>
-
 class DriveList;
 class MainWindow;
 class QCheckBox;
@@ -45,25 +42,15 @@ protected:
     void reject() override;
 
 private:
-    // What the job's threads leave for the GUI thread to show.
-    struct Shared
-    {
-        std::mutex mutex;
-        QVector<JobProgress> progress;
-        QVector<DriveStep> steps;
-        QVector<qint64> stepStartMs;
-        int finished = 0;
-    };
-
     void refresh();
     void askAndWrite(const DriveInfos &chosen, const QVector<HeldPackage> &held);
     void write(const DriveInfos &chosen, const QStringList &replaceOn);
     void chooseFolder();
     void showDrives();
-    void showProgress();
+    void showProgress(const JobProgress &progress);
     void writingEnded();
     void updateButtons();
-    QString progressText(DriveStep step, const JobProgress &progress, qint64 startedMs) const;
+    QString progressText(const JobPart &part, qint64 startedMs) const;
 
     QString m_package;
     DriveList *m_list = nullptr;
@@ -82,7 +69,9 @@ private:
     JobId m_job = 0;
     bool m_cancelling = false;
     QElapsedTimer m_clock;
-    std::shared_ptr<Shared> m_shared;
+    // Each drive's step as last shown, and when it began.
+    QVector<JobStep> m_steps;
+    QVector<qint64> m_stepStartMs;
     QVector<int> m_rows; // the table row of each drive being written
     DriveResults m_results;
 };

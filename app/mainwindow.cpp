@@ -68,8 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     const QString lastFolder = settingsStore->read().pathSave;
     if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) {
         jobs->submit<QStringList>(
-            {lastFolder}, tr("Checking interrupted saves..."),
-            [lastFolder](JobControl *) { return interruptedUpdatesIn(lastFolder); },
+            {lastFolder}, [lastFolder](JobControl *) { return interruptedUpdatesIn(lastFolder); },
             [this](const QStringList &packages) { offerRecovery(packages); });
     }
 }
@@ -85,10 +84,10 @@ void MainWindow::offerRecovery(const QStringList &packages)
         if (dialogs->question(this, tr("Interrupted save"), text) != UserDialogs::Answer::Yes)
             continue;
         jobs->submit<QString>(
-            {package}, tr("Finishing an interrupted save..."),
+            {package},
             [package](JobControl *) {
                 const Recovery recovery = recoverPackage(QFile::encodeName(package));
-                return recovery.message;
+                return recovery.text();
             },
             [this](const QString &message) {
                 if (!message.isEmpty())

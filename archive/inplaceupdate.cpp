@@ -318,9 +318,7 @@ void InPlaceUpdate::progress(JobControl *control, quint64 more, const QString &f
 {
     m_done += more;
     if (control)
-        control->report(JobProgress{
-            qint64(m_done), bytesWritten(), file,
-            tr("Updating the package in place: do not remove the drive until it is done.")});
+        control->report(JobProgress{qint64(m_done), bytesWritten(), file, JobStep::Updating});
 }
 
 // Receives the new package's bytes from the first changed one on, in order.
@@ -749,26 +747,40 @@ bool waitForUpdate(Platform::File &file, const QString &shownPath, bool *waited,
 Recovery recoverPackage(const QByteArray &path, Platform::File *locked)
 {
     const Recovery recovery = recover(path, locked);
-    report(recovery.message);
+    report(recovery.text());
     return recovery;
+}
+
+Recovery::Recovery(Outcome found, const QString &text) : outcome(found)
+{
+    switch (found) {
+    case Outcome::None:
+    case Outcome::RolledBack:
+    case Outcome::Completed:
+    case Outcome::Cleaned:
+    case Outcome::Discarded:
+        status = Status::Done;
+        warning = text;
+        return;
+    case Outcome::Kept:
+    case Outcome::Damaged:
+    case Outcome::NotAFile:
+    case Outcome::Failed:
+        status = Status::Failed;
+        error = text;
+        return;
+    }
 }
 
 namespace {
 
-Recovery made(Recovery::Outcome outcome, const QString &message)
-{
-    Recovery recovery;
-    recovery.outcome = outcome;
-    recovery.message = message;
-    return recovery;
-}
-
 Recovery notAFile(const QByteArray &journalPath, const QByteArray &path)
 {
-    return made(Recovery::Outcome::NotAFile,
-                tr("%1 stands where the journal of %2 belongs, but it is not a file. It was left "
-                   "alone; move it away.")
-                    .arg(shown(journalPath), shown(path)));
+    return Recovery(
+        Recovery::Outcome::NotAFile,
+        tr("%1 stands where the journal of %2 belongs, but it is not a file. It was left "
+           "alone; move it away.")
+            .arg(shown(journalPath), shown(path)));
 }
 
 // Why the package cannot be opened and locked for recovery now.
@@ -800,12 +812,12 @@ bool toBeApplied(PackageJournal &journal, PackageJournal::State state, const QSt
         *recovery = notAFile(journalPath, path);
         return false;
     case PackageJournal::State::Unreadable:
-        *recovery = made(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
-                                                       "kept.")
-                                                        .arg(shown(path), error));
+        *recovery = Recovery(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
+                                                           "kept.")
+                                                            .arg(shown(path), error));
         return false;
     case PackageJournal::State::Damaged:
-        *recovery = made(
+        *recovery = Recovery(
             Recovery::Outcome::Damaged,
             tr("The journal %1 of an interrupted update of %2 is damaged, so the package may be "
                "damaged too. The journal was kept: it holds the package's old bytes. Copy both "
@@ -815,13 +827,14 @@ bool toBeApplied(PackageJournal &journal, PackageJournal::State state, const QSt
         return false;
     case PackageJournal::State::Unfinished:
         // Never finished, so never used: the package was not touched.
-        *recovery = journal.remove(&cause)
-                        ? made(Recovery::Outcome::Discarded,
-                               tr("An unfinished journal of %1 was removed; the package had not "
-                                  "been changed.")
-                                   .arg(shown(path)))
-                        : made(Recovery::Outcome::Failed,
-                               tr("Cannot recover %1: %2.").arg(shown(path), cause));
+        *recovery =
+            journal.remove(&cause)
+                ? Recovery(Recovery::Outcome::Discarded,
+                           tr("An unfinished journal of %1 was removed; the package had not "
+                              "been changed.")
+                               .arg(shown(path)))
+                : Recovery(Recovery::Outcome::Failed,
+                           tr("Cannot recover %1: %2.").arg(shown(path), cause));
         return false;
     case PackageJournal::State::Open:
     case PackageJournal::State::Complete:
@@ -840,37 +853,39 @@ Recovery applyJournal(PackageJournal &journal, PackageJournal::State state, Plat
     QString error;
     if (!journal.belongsTo(package, state, &why, &error)) {
         if (!error.isEmpty())
-            return made(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
-                                                      "kept.")
-                                                       .arg(shown(path), error));
-        return made(Recovery::Outcome::Kept,
-                    tr("The journal %1 of an interrupted update does not belong to %2 as it is "
-                       "now: %3. %4")
-                        .arg(shown(journalPath), shown(path), why,
-                             tr("It was not applied, and both were kept. If the package is as "
-                                "it should be, run “mrv repair --discard-journal %1”; otherwise "
-                                "copy the package and the journal elsewhere first.")
-                                 .arg(QFile::decodeName(path))));
+            return Recovery(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
+                                                          "kept.")
+                                                           .arg(shown(path), error));
+        return Recovery(
+            Recovery::Outcome::Kept,
+            tr("The journal %1 of an interrupted update does not belong to %2 as it is "
+               "now: %3. %4")
+                .arg(shown(journalPath), shown(path), why,
+                     tr("It was not applied, and both were kept. If the package is as "
+                        "it should be, run “mrv repair --discard-journal %1”; otherwise "
+                        "copy the package and the journal elsewhere first.")
+                         .arg(QFile::decodeName(path))));
     }
     if (state == PackageJournal::State::Complete) {
         if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
             journal.remove(&error))
-            return made(Recovery::Outcome::Completed,
-                        tr("The last update of %1 had been completed before it was "
-                           "interrupted; its journal was removed.")
-                            .arg(shown(path)));
+            return Recovery(Recovery::Outcome::Completed,
+                            tr("The last update of %1 had been completed before it was "
+                               "interrupted; its journal was removed.")
+                                .arg(shown(path)));
     } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
-        return made(Recovery::Outcome::RolledBack,
-                    tr("The last update of %1 was interrupted; the package was restored as it "
-                       "was before that update.")
-                        .arg(shown(path)));
+        return Recovery(Recovery::Outcome::RolledBack,
+                        tr("The last update of %1 was interrupted; the package was restored as it "
+                           "was before that update.")
+                            .arg(shown(path)));
     }
     if (error.isEmpty())
         error = Platform::systemError(package.error());
-    return made(Recovery::Outcome::Failed,
-                tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it will be "
-                   "tried again the next time the package is opened.")
-                    .arg(shown(path), shown(journalPath), error));
+    return Recovery(
+        Recovery::Outcome::Failed,
+        tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it will be "
+           "tried again the next time the package is opened.")
+            .arg(shown(path), shown(journalPath), error));
 }
 
 Recovery recover(const QByteArray &path, Platform::File *locked)
@@ -880,9 +895,9 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     // What a killed rewrite of a package here left: no running save holds it.
     const QList<QByteArray> leftovers = Platform::removeLeftovers(path);
     if (!leftovers.isEmpty())
-        recovery = made(Recovery::Outcome::Cleaned,
-                        tr("What an interrupted save left beside %1 was removed: %2.")
-                            .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
+        recovery = Recovery(Recovery::Outcome::Cleaned,
+                            tr("What an interrupted save left beside %1 was removed: %2.")
+                                .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
     PackageJournal journal;
     QString error;
     PackageJournal::State state = journal.read(journalPath, &error);
@@ -902,17 +917,17 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     if (!opened ||
         (!locked && !package.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
         unsupported)
-        return made(Recovery::Outcome::Kept,
-                    tr("The journal %1 holds an interrupted update of %2, which cannot be "
-                       "recovered now: %3. The journal was kept.")
-                        .arg(shown(journalPath), shown(path),
-                             unlockableCause(package.error(), unsupported)));
+        return Recovery(Recovery::Outcome::Kept,
+                        tr("The journal %1 holds an interrupted update of %2, which cannot be "
+                           "recovered now: %3. The journal was kept.")
+                            .arg(shown(journalPath), shown(path),
+                                 unlockableCause(package.error(), unsupported)));
     if (locked) {
         // The caller's file must be the one named path.
         const PackageIdentity a = package.identity();
         const PackageIdentity b = locked->identity();
         if (a.device != b.device || a.inode != b.inode)
-            return made(
+            return Recovery(
                 Recovery::Outcome::Failed,
                 tr("Cannot recover %1: it was replaced while it was opened.").arg(shown(path)));
     }
@@ -927,33 +942,31 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
 
 Recovery discardJournal(const QByteArray &path)
 {
-    Recovery recovery;
     const QByteArray journalPath = PackageJournal::pathFor(path);
     Platform::File package;
     bool unsupported = false;
     PackageJournal journal;
     QString error;
     if (journal.read(journalPath, &error) == PackageJournal::State::Missing)
-        return recovery;
+        return {};
     if (package.openOwn(path, false) && (!package.lock(&unsupported) || unsupported)) {
-        recovery.outcome = Recovery::Outcome::Failed;
-        recovery.message = tr("Cannot discard the journal of %1: no lock can be taken on the "
-                              "package, so its update may still be running.")
-                               .arg(shown(path));
-        return recovery;
+        return Recovery(Recovery::Outcome::Failed,
+                        tr("Cannot discard the journal of %1: no lock can be taken on the "
+                           "package, so its update may still be running.")
+                            .arg(shown(path)));
     }
     int code = 0;
     if (!Platform::removeFile(journalPath, Platform::Step::JournalRemove, &code) ||
         !Platform::syncFolder(folderOf(journalPath), &code)) {
-        recovery.outcome = Recovery::Outcome::Failed;
-        recovery.message = tr("Cannot remove the journal %1: %2.")
-                               .arg(shown(journalPath), Platform::systemError(code));
-        return recovery;
+        return Recovery(Recovery::Outcome::Failed,
+                        tr("Cannot remove the journal %1: %2.")
+                            .arg(shown(journalPath), Platform::systemError(code)));
     }
-    recovery.outcome = Recovery::Outcome::Discarded;
-    recovery.message = tr("The journal %1 was removed without being applied; %2 stays as it is.")
-                           .arg(shown(journalPath), shown(path));
-    report(recovery.message);
+    const Recovery recovery(Recovery::Outcome::Discarded,
+                            tr("The journal %1 was removed without being applied; %2 stays as "
+                               "it is.")
+                                .arg(shown(journalPath), shown(path)));
+    report(recovery.text());
     return recovery;
 }
 

@@ -3,6 +3,7 @@
 #include "archive/packagejournal.h"
 #include "archive/packagetypes.h"
 #include "archive/platformfile.h"
+#include "jobs/joboutcome.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -108,8 +109,10 @@ private:
     QString m_shownPath;
 };
 
-// What recovery found for a package.
-struct Recovery
+// What recovery found for a package: done (nothing to do, or the package is
+// whole again; warning says what was done) or failed (error says why and
+// where the journal stays).
+struct Recovery : JobOutcome
 {
     enum class Outcome {
         None,       // no journal
@@ -123,8 +126,9 @@ struct Recovery
         Failed,     // the journal could not be applied; it stays
     };
     Outcome outcome = Outcome::None;
-    // For the user, naming the package (and the journal where it stays).
-    QString message;
+
+    Recovery() { status = Status::Done; }
+    Recovery(Outcome found, const QString &text);
 };
 
 // Looks for the journal of an interrupted update of the package at path and

@@ -205,15 +205,15 @@ bool PackageArchive::recover(const QByteArray &path, Platform::File *locked, boo
     const Recovery recovery = recoverPackage(path, locked);
     if (recovery.outcome == Recovery::Outcome::None)
         return true;
-    m_recovery = recovery.message;
-    qCWarning(lcArchive) << recovery.message;
+    m_recovery = recovery.text();
+    qCWarning(lcArchive) << recovery.text();
     m_journalKept = recovery.outcome == Recovery::Outcome::Kept ||
                     recovery.outcome == Recovery::Outcome::NotAFile;
     // Half an update is no package to read or to update further.
     if (recovery.outcome == Recovery::Outcome::Failed ||
         recovery.outcome == Recovery::Outcome::Damaged) {
-        m_error = forWriting ? tr("Cannot save %1: %2").arg(quoted(m_path), recovery.message)
-                             : recovery.message;
+        m_error = forWriting ? tr("Cannot save %1: %2").arg(quoted(m_path), recovery.text())
+                             : recovery.text();
         m_failure = Failure::Other;
         return false;
     }
@@ -243,8 +243,8 @@ PackageIdentity PackageArchive::identity() const
     if (Platform::resolveLinks(QFile::encodeName(m_path), &path, &error)) {
         const Recovery recovery = recoverPackage(path);
         if (recovery.outcome != Recovery::Outcome::None) {
-            m_recovery = recovery.message;
-            qCWarning(lcArchive) << recovery.message;
+            m_recovery = recovery.text();
+            qCWarning(lcArchive) << recovery.text();
         }
     }
     return Platform::identity(QFile::encodeName(m_path));
@@ -521,9 +521,9 @@ bool PackageArchive::discardJournal()
     if (!resolveTarget(&target, true, true, false))
         return false;
     const Recovery recovery = ::discardJournal(target.path);
-    m_recovery = recovery.message;
+    m_recovery = recovery.text();
     if (recovery.outcome == Recovery::Outcome::Failed) {
-        m_error = recovery.message;
+        m_error = recovery.text();
         m_failure = Failure::Other;
         return false;
     }

@@ -199,13 +199,13 @@ bool PackageReader::open()
         Platform::resolveLinks(QFile::encodeName(m_path), &target, &linkError)) {
         const Recovery recovery = recoverPackage(target);
         if (recovery.outcome != Recovery::Outcome::None) {
-            m_recovery = recovery.message;
-            qCWarning(lcArchive) << recovery.message;
+            m_recovery = recovery.text();
+            qCWarning(lcArchive) << recovery.text();
         }
         // Half an update, or one whose journal is damaged, is no package to read.
         if (recovery.outcome == Recovery::Outcome::Failed ||
             recovery.outcome == Recovery::Outcome::Damaged) {
-            m_error = recovery.message;
+            m_error = recovery.text();
             return false;
         }
     }
@@ -344,7 +344,7 @@ bool PackageReader::readThrough(const LayoutEntry &entry, qint64 limit,
     return true;
 }
 
-bool PackageReader::verify(JobControl *control, const QString &step, const QSet<QByteArray> &skip)
+bool PackageReader::verify(JobControl *control, JobStep step, const QSet<QByteArray> &skip)
 {
     // In bytes of the file: open() has read the headers and the directory,
     // so once every entry's data is read, every byte of it was. A partial

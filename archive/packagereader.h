@@ -2,6 +2,7 @@
 
 #include "archive/packagelayout.h"
 #include "archive/packagetypes.h"
+#include "jobs/jobcontrol.h"
 
 #include <QHash>
 #include <QIODevice>
@@ -12,8 +13,6 @@
 
 #include <functional>
 #include <memory>
-
-class JobControl;
 
 namespace Platform {
 class File;
@@ -66,7 +65,7 @@ public:
     // Reads every entry but those named in skip to its end and checks its
     // checksum and size. A damaged entry names itself; control reports bytes
     // (with step) and may cancel.
-    [[nodiscard]] bool verify(JobControl *control = nullptr, const QString &step = {},
+    [[nodiscard]] bool verify(JobControl *control = nullptr, JobStep step = JobStep::None,
                               const QSet<QByteArray> &skip = {});
     // The bytes the last verify() that ran to its end read.
     qint64 bytesVerified() const { return m_verified; }

@@ -91,7 +91,7 @@ qint64 timeWrite(const QString &package, const DriveInfos &drives, bool *ok)
     const DriveResults results = writeToDrives(package, drives, DriveWriteOptions());
     const qint64 elapsed = timer.elapsed();
     for (const DriveResult &result : results) {
-        if (result.outcome != DriveResult::Outcome::Verified) {
+        if (result.proof != DriveResult::Proof::Verified) {
             std::fprintf(stderr, "%s\n", qPrintable(result.error));
             *ok = false;
         }
@@ -166,7 +166,7 @@ bool measureUpdate(const DriveInfo &drive, const QString &folder)
         timer.start();
         const DriveResult result = writeToDrives(package, {drive}, {}).constFirst();
         const qint64 written = bytesWritten() - before;
-        ok = ok && result.outcome == DriveResult::Outcome::Verified;
+        ok = ok && result.proof == DriveResult::Proof::Verified;
         std::printf("%s: package %.1f MB, %s, %.1f MB written by the process (%.1f MB by the "
                     "writer) in %lld ms of which read back %lld ms%s\n",
                     package == first ? "(a) new package" : "(b) next version, one 5 MB clip more",

@@ -179,7 +179,7 @@ int main(int argc, char *argv[])
         newSave.append(measure([&] {
             probeMayNotPlay(rows);
             return runSavePlan(makeSavePlan(package, package, rows)).status ==
-                   SaveOutcome::Status::Saved;
+                   SaveOutcome::Status::Done;
         }));
         copyPackage.append(measure([&] { return durableCopy(package, copy); }));
 
@@ -192,7 +192,7 @@ int main(int argc, char *argv[])
         retimed.append(contents.rows.first());
         documentOnly.append(measure([&] {
             return runSavePlan(makeSavePlan(package, package, retimed, contents)).status ==
-                   SaveOutcome::Status::Saved;
+                   SaveOutcome::Status::Done;
         }));
         // What every update read back before: the whole package.
         fullReadBack.append(measure([&] { return verifyFromDrive(package, {}).isVerified(); }));
@@ -203,7 +203,7 @@ int main(int argc, char *argv[])
         added.append({videoTimeText(), clip, QStringLiteral("Fade")});
         addClip.append(measure([&] {
             return runSavePlan(makeSavePlan(package, package, added, contents)).status ==
-                   SaveOutcome::Status::Saved;
+                   SaveOutcome::Status::Done;
         }));
         copyClip.append(measure([&] { return durableCopy(clip, clipCopy); }));
     }

@@ -34,12 +34,12 @@ int reportSave(const SaveOutcome &outcome, const QString &packagePath)
     if (!outcome.warning.isEmpty())
         printError(outcome.warning);
     switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
+    case SaveOutcome::Status::Done:
         printOut(tr("Saved “%1” (rows: %2).")
                      .arg(QDir::toNativeSeparators(packagePath))
                      .arg(outcome.contents.rows.size()));
         return ExitSuccess;
-    case SaveOutcome::Status::SourceChanged:
+    case SaveOutcome::Status::ChangedElsewhere:
         // Another program wrote the package between mrv's read and its write.
         printError(outcome.error + QLatin1Char('\n') +
                    tr("Nothing was written to “%1”. Run the command again.")

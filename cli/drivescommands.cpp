@@ -159,14 +159,14 @@ int runWrite(const QStringList &arguments)
     const DriveResults results = writeToDrives(package, targets, options, &control);
     int failures = 0;
     for (const DriveResult &result : results) {
-        failures += result.succeeded() ? 0 : 1;
+        failures += result.isDone() ? 0 : 1;
         const QString line =
             tr("%1 (%2): %3")
                 .arg(result.drive.displayName(), QDir::toNativeSeparators(result.drive.mountPoint),
-                     driveOutcomeText(result.outcome));
-        if (result.succeeded())
-            printOut(result.note.isEmpty() ? line : line + QLatin1String(": ") + result.note);
-        else if (result.outcome == DriveResult::Outcome::Skipped)
+                     driveResultText(result));
+        if (result.isDone())
+            printOut(result.warning.isEmpty() ? line : line + QLatin1String(": ") + result.warning);
+        else if (result.status == DriveResult::Status::ChangedElsewhere)
             printError(line + QLatin1String(": ") + result.error + QLatin1Char(' ') +
                        tr("Give --force to replace it."));
         else

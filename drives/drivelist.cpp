@@ -1,5 +1,7 @@
 #include "drives/drivelist.h"
 
+#include "jobs/jobrunner.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -14,8 +16,6 @@
 #include <QMap>
 #include <QMetaObject>
 #include <QPointer>
-#include <QRunnable>
-#include <QThreadPool>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -230,7 +230,7 @@ bool ejectDrive(const DriveInfo &drive, QString *error)
     return true;
 }
 
-DriveList::DriveList(QObject *parent) : QObject(parent)
+DriveList::DriveList(JobRunner *jobs, QObject *parent) : QObject(parent), m_jobs(jobs)
 {
     m_coalesce.setSingleShot(true);
     m_coalesce.setInterval(coalesceMs);
@@ -271,9 +271,9 @@ void DriveList::refreshInBackground()
         watcher->deleteLater();
         if (generation != m_generation)
             return;
-        auto drives = std::make_shared<DriveInfos>();
+        DriveInfos drives;
         QString error;
-        if (!parseManagedObjects(watcher->reply(), drives.get(), &error)) {
+        if (!parseManagedObjects(watcher->reply(), &drives, &error)) {
             m_available = false;
             m_error = error;
             m_drives.clear();
@@ -282,22 +282,27 @@ void DriveList::refreshInBackground()
         }
         // Free space and packages come from the drives: a busy one
         // may take seconds, so not on this thread.
+        QStringList keys;
+        for (const DriveInfo &drive : std::as_const(drives)) {
+            if (!drive.mountPoint.isEmpty())
+                keys.append(drive.mountPoint);
+        }
         const QPointer<DriveList> self(this);
-        QThreadPool::globalInstance()->start(QRunnable::create([self, drives, generation] {
-            for (DriveInfo &drive : *drives)
-                readDriveContents(&drive);
-            QMetaObject::invokeMethod(
-                qApp,
-                [self, drives, generation] {
-                    if (!self || generation != self->m_generation)
-                        return;
-                    self->m_drives = *drives;
-                    self->m_available = true;
-                    self->m_error.clear();
-                    emit self->drivesChanged();
-                },
-                Qt::QueuedConnection);
-        }));
+        m_jobs->submit<DriveInfos>(
+            keys,
+            [drives](JobControl *) mutable {
+                for (DriveInfo &drive : drives)
+                    readDriveContents(&drive);
+                return drives;
+            },
+            [self, generation](const DriveInfos &read) {
+                if (!self || generation != self->m_generation)
+                    return;
+                self->m_drives = read;
+                self->m_available = true;
+                self->m_error.clear();
+                emit self->drivesChanged();
+            });
     });
 }
 

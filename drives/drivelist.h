@@ -21,11 +21,15 @@ class QDBusMessage;
 [[nodiscard]] bool ejectDrive(const DriveInfo &drive, QString *error);
 
 // The drive list kept current while drives are plugged in and pulled out.
+class JobRunner;
+
 class DriveList : public QObject
 {
     Q_OBJECT
 public:
-    explicit DriveList(QObject *parent = nullptr);
+    // Reads in the background run on jobs, each keyed by its drives' mount
+    // points, so a read waits for a write to the same drive.
+    explicit DriveList(JobRunner *jobs, QObject *parent = nullptr);
 
     // Reads the drives again now, blocking; false when the service is
     // missing (see errorString()).
@@ -50,6 +54,7 @@ private slots:
 private:
     void scheduleRefresh();
 
+    JobRunner *m_jobs;
     DriveInfos m_drives;
     QString m_error;
     bool m_available = false;

@@ -120,184 +120,244 @@ bool newBlockChecksums(Platform::File &source, PackageJournal::Record *record, J
     return true;
 }
 
-} // namespace
-
-PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control,
-                        const std::function<void()> &finishing)
+// One sync, step by step. Each step returns false with the outcome set.
+class Sync
 {
-    PackageSync result;
-    const QString shown = quoted(targetPath);
-    const QByteArray path = QFile::encodeName(targetPath);
-    const auto fail = [&](PackageSync::Status status, const QString &error) {
-        result.status = status;
-        result.error = error;
-        return result;
-    };
+public:
+    Sync(const QString &sourcePath, const QString &targetPath, JobControl *control)
+        : m_sourcePath(sourcePath), m_shown(quoted(targetPath)),
+          m_path(QFile::encodeName(targetPath)), m_name(QFileInfo(targetPath).fileName()),
+          m_control(control)
+    {}
 
-    // An update interrupted on this stick before is finished first, as Open does.
-    const Recovery recovery = recoverPackage(path);
-    if (recovery.outcome == Recovery::Outcome::Kept ||
-        recovery.outcome == Recovery::Outcome::Failed)
-        return fail(PackageSync::Status::Failed, recovery.message);
-
-    Platform::File source;
-    if (!source.openRead(QFile::encodeName(sourcePath)))
-        return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.")
-                        .arg(quoted(sourcePath), Platform::systemError(source.error())));
-    QVector<LayoutEntry> sourceEntries;
-    QString cause;
-    if (!readPackageLayout(source, &sourceEntries, &cause))
-        return fail(PackageSync::Status::Failed, cause);
-
-    Platform::File held;
-    bool unsupported = false;
-    // Only the package itself: never through a link, never onto another drive.
-    if (!held.openOwn(path, true))
-        return fail(PackageSync::Status::NotPossible, Platform::systemError(held.error()));
-    // Without a lock a journal cannot be told from a live writer's: the caller
-    // copies the package whole and renames it instead. The lock "succeeds"
-    // unguarded there, so unsupported is what tells.
-    const bool locked = held.lock(&unsupported);
-    if (unsupported)
-        return fail(PackageSync::Status::NotPossible, Platform::systemError(ENOLCK));
-    if (!locked) {
-        return fail(PackageSync::Status::Failed,
-                    tr("Cannot write %1: another program is writing it (%2). Close it and try "
-                       "again.")
-                        .arg(shown, Platform::systemError(held.error())));
+    PackageSync run()
+    {
+        if (!open() || isCurrent() || !startJournal())
+            return m_result;
+        // From here on the package changes; every way out rolls back or completes.
+        QString cause;
+        bool cancelled = false;
+        if (writeNew(&cause, &cancelled) && complete(&cause))
+            return m_result;
+        rollBack(cause, cancelled);
+        return m_result;
     }
-    QVector<LayoutEntry> heldEntries;
-    if (!readPackageLayout(held, &heldEntries, &cause))
-        return fail(PackageSync::Status::NotPossible, cause);
 
-    qint64 from = 0;
-    int code = 0;
-    if (!sharedPrefix(source, sourceEntries, held, heldEntries, &from, &code))
-        return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
-    const qint64 oldLength = held.size();
-    const qint64 newLength = source.size();
-    if (oldLength == newLength && newLength - from <= 16 * 1024 * 1024) {
+private:
+    bool fail(const QString &error, PackageSync::Status status = PackageSync::Status::Failed)
+    {
+        m_result.status = status;
+        m_result.error = error;
+        return false;
+    }
+    bool notPossible(const QString &cause)
+    {
+        m_result.copyWhole = true;
+        return fail(cause);
+    }
+
+    // Both packages open and their layouts read; the drive's one locked.
+    bool open()
+    {
+        // An update interrupted on this stick before is finished first, as Open does.
+        const Recovery recovery = recoverPackage(m_path);
+        if (!recovery.isDone())
+            return fail(recovery.text());
+        if (!m_source.openRead(QFile::encodeName(m_sourcePath)))
+            return fail(tr("Cannot read %1: %2.")
+                            .arg(quoted(m_sourcePath), Platform::systemError(m_source.error())));
+        QString cause;
+        if (!readPackageLayout(m_source, &m_sourceEntries, &cause))
+            return fail(cause);
+        bool unsupported = false;
+        // Only the package itself: never through a link, never onto another drive.
+        if (!m_held.openOwn(m_path, true))
+            return notPossible(Platform::systemError(m_held.error()));
+        // Without a lock a journal cannot be told from a live writer's: the caller
+        // copies the package whole and renames it instead. The lock "succeeds"
+        // unguarded there, so unsupported is what tells.
+        const bool locked = m_held.lock(&unsupported);
+        if (unsupported)
+            return notPossible(Platform::systemError(ENOLCK));
+        if (!locked) {
+            return fail(tr("Cannot write %1: another program is writing it (%2). Close it and "
+                           "try again.")
+                            .arg(m_shown, Platform::systemError(m_held.error())));
+        }
+        if (!readPackageLayout(m_held, &m_heldEntries, &cause))
+            return notPossible(cause);
+        m_oldLength = m_held.size();
+        m_newLength = m_source.size();
+        return true;
+    }
+
+    // Whether the sync ends here: the drive holds these bytes already, or
+    // reading them failed.
+    bool isCurrent()
+    {
+        int code = 0;
+        if (!sharedPrefix(m_source, m_sourceEntries, m_held, m_heldEntries, &m_from, &code))
+            return !fail(tr("Cannot read %1: %2.").arg(m_shown, Platform::systemError(code)));
+        if (m_oldLength != m_newLength || m_newLength - m_from > 16 * 1024 * 1024)
+            return false;
         // The same length and what follows the shared entries is small (the
         // document and the directory): compare it byte for byte.
-        QByteArray a(int(newLength - from), '\0');
+        QByteArray a(int(m_newLength - m_from), '\0');
         QByteArray b(a.size(), '\0');
-        if (source.read(a.data(), a.size(), from) == a.size() &&
-            held.read(b.data(), b.size(), from) == b.size() && a == b) {
-            result.status = PackageSync::Status::Current;
-            return result;
-        }
+        if (m_source.read(a.data(), a.size(), m_from) != a.size() ||
+            m_held.read(b.data(), b.size(), m_from) != b.size() || a != b)
+            return false;
+        m_result.status = PackageSync::Status::Done;
+        m_result.current = true;
+        return true;
     }
 
-    const qint64 saved = std::min(oldLength, newLength) - from;
-    // The journal holds the old bytes and two checksums for every block.
-    const qint64 blocks =
-        (std::max(oldLength, newLength) - from) / qint64(PackageJournal::blockSize) + 1;
-    const qint64 room =
-        saved + journalOverhead + blocks * 8 + std::max<qint64>(0, newLength - oldLength);
-    if (!checkDestinationRoom(Platform::destinationSpace(folderOf(path)), room, newLength, &cause))
-        return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
+    // The old bytes from the first that differs saved in the journal, with
+    // the checksums that prove which package a block belongs to.
+    bool startJournal()
+    {
+        const qint64 saved = std::min(m_oldLength, m_newLength) - m_from;
+        // The journal holds the old bytes and two checksums for every block.
+        const qint64 blocks =
+            (std::max(m_oldLength, m_newLength) - m_from) / qint64(PackageJournal::blockSize) + 1;
+        const qint64 room =
+            saved + journalOverhead + blocks * 8 + std::max<qint64>(0, m_newLength - m_oldLength);
+        QString cause;
+        if (!checkDestinationRoom(Platform::destinationSpace(folderOf(m_path)), room, m_newLength,
+                                  &cause))
+            return fail(tr("Cannot write %1: %2.").arg(m_shown, cause));
 
-    PackageJournal::Record record;
-    record.packageName = path.mid(path.lastIndexOf('/') + 1);
-    record.oldLength = quint64(oldLength);
-    record.newLength = quint64(newLength);
-    record.from = quint64(from);
-    record.witnessStart = from > 65536 ? quint64(from - 65536) : 0;
-    record.identity = held.identity();
-    record.mountId = held.mountId();
-    if (!PackageJournal::checksum(held, record.witnessStart, record.from - record.witnessStart,
-                                  &record.witnessCrc, &code))
-        return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
-    bool cancelledEarly = false;
-    if (!newBlockChecksums(source, &record, control, &cancelledEarly, &code)) {
-        if (cancelledEarly)
-            return fail(PackageSync::Status::Cancelled,
-                        tr("Cancelled: %1 was left as it was.").arg(shown));
-        return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.").arg(quoted(sourcePath), Platform::systemError(code)));
-    }
-    PackageJournal journal;
-    if (!journal.create(PackageJournal::pathFor(path), held, record, quint64(saved), &cause))
-        return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
-    result.journalBytes = saved;
-    result.bytesWritten = saved;
-
-    // From here on the package changes; every way out rolls back or completes.
-    const QString name = QFileInfo(targetPath).fileName();
-    std::vector<char> buffer(size_t(std::min(chunk, std::max<qint64>(newLength - from, 1))));
-    bool cancelled = false;
-    bool written = true;
-    qint64 sinceSync = 0;
-    for (qint64 at = from; at < newLength;) {
-        if (jobCancelled(control)) {
-            cancelled = true;
-            break;
-        }
-        // Pieces end on multiples of the chunk, and so of the journal's
-        // blocks: a write cut short leaves each block all old or all new.
-        const qint64 boundary = (at / chunk + 1) * chunk;
-        const qint64 n = source.read(
-            buffer.data(), std::min({qint64(buffer.size()), newLength - at, boundary - at}), at);
-        if (n <= 0) {
-            cause =
-                tr("Cannot read %1: %2.")
-                    .arg(quoted(sourcePath), Platform::systemError(n < 0 ? source.error() : EIO));
-            written = false;
-            break;
-        }
-        if (!held.write(buffer.data(), n, at)) {
-            cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
-            written = false;
-            break;
-        }
-        held.startWriteback(at, n);
-        at += n;
-        result.bytesWritten += n;
-        sinceSync += n;
-        if (sinceSync >= syncEvery) {
-            sinceSync = 0;
-            if (!held.sync()) {
-                cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
-                written = false;
-                break;
-            }
-        }
-        if (control)
-            control->report(at - from, newLength - from, name);
-    }
-    if (written && !cancelled) {
-        if (finishing)
-            finishing();
-        // Complete on the drive before the journal says so; only then is it cut.
-        if (held.sync() && journal.markComplete(&cause)) {
-            if ((newLength >= oldLength || (held.truncate(newLength) && held.sync())) &&
-                journal.remove(&cause)) {
-                result.status = PackageSync::Status::Synced;
-                return result;
-            }
-            // Complete: the next write or open finishes what is left.
+        PackageJournal::Record record;
+        record.packageName = m_path.mid(m_path.lastIndexOf('/') + 1);
+        record.oldLength = quint64(m_oldLength);
+        record.newLength = quint64(m_newLength);
+        record.from = quint64(m_from);
+        record.witnessStart = m_from > 65536 ? quint64(m_from - 65536) : 0;
+        record.identity = m_held.identity();
+        record.mountId = m_held.mountId();
+        int code = 0;
+        if (!PackageJournal::checksum(m_held, record.witnessStart,
+                                      record.from - record.witnessStart, &record.witnessCrc, &code))
+            return fail(tr("Cannot read %1: %2.").arg(m_shown, Platform::systemError(code)));
+        bool cancelled = false;
+        if (!newBlockChecksums(m_source, &record, m_control, &cancelled, &code)) {
+            if (cancelled)
+                return fail(tr("Cancelled: %1 was left as it was.").arg(m_shown),
+                            PackageSync::Status::Cancelled);
             return fail(
-                PackageSync::Status::Unfinished,
-                tr("Cannot finish %1: %2. Its new version is complete; write to the "
-                   "drive again to finish it.")
-                    .arg(shown, cause.isEmpty() ? Platform::systemError(held.error()) : cause));
+                tr("Cannot read %1: %2.").arg(quoted(m_sourcePath), Platform::systemError(code)));
         }
-        if (cause.isEmpty())
-            cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
+        if (!m_journal.create(PackageJournal::pathFor(m_path), m_held, record, quint64(saved),
+                              &cause))
+            return fail(tr("Cannot write %1: %2.").arg(m_shown, cause));
+        m_result.journalBytes = saved;
+        m_result.bytesWritten = saved;
+        return true;
     }
-    QString rollBackError;
-    if (!journal.rollBack(held, &rollBackError) || !journal.remove(&rollBackError)) {
-        return fail(PackageSync::Status::Unfinished,
-                    tr("%1 Its old version could not be put back yet (%2): do not use the "
-                       "drive for anything else, and write to it again to restore it.")
-                        .arg(cancelled ? tr("Cancelled.") : cause, rollBackError));
+
+    // The new bytes from the first that differs, in chunks.
+    bool writeNew(QString *cause, bool *cancelled)
+    {
+        std::vector<char> buffer(
+            size_t(std::min(chunk, std::max<qint64>(m_newLength - m_from, 1))));
+        qint64 sinceSync = 0;
+        for (qint64 at = m_from; at < m_newLength;) {
+            if (jobCancelled(m_control)) {
+                *cancelled = true;
+                return false;
+            }
+            // Pieces end on multiples of the chunk, and so of the journal's
+            // blocks: a write cut short leaves each block all old or all new.
+            const qint64 boundary = (at / chunk + 1) * chunk;
+            const qint64 n = m_source.read(
+                buffer.data(), std::min({qint64(buffer.size()), m_newLength - at, boundary - at}),
+                at);
+            if (n <= 0) {
+                *cause = tr("Cannot read %1: %2.")
+                             .arg(quoted(m_sourcePath),
+                                  Platform::systemError(n < 0 ? m_source.error() : EIO));
+                return false;
+            }
+            if (!m_held.write(buffer.data(), n, at))
+                return writeFailed(cause);
+            m_held.startWriteback(at, n);
+            at += n;
+            m_result.bytesWritten += n;
+            sinceSync += n;
+            if (sinceSync >= syncEvery) {
+                sinceSync = 0;
+                if (!m_held.sync())
+                    return writeFailed(cause);
+            }
+            if (m_control)
+                m_control->report(
+                    JobProgress{at - m_from, m_newLength - m_from, m_name, JobStep::Writing});
+        }
+        return true;
     }
-    if (cancelled)
-        return fail(PackageSync::Status::Cancelled,
-                    tr("Cancelled: %1 was left as it was.").arg(shown));
-    return fail(PackageSync::Status::Failed,
-                cause + QLatin1Char(' ') + tr("The drive was left as it was."));
+    bool writeFailed(QString *cause) const
+    {
+        *cause = tr("Cannot write %1: %2.").arg(m_shown, Platform::systemError(m_held.error()));
+        return false;
+    }
+
+    // Complete on the drive before the journal says so; only then is it cut.
+    // True also when the journal stays after the new version is complete.
+    bool complete(QString *cause)
+    {
+        if (m_control)
+            m_control->report(JobProgress{0, 0, m_name, JobStep::Finishing});
+        if (!m_held.sync() || !m_journal.markComplete(cause)) {
+            if (cause->isEmpty())
+                writeFailed(cause);
+            return false;
+        }
+        if ((m_newLength >= m_oldLength || (m_held.truncate(m_newLength) && m_held.sync())) &&
+            m_journal.remove(cause)) {
+            m_result.status = PackageSync::Status::Done;
+            return true;
+        }
+        // Complete: the next write or open finishes what is left.
+        fail(tr("Cannot finish %1: %2. Its new version is complete; write to the drive again to "
+                "finish it.")
+                 .arg(m_shown, cause->isEmpty() ? Platform::systemError(m_held.error()) : *cause));
+        return true;
+    }
+
+    void rollBack(const QString &cause, bool cancelled)
+    {
+        QString error;
+        if (!m_journal.rollBack(m_held, &error) || !m_journal.remove(&error)) {
+            fail(tr("%1 Its old version could not be put back yet (%2): do not use the drive for "
+                    "anything else, and write to it again to restore it.")
+                     .arg(cancelled ? tr("Cancelled.") : cause, error));
+        } else if (cancelled) {
+            fail(tr("Cancelled: %1 was left as it was.").arg(m_shown),
+                 PackageSync::Status::Cancelled);
+        } else {
+            fail(cause + QLatin1Char(' ') + tr("The drive was left as it was."));
+        }
+    }
+
+    QString m_sourcePath;
+    QString m_shown;
+    QByteArray m_path;
+    QString m_name;
+    JobControl *m_control;
+    PackageSync m_result;
+    Platform::File m_source;
+    Platform::File m_held;
+    QVector<LayoutEntry> m_sourceEntries;
+    QVector<LayoutEntry> m_heldEntries;
+    qint64 m_from = 0;
+    qint64 m_oldLength = 0;
+    qint64 m_newLength = 0;
+    PackageJournal m_journal;
+};
+
+} // namespace
+
+PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, JobControl *control)
+{
+    return Sync(sourcePath, targetPath, control).run();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "jobs/joboutcome.h"
 
-#include <functional>
+#include <QString>
 
 class JobControl;
 
@@ -12,31 +12,23 @@ class JobControl;
 // is written under the same rollback journal as an update in place, so a
 // cancel, a failure or a pulled drive leaves the old package byte for byte
 // (at once, or on the next write or open). The result is the source's bytes.
-struct PackageSync
+// Done: the drive holds the new bytes (current: it held them already).
+// Failed: error names the package and the cause; when the old package could
+// not be rolled back yet, the journal stays for the next write or open.
+// Cancelled: rolled back, the old package is there.
+struct PackageSync : JobOutcome
 {
-    enum class Status {
-        Synced,
-        // Held these bytes already.
-        Current,
-        // The package on the drive cannot be read as one: copy it whole.
-        NotPossible,
-        Failed,
-        // Cancelled and rolled back: the old package is there.
-        Cancelled,
-        // Failed and could not be rolled back yet: the journal stays for the
-        // next write or open.
-        Unfinished,
-    };
-    Status status = Status::Failed;
-    // Names the package and the cause; empty when synced.
-    QString error;
+    // Done without writing: the drive held these bytes already.
+    bool current = false;
+    // Failed before anything was written: the package on the drive cannot be
+    // read as one (or not locked), so copy it whole.
+    bool copyWhole = false;
     // Bytes written to the drive: the journal and the package's new bytes.
     qint64 bytesWritten = 0;
     // The old bytes saved in the journal.
     qint64 journalBytes = 0;
 };
 
-// finishing is called when the data is written and the drive is to take
-// what is still cached.
-PackageSync syncPackage(const QString &source, const QString &target, JobControl *control,
-                        const std::function<void()> &finishing = {});
+// control gets the step (writing, then finishing when the data is written
+// and the drive is to take what is still cached) and may cancel.
+PackageSync syncPackage(const QString &source, const QString &target, JobControl *control);

@@ -6,6 +6,7 @@
 #include "drives/drivelist.h"
 #include "drives/drivesync.h"
 #include "jobs/jobcontrol.h"
+#include "jobs/parallelmap.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,9 +18,7 @@
 #include <QSet>
 
 #include <algorithm>
-#include <atomic>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -32,14 +31,66 @@ QString tr(const char *text)
     return QCoreApplication::translate("MainWindow", text);
 }
 
-// One drive's part of the job, reporting to the whole.
+// The progress of the whole job: one part per drive, and the sum of each
+// drive's write and read-back. Reported from every drive's thread.
+class DrivesProgress
+{
+public:
+    DrivesProgress(JobControl *control, int drives, qint64 packageSize)
+        : m_control(control), m_packageSize(packageSize), m_parts(drives)
+    {}
+
+    void report(int index, const JobProgress &progress)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        JobPart &part = m_parts[index];
+        part.done = progress.done;
+        part.total = progress.total;
+        part.step = progress.step;
+        post(progress);
+    }
+    void finish(int index)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_parts[index].finished = true;
+        post(JobProgress{});
+    }
+
+private:
+    void post(const JobProgress &latest)
+    {
+        if (!m_control)
+            return;
+        qint64 sum = 0;
+        for (const JobPart &part : std::as_const(m_parts)) {
+            const qint64 share = part.total > 0 ? part.done * m_packageSize / part.total : 0;
+            sum += part.step == JobStep::Verifying   ? m_packageSize + share
+                   : part.step == JobStep::Finishing ? m_packageSize
+                                                     : share;
+        }
+        JobProgress whole{sum, 2 * m_packageSize * qint64(m_parts.size()), latest.currentFile,
+                          latest.step};
+        whole.parts = m_parts;
+        m_control->report(whole);
+    }
+
+    std::mutex m_mutex;
+    JobControl *m_control;
+    qint64 m_packageSize;
+    QVector<JobPart> m_parts;
+};
+
+// One drive's part of the job, reporting to the whole; a cancel of the job
+// reaches it at its next report or check.
 class DriveTask
 {
 public:
-    DriveTask(int index, const DriveInfo &drive, JobControl *outer,
-              std::function<void(int, DriveStep, const JobProgress &)> report)
-        : m_index(index), m_drive(drive), m_outer(outer), m_report(std::move(report)),
-          m_control([this](const JobProgress &progress) { forward(progress); })
+    DriveTask(int index, JobControl *outer, DrivesProgress *progress)
+        : m_index(index), m_outer(outer), m_progress(progress),
+          m_control([this](const JobProgress &progress) {
+              cancelled();
+              m_progress->report(m_index, progress);
+          })
     {}
 
     JobControl *control() { return &m_control; }
@@ -49,29 +100,13 @@ public:
             m_control.requestCancel();
         return m_control.isCancelled();
     }
-    void setStep(DriveStep step)
-    {
-        m_step = step;
-        forward(JobProgress{});
-    }
+    // Shows the step at once, before its first bytes.
+    void setStep(JobStep step) { m_control.report(JobProgress{0, 0, {}, step}); }
 
 private:
-    void forward(const JobProgress &progress)
-    {
-        cancelled();
-        JobProgress shown = progress;
-        shown.step = driveStepText(m_step);
-        shown.stepKind = m_step == DriveStep::Writing     ? JobStep::Writing
-                         : m_step == DriveStep::Finishing ? JobStep::Finishing
-                                                          : JobStep::Verifying;
-        m_report(m_index, m_step, shown);
-    }
-
     int m_index;
-    DriveInfo m_drive;
     JobControl *m_outer;
-    std::function<void(int, DriveStep, const JobProgress &)> m_report;
-    DriveStep m_step = DriveStep::Writing;
+    DrivesProgress *m_progress;
     JobControl m_control;
 };
 
@@ -131,13 +166,13 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
             discard();
             return false;
         }
-        task->control()->report(done, from.size(), name);
+        task->control()->report(JobProgress{done, from.size(), name, JobStep::Writing});
     }
     if (task->cancelled()) {
         discard();
         return false;
     }
-    task->setStep(DriveStep::Finishing);
+    task->setStep(JobStep::Finishing);
     int replaceError = 0;
     bool confirmed = false;
     if (!replacement.commit(Platform::newFileMode(), &replaceError, &confirmed)) {
@@ -169,36 +204,19 @@ bool readDocumentFacts(const QString &path, QString *savedAt, int *items)
 
 } // namespace
 
-QString driveOutcomeText(DriveResult::Outcome outcome)
+QString driveResultText(const DriveResult &result)
 {
-    switch (outcome) {
-    case DriveResult::Outcome::Pending:
-        return tr("Waiting");
-    case DriveResult::Outcome::Written:
-        return tr("Written");
-    case DriveResult::Outcome::Verified:
-        return tr("Verified");
-    case DriveResult::Outcome::Ejected:
-        return tr("Safe to remove");
-    case DriveResult::Outcome::Skipped:
+    switch (result.status) {
+    case DriveResult::Status::Done:
+        return result.proof == DriveResult::Proof::SafeToRemove ? tr("Safe to remove")
+               : result.proof == DriveResult::Proof::Verified   ? tr("Verified")
+                                                                : tr("Written");
+    case DriveResult::Status::ChangedElsewhere:
         return tr("Skipped");
-    case DriveResult::Outcome::Failed:
+    case DriveResult::Status::Failed:
         return tr("Failed");
-    case DriveResult::Outcome::Cancelled:
+    case DriveResult::Status::Cancelled:
         return tr("Cancelled");
-    }
-    return {};
-}
-
-QString driveStepText(DriveStep step)
-{
-    switch (step) {
-    case DriveStep::Writing:
-        return tr("Writing");
-    case DriveStep::Finishing:
-        return tr("Finishing: writing the last data to the stick");
-    case DriveStep::Verifying:
-        return tr("Verifying");
     }
     return {};
 }
@@ -210,10 +228,10 @@ QString driveSummaryText(const DriveResults &results)
     int failed = 0;
     int cancelled = 0;
     for (const DriveResult &result : results) {
-        good += result.succeeded() ? 1 : 0;
-        skipped += result.outcome == DriveResult::Outcome::Skipped ? 1 : 0;
-        failed += result.outcome == DriveResult::Outcome::Failed ? 1 : 0;
-        cancelled += result.outcome == DriveResult::Outcome::Cancelled ? 1 : 0;
+        good += result.isDone() ? 1 : 0;
+        skipped += result.status == DriveResult::Status::ChangedElsewhere ? 1 : 0;
+        failed += result.status == DriveResult::Status::Failed ? 1 : 0;
+        cancelled += result.isCancelled() ? 1 : 0;
     }
     QStringList parts = {tr("%1 of %2 drives done.").arg(good).arg(results.size())};
     if (cancelled > 0)
@@ -281,9 +299,144 @@ QString heldPackageQuestion(const DriveInfo &drive, const QString &fileName,
         .arg(drive.displayName(), fileName, facts);
 }
 
+namespace {
+
+// What every drive of one job is to hold, and how each is written.
+class DriveJob
+{
+public:
+    using Eject = std::function<bool(const DriveInfo &, QString *)>;
+
+    DriveJob(const QString &packagePath, const QByteArray &document,
+             const DriveWriteOptions &options, const Eject &eject)
+        : m_package(packagePath), m_document(document),
+          m_fileName(QFileInfo(packagePath).fileName()),
+          m_packageSize(QFileInfo(packagePath).size()), m_options(options), m_eject(eject)
+    {}
+
+    qint64 packageSize() const { return m_packageSize; }
+
+    // Touches result only: each drive's thread has its own.
+    void run(DriveTask &task, DriveResult &result) const
+    {
+        const QString target = result.drive.mountPoint + QLatin1Char('/') + m_fileName;
+        // The service may still name a mount point that is gone: the folder
+        // beneath it is the computer's own disk, not the stick.
+        if (result.drive.isManaged() && !isMountedAt(result.drive.mountPoint)) {
+            return fail(task, result, target,
+                        tr("“%1” is not mounted at %2 any more, so nothing was written there. "
+                           "Plug it in again, then Refresh.")
+                            .arg(result.drive.displayName(), quoted(result.drive.mountPoint)));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        task.setStep(JobStep::Writing);
+        // What an earlier write that was pulled out left behind.
+        Platform::removeLeftovers(QFile::encodeName(target));
+        result.held = compareHeldPackage(m_package, target);
+        if (result.held.needsConsent() && !m_options.replaceAny &&
+            !m_options.replaceOn.contains(result.drive.mountPoint)) {
+            result.status = DriveResult::Status::ChangedElsewhere;
+            result.error = heldPackageQuestion(result.drive, m_fileName, result.held) +
+                           QLatin1Char(' ') + tr("It was not replaced.");
+            return;
+        }
+        if (!write(task, result, target))
+            return;
+        result.writeMs = timer.elapsed();
+        result.status = DriveResult::Status::Done;
+        result.proof = DriveResult::Proof::Written;
+        if (m_options.verify && verify(task, result, target) && m_options.eject)
+            eject(result);
+    }
+
+private:
+    static void fail(DriveTask &task, DriveResult &result, const QString &target,
+                     const QString &error)
+    {
+        const bool cancelled = task.cancelled();
+        // A drive that returned other bytes proves nothing of what it holds.
+        result.proof = DriveResult::Proof::None;
+        result.status = cancelled ? DriveResult::Status::Cancelled : DriveResult::Status::Failed;
+        result.error =
+            cancelled ? tr("Cancelled: %1 was left as it was.").arg(quoted(target)) : error;
+    }
+
+    // Only what changed where the drive holds an older version, else a copy.
+    bool write(DriveTask &task, DriveResult &result, const QString &target) const
+    {
+        PackageSync sync;
+        sync.copyWhole = true;
+        if (result.held.relation != HeldPackage::Relation::None)
+            sync = syncPackage(m_package, target, task.control());
+        if (sync.isDone()) {
+            result.action =
+                sync.current ? DriveResult::Action::Current : DriveResult::Action::Updated;
+            result.bytesWritten = sync.bytesWritten;
+            return true;
+        }
+        if (!sync.copyWhole) {
+            result.status = sync.status;
+            result.error = sync.error;
+            return false;
+        }
+        QString error;
+        if (!copyPackage(m_package, target, &task, &error)) {
+            fail(task, result, target, error);
+            return false;
+        }
+        result.action = DriveResult::Action::Copied;
+        result.bytesWritten = m_packageSize;
+        return true;
+    }
+
+    // Whether the drive returned what was written.
+    bool verify(DriveTask &task, DriveResult &result, const QString &target) const
+    {
+        task.setStep(JobStep::Verifying);
+        const ReadBackResult check = verifyFromDrive(target, m_document, task.control());
+        result.verifyMs = check.elapsedMs;
+        if (check.isCancelled()) {
+            // The package is complete; only its check stopped.
+            result.warning =
+                tr("%1 holds the new package; reading it back was cancelled.").arg(quoted(target));
+            return false;
+        }
+        if (!check.isVerified()) {
+            fail(task, result, target, check.error);
+            return false;
+        }
+        result.proof = DriveResult::Proof::Verified;
+        return true;
+    }
+
+    void eject(DriveResult &result) const
+    {
+        if (!result.drive.isManaged() && !m_eject) {
+            result.warning = tr("%1 is a folder, not a drive this computer can eject; unmount "
+                                "its drive by hand before removing it.")
+                                 .arg(quoted(result.drive.mountPoint));
+            return;
+        }
+        QString error;
+        if (m_eject ? m_eject(result.drive, &error) : ejectDrive(result.drive, &error))
+            result.proof = DriveResult::Proof::SafeToRemove;
+        else
+            result.warning = error;
+    }
+
+    QString m_package;
+    QByteArray m_document;
+    QString m_fileName;
+    qint64 m_packageSize;
+    DriveWriteOptions m_options;
+    Eject m_eject;
+};
+
+} // namespace
+
 DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
                            const DriveWriteOptions &options, JobControl *control,
-                           const DriveWriteObserver &observer,
                            const std::function<bool(const DriveInfo &, QString *)> &eject)
 {
     DriveResults results(drives.size());
@@ -296,151 +449,25 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
     QByteArray document;
     PackageArchive source(packagePath);
     if (!source.readDocument(&document)) {
-        for (DriveResult &result : results) {
-            result.outcome = DriveResult::Outcome::Failed;
+        for (DriveResult &result : results)
             result.error = source.errorString();
-        }
         return results;
     }
     const QString fileName = QFileInfo(packagePath).fileName();
-
-    // Overall progress: the sum of each drive's write and read-back.
-    std::mutex progressMutex;
-    std::vector<qint64> done(size_t(drives.size()), 0);
-    const qint64 packageSize = QFileInfo(packagePath).size();
-    const auto report = [&](int index, DriveStep step, const JobProgress &progress) {
-        if (observer.progress)
-            observer.progress(index, step, progress);
-        if (!control)
-            return;
-        std::lock_guard<std::mutex> lock(progressMutex);
-        const qint64 part = progress.total > 0 ? progress.done * packageSize / progress.total : 0;
-        done[size_t(index)] = step == DriveStep::Verifying   ? packageSize + part
-                              : step == DriveStep::Finishing ? packageSize
-                                                             : part;
-        qint64 sumDone = 0;
-        for (const qint64 value : done)
-            sumDone += value;
-        control->report(JobProgress{sumDone, 2 * packageSize * qint64(done.size()),
-                                    progress.currentFile, progress.step, progress.stepKind});
-    };
-
-    // Each thread touches its own drive's result only.
+    // A drive the cancel stops before it starts keeps its package as it was.
+    for (DriveResult &result : results) {
+        result.status = DriveResult::Status::Cancelled;
+        result.error = tr("Cancelled: %1 was left as it was.")
+                           .arg(quoted(result.drive.mountPoint + QLatin1Char('/') + fileName));
+    }
+    const DriveJob job(packagePath, document, options, eject);
+    DrivesProgress progress(control, int(drives.size()), job.packageSize());
     DriveResult *const resultOf = results.data();
-    const auto runOne = [&](int index) {
-        DriveResult &result = resultOf[index];
-        DriveTask task(index, result.drive, control, report);
-        const QString target = result.drive.mountPoint + QLatin1Char('/') + fileName;
-        const auto fail = [&](const QString &error) {
-            result.outcome =
-                task.cancelled() ? DriveResult::Outcome::Cancelled : DriveResult::Outcome::Failed;
-            result.error = task.cancelled()
-                               ? tr("Cancelled: %1 was left as it was.").arg(quoted(target))
-                               : error;
-        };
-        if (task.cancelled())
-            return fail({});
-        // The service may still name a mount point that is gone: the folder
-        // beneath it is the computer's own disk, not the stick.
-        if (result.drive.isManaged() && !isMountedAt(result.drive.mountPoint)) {
-            return fail(tr("“%1” is not mounted at %2 any more, so nothing was written there. "
-                           "Plug it in again, then Refresh.")
-                            .arg(result.drive.displayName(), quoted(result.drive.mountPoint)));
-        }
-
-        QElapsedTimer timer;
-        timer.start();
-        task.setStep(DriveStep::Writing);
-        // What an earlier write that was pulled out left behind.
-        Platform::removeLeftovers(QFile::encodeName(target));
-        result.held = compareHeldPackage(packagePath, target);
-        if (result.held.needsConsent() && !options.replaceAny &&
-            !options.replaceOn.contains(result.drive.mountPoint)) {
-            result.outcome = DriveResult::Outcome::Skipped;
-            result.error = heldPackageQuestion(result.drive, fileName, result.held) +
-                           QLatin1Char(' ') + tr("It was not replaced.");
-            return;
-        }
-        QString error;
-        PackageSync sync;
-        sync.status = PackageSync::Status::NotPossible;
-        if (result.held.relation != HeldPackage::Relation::None)
-            sync = syncPackage(packagePath, target, task.control(),
-                               [&task] { task.setStep(DriveStep::Finishing); });
-        switch (sync.status) {
-        case PackageSync::Status::Current:
-            result.action = DriveResult::Action::Current;
-            break;
-        case PackageSync::Status::Synced:
-            result.action = DriveResult::Action::Updated;
-            result.bytesWritten = sync.bytesWritten;
-            break;
-        case PackageSync::Status::NotPossible:
-            if (!copyPackage(packagePath, target, &task, &error))
-                return fail(error);
-            result.action = DriveResult::Action::Copied;
-            result.bytesWritten = packageSize;
-            break;
-        case PackageSync::Status::Cancelled:
-        case PackageSync::Status::Failed:
-        case PackageSync::Status::Unfinished:
-            result.outcome = sync.status == PackageSync::Status::Cancelled
-                                 ? DriveResult::Outcome::Cancelled
-                                 : DriveResult::Outcome::Failed;
-            result.error = sync.error;
-            return;
-        }
-        result.writeMs = timer.elapsed();
-
-        if (!options.verify) {
-            result.outcome = DriveResult::Outcome::Written;
-            return;
-        }
-        task.setStep(DriveStep::Verifying);
-        const ReadBackResult check = verifyFromDrive(target, document, task.control());
-        result.verifyMs = check.elapsedMs;
-        if (check.status == ReadBackResult::Status::Cancelled) {
-            // The package is complete; only its check stopped.
-            result.outcome = DriveResult::Outcome::Written;
-            result.note =
-                tr("%1 holds the new package; reading it back was cancelled.").arg(quoted(target));
-            return;
-        }
-        if (!check.isVerified())
-            return fail(check.error);
-        result.outcome = DriveResult::Outcome::Verified;
-
-        if (!options.eject)
-            return;
-        if (!result.drive.isManaged() && !eject) {
-            result.note = tr("%1 is a folder, not a drive this computer can eject; unmount "
-                             "its drive by hand before removing it.")
-                              .arg(quoted(result.drive.mountPoint));
-            return;
-        }
-        QString ejectError;
-        const bool ejected =
-            eject ? eject(result.drive, &ejectError) : ejectDrive(result.drive, &ejectError);
-        if (ejected)
-            result.outcome = DriveResult::Outcome::Ejected;
-        else
-            result.note = ejectError;
-    };
-
-    std::atomic<int> next{0};
-    const auto worker = [&] {
-        for (int index = next++; index < drives.size(); index = next++) {
-            runOne(index);
-            if (observer.finished)
-                observer.finished(index, resultOf[index]);
-        }
-    };
-    const int threads = std::clamp(options.parallel, 1, int(drives.size()));
-    std::vector<std::thread> pool;
-    for (int i = 1; i < threads; ++i)
-        pool.emplace_back(worker);
-    worker();
-    for (std::thread &thread : pool)
-        thread.join();
+    parallelMap(int(drives.size()), options.parallel, control, [&](int index) {
+        DriveTask task(index, control, &progress);
+        if (!task.cancelled())
+            job.run(task, resultOf[index]);
+        progress.finish(index);
+    });
     return results;
 }

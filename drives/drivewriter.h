@@ -2,6 +2,7 @@
 
 #include "drives/driveinfo.h"
 #include "drives/readback.h"
+#include "jobs/joboutcome.h"
 
 #include <QMetaType>
 #include <QString>
@@ -11,7 +12,6 @@
 #include <functional>
 
 class JobControl;
-struct JobProgress;
 
 struct DriveWriteOptions
 {
@@ -54,31 +54,22 @@ HeldPackage compareHeldPackage(const QString &packagePath, const QString &heldPa
 QString heldPackageQuestion(const DriveInfo &drive, const QString &fileName,
                             const HeldPackage &held);
 
-// What a drive's part of the job is doing now.
-enum class DriveStep {
-    Writing,
-    // The data is written; the drive is taking what is still cached.
-    Finishing,
-    Verifying,
-};
-
-// What became of one drive.
-struct DriveResult
+// What became of one drive: done (written, see proof), failed, cancelled (its
+// package as it was), or changed elsewhere (not written: the drive holds a
+// newer or unrelated package of the same name, kept as it was). warning is
+// said beside a done drive: why a verified drive was not ejected, or that its
+// read-back was cancelled.
+struct DriveResult : JobOutcome
 {
-    enum class Outcome {
-        Pending,
-        // Written; not read back (the check was turned off).
+    // How much is proven of a done drive.
+    enum class Proof {
+        None,
+        // Written; not read back (the check was turned off or cancelled).
         Written,
         // Written and read back from the drive intact.
         Verified,
-        // Verified, unmounted and powered off: safe to remove.
-        Ejected,
-        // Not written: the drive holds a newer or unrelated package of the
-        // same name, kept as it was.
-        Skipped,
-        Failed,
-        // Cancelled: the drive's package is as it was before.
-        Cancelled,
+        // Verified, unmounted and powered off.
+        SafeToRemove,
     };
     enum class Action {
         None,
@@ -88,55 +79,33 @@ struct DriveResult
     };
 
     DriveInfo drive;
-    Outcome outcome = Outcome::Pending;
+    Proof proof = Proof::None;
     Action action = Action::None;
-    QString error; // the cause, naming the drive; empty when all went well
-    // Said beside a good outcome: why a verified drive was not ejected, or
-    // that its read-back was cancelled.
-    QString note;
     HeldPackage held;
     qint64 bytesWritten = 0;
     qint64 writeMs = 0;
     qint64 verifyMs = 0;
 
-    bool isDone() const { return outcome != Outcome::Pending; }
-    // The drive holds the new package, complete.
-    bool succeeded() const
-    {
-        return outcome == Outcome::Written || outcome == Outcome::Verified ||
-               outcome == Outcome::Ejected;
-    }
-    bool isSafeToRemove() const { return outcome == Outcome::Ejected; }
+    bool isSafeToRemove() const { return isDone() && proof == Proof::SafeToRemove; }
 };
 
 using DriveResults = QVector<DriveResult>;
-
-// What the job tells as it goes, from its own threads.
-struct DriveWriteObserver
-{
-    // Progress of one drive: its index in the job, its step, and the bytes of that step.
-    std::function<void(int drive, DriveStep step, const JobProgress &progress)> progress;
-    // One drive is done, well or not.
-    std::function<void(int drive, const DriveResult &result)> finished;
-};
 
 // Writes the package at packagePath to every drive's top folder: a copy where
 // the drive has none, only what changed where it holds an older package of
 // that name, nothing where it holds this one already; then reads each back and
 // ejects it, as options say. A drive that fails or is pulled stops only
 // itself; a mount point that is not mounted is refused. control's progress is
-// the sum over all drives; its cancel stops all of them within a chunk, each
-// package being written left as it was. eject is called for drives to eject
-// (ejectDrive when empty).
+// the sum over all drives, with one part per drive (its step, the bytes of
+// that step, and whether it is finished); its cancel stops all of them within
+// a chunk, each package being written left as it was. eject is called for
+// drives to eject (ejectDrive when empty).
 DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
                            const DriveWriteOptions &options, JobControl *control = nullptr,
-                           const DriveWriteObserver &observer = {},
                            const std::function<bool(const DriveInfo &, QString *)> &eject = {});
 
 // One word for a result: "Safe to remove", "Verified", "Failed", ...
-QString driveOutcomeText(DriveResult::Outcome outcome);
-// "Writing", "Finishing: writing the last data to the stick", "Verifying".
-QString driveStepText(DriveStep step);
+QString driveResultText(const DriveResult &result);
 // The summary of a job, naming what became of the drives: "2 drives verified;
 // 1 cancelled, its package as it was."
 QString driveSummaryText(const DriveResults &results);

@@ -17,11 +17,12 @@ QString tr(const char *text)
     return archiveText(text);
 }
 
-ReadBackResult finished(ReadBackResult::Status status, const QString &error,
-                        const QElapsedTimer &timer, qint64 bytesRead = 0)
+ReadBackResult finished(ReadBackResult::Status status, ReadBackResult::Fault fault,
+                        const QString &error, const QElapsedTimer &timer, qint64 bytesRead = 0)
 {
     ReadBackResult result;
     result.status = status;
+    result.fault = fault;
     result.error = error;
     result.bytesRead = bytesRead;
     result.elapsedMs = timer.elapsed();
@@ -65,42 +66,33 @@ ReadBackResult verifyUpdateFromDrive(const QString &path, const QByteArray &expe
         }
     }
     // The read marks its progress as a step of its own, so the window shows
-    // the step change at once; a cancel of the job reaches the read.
-    JobControl verifying([control, &verifying](const JobProgress &progress) {
-        if (jobCancelled(control))
-            verifying.requestCancel();
-        JobProgress marked = progress;
-        marked.stepKind = JobStep::Verifying;
-        if (control)
-            control->report(marked);
-    });
+    // the step change at once.
+    ok = ok && reader.verify(control, JobStep::Verifying, untouched);
     if (jobCancelled(control))
-        verifying.requestCancel();
-    ok = ok && reader.verify(&verifying, tr("Verifying"), untouched);
-    if (jobCancelled(control))
-        return finished(ReadBackResult::Status::Cancelled,
+        return finished(ReadBackResult::Status::Cancelled, ReadBackResult::Fault::None,
                         tr("The check of %1 was cancelled.").arg(shown), timer);
     if (!ok && reader.systemError() != 0)
-        return finished(ReadBackResult::Status::Unreadable,
+        return finished(ReadBackResult::Status::Failed, ReadBackResult::Fault::Unreadable,
                         tr("Cannot read %1 back from its drive: %2.")
                             .arg(shown, Platform::systemError(reader.systemError())),
                         timer);
     if (!ok)
-        return finished(ReadBackResult::Status::Mismatch,
+        return finished(ReadBackResult::Status::Failed, ReadBackResult::Fault::Mismatch,
                         different.arg(shown, reader.failureCause()), timer);
     if (!expectedDocument.isEmpty()) {
         QByteArray document;
         if (!reader.contains(documentEntryName()))
-            return finished(ReadBackResult::Status::Mismatch,
+            return finished(ReadBackResult::Status::Failed, ReadBackResult::Fault::Mismatch,
                             different.arg(shown, tr("its playlist document is missing")), timer);
         if (!reader.readEntry(documentEntryName(), expectedDocument.size(), &document) ||
             document != expectedDocument)
-            return finished(ReadBackResult::Status::Mismatch,
+            return finished(ReadBackResult::Status::Failed, ReadBackResult::Fault::Mismatch,
                             different.arg(shown, tr("its playlist document differs from the one "
                                                     "built")),
                             timer);
     }
-    return finished(ReadBackResult::Status::Verified, {}, timer, reader.bytesVerified());
+    return finished(ReadBackResult::Status::Done, ReadBackResult::Fault::None, {}, timer,
+                    reader.bytesVerified());
 }
 
 bool readStoredEntries(const QString &path, QVector<StoredEntry> *entries, QString *error)

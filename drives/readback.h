@@ -2,6 +2,7 @@
 
 #include "archive/packagelayout.h"
 #include "archive/packagetypes.h"
+#include "jobs/joboutcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,23 +13,21 @@ class JobControl;
 // Reading back from the drive what a save wrote: a stick that is failing, or
 // fakes its capacity, takes the bytes and returns others.
 
-struct ReadBackResult
+// Done: read back intact; Cancelled; Failed: fault says how.
+struct ReadBackResult : JobOutcome
 {
-    enum class Status {
-        Verified,
+    enum class Fault {
+        None,
         // The drive returned other bytes than were written.
         Mismatch,
         // The package could not be read at all: the drive went, or failed.
         Unreadable,
-        Cancelled,
     };
-    Status status = Status::Unreadable;
-    // Names the package and the cause; empty when verified.
-    QString error;
+    Fault fault = Fault::None;
     qint64 bytesRead = 0;
     qint64 elapsedMs = 0;
 
-    bool isVerified() const { return status == Status::Verified; }
+    bool isVerified() const { return isDone(); }
 };
 
 // Drops the package's pages from the page cache, then reads every byte of it

@@ -2,6 +2,7 @@
 
 #include <QMetaType>
 #include <QString>
+#include <QVector>
 
 #include <atomic>
 #include <functional>
@@ -12,9 +13,24 @@
 enum class JobStep {
     None,
     Writing,
+    // A package updated in place: the drive must stay until it is done.
+    Updating,
     // The data is written; the drive is taking what is still cached.
     Finishing,
     Verifying,
+};
+
+// Words for a step, for the window: "Verifying".
+QString jobStepText(JobStep step);
+
+// One part of a job that works on several things at once (a drive of a write
+// to drives): the bytes of its step, and whether it is finished.
+struct JobPart
+{
+    qint64 done = 0;
+    qint64 total = 0;
+    JobStep step = JobStep::None;
+    bool finished = false;
 };
 
 // How far a running job has come: bytes done of total and the file at hand,
@@ -25,9 +41,11 @@ struct JobProgress
     qint64 total = 0;
     // The file (or entry) being read or written now, as the user knows it.
     QString currentFile;
-    // What the job is doing, when it has more than one step ("Verifying …").
-    QString step;
-    JobStep stepKind = JobStep::None;
+    // What the job is doing, when it has more than one step; the window
+    // says it in words (jobStepText).
+    JobStep step = JobStep::None;
+    // Empty unless the job has parts.
+    QVector<JobPart> parts = {};
 };
 
 // What a running job is handed: where it reports progress and the cancel
@@ -54,7 +72,7 @@ public:
     }
     void report(qint64 done, qint64 total, const QString &currentFile = {}) const
     {
-        report(JobProgress{done, total, currentFile, {}});
+        report(JobProgress{done, total, currentFile});
     }
 
 private:

@@ -19,7 +19,6 @@ struct JobRunner::Job
 {
     JobId id = 0;
     QStringList keys;
-    QString title;
     std::function<void(JobControl *)> work;
     std::function<void()> done;
     std::unique_ptr<JobControl> control;
@@ -52,29 +51,32 @@ JobRunner::~JobRunner()
     }
 }
 
-JobId JobRunner::submitWork(const QStringList &keys, const QString &title,
-                            std::function<void(JobControl *)> work, std::function<void()> done)
+JobId JobRunner::submitWork(const QStringList &keys, std::function<void(JobControl *)> work,
+                            std::function<void()> done)
 {
     auto job = std::make_unique<Job>();
     job->id = m_nextId++;
     job->keys = keys;
-    job->title = title;
     job->work = std::move(work);
     job->done = std::move(done);
     const JobId id = job->id;
     // The sink runs in the worker thread: it only passes copies on, a few times a second.
     auto clock = std::make_shared<QElapsedTimer>();
-    // A new step passes at once; a new file does not: a package of a thousand
-    // small files would post a thousand updates to the GUI thread in a blink.
-    auto lastStep = std::make_shared<JobStep>(JobStep::None);
+    // A new step passes at once, also one part's, and a part that finished;
+    // a new file does not: a package of a thousand small files would post a
+    // thousand updates to the GUI thread in a blink.
+    auto lastSteps = std::make_shared<QVector<int>>();
     job->control =
-        std::make_unique<JobControl>([this, id, clock, lastStep](const JobProgress &progress) {
+        std::make_unique<JobControl>([this, id, clock, lastSteps](const JobProgress &progress) {
             const bool last = progress.total > 0 && progress.done >= progress.total;
+            QVector<int> steps = {int(progress.step)};
+            for (const JobPart &part : progress.parts)
+                steps.append(part.finished ? -1 : int(part.step));
             if (clock->isValid() && clock->elapsed() < progressIntervalMs && !last &&
-                progress.stepKind == *lastStep)
+                steps == *lastSteps)
                 return;
             clock->start();
-            *lastStep = progress.stepKind;
+            *lastSteps = steps;
             QMetaObject::invokeMethod(
                 this,
                 [this, id, progress] {

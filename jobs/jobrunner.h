@@ -36,13 +36,12 @@ public:
     // thread. A job cancelled before it started still runs, finds itself
     // cancelled at once and returns its cancelled outcome: every job ends once.
     template<typename Outcome>
-    JobId submit(const QStringList &keys, const QString &title,
-                 std::function<Outcome(JobControl *)> work,
+    JobId submit(const QStringList &keys, std::function<Outcome(JobControl *)> work,
                  std::function<void(const Outcome &)> done)
     {
         auto result = std::make_shared<Outcome>();
         return submitWork(
-            keys, title, [work, result](JobControl *control) { *result = work(control); },
+            keys, [work, result](JobControl *control) { *result = work(control); },
             [done, result] { done(*result); });
     }
 
@@ -54,7 +53,7 @@ public:
     bool isBusy(const QString &key) const;
     bool contains(JobId id) const;
     // Whether the job holds this key: how a caller tells one kind of job
-    // from another (a title is for people and may be translated).
+    // from another.
     bool hasKey(JobId id, const QString &key) const;
     // Jobs running now, not the ones waiting for their key.
     int runningCount() const;
@@ -72,8 +71,8 @@ signals:
 private:
     struct Job;
     struct Worker;
-    JobId submitWork(const QStringList &keys, const QString &title,
-                     std::function<void(JobControl *)> work, std::function<void()> done);
+    JobId submitWork(const QStringList &keys, std::function<void(JobControl *)> work,
+                     std::function<void()> done);
     void dispatch();
     void jobDone(JobId id);
     Job *find(JobId id) const;

@@ -1,14 +1,13 @@
 #include "media/playcheck.h"
 
 #include "document/storednames.h"
+#include "jobs/parallelmap.h"
 #include "media/examinecache.h"
 #include "media/mediaexamine.h"
 
 #include <QDir>
 #include <QHash>
-#include <QThreadPool>
-
-#include <atomic>
+#include <QThread>
 
 QString playProblem(const PlaylistRow &row, const MediaInfo *info)
 {
@@ -61,15 +60,9 @@ QStringList probeMayNotPlay(const PlaylistRows &rows, const QString &package,
         }
     }
     QVector<MediaInfo> infos(sources.size());
-    std::atomic<int> next{0};
-    QThreadPool pool;
-    for (int t = 0; t < pool.maxThreadCount(); ++t) {
-        pool.start([&] {
-            for (int i = next++; i < sources.size(); i = next++)
-                infos[i] = examineMediaRemembered(sources.at(i));
-        });
-    }
-    pool.waitForDone();
+    MediaInfo *const infoOf = infos.data();
+    parallelMap(int(sources.size()), QThread::idealThreadCount(), nullptr,
+                [&](int i) { infoOf[i] = examineMediaRemembered(sources.at(i)); });
 
     QStringList lines;
     for (const PlaylistRow &row : rows) {

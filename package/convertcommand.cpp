@@ -40,22 +40,18 @@ QStringList shortened(QStringList lines)
     return lines;
 }
 
-QString lookingTitle()
-{
-    return MainWindow::tr("Looking at the files...");
-}
-
 } // namespace
 
 void MainWindow::bringInFiles(const QStringList &files, const QVector<int> &places,
                               const ImportPlace &place)
 {
     const JobId job = jobs->submit<QVector<ImportPlan>>(
-        {conversionKey(), lookingKey()}, lookingTitle(),
+        {conversionKey(), lookingKey()},
         [files, places](JobControl *control) { return planImports(files, places, control); },
         [this, place](const QVector<ImportPlan> &plans) { askConversions(plans, place); });
     // A probe is quick on a local disk; the dialog only shows for a slow one.
-    startBusy(job, lookingTitle(), tr("Finishing looking at the files before closing…"), 300);
+    startBusy(job, tr("Looking at the files..."),
+              tr("Finishing looking at the files before closing…"), 300);
 }
 
 void MainWindow::stopLookingAtFiles()
@@ -108,7 +104,7 @@ void MainWindow::askConversions(const QVector<ImportPlan> &plans, const ImportPl
         return;
     }
     const JobId job = jobs->submit<ImportOutcome>(
-        {conversionKey()}, tr("Converting media..."),
+        {conversionKey()},
         [wanted](JobControl *control) { return convertImports(wanted, control); },
         [this, place](const ImportOutcome &outcome) { addConverted(outcome, place); });
     startBusy(job, tr("Converting media..."), tr("Finishing the conversion before closing…"));
@@ -132,7 +128,7 @@ void MainWindow::addConverted(const ImportOutcome &outcome, const ImportPlace &p
     }
     if (!rows.isEmpty())
         undoStack->push(new InsertRowsCommand(table, positions, rows, place.command, place.select));
-    if (outcome.cancelled)
+    if (outcome.isCancelled())
         showNote(tr("Conversion cancelled"));
     else if (converted > 0)
         showNote(converted == 1 ? tr("Converted 1 file") : tr("Converted %1 files").arg(converted));
@@ -152,7 +148,7 @@ void MainWindow::lookUpConvertedSources(const QStringList &files)
         return;
     // A copy from an earlier session, added again: its note says what it was made from.
     jobs->submit<QStringList>(
-        {conversionKey()}, tr("Looking at the files..."),
+        {conversionKey()},
         [copies](JobControl *) {
             QStringList sources;
             for (const QString &copy : copies)

@@ -71,8 +71,8 @@ void JobProgressDialog::showProgress(const JobProgress &progress)
         setValue(int(qBound(qint64(0), progress.done * 1000 / progress.total, qint64(1000))));
     }
     QStringList lines;
-    if (!progress.step.isEmpty())
-        lines.append(progress.step);
+    if (progress.step != JobStep::None)
+        lines.append(jobStepText(progress.step));
     if (!progress.currentFile.isEmpty() && QFileInfo(progress.currentFile).fileName() != m_package)
         lines.append(QFileInfo(progress.currentFile).fileName());
     if (progress.total > 0)

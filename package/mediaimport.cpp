@@ -67,6 +67,7 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
         total += sizes.last();
     }
     ImportOutcome outcome;
+    bool cancelled = false;
     qint64 before = 0;
     for (int i = 0; i < plans.size(); ++i) {
         const QString &source = plans.at(i).source;
@@ -76,8 +77,8 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
             outcome.places.append(plans.at(i).slot);
             continue;
         }
-        outcome.cancelled = outcome.cancelled || jobCancelled(control);
-        if (outcome.cancelled) {
+        cancelled = cancelled || jobCancelled(control);
+        if (cancelled) {
             outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));
             continue;
         }
@@ -102,7 +103,7 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
             outcome.copies.append(copy);
             outcome.places.append(plans.at(i).slot);
         } else if (error.isEmpty()) {
-            outcome.cancelled = true;
+            cancelled = true;
             outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));
         } else {
             outcome.failures.append(error);
@@ -110,5 +111,8 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
     }
     if (control)
         control->report(total, total);
+    outcome.status = cancelled                    ? ImportOutcome::Status::Cancelled
+                     : outcome.failures.isEmpty() ? ImportOutcome::Status::Done
+                                                  : ImportOutcome::Status::Failed;
     return outcome;
 }

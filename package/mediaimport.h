@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jobs/joboutcome.h"
 #include "media/mediaconvert.h"
 
 #include <QString>
@@ -28,14 +29,14 @@ QVector<ImportPlan> planImports(const QStringList &files, const QVector<int> &pl
                                 JobControl *control);
 
 // What the conversions made: sources[i] was converted to copies[i] (the same
-// file when taken as it is) and goes in at places[i].
-struct ImportOutcome
+// file when taken as it is) and goes in at places[i]. Done when every file
+// was; failed when failures names some; cancelled when a cancel stopped it.
+struct ImportOutcome : JobOutcome
 {
     QStringList sources;
     QStringList copies;
     QVector<int> places;
     QStringList failures; // one message per file that was not converted
-    bool cancelled = false;
 };
 
 // Converts the files one after the other (blocking), reporting bytes done of

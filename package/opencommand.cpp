@@ -41,8 +41,7 @@ void MainWindow::openFile(const QString &path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString transition = ui->comboBoxTransition->currentText();
     const JobId job = jobs->submit<OpenOutcome>(
-        {absolute}, tr("Reading the package..."),
-        [absolute, transition](JobControl *) { return runOpen(absolute, transition); },
+        {absolute}, [absolute, transition](JobControl *) { return runOpen(absolute, transition); },
         [this, absolute](const OpenOutcome &outcome) { handlePackageRead(absolute, outcome); });
     // Most packages read in a blink; the dialog only shows for a slow drive.
     startBusy(job, tr("Reading the package..."),
@@ -54,7 +53,7 @@ void MainWindow::handlePackageRead(const QString &path, const OpenOutcome &outco
     endBusy();
     const QString &error = outcome.error;
     const PackageContents &contents = outcome.contents;
-    if (!error.isEmpty()) {
+    if (!outcome.isDone()) {
         dialogs->critical(this, tr("Open"),
                           error + QLatin1String("\n\n") +
                               tr("The playlist on screen was kept. Choose a playlist package "

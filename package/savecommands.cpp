@@ -139,8 +139,7 @@ void MainWindow::Zip(const SavePlan &plan)
     if (!plan.sourcePackage.isEmpty() && plan.sourcePackage != plan.packagePath)
         keys.append(plan.sourcePackage);
     const JobId job = jobs->submit<SaveOutcome>(
-        keys, tr("Compiling media..."),
-        [plan](JobControl *control) { return runSavePlan(plan, control); },
+        keys, [plan](JobControl *control) { return runSavePlan(plan, control); },
         [this, plan](const SaveOutcome &outcome) { handleResults(plan, outcome); });
     startBusy(job, tr("Compiling media..."), tr("Finishing the save before closing…"));
 }
@@ -158,7 +157,7 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
 {
     endBusy();
     switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
+    case SaveOutcome::Status::Done:
         // Also when reading it back failed: the outcome then holds the package
         // as written, so the next save starts from it.
         showPackage(outcome.contents);
@@ -168,7 +167,7 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
             dialogs->warning(this, tr("Save"), outcome.warning);
         finishSave({});
         return;
-    case SaveOutcome::Status::SourceChanged: {
+    case SaveOutcome::Status::ChangedElsewhere: {
         const int choice = dialogs->choose(
             this, tr("Save"),
             tr("The package %1 was changed by another program since you opened it. Reload it "

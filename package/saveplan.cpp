@@ -233,7 +233,9 @@ SavePlan makeSavePlan(const QString &packagePath, const QString &mediaDir, const
 OpenOutcome runOpen(const QString &path, const QString &transition)
 {
     OpenOutcome outcome;
-    if (!readPackage(path, transition, &outcome.contents, &outcome.error))
+    if (readPackage(path, transition, &outcome.contents, &outcome.error))
+        outcome.status = OpenOutcome::Status::Done;
+    else
         outcome.contents = {};
     return outcome;
 }
@@ -380,7 +382,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     }
     if (!wrote) {
         if (archive.failure() == PackageArchive::Failure::ChangedOnDisk)
-            return failed(archive.errorString(), SaveOutcome::Status::SourceChanged);
+            return failed(archive.errorString(), SaveOutcome::Status::ChangedElsewhere);
         // Neither the old package nor the new one yet: the message says what happens next.
         if (archive.failure() == PackageArchive::Failure::Unfinished)
             return failed(archive.errorString());
@@ -391,7 +393,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     }
 
     SaveOutcome outcome;
-    outcome.status = SaveOutcome::Status::Saved;
+    outcome.status = SaveOutcome::Status::Done;
     outcome.warning = archive.warningString();
     const auto warn = [&outcome](const QString &text) {
         outcome.warning =

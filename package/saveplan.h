@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/packagearchive.h"
+#include "jobs/joboutcome.h"
 #include "playlist/playlistrow.h"
 
 #include <QDateTime>
@@ -62,24 +63,15 @@ struct PackageContents
 SavePlan makeSavePlan(const QString &packagePath, const QString &mediaDir, const PlaylistRows &rows,
                       const PackageContents &source = {});
 
-struct SaveOutcome
+// A save's outcome: done (saved), failed, changed elsewhere (the package
+// changed on disk since it was read; nothing was written) or cancelled (the
+// package is as it was). warning: a saved package the drive did not confirm,
+// or that reads back badly.
+struct SaveOutcome : JobOutcome
 {
-    enum class Status {
-        Saved,
-        // Nothing was written; error says why.
-        Failed,
-        // The package changed on disk since it was read; nothing was written.
-        SourceChanged,
-        // The user cancelled; the package is as it was.
-        Cancelled,
-    };
-    Status status = Status::Failed;
-    QString error;
     // The files of the rows a refused save names, as the rows name them, so
     // the window can select those rows.
     QStringList refusedFiles;
-    // A saved package the drive did not confirm, or that reads back badly.
-    QString warning;
     PackageContents contents;
     // How long reading the package back from the drive took, when it read
     // back as written; -1 when it was not read back or did not.
@@ -129,9 +121,8 @@ constexpr int maxPlaylistRows = 10000;
 SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control = nullptr);
 
 // A package read as a job: the same as readPackage, as one outcome.
-struct OpenOutcome
+struct OpenOutcome : JobOutcome
 {
-    QString error;
     PackageContents contents;
 };
 OpenOutcome runOpen(const QString &path, const QString &transition);

@@ -21,7 +21,7 @@ void SettingsStore::write(const Values &values)
 {
     m_queued = values;
     m_lastWrite = m_runner->submit<QString>(
-        {Settings::fileName()}, QString(),
+        {Settings::fileName()},
         [values](JobControl *) {
             Settings settings;
             settings.PATH_MEDIA = values.pathMedia;

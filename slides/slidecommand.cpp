@@ -77,7 +77,7 @@ void MainWindow::makeSlide(const SlideSource &source, int row, const QString &fi
 {
     const QSize screen = ScreenProfile::load().screenSize();
     const JobId job = jobs->submit<SlideOutcome>(
-        {}, tr("Making the slide…"),
+        {},
         [source, screen](JobControl *) {
             SlideOutcome outcome;
             if (!writeSlide(source, screen, &outcome.image, &outcome.error))

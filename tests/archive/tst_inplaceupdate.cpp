@@ -381,7 +381,7 @@ void TestInPlaceUpdate::withoutLocksOrCut()
         noLocks = true;
     } else {
         QCOMPARE(int(syncPackage(source, f.package, nullptr).status),
-                 int(PackageSync::Status::Synced));
+                 int(PackageSync::Status::Done));
         const QString kind = QString::number(int(step)) + QLatin1Char(' ');
         QVERIFY(writeBytes(f.package, f.oldBytes));
         failingAt =
@@ -401,8 +401,8 @@ void TestInPlaceUpdate::withoutLocksOrCut()
         QVERIFY(!archive.updatedInPlace());
     } else {
         const PackageSync sync = syncPackage(source, f.package, nullptr);
-        QVERIFY(sync.status != PackageSync::Status::Synced || becomesNew);
-        QVERIFY(step != Step::Lock || sync.status == PackageSync::Status::NotPossible);
+        QVERIFY(!sync.isDone() || becomesNew);
+        QVERIFY(step != Step::Lock || sync.copyWhole);
     }
     if (noLocks)
         QVERIFY(steps.filter(str(".journal")).isEmpty());
@@ -531,8 +531,12 @@ void TestInPlaceUpdate::hostileJournals()
     const Recovery recovery = recoverPackage(QFile::encodeName(f.package));
     setRecoveryReporter(nullptr);
     QCOMPARE(recovery.outcome, outcome);
-    QCOMPARE(QString::fromUtf8(lastReport), recovery.message);
-    QVERIFY(recovery.message.contains(str("“%1”").arg(f.package)) ||
+    // Kept or damaged, the journal stays: a failure, said as one.
+    QCOMPARE(recovery.isDone(),
+             outcome == Recovery::Outcome::None || outcome == Recovery::Outcome::RolledBack);
+    QCOMPARE(recovery.error.isEmpty(), recovery.isDone());
+    QCOMPARE(QString::fromUtf8(lastReport), recovery.text());
+    QVERIFY(recovery.text().contains(str("“%1”").arg(f.package)) ||
             outcome == Recovery::Outcome::None);
     PackageArchive reading(f.package);
     QStringList names;
@@ -543,7 +547,7 @@ void TestInPlaceUpdate::hostileJournals()
         QVERIFY(journals(f.dir.path()).isEmpty());
         return;
     }
-    QVERIFY(recovery.message.contains(journalPath) || outcome == Recovery::Outcome::None);
+    QVERIFY(recovery.text().contains(journalPath) || outcome == Recovery::Outcome::None);
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(fileBytes(journalPath), journal);
     // Another update's kept journal is never written over: the update goes by a copy.

@@ -449,7 +449,7 @@ void TestDrives::newVersionOntoNearlyFullStick()
     const qint64 before = bytesWrittenByProcess();
     const DriveResults results = writeToDrives(version2, {full}, DriveWriteOptions());
     const qint64 written = bytesWrittenByProcess() - before;
-    QVERIFY(results.at(0).outcome == DriveResult::Outcome::Verified);
+    QCOMPARE(results.at(0).proof, DriveResult::Proof::Verified);
     QCOMPARE(results.at(0).action, DriveResult::Action::Updated);
     QCOMPARE(fileBytes(point + str("/full.mrv")), fileBytes(version2));
     // The clip, the journal of the old document and directory, and little else.
@@ -483,32 +483,32 @@ void TestDrives::cancelWithinASecond()
             QThread::msleep(30);
         return 0;
     });
-    JobControl control;
     QElapsedTimer sinceCancel;
-    std::mutex mutex;
     QVector<qint64> done(2, 0);
     QVector<qint64> afterCancel(2, 0);
-    DriveWriteObserver observer;
-    observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (step != DriveStep::Writing)
-            return;
-        if (control.isCancelled())
-            afterCancel[index] = std::max(afterCancel[index], progress.done - done[index]);
-        else
-            done[index] = progress.done;
+    // Reports come one at a time, each with every drive's part.
+    JobControl control([&](const JobProgress &progress) {
+        for (int index = 0; index < progress.parts.size(); ++index) {
+            const JobPart &part = progress.parts.at(index);
+            if (part.step != JobStep::Writing)
+                continue;
+            if (control.isCancelled())
+                afterCancel[index] = std::max(afterCancel[index], part.done - done[index]);
+            else
+                done[index] = part.done;
+        }
         if (!done.contains(0) && !control.isCancelled()) {
             sinceCancel.start();
             control.requestCancel();
         }
-    };
-    const DriveResults results = writeToDrives(m_package, drives, {}, &control, observer);
+    });
+    const DriveResults results = writeToDrives(m_package, drives, {}, &control);
     QVERIFY_BETWEEN(sinceCancel.elapsed(), 0, 999);
     // Stopped at the next chunk, not at the end.
     for (const qint64 bytes : std::as_const(afterCancel))
         QVERIFY_BETWEEN(bytes, 0, 4 * 1024 * 1024);
     for (const DriveResult &result : results) {
-        QCOMPARE(result.outcome, DriveResult::Outcome::Cancelled);
+        QCOMPARE(result.status, DriveResult::Status::Cancelled);
         QVERIFY_CONTAINS(result.error, str("left as it was"));
     }
     // Byte for byte as it was; no temporary or journal left.
@@ -526,7 +526,7 @@ void TestDrives::fatLimitOnTheDriveCopy()
     QVERIFY(writeSparsePackage(big, 4'300'000'000));
     const DriveResults results = writeToDrives(big, {drive(str("fat32"))}, {});
     QFile::remove(big);
-    QCOMPARE(results.at(0).outcome, DriveResult::Outcome::Failed);
+    QCOMPARE(results.at(0).status, DriveResult::Status::Failed);
     QVERIFY_CONTAINS(results.at(0).error, str("holds no file over"));
     QCOMPARE(entriesIn(mountOf(str("fat32"))), QStringList());
 }
@@ -623,25 +623,19 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     const DriveInfos drives = sticks();
     DriveWriteOptions options;
     options.eject = true;
-    std::mutex mutex;
     QVector<qint64> verified(3, 0);
     QVector<bool> finishing(3, false);
-    DriveWriteObserver observer;
-    observer.progress = [&](int index, DriveStep step, const JobProgress &progress) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (step == DriveStep::Verifying)
-            verified[index] = progress.done;
-        finishing[index] = finishing[index] || step == DriveStep::Finishing;
-    };
-    // The job's own progress names each step by kind, as the window tells them apart.
-    QVector<JobStep> steps;
-    JobControl job([&](const JobProgress &progress) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!steps.contains(progress.stepKind))
-            steps.append(progress.stepKind);
+    QVector<bool> finished(3, false);
+    JobControl control([&](const JobProgress &progress) {
+        for (int index = 0; index < progress.parts.size(); ++index) {
+            const JobPart &part = progress.parts.at(index);
+            if (part.step == JobStep::Verifying)
+                verified[index] = part.done;
+            finishing[index] = finishing[index] || part.step == JobStep::Finishing;
+            finished[index] = part.finished;
+        }
     });
-    const DriveResults results = writeToDrives(m_package, drives, options, &job, observer);
-    QCOMPARE(steps, (QVector<JobStep>{JobStep::Writing, JobStep::Finishing, JobStep::Verifying}));
+    const DriveResults results = writeToDrives(m_package, drives, options, &control);
 
     QCOMPARE(results.size(), 3);
     const QVector<DriveResult::Action> actions = {
@@ -650,11 +644,10 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
                               "Unmount stick2 Unmount stick3"));
     for (int i = 0; i < 3; ++i) {
         const DriveResult &result = results.at(i);
-        QVERIFY(result.outcome == DriveResult::Outcome::Ejected);
         QVERIFY(result.isSafeToRemove());
         QCOMPARE(result.action, actions.at(i));
-        // Each says so while the drive takes the last of it.
-        QVERIFY(finishing.at(i));
+        // Each says so while the drive takes the last of it, and when it is done.
+        QVERIFY(finishing.at(i) && finished.at(i));
         const QString target = drives.at(i).mountPoint + str("/show.mrv");
         QCOMPARE(readZip(target), m_packageEntries);
         // Every byte of the package was read back once; the search for the
@@ -668,7 +661,7 @@ void TestDrives::writesThreeDrivesVerifiesAndEjects()
     const DriveResults again = writeToDrives(m_package, drives, options);
     for (const DriveResult &result : again) {
         QCOMPARE(result.action, DriveResult::Action::Current);
-        QCOMPARE(result.outcome, DriveResult::Outcome::Verified);
+        QCOMPARE(result.proof, DriveResult::Proof::Verified);
     }
 }
 
@@ -684,35 +677,35 @@ void TestDrives::driveReturningOtherBytesIsNotEjected()
     options.eject = true;
     const DriveResults results = writeToDrives(m_package, drives, options);
 
-    QCOMPARE(results.at(0).outcome, DriveResult::Outcome::Ejected);
-    QCOMPARE(results.at(1).outcome, DriveResult::Outcome::Failed);
+    QVERIFY(results.at(0).isSafeToRemove());
+    QCOMPARE(results.at(1).proof, DriveResult::Proof::None); // failed: nothing proven
     QVERIFY(results.at(1).error.contains(str("other data")) &&
             results.at(1).error.contains(str("failing")));
     // Verified all the same, with why it could not be ejected.
-    QCOMPARE(results.at(2).outcome, DriveResult::Outcome::Verified);
-    QVERIFY_CONTAINS(results.at(2).note, str("“STICK3” could not be unmounted: a program still "
-                                             "has a file open on it"));
+    QCOMPARE(results.at(2).proof, DriveResult::Proof::Verified);
+    QVERIFY_CONTAINS(results.at(2).warning, str("“STICK3” could not be unmounted: a program still "
+                                                "has a file open on it"));
     // Never an eject after a failed check; a busy drive is not powered off.
     QCOMPARE(takeCalls(), str("PowerOff stick1 Unmount stick1 Unmount stick3"));
 
     // mrv verify reads it back the same way.
     Platform::setReadBackHook(nullptr);
     QSet<int> steps;
-    JobControl job([&steps](const JobProgress &progress) { steps.insert(int(progress.stepKind)); });
+    JobControl job([&steps](const JobProgress &progress) { steps.insert(int(progress.step)); });
     const ReadBackResult intact =
         verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), newDocument, &job);
     QVERIFY(intact.isVerified());
     QCOMPARE(steps, QSet<int>{int(JobStep::Verifying)});
     const ReadBackResult otherDocument =
         verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), "{\"old\":1}\n");
-    QCOMPARE(otherDocument.status, ReadBackResult::Status::Mismatch);
+    QCOMPARE(otherDocument.fault, ReadBackResult::Fault::Mismatch);
     // A drive that fails to read is not one that returns other bytes.
     Platform::setStepHook([](Platform::Step step, const QByteArray &) {
         return step == Platform::Step::Read ? EIO : 0;
     });
     const ReadBackResult failing = verifyFromDrive(drives.at(1).mountPoint + str("/show.mrv"), {});
     Platform::setStepHook(nullptr);
-    QCOMPARE(failing.status, ReadBackResult::Status::Unreadable);
+    QCOMPARE(failing.fault, ReadBackResult::Fault::Unreadable);
     QVERIFY_CONTAINS(failing.error, str("Input/output error"));
 }
 
@@ -760,25 +753,22 @@ void TestDrives::pulledDriveStopsOnlyItself()
     const BedDrive pulled = m_bed.at(2);
     QVERIFY(pulled.pid > 0);
     std::atomic<bool> gone{false};
-    DriveWriteObserver observer;
-    observer.progress = [&](int index, DriveStep, const JobProgress &progress) {
-        if (index != 2 || progress.done == 0 || gone.exchange(true))
+    JobControl control([&](const JobProgress &progress) {
+        if (progress.parts.value(2).done == 0 || gone.exchange(true))
             return;
         // Out it comes: its file system's driver dies, the mount goes, the service tells.
         ::kill(pulled.pid, SIGKILL);
         QProcess::execute(str("umount"), {str("-l"), pulled.path});
         callService(str("RemoveDrive"), {pulled.name});
-    };
+    });
     DriveWriteOptions options;
     options.eject = true;
-    JobControl control;
-    const DriveResults results = writeToDrives(m_package, drives, options, &control, observer);
+    const DriveResults results = writeToDrives(m_package, drives, options, &control);
     m_bed[2].pid = -1;
 
     QVERIFY(gone);
-    QCOMPARE(results.at(0).outcome, DriveResult::Outcome::Ejected);
-    QCOMPARE(results.at(1).outcome, DriveResult::Outcome::Ejected);
-    QCOMPARE(results.at(2).outcome, DriveResult::Outcome::Failed);
+    QVERIFY(results.at(0).isSafeToRemove() && results.at(1).isSafeToRemove());
+    QCOMPARE(results.at(2).status, DriveResult::Status::Failed);
     QVERIFY_CONTAINS(results.at(2).error, str("show.mrv"));
     QCOMPARE(readZip(drives.at(0).mountPoint + str("/show.mrv")), m_packageEntries);
     // Nothing is asked of the pulled one.

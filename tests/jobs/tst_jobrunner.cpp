@@ -1,8 +1,12 @@
 #include "jobs/jobrunner.h"
+#include "jobs/parallelmap.h"
 #include "package/saveplan.h"
 #include "tests/common/testkit.h"
 
 #include <QtTest>
+
+#include <algorithm>
+#include <atomic>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,7 +40,7 @@ class TestJobRunner : public QObject
             writeMedia(media, size)
                 ? runSavePlan(makeSavePlan(path(name), path(name), {row("NA", media)}))
                 : SaveOutcome();
-        return outcome.status == SaveOutcome::Status::Saved ? outcome.contents : PackageContents();
+        return outcome.status == SaveOutcome::Status::Done ? outcome.contents : PackageContents();
     }
     // Adds a picture of its own of size bytes to the package's rows: the plan
     // that saves it in place (a failed write shows as a failed save).
@@ -54,6 +58,8 @@ private slots:
     void twoPackagesAtOnceCancelOne();
     void cancelledBeforeStartEndsOnce();
     void progressOfManyFilesIsThrottled();
+    void parallelMapTakesEachIndexOnce_data();
+    void parallelMapTakesEachIndexOnce();
     void destructionWaitsForRunningJob();
     void saveAfterFailedReadBackIsNotAChange();
 };
@@ -87,7 +93,7 @@ void TestJobRunner::keysSerialiseAndBound()
     QVector<int> outcomes;
     for (int i = 0; i < keys.size(); ++i) {
         runner.submit<int>(
-            keys.at(i).split(u'+'), {},
+            keys.at(i).split(u'+'),
             [&, i](JobControl *) {
                 started.fetchAndAddOrdered(1);
                 const int now = running.fetchAndAddOrdered(1) + 1;
@@ -129,7 +135,7 @@ void TestJobRunner::twoPackagesAtOnceCancelOne()
     SaveOutcome firstOutcome;
     SaveOutcome secondOutcome;
     const JobId firstJob = runner.submit<SaveOutcome>(
-        {first}, str("first"),
+        {first},
         [&](JobControl *control) {
             // The cancel comes from the runner's thread while this job runs.
             waitFor([control] { return control->isCancelled(); });
@@ -137,7 +143,7 @@ void TestJobRunner::twoPackagesAtOnceCancelOne()
         },
         [&](const SaveOutcome &outcome) { firstOutcome = outcome; });
     runner.submit<SaveOutcome>(
-        {secondPlan.packagePath}, str("second"),
+        {secondPlan.packagePath},
         [&](JobControl *control) { return runSavePlan(secondPlan, control); },
         [&](const SaveOutcome &outcome) { secondOutcome = outcome; });
     QCOMPARE(runner.runningCount(), 2); // at once
@@ -148,7 +154,7 @@ void TestJobRunner::twoPackagesAtOnceCancelOne()
     QCOMPARE(int(firstOutcome.status), int(SaveOutcome::Status::Cancelled));
     QVERIFY_CONTAINS(firstOutcome.error, str("left as it was"));
     QCOMPARE(fileBytes(first), firstBefore);
-    QCOMPARE(int(secondOutcome.status), int(SaveOutcome::Status::Saved));
+    QCOMPARE(int(secondOutcome.status), int(SaveOutcome::Status::Done));
     QCOMPARE(readZip(secondPlan.packagePath).value(str("added2.png")),
              fileBytes(path("added2.png")));
 }
@@ -160,14 +166,14 @@ void TestJobRunner::cancelledBeforeStartEndsOnce()
     QSemaphore release;
     QStringList outcomes;
     runner.submit<QString>(
-        {str("k")}, {},
+        {str("k")},
         [&release](JobControl *) {
             release.tryAcquire(1, 5000);
             return str("first");
         },
         [&outcomes](const QString &outcome) { outcomes << outcome; });
     const JobId queued = runner.submit<QString>(
-        {str("k")}, str("queued"),
+        {str("k")},
         [](JobControl *control) { return control->isCancelled() ? str("cancelled") : str("ran"); },
         [&outcomes](const QString &outcome) { outcomes << outcome; });
     QCOMPARE(runner.runningCount(), 1);
@@ -180,26 +186,65 @@ void TestJobRunner::cancelledBeforeStartEndsOnce()
 }
 
 // A package of a thousand small files must not post a thousand updates to
-// the GUI thread; a new step and the last update always pass.
+// the GUI thread; a new step, a part done and the last update always pass.
 void TestJobRunner::progressOfManyFilesIsThrottled()
 {
     JobRunner runner(1);
     QSignalSpy progress(&runner, &JobRunner::progress);
     QSignalSpy idle(&runner, &JobRunner::idle);
     runner.submit<int>(
-        {str("k")}, {},
+        {str("k")},
         [](JobControl *control) {
-            for (int i = 0; i < 1000; ++i)
-                control->report(JobProgress{i, 1000, str("f%1.png").arg(i), str("Step"),
-                                            i < 500 ? JobStep::Writing : JobStep::Verifying});
+            for (int i = 0; i < 1000; ++i) {
+                JobProgress now{i, 1000, str("f%1.png").arg(i),
+                                i < 500 ? JobStep::Writing : JobStep::Verifying};
+                now.parts = {JobPart{i, 1000, JobStep::Writing, i >= 750}};
+                control->report(now);
+            }
             control->report(1000, 1000);
             return 0;
         },
         [](int) {});
     QVERIFY(idle.wait(10000));
-    QVERIFY_BETWEEN(progress.size(), 3, 6);
-    QCOMPARE(int(progress.at(1).at(1).value<JobProgress>().stepKind), int(JobStep::Verifying));
-    QCOMPARE(progress.constLast().at(1).value<JobProgress>().done, 1000);
+    QVERIFY_BETWEEN(progress.size(), 4, 7);
+    const auto nth = [&progress](int n) { return progress.at(n).at(1).value<JobProgress>(); };
+    QVERIFY(nth(1).done == 500 && nth(1).step == JobStep::Verifying);
+    QVERIFY(nth(2).done == 750 && nth(2).parts.value(0).finished);
+    QCOMPARE(nth(int(progress.size()) - 1).done, 1000);
+}
+
+void TestJobRunner::parallelMapTakesEachIndexOnce_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("threads");
+    QTest::addColumn<bool>("cancel"); // at the first index run
+    QTest::newRow("nothing to do") << 0 << 4 << false;
+    QTest::newRow("more threads than work") << 3 << 8 << false;
+    QTest::newRow("many on a few threads") << 300 << 3 << false;
+    QTest::newRow("no threads asked: the caller's") << 5 << 0 << false;
+    QTest::newRow("one thread stops at the cancel") << 50 << 1 << true;
+    QTest::newRow("several stop at the cancel") << 300 << 4 << true;
+}
+
+// Every index once; after a cancel no index starts.
+void TestJobRunner::parallelMapTakesEachIndexOnce()
+{
+    QFETCH(int, count);
+    QFETCH(int, threads);
+    QFETCH(bool, cancel);
+    JobControl control;
+    std::vector<std::atomic<int>> runs(static_cast<size_t>(count));
+    std::atomic<int> started{0};
+    parallelMap(count, threads, &control, [&](int index) {
+        QThread::usleep(200);
+        ++runs[size_t(index)];
+        ++started;
+        if (cancel)
+            control.requestCancel();
+    });
+    QVERIFY(std::all_of(runs.cbegin(), runs.cend(),
+                        [cancel](const auto &n) { return n == 1 || (cancel && n == 0); }));
+    QVERIFY(cancel ? started >= 1 && started <= threads : started == count);
 }
 
 // Closing the program mid-job waits for the job (a save is never torn off)
@@ -212,7 +257,7 @@ void TestJobRunner::destructionWaitsForRunningJob()
         JobRunner runner;
         QSemaphore started;
         runner.submit<int>(
-            {str("k")}, {},
+            {str("k")},
             [&](JobControl *control) {
                 started.release();
                 done.storeRelease(waitFor([control] { return control->isCancelled(); }) ? 1 : 2);
@@ -250,7 +295,7 @@ void TestJobRunner::saveAfterFailedReadBackIsNotAChange()
     });
     const SaveOutcome saved = runSavePlan(plan, &control);
     QVERIFY(!spoilt.isEmpty());
-    QCOMPARE(int(saved.status), int(SaveOutcome::Status::Saved));
+    QCOMPARE(int(saved.status), int(SaveOutcome::Status::Done));
     QVERIFY_CONTAINS(saved.warning, str("cannot be read back"));
     QCOMPARE(saved.contents.path, package);
 
@@ -259,7 +304,7 @@ void TestJobRunner::saveAfterFailedReadBackIsNotAChange()
     PlaylistRows again = saved.contents.rows;
     again.removeFirst();
     const SaveOutcome next = runSavePlan(makeSavePlan(package, package, again, saved.contents));
-    QVERIFY2(next.status == SaveOutcome::Status::Saved, qPrintable(next.error));
+    QVERIFY2(next.status == SaveOutcome::Status::Done, qPrintable(next.error));
     QCOMPARE(readZip(package).keys(), (QStringList{str("json.txt"), str("more.png")}));
 }
 

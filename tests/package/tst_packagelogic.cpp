@@ -295,14 +295,14 @@ void TestPackageLogic::saveProves()
     Platform::setReadBackHook(nullptr);
 
     if (fault == QLatin1String("document")) {
-        QVERIFY(outcome.status != SaveOutcome::Status::Saved);
+        QVERIFY(outcome.status != SaveOutcome::Status::Done);
         QVERIFY_CONTAINS(outcome.error, str("gone.jpg"));
         QCOMPARE(outcome.refusedFiles, QStringList{rows.first().file});
         QCOMPARE(fileBytes(source), before);
         QCOMPARE(QFileInfo::exists(target), inPlace);
         return;
     }
-    QCOMPARE(int(outcome.status), int(SaveOutcome::Status::Saved));
+    QCOMPARE(int(outcome.status), int(SaveOutcome::Status::Done));
     // Written, but read back as other bytes: not verified, and the user is told.
     QCOMPARE(outcome.verifyMs >= 0, fault.isEmpty());
     QCOMPARE(outcome.warning.isEmpty(), fault.isEmpty());
@@ -335,7 +335,7 @@ void TestPackageLogic::readBackInProportion()
                             row("00:00:04", work.filePath(str("pic.png"))),
                             row("NA", work.filePath(str("short.mp4")))};
     QCOMPARE(int(runSavePlan(makeSavePlan(package, package, rows)).status),
-             int(SaveOutcome::Status::Saved));
+             int(SaveOutcome::Status::Done));
     const PackageContents contents = runOpen(package, str("Fade")).contents;
     PlaylistRows edited = contents.rows;
     if (moved)
@@ -347,7 +347,7 @@ void TestPackageLogic::readBackInProportion()
     Platform::setReadBackHook(countReadBack);
     const SaveOutcome outcome = runSavePlan(makeSavePlan(package, package, edited, contents));
     Platform::setReadBackHook(nullptr);
-    QVERIFY(outcome.status == SaveOutcome::Status::Saved && outcome.verifyMs >= 0);
+    QVERIFY(outcome.status == SaveOutcome::Status::Done && outcome.verifyMs >= 0);
     const qint64 shortSize = QFileInfo(work.filePath(str("short.mp4"))).size();
     QVERIFY2(moved ? readBackBytes > shortSize &&
                          readBackBytes < QFileInfo(work.filePath(str("long.mp4"))).size()
