@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "app/drivesdialog.h"
 #include "app/userdialogs.h"
@@ -167,10 +168,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::settleUnsavedChanges(const QString &question, std::function<void()> then)
 {
-    const QString name =
-        !opened.isOpen()
-            ? tr("The new playlist")
-            : tr("The playlist of %1").arg(tr("“%1”").arg(QDir::toNativeSeparators(opened.path)));
+    const QString name = !opened.isOpen() ? tr("The new playlist")
+                                          : tr("The playlist of %1").arg(quoted(opened.path));
     const int choice = dialogs->choose(this, tr("Unsaved changes"),
                                        tr("%1 has changes that are not saved.").arg(name) +
                                            QLatin1String("\n\n") + question,

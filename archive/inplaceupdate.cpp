@@ -1,4 +1,5 @@
 #include "archive/inplaceupdate.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 #include "jobs/jobcontrol.h"
@@ -28,11 +29,6 @@ constexpr quint32 regularFileAttributes = 0100666u << 16;
 constexpr quint16 utf8Flag = 0x0800;
 constexpr quint16 maximumCompressionFlag = 0x0002;
 constexpr quint16 dataDescriptorFlag = 0x0008;
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 quint16 get16(const QByteArray &b, int at)
 {
@@ -429,7 +425,8 @@ void InPlaceUpdate::progress(JobControl *control, quint64 more, const QString &f
     if (control)
         control->report(JobProgress{
             qint64(m_done), bytesWritten(), file,
-            tr("Updating the package in place: do not remove the drive until it is done.")});
+            CoreText::tr(
+                "Updating the package in place: do not remove the drive until it is done.")});
 }
 
 // Receives the new package's bytes from the first changed one on, in order.
@@ -594,8 +591,8 @@ bool InPlaceUpdate::produce(ByteSink &sink, BlockChecksums *checksums, JobContro
             const qint64 want = qint64(std::min<quint64>(entry->length - done, chunkSize));
             const qint64 got = m_writer.read(buffer.data(), want, qint64(entry->offset + done));
             if (got != want)
-                return failed(
-                    tr("reading it failed: %1").arg(writeError(got < 0 ? m_writer.error() : EIO)));
+                return failed(CoreText::tr("reading it failed: %1")
+                                  .arg(writeError(got < 0 ? m_writer.error() : EIO)));
             if (!sink.put(buffer.data(), got))
                 return failed(writeError(m_writer.error()));
             done += quint64(got);
@@ -708,7 +705,7 @@ bool InPlaceUpdate::makeTail(QByteArray *out, QString *error) const
     put32(tail, std::min(directoryOffset, max32));
     put16(tail, 0);
     if (directoryOffset + quint64(tail.size()) != m_newLength) {
-        *error = tr("the archive is damaged");
+        *error = CoreText::tr("the archive is damaged");
         return false;
     }
     *out = tail;
@@ -766,7 +763,7 @@ bool InPlaceUpdate::run(JobControl *control, const QString &shownPath, QString *
     int code = 0;
     if (!PackageJournal::checksum(m_writer, record.witnessStart, m_from - record.witnessStart,
                                   &record.witnessCrc, &code)) {
-        *error = tr("reading it failed: %1").arg(writeError(code));
+        *error = CoreText::tr("reading it failed: %1").arg(writeError(code));
         return false;
     }
     // The new bytes' checksums go into the journal before anything is written.
@@ -794,8 +791,9 @@ bool InPlaceUpdate::run(JobControl *control, const QString &shownPath, QString *
     }
     QString cause;
     if (m_complete) {
-        *error = tr("%1; the update is complete but could not be finished: it will be finished "
-                    "the next time the package is opened")
+        *error = CoreText::tr(
+                     "%1; the update is complete but could not be finished: it will be finished "
+                     "the next time the package is opened")
                      .arg(*error);
         return false;
     }
@@ -826,7 +824,7 @@ void report(const QString &message)
 
 QString waitingText(const QString &shownPath)
 {
-    return tr("%1 is being updated by another program; waiting.").arg(shownPath);
+    return CoreText::tr("%1 is being updated by another program; waiting.").arg(shownPath);
 }
 
 Recovery recover(const QByteArray &path, Platform::File *locked);
@@ -874,15 +872,16 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
         return recovery;
     };
     const QString kept =
-        tr("It was not applied, and both were kept. If the package is as it should be, run "
-           "“mrv repair --discard-journal %1”; otherwise copy the package and the journal "
-           "elsewhere first.")
+        CoreText::tr(
+            "It was not applied, and both were kept. If the package is as it should be, run "
+            "“mrv repair --discard-journal %1”; otherwise copy the package and the journal "
+            "elsewhere first.")
             .arg(QFile::decodeName(path));
     // What a killed rewrite of a package here left: no running save holds it.
     const QList<QByteArray> leftovers = Platform::removeLeftovers(path);
     if (!leftovers.isEmpty())
         recovery = outcome(Recovery::Outcome::Cleaned,
-                           tr("What an interrupted save left beside %1 was removed: %2.")
+                           CoreText::tr("What an interrupted save left beside %1 was removed: %2.")
                                .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
     PackageJournal journal;
     QString error;
@@ -890,10 +889,11 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     if (state == PackageJournal::State::Missing)
         return recovery;
     if (state == PackageJournal::State::NotAFile)
-        return outcome(Recovery::Outcome::NotAFile,
-                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
-                          "was left alone; move it away.")
-                           .arg(shown(journalPath), shown(path)));
+        return outcome(
+            Recovery::Outcome::NotAFile,
+            CoreText::tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
+                         "was left alone; move it away.")
+                .arg(shown(journalPath), shown(path)));
 
     // Only the package itself, never where a link points; and only under
     // its lock, so that a running update is never taken for a dead one.
@@ -909,26 +909,28 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
         unsupported) {
         const int code = own.error();
         const QString cause =
-            unsupported              ? tr("its drive cannot lock files, so its update may still "
-                                                       "be running")
-            : Platform::isLink(code) ? tr("it is a link, and a journal is applied to the package "
-                                          "itself only")
-            : Platform::isOtherDrive(code) ? tr("it is on another drive than its folder")
-            : Platform::isNotRegular(code) ? tr("it is not a regular file")
+            unsupported ? CoreText::tr("its drive cannot lock files, so its update may still "
+                                       "be running")
+            : Platform::isLink(code)
+                ? CoreText::tr("it is a link, and a journal is applied to the package "
+                               "itself only")
+            : Platform::isOtherDrive(code) ? CoreText::tr("it is on another drive than its folder")
+            : Platform::isNotRegular(code) ? CoreText::tr("it is not a regular file")
                                            : Platform::systemError(code);
-        return outcome(Recovery::Outcome::Kept,
-                       tr("The journal %1 holds an interrupted update of %2, which cannot be "
-                          "recovered now: %3. The journal was kept.")
-                           .arg(shown(journalPath), shown(path), cause));
+        return outcome(
+            Recovery::Outcome::Kept,
+            CoreText::tr("The journal %1 holds an interrupted update of %2, which cannot be "
+                         "recovered now: %3. The journal was kept.")
+                .arg(shown(journalPath), shown(path), cause));
     }
     if (locked) {
         // The caller's file must be the one named path.
         const PackageIdentity a = own.identity();
         const PackageIdentity b = locked->identity();
         if (a.device != b.device || a.inode != b.inode)
-            return outcome(
-                Recovery::Outcome::Failed,
-                tr("Cannot recover %1: it was replaced while it was opened.").arg(shown(path)));
+            return outcome(Recovery::Outcome::Failed,
+                           CoreText::tr("Cannot recover %1: it was replaced while it was opened.")
+                               .arg(shown(path)));
     }
     // Read again under the lock: the update that held it may have finished.
     state = journal.read(journalPath, &error);
@@ -936,30 +938,34 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     case PackageJournal::State::Missing:
         return recovery;
     case PackageJournal::State::NotAFile:
-        return outcome(Recovery::Outcome::NotAFile,
-                       tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
-                          "was left alone; move it away.")
-                           .arg(shown(journalPath), shown(path)));
+        return outcome(
+            Recovery::Outcome::NotAFile,
+            CoreText::tr("%1 stands where the journal of %2 belongs, but it is not a file. It "
+                         "was left alone; move it away.")
+                .arg(shown(journalPath), shown(path)));
     case PackageJournal::State::Unreadable:
-        return outcome(Recovery::Outcome::Failed,
-                       tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
+        return outcome(
+            Recovery::Outcome::Failed,
+            CoreText::tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
     case PackageJournal::State::Damaged:
-        return outcome(Recovery::Outcome::Damaged,
-                       tr("The journal %1 of an interrupted update of %2 is damaged, so the "
-                          "package may be damaged too. The journal was kept: it holds the "
-                          "package's old bytes. Copy both elsewhere before you change "
-                          "anything; if the package is as it should be, run “mrv repair "
-                          "--discard-journal %3”.")
-                           .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
+        return outcome(
+            Recovery::Outcome::Damaged,
+            CoreText::tr("The journal %1 of an interrupted update of %2 is damaged, so the "
+                         "package may be damaged too. The journal was kept: it holds the "
+                         "package's old bytes. Copy both elsewhere before you change "
+                         "anything; if the package is as it should be, run “mrv repair "
+                         "--discard-journal %3”.")
+                .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
     case PackageJournal::State::Unfinished:
         // Never finished, so never used: the package was not touched.
         if (!journal.remove(&error))
             return outcome(Recovery::Outcome::Failed,
-                           tr("Cannot recover %1: %2.").arg(shown(path), error));
-        return outcome(Recovery::Outcome::Discarded,
-                       tr("An unfinished journal of %1 was removed; the package had not been "
-                          "changed.")
-                           .arg(shown(path)));
+                           CoreText::tr("Cannot recover %1: %2.").arg(shown(path), error));
+        return outcome(
+            Recovery::Outcome::Discarded,
+            CoreText::tr("An unfinished journal of %1 was removed; the package had not been "
+                         "changed.")
+                .arg(shown(path)));
     case PackageJournal::State::Open:
     case PackageJournal::State::Complete:
         break;
@@ -967,33 +973,36 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     QString why;
     if (!journal.belongsTo(package, state, &why, &error)) {
         if (!error.isEmpty())
-            return outcome(
-                Recovery::Outcome::Failed,
-                tr("Cannot recover %1: %2. The journal was kept.").arg(shown(path), error));
-        return outcome(Recovery::Outcome::Kept,
-                       tr("The journal %1 of an interrupted update does not belong to %2 as it "
-                          "is now: %3. %4")
-                           .arg(shown(journalPath), shown(path), why, kept));
+            return outcome(Recovery::Outcome::Failed,
+                           CoreText::tr("Cannot recover %1: %2. The journal was kept.")
+                               .arg(shown(path), error));
+        return outcome(
+            Recovery::Outcome::Kept,
+            CoreText::tr("The journal %1 of an interrupted update does not belong to %2 as it "
+                         "is now: %3. %4")
+                .arg(shown(journalPath), shown(path), why, kept));
     }
     if (state == PackageJournal::State::Complete) {
         if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
             journal.remove(&error))
             return outcome(Recovery::Outcome::Completed,
-                           tr("The last update of %1 had been completed before it was "
-                              "interrupted; its journal was removed.")
+                           CoreText::tr("The last update of %1 had been completed before it was "
+                                        "interrupted; its journal was removed.")
                                .arg(shown(path)));
     } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
-        return outcome(Recovery::Outcome::RolledBack,
-                       tr("The last update of %1 was interrupted; the package was restored as "
-                          "it was before that update.")
-                           .arg(shown(path)));
+        return outcome(
+            Recovery::Outcome::RolledBack,
+            CoreText::tr("The last update of %1 was interrupted; the package was restored as "
+                         "it was before that update.")
+                .arg(shown(path)));
     }
     if (error.isEmpty())
         error = Platform::systemError(package.error());
-    return outcome(Recovery::Outcome::Failed,
-                   tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it "
-                      "will be tried again the next time the package is opened.")
-                       .arg(shown(path), shown(journalPath), error));
+    return outcome(
+        Recovery::Outcome::Failed,
+        CoreText::tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it "
+                     "will be tried again the next time the package is opened.")
+            .arg(shown(path), shown(journalPath), error));
 }
 
 } // namespace
@@ -1010,22 +1019,24 @@ Recovery discardJournal(const QByteArray &path)
         return recovery;
     if (package.openOwn(path, false) && (!package.lock(&unsupported) || unsupported)) {
         recovery.outcome = Recovery::Outcome::Failed;
-        recovery.message = tr("Cannot discard the journal of %1: no lock can be taken on the "
-                              "package, so its update may still be running.")
-                               .arg(shown(path));
+        recovery.message =
+            CoreText::tr("Cannot discard the journal of %1: no lock can be taken on the "
+                         "package, so its update may still be running.")
+                .arg(shown(path));
         return recovery;
     }
     int code = 0;
     if (!Platform::removeFile(journalPath, Platform::Step::JournalRemove, &code) ||
         !Platform::syncFolder(folderOf(journalPath), &code)) {
         recovery.outcome = Recovery::Outcome::Failed;
-        recovery.message = tr("Cannot remove the journal %1: %2.")
+        recovery.message = CoreText::tr("Cannot remove the journal %1: %2.")
                                .arg(shown(journalPath), Platform::systemError(code));
         return recovery;
     }
     recovery.outcome = Recovery::Outcome::Discarded;
-    recovery.message = tr("The journal %1 was removed without being applied; %2 stays as it is.")
-                           .arg(shown(journalPath), shown(path));
+    recovery.message =
+        CoreText::tr("The journal %1 was removed without being applied; %2 stays as it is.")
+            .arg(shown(journalPath), shown(path));
     report(recovery.message);
     return recovery;
 }

@@ -1,4 +1,5 @@
 #include "archive/packagejournal.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 
@@ -22,11 +23,6 @@ constexpr qint64 chunkSize = 1024 * 1024;
 constexpr int maxNameLength = 4096;
 // Everything of the header but the name.
 constexpr int headerFixedLength = 8 + 4 + 2 + 4 * 8 + 4 + 5 * 8 + 2 * 8 + 3 * 4;
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 void put16(QByteArray &out, quint16 value)
 {
@@ -90,7 +86,7 @@ private:
 
 QString ioError(const QString &what, int error)
 {
-    return tr("%1: %2").arg(what, Platform::systemError(error));
+    return CoreText::tr("%1: %2").arg(what, Platform::systemError(error));
 }
 
 } // namespace
@@ -154,8 +150,8 @@ bool PackageJournal::create(const QByteArray &path, Platform::File &package, Rec
     m_path = path;
     m_saved = saved;
     const auto fail = [&](int code) {
-        *error =
-            ioError(tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path))), code);
+        *error = ioError(
+            CoreText::tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path))), code);
         m_file.close();
         int ignored = 0;
         (void)Platform::removeFile(path, Platform::Step::JournalRemove, &ignored);
@@ -164,12 +160,13 @@ bool PackageJournal::create(const QByteArray &path, Platform::File &package, Rec
     const quint64 count = record.blockCount();
     record.oldCrcs.assign(size_t(count), 0);
     if (record.newCrcs.size() != count) {
-        *error = tr("the archive is damaged");
+        *error = CoreText::tr("the archive is damaged");
         return false;
     }
     if (!m_file.create(path)) {
-        *error = ioError(tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path))),
-                         m_file.error());
+        *error = ioError(
+            CoreText::tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path))),
+            m_file.error());
         return false;
     }
 
@@ -207,7 +204,8 @@ bool PackageJournal::create(const QByteArray &path, Platform::File &package, Rec
         const qint64 want = qint64(std::min<quint64>(saved - done, chunkSize));
         const qint64 got = package.read(buffer.data(), want, qint64(record.from + done));
         if (got != want) {
-            *error = ioError(tr("cannot read the package"), got < 0 ? package.error() : EIO);
+            *error =
+                ioError(CoreText::tr("cannot read the package"), got < 0 ? package.error() : EIO);
             m_file.close();
             int ignored = 0;
             (void)Platform::removeFile(path, Platform::Step::JournalRemove, &ignored);
@@ -261,8 +259,9 @@ bool PackageJournal::markComplete(QString *error)
 {
     if (!m_file.write(completeState.constData(), completeState.size(), qint64(m_stateOffset)) ||
         !m_file.sync()) {
-        *error = ioError(tr("cannot write the journal %1").arg(quoted(QFile::decodeName(m_path))),
-                         m_file.error());
+        *error = ioError(
+            CoreText::tr("cannot write the journal %1").arg(quoted(QFile::decodeName(m_path))),
+            m_file.error());
         return false;
     }
     return true;
@@ -275,19 +274,19 @@ bool PackageJournal::rollBack(Platform::File &package, QString *error)
         const qint64 want = qint64(std::min<quint64>(m_saved - done, chunkSize));
         const qint64 got = m_file.read(buffer.data(), want, qint64(m_savedOffset + done));
         if (got != want) {
-            *error =
-                ioError(tr("cannot read the journal %1").arg(quoted(QFile::decodeName(m_path))),
-                        got < 0 ? m_file.error() : EIO);
+            *error = ioError(
+                CoreText::tr("cannot read the journal %1").arg(quoted(QFile::decodeName(m_path))),
+                got < 0 ? m_file.error() : EIO);
             return false;
         }
         if (!package.write(buffer.data(), got, qint64(m_record.from + done))) {
-            *error = ioError(tr("cannot restore the package"), package.error());
+            *error = ioError(CoreText::tr("cannot restore the package"), package.error());
             return false;
         }
         done += quint64(got);
     }
     if (!package.truncate(qint64(m_record.oldLength)) || !package.sync()) {
-        *error = ioError(tr("cannot restore the package"), package.error());
+        *error = ioError(CoreText::tr("cannot restore the package"), package.error());
         return false;
     }
     // The same bytes with the same time: whoever opened it sees it unchanged.
@@ -303,8 +302,9 @@ bool PackageJournal::remove(QString *error)
     int code = 0;
     if (!Platform::removeFile(m_path, Platform::Step::JournalRemove, &code) ||
         !Platform::syncFolder(folderOf(m_path), &code)) {
-        *error = ioError(tr("cannot remove the journal %1").arg(quoted(QFile::decodeName(m_path))),
-                         code);
+        *error = ioError(
+            CoreText::tr("cannot remove the journal %1").arg(quoted(QFile::decodeName(m_path))),
+            code);
         return false;
     }
     return true;
@@ -320,14 +320,14 @@ PackageJournal::State PackageJournal::read(const QByteArray &path, QString *erro
             return State::Missing;
         if (Platform::isLink(code) || Platform::isNotRegular(code) || Platform::isOtherDrive(code))
             return State::NotAFile;
-        *error =
-            ioError(tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
+        *error = ioError(
+            CoreText::tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
         return State::Unreadable;
     }
     const quint64 size = quint64(m_file.size());
     const auto unreadable = [&](int code) {
-        *error =
-            ioError(tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
+        *error = ioError(
+            CoreText::tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
         return State::Unreadable;
     };
     QByteArray head(int(std::min<quint64>(size, headerFixedLength + maxNameLength)), '\0');
@@ -417,14 +417,14 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
     const Record &r = m_record;
     const QByteArray name = package.path().mid(package.path().lastIndexOf('/') + 1);
     if (r.packageName != name) {
-        *why = tr("it was made for another package");
+        *why = CoreText::tr("it was made for another package");
         return false;
     }
     // Inode numbers hold within one mount; a stick mounted again may number anew.
     const PackageIdentity now = package.identity();
     const quint64 mount = package.mountId();
     if (now.device == r.identity.device && mount == r.mountId && now.inode != r.identity.inode) {
-        *why = tr("the package is another file than the one the update began on");
+        *why = CoreText::tr("the package is another file than the one the update began on");
         return false;
     }
     const qint64 current = package.currentSize();
@@ -439,7 +439,7 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
             : length == r.oldLength || length == r.newLength ||
                   (length > r.oldLength && length < r.newLength);
     if (!possible) {
-        *why = tr("its length (%1 bytes) is none the update could leave").arg(length);
+        *why = CoreText::tr("its length (%1 bytes) is none the update could leave").arg(length);
         return false;
     }
     quint32 witness = 0;
@@ -449,7 +449,8 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
         return false;
     }
     if (witness != r.witnessCrc) {
-        *why = tr("its bytes before offset %1 are not those the update left alone").arg(r.from);
+        *why = CoreText::tr("its bytes before offset %1 are not those the update left alone")
+                   .arg(r.from);
         return false;
     }
     std::vector<char> buffer;
@@ -464,8 +465,9 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
         if (state == State::Complete ? !inNew : inOld && !inNew)
             continue;
         if (blockEnd > length) {
-            *why = tr("its bytes from offset %1 on are neither those it had before the update "
-                      "nor those the update wrote")
+            *why = CoreText::tr(
+                       "its bytes from offset %1 on are neither those it had before the update "
+                       "nor those the update wrote")
                        .arg(at);
             return false;
         }
@@ -490,8 +492,9 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
                       (!inOld && std::all_of(bytes, bytes + len, [](char c) { return c == 0; }));
         }
         if (!matches) {
-            *why = tr("its bytes from offset %1 on are neither those it had before the update "
-                      "nor those the update wrote")
+            *why = CoreText::tr(
+                       "its bytes from offset %1 on are neither those it had before the update "
+                       "nor those the update wrote")
                        .arg(at);
             return false;
         }

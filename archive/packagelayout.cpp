@@ -1,4 +1,5 @@
 #include "archive/packagelayout.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 #include "archive/platformfile.h"
@@ -24,11 +25,6 @@ constexpr std::uint64_t endOfDirectorySize = 22;
 constexpr std::uint64_t maxCommentSize = 0xffff;
 // Far more entries than a playlist has; keeps the memory a damaged archive can claim small.
 constexpr std::uint64_t maxDirectorySize = 64 * 1024 * 1024;
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 std::uint16_t le16(const unsigned char *p)
 {
@@ -168,18 +164,18 @@ bool isPlainName(const QByteArray &name)
 // The cause of the first fault found, empty for a sound package.
 QString layoutFault(Reader &reader, QVector<LayoutEntry> *entries)
 {
-    const QString damaged = tr("the archive is damaged");
+    const QString damaged = CoreText::tr("the archive is damaged");
     Directory dir;
     switch (findDirectory(reader, &dir)) {
     case Search::NotZip:
-        return tr("it is not a zip archive");
+        return CoreText::tr("it is not a zip archive");
     case Search::Damaged:
         return damaged;
     case Search::Found:
         break;
     }
     if (dir.size > maxDirectorySize)
-        return tr("the archive holds too many entries");
+        return CoreText::tr("the archive holds too many entries");
 
     std::vector<unsigned char> cd;
     if (!reader.read(dir.offset, dir.size, &cd))
@@ -235,20 +231,20 @@ QString layoutFault(Reader &reader, QVector<LayoutEntry> *entries)
         }
 
         if (!isPlainName(name))
-            return tr("the entry “%1” is not a plain file name").arg(displayName(name));
+            return CoreText::tr("the entry “%1” is not a plain file name").arg(displayName(name));
         if (names.contains(name))
-            return tr("it holds the entry “%1” twice").arg(displayName(name));
+            return CoreText::tr("it holds the entry “%1” twice").arg(displayName(name));
         names.insert(name);
         if (flags & 0x41)
-            return tr("the entry “%1” is encrypted").arg(displayName(name));
+            return CoreText::tr("the entry “%1” is encrypted").arg(displayName(name));
         if (method != 0 && method != 8)
-            return tr("the entry “%1” uses an unsupported compression method")
+            return CoreText::tr("the entry “%1” uses an unsupported compression method")
                 .arg(displayName(name));
         // All ones means "see the zip64 record"; without one, no size is known.
         const int wide =
             (compressed == 0xffffffffu) + (uncompressed == 0xffffffffu) + (offset == 0xffffffffu);
         if (wide > widened)
-            return tr("the entry “%1” has a size field this program does not support")
+            return CoreText::tr("the entry “%1” has a size field this program does not support")
                 .arg(displayName(name));
         if (method == 0 && compressed != uncompressed)
             return damaged;
@@ -341,7 +337,7 @@ bool checkPackageLayout(const QByteArray &path, qint64 *entries, QString *error)
 {
     Platform::File file;
     if (!file.openRead(path)) {
-        *error = file.error() == EINVAL ? tr("it is not a regular file")
+        *error = file.error() == EINVAL ? CoreText::tr("it is not a regular file")
                                         : Platform::systemError(file.error());
         return false;
     }
@@ -367,7 +363,7 @@ bool readPackageLayout(Platform::File &file, QVector<LayoutEntry> *entries, QStr
         return true;
     entries->clear();
     *error = reader.error() != 0
-                 ? tr("reading it failed: %1").arg(Platform::systemError(reader.error()))
+                 ? CoreText::tr("reading it failed: %1").arg(Platform::systemError(reader.error()))
                  : fault;
     return false;
 }

@@ -30,25 +30,28 @@ bool holdsName(const PlaylistRows &rows, const QString &name)
 int runUpdate(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Changes a package in one transaction, as the window's Save does for an open "
-           "playlist: removals first, then new times, then additions at the end. Either all of "
-           "it is written or nothing."));
-    const QCommandLineOption add(QStringLiteral("add"),
-                                 tr("Append a media file; an image plays for the time given, or "
-                                    "for %1.")
-                                     .arg(defaultImageTime()),
-                                 QStringLiteral("FILE[=hh:mm:ss]"));
-    const QCommandLineOption remove(QStringLiteral("remove"),
-                                    tr("Remove every row that plays NAME (a stored name such as "
-                                       "/clip.mp4; the \"/\" may be left out)."),
-                                    QStringLiteral("NAME"));
-    const QCommandLineOption duration(QStringLiteral("duration"),
-                                      tr("Set the time of every row that plays the image NAME."),
-                                      QStringLiteral("NAME=hh:mm:ss"));
+    parser.setApplicationDescription(CliText::tr(
+        "Changes a package in one transaction, as the window's Save does for an open "
+        "playlist: removals first, then new times, then additions at the end. Either all of "
+        "it is written or nothing."));
+    const QCommandLineOption add(
+        QStringLiteral("add"),
+        CliText::tr("Append a media file; an image plays for the time given, or "
+                    "for %1.")
+            .arg(defaultImageTime()),
+        QStringLiteral("FILE[=hh:mm:ss]"));
+    const QCommandLineOption remove(
+        QStringLiteral("remove"),
+        CliText::tr("Remove every row that plays NAME (a stored name such as "
+                    "/clip.mp4; the \"/\" may be left out)."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption duration(
+        QStringLiteral("duration"),
+        CliText::tr("Set the time of every row that plays the image NAME."),
+        QStringLiteral("NAME=hh:mm:ss"));
     const QCommandLineOption strict = strictOption();
     parser.addOptions({add, remove, duration, strict});
-    parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to change."));
+    parser.addPositionalArgument(QStringLiteral("PKG"), CliText::tr("The package to change."));
     const QString command = QStringLiteral("mrv update");
     int exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv update [options] PKG"), &exitCode))
@@ -56,9 +59,9 @@ int runUpdate(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return usageError(command, tr("give exactly one package to update."));
+        return usageError(command, CliText::tr("give exactly one package to update."));
     if (!parser.isSet(add) && !parser.isSet(remove) && !parser.isSet(duration))
-        return usageError(command, tr("give at least one --add, --remove or --duration."));
+        return usageError(command, CliText::tr("give at least one --add, --remove or --duration."));
 
     // The whole command line is checked before the package is read.
     QVector<FileArgument> additions;
@@ -75,8 +78,8 @@ int runUpdate(const QStringList &arguments)
         QString time;
         QString why;
         if (equals <= 0 || !readTime(argument.mid(equals + 1), &time, &why))
-            return usageError(command, tr("“%1” is not a valid --duration: write it as "
-                                          "NAME=hh:mm:ss (or 90, 1:30). %2")
+            return usageError(command, CliText::tr("“%1” is not a valid --duration: write it as "
+                                                   "NAME=hh:mm:ss (or 90, 1:30). %2")
                                            .arg(argument, why));
         retimes.append({storedNameArgument(argument.left(equals)), time});
     }
@@ -109,8 +112,9 @@ int runUpdate(const QStringList &arguments)
             if (row.file != retime.name)
                 continue;
             if (row.isVideo()) {
-                printError(tr("Cannot update “%1”: “%2” is a video, it plays to its end and takes "
-                              "no time. Nothing was written.")
+                printError(CliText::tr(
+                               "Cannot update “%1”: “%2” is a video, it plays to its end and takes "
+                               "no time. Nothing was written.")
                                .arg(shown, retime.name));
                 return ExitFailed;
             }
@@ -118,8 +122,8 @@ int runUpdate(const QStringList &arguments)
         }
     }
     if (!unknown.isEmpty()) {
-        printError(tr("Cannot update “%1”: its playlist has no “%2”. Nothing was written; "
-                      "“mrv list” shows the names it holds.")
+        printError(CliText::tr("Cannot update “%1”: its playlist has no “%2”. Nothing was written; "
+                               "“mrv list” shows the names it holds.")
                        .arg(shown, unknown.join(QLatin1String("”, “"))));
         return ExitFailed;
     }
@@ -130,9 +134,10 @@ int runUpdate(const QStringList &arguments)
         const PlaylistRow row = rowForFile(
             file.path, file.time.isEmpty() ? defaultImageTime() : file.time, defaultTransition());
         if (row.isVideo() && !file.time.isEmpty()) {
-            printError(tr("“%1” is a video: it plays to its end and takes no time. Give it "
-                          "without “=hh:mm:ss”.")
-                           .arg(QDir::toNativeSeparators(file.path)));
+            printError(
+                CliText::tr("“%1” is a video: it plays to its end and takes no time. Give it "
+                            "without “=hh:mm:ss”.")
+                    .arg(QDir::toNativeSeparators(file.path)));
             return ExitFailed;
         }
         const QString warning = unknownTypeWarning(file.path);
@@ -143,7 +148,8 @@ int runUpdate(const QStringList &arguments)
     }
     if (rows.isEmpty()) {
         printError(
-            tr("Cannot update “%1”: the playlist would be empty. Nothing was written.").arg(shown));
+            CliText::tr("Cannot update “%1”: the playlist would be empty. Nothing was written.")
+                .arg(shown));
         return ExitFailed;
     }
 

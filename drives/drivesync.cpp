@@ -1,4 +1,5 @@
 #include "drives/drivesync.h"
+#include "archive/text.h"
 
 #include "archive/inplaceupdate.h"
 #include "archive/packagearchive.h"
@@ -27,11 +28,6 @@ constexpr qint64 chunk = 4 * 1024 * 1024;
 constexpr qint64 syncEvery = 4 * chunk;
 // The journal's own header and records beside the bytes it saves.
 constexpr qint64 journalOverhead = 64 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // Where the entries both files share from the start end: each source entry,
 // in file order, must sit at the same place in held with the same local
@@ -143,7 +139,7 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     Platform::File source;
     if (!source.openRead(QFile::encodeName(sourcePath)))
         return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.")
+                    CoreText::tr("Cannot read %1: %2.")
                         .arg(quoted(sourcePath), Platform::systemError(source.error())));
     QVector<LayoutEntry> sourceEntries;
     QString cause;
@@ -162,10 +158,11 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     if (unsupported)
         return fail(PackageSync::Status::NotPossible, Platform::systemError(ENOLCK));
     if (!locked) {
-        return fail(PackageSync::Status::Failed,
-                    tr("Cannot write %1: another program is writing it (%2). Close it and try "
-                       "again.")
-                        .arg(shown, Platform::systemError(held.error())));
+        return fail(
+            PackageSync::Status::Failed,
+            CoreText::tr("Cannot write %1: another program is writing it (%2). Close it and try "
+                         "again.")
+                .arg(shown, Platform::systemError(held.error())));
     }
     QVector<LayoutEntry> heldEntries;
     if (!readPackageLayout(held, &heldEntries, &cause))
@@ -175,7 +172,7 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     int code = 0;
     if (!sharedPrefix(source, sourceEntries, held, heldEntries, &from, &code))
         return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
+                    CoreText::tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
     const qint64 oldLength = held.size();
     const qint64 newLength = source.size();
     if (oldLength == newLength && newLength - from <= 16 * 1024 * 1024) {
@@ -197,7 +194,8 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     const qint64 room =
         saved + journalOverhead + blocks * 8 + std::max<qint64>(0, newLength - oldLength);
     if (!checkDestinationRoom(Platform::destinationSpace(folderOf(path)), room, newLength, &cause))
-        return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
+        return fail(PackageSync::Status::Failed,
+                    CoreText::tr("Cannot write %1: %2.").arg(shown, cause));
 
     PackageJournal::Record record;
     record.packageName = path.mid(path.lastIndexOf('/') + 1);
@@ -210,18 +208,20 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
     if (!PackageJournal::checksum(held, record.witnessStart, record.from - record.witnessStart,
                                   &record.witnessCrc, &code))
         return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
+                    CoreText::tr("Cannot read %1: %2.").arg(shown, Platform::systemError(code)));
     bool cancelledEarly = false;
     if (!newBlockChecksums(source, &record, control, &cancelledEarly, &code)) {
         if (cancelledEarly)
             return fail(PackageSync::Status::Cancelled,
-                        tr("Cancelled: %1 was left as it was.").arg(shown));
+                        CoreText::tr("Cancelled: %1 was left as it was.").arg(shown));
         return fail(PackageSync::Status::Failed,
-                    tr("Cannot read %1: %2.").arg(quoted(sourcePath), Platform::systemError(code)));
+                    CoreText::tr("Cannot read %1: %2.")
+                        .arg(quoted(sourcePath), Platform::systemError(code)));
     }
     PackageJournal journal;
     if (!journal.create(PackageJournal::pathFor(path), held, record, quint64(saved), &cause))
-        return fail(PackageSync::Status::Failed, tr("Cannot write %1: %2.").arg(shown, cause));
+        return fail(PackageSync::Status::Failed,
+                    CoreText::tr("Cannot write %1: %2.").arg(shown, cause));
     result.journalBytes = saved;
     result.bytesWritten = saved;
 
@@ -243,13 +243,14 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
             buffer.data(), std::min({qint64(buffer.size()), newLength - at, boundary - at}), at);
         if (n <= 0) {
             cause =
-                tr("Cannot read %1: %2.")
+                CoreText::tr("Cannot read %1: %2.")
                     .arg(quoted(sourcePath), Platform::systemError(n < 0 ? source.error() : EIO));
             written = false;
             break;
         }
         if (!held.write(buffer.data(), n, at)) {
-            cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
+            cause = CoreText::tr("Cannot write %1: %2.")
+                        .arg(shown, Platform::systemError(held.error()));
             written = false;
             break;
         }
@@ -260,7 +261,8 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
         if (sinceSync >= syncEvery) {
             sinceSync = 0;
             if (!held.sync()) {
-                cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
+                cause = CoreText::tr("Cannot write %1: %2.")
+                            .arg(shown, Platform::systemError(held.error()));
                 written = false;
                 break;
             }
@@ -281,23 +283,25 @@ PackageSync syncPackage(const QString &sourcePath, const QString &targetPath, Jo
             // Complete: the next write or open finishes what is left.
             return fail(
                 PackageSync::Status::Unfinished,
-                tr("Cannot finish %1: %2. Its new version is complete; write to the "
-                   "drive again to finish it.")
+                CoreText::tr("Cannot finish %1: %2. Its new version is complete; write to the "
+                             "drive again to finish it.")
                     .arg(shown, cause.isEmpty() ? Platform::systemError(held.error()) : cause));
         }
         if (cause.isEmpty())
-            cause = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(held.error()));
+            cause = CoreText::tr("Cannot write %1: %2.")
+                        .arg(shown, Platform::systemError(held.error()));
     }
     QString rollBackError;
     if (!journal.rollBack(held, &rollBackError) || !journal.remove(&rollBackError)) {
-        return fail(PackageSync::Status::Unfinished,
-                    tr("%1 Its old version could not be put back yet (%2): do not use the "
-                       "drive for anything else, and write to it again to restore it.")
-                        .arg(cancelled ? tr("Cancelled.") : cause, rollBackError));
+        return fail(
+            PackageSync::Status::Unfinished,
+            CoreText::tr("%1 Its old version could not be put back yet (%2): do not use the "
+                         "drive for anything else, and write to it again to restore it.")
+                .arg(cancelled ? CoreText::tr("Cancelled.") : cause, rollBackError));
     }
     if (cancelled)
         return fail(PackageSync::Status::Cancelled,
-                    tr("Cancelled: %1 was left as it was.").arg(shown));
+                    CoreText::tr("Cancelled: %1 was left as it was.").arg(shown));
     return fail(PackageSync::Status::Failed,
-                cause + QLatin1Char(' ') + tr("The drive was left as it was."));
+                cause + QLatin1Char(' ') + CoreText::tr("The drive was left as it was."));
 }

@@ -1,4 +1,5 @@
 #include "drives/drivewriter.h"
+#include "archive/text.h"
 
 #include "archive/packagearchive.h"
 #include "archive/packagefile.h"
@@ -26,11 +27,6 @@ namespace {
 
 constexpr qint64 copyChunk = 4 * 1024 * 1024;
 constexpr qint64 syncEvery = 4 * copyChunk;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // One drive's part of the job, reporting to the whole.
 class DriveTask
@@ -82,7 +78,8 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     const QString shown = quoted(target);
     Platform::File from;
     if (!from.openRead(QFile::encodeName(source))) {
-        *error = tr("Cannot read %1: %2.").arg(quoted(source), Platform::systemError(from.error()));
+        *error = CoreText::tr("Cannot read %1: %2.")
+                     .arg(quoted(source), Platform::systemError(from.error()));
         return false;
     }
     const QByteArray targetPath = QFile::encodeName(target);
@@ -90,13 +87,13 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     QString cause;
     if (!checkDestinationRoom(Platform::destinationSpace(folder), from.size(), from.size(),
                               &cause)) {
-        *error = tr("Cannot write %1: %2.").arg(shown, cause);
+        *error = CoreText::tr("Cannot write %1: %2.").arg(shown, cause);
         return false;
     }
     Platform::ignoreFileSizeSignal();
     Platform::File to;
     if (!to.createTemporary(targetPath)) {
-        *error = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(to.error()));
+        *error = CoreText::tr("Cannot write %1: %2.").arg(shown, Platform::systemError(to.error()));
         return false;
     }
     const auto discard = [&to] {
@@ -114,13 +111,13 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
         }
         const qint64 n = from.read(buffer.data(), qint64(buffer.size()), done);
         if (n <= 0) {
-            *error = tr("Cannot read %1: %2.")
+            *error = CoreText::tr("Cannot read %1: %2.")
                          .arg(quoted(source), Platform::systemError(n < 0 ? from.error() : EIO));
             discard();
             return false;
         }
         if (!to.write(buffer.data(), n, done)) {
-            *error = tr("Cannot write %1: %2. The drive was left as it was.")
+            *error = CoreText::tr("Cannot write %1: %2. The drive was left as it was.")
                          .arg(shown, Platform::systemError(to.error()));
             discard();
             return false;
@@ -129,7 +126,7 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
         done += n;
         // Synced every few chunks, so that a cancel never waits long for the cache.
         if (done % syncEvery < n && !to.sync()) {
-            *error = tr("Cannot write %1: %2. The drive was left as it was.")
+            *error = CoreText::tr("Cannot write %1: %2. The drive was left as it was.")
                          .arg(shown, Platform::systemError(to.error()));
             discard();
             return false;
@@ -146,7 +143,7 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     to.setMode(Platform::newFileMode());
     if (!to.sync() || !Platform::replace(to.path(), targetPath, &replaceError, &confirmed)) {
         *error =
-            tr("Cannot write %1: %2. The drive was left as it was.")
+            CoreText::tr("Cannot write %1: %2. The drive was left as it was.")
                 .arg(shown, Platform::systemError(replaceError != 0 ? replaceError : to.error()));
         discard();
         return false;
@@ -180,19 +177,19 @@ QString driveOutcomeText(DriveResult::Outcome outcome)
 {
     switch (outcome) {
     case DriveResult::Outcome::Pending:
-        return tr("Waiting");
+        return CoreText::tr("Waiting");
     case DriveResult::Outcome::Written:
-        return tr("Written");
+        return CoreText::tr("Written");
     case DriveResult::Outcome::Verified:
-        return tr("Verified");
+        return CoreText::tr("Verified");
     case DriveResult::Outcome::Ejected:
-        return tr("Safe to remove");
+        return CoreText::tr("Safe to remove");
     case DriveResult::Outcome::Skipped:
-        return tr("Skipped");
+        return CoreText::tr("Skipped");
     case DriveResult::Outcome::Failed:
-        return tr("Failed");
+        return CoreText::tr("Failed");
     case DriveResult::Outcome::Cancelled:
-        return tr("Cancelled");
+        return CoreText::tr("Cancelled");
     }
     return {};
 }
@@ -201,11 +198,11 @@ QString driveStepText(DriveStep step)
 {
     switch (step) {
     case DriveStep::Writing:
-        return tr("Writing");
+        return CoreText::tr("Writing");
     case DriveStep::Finishing:
-        return tr("Finishing: writing the last data to the stick");
+        return CoreText::tr("Finishing: writing the last data to the stick");
     case DriveStep::Verifying:
-        return tr("Verifying");
+        return CoreText::tr("Verifying");
     }
     return {};
 }
@@ -222,13 +219,13 @@ QString driveSummaryText(const DriveResults &results)
         failed += result.outcome == DriveResult::Outcome::Failed ? 1 : 0;
         cancelled += result.outcome == DriveResult::Outcome::Cancelled ? 1 : 0;
     }
-    QStringList parts = {tr("%1 of %2 drives done.").arg(good).arg(results.size())};
+    QStringList parts = {CoreText::tr("%1 of %2 drives done.").arg(good).arg(results.size())};
     if (cancelled > 0)
-        parts.append(tr("Cancelled: %1, each left as it was.").arg(cancelled));
+        parts.append(CoreText::tr("Cancelled: %1, each left as it was.").arg(cancelled));
     if (skipped > 0)
-        parts.append(tr("Skipped: %1, each keeping its own package.").arg(skipped));
+        parts.append(CoreText::tr("Skipped: %1, each keeping its own package.").arg(skipped));
     if (failed > 0)
-        parts.append(tr("Failed: %1; each says why and what it holds.").arg(failed));
+        parts.append(CoreText::tr("Failed: %1; each says why and what it holds.").arg(failed));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -276,15 +273,16 @@ HeldPackage compareHeldPackage(const QString &packagePath, const QString &heldPa
 QString heldPackageQuestion(const DriveInfo &drive, const QString &fileName,
                             const HeldPackage &held)
 {
-    QString facts = tr("not readable as a playlist");
+    QString facts = CoreText::tr("not readable as a playlist");
     if (held.items == 1)
-        facts = tr("saved %1, 1 item").arg(held.savedAt);
+        facts = CoreText::tr("saved %1, 1 item").arg(held.savedAt);
     else if (held.items >= 0)
-        facts = tr("saved %1, %2 items").arg(held.savedAt).arg(held.items);
+        facts = CoreText::tr("saved %1, %2 items").arg(held.savedAt).arg(held.items);
     if (held.relation == HeldPackage::Relation::Newer)
-        return tr("“%1” holds a newer %2 (%3); replace it?")
+        return CoreText::tr("“%1” holds a newer %2 (%3); replace it?")
             .arg(drive.displayName(), fileName, facts);
-    return tr("“%1” holds another playlist named %2 (%3), not a version of this one; replace it?")
+    return CoreText::tr(
+               "“%1” holds another playlist named %2 (%3), not a version of this one; replace it?")
         .arg(drive.displayName(), fileName, facts);
 }
 
@@ -341,18 +339,20 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         const auto fail = [&](const QString &error) {
             result.outcome =
                 task.cancelled() ? DriveResult::Outcome::Cancelled : DriveResult::Outcome::Failed;
-            result.error = task.cancelled()
-                               ? tr("Cancelled: %1 was left as it was.").arg(quoted(target))
-                               : error;
+            result.error =
+                task.cancelled()
+                    ? CoreText::tr("Cancelled: %1 was left as it was.").arg(quoted(target))
+                    : error;
         };
         if (task.cancelled())
             return fail({});
         // The service may still name a mount point that is gone: the folder
         // beneath it is the computer's own disk, not the stick.
         if (result.drive.isManaged() && !isMountedAt(result.drive.mountPoint)) {
-            return fail(tr("“%1” is not mounted at %2 any more, so nothing was written there. "
-                           "Plug it in again, then Refresh.")
-                            .arg(result.drive.displayName(), quoted(result.drive.mountPoint)));
+            return fail(
+                CoreText::tr("“%1” is not mounted at %2 any more, so nothing was written there. "
+                             "Plug it in again, then Refresh.")
+                    .arg(result.drive.displayName(), quoted(result.drive.mountPoint)));
         }
 
         QElapsedTimer timer;
@@ -365,7 +365,7 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
             !options.replaceOn.contains(result.drive.mountPoint)) {
             result.outcome = DriveResult::Outcome::Skipped;
             result.error = heldPackageQuestion(result.drive, fileName, result.held) +
-                           QLatin1Char(' ') + tr("It was not replaced.");
+                           QLatin1Char(' ') + CoreText::tr("It was not replaced.");
             return;
         }
         QString error;
@@ -409,8 +409,8 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         if (check.status == ReadBackResult::Status::Cancelled) {
             // The package is complete; only its check stopped.
             result.outcome = DriveResult::Outcome::Written;
-            result.note =
-                tr("%1 holds the new package; reading it back was cancelled.").arg(quoted(target));
+            result.note = CoreText::tr("%1 holds the new package; reading it back was cancelled.")
+                              .arg(quoted(target));
             return;
         }
         if (!check.isVerified())
@@ -420,9 +420,10 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
         if (!options.eject)
             return;
         if (!result.drive.isManaged() && !eject) {
-            result.note = tr("%1 is a folder, not a drive this computer can eject; unmount "
+            result.note =
+                CoreText::tr("%1 is a folder, not a drive this computer can eject; unmount "
                              "its drive by hand before removing it.")
-                              .arg(quoted(result.drive.mountPoint));
+                    .arg(quoted(result.drive.mountPoint));
             return;
         }
         QString ejectError;

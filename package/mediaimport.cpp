@@ -1,4 +1,6 @@
 #include "package/mediaimport.h"
+#include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "jobs/jobcontrol.h"
 #include "media/capturetime.h"
@@ -6,20 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MediaImport", text);
-}
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
-}
-
-} // namespace
 
 QVector<ImportPlan> planImports(const QStringList &files, const QVector<int> &places,
                                 JobControl *control)
@@ -78,7 +66,8 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
         }
         outcome.cancelled = outcome.cancelled || jobCancelled(control);
         if (outcome.cancelled) {
-            outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));
+            outcome.failures.append(
+                MainWindow::tr("%1 was not converted: cancelled.").arg(quoted(source)));
             continue;
         }
         // The conversion reports its own file's bytes and checks its own cancel flag.
@@ -103,7 +92,8 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
             outcome.places.append(plans.at(i).slot);
         } else if (error.isEmpty()) {
             outcome.cancelled = true;
-            outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));
+            outcome.failures.append(
+                MainWindow::tr("%1 was not converted: cancelled.").arg(quoted(source)));
         } else {
             outcome.failures.append(error);
         }
