@@ -1241,38 +1241,6 @@ Run “mrv --help” for the commands.</source>
         <translation>Übergang</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Keiner</translation>
-    </message>
-    <message>
-        <source>Slide left</source>
-        <translation>Nach links schieben</translation>
-    </message>
-    <message>
-        <source>Slide right</source>
-        <translation>Nach rechts schieben</translation>
-    </message>
-    <message>
-        <source>Slide down</source>
-        <translation>Nach unten schieben</translation>
-    </message>
-    <message>
-        <source>Slide up</source>
-        <translation>Nach oben schieben</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Überblenden</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoomen</translation>
-    </message>
-    <message>
-        <source>Bounce</source>
-        <translation>Abprallen</translation>
-    </message>
-    <message>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -1330,13 +1298,13 @@ Run “mrv --help” for the commands.</source>
         <source>The program ended without saving %1 (last edited %2). Bring it back?
 
 Later keeps it for the next start.</source>
-        <translation>Das Programm wurde beendet, ohne %1 zu speichern (zuletzt bearbeitet %2). Wiederherstellen?
+        <translation>Das Programm wurde beendet, ohne %1 zu speichern (zuletzt bearbeitet %2). Zurückholen?
 
 „Später“ bewahrt sie für den nächsten Start auf.</translation>
     </message>
     <message>
         <source>Bring Back</source>
-        <translation>Wiederherstellen</translation>
+        <translation>Zurückholen</translation>
     </message>
     <message>
         <source>Discard</source>
@@ -1349,8 +1317,8 @@ Later keeps it for the next start.</source>
     <message numerus="yes">
         <source>Brought back %n rows</source>
         <translation>
-            <numerusform>%n Zeile wiederhergestellt</numerusform>
-            <numerusform>%n Zeilen wiederhergestellt</numerusform>
+            <numerusform>%n Zeile zurückgeholt</numerusform>
+            <numerusform>%n Zeilen zurückgeholt</numerusform>
         </translation>
     </message>
     <message>
@@ -1519,7 +1487,7 @@ Later keeps it for the next start.</source>
     </message>
     <message>
         <source>Read back from the drive in %1 s</source>
-        <translation>In %1 s vom Laufwerk zurückgelesen</translation>
+        <translation>In %L1 s vom Laufwerk zurückgelesen</translation>
     </message>
     <message>
         <source>… and %1 more</source>

@@ -1241,38 +1241,6 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
         <translation>Transición</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Ninguna</translation>
-    </message>
-    <message>
-        <source>Slide left</source>
-        <translation>Deslizar a la izquierda</translation>
-    </message>
-    <message>
-        <source>Slide right</source>
-        <translation>Deslizar a la derecha</translation>
-    </message>
-    <message>
-        <source>Slide down</source>
-        <translation>Deslizar hacia abajo</translation>
-    </message>
-    <message>
-        <source>Slide up</source>
-        <translation>Deslizar hacia arriba</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Fundido</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Bounce</source>
-        <translation>Rebote</translation>
-    </message>
-    <message>
         <source>Move Up</source>
         <translation>Subir</translation>
     </message>
@@ -1519,7 +1487,7 @@ Later keeps it for the next start.</source>
     </message>
     <message>
         <source>Read back from the drive in %1 s</source>
-        <translation>Releído de la unidad en %1 s</translation>
+        <translation>Releído de la unidad en %L1 s</translation>
     </message>
     <message>
         <source>… and %1 more</source>

@@ -1241,38 +1241,6 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
         <translation>Transition</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Aucune</translation>
-    </message>
-    <message>
-        <source>Slide left</source>
-        <translation>Glisser à gauche</translation>
-    </message>
-    <message>
-        <source>Slide right</source>
-        <translation>Glisser à droite</translation>
-    </message>
-    <message>
-        <source>Slide down</source>
-        <translation>Glisser vers le bas</translation>
-    </message>
-    <message>
-        <source>Slide up</source>
-        <translation>Glisser vers le haut</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Fondu</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Bounce</source>
-        <translation>Rebond</translation>
-    </message>
-    <message>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
@@ -1519,7 +1487,7 @@ Later keeps it for the next start.</source>
     </message>
     <message>
         <source>Read back from the drive in %1 s</source>
-        <translation>Relu depuis le support en %1 s</translation>
+        <translation>Relu depuis le support en %L1&#xa0;s</translation>
     </message>
     <message>
         <source>… and %1 more</source>

@@ -1241,38 +1241,6 @@ Esegui «mrv --help» per i comandi.</translation>
         <translation>Transizione</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Nessuna</translation>
-    </message>
-    <message>
-        <source>Slide left</source>
-        <translation>Scorri a sinistra</translation>
-    </message>
-    <message>
-        <source>Slide right</source>
-        <translation>Scorri a destra</translation>
-    </message>
-    <message>
-        <source>Slide down</source>
-        <translation>Scorri in basso</translation>
-    </message>
-    <message>
-        <source>Slide up</source>
-        <translation>Scorri in alto</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Dissolvenza</translation>
-    </message>
-    <message>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Bounce</source>
-        <translation>Rimbalzo</translation>
-    </message>
-    <message>
         <source>Move Up</source>
         <translation>Sposta su</translation>
     </message>
@@ -1519,7 +1487,7 @@ Later keeps it for the next start.</source>
     </message>
     <message>
         <source>Read back from the drive in %1 s</source>
-        <translation>Riletto dall&apos;unità in %1 s</translation>
+        <translation>Riletto dall&apos;unità in %L1 s</translation>
     </message>
     <message>
         <source>… and %1 more</source>
