@@ -41,9 +41,10 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("merovi.*=false"));
     QCoreApplication::setApplicationName(QStringLiteral("mrv"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MEROVI_VERSION));
-    // Messages for people in the user's language; what scripts parse (--json,
-    // exit statuses) is the same in every language.
-    loadTranslations(&app);
+    // Messages for people in the user's language; what scripts parse is the
+    // same in every language: exit statuses, and --json whole, problems included.
+    if (!QCoreApplication::arguments().contains(QLatin1String("--json")))
+        loadTranslations(&app);
     // What recovery finds and does before any command reads a package is said, never silent.
     setRecoveryReporter([](const QString &message) { printError(message); });
 
