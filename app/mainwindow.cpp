@@ -79,10 +79,10 @@ void MainWindow::offerRecovery(const QStringList &packages)
 {
     for (const QString &package : packages) {
         const QString text =
-            tr("The last update of “%1” was interrupted. Finish it now? The package is then "
+            tr("The last update of %1 was interrupted. Finish it now? The package is then "
                "restored as it was before that update, or completed if the update had come "
                "to its end; a journal that does not belong to it is kept.")
-                .arg(QDir::toNativeSeparators(package));
+                .arg(quoted(package));
         if (dialogs->question(this, tr("Interrupted save"), text) != UserDialogs::Answer::Yes)
             continue;
         jobs->submit<QString>(

@@ -116,8 +116,7 @@ bool UnsavedPlaylistStore::write(const UnsavedPlaylist &playlist, int generation
     const QString path = m_folder + QLatin1Char('/') + m_id + QLatin1String(".json");
     if (!m_lock) {
         if (!QDir().mkpath(m_folder)) {
-            *error =
-                CoreText::tr("cannot make the folder “%1”").arg(QDir::toNativeSeparators(m_folder));
+            *error = CoreText::tr("cannot make the folder %1").arg(quoted(m_folder));
             return false;
         }
         m_lock = std::make_unique<QLockFile>(lockPathOf(path));
@@ -128,8 +127,7 @@ bool UnsavedPlaylistStore::write(const UnsavedPlaylist &playlist, int generation
     const QByteArray bytes = unsavedPlaylistBytes(playlist);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = CoreText::tr("cannot write “%1” (%2)")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = CoreText::tr("cannot write %1 (%2)").arg(quoted(path), file.errorString());
         file.cancelWriting();
         return false;
     }

@@ -1,5 +1,6 @@
 #include "playlist/tableview.h"
 #include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "playlist/playlisttable.h"
 
@@ -42,7 +43,7 @@ public:
         const QString source = sources.value(index.data().toString());
         if (event->type() != QEvent::ToolTip || source.isEmpty())
             return QStyledItemDelegate::helpEvent(event, view, option, index);
-        QString tip = MainWindow::tr("Converted from “%1”").arg(QDir::toNativeSeparators(source));
+        QString tip = MainWindow::tr("Converted from %1").arg(quoted(source));
         const QString own = index.data(Qt::ToolTipRole).toString();
         if (!own.isEmpty())
             tip += QLatin1String("\n\n") + own;

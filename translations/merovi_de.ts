@@ -989,11 +989,11 @@ Run “mrv --help” for the commands.</source>
         <translation>eine Zeile hat keine Zeit oder keine Datei</translation>
     </message>
     <message>
-        <source>cannot make the folder “%1”</source>
+        <source>cannot make the folder %1</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <source>cannot write “%1” (%2)</source>
+        <source>cannot write %1 (%2)</source>
         <translation>%1 kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
@@ -1346,7 +1346,7 @@ Later keeps it for the next start.</source>
         <translation>Unterbrochene Speichervorgänge werden geprüft …</translation>
     </message>
     <message>
-        <source>The last update of “%1” was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
+        <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>Die letzte Aktualisierung von %1 wurde unterbrochen. Jetzt abschließen? Das Paket wird dann so wiederhergestellt, wie es vor dieser Aktualisierung war, oder vervollständigt, falls die Aktualisierung schon zu Ende gekommen war; ein Journal, das nicht dazu gehört, bleibt erhalten.</translation>
     </message>
     <message>
@@ -1756,7 +1756,7 @@ Prüfen Sie, ob sie sich in einem Bildbetrachter oder Videoplayer öffnen lassen
         <translation>%1 – umgewandelt aus %2</translation>
     </message>
     <message>
-        <source>Converted from “%1”</source>
+        <source>Converted from %1</source>
         <translation>Umgewandelt aus %1</translation>
     </message>
     <message>

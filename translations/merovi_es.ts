@@ -989,11 +989,11 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
         <translation>una fila no tiene tiempo o no tiene archivo</translation>
     </message>
     <message>
-        <source>cannot make the folder “%1”</source>
+        <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
-        <source>cannot write “%1” (%2)</source>
+        <source>cannot write %1 (%2)</source>
         <translation>no se puede escribir %1 (%2)</translation>
     </message>
     <message>
@@ -1346,7 +1346,7 @@ Later keeps it for the next start.</source>
         <translation>Comprobando guardados interrumpidos…</translation>
     </message>
     <message>
-        <source>The last update of “%1” was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
+        <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>La última actualización de %1 se interrumpió. ¿Terminarla ahora? El paquete se restaura entonces tal como estaba antes de esa actualización, o se completa si la actualización había llegado a su fin; un diario que no le pertenece se conserva.</translation>
     </message>
     <message>
@@ -1756,7 +1756,7 @@ Compruebe que se abren en un visor de imágenes o un reproductor de vídeo y vue
         <translation>%1 – convertido desde %2</translation>
     </message>
     <message>
-        <source>Converted from “%1”</source>
+        <source>Converted from %1</source>
         <translation>Convertido desde %1</translation>
     </message>
     <message>

@@ -989,11 +989,11 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
         <translation>une ligne n&apos;a pas de durée ou pas de fichier</translation>
     </message>
     <message>
-        <source>cannot make the folder “%1”</source>
+        <source>cannot make the folder %1</source>
         <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
-        <source>cannot write “%1” (%2)</source>
+        <source>cannot write %1 (%2)</source>
         <translation>impossible d&apos;écrire %1 (%2)</translation>
     </message>
     <message>
@@ -1346,7 +1346,7 @@ Later keeps it for the next start.</source>
         <translation>Recherche d&apos;enregistrements interrompus…</translation>
     </message>
     <message>
-        <source>The last update of “%1” was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
+        <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>La dernière mise à jour de %1 a été interrompue. La terminer maintenant&#xa0;? Le paquet est alors rétabli tel qu&apos;il était avant cette mise à jour, ou complété si la mise à jour était arrivée à son terme&#xa0;; un journal qui ne lui appartient pas est conservé.</translation>
     </message>
     <message>
@@ -1756,7 +1756,7 @@ Vérifiez qu&apos;ils s&apos;ouvrent dans une visionneuse d&apos;images ou un le
         <translation>%1 – converti depuis %2</translation>
     </message>
     <message>
-        <source>Converted from “%1”</source>
+        <source>Converted from %1</source>
         <translation>Converti depuis %1</translation>
     </message>
     <message>

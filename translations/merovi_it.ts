@@ -989,11 +989,11 @@ Esegui «mrv --help» per i comandi.</translation>
         <translation>una riga non ha tempo o non ha file</translation>
     </message>
     <message>
-        <source>cannot make the folder “%1”</source>
+        <source>cannot make the folder %1</source>
         <translation>impossibile creare la cartella %1</translation>
     </message>
     <message>
-        <source>cannot write “%1” (%2)</source>
+        <source>cannot write %1 (%2)</source>
         <translation>impossibile scrivere %1 (%2)</translation>
     </message>
     <message>
@@ -1346,7 +1346,7 @@ Later keeps it for the next start.</source>
         <translation>Controllo dei salvataggi interrotti…</translation>
     </message>
     <message>
-        <source>The last update of “%1” was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
+        <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>L&apos;ultimo aggiornamento di %1 è stato interrotto. Completarlo ora? Il pacchetto viene quindi ripristinato com&apos;era prima di quell&apos;aggiornamento, o completato se l&apos;aggiornamento era giunto al termine; un giornale che non gli appartiene viene conservato.</translation>
     </message>
     <message>
@@ -1756,7 +1756,7 @@ Verifica che si aprano in un visualizzatore di immagini o in un lettore video, p
         <translation>%1 – convertito da %2</translation>
     </message>
     <message>
-        <source>Converted from “%1”</source>
+        <source>Converted from %1</source>
         <translation>Convertito da %1</translation>
     </message>
     <message>
