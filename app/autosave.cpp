@@ -1,6 +1,7 @@
 // The main window: the playlist being edited is kept aside a few seconds
 // after each change, and what a crash left is offered back on the next start.
 #include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "app/userdialogs.h"
 #include "playlist/autosave.h"
@@ -99,7 +100,7 @@ void MainWindow::offerLeftPlaylist(const LeftPlaylist &left)
     const QString what = playlist.package.isEmpty()
                              ? tr("a new playlist of %n rows", nullptr, int(playlist.rows.size()))
                              : tr("%n rows of the package %1", nullptr, int(playlist.rows.size()))
-                                   .arg(tr("“%1”").arg(QDir::toNativeSeparators(playlist.package)));
+                                   .arg(quoted(playlist.package));
     const QString when = QLocale().toString(playlist.keptAt, QLocale::ShortFormat);
     const int choice =
         dialogs->choose(this, tr("Unsaved playlist"),

@@ -412,7 +412,7 @@ void DrivesDialog::reject()
 
 void installDrivesCommand(MainWindow *window)
 {
-    auto *action = new QAction(QObject::tr("Write to Drives…"), window);
+    auto *action = new QAction(MainWindow::tr("Write to Drives…"), window);
     action->setObjectName(QStringLiteral("actionWriteToDrives"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     window->addAction(action);
@@ -434,7 +434,7 @@ void installDrivesCommand(MainWindow *window)
         const int index = save ? layout->indexOf(save) : -1;
         if (index < 0)
             continue;
-        auto *button = new QPushButton(QObject::tr("Write to Drives…"), save->parentWidget());
+        auto *button = new QPushButton(MainWindow::tr("Write to Drives…"), save->parentWidget());
         button->setObjectName(QStringLiteral("pushButtonWriteToDrives"));
         layout->insertWidget(index + 1, button);
         QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
@@ -444,9 +444,9 @@ void installDrivesCommand(MainWindow *window)
         if (window->isBusy())
             return;
         if (window->openedPackage().isEmpty() || window->hasUnsavedChanges()) {
-            QMessageBox::information(window, QObject::tr("Write to Drives"),
-                                     QObject::tr("Save the playlist first: the drives get the "
-                                                 "package as it was saved."));
+            QMessageBox::information(window, MainWindow::tr("Write to Drives"),
+                                     MainWindow::tr("Save the playlist first: the drives get the "
+                                                    "package as it was saved."));
             return;
         }
         auto *dialog = new DrivesDialog(window->openedPackage(), window->jobRunner(), window);

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("merovi-playlist-builder"));
     QApplication::setApplicationDisplayName(QStringLiteral("Merovi USB Playlist builder"));
     QApplication::setDesktopFileName(QStringLiteral("merovi-playlist-builder"));
+    loadTranslations(&app);
 
     QCommandLineParser parser;
     parser.addHelpOption();

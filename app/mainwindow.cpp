@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "app/drivesdialog.h"
 #include "app/userdialogs.h"
@@ -77,10 +78,10 @@ void MainWindow::offerRecovery(const QStringList &packages)
 {
     for (const QString &package : packages) {
         const QString text =
-            tr("The last update of “%1” was interrupted. Finish it now? The package is then "
+            tr("The last update of %1 was interrupted. Finish it now? The package is then "
                "restored as it was before that update, or completed if the update had come "
                "to its end; a journal that does not belong to it is kept.")
-                .arg(QDir::toNativeSeparators(package));
+                .arg(quoted(package));
         if (dialogs->question(this, tr("Interrupted save"), text) != UserDialogs::Answer::Yes)
             continue;
         jobs->submit<QString>(
@@ -166,10 +167,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::settleUnsavedChanges(const QString &question, std::function<void()> then)
 {
-    const QString name =
-        !opened.isOpen()
-            ? tr("The new playlist")
-            : tr("The playlist of %1").arg(tr("“%1”").arg(QDir::toNativeSeparators(opened.path)));
+    const QString name = !opened.isOpen() ? tr("The new playlist")
+                                          : tr("The playlist of %1").arg(quoted(opened.path));
     const int choice = dialogs->choose(this, tr("Unsaved changes"),
                                        tr("%1 has changes that are not saved.").arg(name) +
                                            QLatin1String("\n\n") + question,

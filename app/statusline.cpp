@@ -16,11 +16,6 @@
 
 namespace {
 
-QString tr(const char *text, int n = -1)
-{
-    return MainWindow::tr(text, nullptr, n);
-}
-
 const char recentKey[] = "recentPackages";
 
 } // namespace
@@ -34,14 +29,14 @@ QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &a
     const QString time = QLocale().toString(at, format);
     // Decimal units, as sticks and file managers count them.
     const QString saved =
-        bytes < 0 ? tr("Saved %1 at %2").arg(name, time)
-                  : tr("Saved %1 (%2) at %3")
+        bytes < 0 ? MainWindow::tr("Saved %1 at %2").arg(name, time)
+                  : MainWindow::tr("Saved %1 (%2) at %3")
                         .arg(name,
                              QLocale().formattedDataSize(bytes, bytes < 10'000'000 ? 1 : 0,
                                                          QLocale::DataSizeSIFormat),
                              time);
     // Synced, then read back from the drive itself: the stick may be pulled.
-    return verified ? tr("%1 — verified, safe to remove").arg(saved) : saved;
+    return verified ? MainWindow::tr("%1 — verified, safe to remove").arg(saved) : saved;
 }
 
 QStringList openFilesOnDrive(const QString &path)
@@ -67,8 +62,8 @@ QStringList openFilesOnDrive(const QString &path)
 QString openedStatusText(const QString &packagePath, int items)
 {
     const QString name = QFileInfo(packagePath).fileName();
-    return items == 1 ? tr("Opened %1: 1 item").arg(name)
-                      : tr("Opened %1: %2 items").arg(name, QLocale().toString(items));
+    return items == 1 ? MainWindow::tr("Opened %1: 1 item").arg(name)
+                      : MainWindow::tr("Opened %1: %2 items").arg(name, QLocale().toString(items));
 }
 
 QStringList updatedRecentList(const QStringList &recent, const QString &path, int max)
@@ -85,9 +80,10 @@ QStringList updatedRecentList(const QStringList &recent, const QString &path, in
 
 QString aboutText()
 {
-    return tr("<h3>Merovi USB Playlist builder %1</h3>"
-              "<p>Builds playlist packages for media players that play from a USB stick.</p>"
-              "<p>Qt %2 (built with %3)<br>libzip %4<br>FFmpeg %5</p>")
+    return MainWindow::tr(
+               "<h3>Merovi USB Playlist builder %1</h3>"
+               "<p>Builds playlist packages for media players that play from a USB stick.</p>"
+               "<p>Qt %2 (built with %3)<br>libzip %4<br>FFmpeg %5</p>")
         .arg(QStringLiteral(MEROVI_VERSION), QString::fromLatin1(qVersion()),
              QStringLiteral(QT_VERSION_STR), zipLibraryVersion(), videoLibraryVersion());
 }
@@ -104,8 +100,8 @@ void MainWindow::reportSaved(const QString &path, qint64 bytes, qint64 verifyMs)
     const bool removable = verifyMs >= 0 && openFilesOnDrive(path).isEmpty();
     showNote(savedStatusText(path, bytes, QTime::currentTime(), removable));
     if (verifyMs >= 0)
-        statusLabel->setToolTip(
-            tr("Read back from the drive in %1 s").arg(double(verifyMs) / 1000, 0, 'f', 1));
+        statusLabel->setToolTip(MainWindow::tr("Read back from the drive in %1 s")
+                                    .arg(double(verifyMs) / 1000, 0, 'f', 1));
     rememberPackage(path);
 }
 

@@ -1,5 +1,7 @@
 #include "app/userdialogs.h"
 
+#include "app/mainwindow.h"
+
 #include "slides/slidedialog.h"
 
 #include <QCoreApplication>
@@ -83,20 +85,17 @@ bool UserDialogs::editSlide(QWidget *parent, const QSize &screen, SlideSource *s
 
 int UserDialogs::getLoopLength(QWidget *parent, int seconds)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("MainWindow", text);
-    };
     QDialog dialog(parent);
-    dialog.setWindowTitle(tr("Fit the Loop"));
+    dialog.setWindowTitle(MainWindow::tr("Fit the Loop"));
     auto *minutes = new QSpinBox(&dialog);
     minutes->setObjectName(QStringLiteral("loopMinutes"));
     minutes->setRange(0, 999);
-    minutes->setSuffix(tr(" min"));
+    minutes->setSuffix(MainWindow::tr(" min"));
     minutes->setValue(seconds / 60);
     auto *rest = new QSpinBox(&dialog);
     rest->setObjectName(QStringLiteral("loopSeconds"));
     rest->setRange(0, 59);
-    rest->setSuffix(tr(" s"));
+    rest->setSuffix(MainWindow::tr(" s"));
     rest->setValue(seconds % 60);
     auto *row = new QHBoxLayout;
     row->addWidget(minutes);
@@ -106,9 +105,10 @@ int UserDialogs::getLoopLength(QWidget *parent, int seconds)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
-    auto *question = new QLabel(tr("How long should the whole loop last? The images share the "
-                                   "time the videos leave; videos keep their length."),
-                                &dialog);
+    auto *question =
+        new QLabel(MainWindow::tr("How long should the whole loop last? The images share the "
+                                  "time the videos leave; videos keep their length."),
+                   &dialog);
     question->setWordWrap(true);
     layout->addWidget(question);
     layout->addLayout(row);

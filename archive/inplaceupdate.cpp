@@ -1,4 +1,5 @@
 #include "archive/inplaceupdate.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 #include "archive/packagelayout.h"
@@ -23,11 +24,6 @@ constexpr quint16 madeByUnix = 0x033f;
 constexpr quint32 regularFileAttributes = 0100666u << 16;
 constexpr quint16 utf8Flag = 0x0800;
 constexpr quint16 maximumCompressionFlag = 0x0002;
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 void set16(QByteArray &b, int at, quint64 value)
 {
@@ -483,8 +479,8 @@ bool InPlaceUpdate::produce(ByteSink &sink, BlockChecksums *checksums, JobContro
             const qint64 want = qint64(std::min<quint64>(entry->length - done, chunkSize));
             const qint64 got = m_writer.read(buffer.data(), want, qint64(entry->offset + done));
             if (got != want)
-                return failed(
-                    tr("reading it failed: %1").arg(writeError(got < 0 ? m_writer.error() : EIO)));
+                return failed(CoreText::tr("reading it failed: %1")
+                                  .arg(writeError(got < 0 ? m_writer.error() : EIO)));
             if (!sink.put(buffer.data(), got))
                 return failed(writeError(m_writer.error()));
             done += quint64(got);
@@ -597,7 +593,7 @@ bool InPlaceUpdate::makeTail(QByteArray *out, QString *error) const
     put32(tail, std::min(directoryOffset, max32));
     put16(tail, 0);
     if (directoryOffset + quint64(tail.size()) != m_newLength) {
-        *error = tr("the archive is damaged");
+        *error = CoreText::tr("the archive is damaged");
         return false;
     }
     *out = tail;
@@ -655,7 +651,7 @@ bool InPlaceUpdate::run(JobControl *control, const QString &shownPath, QString *
     int code = 0;
     if (!PackageJournal::checksum(m_writer, record.witnessStart, m_from - record.witnessStart,
                                   &record.witnessCrc, &code)) {
-        *error = tr("reading it failed: %1").arg(writeError(code));
+        *error = CoreText::tr("reading it failed: %1").arg(writeError(code));
         return false;
     }
     // The new bytes' checksums go into the journal before anything is written.
@@ -683,8 +679,9 @@ bool InPlaceUpdate::run(JobControl *control, const QString &shownPath, QString *
     }
     QString cause;
     if (m_complete) {
-        *error = tr("%1; the update is complete but could not be finished: it will be finished "
-                    "the next time the package is opened")
+        *error = CoreText::tr(
+                     "%1; the update is complete but could not be finished: it will be finished "
+                     "the next time the package is opened")
                      .arg(*error);
         return false;
     }
@@ -715,7 +712,7 @@ void report(const QString &message)
 
 QString waitingText(const QString &shownPath)
 {
-    return tr("%1 is being updated by another program; waiting.").arg(shownPath);
+    return CoreText::tr("%1 is being updated by another program; waiting.").arg(shownPath);
 }
 
 Recovery recover(const QByteArray &path, Platform::File *locked);
@@ -778,8 +775,8 @@ Recovery notAFile(const QByteArray &journalPath, const QByteArray &path)
 {
     return Recovery(
         Recovery::Outcome::NotAFile,
-        tr("%1 stands where the journal of %2 belongs, but it is not a file. It was left "
-           "alone; move it away.")
+        CoreText::tr("%1 stands where the journal of %2 belongs, but it is not a file. It was left "
+                     "alone; move it away.")
             .arg(shown(journalPath), shown(path)));
 }
 
@@ -787,13 +784,13 @@ Recovery notAFile(const QByteArray &journalPath, const QByteArray &path)
 QString unlockableCause(int code, bool unsupported)
 {
     if (unsupported)
-        return tr("its drive cannot lock files, so its update may still be running");
+        return CoreText::tr("its drive cannot lock files, so its update may still be running");
     if (Platform::isLink(code))
-        return tr("it is a link, and a journal is applied to the package itself only");
+        return CoreText::tr("it is a link, and a journal is applied to the package itself only");
     if (Platform::isOtherDrive(code))
-        return tr("it is on another drive than its folder");
+        return CoreText::tr("it is on another drive than its folder");
     if (Platform::isNotRegular(code))
-        return tr("it is not a regular file");
+        return CoreText::tr("it is not a regular file");
     return Platform::systemError(code);
 }
 
@@ -812,29 +809,32 @@ bool toBeApplied(PackageJournal &journal, PackageJournal::State state, const QSt
         *recovery = notAFile(journalPath, path);
         return false;
     case PackageJournal::State::Unreadable:
-        *recovery = Recovery(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
-                                                           "kept.")
-                                                            .arg(shown(path), error));
+        *recovery = Recovery(Recovery::Outcome::Failed,
+                             CoreText::tr("Cannot recover %1: %2. The journal was "
+                                          "kept.")
+                                 .arg(shown(path), error));
         return false;
     case PackageJournal::State::Damaged:
         *recovery = Recovery(
             Recovery::Outcome::Damaged,
-            tr("The journal %1 of an interrupted update of %2 is damaged, so the package may be "
-               "damaged too. The journal was kept: it holds the package's old bytes. Copy both "
-               "elsewhere before you change anything; if the package is as it should be, run "
-               "“mrv repair --discard-journal %3”.")
+            CoreText::tr(
+                "The journal %1 of an interrupted update of %2 is damaged, so the package may be "
+                "damaged too. The journal was kept: it holds the package's old bytes. Copy both "
+                "elsewhere before you change anything; if the package is as it should be, run "
+                "“mrv repair --discard-journal %3”.")
                 .arg(shown(journalPath), shown(path), QFile::decodeName(path)));
         return false;
     case PackageJournal::State::Unfinished:
         // Never finished, so never used: the package was not touched.
         *recovery =
             journal.remove(&cause)
-                ? Recovery(Recovery::Outcome::Discarded,
-                           tr("An unfinished journal of %1 was removed; the package had not "
-                              "been changed.")
-                               .arg(shown(path)))
+                ? Recovery(
+                      Recovery::Outcome::Discarded,
+                      CoreText::tr("An unfinished journal of %1 was removed; the package had not "
+                                   "been changed.")
+                          .arg(shown(path)))
                 : Recovery(Recovery::Outcome::Failed,
-                           tr("Cannot recover %1: %2.").arg(shown(path), cause));
+                           CoreText::tr("Cannot recover %1: %2.").arg(shown(path), cause));
         return false;
     case PackageJournal::State::Open:
     case PackageJournal::State::Complete:
@@ -853,38 +853,40 @@ Recovery applyJournal(PackageJournal &journal, PackageJournal::State state, Plat
     QString error;
     if (!journal.belongsTo(package, state, &why, &error)) {
         if (!error.isEmpty())
-            return Recovery(Recovery::Outcome::Failed, tr("Cannot recover %1: %2. The journal was "
-                                                          "kept.")
-                                                           .arg(shown(path), error));
+            return Recovery(Recovery::Outcome::Failed,
+                            CoreText::tr("Cannot recover %1: %2. The journal was "
+                                         "kept.")
+                                .arg(shown(path), error));
         return Recovery(
             Recovery::Outcome::Kept,
-            tr("The journal %1 of an interrupted update does not belong to %2 as it is "
-               "now: %3. %4")
+            CoreText::tr("The journal %1 of an interrupted update does not belong to %2 as it is "
+                         "now: %3. %4")
                 .arg(shown(journalPath), shown(path), why,
-                     tr("It was not applied, and both were kept. If the package is as "
-                        "it should be, run “mrv repair --discard-journal %1”; otherwise "
-                        "copy the package and the journal elsewhere first.")
+                     CoreText::tr("It was not applied, and both were kept. If the package is as "
+                                  "it should be, run “mrv repair --discard-journal %1”; otherwise "
+                                  "copy the package and the journal elsewhere first.")
                          .arg(QFile::decodeName(path))));
     }
     if (state == PackageJournal::State::Complete) {
         if (package.truncate(qint64(journal.record().newLength)) && package.sync() &&
             journal.remove(&error))
             return Recovery(Recovery::Outcome::Completed,
-                            tr("The last update of %1 had been completed before it was "
-                               "interrupted; its journal was removed.")
+                            CoreText::tr("The last update of %1 had been completed before it was "
+                                         "interrupted; its journal was removed.")
                                 .arg(shown(path)));
     } else if (journal.rollBack(package, &error) && journal.remove(&error)) {
-        return Recovery(Recovery::Outcome::RolledBack,
-                        tr("The last update of %1 was interrupted; the package was restored as it "
-                           "was before that update.")
-                            .arg(shown(path)));
+        return Recovery(
+            Recovery::Outcome::RolledBack,
+            CoreText::tr("The last update of %1 was interrupted; the package was restored as it "
+                         "was before that update.")
+                .arg(shown(path)));
     }
     if (error.isEmpty())
         error = Platform::systemError(package.error());
     return Recovery(
         Recovery::Outcome::Failed,
-        tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it will be "
-           "tried again the next time the package is opened.")
+        CoreText::tr("Cannot recover %1 from its journal %2: %3. The journal was kept: it will be "
+                     "tried again the next time the package is opened.")
             .arg(shown(path), shown(journalPath), error));
 }
 
@@ -896,7 +898,7 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     const QList<QByteArray> leftovers = Platform::removeLeftovers(path);
     if (!leftovers.isEmpty())
         recovery = Recovery(Recovery::Outcome::Cleaned,
-                            tr("What an interrupted save left beside %1 was removed: %2.")
+                            CoreText::tr("What an interrupted save left beside %1 was removed: %2.")
                                 .arg(shown(path), QString::fromUtf8(leftovers.join(", "))));
     PackageJournal journal;
     QString error;
@@ -917,19 +919,20 @@ Recovery recover(const QByteArray &path, Platform::File *locked)
     if (!opened ||
         (!locked && !package.lock(&unsupported, [&] { report(waitingText(shown(path))); })) ||
         unsupported)
-        return Recovery(Recovery::Outcome::Kept,
-                        tr("The journal %1 holds an interrupted update of %2, which cannot be "
-                           "recovered now: %3. The journal was kept.")
-                            .arg(shown(journalPath), shown(path),
-                                 unlockableCause(package.error(), unsupported)));
+        return Recovery(
+            Recovery::Outcome::Kept,
+            CoreText::tr("The journal %1 holds an interrupted update of %2, which cannot be "
+                         "recovered now: %3. The journal was kept.")
+                .arg(shown(journalPath), shown(path),
+                     unlockableCause(package.error(), unsupported)));
     if (locked) {
         // The caller's file must be the one named path.
         const PackageIdentity a = package.identity();
         const PackageIdentity b = locked->identity();
         if (a.device != b.device || a.inode != b.inode)
-            return Recovery(
-                Recovery::Outcome::Failed,
-                tr("Cannot recover %1: it was replaced while it was opened.").arg(shown(path)));
+            return Recovery(Recovery::Outcome::Failed,
+                            CoreText::tr("Cannot recover %1: it was replaced while it was opened.")
+                                .arg(shown(path)));
     }
     // Read again under the lock: the update that held it may have finished.
     state = journal.read(journalPath, &error);
@@ -950,22 +953,24 @@ Recovery discardJournal(const QByteArray &path)
     if (journal.read(journalPath, &error) == PackageJournal::State::Missing)
         return {};
     if (package.openOwn(path, false) && (!package.lock(&unsupported) || unsupported)) {
-        return Recovery(Recovery::Outcome::Failed,
-                        tr("Cannot discard the journal of %1: no lock can be taken on the "
-                           "package, so its update may still be running.")
-                            .arg(shown(path)));
+        return Recovery(
+            Recovery::Outcome::Failed,
+            CoreText::tr("Cannot discard the journal of %1: no lock can be taken on the "
+                         "package, so its update may still be running.")
+                .arg(shown(path)));
     }
     int code = 0;
     if (!Platform::removeFile(journalPath, Platform::Step::JournalRemove, &code) ||
         !Platform::syncFolder(folderOf(journalPath), &code)) {
         return Recovery(Recovery::Outcome::Failed,
-                        tr("Cannot remove the journal %1: %2.")
+                        CoreText::tr("Cannot remove the journal %1: %2.")
                             .arg(shown(journalPath), Platform::systemError(code)));
     }
-    const Recovery recovery(Recovery::Outcome::Discarded,
-                            tr("The journal %1 was removed without being applied; %2 stays as "
-                               "it is.")
-                                .arg(shown(journalPath), shown(path)));
+    const Recovery recovery(
+        Recovery::Outcome::Discarded,
+        CoreText::tr("The journal %1 was removed without being applied; %2 stays as "
+                     "it is.")
+            .arg(shown(journalPath), shown(path)));
     report(recovery.text());
     return recovery;
 }

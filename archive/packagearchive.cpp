@@ -1,4 +1,5 @@
 #include "archive/packagearchive.h"
+#include "archive/text.h"
 
 #include "archive/inplaceupdate.h"
 #include "archive/packagefile.h"
@@ -29,11 +30,6 @@ namespace {
 constexpr qint64 entryOverhead = 30 + 46 + 2 * 64;
 constexpr qint64 endRecordsSize = 22 + 56 + 20;
 
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
-
 struct ZipDiscard
 {
     void operator()(zip_t *archive) const { zip_discard(archive); }
@@ -44,17 +40,17 @@ QString zipCause(zip_error_t *error)
 {
     switch (zip_error_code_zip(error)) {
     case ZIP_ER_NOZIP:
-        return tr("it is not a zip archive");
+        return CoreText::tr("it is not a zip archive");
     case ZIP_ER_INCONS:
-        return tr("the archive is damaged");
+        return CoreText::tr("the archive is damaged");
     case ZIP_ER_CRC:
-        return tr("the archive is damaged (checksum mismatch)");
+        return CoreText::tr("the archive is damaged (checksum mismatch)");
     case ZIP_ER_NOPASSWD:
     case ZIP_ER_WRONGPASSWD:
     case ZIP_ER_ENCRNOTSUPP:
-        return tr("the entry is encrypted");
+        return CoreText::tr("the entry is encrypted");
     case ZIP_ER_COMPNOTSUPP:
-        return tr("the entry uses an unsupported compression method");
+        return CoreText::tr("the entry uses an unsupported compression method");
     default:
         return QString::fromUtf8(zip_error_strerror(error));
     }
@@ -69,13 +65,13 @@ QString zipCause(zip_t *archive)
 QString nameFault(const QString &name)
 {
     if (!isStorableName(name))
-        return tr("the name “%1” cannot be stored in a package").arg(name);
+        return CoreText::tr("the name “%1” cannot be stored in a package").arg(name);
     return {};
 }
 
 QString displayed(const QString &name)
 {
-    return tr("“%1”").arg(name);
+    return CoreText::tr("“%1”").arg(name);
 }
 
 // A package read from, open while the archive written from it is.
@@ -91,7 +87,7 @@ struct SourcePackage
 bool openSource(const QByteArray &path, SourcePackage *source, QString *cause)
 {
     if (!source->file.openRead(path)) {
-        *cause = source->file.error() == EINVAL ? tr("it is not a regular file")
+        *cause = source->file.error() == EINVAL ? CoreText::tr("it is not a regular file")
                                                 : Platform::systemError(source->file.error());
         return false;
     }
@@ -111,7 +107,7 @@ bool openSource(const QByteArray &path, SourcePackage *source, QString *cause)
     zip_error_fini(&error);
     // The checks above hold only if libzip reads the same directory.
     if (zip_get_num_entries(source->archive.get(), 0) != entries) {
-        *cause = tr("the archive is damaged");
+        *cause = CoreText::tr("the archive is damaged");
         return false;
     }
     return true;
@@ -142,13 +138,13 @@ bool checkDestinationRoom(const DestinationSpace &space, qint64 bytesToWrite, qi
                           QString *error)
 {
     if (space.maxFileSize >= 0 && packageSize > space.maxFileSize) {
-        *error = tr("the package would be %1, but the drive of %2 holds no file over %3")
+        *error = CoreText::tr("the package would be %1, but the drive of %2 holds no file over %3")
                      .arg(sizeText(packageSize, SizeRounding::Up), quoted(space.folder),
                           sizeText(space.maxFileSize, SizeRounding::Down));
         return false;
     }
     if (space.freeBytes >= 0 && bytesToWrite > space.freeBytes) {
-        *error = tr("the package needs %1, %2 free on %3")
+        *error = CoreText::tr("the package needs %1, %2 free on %3")
                      .arg(sizeText(bytesToWrite, SizeRounding::Up),
                           sizeText(space.freeBytes, SizeRounding::Down), quoted(space.folder));
         return false;
@@ -212,8 +208,9 @@ bool PackageArchive::recover(const QByteArray &path, Platform::File *locked, boo
     // Half an update is no package to read or to update further.
     if (recovery.outcome == Recovery::Outcome::Failed ||
         recovery.outcome == Recovery::Outcome::Damaged) {
-        m_error = forWriting ? tr("Cannot save %1: %2").arg(quoted(m_path), recovery.text())
-                             : recovery.text();
+        m_error = forWriting
+                      ? CoreText::tr("Cannot save %1: %2").arg(quoted(m_path), recovery.text())
+                      : recovery.text();
         m_failure = Failure::Other;
         return false;
     }
@@ -222,7 +219,7 @@ bool PackageArchive::recover(const QByteArray &path, Platform::File *locked, boo
 
 bool PackageArchive::setReadError(const QString &cause)
 {
-    m_error = tr("Cannot read %1: %2.").arg(quoted(m_path), cause);
+    m_error = CoreText::tr("Cannot read %1: %2.").arg(quoted(m_path), cause);
     m_failure = Failure::Other;
     qCWarning(lcArchive) << m_error;
     return false;
@@ -230,7 +227,7 @@ bool PackageArchive::setReadError(const QString &cause)
 
 bool PackageArchive::setSaveError(const QString &cause, Failure failure)
 {
-    m_error = tr("Cannot save %1: %2.").arg(quoted(m_path), cause);
+    m_error = CoreText::tr("Cannot save %1: %2.").arg(quoted(m_path), cause);
     m_failure = failure;
     qCWarning(lcArchive) << m_error;
     return false;
@@ -268,7 +265,7 @@ bool PackageArchive::resolveTarget(Target *target, bool mustExist, bool forWriti
         return fail(Platform::systemError(error));
     target->exists = kind != Platform::Kind::Missing;
     if (kind == Platform::Kind::Other)
-        return fail(tr("it is not a regular file"));
+        return fail(CoreText::tr("it is not a regular file"));
     if (!target->exists && mustExist)
         return fail(Platform::systemError(ENOENT));
     if (!forWriting)
@@ -278,11 +275,11 @@ bool PackageArchive::resolveTarget(Target *target, bool mustExist, bool forWriti
     if (error == 0 && target->exists)
         error = Platform::writeAccess(target->path);
     if (error == EROFS)
-        return fail(tr("the drive is read-only (a read-only file system)"));
+        return fail(CoreText::tr("the drive is read-only (a read-only file system)"));
     if (error == EACCES && target->exists && (target->mode & 0222) == 0)
-        return fail(tr("the file is read-only"));
+        return fail(CoreText::tr("the file is read-only"));
     if (error == EACCES)
-        return fail(tr("you have no permission to write to the folder %1")
+        return fail(CoreText::tr("you have no permission to write to the folder %1")
                         .arg(quoted(QFile::decodeName(target->folder))));
     if (error != 0)
         return fail(Platform::systemError(error));
@@ -302,12 +299,14 @@ bool PackageArchive::lockTarget(Target *target, const PackageIdentity &expectedI
         }
         bool unsupported = false;
         if (!file.lock(&unsupported))
-            return setSaveError(tr("cannot lock it: %1").arg(Platform::systemError(file.error())));
+            return setSaveError(
+                CoreText::tr("cannot lock it: %1").arg(Platform::systemError(file.error())));
         m_cannotLock = unsupported;
         if (unsupported && m_warning.isEmpty()) {
-            m_warning = tr("The drive of %1 cannot lock files, so nothing kept other programs "
-                           "from changing the package while it was saved.")
-                            .arg(quoted(m_path));
+            m_warning =
+                CoreText::tr("The drive of %1 cannot lock files, so nothing kept other programs "
+                             "from changing the package while it was saved.")
+                    .arg(quoted(m_path));
             qCWarning(lcArchive) << m_warning;
         }
         const PackageIdentity locked = file.identity();
@@ -326,7 +325,7 @@ bool PackageArchive::lockTarget(Target *target, const PackageIdentity &expectedI
         !recover(target->path, m_cannotLock ? nullptr : &target->file, true))
         return false;
     if (expectedIdentity.isValid() && target->file.identity() != expectedIdentity) {
-        m_error = tr("The package %1 was changed by another program since it was opened.")
+        m_error = CoreText::tr("The package %1 was changed by another program since it was opened.")
                       .arg(quoted(m_path));
         m_failure = Failure::ChangedOnDisk;
         qCWarning(lcArchive) << m_error;
@@ -356,7 +355,8 @@ bool PackageArchive::prepareEntries(Session &session, const QVector<PackageEntry
         if (!fault.isEmpty())
             return setSaveError(fault);
         if (names.contains(entry.name))
-            return setSaveError(tr("the entry %1 is named twice").arg(displayed(entry.name)));
+            return setSaveError(
+                CoreText::tr("the entry %1 is named twice").arg(displayed(entry.name)));
         names.insert(entry.name);
         *size += entryOverhead + 2 * entry.name.toUtf8().size();
         switch (entry.source) {
@@ -371,7 +371,7 @@ bool PackageArchive::prepareEntries(Session &session, const QVector<PackageEntry
         case PackageEntry::Source::Memory:
             // A package is never written that could not be opened again.
             if (entry.name == documentEntryName() && entry.bytes.size() > maxDocumentSize)
-                return setSaveError(tr("its playlist document is larger than 16 MiB"));
+                return setSaveError(CoreText::tr("its playlist document is larger than 16 MiB"));
             *size += entry.bytes.size() + 1024;
             break;
         case PackageEntry::Source::Package: {
@@ -379,12 +379,12 @@ bool PackageArchive::prepareEntries(Session &session, const QVector<PackageEntry
             SourcePackage &source = session.sources[entry.path];
             if (!source.archive && !openSource(QFile::encodeName(entry.path), &source, &cause))
                 return setSaveError(
-                    tr("cannot read the package %1: %2").arg(quoted(entry.path), cause));
+                    CoreText::tr("cannot read the package %1: %2").arg(quoted(entry.path), cause));
             zip_stat_t st;
             if (zip_stat(source.archive.get(), entry.storedEntry.toUtf8().constData(),
                          ZIP_FL_ENC_RAW, &st) != 0 ||
                 !(st.valid & ZIP_STAT_COMP_SIZE))
-                return setSaveError(tr("the package %1 holds no entry %2")
+                return setSaveError(CoreText::tr("the package %1 holds no entry %2")
                                         .arg(quoted(entry.path), displayed(entry.storedEntry)));
             *size += qint64(st.comp_size);
             break;
@@ -466,7 +466,7 @@ bool PackageArchive::finish(Session &session, qint64 packageSize, JobControl *co
     if (zip_close(session.archive.get()) != 0) {
         if (jobCancelled(control) &&
             zip_error_code_zip(zip_get_error(session.archive.get())) == ZIP_ER_CANCELLED)
-            return setSaveError(tr("the save was cancelled"), Failure::Cancelled);
+            return setSaveError(CoreText::tr("the save was cancelled"), Failure::Cancelled);
         QString cause = session.fault;
         if (cause.isEmpty())
             cause = session.file->errorString();
@@ -476,9 +476,10 @@ bool PackageArchive::finish(Session &session, qint64 packageSize, JobControl *co
     }
     session.archive.release();
     if (!session.file->confirmed()) {
-        const QString warning = tr("The package %1 was saved, but the drive did not confirm "
-                                   "it. Eject the drive safely before unplugging it.")
-                                    .arg(quoted(m_path));
+        const QString warning =
+            CoreText::tr("The package %1 was saved, but the drive did not confirm "
+                         "it. Eject the drive safely before unplugging it.")
+                .arg(quoted(m_path));
         m_warning = m_warning.isEmpty() ? warning : m_warning + QLatin1Char('\n') + warning;
         qCWarning(lcArchive) << m_warning;
     }
@@ -495,7 +496,7 @@ bool PackageArchive::openPackage(Session &session, bool forWriting)
     };
     Target &target = session.target;
     if (!forWriting && !target.file.openRead(target.path))
-        return fail(target.file.error() == EINVAL ? tr("it is not a regular file")
+        return fail(target.file.error() == EINVAL ? CoreText::tr("it is not a regular file")
                                                   : Platform::systemError(target.file.error()));
     qint64 entries = 0;
     QString cause;
@@ -510,7 +511,7 @@ bool PackageArchive::openPackage(Session &session, bool forWriting)
     if (!session.archive)
         return fail(cause);
     if (zip_get_num_entries(session.archive.get(), 0) != entries)
-        return fail(tr("the archive is damaged"));
+        return fail(CoreText::tr("the archive is damaged"));
     return true;
 }
 
@@ -564,11 +565,11 @@ bool PackageArchive::readDocument(QByteArray *document)
     if (!openReader(&reader))
         return false;
     if (!reader.contains(documentEntryName()))
-        return setReadError(tr("it holds no playlist document (json.txt)"));
+        return setReadError(CoreText::tr("it holds no playlist document (json.txt)"));
     bool tooLarge = false;
     if (!reader.readEntry(documentEntryName(), maxDocumentSize, document, &tooLarge)) {
         if (tooLarge)
-            return setReadError(tr("its playlist document is larger than 16 MiB"));
+            return setReadError(CoreText::tr("its playlist document is larger than 16 MiB"));
         m_error = reader.errorString();
         m_failure = Failure::Other;
         return false;
@@ -697,7 +698,7 @@ bool PackageArchive::chooseWay(Session &session, const QStringList &removed,
                             ? inPlaceCause
                             : rewriteCause;
         if (space.maxFileSize < 0 || size <= space.maxFileSize)
-            cause += tr("; free %1, or Save As to another drive")
+            cause += CoreText::tr("; free %1, or Save As to another drive")
                          .arg(sizeText(missing, SizeRounding::Up));
         return setSaveError(cause, Failure::NoRoom);
     }
@@ -709,12 +710,13 @@ bool PackageArchive::chooseWay(Session &session, const QStringList &removed,
     bool cancelled = false;
     if (!inPlace.run(control, m_path, &cause, &rolledBack, &cancelled)) {
         if (cancelled && rolledBack)
-            return setSaveError(tr("the save was cancelled"), Failure::Cancelled);
+            return setSaveError(CoreText::tr("the save was cancelled"), Failure::Cancelled);
         if (rolledBack)
             return setSaveError(cause);
         if (!inPlace.complete())
-            cause = tr("%1, and it could not be restored yet: do not use the drive for anything "
-                       "else, and open the package again to restore it")
+            cause = CoreText::tr(
+                        "%1, and it could not be restored yet: do not use the drive for anything "
+                        "else, and open the package again to restore it")
                         .arg(cause);
         return setSaveError(cause, Failure::Unfinished);
     }

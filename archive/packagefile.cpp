@@ -1,4 +1,5 @@
 #include "archive/packagefile.h"
+#include "archive/text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,16 +17,6 @@ constexpr std::uint64_t bufferSize = 1024 * 1024;
 constexpr std::uint64_t seekWindowSize = 64 * 1024;
 
 } // namespace
-
-QString archiveText(const char *text)
-{
-    return QCoreApplication::translate("PackageArchive", text);
-}
-
-QString quoted(const QString &path)
-{
-    return archiveText("“%1”").arg(QDir::toNativeSeparators(path));
-}
 
 PackageFile::PackageFile(Platform::File *source, const QByteArray &target, mode_t fileMode)
     : m_source(source), m_target(target), m_fileMode(fileMode)
@@ -178,9 +169,9 @@ zip_int64_t PackageFile::read(char *data, zip_uint64_t len)
             m_window.resize(want);
         const qint64 got = m_source->read(m_window.data(), qint64(want), qint64(m_readPos));
         if (got < 0) {
-            fail(
-                ZIP_ER_READ, m_source->error(),
-                archiveText("reading it failed: %1").arg(Platform::systemError(m_source->error())));
+            fail(ZIP_ER_READ, m_source->error(),
+                 CoreText::tr("reading it failed: %1")
+                     .arg(Platform::systemError(m_source->error())));
             return -1;
         }
         if (got == 0)
@@ -200,7 +191,7 @@ bool PackageFile::beginWrite(std::uint64_t keep)
     if (!m_replacement.begin(m_target)) {
         const int error = m_replacement.file().error();
         return fail(ZIP_ER_TMPOPEN, error,
-                    archiveText("cannot create a file in the folder %1: %2")
+                    CoreText::tr("cannot create a file in the folder %1: %2")
                         .arg(quoted(QFile::decodeName(folder)), Platform::systemError(error)));
     }
     m_bufferStart = 0;
@@ -287,10 +278,10 @@ bool PackageFile::writeEmptyArchive()
 QString mediaReadCause(const QString &path, int error)
 {
     if (error == ENOENT)
-        return archiveText("the media file %1 is missing").arg(quoted(path));
+        return CoreText::tr("the media file %1 is missing").arg(quoted(path));
     if (error == EINVAL)
-        return archiveText("the media file %1 is not a regular file").arg(quoted(path));
-    return archiveText("cannot read the media file %1: %2")
+        return CoreText::tr("the media file %1 is not a regular file").arg(quoted(path));
+    return CoreText::tr("cannot read the media file %1: %2")
         .arg(quoted(path), Platform::systemError(error));
 }
 
@@ -408,7 +399,7 @@ zip_int64_t mediaCallback(void *userdata, void *data, zip_uint64_t len, zip_sour
 
 QString mediaChangedCause(const QString &path)
 {
-    return archiveText("the media file %1 changed while the package was being saved")
+    return CoreText::tr("the media file %1 changed while the package was being saved")
         .arg(quoted(path));
 }
 

@@ -82,8 +82,3 @@ zip_source_t *mediaSource(zip_t *archive, const QString &path, const Platform::F
 QString mediaChangedCause(const QString &path);
 // Why the media file at path cannot be read, for an errno value from opening it.
 QString mediaReadCause(const QString &path, int error);
-
-// Texts of the archive engine for the user, in one translation context.
-QString archiveText(const char *text);
-// A path as the user sees it in a message: “/media/stick/show.mrv”.
-QString quoted(const QString &path);

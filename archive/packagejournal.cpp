@@ -1,4 +1,5 @@
 #include "archive/packagejournal.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 #include "archive/ziprecords.h"
@@ -27,11 +28,6 @@ constexpr qint64 chunkSize = 1024 * 1024;
 constexpr int maxNameLength = 4096;
 // Everything of the header but the name.
 constexpr int headerFixedLength = 8 + 4 + 2 + 4 * 8 + 4 + 5 * 8 + 2 * 8 + 3 * 4;
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 quint32 crcOf(const QByteArray &bytes, quint32 crc = 0)
 {
@@ -74,7 +70,7 @@ private:
 
 QString ioError(const QString &what, int error)
 {
-    return tr("%1: %2").arg(what, Platform::systemError(error));
+    return CoreText::tr("%1: %2").arg(what, Platform::systemError(error));
 }
 
 } // namespace
@@ -216,11 +212,11 @@ bool PackageJournal::create(const QByteArray &path, Platform::File &package, Rec
         return false;
     };
     const QString cannotWrite =
-        tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path)));
+        CoreText::tr("cannot write the journal %1").arg(quoted(QFile::decodeName(path)));
     const quint64 count = record.blockCount();
     record.oldCrcs.assign(size_t(count), 0);
     if (record.newCrcs.size() != count) {
-        *error = tr("the archive is damaged");
+        *error = CoreText::tr("the archive is damaged");
         return false;
     }
     if (!m_file.create(path)) {
@@ -237,7 +233,7 @@ bool PackageJournal::create(const QByteArray &path, Platform::File &package, Rec
     quint32 savedCrc = 0;
     int readError = 0;
     if (!copyOldBytes(package, m_file, m_savedOffset, saved, &record, &savedCrc, &readError))
-        return fail(readError != 0 ? ioError(tr("cannot read the package"), readError)
+        return fail(readError != 0 ? ioError(CoreText::tr("cannot read the package"), readError)
                                    : ioError(cannotWrite, m_file.error()));
     QByteArray table;
     table.reserve(int(count * 8));
@@ -267,8 +263,9 @@ bool PackageJournal::markComplete(QString *error)
 {
     if (!m_file.write(completeState.constData(), completeState.size(), qint64(m_stateOffset)) ||
         !m_file.sync()) {
-        *error = ioError(tr("cannot write the journal %1").arg(quoted(QFile::decodeName(m_path))),
-                         m_file.error());
+        *error = ioError(
+            CoreText::tr("cannot write the journal %1").arg(quoted(QFile::decodeName(m_path))),
+            m_file.error());
         return false;
     }
     return true;
@@ -281,19 +278,19 @@ bool PackageJournal::rollBack(Platform::File &package, QString *error)
         const qint64 want = qint64(std::min<quint64>(m_saved - done, chunkSize));
         const qint64 got = m_file.read(buffer.data(), want, qint64(m_savedOffset + done));
         if (got != want) {
-            *error =
-                ioError(tr("cannot read the journal %1").arg(quoted(QFile::decodeName(m_path))),
-                        got < 0 ? m_file.error() : EIO);
+            *error = ioError(
+                CoreText::tr("cannot read the journal %1").arg(quoted(QFile::decodeName(m_path))),
+                got < 0 ? m_file.error() : EIO);
             return false;
         }
         if (!package.write(buffer.data(), got, qint64(m_record.from + done))) {
-            *error = ioError(tr("cannot restore the package"), package.error());
+            *error = ioError(CoreText::tr("cannot restore the package"), package.error());
             return false;
         }
         done += quint64(got);
     }
     if (!package.truncate(qint64(m_record.oldLength)) || !package.sync()) {
-        *error = ioError(tr("cannot restore the package"), package.error());
+        *error = ioError(CoreText::tr("cannot restore the package"), package.error());
         return false;
     }
     // The same bytes with the same time: whoever opened it sees it unchanged.
@@ -309,8 +306,9 @@ bool PackageJournal::remove(QString *error)
     int code = 0;
     if (!Platform::removeFile(m_path, Platform::Step::JournalRemove, &code) ||
         !Platform::syncFolder(folderOf(m_path), &code)) {
-        *error = ioError(tr("cannot remove the journal %1").arg(quoted(QFile::decodeName(m_path))),
-                         code);
+        *error = ioError(
+            CoreText::tr("cannot remove the journal %1").arg(quoted(QFile::decodeName(m_path))),
+            code);
         return false;
     }
     return true;
@@ -326,14 +324,14 @@ PackageJournal::State PackageJournal::read(const QByteArray &path, QString *erro
             return State::Missing;
         if (Platform::isLink(code) || Platform::isNotRegular(code) || Platform::isOtherDrive(code))
             return State::NotAFile;
-        *error =
-            ioError(tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
+        *error = ioError(
+            CoreText::tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
         return State::Unreadable;
     }
     const quint64 size = quint64(m_file.size());
     const auto unreadable = [&](int code) {
-        *error =
-            ioError(tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
+        *error = ioError(
+            CoreText::tr("cannot read the journal %1").arg(quoted(QFile::decodeName(path))), code);
         return State::Unreadable;
     };
     QByteArray head(int(std::min<quint64>(size, headerFixedLength + maxNameLength)), '\0');
@@ -423,14 +421,14 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
     const Record &r = m_record;
     const QByteArray name = package.path().mid(package.path().lastIndexOf('/') + 1);
     if (r.packageName != name) {
-        *why = tr("it was made for another package");
+        *why = CoreText::tr("it was made for another package");
         return false;
     }
     // Inode numbers hold within one mount; a stick mounted again may number anew.
     const PackageIdentity now = package.identity();
     const quint64 mount = package.mountId();
     if (now.device == r.identity.device && mount == r.mountId && now.inode != r.identity.inode) {
-        *why = tr("the package is another file than the one the update began on");
+        *why = CoreText::tr("the package is another file than the one the update began on");
         return false;
     }
     const qint64 current = package.currentSize();
@@ -445,7 +443,7 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
             : length == r.oldLength || length == r.newLength ||
                   (length > r.oldLength && length < r.newLength);
     if (!possible) {
-        *why = tr("its length (%1 bytes) is none the update could leave").arg(length);
+        *why = CoreText::tr("its length (%1 bytes) is none the update could leave").arg(length);
         return false;
     }
     quint32 witness = 0;
@@ -455,7 +453,8 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
         return false;
     }
     if (witness != r.witnessCrc) {
-        *why = tr("its bytes before offset %1 are not those the update left alone").arg(r.from);
+        *why = CoreText::tr("its bytes before offset %1 are not those the update left alone")
+                   .arg(r.from);
         return false;
     }
     std::vector<char> buffer;
@@ -470,8 +469,9 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
         if (state == State::Complete ? !inNew : inOld && !inNew)
             continue;
         if (blockEnd > length) {
-            *why = tr("its bytes from offset %1 on are neither those it had before the update "
-                      "nor those the update wrote")
+            *why = CoreText::tr(
+                       "its bytes from offset %1 on are neither those it had before the update "
+                       "nor those the update wrote")
                        .arg(at);
             return false;
         }
@@ -496,8 +496,9 @@ bool PackageJournal::belongsTo(Platform::File &package, State state, QString *wh
                       (!inOld && std::all_of(bytes, bytes + len, [](char c) { return c == 0; }));
         }
         if (!matches) {
-            *why = tr("its bytes from offset %1 on are neither those it had before the update "
-                      "nor those the update wrote")
+            *why = CoreText::tr(
+                       "its bytes from offset %1 on are neither those it had before the update "
+                       "nor those the update wrote")
                        .arg(at);
             return false;
         }

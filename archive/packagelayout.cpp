@@ -1,4 +1,5 @@
 #include "archive/packagelayout.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 #include "archive/platformfile.h"
@@ -21,11 +22,6 @@ constexpr quint16 encryptedFlags = 0x41;
 constexpr quint64 maxCommentSize = 0xffff;
 // Far more entries than a playlist has; keeps the memory a damaged archive can claim small.
 constexpr quint64 maxDirectorySize = 64 * 1024 * 1024;
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 class Reader
 {
@@ -264,23 +260,24 @@ QString entryFault(const CentralRecord &r, int widened, QSet<QByteArray> *names)
 {
     const QByteArray &name = r.entry.name;
     if (!isPlainName(name))
-        return tr("the entry “%1” is not a plain file name").arg(displayName(name));
+        return CoreText::tr("the entry “%1” is not a plain file name").arg(displayName(name));
     if (names->contains(name))
-        return tr("it holds the entry “%1” twice").arg(displayName(name));
+        return CoreText::tr("it holds the entry “%1” twice").arg(displayName(name));
     names->insert(name);
     if (r.entry.flags & encryptedFlags)
-        return tr("the entry “%1” is encrypted").arg(displayName(name));
+        return CoreText::tr("the entry “%1” is encrypted").arg(displayName(name));
     if (r.entry.method != 0 && r.entry.method != 8)
-        return tr("the entry “%1” uses an unsupported compression method").arg(displayName(name));
+        return CoreText::tr("the entry “%1” uses an unsupported compression method")
+            .arg(displayName(name));
     // All ones means "see the zip64 record"; without one, no size is known.
     const int wide = (r.compressedSize == max32) + (r.size == max32) + (r.headerOffset == max32);
     if (wide > widened)
-        return tr("the entry “%1” has a size field this program does not support")
+        return CoreText::tr("the entry “%1” has a size field this program does not support")
             .arg(displayName(name));
     // Sizes are handed on as signed; a stored entry's two must agree.
     if (r.size > quint64(std::numeric_limits<qint64>::max()) ||
         (r.entry.method == 0 && r.compressedSize != r.size))
-        return tr("the archive is damaged");
+        return CoreText::tr("the archive is damaged");
     return {};
 }
 
@@ -348,7 +345,7 @@ bool readLocalHeader(Reader &reader, quint64 directoryOffset, CentralRecord *rec
 QString readEntry(Reader &reader, const std::vector<char> &cd, quint64 *pos,
                   quint64 directoryOffset, QSet<QByteArray> *names, LayoutEntry *entry)
 {
-    const QString damaged = tr("the archive is damaged");
+    const QString damaged = CoreText::tr("the archive is damaged");
     CentralRecord central;
     if (!readCentralRecord(cd.data() + *pos, cd.size() - *pos, &central))
         return damaged;
@@ -376,17 +373,17 @@ QString readEntry(Reader &reader, const std::vector<char> &cd, quint64 *pos,
 // The cause of the first fault found, empty for a sound package.
 QString layoutFault(Reader &reader, QVector<LayoutEntry> *entries, Directory *dir)
 {
-    const QString damaged = tr("the archive is damaged");
+    const QString damaged = CoreText::tr("the archive is damaged");
     switch (findDirectory(reader, dir)) {
     case Search::NotZip:
-        return tr("it is not a zip archive");
+        return CoreText::tr("it is not a zip archive");
     case Search::Damaged:
         return damaged;
     case Search::Found:
         break;
     }
     if (dir->size > maxDirectorySize)
-        return tr("the archive holds too many entries");
+        return CoreText::tr("the archive holds too many entries");
     std::vector<char> cd;
     if (!reader.read(dir->offset, dir->size, &cd))
         return damaged;
@@ -417,7 +414,7 @@ bool checkPackageLayout(const QByteArray &path, qint64 *entries, QString *error)
 {
     Platform::File file;
     if (!file.openRead(path)) {
-        *error = file.error() == EINVAL ? tr("it is not a regular file")
+        *error = file.error() == EINVAL ? CoreText::tr("it is not a regular file")
                                         : Platform::systemError(file.error());
         return false;
     }
@@ -448,7 +445,7 @@ bool readPackageLayout(Platform::File &file, QVector<LayoutEntry> *entries, QStr
     }
     entries->clear();
     *error = reader.error() != 0
-                 ? tr("reading it failed: %1").arg(Platform::systemError(reader.error()))
+                 ? CoreText::tr("reading it failed: %1").arg(Platform::systemError(reader.error()))
                  : fault;
     return false;
 }

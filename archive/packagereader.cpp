@@ -1,4 +1,5 @@
 #include "archive/packagereader.h"
+#include "archive/text.h"
 
 #include "archive/inplaceupdate.h"
 #include "archive/packagefile.h"
@@ -13,11 +14,6 @@
 #include <vector>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 QString entryName(const LayoutEntry &entry)
 {
@@ -148,13 +144,14 @@ private:
         const int error = m_file->error();
         setErrorString(
             error == EMFILE || error == ENFILE
-                ? tr("too many files are open at once (%1)").arg(Platform::systemError(error))
-                : tr("reading it failed: %1").arg(Platform::systemError(error)));
+                ? CoreText::tr("too many files are open at once (%1)")
+                      .arg(Platform::systemError(error))
+                : CoreText::tr("reading it failed: %1").arg(Platform::systemError(error)));
         return -1;
     }
     qint64 damaged()
     {
-        setErrorString(tr("its data is damaged"));
+        setErrorString(CoreText::tr("its data is damaged"));
         return -1;
     }
 
@@ -179,7 +176,7 @@ PackageReader::~PackageReader() = default;
 bool PackageReader::fail(const QString &cause)
 {
     m_cause = cause;
-    m_error = tr("Cannot read %1: %2.").arg(quoted(m_path), cause);
+    m_error = CoreText::tr("Cannot read %1: %2.").arg(quoted(m_path), cause);
     qCWarning(lcArchive) << m_error;
     return false;
 }
@@ -217,11 +214,11 @@ bool PackageReader::open()
     if (m_path.isEmpty() || !m_file->openRead(encoded)) {
         const int error = m_path.isEmpty() ? ENOENT : m_file->error();
         m_openError = error;
-        return fail(
-            error == EINVAL ? tr("it is not a regular file")
-            : error == EMFILE || error == ENFILE
-                ? tr("too many files are open at once (%1)").arg(Platform::systemError(error))
-                : Platform::systemError(error));
+        return fail(error == EINVAL ? CoreText::tr("it is not a regular file")
+                    : error == EMFILE || error == ENFILE
+                        ? CoreText::tr("too many files are open at once (%1)")
+                              .arg(Platform::systemError(error))
+                        : Platform::systemError(error));
     }
     m_identity = m_file->identity();
     m_file->setReadBack(m_source == Source::Drive);
@@ -275,12 +272,12 @@ std::unique_ptr<QIODevice> PackageReader::entryDevice(const QString &name, QStri
 {
     const int index = m_index.value(name, -1);
     if (index < 0) {
-        *error = tr("it holds no entry %1").arg(tr("“%1”").arg(name));
+        *error = CoreText::tr("it holds no entry %1").arg(quoted(name));
         return nullptr;
     }
     auto device = std::make_unique<EntryDevice>(m_file, m_entries.at(index));
     if (!device->start()) {
-        *error = tr("out of memory");
+        *error = CoreText::tr("out of memory");
         return nullptr;
     }
     return device;
@@ -293,13 +290,13 @@ bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *b
         *tooLarge = false;
     const int index = m_index.value(name, -1);
     if (index < 0)
-        return fail(tr("it holds no entry %1").arg(tr("“%1”").arg(name)));
+        return fail(CoreText::tr("it holds no entry %1").arg(quoted(name)));
     const LayoutEntry &entry = m_entries.at(index);
     const auto refuse = [&](qint64 size) {
         if (tooLarge)
             *tooLarge = true;
-        return fail(tr("the entry %1 is too large (%2 bytes, at most %3 are read)")
-                        .arg(tr("“%1”").arg(name))
+        return fail(CoreText::tr("the entry %1 is too large (%2 bytes, at most %3 are read)")
+                        .arg(quoted(name))
                         .arg(size)
                         .arg(maxSize));
     };
@@ -322,16 +319,16 @@ bool PackageReader::readEntry(const QString &name, qint64 maxSize, QByteArray *b
 bool PackageReader::readThrough(const LayoutEntry &entry, qint64 limit,
                                 const std::function<bool(const char *, qint64)> &take)
 {
-    const QString name = tr("“%1”").arg(entryName(entry));
+    const QString name = quoted(entryName(entry));
     EntryDevice device(m_file, entry, limit);
     if (!device.start())
-        return fail(tr("out of memory"));
+        return fail(CoreText::tr("out of memory"));
     std::vector<char> chunk(256 * 1024);
     qint64 read = 0;
     for (;;) {
         const qint64 got = device.read(chunk.data(), qint64(chunk.size()));
         if (got < 0)
-            return fail(tr("the entry %1: %2").arg(name, device.errorString()));
+            return fail(CoreText::tr("the entry %1: %2").arg(name, device.errorString()));
         if (got == 0)
             break;
         read += got;
@@ -339,8 +336,8 @@ bool PackageReader::readThrough(const LayoutEntry &entry, qint64 limit,
             return false;
     }
     if (read != entry.size || device.crc() != entry.crc)
-        return fail(
-            tr("the entry %1: %2").arg(name, tr("the archive is damaged (checksum mismatch)")));
+        return fail(CoreText::tr("the entry %1: %2")
+                        .arg(name, CoreText::tr("the archive is damaged (checksum mismatch)")));
     return true;
 }
 
@@ -360,7 +357,7 @@ bool PackageReader::verify(JobControl *control, JobStep step, const QSet<QByteAr
         if (skip.contains(entry.name))
             continue;
         if (jobCancelled(control))
-            return fail(tr("the check was cancelled"));
+            return fail(CoreText::tr("the check was cancelled"));
         const QString name = entryName(entry);
         if (control)
             control->report(JobProgress{done, total, name, step});
@@ -371,7 +368,7 @@ bool PackageReader::verify(JobControl *control, JobStep step, const QSet<QByteAr
             if (control)
                 control->report(
                     JobProgress{done + qMin(read, entry.compressedSize), total, name, step});
-            return !jobCancelled(control) || fail(tr("the check was cancelled"));
+            return !jobCancelled(control) || fail(CoreText::tr("the check was cancelled"));
         });
         if (!whole)
             return false;

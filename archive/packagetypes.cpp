@@ -1,4 +1,5 @@
 #include "archive/packagetypes.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 
@@ -20,11 +21,11 @@ bool isStorableName(const QString &name)
 QString sizeText(qint64 bytes, SizeRounding rounding)
 {
     if (bytes < 0)
-        return archiveText("unknown");
+        return CoreText::tr("unknown");
     static const char *const units[] = {
-        QT_TRANSLATE_NOOP("PackageArchive", "%1 B"), QT_TRANSLATE_NOOP("PackageArchive", "%1 kB"),
-        QT_TRANSLATE_NOOP("PackageArchive", "%1 MB"), QT_TRANSLATE_NOOP("PackageArchive", "%1 GB"),
-        QT_TRANSLATE_NOOP("PackageArchive", "%1 TB")};
+        QT_TRANSLATE_NOOP("CoreText", "%1 B"), QT_TRANSLATE_NOOP("CoreText", "%1 kB"),
+        QT_TRANSLATE_NOOP("CoreText", "%1 MB"), QT_TRANSLATE_NOOP("CoreText", "%1 GB"),
+        QT_TRANSLATE_NOOP("CoreText", "%1 TB")};
     const int last = int(sizeof units / sizeof *units) - 1;
     // Whole numbers of the last digit shown, so that no rounding of a
     // fraction takes 3,000,000,001 bytes for 3.00 GB needed. Rounding may
@@ -56,5 +57,5 @@ QString sizeText(qint64 bytes, SizeRounding rounding)
         }
     }
     const double shown = double(digits) / (decimals == 2 ? 100 : decimals == 1 ? 10 : 1);
-    return archiveText(units[unit]).arg(shown, 0, 'f', decimals);
+    return CoreText::tr(units[unit]).arg(shown, 0, 'f', decimals);
 }

@@ -31,12 +31,12 @@ bool parseFileArgument(const QString &argument, FileArgument *file, QString *err
         if (readTime(argument.mid(equals + 1), &time, &why)) {
             path = argument.left(equals);
         } else if (!QFileInfo::exists(argument)) {
-            *error = tr("In “%1”: %2").arg(QDir::toNativeSeparators(argument), why);
+            *error = CliText::tr("In “%1”: %2").arg(QDir::toNativeSeparators(argument), why);
             return false;
         }
     }
     if (path.isEmpty()) {
-        *error = tr("“%1” names no file.").arg(argument);
+        *error = CliText::tr("“%1” names no file.").arg(argument);
         return false;
     }
     file->path = QFileInfo(path).absoluteFilePath();
@@ -49,7 +49,8 @@ QString unknownTypeWarning(const QString &path)
     // The window's file dialog offers only these; a script can name anything.
     if (getMediaType(path) != MediaOther)
         return {};
-    return tr("Warning: “%1” is not a .png, .jpg, .mp4 or .avi file; the playlist records it as "
-              "of type 0 (other), which the player may skip.")
+    return CliText::tr(
+               "Warning: “%1” is not a .png, .jpg, .mp4 or .avi file; the playlist records it as "
+               "of type 0 (other), which the player may skip.")
         .arg(QDir::toNativeSeparators(path));
 }

@@ -14,8 +14,8 @@ namespace {
 
 QString videoTimeRefusal(const QString &path)
 {
-    return tr("“%1” is a video: it plays to its end and takes no time. Give it without "
-              "“=hh:mm:ss”.")
+    return CliText::tr("“%1” is a video: it plays to its end and takes no time. Give it without "
+                       "“=hh:mm:ss”.")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -35,14 +35,14 @@ int reportSave(const SaveOutcome &outcome, const QString &packagePath)
         printError(outcome.warning);
     switch (outcome.status) {
     case SaveOutcome::Status::Done:
-        printOut(tr("Saved “%1” (rows: %2).")
+        printOut(CliText::tr("Saved “%1” (rows: %2).")
                      .arg(QDir::toNativeSeparators(packagePath))
                      .arg(outcome.contents.rows.size()));
         return ExitSuccess;
     case SaveOutcome::Status::ChangedElsewhere:
         // Another program wrote the package between mrv's read and its write.
         printError(outcome.error + QLatin1Char('\n') +
-                   tr("Nothing was written to “%1”. Run the command again.")
+                   CliText::tr("Nothing was written to “%1”. Run the command again.")
                        .arg(QDir::toNativeSeparators(packagePath)));
         return ExitFailed;
     case SaveOutcome::Status::Failed:
@@ -60,7 +60,7 @@ bool reportMayNotPlay(const QStringList &lines, bool strict, const QString &pack
     printError(mayNotPlayText(lines, int(lines.size())));
     if (!strict)
         return true;
-    printError(tr("Nothing was written to “%1”: --strict refuses media that may not play.")
+    printError(CliText::tr("Nothing was written to “%1”: --strict refuses media that may not play.")
                    .arg(QDir::toNativeSeparators(packagePath)));
     return false;
 }
@@ -76,7 +76,7 @@ bool convertArgument(QString *path)
         printError(error);
         return false;
     }
-    printError(tr("Converted “%1” to “%2” (%3).")
+    printError(CliText::tr("Converted “%1” to “%2” (%3).")
                    .arg(QDir::toNativeSeparators(*path), plan.storedName, plan.how));
     *path = made;
     return true;
@@ -84,34 +84,38 @@ bool convertArgument(QString *path)
 
 QCommandLineOption strictOption()
 {
-    return QCommandLineOption(QStringLiteral("strict"),
-                              tr("Write nothing, and exit with status 1, when a medium may not "
-                                 "play; without it such media are listed and saved."));
+    return QCommandLineOption(
+        QStringLiteral("strict"),
+        CliText::tr("Write nothing, and exit with status 1, when a medium may not "
+                    "play; without it such media are listed and saved."));
 }
 
 int runBuild(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Makes a new package from media files, as the window's Save does for a new playlist."));
+    parser.setApplicationDescription(CliText::tr(
+        "Makes a new package from media files, as the window's Save does for a new playlist."));
     const QCommandLineOption duration(
         QStringLiteral("duration"),
-        tr("Time each image plays for unless its argument gives one (default %1).")
+        CliText::tr("Time each image plays for unless its argument gives one (default %1).")
             .arg(defaultImageTime()),
         QStringLiteral("hh:mm:ss"), defaultImageTime());
     const QCommandLineOption buildTime(
         QStringLiteral("build-time"),
-        tr("Time the document records, such as 2024-03-05T17:08:09 (default: now)."),
+        CliText::tr("Time the document records, such as 2024-03-05T17:08:09 (default: now)."),
         QStringLiteral("ISO"));
-    const QCommandLineOption force(QStringLiteral("force"), tr("Replace an existing package."));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   CliText::tr("Replace an existing package."));
     const QCommandLineOption strict = strictOption();
     parser.addOptions({duration, buildTime, force, strict});
-    parser.addPositionalArgument(QStringLiteral("OUT.mrv"),
-                                 tr("The package to make; \".mrv\" takes the place of any other "
-                                    "extension."));
-    parser.addPositionalArgument(QStringLiteral("FILE[=hh:mm:ss]"),
-                                 tr("Media files in playing order, each with its own time if "
-                                    "given. A video plays to its end."));
+    parser.addPositionalArgument(
+        QStringLiteral("OUT.mrv"),
+        CliText::tr("The package to make; \".mrv\" takes the place of any other "
+                    "extension."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE[=hh:mm:ss]"),
+        CliText::tr("Media files in playing order, each with its own time if "
+                    "given. A video plays to its end."));
     const QString usage = QStringLiteral("mrv build [options] OUT.mrv FILE[=hh:mm:ss]...");
     const QString command = QStringLiteral("mrv build");
     int exitCode = ExitSuccess;
@@ -120,17 +124,18 @@ int runBuild(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
-        return usageError(command, tr("give the package to make and at least one media file."));
+        return usageError(command,
+                          CliText::tr("give the package to make and at least one media file."));
     QString imageTime;
     QString why;
     if (!readTime(parser.value(duration), &imageTime, &why))
-        return usageError(command, tr("--duration %1").arg(why));
+        return usageError(command, CliText::tr("--duration %1").arg(why));
     QDateTime time = QDateTime::currentDateTime();
     if (parser.isSet(buildTime)) {
         time = QDateTime::fromString(parser.value(buildTime), Qt::ISODate);
         if (!time.isValid())
-            return usageError(command, tr("“%1” is not a valid --build-time: write it as "
-                                          "yyyy-MM-ddThh:mm:ss.")
+            return usageError(command, CliText::tr("“%1” is not a valid --build-time: write it as "
+                                                   "yyyy-MM-ddThh:mm:ss.")
                                            .arg(parser.value(buildTime)));
     }
 
@@ -160,14 +165,16 @@ int runBuild(const QStringList &arguments)
     const QString chosen = positional.first();
     PackageNames names;
     if (!derivePackageNames(chosen, &names)) {
-        printError(tr("Cannot save as “%1”: the name is empty before its extension. Choose a name "
-                      "such as show.mrv.")
+        printError(CliText::tr(
+                       "Cannot save as “%1”: the name is empty before its extension. Choose a name "
+                       "such as show.mrv.")
                        .arg(QDir::toNativeSeparators(chosen)));
         return ExitFailed;
     }
     if (QFileInfo::exists(names.packagePath) && !parser.isSet(force)) {
-        printError(tr("“%1” already exists, so nothing was written. Give --force to replace it.")
-                       .arg(QDir::toNativeSeparators(names.packagePath)));
+        printError(
+            CliText::tr("“%1” already exists, so nothing was written. Give --force to replace it.")
+                .arg(QDir::toNativeSeparators(names.packagePath)));
         return ExitFailed;
     }
 

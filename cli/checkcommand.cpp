@@ -11,20 +11,21 @@
 int runCheck(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Checks a package: its zip structure, its playlist document, every entry's checksum, "
-           "and that the playlist and the media entries match."));
+    parser.setApplicationDescription(CliText::tr(
+        "Checks a package: its zip structure, its playlist document, every entry's checksum, "
+        "and that the playlist and the media entries match."));
     const QCommandLineOption media(QStringLiteral("media"),
-                                   tr("Also read each media entry's image header or video "
-                                      "container, as the player will."));
+                                   CliText::tr("Also read each media entry's image header or video "
+                                               "container, as the player will."));
     parser.addOption(media);
-    parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to check."));
+    parser.addPositionalArgument(QStringLiteral("PKG"), CliText::tr("The package to check."));
     int exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv check [options] PKG"), &exitCode))
         return exitCode;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return usageError(QStringLiteral("mrv check"), tr("give exactly one package to check."));
+        return usageError(QStringLiteral("mrv check"),
+                          CliText::tr("give exactly one package to check."));
 
     const QString path = positional.first();
     const QString shown = QDir::toNativeSeparators(path);
@@ -66,10 +67,10 @@ int runCheck(const QStringList &arguments)
 
     if (problems > 0)
         return ExitFailed;
-    printOut(tr("“%1” is sound: %2 playlist row(s), %3 entries, every checksum matches%4.")
+    printOut(CliText::tr("“%1” is sound: %2 playlist row(s), %3 entries, every checksum matches%4.")
                  .arg(shown)
                  .arg(contents.rows.size())
                  .arg(entries.size())
-                 .arg(parser.isSet(media) ? tr(", every medium can be read") : QString()));
+                 .arg(parser.isSet(media) ? CliText::tr(", every medium can be read") : QString()));
     return ExitSuccess;
 }

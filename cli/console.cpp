@@ -29,7 +29,7 @@ bool parseCommand(QCommandLineParser &parser, const QStringList &arguments, cons
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Qt's first line names the program's full path and not the command.
         const QString text = parser.helpText();
-        printOut(tr("Usage: %1").arg(usage) + text.mid(text.indexOf(QLatin1Char('\n'))));
+        printOut(CliText::tr("Usage: %1").arg(usage) + text.mid(text.indexOf(QLatin1Char('\n'))));
         *exitCode = ExitSuccess;
         return false;
     }
@@ -39,12 +39,12 @@ bool parseCommand(QCommandLineParser &parser, const QStringList &arguments, cons
 int usageError(const QString &command, const QString &message)
 {
     printError(command + QLatin1String(": ") + message + QLatin1Char('\n') +
-               tr("Run “%1 --help” for its usage.").arg(command));
+               CliText::tr("Run “%1 --help” for its usage.").arg(command));
     return ExitUsage;
 }
 
 TerminalProgress::TerminalProgress(const QString &packagePath, qint64 totalBytes)
-    : m_label(tr("Saving “%1”").arg(QDir::toNativeSeparators(packagePath))),
+    : m_label(CliText::tr("Saving “%1”").arg(QDir::toNativeSeparators(packagePath))),
       m_megabytes(double(totalBytes) / (1024 * 1024)), m_enabled(isatty(STDERR_FILENO) == 1)
 {}
 
@@ -70,7 +70,7 @@ void TerminalProgress::show(int percent)
         return;
     m_shown = percent;
     const QString line =
-        tr("\r%1: %2 % of %3 MB").arg(m_label).arg(percent, 3).arg(m_megabytes, 0, 'f', 1);
+        CliText::tr("\r%1: %2 % of %3 MB").arg(m_label).arg(percent, 3).arg(m_megabytes, 0, 'f', 1);
     std::fputs(line.toUtf8().constData(), stderr);
     std::fflush(stderr);
 }

@@ -13,10 +13,11 @@ enum ExitCode : int {
     ExitUsage = 2,  // the command line itself is wrong
 };
 
-inline QString tr(const char *text)
+// The command's words for people; what scripts parse is never translated.
+class CliText
 {
-    return QCoreApplication::translate("mrv", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CliText)
+};
 
 // Messages are UTF-8 whatever the locale, so scripts see the same bytes under Qt 5 and Qt 6.
 void printOut(const QString &text);

@@ -52,16 +52,16 @@ DriveInfos findDrives(const QString &argument, const DriveInfos &drives)
 int runDrives(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Lists the removable drives with a mounted file system: label, maker and model, "
-           "mount point, size, free space, file system and the packages each holds."));
-    const QCommandLineOption json(QStringLiteral("json"), tr("Print the list as JSON."));
+    parser.setApplicationDescription(CliText::tr(
+        "Lists the removable drives with a mounted file system: label, maker and model, "
+        "mount point, size, free space, file system and the packages each holds."));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print the list as JSON."));
     parser.addOption(json);
     int exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv drives [options]"), &exitCode))
         return exitCode;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("mrv drives"), tr("takes no arguments."));
+        return usageError(QStringLiteral("mrv drives"), CliText::tr("takes no arguments."));
 
     DriveInfos drives;
     QString error;
@@ -77,16 +77,17 @@ int runDrives(const QStringList &arguments)
         return ExitSuccess;
     }
     if (drives.isEmpty())
-        printOut(tr("No removable drive with a mounted file system."));
+        printOut(CliText::tr("No removable drive with a mounted file system."));
     for (const DriveInfo &drive : std::as_const(drives)) {
         printOut(
-            tr("%1\t%2\t%3\t%4, %5 free\t%6\t%7")
+            CliText::tr("%1\t%2\t%3\t%4, %5 free\t%6\t%7")
                 .arg(drive.displayName(),
-                     drive.makeAndModel().isEmpty() ? tr("unknown maker") : drive.makeAndModel(),
+                     drive.makeAndModel().isEmpty() ? CliText::tr("unknown maker")
+                                                    : drive.makeAndModel(),
                      QDir::toNativeSeparators(drive.mountPoint), driveSizeText(drive.size),
                      driveSizeText(drive.freeBytes),
-                     drive.fileSystemType.isEmpty() ? tr("unknown") : drive.fileSystemType,
-                     drive.packages.isEmpty() ? tr("no packages")
+                     drive.fileSystemType.isEmpty() ? CliText::tr("unknown") : drive.fileSystemType,
+                     drive.packages.isEmpty() ? CliText::tr("no packages")
                                               : drive.packages.join(QLatin1String(", "))));
     }
     return ExitSuccess;
@@ -95,23 +96,26 @@ int runDrives(const QStringList &arguments)
 int runWrite(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Writes a package to drives at once: a copy where a drive has none, an update in "
-           "place where it holds an older one of that name. Each is read back from the drive "
-           "after writing."));
-    const QCommandLineOption eject(QStringLiteral("eject"),
-                                   tr("Unmount and power off each drive once its package has "
-                                      "been read back intact."));
+    parser.setApplicationDescription(CliText::tr(
+        "Writes a package to drives at once: a copy where a drive has none, an update in "
+        "place where it holds an older one of that name. Each is read back from the drive "
+        "after writing."));
+    const QCommandLineOption eject(
+        QStringLiteral("eject"),
+        CliText::tr("Unmount and power off each drive once its package has "
+                    "been read back intact."));
     const QCommandLineOption noVerify(QStringLiteral("no-verify"),
-                                      tr("Do not read the packages back."));
-    const QCommandLineOption force(QStringLiteral("force"),
-                                   tr("Replace a package of the same name that is newer than "
-                                      "this one, or another playlist altogether."));
+                                      CliText::tr("Do not read the packages back."));
+    const QCommandLineOption force(
+        QStringLiteral("force"),
+        CliText::tr("Replace a package of the same name that is newer than "
+                    "this one, or another playlist altogether."));
     parser.addOptions({eject, noVerify, force});
-    parser.addPositionalArgument(QStringLiteral("PACKAGE"), tr("The package to write."));
-    parser.addPositionalArgument(QStringLiteral("DRIVE"),
-                                 tr("A drive: its mount point, label or device; or a folder."),
-                                 QStringLiteral("DRIVE..."));
+    parser.addPositionalArgument(QStringLiteral("PACKAGE"), CliText::tr("The package to write."));
+    parser.addPositionalArgument(
+        QStringLiteral("DRIVE"),
+        CliText::tr("A drive: its mount point, label or device; or a folder."),
+        QStringLiteral("DRIVE..."));
     const QString command = QStringLiteral("mrv write");
     int exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv write [options] PACKAGE DRIVE..."),
@@ -119,10 +123,10 @@ int runWrite(const QStringList &arguments)
         return exitCode;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
-        return usageError(command, tr("give a package and at least one drive."));
+        return usageError(command, CliText::tr("give a package and at least one drive."));
     const QString package = positional.first();
     if (!QFileInfo(package).isFile()) {
-        printError(tr("“%1” is not a file.").arg(QDir::toNativeSeparators(package)));
+        printError(CliText::tr("“%1” is not a file.").arg(QDir::toNativeSeparators(package)));
         return ExitFailed;
     }
 
@@ -133,19 +137,21 @@ int runWrite(const QStringList &arguments)
     for (const QString &argument : positional.mid(1)) {
         const DriveInfos found = findDrives(argument, listed);
         if (found.isEmpty()) {
-            return usageError(command, (serviceFound ? QString() : error + QLatin1Char('\n')) +
-                                           tr("“%1” is no drive and no folder.").arg(argument));
+            return usageError(command,
+                              (serviceFound ? QString() : error + QLatin1Char('\n')) +
+                                  CliText::tr("“%1” is no drive and no folder.").arg(argument));
         }
         if (found.size() > 1) {
             // Never a guess between two sticks: the wrong one would lose its playlist.
             QStringList lines;
             for (const DriveInfo &drive : found)
                 lines.append(QStringLiteral("  ") + drive.description());
-            printError(tr("“%1” names %2 drives; give the mount point or device of the one to "
-                          "write to:")
-                           .arg(argument)
-                           .arg(found.size()) +
-                       QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+            printError(
+                CliText::tr("“%1” names %2 drives; give the mount point or device of the one to "
+                            "write to:")
+                    .arg(argument)
+                    .arg(found.size()) +
+                QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
             return ExitFailed;
         }
         targets.append(found.constFirst());
@@ -161,14 +167,14 @@ int runWrite(const QStringList &arguments)
     for (const DriveResult &result : results) {
         failures += result.isDone() ? 0 : 1;
         const QString line =
-            tr("%1 (%2): %3")
+            CliText::tr("%1 (%2): %3")
                 .arg(result.drive.displayName(), QDir::toNativeSeparators(result.drive.mountPoint),
                      driveResultText(result));
         if (result.isDone())
             printOut(result.warning.isEmpty() ? line : line + QLatin1String(": ") + result.warning);
         else if (result.status == DriveResult::Status::ChangedElsewhere)
             printError(line + QLatin1String(": ") + result.error + QLatin1Char(' ') +
-                       tr("Give --force to replace it."));
+                       CliText::tr("Give --force to replace it."));
         else
             printError(line + QLatin1String(": ") + result.error);
     }
@@ -179,22 +185,23 @@ int runWrite(const QStringList &arguments)
 int runVerify(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Reads a package back from its drive, not from memory, and checks every entry's "
-           "checksum."));
-    parser.addPositionalArgument(QStringLiteral("PACKAGE"), tr("The package to read back."));
+    parser.setApplicationDescription(CliText::tr(
+        "Reads a package back from its drive, not from memory, and checks every entry's "
+        "checksum."));
+    parser.addPositionalArgument(QStringLiteral("PACKAGE"),
+                                 CliText::tr("The package to read back."));
     int exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv verify PACKAGE"), &exitCode))
         return exitCode;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return usageError(QStringLiteral("mrv verify"), tr("give exactly one package."));
+        return usageError(QStringLiteral("mrv verify"), CliText::tr("give exactly one package."));
     const ReadBackResult result = verifyFromDrive(positional.first(), {});
     if (!result.isVerified()) {
         printError(result.error);
         return ExitFailed;
     }
-    printOut(tr("“%1” reads back intact from its drive: %2 MB in %3 s.")
+    printOut(CliText::tr("“%1” reads back intact from its drive: %2 MB in %3 s.")
                  .arg(QDir::toNativeSeparators(positional.first()))
                  .arg(double(result.bytesRead) / 1e6, 0, 'f', 1)
                  .arg(double(result.elapsedMs) / 1000, 0, 'f', 1));

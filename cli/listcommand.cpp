@@ -34,21 +34,23 @@ QString typeName(const QString &storedName)
 int runList(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Prints a package's playlist: position, type, time and stored name of each row."));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  tr("Print the rows as a JSON array of objects with the keys "
-                                     "position, type, time and name, and what a probe of each "
-                                     "medium finds: problem (null when it plays) and, for "
-                                     "videos, length in seconds (null when unknown)."));
+    parser.setApplicationDescription(CliText::tr(
+        "Prints a package's playlist: position, type, time and stored name of each row."));
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        CliText::tr("Print the rows as a JSON array of objects with the keys "
+                    "position, type, time and name, and what a probe of each "
+                    "medium finds: problem (null when it plays) and, for "
+                    "videos, length in seconds (null when unknown)."));
     parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to list."));
+    parser.addPositionalArgument(QStringLiteral("PKG"), CliText::tr("The package to list."));
     int exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv list [options] PKG"), &exitCode))
         return exitCode;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return usageError(QStringLiteral("mrv list"), tr("give exactly one package to list."));
+        return usageError(QStringLiteral("mrv list"),
+                          CliText::tr("give exactly one package to list."));
 
     const QString path = positional.first();
     PackageContents contents;
@@ -98,7 +100,7 @@ int runList(const QStringList &arguments)
         printOut(lines.join(QLatin1Char('\n')));
 
     for (const QString &name : std::as_const(contents.missingMedia))
-        printError(tr("“%1” lists “%2”, but holds no such file. Run “mrv check” on it.")
+        printError(CliText::tr("“%1” lists “%2”, but holds no such file. Run “mrv check” on it.")
                        .arg(QDir::toNativeSeparators(path), name));
     return ExitSuccess;
 }

@@ -1,4 +1,5 @@
 #include "archive/inplaceupdate.h"
+#include "archive/text.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 
@@ -9,24 +10,25 @@ namespace {
 
 QString overview()
 {
-    return tr("Usage: mrv COMMAND [options] [arguments]\n"
-              "Makes, lists, checks and updates playlist packages (.mrv) from scripts.\n"
-              "\n"
-              "Commands:\n"
-              "  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files\n"
-              "  list PKG                          Print a package's playlist\n"
-              "  check PKG                         Verify a package's structure, document and "
-              "checksums\n"
-              "  update PKG                        Add, remove or retime entries in one "
-              "transaction\n"
-              "  repair PKG                        Finish what an interrupted update left\n"
-              "  drives [--json]                   List the removable drives and their packages\n"
-              "  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, "
-              "eject\n"
-              "  verify PKG                        Read a package back from its drive\n"
-              "\n"
-              "Run “mrv COMMAND --help” for a command's options.\n"
-              "Exit status: 0 done, 1 refused or failed, 2 wrong command line.");
+    return CliText::tr(
+        "Usage: mrv COMMAND [options] [arguments]\n"
+        "Makes, lists, checks and updates playlist packages (.mrv) from scripts.\n"
+        "\n"
+        "Commands:\n"
+        "  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files\n"
+        "  list PKG                          Print a package's playlist\n"
+        "  check PKG                         Verify a package's structure, document and "
+        "checksums\n"
+        "  update PKG                        Add, remove or retime entries in one "
+        "transaction\n"
+        "  repair PKG                        Finish what an interrupted update left\n"
+        "  drives [--json]                   List the removable drives and their packages\n"
+        "  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, "
+        "eject\n"
+        "  verify PKG                        Read a package back from its drive\n"
+        "\n"
+        "Run “mrv COMMAND --help” for a command's options.\n"
+        "Exit status: 0 done, 1 refused or failed, 2 wrong command line.");
 }
 
 } // namespace
@@ -39,6 +41,10 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("merovi.*=false"));
     QCoreApplication::setApplicationName(QStringLiteral("mrv"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MEROVI_VERSION));
+    // Messages for people in the user's language; what scripts parse is the
+    // same in every language: exit statuses, and --json whole, problems included.
+    if (!QCoreApplication::arguments().contains(QLatin1String("--json")))
+        loadTranslations(&app);
     // What recovery finds and does before any command reads a package is said, never silent.
     setRecoveryReporter([](const QString &message) { printError(message); });
 
@@ -76,6 +82,7 @@ int main(int argc, char *argv[])
         printError(overview());
         return ExitUsage;
     }
-    printError(tr("mrv: unknown command “%1”.\nRun “mrv --help” for the commands.").arg(command));
+    printError(
+        CliText::tr("mrv: unknown command “%1”.\nRun “mrv --help” for the commands.").arg(command));
     return ExitUsage;
 }

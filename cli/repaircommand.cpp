@@ -7,24 +7,25 @@
 int runRepair(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Finishes what an interrupted update left of a package: the package is restored as it "
-           "was before that update, or, when the update had completed, its journal is removed. "
-           "A journal that does not belong to the package as it is, or that is damaged, is kept. "
-           "Every other command does this first by itself; this one does only that, then checks "
-           "the package as “mrv check” does."));
+    parser.setApplicationDescription(CliText::tr(
+        "Finishes what an interrupted update left of a package: the package is restored as it "
+        "was before that update, or, when the update had completed, its journal is removed. "
+        "A journal that does not belong to the package as it is, or that is damaged, is kept. "
+        "Every other command does this first by itself; this one does only that, then checks "
+        "the package as “mrv check” does."));
     const QCommandLineOption discard(
         QStringLiteral("discard-journal"),
-        tr("Remove the package's journal without applying it: for a package that is as it "
-           "should be, beside a journal that does not belong to it."));
+        CliText::tr("Remove the package's journal without applying it: for a package that is as it "
+                    "should be, beside a journal that does not belong to it."));
     parser.addOption(discard);
-    parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to repair."));
+    parser.addPositionalArgument(QStringLiteral("PKG"), CliText::tr("The package to repair."));
     int exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv repair [options] PKG"), &exitCode))
         return exitCode;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return usageError(QStringLiteral("mrv repair"), tr("give exactly one package to repair."));
+        return usageError(QStringLiteral("mrv repair"),
+                          CliText::tr("give exactly one package to repair."));
 
     const QString path = positional.first();
     PackageArchive archive(path);
@@ -38,7 +39,7 @@ int runRepair(const QStringList &arguments)
     // The package left must pass the whole check, not just open.
     const int checked = runCheck(QStringList{arguments.value(0), path});
     if (checked == ExitSuccess && !noted)
-        printOut(tr("“%1” needs no repair: no update of it was interrupted.")
+        printOut(CliText::tr("“%1” needs no repair: no update of it was interrupted.")
                      .arg(QDir::toNativeSeparators(path)));
     return checked == ExitSuccess ? ExitSuccess : ExitFailed;
 }

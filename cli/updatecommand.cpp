@@ -41,25 +41,28 @@ struct UpdateRequest
 bool parseUpdate(const QStringList &arguments, UpdateRequest *request, int *exitCode)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Changes a package in one transaction, as the window's Save does for an open "
-           "playlist: removals first, then new times, then additions at the end. Either all of "
-           "it is written or nothing."));
-    const QCommandLineOption add(QStringLiteral("add"),
-                                 tr("Append a media file; an image plays for the time given, or "
-                                    "for %1.")
-                                     .arg(defaultImageTime()),
-                                 QStringLiteral("FILE[=hh:mm:ss]"));
-    const QCommandLineOption remove(QStringLiteral("remove"),
-                                    tr("Remove every row that plays NAME (a stored name such as "
-                                       "/clip.mp4; the \"/\" may be left out)."),
-                                    QStringLiteral("NAME"));
-    const QCommandLineOption duration(QStringLiteral("duration"),
-                                      tr("Set the time of every row that plays the image NAME."),
-                                      QStringLiteral("NAME=hh:mm:ss"));
+    parser.setApplicationDescription(CliText::tr(
+        "Changes a package in one transaction, as the window's Save does for an open "
+        "playlist: removals first, then new times, then additions at the end. Either all of "
+        "it is written or nothing."));
+    const QCommandLineOption add(
+        QStringLiteral("add"),
+        CliText::tr("Append a media file; an image plays for the time given, or "
+                    "for %1.")
+            .arg(defaultImageTime()),
+        QStringLiteral("FILE[=hh:mm:ss]"));
+    const QCommandLineOption remove(
+        QStringLiteral("remove"),
+        CliText::tr("Remove every row that plays NAME (a stored name such as "
+                    "/clip.mp4; the \"/\" may be left out)."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption duration(
+        QStringLiteral("duration"),
+        CliText::tr("Set the time of every row that plays the image NAME."),
+        QStringLiteral("NAME=hh:mm:ss"));
     const QCommandLineOption strict = strictOption();
     parser.addOptions({add, remove, duration, strict});
-    parser.addPositionalArgument(QStringLiteral("PKG"), tr("The package to change."));
+    parser.addPositionalArgument(QStringLiteral("PKG"), CliText::tr("The package to change."));
     *exitCode = ExitSuccess;
     if (!parseCommand(parser, arguments, QStringLiteral("mrv update [options] PKG"), exitCode))
         return false;
@@ -70,9 +73,9 @@ bool parseUpdate(const QStringList &arguments, UpdateRequest *request, int *exit
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return refuse(tr("give exactly one package to update."));
+        return refuse(CliText::tr("give exactly one package to update."));
     if (!parser.isSet(add) && !parser.isSet(remove) && !parser.isSet(duration))
-        return refuse(tr("give at least one --add, --remove or --duration."));
+        return refuse(CliText::tr("give at least one --add, --remove or --duration."));
     for (const QString &argument : parser.values(add)) {
         FileArgument file;
         QString error;
@@ -85,9 +88,10 @@ bool parseUpdate(const QStringList &arguments, UpdateRequest *request, int *exit
         QString time;
         QString why;
         if (equals <= 0 || !readTime(argument.mid(equals + 1), &time, &why))
-            return refuse(tr("“%1” is not a valid --duration: write it as NAME=hh:mm:ss (or 90, "
-                             "1:30). %2")
-                              .arg(argument, why));
+            return refuse(
+                CliText::tr("“%1” is not a valid --duration: write it as NAME=hh:mm:ss (or 90, "
+                            "1:30). %2")
+                    .arg(argument, why));
         request->retimes.append({storedNameOfEntry(argument.left(equals)), time});
     }
     for (const QString &argument : parser.values(remove))
@@ -119,8 +123,9 @@ bool removeAndRetime(const UpdateRequest &request, const PlaylistRows &stored, c
             if (row.file != retime.name)
                 continue;
             if (row.isVideo()) {
-                printError(tr("Cannot update “%1”: “%2” is a video, it plays to its end and takes "
-                              "no time. Nothing was written.")
+                printError(CliText::tr(
+                               "Cannot update “%1”: “%2” is a video, it plays to its end and takes "
+                               "no time. Nothing was written.")
                                .arg(shown, retime.name));
                 return false;
             }
@@ -128,8 +133,8 @@ bool removeAndRetime(const UpdateRequest &request, const PlaylistRows &stored, c
         }
     }
     if (!unknown.isEmpty()) {
-        printError(tr("Cannot update “%1”: its playlist has no “%2”. Nothing was written; "
-                      "“mrv list” shows the names it holds.")
+        printError(CliText::tr("Cannot update “%1”: its playlist has no “%2”. Nothing was written; "
+                               "“mrv list” shows the names it holds.")
                        .arg(shown, unknown.join(QStringLiteral("”, “"))));
         return false;
     }
@@ -147,9 +152,10 @@ bool appendAdditions(const QVector<FileArgument> &additions, PlaylistRows *rows,
         const PlaylistRow row = rowForFile(
             file.path, file.time.isEmpty() ? defaultImageTime() : file.time, defaultTransition());
         if (row.isVideo() && !file.time.isEmpty()) {
-            printError(tr("“%1” is a video: it plays to its end and takes no time. Give it "
-                          "without “=hh:mm:ss”.")
-                           .arg(QDir::toNativeSeparators(file.path)));
+            printError(
+                CliText::tr("“%1” is a video: it plays to its end and takes no time. Give it "
+                            "without “=hh:mm:ss”.")
+                    .arg(QDir::toNativeSeparators(file.path)));
             return false;
         }
         const QString warning = unknownTypeWarning(file.path);
@@ -185,7 +191,8 @@ int runUpdate(const QStringList &arguments)
         return ExitFailed;
     if (rows.isEmpty()) {
         printError(
-            tr("Cannot update “%1”: the playlist would be empty. Nothing was written.").arg(shown));
+            CliText::tr("Cannot update “%1”: the playlist would be empty. Nothing was written.")
+                .arg(shown));
         return ExitFailed;
     }
 

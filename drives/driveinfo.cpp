@@ -1,4 +1,5 @@
 #include "drives/driveinfo.h"
+#include "archive/text.h"
 
 #include "archive/platformfile.h"
 
@@ -30,11 +31,10 @@ QString DriveInfo::description() const
     if (!makeAndModel().isEmpty() && makeAndModel() != displayName())
         parts.append(makeAndModel());
     if (!serial.isEmpty())
-        parts.append(QCoreApplication::translate("MainWindow", "serial %1").arg(serial));
+        parts.append(CoreText::tr("serial %1").arg(serial));
     if (size >= 0)
         parts.append(driveSizeText(size));
-    parts.append(QCoreApplication::translate("MainWindow", "at %1")
-                     .arg(QDir::toNativeSeparators(mountPoint)));
+    parts.append(CoreText::tr("at %1").arg(QDir::toNativeSeparators(mountPoint)));
     return parts.join(QLatin1String(", "));
 }
 

@@ -1,4 +1,5 @@
 #include "drives/drivelist.h"
+#include "archive/text.h"
 
 #include "jobs/jobrunner.h"
 
@@ -37,11 +38,6 @@ constexpr int unmountTimeoutMs = 120000;
 
 using Interfaces = QMap<QString, QVariantMap>;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 // "ay" values end in a NUL the path does not have.
 QString pathFromBytes(QByteArray bytes)
 {
@@ -74,8 +70,9 @@ QString objectPath(const QVariant &value)
 
 QString serviceUnavailable(const QString &cause)
 {
-    return tr("The drive service of this computer (UDisks2) cannot be reached (%1), so drives "
-              "cannot be listed or ejected here. Choose the drive's folder instead.")
+    return CoreText::tr(
+               "The drive service of this computer (UDisks2) cannot be reached (%1), so drives "
+               "cannot be listed or ejected here. Choose the drive's folder instead.")
         .arg(cause);
 }
 
@@ -93,10 +90,10 @@ QString refusalCause(const QDBusMessage &reply)
 {
     const QString name = reply.errorName();
     if (name.endsWith(QLatin1String(".DeviceBusy")))
-        return tr("a program still has a file open on it; close it and try again");
+        return CoreText::tr("a program still has a file open on it; close it and try again");
     if (name.endsWith(QLatin1String(".NotAuthorized")) ||
         name.endsWith(QLatin1String(".NotAuthorizedCanObtain")))
-        return tr("this user may not do that (%1)").arg(reply.errorMessage());
+        return CoreText::tr("this user may not do that (%1)").arg(reply.errorMessage());
     return reply.errorMessage().isEmpty() ? name : reply.errorMessage();
 }
 
@@ -191,7 +188,7 @@ bool listDrives(DriveInfos *drives, QString *error)
 {
     drives->clear();
     if (!QDBusConnection::systemBus().isConnected()) {
-        *error = serviceUnavailable(tr("there is no system bus"));
+        *error = serviceUnavailable(CoreText::tr("there is no system bus"));
         return false;
     }
     const QDBusMessage reply =
@@ -207,16 +204,17 @@ bool ejectDrive(const DriveInfo &drive, QString *error)
 {
     const QString shown = drive.displayName();
     if (!drive.isManaged()) {
-        *error = tr("“%1” is not a drive the drive service knows; unmount it by hand before "
-                    "removing it.")
-                     .arg(shown);
+        *error =
+            CoreText::tr("“%1” is not a drive the drive service knows; unmount it by hand before "
+                         "removing it.")
+                .arg(shown);
         return false;
     }
     QDBusMessage reply;
     if (!callService(drive.blockObject, filesystemInterface, QStringLiteral("Unmount"),
                      {QVariantMap()}, unmountTimeoutMs, &reply) &&
         !reply.errorName().endsWith(QLatin1String(".NotMounted"))) {
-        *error = tr("“%1” could not be unmounted: %2.").arg(shown, refusalCause(reply));
+        *error = CoreText::tr("“%1” could not be unmounted: %2.").arg(shown, refusalCause(reply));
         return false;
     }
     const QString method = drive.canPowerOff ? QStringLiteral("PowerOff")
@@ -260,7 +258,7 @@ void DriveList::refreshInBackground()
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
         m_available = false;
-        m_error = serviceUnavailable(tr("there is no system bus"));
+        m_error = serviceUnavailable(CoreText::tr("there is no system bus"));
         emit drivesChanged();
         return;
     }

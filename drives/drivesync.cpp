@@ -1,4 +1,5 @@
 #include "drives/drivesync.h"
+#include "archive/text.h"
 
 #include "archive/inplaceupdate.h"
 #include "archive/packagearchive.h"
@@ -27,11 +28,6 @@ constexpr qint64 chunk = 4 * 1024 * 1024;
 constexpr qint64 syncEvery = 4 * chunk;
 // The journal's own header and records beside the bytes it saves.
 constexpr qint64 journalOverhead = 64 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // Where the entries both files share from the start end: each source entry,
 // in file order, must sit at the same place in held with the same local
@@ -164,7 +160,7 @@ private:
         if (!recovery.isDone())
             return fail(recovery.text());
         if (!m_source.openRead(QFile::encodeName(m_sourcePath)))
-            return fail(tr("Cannot read %1: %2.")
+            return fail(CoreText::tr("Cannot read %1: %2.")
                             .arg(quoted(m_sourcePath), Platform::systemError(m_source.error())));
         QString cause;
         if (!readPackageLayout(m_source, &m_sourceEntries, &cause))
@@ -180,9 +176,10 @@ private:
         if (unsupported)
             return notPossible(Platform::systemError(ENOLCK));
         if (!locked) {
-            return fail(tr("Cannot write %1: another program is writing it (%2). Close it and "
-                           "try again.")
-                            .arg(m_shown, Platform::systemError(m_held.error())));
+            return fail(
+                CoreText::tr("Cannot write %1: another program is writing it (%2). Close it and "
+                             "try again.")
+                    .arg(m_shown, Platform::systemError(m_held.error())));
         }
         if (!readPackageLayout(m_held, &m_heldEntries, &cause))
             return notPossible(cause);
@@ -197,7 +194,8 @@ private:
     {
         int code = 0;
         if (!sharedPrefix(m_source, m_sourceEntries, m_held, m_heldEntries, &m_from, &code))
-            return !fail(tr("Cannot read %1: %2.").arg(m_shown, Platform::systemError(code)));
+            return !fail(
+                CoreText::tr("Cannot read %1: %2.").arg(m_shown, Platform::systemError(code)));
         if (m_oldLength != m_newLength || m_newLength - m_from > 16 * 1024 * 1024)
             return false;
         // The same length and what follows the shared entries is small (the
@@ -225,7 +223,7 @@ private:
         QString cause;
         if (!checkDestinationRoom(Platform::destinationSpace(folderOf(m_path)), room, m_newLength,
                                   &cause))
-            return fail(tr("Cannot write %1: %2.").arg(m_shown, cause));
+            return fail(CoreText::tr("Cannot write %1: %2.").arg(m_shown, cause));
 
         PackageJournal::Record record;
         record.packageName = m_path.mid(m_path.lastIndexOf('/') + 1);
@@ -238,18 +236,19 @@ private:
         int code = 0;
         if (!PackageJournal::checksum(m_held, record.witnessStart,
                                       record.from - record.witnessStart, &record.witnessCrc, &code))
-            return fail(tr("Cannot read %1: %2.").arg(m_shown, Platform::systemError(code)));
+            return fail(
+                CoreText::tr("Cannot read %1: %2.").arg(m_shown, Platform::systemError(code)));
         bool cancelled = false;
         if (!newBlockChecksums(m_source, &record, m_control, &cancelled, &code)) {
             if (cancelled)
-                return fail(tr("Cancelled: %1 was left as it was.").arg(m_shown),
+                return fail(CoreText::tr("Cancelled: %1 was left as it was.").arg(m_shown),
                             PackageSync::Status::Cancelled);
-            return fail(
-                tr("Cannot read %1: %2.").arg(quoted(m_sourcePath), Platform::systemError(code)));
+            return fail(CoreText::tr("Cannot read %1: %2.")
+                            .arg(quoted(m_sourcePath), Platform::systemError(code)));
         }
         if (!m_journal.create(PackageJournal::pathFor(m_path), m_held, record, quint64(saved),
                               &cause))
-            return fail(tr("Cannot write %1: %2.").arg(m_shown, cause));
+            return fail(CoreText::tr("Cannot write %1: %2.").arg(m_shown, cause));
         m_result.journalBytes = saved;
         m_result.bytesWritten = saved;
         return true;
@@ -273,7 +272,7 @@ private:
                 buffer.data(), std::min({qint64(buffer.size()), m_newLength - at, boundary - at}),
                 at);
             if (n <= 0) {
-                *cause = tr("Cannot read %1: %2.")
+                *cause = CoreText::tr("Cannot read %1: %2.")
                              .arg(quoted(m_sourcePath),
                                   Platform::systemError(n < 0 ? m_source.error() : EIO));
                 return false;
@@ -297,7 +296,8 @@ private:
     }
     bool writeFailed(QString *cause) const
     {
-        *cause = tr("Cannot write %1: %2.").arg(m_shown, Platform::systemError(m_held.error()));
+        *cause = CoreText::tr("Cannot write %1: %2.")
+                     .arg(m_shown, Platform::systemError(m_held.error()));
         return false;
     }
 
@@ -318,8 +318,9 @@ private:
             return true;
         }
         // Complete: the next write or open finishes what is left.
-        fail(tr("Cannot finish %1: %2. Its new version is complete; write to the drive again to "
-                "finish it.")
+        fail(CoreText::tr(
+                 "Cannot finish %1: %2. Its new version is complete; write to the drive again to "
+                 "finish it.")
                  .arg(m_shown, cause->isEmpty() ? Platform::systemError(m_held.error()) : *cause));
         return true;
     }
@@ -328,14 +329,15 @@ private:
     {
         QString error;
         if (!m_journal.rollBack(m_held, &error) || !m_journal.remove(&error)) {
-            fail(tr("%1 Its old version could not be put back yet (%2): do not use the drive for "
-                    "anything else, and write to it again to restore it.")
-                     .arg(cancelled ? tr("Cancelled.") : cause, error));
+            fail(CoreText::tr(
+                     "%1 Its old version could not be put back yet (%2): do not use the drive for "
+                     "anything else, and write to it again to restore it.")
+                     .arg(cancelled ? CoreText::tr("Cancelled.") : cause, error));
         } else if (cancelled) {
-            fail(tr("Cancelled: %1 was left as it was.").arg(m_shown),
+            fail(CoreText::tr("Cancelled: %1 was left as it was.").arg(m_shown),
                  PackageSync::Status::Cancelled);
         } else {
-            fail(cause + QLatin1Char(' ') + tr("The drive was left as it was."));
+            fail(cause + QLatin1Char(' ') + CoreText::tr("The drive was left as it was."));
         }
     }
 

@@ -1,4 +1,5 @@
 #include "drives/drivewriter.h"
+#include "archive/text.h"
 
 #include "archive/packagearchive.h"
 #include "archive/packagefile.h"
@@ -25,11 +26,6 @@ namespace {
 
 constexpr qint64 copyChunk = 4 * 1024 * 1024;
 constexpr qint64 syncEvery = 4 * copyChunk;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // The progress of the whole job: one part per drive, and the sum of each
 // drive's write and read-back. Reported from every drive's thread.
@@ -117,7 +113,8 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     const QString shown = quoted(target);
     Platform::File from;
     if (!from.openRead(QFile::encodeName(source))) {
-        *error = tr("Cannot read %1: %2.").arg(quoted(source), Platform::systemError(from.error()));
+        *error = CoreText::tr("Cannot read %1: %2.")
+                     .arg(quoted(source), Platform::systemError(from.error()));
         return false;
     }
     const QByteArray targetPath = QFile::encodeName(target);
@@ -125,14 +122,14 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     QString cause;
     if (!checkDestinationRoom(Platform::destinationSpace(folder), from.size(), from.size(),
                               &cause)) {
-        *error = tr("Cannot write %1: %2.").arg(shown, cause);
+        *error = CoreText::tr("Cannot write %1: %2.").arg(shown, cause);
         return false;
     }
     Platform::ignoreFileSizeSignal();
     Platform::Replacement replacement;
     Platform::File &to = replacement.file();
     if (!replacement.begin(targetPath)) {
-        *error = tr("Cannot write %1: %2.").arg(shown, Platform::systemError(to.error()));
+        *error = CoreText::tr("Cannot write %1: %2.").arg(shown, Platform::systemError(to.error()));
         return false;
     }
     const auto discard = [&replacement] { replacement.discard(); };
@@ -146,13 +143,13 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
         }
         const qint64 n = from.read(buffer.data(), qint64(buffer.size()), done);
         if (n <= 0) {
-            *error = tr("Cannot read %1: %2.")
+            *error = CoreText::tr("Cannot read %1: %2.")
                          .arg(quoted(source), Platform::systemError(n < 0 ? from.error() : EIO));
             discard();
             return false;
         }
         if (!to.write(buffer.data(), n, done)) {
-            *error = tr("Cannot write %1: %2. The drive was left as it was.")
+            *error = CoreText::tr("Cannot write %1: %2. The drive was left as it was.")
                          .arg(shown, Platform::systemError(to.error()));
             discard();
             return false;
@@ -161,7 +158,7 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
         done += n;
         // Synced every few chunks, so that a cancel never waits long for the cache.
         if (done % syncEvery < n && !to.sync()) {
-            *error = tr("Cannot write %1: %2. The drive was left as it was.")
+            *error = CoreText::tr("Cannot write %1: %2. The drive was left as it was.")
                          .arg(shown, Platform::systemError(to.error()));
             discard();
             return false;
@@ -176,7 +173,7 @@ bool copyPackage(const QString &source, const QString &target, DriveTask *task, 
     int replaceError = 0;
     bool confirmed = false;
     if (!replacement.commit(Platform::newFileMode(), &replaceError, &confirmed)) {
-        *error = tr("Cannot write %1: %2. The drive was left as it was.")
+        *error = CoreText::tr("Cannot write %1: %2. The drive was left as it was.")
                      .arg(shown, Platform::systemError(replaceError));
         return false;
     }
@@ -208,15 +205,15 @@ QString driveResultText(const DriveResult &result)
 {
     switch (result.status) {
     case DriveResult::Status::Done:
-        return result.proof == DriveResult::Proof::SafeToRemove ? tr("Safe to remove")
-               : result.proof == DriveResult::Proof::Verified   ? tr("Verified")
-                                                                : tr("Written");
+        return result.proof == DriveResult::Proof::SafeToRemove ? CoreText::tr("Safe to remove")
+               : result.proof == DriveResult::Proof::Verified   ? CoreText::tr("Verified")
+                                                                : CoreText::tr("Written");
     case DriveResult::Status::ChangedElsewhere:
-        return tr("Skipped");
+        return CoreText::tr("Skipped");
     case DriveResult::Status::Failed:
-        return tr("Failed");
+        return CoreText::tr("Failed");
     case DriveResult::Status::Cancelled:
-        return tr("Cancelled");
+        return CoreText::tr("Cancelled");
     }
     return {};
 }
@@ -233,13 +230,13 @@ QString driveSummaryText(const DriveResults &results)
         failed += result.status == DriveResult::Status::Failed ? 1 : 0;
         cancelled += result.isCancelled() ? 1 : 0;
     }
-    QStringList parts = {tr("%1 of %2 drives done.").arg(good).arg(results.size())};
+    QStringList parts = {CoreText::tr("%1 of %2 drives done.").arg(good).arg(results.size())};
     if (cancelled > 0)
-        parts.append(tr("Cancelled: %1, each left as it was.").arg(cancelled));
+        parts.append(CoreText::tr("Cancelled: %1, each left as it was.").arg(cancelled));
     if (skipped > 0)
-        parts.append(tr("Skipped: %1, each keeping its own package.").arg(skipped));
+        parts.append(CoreText::tr("Skipped: %1, each keeping its own package.").arg(skipped));
     if (failed > 0)
-        parts.append(tr("Failed: %1; each says why and what it holds.").arg(failed));
+        parts.append(CoreText::tr("Failed: %1; each says why and what it holds.").arg(failed));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -287,15 +284,16 @@ HeldPackage compareHeldPackage(const QString &packagePath, const QString &heldPa
 QString heldPackageQuestion(const DriveInfo &drive, const QString &fileName,
                             const HeldPackage &held)
 {
-    QString facts = tr("not readable as a playlist");
+    QString facts = CoreText::tr("not readable as a playlist");
     if (held.items == 1)
-        facts = tr("saved %1, 1 item").arg(held.savedAt);
+        facts = CoreText::tr("saved %1, 1 item").arg(held.savedAt);
     else if (held.items >= 0)
-        facts = tr("saved %1, %2 items").arg(held.savedAt).arg(held.items);
+        facts = CoreText::tr("saved %1, %2 items").arg(held.savedAt).arg(held.items);
     if (held.relation == HeldPackage::Relation::Newer)
-        return tr("“%1” holds a newer %2 (%3); replace it?")
+        return CoreText::tr("“%1” holds a newer %2 (%3); replace it?")
             .arg(drive.displayName(), fileName, facts);
-    return tr("“%1” holds another playlist named %2 (%3), not a version of this one; replace it?")
+    return CoreText::tr(
+               "“%1” holds another playlist named %2 (%3), not a version of this one; replace it?")
         .arg(drive.displayName(), fileName, facts);
 }
 
@@ -323,10 +321,11 @@ public:
         // The service may still name a mount point that is gone: the folder
         // beneath it is the computer's own disk, not the stick.
         if (result.drive.isManaged() && !isMountedAt(result.drive.mountPoint)) {
-            return fail(task, result, target,
-                        tr("“%1” is not mounted at %2 any more, so nothing was written there. "
-                           "Plug it in again, then Refresh.")
-                            .arg(result.drive.displayName(), quoted(result.drive.mountPoint)));
+            return fail(
+                task, result, target,
+                CoreText::tr("“%1” is not mounted at %2 any more, so nothing was written there. "
+                             "Plug it in again, then Refresh.")
+                    .arg(result.drive.displayName(), quoted(result.drive.mountPoint)));
         }
         QElapsedTimer timer;
         timer.start();
@@ -338,7 +337,7 @@ public:
             !m_options.replaceOn.contains(result.drive.mountPoint)) {
             result.status = DriveResult::Status::ChangedElsewhere;
             result.error = heldPackageQuestion(result.drive, m_fileName, result.held) +
-                           QLatin1Char(' ') + tr("It was not replaced.");
+                           QLatin1Char(' ') + CoreText::tr("It was not replaced.");
             return;
         }
         if (!write(task, result, target))
@@ -358,8 +357,9 @@ private:
         // A drive that returned other bytes proves nothing of what it holds.
         result.proof = DriveResult::Proof::None;
         result.status = cancelled ? DriveResult::Status::Cancelled : DriveResult::Status::Failed;
-        result.error =
-            cancelled ? tr("Cancelled: %1 was left as it was.").arg(quoted(target)) : error;
+        result.error = cancelled
+                           ? CoreText::tr("Cancelled: %1 was left as it was.").arg(quoted(target))
+                           : error;
     }
 
     // Only what changed where the drive holds an older version, else a copy.
@@ -399,7 +399,8 @@ private:
         if (check.isCancelled()) {
             // The package is complete; only its check stopped.
             result.warning =
-                tr("%1 holds the new package; reading it back was cancelled.").arg(quoted(target));
+                CoreText::tr("%1 holds the new package; reading it back was cancelled.")
+                    .arg(quoted(target));
             return false;
         }
         if (!check.isVerified()) {
@@ -413,9 +414,10 @@ private:
     void eject(DriveResult &result) const
     {
         if (!result.drive.isManaged() && !m_eject) {
-            result.warning = tr("%1 is a folder, not a drive this computer can eject; unmount "
-                                "its drive by hand before removing it.")
-                                 .arg(quoted(result.drive.mountPoint));
+            result.warning =
+                CoreText::tr("%1 is a folder, not a drive this computer can eject; unmount "
+                             "its drive by hand before removing it.")
+                    .arg(quoted(result.drive.mountPoint));
             return;
         }
         QString error;
@@ -457,7 +459,7 @@ DriveResults writeToDrives(const QString &packagePath, const DriveInfos &drives,
     // A drive the cancel stops before it starts keeps its package as it was.
     for (DriveResult &result : results) {
         result.status = DriveResult::Status::Cancelled;
-        result.error = tr("Cancelled: %1 was left as it was.")
+        result.error = CoreText::tr("Cancelled: %1 was left as it was.")
                            .arg(quoted(result.drive.mountPoint + QLatin1Char('/') + fileName));
     }
     const DriveJob job(packagePath, document, options, eject);

@@ -1,4 +1,5 @@
 #include "drives/readback.h"
+#include "archive/text.h"
 
 #include "archive/packagefile.h"
 #include "archive/packagereader.h"
@@ -11,11 +12,6 @@
 #include <QSettings>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return archiveText(text);
-}
 
 ReadBackResult finished(ReadBackResult::Status status, ReadBackResult::Fault fault,
                         const QString &error, const QElapsedTimer &timer, qint64 bytesRead = 0)
@@ -43,9 +39,9 @@ ReadBackResult verifyUpdateFromDrive(const QString &path, const QByteArray &expe
     QElapsedTimer timer;
     timer.start();
     const QString shown = quoted(path);
-    const QString different =
-        tr("The drive returned other data for %1 than was written (%2): it may be failing, or "
-           "smaller than it claims. Do not use it; write the package to another drive.");
+    const QString different = CoreText::tr(
+        "The drive returned other data for %1 than was written (%2): it may be failing, or "
+        "smaller than it claims. Do not use it; write the package to another drive.");
 
     PackageReader reader(path, PackageReader::Source::Drive);
     bool ok = reader.open();
@@ -70,10 +66,10 @@ ReadBackResult verifyUpdateFromDrive(const QString &path, const QByteArray &expe
     ok = ok && reader.verify(control, JobStep::Verifying, untouched);
     if (jobCancelled(control))
         return finished(ReadBackResult::Status::Cancelled, ReadBackResult::Fault::None,
-                        tr("The check of %1 was cancelled.").arg(shown), timer);
+                        CoreText::tr("The check of %1 was cancelled.").arg(shown), timer);
     if (!ok && reader.systemError() != 0)
         return finished(ReadBackResult::Status::Failed, ReadBackResult::Fault::Unreadable,
-                        tr("Cannot read %1 back from its drive: %2.")
+                        CoreText::tr("Cannot read %1 back from its drive: %2.")
                             .arg(shown, Platform::systemError(reader.systemError())),
                         timer);
     if (!ok)
@@ -83,13 +79,15 @@ ReadBackResult verifyUpdateFromDrive(const QString &path, const QByteArray &expe
         QByteArray document;
         if (!reader.contains(documentEntryName()))
             return finished(ReadBackResult::Status::Failed, ReadBackResult::Fault::Mismatch,
-                            different.arg(shown, tr("its playlist document is missing")), timer);
+                            different.arg(shown, CoreText::tr("its playlist document is missing")),
+                            timer);
         if (!reader.readEntry(documentEntryName(), expectedDocument.size(), &document) ||
             document != expectedDocument)
-            return finished(ReadBackResult::Status::Failed, ReadBackResult::Fault::Mismatch,
-                            different.arg(shown, tr("its playlist document differs from the one "
-                                                    "built")),
-                            timer);
+            return finished(
+                ReadBackResult::Status::Failed, ReadBackResult::Fault::Mismatch,
+                different.arg(shown, CoreText::tr("its playlist document differs from the one "
+                                                  "built")),
+                timer);
     }
     return finished(ReadBackResult::Status::Done, ReadBackResult::Fault::None, {}, timer,
                     reader.bytesVerified());

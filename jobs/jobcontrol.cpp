@@ -1,6 +1,6 @@
 #include "jobs/jobcontrol.h"
 
-#include "archive/packagefile.h"
+#include "archive/text.h"
 
 QString jobStepText(JobStep step)
 {
@@ -8,14 +8,14 @@ QString jobStepText(JobStep step)
     case JobStep::None:
         return {};
     case JobStep::Writing:
-        return archiveText("Writing");
+        return CoreText::tr("Writing");
     case JobStep::Updating:
-        return archiveText(
+        return CoreText::tr(
             "Updating the package in place: do not remove the drive until it is done.");
     case JobStep::Finishing:
-        return archiveText("Finishing: writing the last data to the stick");
+        return CoreText::tr("Finishing: writing the last data to the stick");
     case JobStep::Verifying:
-        return archiveText("Verifying");
+        return CoreText::tr("Verifying");
     }
     return {};
 }

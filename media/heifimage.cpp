@@ -1,4 +1,5 @@
 #include "media/heifimage.h"
+#include "archive/text.h"
 
 #include "media/mediaexamine.h"
 
@@ -46,7 +47,7 @@ Handle openPrimary(const QString &path, Context *context, QString *cause)
     Q_UNUSED(initialised)
     context->reset(heif_context_alloc());
     if (!*context) {
-        *cause = mediaText("out of memory");
+        *cause = MediaText::tr("out of memory");
         return {};
     }
     heif_error status =
@@ -83,9 +84,9 @@ HeifHeader readHeifHeader(const QString &path)
 bool readHeifImage(const QString &path, int maxSide, qint64 maxPixels, QImage *image,
                    QString *error)
 {
-    const QString name = QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
+    const QString name = quoted(path);
     const auto fail = [&](const QString &cause) {
-        *error = mediaText("%1 could not be converted: %2.").arg(name, cause);
+        *error = MediaText::tr("%1 could not be converted: %2.").arg(name, cause);
         return false;
     };
     Context context;
@@ -97,8 +98,8 @@ bool readHeifImage(const QString &path, int maxSide, qint64 maxPixels, QImage *i
     const int height = heif_image_handle_get_height(handle.get());
     if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
         qint64(width) * height > maxPixels) {
-        *error = mediaText("%1 could not be converted: it is %2×%3 pixels, too large to decode "
-                           "safely. Scale it down to the screen's size.")
+        *error = MediaText::tr("%1 could not be converted: it is %2×%3 pixels, too large to decode "
+                               "safely. Scale it down to the screen's size.")
                      .arg(name)
                      .arg(width)
                      .arg(height);
@@ -119,13 +120,13 @@ bool readHeifImage(const QString &path, int maxSide, qint64 maxPixels, QImage *i
     const int shownWidth = heif_image_get_width(decoded, heif_channel_interleaved);
     const int shownHeight = heif_image_get_height(decoded, heif_channel_interleaved);
     if (!pixels || shownWidth <= 0 || shownHeight <= 0)
-        return fail(mediaText("it holds no picture"));
+        return fail(MediaText::tr("it holds no picture"));
     // A copy: the library's buffer goes with its image.
     *image = QImage(pixels, shownWidth, shownHeight, stride,
                     alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888)
                  .copy();
     if (image->isNull())
-        return fail(mediaText("out of memory"));
+        return fail(MediaText::tr("out of memory"));
     return true;
 }
 

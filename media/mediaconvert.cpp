@@ -1,4 +1,5 @@
 #include "media/mediaconvert.h"
+#include "archive/text.h"
 
 #include "jobs/jobcontrol.h"
 #include "media/heifimage.h"
@@ -28,11 +29,6 @@ namespace {
 // The probe's limits: larger images take seconds and memory no player screen needs.
 constexpr int maxImageSide = 16384;
 constexpr qint64 maxImagePixels = 32 * 1024 * 1024;
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
-}
 
 QString averror(int code)
 {
@@ -109,7 +105,7 @@ ConversionPlan planConversion(const QString &path)
         plan.kind = ConversionPlan::Kind::Image;
         plan.storedName =
             file.completeBaseName() + (heif.alpha ? QLatin1String(".png") : QLatin1String(".jpg"));
-        plan.how = mediaText("%1 to %2")
+        plan.how = MediaText::tr("%1 to %2")
                        .arg(suffix.isEmpty() ? QStringLiteral("HEIF") : suffix,
                             heif.alpha ? QStringLiteral("PNG") : QStringLiteral("JPEG"));
         return plan;
@@ -132,7 +128,7 @@ ConversionPlan planConversion(const QString &path)
             plan.kind = ConversionPlan::Kind::Image;
             plan.storedName =
                 file.completeBaseName() + (alpha ? QLatin1String(".png") : QLatin1String(".jpg"));
-            plan.how = mediaText("%1 to %2")
+            plan.how = MediaText::tr("%1 to %2")
                            .arg(QString::fromLatin1(format).toUpper(),
                                 alpha ? QStringLiteral("PNG") : QStringLiteral("JPEG"));
             return plan;
@@ -154,8 +150,9 @@ ConversionPlan planConversion(const QString &path)
     }
     plan.kind = fits ? ConversionPlan::Kind::Remux : ConversionPlan::Kind::Transcode;
     plan.storedName = file.completeBaseName() + QLatin1String(".mp4");
-    plan.how = fits ? mediaText("%1 to MP4, streams copied").arg(file.suffix().toUpper())
-                    : mediaText("%1 to MP4, encoded again as H.264").arg(file.suffix().toUpper());
+    plan.how =
+        fits ? MediaText::tr("%1 to MP4, streams copied").arg(file.suffix().toUpper())
+             : MediaText::tr("%1 to MP4, encoded again as H.264").arg(file.suffix().toUpper());
     return plan;
 }
 
@@ -171,8 +168,8 @@ bool convertImage(const QString &source, const QString &target, QString *error)
         const QSize size = reader.size();
         if (!size.isValid() || size.width() > maxImageSide || size.height() > maxImageSide ||
             qint64(size.width()) * size.height() > maxImagePixels) {
-            *error = mediaText("%1 could not be converted: it is %2×%3 pixels, too large to "
-                               "decode safely. Scale it down to the screen's size.")
+            *error = MediaText::tr("%1 could not be converted: it is %2×%3 pixels, too large to "
+                                   "decode safely. Scale it down to the screen's size.")
                          .arg(quoted(source))
                          .arg(size.width())
                          .arg(size.height());
@@ -180,7 +177,7 @@ bool convertImage(const QString &source, const QString &target, QString *error)
         }
         image = reader.read();
         if (image.isNull()) {
-            *error = mediaText("%1 could not be converted: %2.")
+            *error = MediaText::tr("%1 could not be converted: %2.")
                          .arg(quoted(source), reader.errorString());
             return false;
         }
@@ -192,7 +189,7 @@ bool convertImage(const QString &source, const QString &target, QString *error)
         !(png ? image : image.convertToFormat(QImage::Format_RGB32))
              .save(&file, png ? "PNG" : "JPEG", png ? -1 : 92) ||
         !file.commit()) {
-        *error = mediaText("%1 could not be converted: %2 cannot be written (%3).")
+        *error = MediaText::tr("%1 could not be converted: %2 cannot be written (%3).")
                      .arg(quoted(source), quoted(target), file.errorString());
         return false;
     }
@@ -213,7 +210,7 @@ QString convertedPath(const QString &path, const ConversionPlan &plan)
 bool remuxToMp4(const QString &source, const QString &target, JobControl *control, QString *error)
 {
     const auto fail = [&](const QString &cause) {
-        *error = mediaText("%1 could not be converted to MP4: %2.").arg(quoted(source), cause);
+        *error = MediaText::tr("%1 could not be converted to MP4: %2.").arg(quoted(source), cause);
         return false;
     };
     QString cause;
@@ -223,7 +220,7 @@ bool remuxToMp4(const QString &source, const QString &target, JobControl *contro
     const QString part = target + QLatin1String(".part");
     AVFormatContext *made = nullptr;
     if (avformat_alloc_output_context2(&made, nullptr, "mp4", nullptr) < 0 || !made)
-        return fail(mediaText("out of memory"));
+        return fail(MediaText::tr("out of memory"));
     Output output(made);
 
     // Input stream -> output stream, -1 for streams left out (subtitles, data,
@@ -239,7 +236,7 @@ bool remuxToMp4(const QString &source, const QString &target, JobControl *contro
             continue;
         AVStream *stream = avformat_new_stream(made, nullptr);
         if (!stream || avcodec_parameters_copy(stream->codecpar, codec) < 0)
-            return fail(mediaText("out of memory"));
+            return fail(MediaText::tr("out of memory"));
         stream->codecpar->codec_tag = 0; // MP4 picks its own
         stream->time_base = input->streams[i]->time_base;
         // Rotation and the like travel with the stream.
@@ -254,7 +251,7 @@ bool remuxToMp4(const QString &source, const QString &target, JobControl *contro
     QDir().mkpath(QFileInfo(target).absolutePath());
     int status = avio_open(&made->pb, QFile::encodeName(part).constData(), AVIO_FLAG_WRITE);
     if (status < 0)
-        return fail(mediaText("cannot write %1 (%2)").arg(quoted(part), averror(status)));
+        return fail(MediaText::tr("cannot write %1 (%2)").arg(quoted(part), averror(status)));
     status = avformat_write_header(made, nullptr);
     if (status < 0) {
         QFile::remove(part);
@@ -301,7 +298,7 @@ bool remuxToMp4(const QString &source, const QString &target, JobControl *contro
     QFile::remove(target);
     if (!QFile::rename(part, target)) {
         QFile::remove(part);
-        return fail(mediaText("cannot rename %1").arg(quoted(part)));
+        return fail(MediaText::tr("cannot rename %1").arg(quoted(part)));
     }
     return true;
 }
@@ -334,9 +331,10 @@ QString convertOnce(const QString &path, const ConversionPlan &plan, JobControl 
     if (plan.kind == ConversionPlan::Kind::Transcode)
         return transcodeToMp4(path, target, control, error) ? target : QString();
     if (plan.kind != ConversionPlan::Kind::Remux) {
-        *error = mediaText("%1 cannot be converted: the player takes PNG and JPEG images and MP4 "
-                           "and AVI videos.")
-                     .arg(quoted(path));
+        *error =
+            MediaText::tr("%1 cannot be converted: the player takes PNG and JPEG images and MP4 "
+                          "and AVI videos.")
+                .arg(quoted(path));
         return {};
     }
     return remuxToMp4(path, target, control, error) ? target : QString();

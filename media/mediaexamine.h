@@ -7,11 +7,11 @@
 
 #include <functional>
 
-// The user's words, one translation context for the whole media library.
-inline QString mediaText(const char *text)
+// The media library's words for people, in one translation context.
+class MediaText
 {
-    return QCoreApplication::translate("MediaProbe", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(MediaText)
+};
 
 // Inside the media library: one pass that probes and, when box is valid, also
 // makes the thumbnail, so a medium is opened and parsed once.

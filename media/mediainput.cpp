@@ -1,4 +1,5 @@
 #include "media/mediainput.h"
+#include "archive/text.h"
 
 #include "archive/packagereader.h"
 #include "media/mediaexamine.h"
@@ -12,11 +13,6 @@
 #include <vector>
 
 namespace {
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
-}
 
 // The packages read lately, shared by every probe: a pass over a package's
 // entries opens and checks it once, not once per entry.
@@ -76,24 +72,25 @@ MediaInput openFile(const QString &path)
 {
     auto file = std::make_unique<QFile>(path);
     if (!QFileInfo::exists(path)) {
-        return failed(MediaInfo::Problem::Missing,
-                      mediaText("The file %1 does not exist. Add it again from where it is now.")
-                          .arg(quoted(path)));
+        return failed(
+            MediaInfo::Problem::Missing,
+            MediaText::tr("The file %1 does not exist. Add it again from where it is now.")
+                .arg(quoted(path)));
     }
     if (QFileInfo(path).isDir()) {
         return failed(MediaInfo::Problem::Unreadable,
-                      mediaText("%1 is a folder, not a file. Add the files in it instead.")
+                      MediaText::tr("%1 is a folder, not a file. Add the files in it instead.")
                           .arg(quoted(path)));
     }
     // Opening a FIFO or a device would wait for a writer that never comes.
     if (!QFileInfo(path).isFile()) {
-        return failed(
-            MediaInfo::Problem::Unreadable,
-            mediaText("%1 is not a regular file. Add the media file itself.").arg(quoted(path)));
+        return failed(MediaInfo::Problem::Unreadable,
+                      MediaText::tr("%1 is not a regular file. Add the media file itself.")
+                          .arg(quoted(path)));
     }
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return failed(MediaInfo::Problem::Unreadable,
-                      mediaText("The file %1 cannot be read: %2. Check its permissions.")
+                      MediaText::tr("The file %1 cannot be read: %2. Check its permissions.")
                           .arg(quoted(path), file->errorString()));
     }
     MediaInput input;
@@ -107,8 +104,8 @@ MediaInput openEntry(const QString &package, const QString &entry)
     const QString name = MediaSource::packageEntry(package, entry).displayName();
     if (!QFileInfo::exists(package)) {
         return failed(MediaInfo::Problem::Missing,
-                      mediaText("%1 cannot be read: the package does not exist any more. "
-                                "Open it again from where it is now.")
+                      MediaText::tr("%1 cannot be read: the package does not exist any more. "
+                                    "Open it again from where it is now.")
                           .arg(name));
     }
     QString error;
@@ -117,14 +114,14 @@ MediaInput openEntry(const QString &package, const QString &entry)
         return failed(MediaInfo::Problem::Unreadable, error);
     if (!reader->contains(entry)) {
         return failed(MediaInfo::Problem::Missing,
-                      mediaText("The package %1 lacks the file “%2” its playlist names. Add "
-                                "the file again, or remove its row.")
-                          .arg(quoted(package), entry));
+                      MediaText::tr("The package %1 lacks the file %2 its playlist names. Add "
+                                    "the file again, or remove its row.")
+                          .arg(quoted(package), quoted(entry)));
     }
     std::unique_ptr<QIODevice> device = reader->entryDevice(entry, &error);
     if (!device) {
         return failed(MediaInfo::Problem::Unreadable,
-                      mediaText("%1 cannot be read: %2.").arg(name, error));
+                      MediaText::tr("%1 cannot be read: %2.").arg(name, error));
     }
     MediaInput input;
     input.size = device->size();

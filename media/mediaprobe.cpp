@@ -1,4 +1,5 @@
 #include "media/mediaprobe.h"
+#include "archive/text.h"
 
 #include "media/mediaexamine.h"
 #include "media/mediainput.h"
@@ -40,11 +41,11 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     if (format.isEmpty()) {
         if (info->size == 0) {
             setProblem(info, MediaInfo::Problem::Undecodable,
-                       mediaText("%1 is empty. Copy it again from the original.").arg(name));
+                       MediaText::tr("%1 is empty. Copy it again from the original.").arg(name));
         } else {
             setProblem(info, MediaInfo::Problem::WrongType,
-                       mediaText("%1 is not an image: its content is not %2 data. Check that "
-                                 "it is the right file.")
+                       MediaText::tr("%1 is not an image: its content is not %2 data. Check that "
+                                     "it is the right file.")
                            .arg(name, expectedName));
         }
         return;
@@ -52,16 +53,16 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     info->format = QString::fromLatin1(format);
     if (format != expected) {
         setProblem(info, MediaInfo::Problem::WrongType,
-                   mediaText("%1 holds a %2 image, not the %3 its name says; the player "
-                             "chooses its decoder by the name. Save it again as %3.")
+                   MediaText::tr("%1 holds a %2 image, not the %3 its name says; the player "
+                                 "chooses its decoder by the name. Save it again as %3.")
                        .arg(name, info->format.toUpper(), expectedName));
         return;
     }
     const QSize size = reader.size();
     if (!size.isValid()) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 is damaged: its header cannot be read (%2). Copy it again "
-                             "from the original.")
+                   MediaText::tr("%1 is damaged: its header cannot be read (%2). Copy it again "
+                                 "from the original.")
                        .arg(name, reader.errorString()));
         return;
     }
@@ -72,8 +73,8 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     if (size.width() > maxSide || size.height() > maxSide ||
         (format == "png" && qint64(size.width()) * size.height() > maxPngPixels)) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 is %2×%3 pixels, too large to decode safely. Scale it down "
-                             "to the screen's size.")
+                   MediaText::tr("%1 is %2×%3 pixels, too large to decode safely. Scale it down "
+                                 "to the screen's size.")
                        .arg(name)
                        .arg(size.width())
                        .arg(size.height()));
@@ -84,7 +85,7 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     // Decoding is the long part: not for a cancelled or late request.
     if (limits.expired()) {
         setProblem(info, MediaInfo::Problem::Unreadable,
-                   mediaText("%1 was not read to its end.").arg(name));
+                   MediaText::tr("%1 was not read to its end.").arg(name));
         return;
     }
     // The reader scales first and turns after.
@@ -93,7 +94,7 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     const QImage image = reader.read();
     if (image.isNull()) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 cannot be decoded (%2). Copy it again from the original.")
+                   MediaText::tr("%1 cannot be decoded (%2). Copy it again from the original.")
                        .arg(name, reader.errorString()));
         return;
     }
@@ -124,8 +125,8 @@ QString MediaSource::key() const
 
 QString MediaSource::displayName() const
 {
-    const QString file = QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
-    return entry.isEmpty() ? file : mediaText("“%1” in the package %2").arg(entry, file);
+    const QString file = quoted(path);
+    return entry.isEmpty() ? file : MediaText::tr("%1 in the package %2").arg(quoted(entry), file);
 }
 
 MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thumbnail,
@@ -155,17 +156,17 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
         break;
     default:
         setProblem(&info, MediaInfo::Problem::WrongType,
-                   mediaText("%1 is not of a type the player accepts. Accepted are JPEG "
-                             "(.jpg) and PNG (.png) images, MP4 (.mp4) and AVI (.avi) videos, "
-                             "and .zip archives.")
+                   MediaText::tr("%1 is not of a type the player accepts. Accepted are JPEG "
+                                 "(.jpg) and PNG (.png) images, MP4 (.mp4) and AVI (.avi) videos, "
+                                 "and .zip archives.")
                        .arg(name));
     }
     // A large compressed entry is slow by nature, not because of the drive.
     if (!info.isOk() && limits.deadline.hasExpired() && input.compressed) {
         setProblem(&info, MediaInfo::Problem::Unreadable,
-                   mediaText("%1 is stored compressed in the package, and examining it took "
-                             "longer than %2 seconds. Add the original file again: media are "
-                             "stored uncompressed, which players also read faster.")
+                   MediaText::tr("%1 is stored compressed in the package, and examining it took "
+                                 "longer than %2 seconds. Add the original file again: media are "
+                                 "stored uncompressed, which players also read faster.")
                        .arg(name)
                        .arg(InspectLimits::seconds));
         return info;
@@ -173,8 +174,8 @@ MediaInfo inspectMedia(const MediaSource &source, const QSize &box, QImage *thum
     // A slow drive is not a damaged file: say so, and the service will not cache it.
     if (!info.isOk() && limits.deadline.hasExpired()) {
         setProblem(&info, MediaInfo::Problem::Unreadable,
-                   mediaText("%1 could not be read within %2 seconds; the drive may be slow. "
-                             "Try again, or copy the file to a faster drive.")
+                   MediaText::tr("%1 could not be read within %2 seconds; the drive may be slow. "
+                                 "Try again, or copy the file to a faster drive.")
                        .arg(name)
                        .arg(InspectLimits::seconds));
     }
@@ -199,7 +200,7 @@ bool makeThumbnail(const MediaSource &source, const QSize &box, QImage *image, Q
     const MediaInfo info = inspectMedia(source, box, &made);
     if (info.isOk() && made.isNull()) {
         if (error)
-            *error = mediaText("%1 has no picture to show.").arg(source.displayName());
+            *error = MediaText::tr("%1 has no picture to show.").arg(source.displayName());
         return false;
     }
     if (!info.isOk()) {

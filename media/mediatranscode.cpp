@@ -1,3 +1,4 @@
+#include "archive/text.h"
 #include "jobs/jobcontrol.h"
 #include "media/mediaconvert.h"
 #include "media/mediaexamine.h"
@@ -270,9 +271,9 @@ struct Transcoder
 bool transcodeToMp4(const QString &source, const QString &target, JobControl *control,
                     QString *error)
 {
-    const QString shown = QStringLiteral("“%1”").arg(QDir::toNativeSeparators(source));
+    const QString shown = quoted(source);
     const auto fail = [&](int code) {
-        *error = mediaText("%1 could not be converted to MP4: %2.").arg(shown, averror(code));
+        *error = MediaText::tr("%1 could not be converted to MP4: %2.").arg(shown, averror(code));
         return false;
     };
     routeFfmpegLog();
@@ -345,8 +346,8 @@ bool transcodeToMp4(const QString &source, const QString &target, JobControl *co
     QFile::remove(target);
     if (!QFile::rename(part, target)) {
         QFile::remove(part);
-        *error =
-            mediaText("%1 could not be converted to MP4: the copy cannot be renamed.").arg(shown);
+        *error = MediaText::tr("%1 could not be converted to MP4: the copy cannot be renamed.")
+                     .arg(shown);
         return false;
     }
     return true;

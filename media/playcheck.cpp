@@ -1,4 +1,5 @@
 #include "media/playcheck.h"
+#include "archive/text.h"
 
 #include "document/storednames.h"
 #include "jobs/parallelmap.h"
@@ -14,7 +15,7 @@ QString playProblem(const PlaylistRow &row, const MediaInfo *info)
     if (info && !info->isOk())
         return info->problemText;
     if (row.time == QLatin1String("00:00:00"))
-        return mediaText("an image with the time 00:00:00 is never shown");
+        return MediaText::tr("an image with the time 00:00:00 is never shown");
     return {};
 }
 
@@ -32,8 +33,8 @@ QString mayNotPlayLine(const QString &file, const QString &problem)
 QString mayNotPlayText(const QStringList &lines, int shown)
 {
     const QString heading = lines.size() == 1
-                                ? mediaText("1 file may not play:")
-                                : mediaText("%1 files may not play:").arg(lines.size());
+                                ? MediaText::tr("1 file may not play:")
+                                : MediaText::tr("%1 files may not play:").arg(lines.size());
     return heading + QLatin1String("\n    ") + lines.mid(0, shown).join(QLatin1String("\n    ")) +
            (lines.size() > shown ? QStringLiteral("\n    …") : QString());
 }

@@ -1,5 +1,6 @@
 #include "media/textslide.h"
 
+#include "archive/text.h"
 #include "media/mediaconvert.h"
 #include "media/mediaexamine.h"
 
@@ -34,11 +35,6 @@ constexpr LayoutName layoutNames[] = {
     {SlideSource::Layout::Price, "price"},
     {SlideSource::Layout::Notice, "notice"},
 };
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
-}
 
 enum class Part { Headline, Lines, Price };
 struct Band
@@ -104,9 +100,10 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    *error = mediaText("The slide could not be kept: %1 cannot be written (%2). Check that there "
-                       "is space in your home folder.")
-                 .arg(quoted(path), file.errorString());
+    *error =
+        MediaText::tr("The slide could not be kept: %1 cannot be written (%2). Check that there "
+                      "is space in your home folder.")
+            .arg(quoted(path), file.errorString());
     return false;
 }
 
@@ -170,10 +167,10 @@ QImage loadSlidePicture(const QString &path, const QSize &screen, QString *error
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > maxPictureSide || size.height() > maxPictureSide ||
         qint64(size.width()) * size.height() > maxPicturePixels) {
-        *error = mediaText("The background picture %1 cannot be used: %2. Choose a JPEG or PNG "
-                           "photo no larger than 16384 pixels a side.")
+        *error = MediaText::tr("The background picture %1 cannot be used: %2. Choose a JPEG or PNG "
+                               "photo no larger than 16384 pixels a side.")
                      .arg(quoted(path),
-                          size.isValid() ? mediaText("it is too large") : reader.errorString());
+                          size.isValid() ? MediaText::tr("it is too large") : reader.errorString());
         return {};
     }
     // Decoding at about the screen's size: a 12 MP photo need not be read whole.
@@ -184,7 +181,7 @@ QImage loadSlidePicture(const QString &path, const QSize &screen, QString *error
     }
     QImage image = reader.read();
     if (image.isNull())
-        *error = mediaText("The background picture %1 cannot be used: %2.")
+        *error = MediaText::tr("The background picture %1 cannot be used: %2.")
                      .arg(quoted(path), reader.errorString());
     return image;
 }
@@ -307,8 +304,8 @@ bool writeSlide(const SlideSource &source, const QSize &size, QString *image, QS
             return false;
     }
     if (!QDir().mkpath(folder)) {
-        *error = mediaText("The slide could not be kept: the folder %1 cannot be made. Check "
-                           "that there is space in your home folder.")
+        *error = MediaText::tr("The slide could not be kept: the folder %1 cannot be made. Check "
+                               "that there is space in your home folder.")
                      .arg(quoted(folder));
         return false;
     }
@@ -319,7 +316,7 @@ bool writeSlide(const SlideSource &source, const QSize &size, QString *image, QS
     buffer.open(QIODevice::WriteOnly);
     const bool png = name.endsWith(QLatin1String(".png"));
     if (!renderSlide(source, size, picture).save(&buffer, png ? "PNG" : "JPEG", png ? -1 : 92)) {
-        *error = mediaText("The slide %1 could not be drawn.").arg(quoted(target));
+        *error = MediaText::tr("The slide %1 could not be drawn.").arg(quoted(target));
         return false;
     }
     // The source first: an image is never left without the means to edit it.

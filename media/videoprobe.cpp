@@ -1,4 +1,5 @@
 #include "media/videoprobe.h"
+#include "archive/text.h"
 
 #include "playlist/mediatype.h"
 
@@ -139,7 +140,7 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
 {
     std::unique_ptr<AVCodecContext, CodecFree> codec(avcodec_alloc_context3(decoder));
     if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) {
-        *why = mediaText("out of memory");
+        *why = MediaText::tr("out of memory");
         return false;
     }
     codec->thread_count = 1; // the worker pool already keeps the cores busy
@@ -152,7 +153,7 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
     std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
     std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
     if (!frame || !packet) {
-        *why = mediaText("out of memory");
+        *why = MediaText::tr("out of memory");
         return false;
     }
     bool got = false;
@@ -193,8 +194,8 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
             break;
     }
     if (!got)
-        *why = limits.expired() ? mediaText("decoding took too long")
-                                : mediaText("no picture in it could be decoded");
+        *why = limits.expired() ? MediaText::tr("decoding took too long")
+                                : MediaText::tr("no picture in it could be decoded");
     return got;
 }
 
@@ -370,10 +371,10 @@ void checkCutShort(AVFormatContext *format, const AVStream *video, const QString
         return;
     info->playableMs = playsMs;
     info->problem = MediaInfo::Problem::CutShort;
-    const QString length =
-        info->durationMs >= 0 ? playingTimeText(info->durationMs) : mediaText("its whole length");
-    info->problemText = mediaText("%1 is cut short: plays about %2 of %3. It was not copied "
-                                  "to its end; copy it again from the original.")
+    const QString length = info->durationMs >= 0 ? playingTimeText(info->durationMs)
+                                                 : MediaText::tr("its whole length");
+    info->problemText = MediaText::tr("%1 is cut short: plays about %2 of %3. It was not copied "
+                                      "to its end; copy it again from the original.")
                             .arg(name, playingTimeText(playsMs), length);
 }
 
@@ -396,7 +397,7 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const QString extension = fileName.section(QLatin1Char('.'), -1).toLower();
     if (info->size == 0) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 is empty. Copy it again from the original.").arg(name));
+                   MediaText::tr("%1 is empty. Copy it again from the original.").arg(name));
         return;
     }
 
@@ -411,7 +412,7 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
         if (!demuxer.io)
             av_free(buffer);
         setProblem(info, MediaInfo::Problem::Unreadable,
-                   mediaText("%1 cannot be read: out of memory.").arg(name));
+                   MediaText::tr("%1 cannot be read: out of memory.").arg(name));
         return;
     }
     AVFormatContext *format = demuxer.format;
@@ -427,16 +428,16 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     if (probed < 0 || !container) {
         qCDebug(lcMedia) << "no container recognised in" << name << averror(probed);
         setProblem(info, MediaInfo::Problem::WrongType,
-                   mediaText("%1 is not a video: its content is not MP4 or AVI data. Check "
-                             "that it is the right file.")
+                   MediaText::tr("%1 is not a video: its content is not MP4 or AVI data. Check "
+                                 "that it is the right file.")
                        .arg(name));
         return;
     }
     info->format = QString::fromUtf8(container->name);
     if (!containerMatches(info->format, playerFormatOf(fileName))) {
         setProblem(info, MediaInfo::Problem::WrongType,
-                   mediaText("%1 holds %2 data, not the %3 video its name says. Convert it, "
-                             "or give it the right extension.")
+                   MediaText::tr("%1 holds %2 data, not the %3 video its name says. Convert it, "
+                                 "or give it the right extension.")
                        .arg(name, QString::fromUtf8(container->long_name), extension.toUpper()));
         return;
     }
@@ -446,8 +447,8 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const auto damaged = [&](int code) {
         qCDebug(lcMedia) << "cannot read the index of" << name << averror(code);
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 is damaged or cut short: its index cannot be read. Copy it "
-                             "again from the original.")
+                   MediaText::tr("%1 is damaged or cut short: its index cannot be read. Copy it "
+                                 "again from the original.")
                        .arg(name));
     };
     if (opened < 0)
@@ -466,7 +467,7 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     }
     if (index < 0) {
         setProblem(info, MediaInfo::Problem::WrongType,
-                   mediaText("%1 holds no video picture, only sound or data.").arg(name));
+                   MediaText::tr("%1 holds no video picture, only sound or data.").arg(name));
         return;
     }
     AVStream *stream = format->streams[index];
@@ -485,16 +486,16 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const AVCodec *decoder = avcodec_find_decoder(parameters->codec_id);
     if (!decoder) {
         setProblem(info, MediaInfo::Problem::UnsupportedCodec,
-                   mediaText("%1 uses the video codec “%2”, which cannot be decoded here; the "
-                             "player most likely cannot play it either. Convert it to H.264.")
+                   MediaText::tr("%1 uses the video codec “%2”, which cannot be decoded here; the "
+                                 "player most likely cannot play it either. Convert it to H.264.")
                        .arg(name, info->codec));
         return;
     }
     if (parameters->width <= 0 || parameters->height <= 0 || parameters->width > maxSide ||
         parameters->height > maxSide) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 gives an impossible picture size of %2×%3 pixels; it is "
-                             "damaged. Copy it again from the original.")
+                   MediaText::tr("%1 gives an impossible picture size of %2×%3 pixels; it is "
+                                 "damaged. Copy it again from the original.")
                        .arg(name)
                        .arg(parameters->width)
                        .arg(parameters->height));
@@ -521,13 +522,14 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     if (!frame || !decodeFrame(format, stream, decoder, target, limits, frame.get(), &why) ||
         !scaleFrame(frame.get(), presentationOf(stream, frame.get()), box, thumbnail)) {
         if (why.isEmpty())
-            why = mediaText("its picture format cannot be converted");
+            why = MediaText::tr("its picture format cannot be converted");
         // Where the data stops, decoding fails too; the cut is what to tell.
         if (info->problem != MediaInfo::Problem::CutShort)
-            setProblem(info, MediaInfo::Problem::Undecodable,
-                       mediaText("%1 cannot be decoded: %2. Copy it again from the original, or "
-                                 "convert it to H.264.")
-                           .arg(name, why));
+            setProblem(
+                info, MediaInfo::Problem::Undecodable,
+                MediaText::tr("%1 cannot be decoded: %2. Copy it again from the original, or "
+                              "convert it to H.264.")
+                    .arg(name, why));
         return;
     }
     // Decoding is paid for here anyway (a compressed entry would be read whole);
@@ -535,8 +537,8 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     if (info->problem == MediaInfo::Problem::None && info->durationMs > 0 && !compressed &&
         !endDecodes(format, stream, decoder, info->durationMs, limits, &why)) {
         setProblem(info, MediaInfo::Problem::Undecodable,
-                   mediaText("%1 is damaged near its end: its last pictures cannot be decoded "
-                             "(%2). Copy it again from the original.")
+                   MediaText::tr("%1 is damaged near its end: its last pictures cannot be decoded "
+                                 "(%2). Copy it again from the original.")
                        .arg(name, why));
     }
 }

@@ -1,4 +1,5 @@
 #include "package/mediacheck.h"
+#include "archive/text.h"
 
 #include "archive/platformfile.h"
 #include "document/storednames.h"
@@ -14,27 +15,18 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
-QString quoted(const QString &path)
-{
-    return tr("“%1”").arg(QDir::toNativeSeparators(path));
-}
-
 QString problemOf(const QString &path, bool *tooManyOpenFiles)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return info.isSymLink() ? tr("the link points to nothing") : tr("it does not exist");
+        return info.isSymLink() ? CoreText::tr("the link points to nothing")
+                                : CoreText::tr("it does not exist");
     if (info.isDir())
-        return tr("it is a folder");
+        return CoreText::tr("it is a folder");
     if (!info.isFile())
-        return tr("it is not a regular file");
+        return CoreText::tr("it is not a regular file");
     if (!isStorableName(bareName(path)))
-        return tr("its name holds a control character, which a package cannot store");
+        return CoreText::tr("its name holds a control character, which a package cannot store");
     // Opening proves readability where permission bits do not tell (ACLs, root).
     Platform::File file;
     if (!file.openRead(QFile::encodeName(path))) {
@@ -70,13 +62,14 @@ bool checkSavableMedia(const QStringList &paths, QString *error, QStringList *re
 
     const QVector<NameClash> clashes = findNameClashes(paths);
     if (!clashes.isEmpty()) {
-        QString part = tr("A package holds one file per name, and these files share a name (letter "
-                          "case does not count on USB sticks):");
+        QString part =
+            CoreText::tr("A package holds one file per name, and these files share a name (letter "
+                         "case does not count on USB sticks):");
         for (const NameClash &clash : clashes) {
             part += bulletLine(quoted(clash.first) + QLatin1String(" / ") + quoted(clash.second));
             named << clash.first << clash.second;
         }
-        part += QLatin1Char('\n') + tr("Rename one file of each pair and add it again.");
+        part += QLatin1Char('\n') + CoreText::tr("Rename one file of each pair and add it again.");
         parts.append(part);
     }
 
@@ -86,11 +79,12 @@ bool checkSavableMedia(const QStringList &paths, QString *error, QStringList *re
             reserved.append(path);
     }
     if (!reserved.isEmpty()) {
-        QString part = tr("The name %1 belongs to the playlist document:").arg(documentEntryName());
+        QString part =
+            CoreText::tr("The name %1 belongs to the playlist document:").arg(documentEntryName());
         for (const QString &path : reserved)
             part += bulletLine(quoted(path));
         named += reserved;
-        part += QLatin1Char('\n') + tr("Rename these files and add them again.");
+        part += QLatin1Char('\n') + CoreText::tr("Rename these files and add them again.");
         parts.append(part);
     }
 
@@ -101,27 +95,29 @@ bool checkSavableMedia(const QStringList &paths, QString *error, QStringList *re
         });
     if (tooMany != problems.end()) {
         // Nothing is wrong with these files: renaming them would not help.
-        parts.append(tr("This program has too many files open at once (%1), so %2 media files "
-                        "could not be checked. Close other programs or raise the limit of open "
-                        "files (ulimit -n), then save again.")
-                         .arg(tooMany->reason)
-                         .arg(int(problems.end() - tooMany)));
+        parts.append(
+            CoreText::tr("This program has too many files open at once (%1), so %2 media files "
+                         "could not be checked. Close other programs or raise the limit of open "
+                         "files (ulimit -n), then save again.")
+                .arg(tooMany->reason)
+                .arg(int(problems.end() - tooMany)));
         problems.erase(tooMany, problems.end());
     }
     if (!problems.isEmpty()) {
-        QString part = tr("These media files cannot be saved:");
+        QString part = CoreText::tr("These media files cannot be saved:");
         for (const MediaProblem &problem : problems) {
             part += bulletLine(quoted(problem.path) + QLatin1String(": ") + problem.reason);
             named.append(problem.path);
         }
-        part += QLatin1Char('\n') + tr("Put them back or rename them, or delete their rows.");
+        part +=
+            QLatin1Char('\n') + CoreText::tr("Put them back or rename them, or delete their rows.");
         parts.append(part);
     }
 
     if (parts.isEmpty())
         return true;
-    *error = tr("The playlist was not saved; nothing was written.") + QLatin1String("\n\n") +
-             parts.join(QLatin1String("\n\n"));
+    *error = CoreText::tr("The playlist was not saved; nothing was written.") +
+             QLatin1String("\n\n") + parts.join(QLatin1String("\n\n"));
     if (refused)
         *refused = named;
     return false;

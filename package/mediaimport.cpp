@@ -1,4 +1,6 @@
 #include "package/mediaimport.h"
+#include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "jobs/jobcontrol.h"
 #include "media/capturetime.h"
@@ -7,19 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MediaImport", text);
-}
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
-}
-
-} // namespace
+namespace {} // namespace
 
 QVector<ImportPlan> planImports(const QStringList &files, const QVector<int> &places,
                                 JobControl *control)
@@ -79,7 +69,8 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
         }
         cancelled = cancelled || jobCancelled(control);
         if (cancelled) {
-            outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));
+            outcome.failures.append(
+                MainWindow::tr("%1 was not converted: cancelled.").arg(quoted(source)));
             continue;
         }
         // The conversion reports its own file's bytes and checks its own cancel flag.
@@ -104,7 +95,8 @@ ImportOutcome convertImports(const QVector<ImportPlan> &plans, JobControl *contr
             outcome.places.append(plans.at(i).slot);
         } else if (error.isEmpty()) {
             cancelled = true;
-            outcome.failures.append(tr("%1 was not converted: cancelled.").arg(quoted(source)));
+            outcome.failures.append(
+                MainWindow::tr("%1 was not converted: cancelled.").arg(quoted(source)));
         } else {
             outcome.failures.append(error);
         }

@@ -1,5 +1,6 @@
 // The main window: opening a package.
 #include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "app/userdialogs.h"
 #include "document/playlistdocument.h"
@@ -65,12 +66,12 @@ void MainWindow::handlePackageRead(const QString &path, const OpenOutcome &outco
     showPackage(contents);
     reportOpened(contents.path, contents.rows.size());
     if (!contents.missingMedia.isEmpty()) {
-        dialogs->warning(this, tr("Open"),
-                         tr("The package %1 lacks media files its playlist names; the player "
-                            "will skip or stop at them:\n    %2\n\nAdd these files again, or "
-                            "delete their rows.")
-                             .arg(tr("“%1”").arg(QDir::toNativeSeparators(contents.path)),
-                                  contents.missingMedia.join(QLatin1String("\n    "))));
+        dialogs->warning(
+            this, tr("Open"),
+            tr("The package %1 lacks media files its playlist names; the player "
+               "will skip or stop at them:\n    %2\n\nAdd these files again, or "
+               "delete their rows.")
+                .arg(quoted(contents.path), contents.missingMedia.join(QLatin1String("\n    "))));
     }
     emit openFinished({});
 }

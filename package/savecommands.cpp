@@ -1,5 +1,6 @@
 // The main window: saving, as a new package or as an update of the open one.
 #include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "app/userdialogs.h"
 #include "media/playcheck.h"
@@ -15,15 +16,6 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <QUndoStack>
-
-namespace {
-
-QString quoted(const QString &path)
-{
-    return MainWindow::tr("“%1”").arg(QDir::toNativeSeparators(path));
-}
-
-} // namespace
 
 void MainWindow::on_pushButtonSave_clicked()
 {

@@ -1,4 +1,5 @@
 #include "package/saveplan.h"
+#include "archive/text.h"
 
 #include "archive/packagereader.h"
 #include "archive/platformfile.h"
@@ -18,16 +19,6 @@
 Q_LOGGING_CATEGORY(lcPackage, "merovi.package")
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
-QString quoted(const QString &path)
-{
-    return tr("“%1”").arg(QDir::toNativeSeparators(path));
-}
 
 SaveOutcome failed(const QString &error, SaveOutcome::Status status = SaveOutcome::Status::Failed)
 {
@@ -153,10 +144,12 @@ QString disagreementText(const QString &path, const Disagreement &disagreement)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (disagreement.kind == Disagreement::Kind::NotHeld)
-        return tr("“%1”: the playlist plays “%2”, but the package holds no such file. Add the "
-                  "file again, or remove it from the playlist.")
+        return CoreText::tr(
+                   "“%1”: the playlist plays “%2”, but the package holds no such file. Add the "
+                   "file again, or remove it from the playlist.")
             .arg(shown, disagreement.name);
-    return tr("“%1”: the entry “%2” is played by no playlist row.").arg(shown, disagreement.name);
+    return CoreText::tr("“%1”: the entry “%2” is played by no playlist row.")
+        .arg(shown, disagreement.name);
 }
 
 bool readPackage(const QString &path, const QString &transition, PackageContents *contents,
@@ -176,15 +169,17 @@ bool readPackage(PackageReader &reader, const QString &transition, PackageConten
     const QString path = reader.path();
     QByteArray bytes;
     if (!reader.contains(documentEntryName())) {
-        *error = tr("Cannot read %1: it holds no playlist document (json.txt).").arg(quoted(path));
+        *error = CoreText::tr("Cannot read %1: it holds no playlist document (json.txt).")
+                     .arg(quoted(path));
         return false;
     }
     bool tooLarge = false;
     if (!reader.readEntry(documentEntryName(), PackageArchive::maxDocumentSize, &bytes,
                           &tooLarge)) {
-        *error = tooLarge ? tr("Cannot read %1: its playlist document is larger than 16 MiB.")
-                                .arg(quoted(path))
-                          : reader.errorString();
+        *error = tooLarge
+                     ? CoreText::tr("Cannot read %1: its playlist document is larger than 16 MiB.")
+                           .arg(quoted(path))
+                     : reader.errorString();
         return false;
     }
 
@@ -193,13 +188,13 @@ bool readPackage(PackageReader &reader, const QString &transition, PackageConten
     if (parseError.error != QJsonParseError::NoError) {
         qCWarning(lcPackage) << "json.txt of" << path << "at offset" << parseError.offset
                              << parseError.errorString();
-        *error = tr("Cannot read %1: its playlist document is not valid JSON (%2).")
+        *error = CoreText::tr("Cannot read %1: its playlist document is not valid JSON (%2).")
                      .arg(quoted(path), parseError.errorString());
         return false;
     }
     if (!document.isObject()) {
-        *error =
-            tr("Cannot read %1: its playlist document is not a JSON object.").arg(quoted(path));
+        *error = CoreText::tr("Cannot read %1: its playlist document is not a JSON object.")
+                     .arg(quoted(path));
         return false;
     }
 
@@ -242,14 +237,16 @@ OpenOutcome runOpen(const QString &path, const QString &transition)
 
 SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
 {
-    const QString unchanged = plan.isUpdate() || QFileInfo::exists(plan.packagePath)
-                                  ? tr("%1 was left as it was.").arg(quoted(plan.packagePath))
-                                  : tr("Nothing was written.");
+    const QString unchanged =
+        plan.isUpdate() || QFileInfo::exists(plan.packagePath)
+            ? CoreText::tr("%1 was left as it was.").arg(quoted(plan.packagePath))
+            : CoreText::tr("Nothing was written.");
     if (plan.rows.size() > maxPlaylistRows) {
-        return failed(tr("A package holds at most %1 rows, and this playlist has %2. Split it into "
+        return failed(
+            CoreText::tr("A package holds at most %1 rows, and this playlist has %2. Split it into "
                          "two packages.")
-                          .arg(maxPlaylistRows)
-                          .arg(plan.rows.size()));
+                .arg(maxPlaylistRows)
+                .arg(plan.rows.size()));
     }
 
     if (plan.isUpdate()) {
@@ -258,16 +255,18 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         int error = 0;
         // A drive that fails to answer is not a package that went away.
         if (!Platform::fileKind(QFile::encodeName(plan.packagePath), &kind, &mode, &error)) {
-            return failed(tr("The package %1 cannot be read: %2. Check the drive (reconnect it "
+            return failed(
+                CoreText::tr("The package %1 cannot be read: %2. Check the drive (reconnect it "
                              "if it was pulled out), then save again; or save the playlist under "
                              "a new name on another drive.")
-                              .arg(quoted(plan.packagePath), Platform::systemError(error)));
+                    .arg(quoted(plan.packagePath), Platform::systemError(error)));
         }
         if (kind != Platform::Kind::Regular) {
-            return failed(tr("The package %1 is no longer there, so it cannot be updated. "
+            return failed(
+                CoreText::tr("The package %1 is no longer there, so it cannot be updated. "
                              "Reconnect its drive or put it back, then save again; or save the "
                              "playlist under a new name.")
-                              .arg(quoted(plan.packagePath)));
+                    .arg(quoted(plan.packagePath)));
         }
     }
 
@@ -282,10 +281,11 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
                 if (replacing.at(row).file != rows.at(row).file)
                     refused << rows.at(row).file << replacing.at(row).file;
             }
-            return refusing(tr("The files added would replace files that rows still play: %1.")
-                                    .arg(replaced.join(QLatin1String(", "))) +
-                                QLatin1Char('\n') + unchanged,
-                            refused);
+            return refusing(
+                CoreText::tr("The files added would replace files that rows still play: %1.")
+                        .arg(replaced.join(QLatin1String(", "))) +
+                    QLatin1Char('\n') + unchanged,
+                refused);
         }
         rows = replacing;
     }
@@ -301,9 +301,10 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     if (documentHook())
         documentHook()(&document);
     if (document.size() > PackageArchive::maxDocumentSize) {
-        return failed(tr("The playlist is too large to open again: a package holds at most %1 "
+        return failed(
+            CoreText::tr("The playlist is too large to open again: a package holds at most %1 "
                          "rows with names of ordinary length. Split it into two packages.")
-                          .arg(maxPlaylistRows));
+                .arg(maxPlaylistRows));
     }
     // What is written is judged, not what was meant: the document as bytes.
     QJsonObject written = QJsonDocument::fromJson(document).object();
@@ -327,9 +328,10 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
                                                         : entryNameOf(file)))
                 refused.append(plan.rows.at(row).file);
         }
-        error = tr("The playlist was not saved: its document and its files would disagree.") +
-                QLatin1Char('\n') + disagreementsText(plan.packagePath, found) + QLatin1Char('\n') +
-                unchanged;
+        error =
+            CoreText::tr("The playlist was not saved: its document and its files would disagree.") +
+            QLatin1Char('\n') + disagreementsText(plan.packagePath, found) + QLatin1Char('\n') +
+            unchanged;
         return true;
     };
     if (plan.isUpdate()) {
@@ -387,7 +389,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         if (archive.failure() == PackageArchive::Failure::Unfinished)
             return failed(archive.errorString());
         if (archive.failure() == PackageArchive::Failure::Cancelled)
-            return failed(tr("The save was cancelled.") + QLatin1Char('\n') + unchanged,
+            return failed(CoreText::tr("The save was cancelled.") + QLatin1Char('\n') + unchanged,
                           SaveOutcome::Status::Cancelled);
         return failed(archive.errorString() + QLatin1Char('\n') + unchanged);
     }
@@ -426,7 +428,7 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
         outcome.contents.identity = archive.identity();
         outcome.contents.missingMedia.clear();
         outcome.verifyMs = -1;
-        warn(tr("The playlist was saved, but it cannot be read back: %1").arg(readError));
+        warn(CoreText::tr("The playlist was saved, but it cannot be read back: %1").arg(readError));
         return outcome;
     }
     // The same rule as before the write, now on what the package holds.
@@ -435,8 +437,8 @@ SaveOutcome runSavePlan(const SavePlan &plan, JobControl *control)
     if (!found.isEmpty()) {
         outcome.status = SaveOutcome::Status::Failed;
         outcome.verifyMs = -1;
-        outcome.error = tr("The package %1 was written, but its document and its files "
-                           "disagree; the player will not play all of it. Save it again.")
+        outcome.error = CoreText::tr("The package %1 was written, but its document and its files "
+                                     "disagree; the player will not play all of it. Save it again.")
                             .arg(quoted(plan.packagePath)) +
                         QLatin1Char('\n') + disagreementsText(plan.packagePath, found);
     }

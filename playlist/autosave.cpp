@@ -1,4 +1,5 @@
 #include "playlist/autosave.h"
+#include "archive/text.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -16,11 +17,6 @@ namespace {
 
 // Far beyond the largest playlist (ten thousand rows of long paths).
 constexpr qint64 maxKeptBytes = 64 * 1024 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("UnsavedPlaylist", text);
-}
 
 QString lockPathOf(const QString &jsonPath)
 {
@@ -56,7 +52,7 @@ bool readUnsavedPlaylist(const QByteArray &bytes, UnsavedPlaylist *playlist, QSt
         root.value(QLatin1String("version")).toInt() != 1 ||
         !root.value(QLatin1String("rows")).isArray()) {
         *error = parsed.error != QJsonParseError::NoError ? parsed.errorString()
-                                                          : tr("not a kept playlist");
+                                                          : CoreText::tr("not a kept playlist");
         return false;
     }
     UnsavedPlaylist read;
@@ -69,7 +65,7 @@ bool readUnsavedPlaylist(const QByteArray &bytes, UnsavedPlaylist *playlist, QSt
         const QJsonValue time = row.value(QLatin1String("time"));
         const QJsonValue file = row.value(QLatin1String("file"));
         if (!time.isString() || !file.isString()) {
-            *error = tr("a row has no time or no file");
+            *error = CoreText::tr("a row has no time or no file");
             return false;
         }
         read.rows.append({time.toString(), file.toString(),
@@ -120,7 +116,7 @@ bool UnsavedPlaylistStore::write(const UnsavedPlaylist &playlist, int generation
     const QString path = m_folder + QLatin1Char('/') + m_id + QLatin1String(".json");
     if (!m_lock) {
         if (!QDir().mkpath(m_folder)) {
-            *error = tr("cannot make the folder “%1”").arg(QDir::toNativeSeparators(m_folder));
+            *error = CoreText::tr("cannot make the folder %1").arg(quoted(m_folder));
             return false;
         }
         m_lock = std::make_unique<QLockFile>(lockPathOf(path));
@@ -131,8 +127,7 @@ bool UnsavedPlaylistStore::write(const UnsavedPlaylist &playlist, int generation
     const QByteArray bytes = unsavedPlaylistBytes(playlist);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error =
-            tr("cannot write “%1” (%2)").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = CoreText::tr("cannot write %1 (%2)").arg(quoted(path), file.errorString());
         file.cancelWriting();
         return false;
     }

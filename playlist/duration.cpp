@@ -1,14 +1,10 @@
 #include "playlist/duration.h"
+#include "archive/text.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Playlist", text);
-}
 
 bool refuse(QString *why, const QString &text)
 {
@@ -28,12 +24,14 @@ bool parseDuration(const QString &text, QTime *time, QString *why)
     const QRegularExpressionMatch match = pattern.match(text);
     const QString shown = text.trimmed();
     if (shown.isEmpty())
-        return refuse(why, tr("No time given: type whole seconds (90), minutes and seconds "
-                              "(1:30) or hh:mm:ss (00:01:30)."));
+        return refuse(why,
+                      CoreText::tr("No time given: type whole seconds (90), minutes and seconds "
+                                   "(1:30) or hh:mm:ss (00:01:30)."));
     if (!match.hasMatch())
-        return refuse(why, tr("“%1” is no time: type whole seconds (90), minutes and seconds "
-                              "(1:30) or hh:mm:ss (00:01:30).")
-                               .arg(shown));
+        return refuse(why,
+                      CoreText::tr("“%1” is no time: type whole seconds (90), minutes and seconds "
+                                   "(1:30) or hh:mm:ss (00:01:30).")
+                          .arg(shown));
     const bool hasMinutes = match.capturedLength(2) > 0;
     const bool hasHours = match.capturedLength(1) > 0;
     const qint64 hours = match.captured(1).toLongLong();
@@ -41,14 +39,17 @@ bool parseDuration(const QString &text, QTime *time, QString *why)
     const qint64 seconds = match.captured(3).toLongLong();
     // After a colon a part counts within its unit: "1:75" is a typing slip, not 2:15.
     if (hasMinutes && seconds > 59)
-        return refuse(why,
-                      tr("“%1” is no time: seconds after a colon go from 00 to 59.").arg(shown));
+        return refuse(
+            why,
+            CoreText::tr("“%1” is no time: seconds after a colon go from 00 to 59.").arg(shown));
     if (hasHours && minutes > 59)
-        return refuse(why,
-                      tr("“%1” is no time: minutes between colons go from 00 to 59.").arg(shown));
+        return refuse(
+            why,
+            CoreText::tr("“%1” is no time: minutes between colons go from 00 to 59.").arg(shown));
     const qint64 total = hours * 3600 + minutes * 60 + seconds;
     if (total >= 24 * 3600)
-        return refuse(why, tr("“%1” is too long: a time goes up to 23:59:59.").arg(shown));
+        return refuse(why,
+                      CoreText::tr("“%1” is too long: a time goes up to 23:59:59.").arg(shown));
     *time = QTime(0, 0).addSecs(int(total));
     return true;
 }
@@ -65,27 +66,31 @@ bool fitLoop(const PlaylistRows &rows, const QVector<qint64> &videoMs, qint64 lo
         }
         const qint64 ms = videoMs.value(r, -1);
         if (ms < 0)
-            return refuse(why, tr("The length of the video “%1” is not known yet: wait until the "
-                                  "table has checked it, then try again.")
-                                   .arg(rows.at(r).file.mid(
-                                       rows.at(r).file.lastIndexOf(QLatin1Char('/')) + 1)));
+            return refuse(
+                why,
+                CoreText::tr("The length of the video “%1” is not known yet: wait until the "
+                             "table has checked it, then try again.")
+                    .arg(rows.at(r).file.mid(rows.at(r).file.lastIndexOf(QLatin1Char('/')) + 1)));
         videoSeconds += (ms + 500) / 1000;
     }
     const auto clock = [](qint64 seconds) {
         return QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("H:mm:ss"));
     };
     if (images == 0)
-        return refuse(why, tr("The playlist has no images: only the times of images can change, "
+        return refuse(
+            why, CoreText::tr("The playlist has no images: only the times of images can change, "
                               "videos play for their own length. Add an image first."));
     const qint64 left = loopSeconds - videoSeconds;
     if (left < images)
-        return refuse(why, tr("The videos alone play %1, which leaves less than a second for each "
+        return refuse(
+            why, CoreText::tr("The videos alone play %1, which leaves less than a second for each "
                               "of the %2 images. Choose a loop of at least %3, or remove a video.")
-                               .arg(clock(videoSeconds))
-                               .arg(images)
-                               .arg(clock(videoSeconds + images)));
+                     .arg(clock(videoSeconds))
+                     .arg(images)
+                     .arg(clock(videoSeconds + images)));
     if ((left + images - 1) / images >= 24 * 3600)
-        return refuse(why, tr("Each image would show for a day or longer: choose a shorter loop."));
+        return refuse(
+            why, CoreText::tr("Each image would show for a day or longer: choose a shorter loop."));
     times->clear();
     int image = 0;
     for (const PlaylistRow &row : rows) {

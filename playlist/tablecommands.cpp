@@ -102,13 +102,15 @@ void MainWindow::setupEditing()
     connect(undoStack, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
     connect(undoStack, &QUndoStack::indexChanged, this, &MainWindow::updateTitle);
 
-    // Named: the menu bar offers the same actions.
+    // Named: the menu bar offers the same actions. The name comes from the
+    // English text, so it is the same in every language.
     const auto addCommand = [this](QWidget *owner, const QList<QKeySequence> &shortcuts,
-                                   Qt::ShortcutContext context, const QString &text,
+                                   Qt::ShortcutContext context, const char *text,
                                    void (MainWindow::*slot)()) {
-        auto *action = new QAction(text, owner);
-        action->setObjectName(QLatin1String("action") +
-                              QString(text).remove(QLatin1Char(' ')).remove(QChar(0x2026)));
+        auto *action = new QAction(tr(text), owner);
+        action->setObjectName(
+            QLatin1String("action") +
+            QString::fromUtf8(text).remove(QLatin1Char(' ')).remove(QChar(0x2026)));
         action->setShortcuts(shortcuts);
         action->setShortcutContext(context);
         connect(action, &QAction::triggered, this, slot);
@@ -118,20 +120,20 @@ void MainWindow::setupEditing()
     };
     // Delete and Ctrl+arrows belong to the table: in the Duration field they edit the time.
     QTableWidget *table = ui->tableWidget;
-    addCommand(table, keys(QKeySequence::Delete), Qt::WidgetShortcut, tr("Delete"),
+    addCommand(table, keys(QKeySequence::Delete), Qt::WidgetShortcut, QT_TR_NOOP("Delete"),
                &MainWindow::on_pushButtonDelete_clicked);
-    addCommand(table, {QKeySequence(Qt::CTRL | Qt::Key_Up)}, Qt::WidgetShortcut, tr("Move Up"),
-               &MainWindow::on_pushButtonUp_clicked);
-    addCommand(table, {QKeySequence(Qt::CTRL | Qt::Key_Down)}, Qt::WidgetShortcut, tr("Move Down"),
-               &MainWindow::on_pushButtonDown_clicked);
-    addCommand(this, keys(QKeySequence::Open), Qt::WindowShortcut, tr("Open"),
+    addCommand(table, {QKeySequence(Qt::CTRL | Qt::Key_Up)}, Qt::WidgetShortcut,
+               QT_TR_NOOP("Move Up"), &MainWindow::on_pushButtonUp_clicked);
+    addCommand(table, {QKeySequence(Qt::CTRL | Qt::Key_Down)}, Qt::WidgetShortcut,
+               QT_TR_NOOP("Move Down"), &MainWindow::on_pushButtonDown_clicked);
+    addCommand(this, keys(QKeySequence::Open), Qt::WindowShortcut, QT_TR_NOOP("Open"),
                &MainWindow::on_pushButtonOpen_clicked);
-    addCommand(this, keys(QKeySequence::Save), Qt::WindowShortcut, tr("Save"),
+    addCommand(this, keys(QKeySequence::Save), Qt::WindowShortcut, QT_TR_NOOP("Save"),
                &MainWindow::on_pushButtonSave_clicked);
     // Since the form has no menu, Save As also sits on the Save button's context menu.
     QAction *saveAsAction = addCommand(
         this, keys(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
-        Qt::WindowShortcut, tr("Save As…"), &MainWindow::saveAs);
+        Qt::WindowShortcut, QT_TR_NOOP("Save As…"), &MainWindow::saveAs);
     ui->pushButtonSave->addAction(saveAsAction);
     ui->pushButtonSave->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Likewise a whole folder, a phone's or a camera's, beside Add Files.

@@ -1,4 +1,5 @@
 #include "playlist/tablemedia.h"
+#include "app/mainwindow.h"
 
 #include "media/mediaservice.h"
 #include "media/playcheck.h"
@@ -23,11 +24,6 @@ namespace {
 
 // The table's rows are about this high; thumbnails are shown at this size.
 const QSize iconSize(48, 27);
-
-QString tr(const char *text)
-{
-    return QApplication::translate("MainWindow", text);
-}
 
 QString clockText(qint64 seconds)
 {
@@ -60,7 +56,8 @@ QString whereText(const MediaSource &source)
     if (!source.isPackageEntry())
         return QDir::toNativeSeparators(source.path);
     return source.entry + QLatin1Char('\n') +
-           tr("stored in %1").arg(source.path.mid(source.path.lastIndexOf(QLatin1Char('/')) + 1));
+           MainWindow::tr("stored in %1")
+               .arg(source.path.mid(source.path.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
 bool sameInfo(const MediaInfo &a, const MediaInfo &b)
@@ -88,7 +85,7 @@ QString details(const MediaSource &source, const MediaInfo &info)
     if (!info.codec.isEmpty())
         lines.append(info.codec);
     if (info.durationMs >= 0)
-        lines.append(tr("plays %1").arg(clockText((info.durationMs + 500) / 1000)));
+        lines.append(MainWindow::tr("plays %1").arg(clockText((info.durationMs + 500) / 1000)));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -283,7 +280,7 @@ void TableMedia::applyRow(int row)
     QString tip = info == m_infos.constEnd() ? whereText(sourceOf(file->text()))
                                              : details(sourceOf(file->text()), *info);
     if (!problem.isEmpty())
-        tip += QLatin1String("\n\n") + tr("May not play: %1").arg(problem);
+        tip += QLatin1String("\n\n") + MainWindow::tr("May not play: %1").arg(problem);
     if (file->toolTip() != tip)
         file->setToolTip(tip);
     if (time->toolTip() != tip)
@@ -372,15 +369,16 @@ void TableMedia::updateTotal()
         else
             ++unknownVideos;
     }
-    QString text =
-        (rows == 1 ? tr("1 item · total %1").arg(clockText(seconds))
-                   : tr("%1 items · total %2").arg(QLocale().toString(rows), clockText(seconds)));
+    QString text = (rows == 1 ? MainWindow::tr("1 item · total %1").arg(clockText(seconds))
+                              : MainWindow::tr("%1 items · total %2")
+                                    .arg(QLocale().toString(rows), clockText(seconds)));
     if (unknownVideos > 0) {
-        text += QLatin1Char(' ') + (unknownVideos == 1
-                                        ? tr("+ 1 video of unknown length")
-                                        : tr("+ %1 videos of unknown length").arg(unknownVideos));
+        text += QLatin1Char(' ') +
+                (unknownVideos == 1
+                     ? MainWindow::tr("+ 1 video of unknown length")
+                     : MainWindow::tr("+ %1 videos of unknown length").arg(unknownVideos));
     }
     if (isProbing())
-        text += QLatin1Char(' ') + tr("(checking media…)");
+        text += QLatin1Char(' ') + MainWindow::tr("(checking media…)");
     m_total->setText(text);
 }

@@ -1,4 +1,6 @@
 #include "playlist/tableview.h"
+#include "app/mainwindow.h"
+#include "archive/text.h"
 
 #include "playlist/playlisttable.h"
 
@@ -14,11 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QApplication::translate("MainWindow", text);
-}
 
 QSize markSize(const QWidget *view)
 {
@@ -36,7 +33,8 @@ public:
         const QString source = sources.value(file);
         if (source.isEmpty())
             return shownFileName(file);
-        return tr("%1 — converted from %2").arg(shownFileName(file), shownFileName(source));
+        return MainWindow::tr("%1 — converted from %2")
+            .arg(shownFileName(file), shownFileName(source));
     }
 
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
@@ -45,7 +43,7 @@ public:
         const QString source = sources.value(index.data().toString());
         if (event->type() != QEvent::ToolTip || source.isEmpty())
             return QStyledItemDelegate::helpEvent(event, view, option, index);
-        QString tip = tr("Converted from “%1”").arg(QDir::toNativeSeparators(source));
+        QString tip = MainWindow::tr("Converted from %1").arg(quoted(source));
         const QString own = index.data(Qt::ToolTipRole).toString();
         if (!own.isEmpty())
             tip += QLatin1String("\n\n") + own;
@@ -144,7 +142,7 @@ void setupPlaylistView(QTableWidget *table)
         ColumnTime, qMax(TimeDelegate::columnWidth(table), header->sectionSizeHint(ColumnTime)));
     header->setSectionResizeMode(ColumnFile, QHeaderView::Stretch);
 
-    auto *hint = new QLabel(tr("Add files or drop them here"), table->viewport());
+    auto *hint = new QLabel(MainWindow::tr("Add files or drop them here"), table->viewport());
     hint->setObjectName(QStringLiteral("labelEmptyTable"));
     hint->setAlignment(Qt::AlignCenter);
     hint->setAttribute(Qt::WA_TransparentForMouseEvents);

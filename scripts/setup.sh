@@ -5,12 +5,14 @@ set -euo pipefail
 
 # The program builds against Qt 6; FFmpeg's libraries read and convert the
 # videos; Qt Multimedia plays the preview; the image plugins read what phones
-# and cameras make; libheif the HEIC photos of phones.
+# and cameras make; libheif the HEIC photos of phones; Qt's translation tools
+# build the program's catalogues, and Qt's own catalogues translate its buttons.
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libzip-dev
           libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libswresample-dev
           qt6-multimedia-dev libqt6multimediawidgets6 gstreamer1.0-plugins-base
           gstreamer1.0-plugins-good gstreamer1.0-libav qt6-image-formats-plugins
-          kimageformat-plugins fonts-dejavu-core libheif-dev)
+          kimageformat-plugins fonts-dejavu-core libheif-dev qt6-l10n-tools qt6-tools-dev
+          qt6-translations-l10n)
 if [ "${1:-build}" = test ]; then
     # Qt 5 for the second build CI makes; a virtual display and window tools
     # for the real-window tests; the archive tools and Python for the
@@ -21,7 +23,7 @@ if [ "${1:-build}" = test ]; then
     # other zip tools for the interoperability tests; a window manager for
     # screenshots.
     packages+=(qtbase5-dev qtbase5-dev-tools qtmultimedia5-dev libqt5multimedia5-plugins
-               qt5-image-formats-plugins
+               qt5-image-formats-plugins qttools5-dev-tools qttools5-dev qttranslations5-l10n
                xvfb xauth xdotool imagemagick libx11-6 zip unzip python3 ffmpeg dosfstools
                strace desktop-file-utils appstream clang-format dbus python3-dbusmock fusefat
                exfat-fuse exfatprogs libarchive-tools p7zip-full openbox libheif-examples)

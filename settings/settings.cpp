@@ -1,4 +1,5 @@
 #include "settings/settings.h"
+#include "archive/text.h"
 
 #include "archive/platformfile.h"
 
@@ -44,9 +45,8 @@ bool readsBack(const QString &path, const QByteArray &bytes, QString *error)
         return false;
     }
     if (stored.left(int(got)) != bytes) {
-        *error =
-            QCoreApplication::translate("Settings", "the disk kept other bytes than were written "
-                                                    "(is it full?)");
+        *error = CoreText::tr("the disk kept other bytes than were written "
+                              "(is it full?)");
         return false;
     }
     return true;

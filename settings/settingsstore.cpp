@@ -1,4 +1,5 @@
 #include "settings/settingsstore.h"
+#include "archive/text.h"
 
 #include "settings/settings.h"
 
@@ -28,11 +29,9 @@ void SettingsStore::write(const Values &values)
             settings.PATH_SAVE = values.pathSave;
             if (settings.Save())
                 return QString();
-            return QCoreApplication::translate("Settings",
-                                               "The folders to start in next time could not be "
-                                               "remembered: %1 cannot be written (%2).")
-                .arg(QStringLiteral("“%1”").arg(QDir::toNativeSeparators(
-                         QDir::current().absoluteFilePath(Settings::fileName()))),
+            return CoreText::tr("The folders to start in next time could not be "
+                                "remembered: %1 cannot be written (%2).")
+                .arg(quoted(QDir::current().absoluteFilePath(Settings::fileName())),
                      settings.errorString());
         },
         [this](const QString &warning) { emit written(warning); });

@@ -2,6 +2,7 @@
 // after a job, and the Duration field that takes what people type.
 #include "archive/packagearchive.h"
 #include "archive/platformfile.h"
+#include "archive/text.h"
 #include "media/textslide.h"
 #include "package/saveplan.h"
 #include "playlist/duration.h"
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QTranslator>
 #include <QtTest>
 
 class TestWindow : public QObject
@@ -320,6 +322,60 @@ private slots:
         QCOMPARE(readZip(file("menu.mrv")).size(), 3); // json.txt and both pictures
         QVERIFY(window->openedPackage().isEmpty());
         QVERIFY(!window->isWindowModified());
+    }
+
+    // A German shop owner adds a WEBP (the conversion question), saves, opens and
+    // saves a change: no word the window shows or asks stays English, and the
+    // package holds the document an English run writes, up to the save time.
+    void speaksTheOwnersLanguage()
+    {
+        QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(file("pic.webp")));
+        QStringList texts[2];
+        QString documents[2];
+        for (const int german : {0, 1}) {
+            QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c());
+            loadTranslations(qApp);
+            MainWindow w;
+            FakeDialogs *fake = FakeDialogs::install(w);
+            QVERIFY(showActive(&w));
+            const QString package = file("owner.mrv");
+            QFile::remove(package);
+            fake->choices = {0};
+            fake->paths = {package};
+            QSignalSpy saved(&w, &MainWindow::saveFinished), opened(&w, &MainWindow::openFinished);
+            addFiles(w, fake, dir, {str("pic.webp"), str("a.png")});
+            QTRY_COMPARE(tableOf(w).rowCount(), 2);
+            click(w, "pushButtonSave");
+            QVERIFY(saved.wait(20000));
+            w.openFile(package);
+            QVERIFY(opened.wait(20000));
+            addFiles(w, fake, dir, {str("d.png")});
+            QTRY_COMPARE(tableOf(w).rowCount(), 3);
+            click(w, "pushButtonSave");
+            QVERIFY(saved.wait(20000));
+            documents[german] =
+                QString::fromUtf8(readZip(package).value(str("json.txt")))
+                    .replace(QRegularExpression(str(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)")),
+                             str("@"));
+            for (const FakeDialogs::Call &call : std::as_const(fake->calls))
+                texts[german] << call.text;
+            const QObjectList objects = w.findChildren<QObject *>() << &w;
+            for (QObject *o : objects)
+                for (const char *name :
+                     {"text", "toolTip", "windowTitle", "title", "placeholderText"})
+                    if (!qobject_cast<QWidget *>(o) || qobject_cast<QWidget *>(o)->isVisible())
+                        texts[german] << o->property(name).toString();
+            for (int c = 0; c < tableOf(w).columnCount(); ++c)
+                texts[german] << tableOf(w).model()->headerData(c, Qt::Horizontal).toString();
+            qDeleteAll(qApp->findChildren<QTranslator *>());
+        }
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(documents[1], documents[0]);
+        // Names, numbers and times read alike in both languages; all else differs.
+        const QRegularExpression alike(str(
+            R"(^([\d\W]*|[\w.]+\.(png|jpg|mrv)|.*://.*|(.* — )?Merovi USB Playlist builder|HH:mm:ss|Zoom)$)"));
+        for (const QString &text : std::as_const(texts[1]))
+            QVERIFY2(!texts[0].contains(text) || alike.match(text).hasMatch(), qPrintable(text));
     }
 
     void droppedRowsLand_data()

@@ -120,6 +120,15 @@ private slots:
                                    {"/v.mp4", "NA", "2", "00:00:00", "6"},
                                    {"/b.jpg", "00:00:04", "1", "00:00:04", "6"}},
                                   "show", "2024-03-05 17:08:09"));
+
+        // In German: words for people, but all that --json prints stays as it is.
+        const QString json = mrv("list gone.mrv --json").err;
+        const QByteArray before = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        const Result german[] = {mrv("list gone.mrv --json"), mrv("list gone.mrv")};
+        qputenv("LC_ALL", before);
+        QCOMPARE(german[0].err, json);
+        QVERIFY2(german[1].err.startsWith(str("„")), qPrintable(german[1].err));
     }
 
     void updateChangesOnlyWhatWasAsked()

@@ -1,0 +1,36 @@
+# Fails when a catalogue lacks a translation of a sentence the sources say, or
+# keeps one they no longer say. lupdate works on copies, so the kept
+# catalogues change only through update_translations.
+# -DLUPDATE=tool -DSOURCES=list file -DINCLUDE=source root -DCATALOGUES=a.ts|b.ts -DWORK=scratch folder
+string(REPLACE "|" ";" catalogues "${CATALOGUES}")
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+set(copies)
+foreach(catalogue ${catalogues})
+    file(COPY "${catalogue}" DESTINATION "${WORK}")
+    get_filename_component(name "${catalogue}" NAME)
+    list(APPEND copies "${WORK}/${name}")
+endforeach()
+execute_process(COMMAND "${LUPDATE}" "@${SOURCES}" -I "${INCLUDE}" -locations none -ts ${copies}
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "lupdate failed (${status}):\n${output}")
+endif()
+set(faults "")
+foreach(copy ${copies})
+    file(STRINGS "${copy}" lines ENCODING UTF-8)
+    set(source "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "<source>(.*)</source>")
+            set(source "${CMAKE_MATCH_1}")
+        elseif(line MATCHES "type=\"(unfinished|obsolete|vanished)\"")
+            get_filename_component(name "${copy}" NAME)
+            string(APPEND faults "${name}: ${CMAKE_MATCH_1}: ${source}\n")
+        endif()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Catalogues out of step with the sources; run the "
+                        "update_translations target and translate:\n${faults}")
+endif()
+message(STATUS "Every sentence is translated in ${CATALOGUES}")
