@@ -341,7 +341,7 @@ private slots:
             const QString package = file("owner.mrv");
             QFile::remove(package);
             fake->choices = {0};
-            fake->paths = {package};
+            fake->paths = QStringList{package};
             QSignalSpy saved(&w, &MainWindow::saveFinished), opened(&w, &MainWindow::openFinished);
             addFiles(w, fake, dir, {str("pic.webp"), str("a.png")});
             QTRY_COMPARE(tableOf(w).rowCount(), 2);
