@@ -201,13 +201,33 @@ bool convertImage(const QString &source, const QString &target, QString *error)
 
 QString convertedPath(const QString &path, const ConversionPlan &plan)
 {
+    return cachedCopyPath(path, {}, plan.storedName);
+}
+
+QString cachedCopyPath(const QString &path, const QByteArray &variant, const QString &storedName)
+{
     const QFileInfo file(path);
     QCryptographicHash key(QCryptographicHash::Sha1);
     key.addData(QFile::encodeName(file.absoluteFilePath()));
     key.addData(QByteArray::number(file.size()));
     key.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
-    const QString folder = conversionCache() + QString::fromLatin1(key.result().toHex().left(24));
-    return folder + QLatin1Char('/') + plan.storedName;
+    QString folder = QString::fromLatin1(key.result().toHex().left(24));
+    if (!variant.isEmpty()) {
+        // A folder of its own per variant, told apart by name.
+        QCryptographicHash how(QCryptographicHash::Sha1);
+        how.addData(variant);
+        folder = QLatin1String("fitted-") + folder + QLatin1Char('-') +
+                 QString::fromLatin1(how.result().toHex().left(12));
+    }
+    return conversionCache() + folder + QLatin1Char('/') + storedName;
+}
+
+bool isFittedCopy(const QString &path)
+{
+    return isConvertedCopy(path) && QFileInfo(path)
+                                        .absolutePath()
+                                        .section(QLatin1Char('/'), -1)
+                                        .startsWith(QLatin1String("fitted-"));
 }
 
 bool remuxToMp4(const QString &source, const QString &target, JobControl *control, QString *error)
@@ -314,6 +334,8 @@ QString sourceNotePath(const QString &converted)
     return QFileInfo(converted).absolutePath() + QLatin1String("/.source");
 }
 
+} // namespace
+
 void writeSourceNote(const QString &source, const QString &converted)
 {
     // Only the window's display reads it: a note that cannot be written costs a label.
@@ -322,6 +344,8 @@ void writeSourceNote(const QString &source, const QString &converted)
         note.write(QFileInfo(source).absoluteFilePath().toUtf8()) >= 0)
         (void)note.commit();
 }
+
+namespace {
 
 QString convertOnce(const QString &path, const ConversionPlan &plan, JobControl *control,
                     QString *error)

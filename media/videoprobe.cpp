@@ -218,7 +218,7 @@ struct Presentation
 Presentation presentationOf(const AVStream *stream, const AVFrame *frame)
 {
     Presentation shown;
-    AVRational aspect = frame->sample_aspect_ratio;
+    AVRational aspect = frame ? frame->sample_aspect_ratio : AVRational{0, 1};
     if (aspect.num <= 0 || aspect.den <= 0)
         aspect = stream->sample_aspect_ratio;
     if (aspect.num <= 0 || aspect.den <= 0)
@@ -460,6 +460,12 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const AVCodecParameters *parameters = stream->codecpar;
     info->codec = QString::fromUtf8(avcodec_get_name(parameters->codec_id));
     info->pixelSize = QSize(parameters->width, parameters->height);
+    const AVRational rate =
+        stream->avg_frame_rate.num > 0 ? stream->avg_frame_rate : stream->r_frame_rate;
+    if (rate.num > 0 && rate.den > 0)
+        info->frameRate = av_q2d(rate);
+    info->hasSound = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, index, nullptr, 0) >= 0;
+    info->quarterTurns = presentationOf(stream, nullptr).quarterTurns;
     // The container's length counts every stream, as the player plays them.
     if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
         info->durationMs = format->duration / (AV_TIME_BASE / 1000);

@@ -1,5 +1,6 @@
 #include "playlist/tableview.h"
 
+#include "media/mediaconvert.h"
 #include "playlist/playlisttable.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ public:
         const QString source = sources.value(file);
         if (source.isEmpty())
             return shownFileName(file);
+        if (isFittedCopy(file))
+            return tr("%1 — fitted from %2").arg(shownFileName(file), shownFileName(source));
         return tr("%1 — converted from %2").arg(shownFileName(file), shownFileName(source));
     }
 
