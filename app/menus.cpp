@@ -78,6 +78,12 @@ void MainWindow::setupMenus()
     connect(selectAll, &QAction::triggered, ui->tableWidget, &QAbstractItemView::selectAll);
     ui->tableWidget->addAction(selectAll);
     edit->addAction(selectAll);
+    edit->addSeparator();
+    auto *screenProfile = new QAction(tr("Screen and &Player…"), this);
+    screenProfile->setObjectName(QStringLiteral("actionScreenProfile"));
+    connect(screenProfile, &QAction::triggered, this, &MainWindow::editScreenProfile);
+    edit->addAction(screenProfile);
+    commandActions.append(screenProfile);
 
     viewMenu = menuBar()->addMenu(tr("&View"));
     auto *preview = new QAction(tr("&Preview"), this);
