@@ -5,11 +5,11 @@
 // The media are made first: 12 MP photos (JPEG, some HEIC) with detail a
 // camera's JPEG keeps, 4K H.264 and 1080p HEVC 60 fps clips with sound.
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -117,7 +117,8 @@ double stickWriteSeconds(const QString &package, const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // fonts for the photos, no window
+    QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const int photos = arguments.value(1, str("200")).toInt();
     const int heic = arguments.value(2, str("20")).toInt();
@@ -131,21 +132,29 @@ int main(int argc, char *argv[])
 
     QElapsedTimer making;
     making.start();
+    // A few photos drawn, the rest copies of them under their own names: each
+    // file is read, fitted and stored on its own all the same.
+    constexpr int drawn = 8;
     QStringList files;
     for (int i = 0; i < photos; ++i) {
-        const QString jpeg = str("IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
-        if (!photo(i).save(media + u'/' + jpeg, "JPEG", 92))
-            return 1;
-        if (i < heic) {
-            const QString made = str("IMG_%1.heic").arg(i, 4, 10, QLatin1Char('0'));
-            if (!run(str("heif-enc"), {str("-q"), str("60"), str("-o"), made, jpeg}, media))
+        const bool isHeic = i < heic;
+        const QString name =
+            str(isHeic ? "IMG_%1.heic" : "IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
+        const int first = isHeic ? 0 : heic;
+        if (i - first >= (isHeic ? 3 : drawn)) {
+            if (!QFile::copy(media + u'/' + files.at(first + (i - first) % (isHeic ? 3 : drawn)),
+                             media + u'/' + name))
                 return 1;
-            QFile::remove(media + u'/' + jpeg);
-            files.append(made);
-        } else {
-            files.append(jpeg);
+        } else if (!photo(i).save(media + u'/' + str("drawn.jpg"), "JPEG", 92) ||
+                   !(isHeic
+                         ? run(str("heif-enc"),
+                               {str("-q"), str("60"), str("-o"), name, str("drawn.jpg")}, media)
+                         : QFile::rename(media + u'/' + str("drawn.jpg"), media + u'/' + name))) {
+            return 1;
         }
+        files.append(name);
     }
+    QFile::remove(media + u'/' + str("drawn.jpg"));
     for (int i = 0; i < clips; ++i) {
         const bool uhd = i % 2 == 0;
         const QString clip = str("VID_%1.mp4").arg(i, 4, 10, QLatin1Char('0'));

@@ -199,7 +199,11 @@ int runBuild(const QStringList &arguments)
         QString error;
         if (!parseFileArgument(argument, &file, &error))
             return usageError(command, error);
-        if (!convertArgument(&file.path))
+        // A photo to be fitted anyway is fitted from the original, in one pass.
+        const bool fitLater = parser.isSet(fit) &&
+                              planConversion(file.path).kind == ConversionPlan::Kind::Image &&
+                              photoExceedsScreen(file.path, profile);
+        if (!fitLater && !convertArgument(&file.path))
             return ExitFailed;
         const PlaylistRow row =
             rowForFile(file.path, file.time.isEmpty() ? imageTime : file.time, defaultTransition());
@@ -207,7 +211,7 @@ int runBuild(const QStringList &arguments)
             printError(videoTimeRefusal(file.path));
             return ExitFailed;
         }
-        const QString warning = unknownTypeWarning(file.path);
+        const QString warning = fitLater ? QString() : unknownTypeWarning(file.path);
         if (!warning.isEmpty())
             printError(warning);
         rows.append(row);

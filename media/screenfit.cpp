@@ -5,6 +5,7 @@
 #include "media/heifimage.h"
 #include "media/mediaconvert.h"
 #include "media/mediaexamine.h"
+#include "playlist/mediatype.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -81,7 +82,35 @@ VideoLimits limitsOf(const ScreenProfile &profile)
     return limits;
 }
 
+// A photo the player does not take (HEIC, WebP) as the probe would describe
+// it once converted: upright, at its own size. Not ok when none is readable.
+MediaInfo uprightPhoto(const QString &path)
+{
+    MediaInfo info;
+    const HeifHeader heif = readHeifHeader(path);
+    if (heif.ok) {
+        info.pixelSize = heif.size;
+    } else {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        const QSize size = reader.size();
+        info.pixelSize = reader.transformation() & QImageIOHandler::TransformationRotate90
+                             ? size.transposed()
+                             : size;
+    }
+    if (!info.pixelSize.isValid())
+        info.problem = MediaInfo::Problem::WrongType;
+    info.type = MediaImage;
+    info.size = QFileInfo(path).size();
+    return info;
+}
+
 } // namespace
+
+bool photoExceedsScreen(const QString &path, const ScreenProfile &profile)
+{
+    return fitReasons(uprightPhoto(path), profile) & FitReason::PhotoLargerThanScreen;
+}
 
 FitReasons fitReasons(const MediaInfo &info, const ScreenProfile &profile)
 {
@@ -253,7 +282,10 @@ FitOutcome fitFiles(const QStringList &files, const ScreenProfile &profile, JobC
     for (int t = 0; t < pool.maxThreadCount(); ++t) {
         pool.start([&] {
             for (int i = next++; i < files.size() && !jobCancelled(control); i = next++) {
-                const MediaInfo info = examineMediaRemembered(MediaSource::file(files.at(i)));
+                MediaInfo info = examineMediaRemembered(MediaSource::file(files.at(i)));
+                // Straight from a phone's HEIC: no full-size copy made first.
+                if (!info.isOk() && getMediaType(files.at(i)) == MediaOther)
+                    info = uprightPhoto(files.at(i));
                 const FitReasons why = fitReasons(info, profile);
                 if (why) {
                     reasons[i] = fitReasonText(info, why, profile);

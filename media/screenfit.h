@@ -54,6 +54,10 @@ FitResult fitForScreen(const QString &path, const MediaInfo &info, const ScreenP
 [[nodiscard]] bool fitPhoto(const QString &source, const QString &target, const QSize &screen,
                             QString *error);
 
+// Whether path is a photo (any the conversions read, HEIC too) larger than
+// the profile's screen, as it stands upright. Reads the header only.
+bool photoExceedsScreen(const QString &path, const ScreenProfile &profile);
+
 // What fitting a list of files came to: files[i] (one the profile finds too
 // large or too rich; the others are left out) was fitted to copies[i].
 struct FitOutcome

@@ -243,25 +243,29 @@ private slots:
         QVERIFY_CONTAINS(clash.err, str("share a name"));
     }
 
-    // --fit stores a photo larger than the screen at the screen's size, and
-    // one that fits as it is; the files themselves stay as they were.
+    // --fit stores a photo larger than the screen at the screen's size (a HEIC
+    // one straight from the file, not from a full-size copy), and one that fits
+    // as it is; the files themselves stay as they were.
     void buildFits()
     {
         QImage photo(2400, 1800, QImage::Format_RGB32);
         photo.fill(Qt::darkCyan);
         QVERIFY(photo.save(path("big.jpg"), "JPEG") &&
                 photo.copy(0, 0, 160, 120).save(path("tiny.jpg")));
+        QCOMPARE(finish(*start(str("-o shop.heic big.jpg"), "heif-enc")).code, 0);
         const QByteArray big = fileBytes(path("big.jpg"));
         const Result built =
-            mrv("build --fit --profile hd-silent --strict fit.mrv big.jpg tiny.jpg");
+            mrv("build --fit --profile hd-silent --strict fit.mrv big.jpg tiny.jpg shop.heic");
         QCOMPARE(built.code, 0);
         QVERIFY_CONTAINS(
             built.err,
             str("Fitted “%1”: 2400×1800 photo: the screen shows 1280×720.").arg(path("big.jpg")));
-        QVERIFY_CONTAINS(built.err, str("Fitted 1 of 2 files to the screen: "));
+        QVERIFY_CONTAINS(built.err, str("Fitted 2 of 3 files to the screen: "));
+        QVERIFY2(!built.err.contains(str("Converted")), qPrintable(built.err));
         const ZipEntries entries = readZip(path("fit.mrv"));
-        QCOMPARE(entries.keys().join(QLatin1Char(' ')), str("big.jpg json.txt tiny.jpg"));
-        QCOMPARE(QImage::fromData(entries.value(str("big.jpg")), "JPEG").size(), QSize(960, 720));
+        QCOMPARE(entries.keys().join(QLatin1Char(' ')), str("big.jpg json.txt shop.jpg tiny.jpg"));
+        for (const char *fitted : {"big.jpg", "shop.jpg"})
+            QCOMPARE(QImage::fromData(entries.value(str(fitted)), "JPEG").size(), QSize(960, 720));
         QCOMPARE(entries.value(str("tiny.jpg")), fileBytes(path("tiny.jpg")));
         QCOMPARE(fileBytes(path("big.jpg")), big);
     }
