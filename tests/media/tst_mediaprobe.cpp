@@ -5,6 +5,7 @@
 #include "media/screenfit.h"
 #include "tests/common/testkit.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
@@ -54,6 +55,22 @@ bool writeTurnedHeif(const QString &path, const QImage &picture)
     heif_encoder_release(encoder);
     heif_context_free(context);
     return ok;
+}
+
+// A camera's JPEG stored on its side, with the EXIF note to turn it a quarter
+// clockwise. Qt's writer turns the pixels instead of writing the note.
+bool writeTurnedJpeg(const QString &path, const QImage &picture)
+{
+    QBuffer jpeg;
+    if (!jpeg.open(QIODevice::WriteOnly) || !picture.save(&jpeg, "JPEG"))
+        return false;
+    // APP1 "Exif", a big-endian TIFF header and one IFD entry: Orientation (0x0112) = 6.
+    const QByteArray exif = QByteArray::fromHex("ffe10022457869660000"
+                                                "4d4d002a00000008"
+                                                "0001011200030000000100060000"
+                                                "00000000");
+    QByteArray bytes = jpeg.data();
+    return writeBytes(path, bytes.insert(2, exif));
 }
 
 } // namespace
@@ -277,9 +294,7 @@ void TestMediaProbe::turnedAndStretched_data()
         for (int x = 0; x < 40; ++x)
             sideways.setPixel(x, y, qRgb(255, 0, 0));
     }
-    QImageWriter writer(path(str("portrait.jpg")), "jpeg");
-    writer.setTransformation(QImageIOHandler::TransformationRotate90);
-    QVERIFY(writer.write(sideways));
+    QVERIFY(writeTurnedJpeg(path(str("portrait.jpg")), sideways));
     const QString halves = str("-f lavfi -i color=c=red:s=80x120:d=1,format=yuv420p -f lavfi -i "
                                "color=c=blue:s=80x120:d=1,format=yuv420p -filter_complex "
                                "hstack%1 -c:v mpeg4 %2");
@@ -376,14 +391,12 @@ void TestMediaProbe::fitsToTheScreen_data()
     for (int y = 1500; y < 3000; ++y)
         std::fill_n(reinterpret_cast<QRgb *>(landscape.scanLine(y)), 4000, qRgb(0, 0, 255));
     QVERIFY(landscape.save(path(str("wide.jpg")), "JPEG"));
-    // Stored on its side (red on the right) with the note to turn it a quarter clockwise.
+    // Stored on its side, red on the left, to be turned a quarter clockwise.
     QImage sideways(4000, 3000, QImage::Format_RGB32);
     sideways.fill(Qt::blue);
     for (int y = 0; y < 3000; ++y)
-        std::fill_n(reinterpret_cast<QRgb *>(sideways.scanLine(y)) + 2000, 2000, qRgb(255, 0, 0));
-    QImageWriter writer(path(str("upright.jpg")), "jpeg");
-    writer.setTransformation(QImageIOHandler::TransformationRotate270);
-    QVERIFY(writer.write(sideways));
+        std::fill_n(reinterpret_cast<QRgb *>(sideways.scanLine(y)), 2000, qRgb(255, 0, 0));
+    QVERIFY(writeTurnedJpeg(path(str("upright.jpg")), sideways));
     QVERIFY(landscape.copy(0, 0, 1280, 720).save(path(str("small.jpg")), "JPEG"));
     QVERIFY(ffmpeg(str("-f lavfi -i testsrc=s=3840x2160:r=5:d=1 -f lavfi -i sine=d=1 -c:v "
                        "libx265 -preset ultrafast -x265-params log-level=none -c:a aac -shortest "
