@@ -35,7 +35,7 @@ QString mayNotPlayText(const QStringList &lines, int shown)
                                 ? mediaText("1 file may not play:")
                                 : mediaText("%1 files may not play:").arg(lines.size());
     return heading + QLatin1String("\n    ") + lines.mid(0, shown).join(QLatin1String("\n    ")) +
-           (lines.size() > shown ? QLatin1String("\n    …") : QLatin1String(""));
+           (lines.size() > shown ? QStringLiteral("\n    …") : QString());
 }
 
 MediaSource rowSource(const QString &file, const QString &package, const QSet<QString> &storedNames)

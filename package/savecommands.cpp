@@ -28,9 +28,10 @@ QString quoted(const QString &path)
     return MainWindow::tr("“%1”").arg(QDir::toNativeSeparators(path));
 }
 
-QString megabytes(qint64 bytes)
+QString dataSize(qint64 bytes)
 {
-    return QLocale().toString(double(bytes) / 1e6, 'f', 1) + QLatin1String(" MB");
+    return QLocale().formattedDataSize(bytes, bytes < 10'000'000 ? 1 : 0,
+                                       QLocale::DataSizeSIFormat);
 }
 
 } // namespace
@@ -215,7 +216,7 @@ void MainWindow::fittedForSave(const FitOutcome &outcome, const SavePlan &plan)
     }
     fitNote = (outcome.files.size() == 1 ? tr("fitted 1 file: %1 → %2")
                                          : tr("fitted %3 files: %1 → %2").arg(outcome.files.size()))
-                  .arg(megabytes(outcome.before), megabytes(outcome.after));
+                  .arg(dataSize(outcome.before), dataSize(outcome.after));
     showNote(fitNote);
     SavePlan again = makeSavePlan(plan.packagePath, plan.mediaDir, tableRows(*table), opened);
     again.replaceStoredInUse = plan.replaceStoredInUse;
@@ -261,7 +262,7 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
         reportSaved(outcome.contents.path.isEmpty() ? plan.packagePath : outcome.contents.path,
                     outcome.contents.identity.size, outcome.verifyMs);
         if (!fitNote.isEmpty())
-            statusLabel->setText(statusLabel->text() + QLatin1String(" · ") + fitNote);
+            statusLabel->setText(statusLabel->text() + QStringLiteral(" · ") + fitNote);
         if (!outcome.warning.isEmpty())
             dialogs->warning(this, tr("Save"), outcome.warning);
         finishSave({});
