@@ -289,7 +289,17 @@ FitOutcome fitFiles(const QStringList &files, const ScreenProfile &profile, JobC
                 const FitReasons why = fitReasons(info, profile);
                 if (why) {
                     reasons[i] = fitReasonText(info, why, profile);
-                    results[i] = fitForScreen(files.at(i), info, profile, nullptr, &errors[i]);
+                    // A clip's own progress and cancel, within the whole list's.
+                    JobControl *self = nullptr;
+                    JobControl clip([&](const JobProgress &progress) {
+                        if (jobCancelled(control) && self)
+                            self->requestCancel();
+                        const QMutexLocker lock(&reporting);
+                        if (control)
+                            control->report(qMin(done + progress.done, total), total, files.at(i));
+                    });
+                    self = &clip;
+                    results[i] = fitForScreen(files.at(i), info, profile, &clip, &errors[i]);
                 }
                 const QMutexLocker lock(&reporting);
                 done += QFileInfo(files.at(i)).size();

@@ -73,5 +73,5 @@ struct FitOutcome
 
 // Examines each file (remembered checks are not decoded again) and fits those
 // profile finds exceeding, several at once. Blocking; reports bytes of the
-// files done. Cancel stops before the next file.
+// files done. Cancel stops before the next file, and within a clip.
 FitOutcome fitFiles(const QStringList &files, const ScreenProfile &profile, JobControl *control);

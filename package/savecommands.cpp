@@ -153,7 +153,8 @@ bool MainWindow::offerFit(const SavePlan &plan)
     if (exceeding.size() > lines.size())
         lines.append(tr("… and %1 more").arg(exceeding.size() - lines.size()));
     const QString text =
-        tr("These files are larger than this screen and its player need:\n    %1\n\nFit them to "
+        tr("These files are larger or richer than this screen and its player need, or show "
+           "wrongly there:\n    %1\n\nFit them to "
            "the screen? The package then holds smaller copies, quicker to write to the stick; "
            "the files themselves are not changed.")
             .arg(lines.join(QLatin1String("\n    ")));

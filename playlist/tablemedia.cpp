@@ -325,7 +325,7 @@ void TableMedia::applyRow(int row)
     if (!problem.isEmpty())
         tip += QLatin1String("\n\n") + tr("May not play: %1").arg(problem);
     else if (!fit.isEmpty())
-        tip += QLatin1String("\n\n") + tr("Larger than this screen needs: %1").arg(fit);
+        tip += QLatin1String("\n\n") + tr("Exceeds this screen and player: %1").arg(fit);
     if (file->toolTip() != tip)
         file->setToolTip(tip);
     if (time->toolTip() != tip)

@@ -124,7 +124,7 @@ void TestTableMedia::largerThanTheScreen()
     QVERIFY(!timeItem(0)->icon().isNull() && timeItem(2)->icon().isNull());
     QVERIFY(timeItem(0)->icon().cacheKey() != timeItem(1)->icon().cacheKey());
     QVERIFY_CONTAINS(timeItem(0)->toolTip(),
-                     str("Larger than this screen needs: 2560×1440 photo: the screen shows "
+                     str("Exceeds this screen and player: 2560×1440 photo: the screen shows "
                          "1920×1080"));
     QCOMPARE(m_media->exceeding().size(), 1);
     QCOMPARE(m_media->exceeding().value(0).file, path("big.png"));
