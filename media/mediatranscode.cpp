@@ -135,6 +135,7 @@ struct Transcoder
             return AVERROR(ENOMEM);
         const int copied = avcodec_parameters_to_context(lane->decoder, parameters);
         lane->decoder->pkt_timebase = input->streams[lane->in]->time_base;
+        lane->decoder->thread_count = 0; // a 4K clip decodes on every core
         return copied < 0 ? copied : avcodec_open2(lane->decoder, codec, nullptr);
     }
 
