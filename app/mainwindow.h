@@ -15,6 +15,7 @@
 class JobProgressDialog;
 struct LeftPlaylist;
 class UnsavedPlaylistStore;
+struct FitOutcome;
 struct ImportOutcome;
 struct ImportPlace;
 struct ImportPlan;
@@ -184,6 +185,13 @@ private:
     // Spreads the images' times over a loop of the length asked for
     // (playlist/loopcommand.cpp).
     void fitLoopLength();
+    // Media larger than the screen and its player need: fitted after one
+    // question before a save (package/savecommands.cpp), and the profile's
+    // dialog (profile/).
+    bool offerFit(const SavePlan &plan);
+    void fittedForSave(const FitOutcome &outcome, const SavePlan &plan);
+    void editScreenProfile();
+    QString fitNote; // "fitted …: before → after", shown with the next save's report
     std::shared_ptr<UnsavedPlaylistStore> unsavedStore;
     std::shared_ptr<LeftPlaylist> restoredFrom; // until its removal has run
     QTimer *autosaveTimer = nullptr;

@@ -85,6 +85,11 @@ void MainWindow::setupMenus()
     connect(fitLoop, &QAction::triggered, this, &MainWindow::fitLoopLength);
     commandActions.append(fitLoop);
     edit->addAction(fitLoop);
+    auto *screenProfile = new QAction(tr("Screen and &Player…"), this);
+    screenProfile->setObjectName(QStringLiteral("actionScreenProfile"));
+    connect(screenProfile, &QAction::triggered, this, &MainWindow::editScreenProfile);
+    edit->addAction(screenProfile);
+    commandActions.append(screenProfile);
 
     viewMenu = menuBar()->addMenu(tr("&View"));
     auto *preview = new QAction(tr("&Preview"), this);

@@ -20,6 +20,13 @@ const char recentKey[] = "recentPackages";
 
 } // namespace
 
+QString savedSizeText(qint64 bytes)
+{
+    // Decimal units, as sticks and file managers count them.
+    return QLocale().formattedDataSize(bytes, bytes < 10'000'000 ? 1 : 0,
+                                       QLocale::DataSizeSIFormat);
+}
+
 QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at, bool verified)
 {
     const QString name = QFileInfo(packagePath).fileName();
@@ -27,14 +34,9 @@ QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &a
     QString format = QLocale().timeFormat(QLocale::ShortFormat);
     format.remove(QRegularExpression(QStringLiteral("[:.]ss?")));
     const QString time = QLocale().toString(at, format);
-    // Decimal units, as sticks and file managers count them.
     const QString saved =
         bytes < 0 ? MainWindow::tr("Saved %1 at %2").arg(name, time)
-                  : MainWindow::tr("Saved %1 (%2) at %3")
-                        .arg(name,
-                             QLocale().formattedDataSize(bytes, bytes < 10'000'000 ? 1 : 0,
-                                                         QLocale::DataSizeSIFormat),
-                             time);
+                  : MainWindow::tr("Saved %1 (%2) at %3").arg(name, savedSizeText(bytes), time);
     // Synced, then read back from the drive itself: the stick may be pulled.
     return verified ? MainWindow::tr("%1 — verified, safe to remove").arg(saved) : saved;
 }

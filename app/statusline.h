@@ -9,6 +9,8 @@
 // written. bytes < 0: the size is unknown and left out.
 QString savedStatusText(const QString &packagePath, qint64 bytes, const QTime &at,
                         bool verified = false);
+// A package's or a file's size in the status line: "225 MB", "4.2 MB".
+QString savedSizeText(qint64 bytes);
 // The files on the drive holding path that this program has open: the drive
 // cannot be unmounted while any is. Empty also where this cannot be told.
 QStringList openFilesOnDrive(const QString &path);

@@ -3,12 +3,14 @@
 #include "cli/console.h"
 #include "media/mediaconvert.h"
 #include "media/playcheck.h"
+#include "media/screenfit.h"
 #include "package/packagenames.h"
 #include "package/saveplan.h"
 #include "playlist/mediatype.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
@@ -17,6 +19,39 @@ QString videoTimeRefusal(const QString &path)
     return CliText::tr("“%1” is a video: it plays to its end and takes no time. Give it without "
                        "“=hh:mm:ss”.")
         .arg(QDir::toNativeSeparators(path));
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QLocale::c().toString(double(bytes) / 1e6, 'f', 1) + QLatin1String(" MB");
+}
+
+// Fits the files the profile finds too large or too rich and points the
+// rows at the copies. False when one could not be fitted.
+bool fitRows(PlaylistRows *rows, QStringList *paths, const ScreenProfile &profile)
+{
+    QStringList files = *paths;
+    files.removeDuplicates();
+    const FitOutcome outcome = fitFiles(files, profile, nullptr);
+    for (const QString &failure : outcome.failures)
+        printError(failure);
+    for (int i = 0; i < outcome.files.size(); ++i) {
+        const QString &file = outcome.files.at(i);
+        printError(CliText::tr("Fitted “%1”: %2.")
+                       .arg(QDir::toNativeSeparators(file), outcome.reasons.at(i)));
+        for (PlaylistRow &row : *rows)
+            if (row.file == file)
+                row.file = outcome.copies.at(i);
+        for (QString &path : *paths)
+            if (path == file)
+                path = outcome.copies.at(i);
+    }
+    if (!outcome.files.isEmpty())
+        printError(CliText::tr("Fitted %1 of %2 files to the screen: %3 → %4.")
+                       .arg(outcome.files.size())
+                       .arg(files.size())
+                       .arg(megabytes(outcome.before), megabytes(outcome.after)));
+    return outcome.failures.isEmpty();
 }
 
 } // namespace
@@ -107,7 +142,22 @@ int runBuild(const QStringList &arguments)
     const QCommandLineOption force(QStringLiteral("force"),
                                    CliText::tr("Replace an existing package."));
     const QCommandLineOption strict = strictOption();
-    parser.addOptions({duration, buildTime, force, strict});
+    const QCommandLineOption fit(
+        QStringLiteral("fit"),
+        CliText::tr(
+            "Store fitted copies of the media larger or richer than the screen and its player "
+            "use (photos scaled to the screen, clips re-encoded within the player's limits); "
+            "the files themselves are not changed. The profile is the one set in the window's "
+            "Screen and Player dialog, or --profile's."));
+    QStringList presetIds;
+    for (const ScreenProfile &preset : ScreenProfile::presets())
+        presetIds.append(preset.preset);
+    const QCommandLineOption profileOption(
+        QStringLiteral("profile"),
+        CliText::tr("The screen and player to fit to, one of: %1.")
+            .arg(presetIds.join(QLatin1String(", "))),
+        QStringLiteral("preset"));
+    parser.addOptions({duration, buildTime, force, strict, fit, profileOption});
     parser.addPositionalArgument(
         QStringLiteral("OUT.mrv"),
         CliText::tr("The package to make; \".mrv\" takes the place of any other "
@@ -139,6 +189,16 @@ int runBuild(const QStringList &arguments)
                                            .arg(parser.value(buildTime)));
     }
 
+    ScreenProfile profile = ScreenProfile::load();
+    if (parser.isSet(profileOption)) {
+        const int at = int(presetIds.indexOf(parser.value(profileOption)));
+        if (at < 0)
+            return usageError(command, CliText::tr("“%1” is no --profile; give one of: %2.")
+                                           .arg(parser.value(profileOption),
+                                                presetIds.join(QLatin1String(", "))));
+        profile = ScreenProfile::presets().at(at);
+    }
+
     PlaylistRows rows;
     QStringList paths;
     for (const QString &argument : positional.mid(1)) {
@@ -146,7 +206,11 @@ int runBuild(const QStringList &arguments)
         QString error;
         if (!parseFileArgument(argument, &file, &error))
             return usageError(command, error);
-        if (!convertArgument(&file.path))
+        // A photo to be fitted anyway is fitted from the original, in one pass.
+        const bool fitLater = parser.isSet(fit) &&
+                              planConversion(file.path).kind == ConversionPlan::Kind::Image &&
+                              photoExceedsScreen(file.path, profile);
+        if (!fitLater && !convertArgument(&file.path))
             return ExitFailed;
         const PlaylistRow row =
             rowForFile(file.path, file.time.isEmpty() ? imageTime : file.time, defaultTransition());
@@ -154,7 +218,7 @@ int runBuild(const QStringList &arguments)
             printError(videoTimeRefusal(file.path));
             return ExitFailed;
         }
-        const QString warning = unknownTypeWarning(file.path);
+        const QString warning = fitLater ? QString() : unknownTypeWarning(file.path);
         if (!warning.isEmpty())
             printError(warning);
         rows.append(row);
@@ -177,6 +241,9 @@ int runBuild(const QStringList &arguments)
                 .arg(QDir::toNativeSeparators(names.packagePath)));
         return ExitFailed;
     }
+
+    if (parser.isSet(fit) && !fitRows(&rows, &paths, profile))
+        return ExitFailed;
 
     if (!reportMayNotPlay(probeMayNotPlay(rows), parser.isSet(strict), names.packagePath))
         return ExitFailed;

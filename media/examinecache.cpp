@@ -34,7 +34,10 @@ QJsonObject toJson(const MediaInfo &info)
             {QStringLiteral("width"), info.pixelSize.width()},
             {QStringLiteral("height"), info.pixelSize.height()},
             {QStringLiteral("duration"), double(info.durationMs)},
-            {QStringLiteral("playable"), double(info.playableMs)}};
+            {QStringLiteral("playable"), double(info.playableMs)},
+            {QStringLiteral("rate"), info.frameRate},
+            {QStringLiteral("sound"), info.hasSound},
+            {QStringLiteral("turns"), info.quarterTurns}};
 }
 
 bool fromJson(const QByteArray &bytes, MediaInfo *info)
@@ -53,6 +56,12 @@ bool fromJson(const QByteArray &bytes, MediaInfo *info)
                             o.value(QLatin1String("height")).toInt(-1));
     info->durationMs = qint64(o.value(QLatin1String("duration")).toDouble(-1));
     info->playableMs = qint64(o.value(QLatin1String("playable")).toDouble(-1));
+    // Remembered before these were: examined again, or a fit would go unnoticed.
+    if (!o.contains(QLatin1String("turns")))
+        return false;
+    info->frameRate = o.value(QLatin1String("rate")).toDouble();
+    info->hasSound = o.value(QLatin1String("sound")).toBool();
+    info->quarterTurns = o.value(QLatin1String("turns")).toInt() & 3;
     return true;
 }
 

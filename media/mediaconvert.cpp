@@ -27,8 +27,6 @@ extern "C" {
 namespace {
 
 // The probe's limits: larger images take seconds and memory no player screen needs.
-constexpr int maxImageSide = 16384;
-constexpr qint64 maxImagePixels = 32 * 1024 * 1024;
 
 QString averror(int code)
 {
@@ -119,9 +117,7 @@ ConversionPlan planConversion(const QString &path)
             // Some plugins (WebP) only tell by decoding: an opaque photo
             // would otherwise be stored as a PNG many times its size.
             const QSize size = reader.size();
-            if (pixels == QImage::Format_Invalid && size.width() <= maxImageSide &&
-                size.height() <= maxImageSide &&
-                qint64(size.width()) * size.height() <= maxImagePixels)
+            if (pixels == QImage::Format_Invalid && decodableImageSize(size))
                 pixels = QImageReader(path).read().format();
             const bool alpha =
                 QImage::toPixelFormat(pixels).alphaUsage() == QPixelFormat::UsesAlpha;
@@ -166,8 +162,7 @@ bool convertImage(const QString &source, const QString &target, QString *error)
             return false;
     } else {
         const QSize size = reader.size();
-        if (!size.isValid() || size.width() > maxImageSide || size.height() > maxImageSide ||
-            qint64(size.width()) * size.height() > maxImagePixels) {
+        if (!decodableImageSize(size)) {
             *error = MediaText::tr("%1 could not be converted: it is %2×%3 pixels, too large to "
                                    "decode safely. Scale it down to the screen's size.")
                          .arg(quoted(source))
@@ -198,13 +193,33 @@ bool convertImage(const QString &source, const QString &target, QString *error)
 
 QString convertedPath(const QString &path, const ConversionPlan &plan)
 {
+    return cachedCopyPath(path, {}, plan.storedName);
+}
+
+QString cachedCopyPath(const QString &path, const QByteArray &variant, const QString &storedName)
+{
     const QFileInfo file(path);
     QCryptographicHash key(QCryptographicHash::Sha1);
     key.addData(QFile::encodeName(file.absoluteFilePath()));
     key.addData(QByteArray::number(file.size()));
     key.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
-    const QString folder = conversionCache() + QString::fromLatin1(key.result().toHex().left(24));
-    return folder + QLatin1Char('/') + plan.storedName;
+    QString folder = QString::fromLatin1(key.result().toHex().left(24));
+    if (!variant.isEmpty()) {
+        // A folder of its own per variant, told apart by name.
+        QCryptographicHash how(QCryptographicHash::Sha1);
+        how.addData(variant);
+        folder = QLatin1String("fitted-") + folder + QLatin1Char('-') +
+                 QString::fromLatin1(how.result().toHex().left(12));
+    }
+    return conversionCache() + folder + QLatin1Char('/') + storedName;
+}
+
+bool isFittedCopy(const QString &path)
+{
+    return isConvertedCopy(path) && QFileInfo(path)
+                                        .absolutePath()
+                                        .section(QLatin1Char('/'), -1)
+                                        .startsWith(QLatin1String("fitted-"));
 }
 
 bool remuxToMp4(const QString &source, const QString &target, JobControl *control, QString *error)
@@ -311,6 +326,8 @@ QString sourceNotePath(const QString &converted)
     return QFileInfo(converted).absolutePath() + QLatin1String("/.source");
 }
 
+} // namespace
+
 void writeSourceNote(const QString &source, const QString &converted)
 {
     // Only the window's display reads it: a note that cannot be written costs a label.
@@ -319,6 +336,8 @@ void writeSourceNote(const QString &source, const QString &converted)
         note.write(QFileInfo(source).absoluteFilePath().toUtf8()) >= 0)
         (void)note.commit();
 }
+
+namespace {
 
 QString convertOnce(const QString &path, const ConversionPlan &plan, JobControl *control,
                     QString *error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -30,16 +31,32 @@ ConversionPlan planConversion(const QString &path);
 // the path, its size and its modification time: the same file is converted once.
 QString convertedPath(const QString &path, const ConversionPlan &plan);
 
+// Where a copy of path made in another way (variant names how, such as a
+// screen's size) lives in the same cache; a fitted copy by its folder's name.
+QString cachedCopyPath(const QString &path, const QByteArray &variant, const QString &storedName);
+bool isFittedCopy(const QString &path);
+// Names source in a note beside the copy converted from it.
+void writeSourceNote(const QString &source, const QString &converted);
+
 // Writes the MP4 at target from the video at source, copying its video and
 // MP4-compatible audio packets unchanged. Written beside target first and
 // renamed, so target is whole or absent. Cancel: false with an empty error.
 [[nodiscard]] bool remuxToMp4(const QString &source, const QString &target, JobControl *control,
                               QString *error);
 
+// What a re-encoded clip is held to; the defaults keep it as it is.
+struct VideoLimits
+{
+    QSize largest;           // either way round; invalid: any size
+    double frameRate = 0;    // frames a second at most; 0: any
+    bool dropSound = false;  // for players that play none
+    bool turnPixels = false; // the rotation flag applied to the pixels, for players that ignore it
+};
+
 // Writes the MP4 at target with the video of source encoded again as H.264
-// (libx264, "veryfast") and its sound as AAC; otherwise as remuxToMp4.
+// (libx264, "veryfast") and its sound as AAC, within limits; otherwise as remuxToMp4.
 [[nodiscard]] bool transcodeToMp4(const QString &source, const QString &target, JobControl *control,
-                                  QString *error);
+                                  QString *error, const VideoLimits &limits = {});
 
 // Writes the image at source as JPEG or PNG (by target's extension), turned
 // as its EXIF orientation says, at its own size within the probe's limits.

@@ -13,6 +13,17 @@ class MediaText
     Q_DECLARE_TR_FUNCTIONS(MediaText)
 };
 
+// The largest picture the program decodes, a photo's or a video frame's: larger
+// ones take seconds and memory that no screen needs.
+constexpr int maxImageSide = 16384;
+constexpr qint64 maxImagePixels = 32 * 1024 * 1024;
+// Whether a picture of size may be decoded.
+inline bool decodableImageSize(const QSize &size)
+{
+    return size.isValid() && size.width() <= maxImageSide && size.height() <= maxImageSide &&
+           qint64(size.width()) * size.height() <= maxImagePixels;
+}
+
 // Inside the media library: one pass that probes and, when box is valid, also
 // makes the thumbnail, so a medium is opened and parsed once.
 struct InspectLimits

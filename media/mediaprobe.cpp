@@ -18,8 +18,6 @@ namespace {
 // Larger images are refused before decoding. Both readers scale while
 // decoding, so memory stays small; but PNG still inflates every row, and past
 // 32 megapixels that takes seconds for a picture no screen of the player shows.
-constexpr int maxSide = 16384;
-constexpr qint64 maxPngPixels = 32 * 1024 * 1024;
 
 std::atomic<quint64> decodePasses{0};
 
@@ -70,8 +68,8 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
     reader.setAutoTransform(true);
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     info->pixelSize = turned ? size.transposed() : size;
-    if (size.width() > maxSide || size.height() > maxSide ||
-        (format == "png" && qint64(size.width()) * size.height() > maxPngPixels)) {
+    if (size.width() > maxImageSide || size.height() > maxImageSide ||
+        (format == "png" && qint64(size.width()) * size.height() > maxImagePixels)) {
         setProblem(info, MediaInfo::Problem::Undecodable,
                    MediaText::tr("%1 is %2×%3 pixels, too large to decode safely. Scale it down "
                                  "to the screen's size.")

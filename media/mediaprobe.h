@@ -48,6 +48,9 @@ struct MediaInfo
     QSize pixelSize;
     qint64 durationMs = -1; // videos; -1 when unknown
     qint64 playableMs = -1; // a cut-short video: about how much of it plays
+    double frameRate = 0;   // videos: frames a second, 0 when unknown
+    bool hasSound = false;  // videos: an audio stream is there
+    int quarterTurns = 0;   // videos: the rotation flag, clockwise; images are upright already
 
     bool isOk() const { return problem == Problem::None; }
 };

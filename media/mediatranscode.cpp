@@ -7,10 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
+#include <libavutil/display.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
@@ -23,6 +26,52 @@ QString averror(int code)
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(code, text, sizeof text);
     return QString::fromUtf8(text);
+}
+
+// Copies one plane of width × height bytes turned by quarter turns clockwise.
+void turnPlane(const uint8_t *from, int fromStride, int width, int height, uint8_t *to,
+               int toStride, int turns)
+{
+    for (int y = 0; y < height; ++y) {
+        const uint8_t *line = from + ptrdiff_t(y) * fromStride;
+        for (int x = 0; x < width; ++x) {
+            int toX = x, toY = y;
+            if (turns == 1) {
+                toX = height - 1 - y;
+                toY = x;
+            } else if (turns == 2) {
+                toX = width - 1 - x;
+                toY = height - 1 - y;
+            } else if (turns == 3) {
+                toX = y;
+                toY = width - 1 - x;
+            }
+            to[ptrdiff_t(toY) * toStride + toX] = line[x];
+        }
+    }
+}
+
+// Clockwise quarter turns the container's display matrix asks for.
+int quarterTurnsOf(const AVStream *stream)
+{
+    const auto *matrix = reinterpret_cast<const int32_t *>(
+        av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+    if (!matrix)
+        return 0;
+    const double degrees = -av_display_rotation_get(matrix);
+    return std::isnan(degrees) ? 0 : ((int(std::lround(degrees / 90)) % 4) + 4) % 4;
+}
+
+// size within largest taken either way round, never enlarged; even sides for 4:2:0.
+QSize fittedVideoSize(QSize size, QSize largest)
+{
+    if (largest.isValid() && !largest.isEmpty()) {
+        if ((largest.width() >= largest.height()) != (size.width() >= size.height()))
+            largest.transpose();
+        if (size.width() > largest.width() || size.height() > largest.height())
+            size = size.scaled(largest, Qt::KeepAspectRatio);
+    }
+    return QSize(qMax(2, size.width() & ~1), qMax(2, size.height() & ~1));
 }
 
 // One stream carried from the source to the package: decoded, converted,
@@ -56,12 +105,19 @@ struct Transcoder
     Lane video, audio;
     AVFrame *frame = av_frame_alloc();
     AVFrame *converted = av_frame_alloc();
+    AVFrame *turned = av_frame_alloc();
     AVPacket *packet = av_packet_alloc();
+    VideoLimits limits;
+    int turns = 0;        // applied to the pixels
+    QSize scaledSize;     // before turning
+    int64_t frameGap = 0; // in the source's time base; 0 keeps every frame
+    int64_t nextFrameAt = AV_NOPTS_VALUE;
 
     ~Transcoder()
     {
         av_frame_free(&frame);
         av_frame_free(&converted);
+        av_frame_free(&turned);
         av_packet_free(&packet);
         avformat_close_input(&input);
         if (output)
@@ -80,6 +136,7 @@ struct Transcoder
             return AVERROR(ENOMEM);
         const int copied = avcodec_parameters_to_context(lane->decoder, parameters);
         lane->decoder->pkt_timebase = input->streams[lane->in]->time_base;
+        lane->decoder->thread_count = 0; // a 4K clip decodes on every core
         return copied < 0 ? copied : avcodec_open2(lane->decoder, codec, nullptr);
     }
 
@@ -110,14 +167,21 @@ struct Transcoder
         if (!lane.encoder)
             return AVERROR(ENOMEM);
         const AVStream *stream = input->streams[lane.in];
-        // 4:2:0 needs even sides.
-        lane.encoder->width = lane.decoder->width & ~1;
-        lane.encoder->height = lane.decoder->height & ~1;
+        turns = limits.turnPixels ? quarterTurnsOf(stream) : 0;
+        const QSize coded(lane.decoder->width, lane.decoder->height);
+        const QSize shown = fittedVideoSize(turns % 2 ? coded.transposed() : coded, limits.largest);
+        scaledSize = turns % 2 ? shown.transposed() : shown;
+        lane.encoder->width = shown.width();
+        lane.encoder->height = shown.height();
         lane.encoder->pix_fmt = AV_PIX_FMT_YUV420P;
         lane.encoder->sample_aspect_ratio = lane.decoder->sample_aspect_ratio;
         lane.encoder->time_base = stream->time_base;
-        lane.encoder->framerate =
-            av_guess_frame_rate(input, const_cast<AVStream *>(stream), nullptr);
+        AVRational rate = av_guess_frame_rate(input, const_cast<AVStream *>(stream), nullptr);
+        if (limits.frameRate > 0 && (rate.num <= 0 || av_q2d(rate) > limits.frameRate + 0.01)) {
+            rate = av_d2q(limits.frameRate, 1001000);
+            frameGap = av_rescale_q(1, av_inv_q(rate), stream->time_base);
+        }
+        lane.encoder->framerate = rate;
         av_opt_set(lane.encoder->priv_data, "preset", "veryfast", 0);
         status = finishEncoder(&lane);
         if (status < 0)
@@ -125,6 +189,9 @@ struct Transcoder
         lane.out->sample_aspect_ratio = lane.encoder->sample_aspect_ratio;
         for (int s = 0; s < stream->nb_side_data; ++s) {
             const AVPacketSideData &side = stream->side_data[s];
+            // Once the pixels are turned, a flag would turn them again.
+            if (turns && side.type == AV_PKT_DATA_DISPLAYMATRIX)
+                continue;
             if (uint8_t *copy = av_stream_new_side_data(lane.out, side.type, side.size))
                 memcpy(copy, side.data, side.size);
         }
@@ -174,6 +241,9 @@ struct Transcoder
                 return 0;
             if (status < 0)
                 return status;
+            // Frames left out leave their time to the one kept before them.
+            if (lane == &video && frameGap > 0)
+                packet->duration = frameGap;
             av_packet_rescale_ts(packet, lane->encoder->time_base, lane->out->time_base);
             packet->stream_index = lane->out->index;
             status = av_interleaved_write_frame(output, packet);
@@ -181,26 +251,56 @@ struct Transcoder
         return status;
     }
 
+    // A frame the frame rate limit leaves out: too soon after the last one kept.
+    bool tooSoon(int64_t pts)
+    {
+        if (frameGap <= 0 || pts == AV_NOPTS_VALUE)
+            return false;
+        if (nextFrameAt != AV_NOPTS_VALUE && pts + frameGap / 4 < nextFrameAt)
+            return true;
+        nextFrameAt = nextFrameAt == AV_NOPTS_VALUE || nextFrameAt + frameGap < pts
+                          ? pts + frameGap
+                          : nextFrameAt + frameGap;
+        return false;
+    }
+
     int videoFrame()
     {
         Lane &lane = video;
+        if (tooSoon(frame->best_effort_timestamp))
+            return 0;
         lane.scaler = sws_getCachedContext(lane.scaler, frame->width, frame->height,
-                                           AVPixelFormat(frame->format), lane.encoder->width,
-                                           lane.encoder->height, lane.encoder->pix_fmt, SWS_BICUBIC,
+                                           AVPixelFormat(frame->format), scaledSize.width(),
+                                           scaledSize.height(), lane.encoder->pix_fmt, SWS_BICUBIC,
                                            nullptr, nullptr, nullptr);
         if (!lane.scaler)
             return AVERROR(EINVAL);
         av_frame_unref(converted);
         converted->format = lane.encoder->pix_fmt;
-        converted->width = lane.encoder->width;
-        converted->height = lane.encoder->height;
+        converted->width = scaledSize.width();
+        converted->height = scaledSize.height();
         int status = av_frame_get_buffer(converted, 0);
         if (status < 0)
             return status;
         sws_scale(lane.scaler, frame->data, frame->linesize, 0, frame->height, converted->data,
                   converted->linesize);
         converted->pts = frame->best_effort_timestamp;
-        return encode(&lane, converted);
+        if (turns == 0)
+            return encode(&lane, converted);
+        av_frame_unref(turned);
+        turned->format = lane.encoder->pix_fmt;
+        turned->width = lane.encoder->width;
+        turned->height = lane.encoder->height;
+        if ((status = av_frame_get_buffer(turned, 0)) < 0)
+            return status;
+        for (int plane = 0; plane < 3; ++plane) {
+            const int shift = plane == 0 ? 0 : 1; // 4:2:0
+            turnPlane(converted->data[plane], converted->linesize[plane], converted->width >> shift,
+                      converted->height >> shift, turned->data[plane], turned->linesize[plane],
+                      turns);
+        }
+        turned->pts = converted->pts;
+        return encode(&lane, turned);
     }
 
     // Audio goes through the FIFO: the encoder takes frames of its own size.
@@ -269,7 +369,7 @@ struct Transcoder
 } // namespace
 
 bool transcodeToMp4(const QString &source, const QString &target, JobControl *control,
-                    QString *error)
+                    QString *error, const VideoLimits &limits)
 {
     const QString shown = quoted(source);
     const auto fail = [&](int code) {
@@ -278,7 +378,8 @@ bool transcodeToMp4(const QString &source, const QString &target, JobControl *co
     };
     routeFfmpegLog();
     Transcoder job;
-    if (!job.frame || !job.converted || !job.packet)
+    job.limits = limits;
+    if (!job.frame || !job.converted || !job.turned || !job.packet)
         return fail(AVERROR(ENOMEM));
     int status =
         avformat_open_input(&job.input, QFile::encodeName(source).constData(), nullptr, nullptr);
@@ -288,7 +389,9 @@ bool transcodeToMp4(const QString &source, const QString &target, JobControl *co
     if (status < 0)
         return fail(status);
     job.video.in = av_find_best_stream(job.input, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    job.audio.in = av_find_best_stream(job.input, AVMEDIA_TYPE_AUDIO, -1, job.video.in, nullptr, 0);
+    job.audio.in = limits.dropSound ? -1
+                                    : av_find_best_stream(job.input, AVMEDIA_TYPE_AUDIO, -1,
+                                                          job.video.in, nullptr, 0);
     if (job.video.in < 0)
         return fail(job.video.in);
     if ((status = job.openVideo()) < 0 || (job.audio.in >= 0 && (status = job.openAudio()) < 0))

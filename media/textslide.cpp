@@ -20,8 +20,6 @@
 namespace {
 
 // As the conversions: larger pictures take seconds and memory no screen needs.
-constexpr int maxPictureSide = 16384;
-constexpr qint64 maxPicturePixels = 32 * 1024 * 1024;
 // A source is a few hundred bytes; anything far larger is not one of ours.
 constexpr qint64 maxSourceBytes = 64 * 1024;
 
@@ -165,8 +163,7 @@ QImage loadSlidePicture(const QString &path, const QSize &screen, QString *error
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > maxPictureSide || size.height() > maxPictureSide ||
-        qint64(size.width()) * size.height() > maxPicturePixels) {
+    if (!decodableImageSize(size)) {
         *error = MediaText::tr("The background picture %1 cannot be used: %2. Choose a JPEG or PNG "
                                "photo no larger than 16384 pixels a side.")
                      .arg(quoted(path),

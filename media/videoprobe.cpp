@@ -21,7 +21,6 @@ extern "C" {
 namespace {
 
 constexpr int ioBufferSize = 32 * 1024;
-constexpr int maxSide = 16384;
 // A frame about one second in needs at most a few seconds of decoding, even
 // for an index that lies about key frames.
 constexpr int maxDecodedFrames = 600;
@@ -144,7 +143,7 @@ bool decodeFrame(AVFormatContext *format, AVStream *stream, const AVCodec *decod
         return false;
     }
     codec->thread_count = 1; // the worker pool already keeps the cores busy
-    codec->max_pixels = int64_t(maxSide) * maxSide / 4;
+    codec->max_pixels = int64_t(maxImageSide) * maxImageSide / 4;
     const int opened = avcodec_open2(codec.get(), decoder, nullptr);
     if (opened < 0) {
         *why = averror(opened);
@@ -232,7 +231,7 @@ struct Presentation
 Presentation presentationOf(const AVStream *stream, const AVFrame *frame)
 {
     Presentation shown;
-    AVRational aspect = frame->sample_aspect_ratio;
+    AVRational aspect = frame ? frame->sample_aspect_ratio : AVRational{0, 1};
     if (aspect.num <= 0 || aspect.den <= 0)
         aspect = stream->sample_aspect_ratio;
     if (aspect.num <= 0 || aspect.den <= 0)
@@ -474,6 +473,12 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
     const AVCodecParameters *parameters = stream->codecpar;
     info->codec = QString::fromUtf8(avcodec_get_name(parameters->codec_id));
     info->pixelSize = QSize(parameters->width, parameters->height);
+    const AVRational rate =
+        stream->avg_frame_rate.num > 0 ? stream->avg_frame_rate : stream->r_frame_rate;
+    if (rate.num > 0 && rate.den > 0)
+        info->frameRate = av_q2d(rate);
+    info->hasSound = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, index, nullptr, 0) >= 0;
+    info->quarterTurns = presentationOf(stream, nullptr).quarterTurns;
     // The container's length counts every stream, as the player plays them.
     if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
         info->durationMs = format->duration / (AV_TIME_BASE / 1000);
@@ -491,8 +496,8 @@ void inspectVideo(QIODevice *device, const MediaSource &source, const QSize &box
                        .arg(name, info->codec));
         return;
     }
-    if (parameters->width <= 0 || parameters->height <= 0 || parameters->width > maxSide ||
-        parameters->height > maxSide) {
+    if (parameters->width <= 0 || parameters->height <= 0 || parameters->width > maxImageSide ||
+        parameters->height > maxImageSide) {
         setProblem(info, MediaInfo::Problem::Undecodable,
                    MediaText::tr("%1 gives an impossible picture size of %2×%3 pixels; it is "
                                  "damaged. Copy it again from the original.")

@@ -1,19 +1,25 @@
 // The main window: saving, as a new package or as an update of the open one.
 #include "app/mainwindow.h"
+#include "app/statusline.h"
 #include "archive/text.h"
 
 #include "app/userdialogs.h"
+#include "media/mediaconvert.h"
 #include "media/playcheck.h"
+#include "media/screenfit.h"
 #include "package/jobprogressdialog.h"
 #include "package/packagenames.h"
 #include "package/packageplan.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
+#include "playlist/tableundo.h"
+#include "playlist/tableview.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -113,9 +119,96 @@ void MainWindow::saveTable(const QString &packagePath, const QString &mediaDir)
 {
     SavePlan plan = makeSavePlan(packagePath, mediaDir, tableRows(*ui->tableWidget), opened);
     tableMedia->recheck(); // a file gone since shows; the save itself refuses it
-    if (!confirmReplacements(&plan) || !confirmMediaProblems())
+    if (!confirmReplacements(&plan) || !confirmMediaProblems() || offerFit(plan))
         return;
     Zip(plan);
+}
+
+// True when the save goes on after a fit job, or was cancelled.
+bool MainWindow::offerFit(const SavePlan &plan)
+{
+    const QVector<TableMedia::Exceeding> exceeding = tableMedia->exceeding();
+    if (exceeding.isEmpty())
+        return false;
+    QStringList lines;
+    QStringList files;
+    for (const TableMedia::Exceeding &file : exceeding) {
+        if (lines.size() < 12)
+            lines.append(tr("%1: %2").arg(QFileInfo(file.file).fileName(), file.why));
+        files.append(file.file);
+    }
+    if (exceeding.size() > lines.size())
+        lines.append(tr("… and %1 more").arg(exceeding.size() - lines.size()));
+    const QString text =
+        tr("These files are larger or richer than this screen and its player need, or show "
+           "wrongly there:\n    %1\n\nFit them to "
+           "the screen? The package then holds smaller copies, quicker to write to the stick; "
+           "the files themselves are not changed.")
+            .arg(lines.join(QLatin1String("\n    ")));
+    const int choice = dialogs->choose(this, tr("Save"), text,
+                                       {tr("Fit"), tr("Save As They Are"), tr("Cancel")}, 0, 2);
+    if (choice == 1)
+        return false;
+    if (choice != 0)
+        return true;
+    const ScreenProfile profile = tableMedia->profile();
+    const JobId job = jobs->submit<FitOutcome>(
+        {QStringLiteral("media conversion")},
+        [files, profile](JobControl *control) { return fitFiles(files, profile, control); },
+        [this, plan](const FitOutcome &outcome) { fittedForSave(outcome, plan); });
+    startBusy(job, tr("Fitting media to the screen…"),
+              tr("Finishing fitting the media before closing…"));
+    return true;
+}
+
+void MainWindow::fittedForSave(const FitOutcome &outcome, const SavePlan &plan)
+{
+    endBusy();
+    if (outcome.isCancelled()) {
+        showNote(tr("Fitting cancelled; nothing saved"));
+        return;
+    }
+    if (!outcome.failures.isEmpty()) {
+        showNote(tr("Not saved"));
+        dialogs->warning(this, tr("Save"),
+                         tr("These files could not be fitted, so nothing was saved:\n\n%1")
+                             .arg(outcome.failures.join(QLatin1Char('\n'))));
+        finishSave(outcome.failures.first());
+        return;
+    }
+    // The rows play the copies, as converted rows do: one step to undo.
+    QTableWidget *table = ui->tableWidget;
+    const PlaylistRows all = tableRows(*table);
+    QVector<int> positions;
+    PlaylistRows rows;
+    for (int row = 0; row < all.size(); ++row) {
+        const int at = int(outcome.files.indexOf(all.at(row).file));
+        if (at < 0)
+            continue;
+        positions.append(row);
+        PlaylistRow fitted = all.at(row);
+        fitted.file = outcome.copies.at(at);
+        rows.append(fitted);
+    }
+    if (!rows.isEmpty()) {
+        const QString command = tr("Fit to the Screen");
+        undoStack->beginMacro(command);
+        undoStack->push(new RemoveRowsCommand(table, positions, command));
+        undoStack->push(new InsertRowsCommand(table, positions, rows, command, false));
+        undoStack->endMacro();
+        for (int i = 0; i < outcome.files.size(); ++i) {
+            const QString original = convertedSource(outcome.copies.at(i));
+            noteConvertedSource(table, outcome.copies.at(i),
+                                original.isEmpty() ? outcome.files.at(i) : original);
+        }
+    }
+    fitNote = (outcome.files.size() == 1 ? tr("fitted 1 file: %1 → %2")
+                                         : tr("fitted %3 files: %1 → %2").arg(outcome.files.size()))
+                  .arg(savedSizeText(outcome.before), savedSizeText(outcome.after));
+    showNote(fitNote);
+    SavePlan again = makeSavePlan(plan.packagePath, plan.mediaDir, tableRows(*table), opened);
+    again.replaceStoredInUse = plan.replaceStoredInUse;
+    Zip(again);
 }
 
 void MainWindow::saveOpen()
@@ -155,6 +248,8 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
         showPackage(outcome.contents);
         reportSaved(outcome.contents.path.isEmpty() ? plan.packagePath : outcome.contents.path,
                     outcome.contents.identity.size, outcome.verifyMs);
+        if (!fitNote.isEmpty())
+            statusLabel->setText(statusLabel->text() + QStringLiteral(" · ") + fitNote);
         if (!outcome.warning.isEmpty())
             dialogs->warning(this, tr("Save"), outcome.warning);
         finishSave({});
@@ -194,5 +289,6 @@ void MainWindow::handleResults(const SavePlan &plan, const SaveOutcome &outcome)
 
 void MainWindow::finishSave(const QString &error)
 {
+    fitNote.clear();
     emit saveFinished(error);
 }

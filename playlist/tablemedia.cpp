@@ -3,6 +3,7 @@
 
 #include "media/mediaservice.h"
 #include "media/playcheck.h"
+#include "media/screenfit.h"
 #include "playlist/mediatype.h"
 #include "playlist/playlistrow.h"
 #include "playlist/playlisttable.h"
@@ -64,7 +65,9 @@ bool sameInfo(const MediaInfo &a, const MediaInfo &b)
 {
     return a.problem == b.problem && a.problemText == b.problemText && a.size == b.size &&
            a.format == b.format && a.codec == b.codec && a.pixelSize == b.pixelSize &&
-           a.durationMs == b.durationMs && a.playableMs == b.playableMs;
+           a.durationMs == b.durationMs && a.playableMs == b.playableMs &&
+           qFuzzyCompare(a.frameRate + 1, b.frameRate + 1) && a.hasSound == b.hasSound &&
+           a.quarterTurns == b.quarterTurns;
 }
 
 // The folder whose changes concern source: the file's, or the package's.
@@ -98,6 +101,8 @@ TableMedia::TableMedia(QTableWidget *table, QLabel *total, QObject *parent)
 {
     m_table->setIconSize(iconSize);
     m_warningIcon = m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    m_fitIcon = m_table->style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    m_profile = ScreenProfile::load();
     // One pass per burst of changes: an open fills thousands of rows at once.
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(0);
@@ -267,6 +272,41 @@ QString TableMedia::rowProblem(int row) const
     return playProblem(shown, info == m_infos.constEnd() ? nullptr : &*info);
 }
 
+QString TableMedia::rowFitText(int row) const
+{
+    const auto info = m_infos.constFind(m_rowKeys.value(row));
+    if (info == m_infos.constEnd())
+        return {};
+    return fitReasonText(*info, fitReasons(*info, m_profile), m_profile);
+}
+
+void TableMedia::setProfile(const ScreenProfile &profile)
+{
+    m_profile = profile;
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        applyRow(row);
+}
+
+QVector<TableMedia::Exceeding> TableMedia::exceeding() const
+{
+    QVector<Exceeding> result;
+    QSet<QString> seen;
+    for (int row = 0; row < m_table->rowCount() && row < m_rowKeys.size(); ++row) {
+        const QTableWidgetItem *file = m_table->item(row, ColumnFile);
+        const QString text = file ? file->text() : QString();
+        const auto info = m_infos.constFind(m_rowKeys.at(row));
+        // An entry of the open package has no file of its own to fit from.
+        if (info == m_infos.constEnd() || sourceOf(text).isPackageEntry() || seen.contains(text))
+            continue;
+        const QString why = fitReasonText(*info, fitReasons(*info, m_profile), m_profile);
+        if (why.isEmpty())
+            continue;
+        seen.insert(text);
+        result.append({text, why, *info});
+    }
+    return result;
+}
+
 void TableMedia::applyRow(int row)
 {
     QTableWidgetItem *file = m_table->item(row, ColumnFile);
@@ -279,14 +319,18 @@ void TableMedia::applyRow(int row)
     const auto info = m_infos.constFind(key);
     QString tip = info == m_infos.constEnd() ? whereText(sourceOf(file->text()))
                                              : details(sourceOf(file->text()), *info);
+    const QString fit = problem.isEmpty() ? rowFitText(row) : QString();
     if (!problem.isEmpty())
         tip += QLatin1String("\n\n") + MainWindow::tr("May not play: %1").arg(problem);
+    else if (!fit.isEmpty())
+        tip +=
+            QLatin1String("\n\n") + MainWindow::tr("Exceeds this screen and player: %1").arg(fit);
     if (file->toolTip() != tip)
         file->setToolTip(tip);
     if (time->toolTip() != tip)
-        time->setToolTip(problem.isEmpty() ? QString() : tip);
-    const QIcon mark = problem.isEmpty() ? QIcon() : m_warningIcon;
-    if (time->icon().isNull() != mark.isNull())
+        time->setToolTip(problem.isEmpty() && fit.isEmpty() ? QString() : tip);
+    const QIcon mark = !problem.isEmpty() ? m_warningIcon : !fit.isEmpty() ? m_fitIcon : QIcon();
+    if (time->icon().cacheKey() != mark.cacheKey())
         time->setIcon(mark);
     const QIcon thumbnail = m_thumbnails.value(key);
     if (file->icon().cacheKey() != thumbnail.cacheKey())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/mediaprobe.h"
+#include "settings/screenprofile.h"
 
 #include <QHash>
 #include <QIcon>
@@ -37,6 +38,20 @@ public:
     // The length of the video in row as far as known yet; -1 when unknown.
     qint64 videoLengthMs(int row) const;
 
+    // The screen and player the rows are measured against: rows that exceed
+    // it get a milder mark than those that may not play.
+    void setProfile(const ScreenProfile &profile);
+    const ScreenProfile &profile() const { return m_profile; }
+    // The files on disk the profile finds too large or too rich, each once,
+    // in row order, with what the probe found and why ("4K HEVC: …").
+    struct Exceeding
+    {
+        QString file;
+        QString why;
+        MediaInfo info;
+    };
+    QVector<Exceeding> exceeding() const;
+
     // Looks at every row's file again, off the GUI thread: a file deleted,
     // replaced or changed gets its mark and fresh details. Done by itself when
     // a watched folder changes and when the program becomes active again.
@@ -57,6 +72,7 @@ private:
     void probed(const QString &key, const MediaInfo &info);
     void thumbnailReady(const QString &key, const QImage &image);
     QString rowProblem(int row) const;
+    QString rowFitText(int row) const;
 
     QTableWidget *m_table;
     QLabel *m_total;
@@ -75,6 +91,8 @@ private:
     QHash<QString, QIcon> m_thumbnails;
     QHash<QString, qint64> m_thumbnailImages; // cacheKey of the image each was made from
     QIcon m_warningIcon;
+    QIcon m_fitIcon;
+    ScreenProfile m_profile;
     QSet<QString> m_requested;
     // Keys of the rows as of the last refresh, and the rows of each key.
     QVector<QString> m_rowKeys;

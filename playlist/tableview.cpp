@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "archive/text.h"
 
+#include "media/mediaconvert.h"
 #include "playlist/playlisttable.h"
 
 #include <QApplication>
@@ -33,6 +34,9 @@ public:
         const QString source = sources.value(file);
         if (source.isEmpty())
             return shownFileName(file);
+        if (isFittedCopy(file))
+            return MainWindow::tr("%1 — fitted from %2")
+                .arg(shownFileName(file), shownFileName(source));
         return MainWindow::tr("%1 — converted from %2")
             .arg(shownFileName(file), shownFileName(source));
     }

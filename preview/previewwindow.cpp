@@ -4,6 +4,7 @@
 #include "media/mediaservice.h"
 #include "preview/previewtimeline.h"
 #include "preview/previewvideo.h"
+#include "settings/screenprofile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,13 +101,26 @@ QIcon glyphIcon(Glyph glyph)
 
 } // namespace
 
-// An image scaled to fit on black, or the reason a slot shows nothing.
+// An image scaled to fit on the screen's black, or the reason a slot shows
+// nothing. The screen keeps its shape (a portrait panel too); what lies
+// beyond it is grey.
 class PictureView : public QWidget
 {
 public:
     explicit PictureView(QWidget *parent) : QWidget(parent)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    void setScreenSize(const QSize &screen)
+    {
+        m_screen = screen;
+        m_scaled = QImage();
+        update();
+    }
+    QRect screenRect() const
+    {
+        const QSize shown = m_screen.scaled(size(), Qt::KeepAspectRatio);
+        return QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
     }
     void show(const QImage &image, const QString &text)
     {
@@ -122,16 +136,21 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::black);
+        const QRect screen = screenRect();
+        painter.fillRect(rect(), QColor(48, 48, 48));
+        painter.fillRect(screen, Qt::black);
         if (!m_image.isNull()) {
             // Scaled once per size: a repaint for the cursor costs no scaling;
             // a picture read at the size shown is drawn as it is, with no copy.
-            const bool fits = m_scaled.width() <= width() && m_scaled.height() <= height();
-            const bool fills = m_scaled.width() == width() || m_scaled.height() == height();
+            const bool fits =
+                m_scaled.width() <= screen.width() && m_scaled.height() <= screen.height();
+            const bool fills =
+                m_scaled.width() == screen.width() || m_scaled.height() == screen.height();
             if (m_scaled.isNull() || !fits || !fills)
-                m_scaled = m_image.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            painter.drawImage((width() - m_scaled.width()) / 2, (height() - m_scaled.height()) / 2,
-                              m_scaled);
+                m_scaled =
+                    m_image.scaled(screen.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            painter.drawImage(screen.x() + (screen.width() - m_scaled.width()) / 2,
+                              screen.y() + (screen.height() - m_scaled.height()) / 2, m_scaled);
         }
         if (!m_text.isEmpty()) {
             painter.setPen(Qt::white);
@@ -147,6 +166,7 @@ private:
     QImage m_image;
     QString m_text;
     QImage m_scaled;
+    QSize m_screen{1920, 1080};
 };
 
 PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidget *parent)
@@ -157,7 +177,11 @@ PreviewWindow::PreviewWindow(const QVector<PreviewItem> &items, int first, QWidg
     setObjectName(QStringLiteral("previewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Preview"));
-    resize(880, 560);
+    const QSize screen = ScreenProfile::load().screenSize();
+    m_picture->setScreenSize(screen);
+    // The picture about the screen's shape; the timeline takes about 60 pixels below it.
+    const QSize picture = screen.scaled(QSize(880, 500), Qt::KeepAspectRatio);
+    resize(qMax(picture.width(), 400), picture.height() + 60);
     QPalette dark = palette();
     dark.setColor(QPalette::Window, Qt::black);
     setPalette(dark);
@@ -334,6 +358,11 @@ void PreviewWindow::resizeEvent(QResizeEvent *event)
 QWidget *PreviewWindow::screenArea() const
 {
     return m_picture;
+}
+
+QRect PreviewWindow::screenRect() const
+{
+    return m_picture->screenRect();
 }
 
 QString PreviewWindow::problemShown() const

@@ -38,6 +38,8 @@ public:
     bool isPaused() const { return m_paused; }
     // Where the media show; the timeline is below it.
     QWidget *screenArea() const;
+    // Where the screen shows within it, at the shape of the profile's screen.
+    QRect screenRect() const;
     // The problem the slot shows instead of its media, empty when none.
     QString problemShown() const;
     // Test hook: images and problems stay up 1/rate of their time.

@@ -9,7 +9,7 @@ namespace {
 const QString group = QStringLiteral("screenProfile");
 
 ScreenProfile named(const char *id, QSize screen, bool portrait, QSize largestVideo,
-                    QStringList codecs, double frameRate, bool sound)
+                    QStringList codecs, double frameRate, bool sound, bool rotation)
 {
     ScreenProfile profile;
     profile.preset = QString::fromLatin1(id);
@@ -19,6 +19,7 @@ ScreenProfile named(const char *id, QSize screen, bool portrait, QSize largestVi
     profile.videoCodecs = std::move(codecs);
     profile.largestFrameRate = frameRate;
     profile.playsSound = sound;
+    profile.honoursRotation = rotation;
     return profile;
 }
 
@@ -36,11 +37,15 @@ QVector<ScreenProfile> ScreenProfile::presets()
 {
     const QStringList h264{QStringLiteral("h264")};
     const QStringList modern{QStringLiteral("h264"), QStringLiteral("hevc")};
+    // What shops put in their windows: a TV with its own USB player, the
+    // same TV hung upright, a small silent signage box, a cheap stick player
+    // behind a TV, and a recent 4K TV.
     return {
-        named("full-hd", {1920, 1080}, false, {1920, 1080}, h264, 30, true),
-        named("full-hd-portrait", {1920, 1080}, true, {1920, 1080}, h264, 30, true),
-        named("hd-silent", {1280, 720}, false, {1280, 720}, h264, 30, false),
-        named("uhd", {3840, 2160}, false, {3840, 2160}, modern, 60, true),
+        named("full-hd", {1920, 1080}, false, {1920, 1080}, h264, 30, true, false),
+        named("full-hd-portrait", {1920, 1080}, true, {1920, 1080}, h264, 30, true, false),
+        named("hd-silent", {1280, 720}, false, {1280, 720}, h264, 30, false, false),
+        named("basic-stick", {1920, 1080}, false, {1280, 720}, h264, 30, false, false),
+        named("uhd", {3840, 2160}, false, {3840, 2160}, modern, 60, true, true),
     };
 }
 

@@ -4,6 +4,7 @@
 #include "preview/previewplan.h"
 #include "preview/previewtimeline.h"
 #include "preview/previewwindow.h"
+#include "settings/screenprofile.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
 
@@ -251,6 +252,39 @@ private slots:
         QTest::mouseClick(timeline, Qt::LeftButton, {},
                           QPoint(timeline->edges().at(1) + 1, timeline->height() / 2));
         QCOMPARE(preview->currentIndex(), 1);
+    }
+
+    // The preview has the screen's shape, whatever the window's; grey beyond it.
+    void screenShape_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("portrait");
+        QTest::newRow("landscape") << QSize(1920, 1080) << false;
+        QTest::newRow("mounted upright") << QSize(1920, 1080) << true;
+        QTest::newRow("4:3") << QSize(1024, 768) << false;
+    }
+    void screenShape()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, portrait);
+        ScreenProfile profile;
+        profile.screen = screen;
+        profile.portrait = portrait;
+        profile.save();
+        auto preview = show({shot("red.png", 10000)});
+        QVERIFY(preview);
+        preview->resize(700, 700);
+        QTRY_COMPARE(colourAt(preview->screenArea()), u'R');
+        const QRect shown = preview->screenRect();
+        const QSize expected = profile.screenSize();
+        QVERIFY2(qAbs(double(shown.width()) / shown.height() -
+                      double(expected.width()) / expected.height()) < 0.01,
+                 qPrintable(QStringLiteral("%1×%2").arg(shown.width()).arg(shown.height())));
+        const QImage grabbed = preview->screenArea()->grab().toImage();
+        const QPoint outside =
+            portrait ? QPoint(2, grabbed.height() / 2) : QPoint(grabbed.width() / 2, 2);
+        QCOMPARE(QColor(grabbed.pixel(outside)).name(), str("#303030"));
+        ScreenProfile().save();
     }
 
     // View > Preview plays the table from its selected row.

@@ -159,6 +159,7 @@ private slots:
             {"existing package", "build show.txt a.png", "1 “show.mrv” already exists"},
             {"missing media", "build new nothere.png", "1 nothere.png"},
             {"time for a video", "build new v.mp4=00:00:05", "1 is a video"},
+            {"unknown screen profile", "build --fit --profile tv new a.png", "2 “tv” is no"},
             {"unknown name", "update show.mrv --remove a.png --remove zz.png", "1 no “/zz.png”"},
             {"not a package", "list a.png", "1 “a.png”"},
             {"strict update", "update --strict show.mrv --remove b.jpg", "1 --strict refuses"},
@@ -249,6 +250,33 @@ private slots:
         const Result clash = mrv("build clash.mrv other.jpe other.jpg");
         QCOMPARE(clash.code, 1);
         QVERIFY_CONTAINS(clash.err, str("share a name"));
+    }
+
+    // --fit stores a photo larger than the screen at the screen's size (a HEIC
+    // one straight from the file, not from a full-size copy), and one that fits
+    // as it is; the files themselves stay as they were.
+    void buildFits()
+    {
+        QImage photo(2400, 1800, QImage::Format_RGB32);
+        photo.fill(Qt::darkCyan);
+        QVERIFY(photo.save(path("big.jpg"), "JPEG") &&
+                photo.copy(0, 0, 160, 120).save(path("tiny.jpg")));
+        QCOMPARE(finish(*start(str("-o shop.heic big.jpg"), "heif-enc")).code, 0);
+        const QByteArray big = fileBytes(path("big.jpg"));
+        const Result built =
+            mrv("build --fit --profile hd-silent --strict fit.mrv big.jpg tiny.jpg shop.heic");
+        QCOMPARE(built.code, 0);
+        QVERIFY_CONTAINS(
+            built.err,
+            str("Fitted “%1”: 2400×1800 photo: the screen shows 1280×720.").arg(path("big.jpg")));
+        QVERIFY_CONTAINS(built.err, str("Fitted 2 of 3 files to the screen: "));
+        QVERIFY2(!built.err.contains(str("Converted")), qPrintable(built.err));
+        const ZipEntries entries = readZip(path("fit.mrv"));
+        QCOMPARE(entries.keys().join(QLatin1Char(' ')), str("big.jpg json.txt shop.jpg tiny.jpg"));
+        for (const char *fitted : {"big.jpg", "shop.jpg"})
+            QCOMPARE(QImage::fromData(entries.value(str(fitted)), "JPEG").size(), QSize(960, 720));
+        QCOMPARE(entries.value(str("tiny.jpg")), fileBytes(path("tiny.jpg")));
+        QCOMPARE(fileBytes(path("big.jpg")), big);
     }
 
     // A MOV is rewritten as MP4 with the very same video packets, once.

@@ -3,8 +3,10 @@
 #include "media/mediaprobe.h"
 #include "media/mediaservice.h"
 #include "media/playcheck.h"
+#include "media/screenfit.h"
 #include "tests/common/testkit.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +57,22 @@ bool writeTurnedHeif(const QString &path, const QImage &picture)
     return ok;
 }
 
+// A camera's JPEG stored on its side, with the EXIF note to turn it a quarter
+// clockwise. Qt's writer turns the pixels instead of writing the note.
+bool writeTurnedJpeg(const QString &path, const QImage &picture)
+{
+    QBuffer jpeg;
+    if (!jpeg.open(QIODevice::WriteOnly) || !picture.save(&jpeg, "JPEG"))
+        return false;
+    // APP1 "Exif", a big-endian TIFF header and one IFD entry: Orientation (0x0112) = 6.
+    const QByteArray exif = QByteArray::fromHex("ffe10022457869660000"
+                                                "4d4d002a00000008"
+                                                "0001011200030000000100060000"
+                                                "00000000");
+    QByteArray bytes = jpeg.data();
+    return writeBytes(path, bytes.insert(2, exif));
+}
+
 } // namespace
 
 class TestMediaProbe : public QObject
@@ -75,6 +93,8 @@ private slots:
     void conversionKeepsSound();
     void mayNotPlayListsOnePerLine_data();
     void mayNotPlayListsOnePerLine();
+    void fitsToTheScreen_data();
+    void fitsToTheScreen();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -278,15 +298,7 @@ void TestMediaProbe::turnedAndStretched_data()
         for (int x = 0; x < 40; ++x)
             sideways.setPixel(x, y, qRgb(255, 0, 0));
     }
-    // As a camera stores it: the pixels as they lie, and an EXIF note (orientation 6)
-    // to turn them a quarter clockwise. Qt's writer would turn the pixels instead.
-    QVERIFY(sideways.save(path(str("portrait.jpg")), "JPEG"));
-    const QByteArray exif(
-        "\xff\xe1\x00\x22"
-        "Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
-        36);
-    QVERIFY(writeBytes(path(str("portrait.jpg")),
-                       fileBytes(path(str("portrait.jpg"))).insert(2, exif)));
+    QVERIFY(writeTurnedJpeg(path(str("portrait.jpg")), sideways));
     // Converted from HEIF, the JPEG stands as the phone was held.
     QString error;
     QVERIFY(writeTurnedHeif(path(str("portrait.heic")), sideways) &&
@@ -378,6 +390,100 @@ void TestMediaProbe::fifoFailsAtOnce()
     const MediaInfo info = probe.get();
     QCOMPARE(int(info.problem), int(Problem::Unreadable));
     QVERIFY_CONTAINS(info.problemText, fifo);
+}
+
+void TestMediaProbe::fitsToTheScreen_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("playsSound");
+    QTest::addColumn<QString>("why"); // empty: it fits as it is
+    QTest::addColumn<QSize>("fitted");
+    QTest::addColumn<QString>("streams"); // of a fitted clip, as ffprobe lists them
+
+    // Red top half, blue bottom, as the photo should stand.
+    QImage landscape(4000, 3000, QImage::Format_RGB32);
+    landscape.fill(Qt::red);
+    for (int y = 1500; y < 3000; ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(landscape.scanLine(y)), 4000, qRgb(0, 0, 255));
+    QVERIFY(landscape.save(path(str("wide.jpg")), "JPEG"));
+    // Stored on its side, red on the left, to be turned a quarter clockwise.
+    QImage sideways(4000, 3000, QImage::Format_RGB32);
+    sideways.fill(Qt::blue);
+    for (int y = 0; y < 3000; ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(sideways.scanLine(y)), 2000, qRgb(255, 0, 0));
+    QVERIFY(writeTurnedJpeg(path(str("upright.jpg")), sideways));
+    QVERIFY(landscape.copy(0, 0, 1280, 720).save(path(str("small.jpg")), "JPEG"));
+    QVERIFY(ffmpeg(str("-f lavfi -i testsrc=s=3840x2160:r=5:d=1 -f lavfi -i sine=d=1 -c:v "
+                       "libx265 -preset ultrafast -x265-params log-level=none -c:a aac -shortest "
+                       "uhd.mp4")));
+    QVERIFY(ffmpeg(str("-f lavfi -i testsrc=s=320x240:r=60:d=1 -c:v libx264 sixty.mp4")));
+    QVERIFY(ffmpeg(str("-i sixty.mp4 -c copy -metadata:s:v:0 rotate=90 phone.mp4")));
+
+    QTest::newRow("landscape photo")
+        << str("wide.jpg") << true << str("4000×3000 photo: the screen shows 1920×1080")
+        << QSize(1440, 1080) << QString();
+    QTest::newRow("portrait photo turned by EXIF")
+        << str("upright.jpg") << true << str("3000×4000 photo: the screen shows 1920×1080")
+        << QSize(810, 1080) << QString();
+    QTest::newRow("photo within the screen")
+        << str("small.jpg") << true << QString() << QSize() << QString();
+    QTest::newRow("4K HEVC clip with sound, silent player")
+        << str("uhd.mp4") << false
+        << str("4K HEVC with sound: this player plays up to 1080p H.264, this player plays no "
+               "sound")
+        << QSize(1920, 1080) << str("h264\n");
+    QTest::newRow("same clip, player with sound")
+        << str("uhd.mp4") << true << str("4K HEVC: this player plays up to 1080p H.264")
+        << QSize(1920, 1080) << str("h264\naac\n");
+    QTest::newRow("60 fps clip turned by its flag")
+        << str("phone.mp4") << true
+        << str("60 fps turned by a rotation flag: this player plays up to 1080p H.264 at 30 fps, "
+               "this player ignores rotation flags")
+        << QSize(240, 320) << str("h264\n");
+}
+
+// The copy stands as it shows, within the screen or the player's limits,
+// aspect kept; the file itself is left alone.
+void TestMediaProbe::fitsToTheScreen()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, playsSound);
+    QFETCH(QString, why);
+    QFETCH(QSize, fitted);
+    QFETCH(QString, streams);
+    QVERIFY(keepUserFilesIn(m_dir.path()));
+    ScreenProfile profile;
+    profile.playsSound = playsSound;
+    const MediaInfo info = examineMedia(MediaSource::file(path(file)));
+    QVERIFY2(info.isOk(), qPrintable(info.problemText));
+    QCOMPARE(fitReasonText(info, fitReasons(info, profile), profile), why);
+    if (why.isEmpty())
+        return;
+    const QByteArray original = fileBytes(path(file));
+    QString error;
+    const FitResult result = fitForScreen(path(file), info, profile, nullptr, &error);
+    QVERIFY2(!result.copy.isEmpty(), qPrintable(error));
+    QCOMPARE(fileBytes(path(file)), original);
+    QVERIFY(result.after > 0);
+    const MediaInfo copy = examineMedia(MediaSource::file(result.copy));
+    QVERIFY2(copy.isOk(), qPrintable(copy.problemText));
+    QCOMPARE(copy.pixelSize, fitted);
+    QVERIFY2(!fitReasons(copy, profile),
+             qPrintable(fitReasonText(copy, fitReasons(copy, profile), profile)));
+    if (streams.isEmpty()) {
+        QVERIFY(result.after < result.before);
+        // Red on top: upright, not on its side nor upside down.
+        const QImage shown(result.copy);
+        QVERIFY(qRed(shown.pixel(fitted.width() / 2, 10)) > 200);
+        QVERIFY(qBlue(shown.pixel(fitted.width() / 2, fitted.height() - 10)) > 200);
+        return;
+    }
+    QCOMPARE(copy.quarterTurns, 0);
+    QCOMPARE(runProgram(str("ffprobe"), str("-v error -show_entries stream=codec_name -of csv=p=0 "
+                                            "%1")
+                                            .arg(result.copy)
+                                            .split(u' ')),
+             streams.toUtf8());
 }
 
 // Sound MP4 holds is copied with the pictures; other sound is encoded again

@@ -27,6 +27,7 @@ private slots:
     void refusalSelectsItsRows();
     void slideDrawsItsText_data();
     void slideDrawsItsText();
+    void largerThanTheScreen();
 
 private:
     QString path(const char *name) const { return m_dir->filePath(str(name)); }
@@ -111,6 +112,30 @@ void TestTableMedia::marksAndList()
     QVERIFY_CONTAINS(problems.at(0), str("not an image"));
     QCOMPARE(problems.at(1),
              path("b.png") + str(": an image with the time 00:00:00 is never shown"));
+}
+
+// A photo larger than the screen is marked, more mildly than one that may not
+// play, and offered for fitting; a larger screen takes the mark away.
+void TestTableMedia::largerThanTheScreen()
+{
+    QVERIFY(writeImage("big.png", 2560, 1440));
+    QVERIFY(writeBytes(path("fake.jpg"), "no picture\n"));
+    m_media->setProfile(ScreenProfile());
+    setRows({row("00:00:04", path("big.png")), row("00:00:04", path("fake.jpg")),
+             row("00:00:04", path("a.png"))});
+    QTRY_VERIFY_WITH_TIMEOUT(settled() && !timeItem(1)->icon().isNull(), 5000);
+    QVERIFY(!timeItem(0)->icon().isNull() && timeItem(2)->icon().isNull());
+    QVERIFY(timeItem(0)->icon().cacheKey() != timeItem(1)->icon().cacheKey());
+    QVERIFY_CONTAINS(timeItem(0)->toolTip(),
+                     str("Exceeds this screen and player: 2560×1440 photo: the screen shows "
+                         "1920×1080"));
+    QCOMPARE(m_media->exceeding().size(), 1);
+    QCOMPARE(m_media->exceeding().value(0).file, path("big.png"));
+    QCOMPARE(m_media->problems().size(), 1);
+
+    m_media->setProfile(ScreenProfile::presets().constLast()); // a 4K screen
+    QVERIFY(timeItem(0)->icon().isNull() && timeItem(0)->toolTip().isEmpty());
+    QVERIFY(m_media->exceeding().isEmpty());
 }
 
 // Deleted, back, replaced, written in place: the row shows it without a save.

@@ -1,6 +1,7 @@
 #include "archive/platformfile.h"
 #include "media/examinecache.h"
 #include "media/mediaservice.h"
+#include "playlist/tablemedia.h"
 #include "settings/settings.h"
 #include "tests/common/fakedialogs.h"
 #include "tests/common/testkit.h"
@@ -117,6 +118,8 @@ private slots:
     void nothingHeldStaleOrOpen();
     void examinedOnce_data();
     void examinedOnce();
+    void fitBeforeSave_data();
+    void fitBeforeSave();
 };
 
 void TestPackageWorkflow::update_data()
@@ -456,4 +459,50 @@ void TestPackageWorkflow::examinedOnce()
 }
 
 QTEST_MAIN(TestPackageWorkflow)
+void TestPackageWorkflow::fitBeforeSave_data()
+{
+    QTest::addColumn<int>("choice");   // Fit, Save As They Are, Cancel
+    QTest::addColumn<QSize>("stored"); // the photo in the package; none: nothing saved
+    QTest::newRow("fit") << 0 << QSize(1920, 1080);
+    QTest::newRow("as they are") << 1 << QSize(2560, 1440);
+    QTest::newRow("cancel") << 2 << QSize();
+}
+
+// One question, Fit by default, lists the photo larger than the screen and
+// why; the package holds the fitted copy and the status line gives the
+// sizes. The photo itself is never changed.
+void TestPackageWorkflow::fitBeforeSave()
+{
+    QFETCH(int, choice);
+    QFETCH(QSize, stored);
+    Session s;
+    QImage photo(2560, 1440, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    QVERIFY(QDir().mkpath(s.path(str("@media"))) && photo.save(s.path(str("@media/big.jpg"))));
+    const QByteArray original = fileBytes(s.path(str("@media/big.jpg")));
+    s.setRows({row("00:00:05", "@media/big.jpg")});
+    auto *media = s.window.findChild<TableMedia *>();
+    QTRY_COMPARE_WITH_TIMEOUT(media->exceeding().size(), 1, 20000);
+    s.dialogs->paths = QStringList{s.path(str("@show.mrv"))};
+    s.dialogs->choices = {choice};
+    const QString message = s.run("pushButtonSave");
+
+    const FakeDialogs::Call call = s.dialogs->calls.value(0);
+    QCOMPARE(call.defaultIndex, 0);
+    QVERIFY_CONTAINS(call.text, str("big.jpg: 2560×1440 photo: the screen shows 1920×1080"));
+    QCOMPARE(fileBytes(s.path(str("@media/big.jpg"))), original);
+    if (!stored.isValid()) {
+        QCOMPARE(message, noEnd);
+        QVERIFY(!QFileInfo::exists(s.path(str("@show.mrv"))));
+        return;
+    }
+    QCOMPARE(message, QString());
+    const ZipEntries entries = readZip(s.path(str("@show.mrv")));
+    QCOMPARE(QImage::fromData(entries.value(str("big.jpg"))).size(), stored);
+    QCOMPARE(s.window.findChild<QLabel *>(str("labelStatus"))
+                 ->text()
+                 .contains(str(" · fitted 1 file: ")),
+             choice == 0);
+}
+
 #include "tst_packageworkflow.moc"

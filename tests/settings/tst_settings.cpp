@@ -1,6 +1,10 @@
 #include "archive/platformfile.h"
+#include "settings/preferences.h"
+#include "settings/screenprofile.h"
 #include "settings/settings.h"
 #include "tests/common/testkit.h"
+
+Q_DECLARE_METATYPE(ScreenProfile)
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -23,6 +27,8 @@ private slots:
     void readsLeniently();
     void fullDiskKeepsOldFile();
     void unkeptBytesReported();
+    void screenProfileKept_data();
+    void screenProfileKept();
 };
 
 void TestSettings::savesExactBytes()
@@ -105,6 +111,49 @@ void TestSettings::unkeptBytesReported()
     const bool saved = settings.Save();
     Platform::setReadBackHook(nullptr);
     QVERIFY(!saved && settings.errorString().contains(str("full")));
+}
+
+void TestSettings::screenProfileKept_data()
+{
+    QTest::addColumn<ScreenProfile>("written");
+    QTest::addColumn<ScreenProfile>("read");
+
+    ScreenProfile portrait;
+    portrait.preset = str("custom");
+    portrait.screen = QSize(3840, 2160);
+    portrait.portrait = true;
+    portrait.largestVideo = QSize(1280, 720);
+    portrait.videoCodecs = QStringList{str("h264"), str("hevc")};
+    portrait.largestFrameRate = 25;
+    portrait.playsSound = false;
+    portrait.honoursRotation = true;
+    QTest::newRow("custom portrait") << portrait << portrait;
+    const ScreenProfile uhd = ScreenProfile::presets().constLast();
+    QTest::newRow("a preset") << uhd << uhd;
+    // A screen of no pixels would fit every photo into nothing.
+    ScreenProfile empty = portrait;
+    empty.screen = QSize(0, 0);
+    empty.largestVideo = QSize(-1, 5);
+    empty.largestFrameRate = 0;
+    ScreenProfile mended = portrait;
+    mended.screen = ScreenProfile().screen;
+    mended.largestVideo = ScreenProfile().largestVideo;
+    mended.largestFrameRate = ScreenProfile().largestFrameRate;
+    QTest::newRow("no pixels: the default") << empty << mended;
+}
+
+// Kept on disk in the program's own preferences, read back by a new load();
+// settings.xml, whose bytes other tools read, is never written.
+void TestSettings::screenProfileKept()
+{
+    QFETCH(ScreenProfile, written);
+    QFETCH(ScreenProfile, read);
+    QVERIFY(keepUserFilesIn(dir.path()));
+    written.save();
+    QCOMPARE(ScreenProfile::load(), read);
+    QVERIFY(!QFileInfo::exists(Settings::fileName()));
+    const QByteArray kept = fileBytes(preferences().fileName());
+    QVERIFY_CONTAINS(QString::fromUtf8(kept), str("[screenProfile]"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
