@@ -125,7 +125,24 @@ QCommandLineOption strictOption()
                     "play; without it such media are listed and saved."));
 }
 
-int runBuild(const QStringList &arguments)
+namespace {
+
+// What the command line asks of mrv build.
+struct BuildRequest
+{
+    QString chosen; // the package name as given
+    QVector<FileArgument> files;
+    QString imageTime;
+    QDateTime time;
+    bool force = false;
+    bool strict = false;
+    bool fit = false;
+    ScreenProfile profile;
+};
+
+// Reads the command line into request; false with *exitCode set when it
+// asks for help or is wrong (said).
+bool parseBuild(const QStringList &arguments, BuildRequest *request, int *exitCode)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(CliText::tr(
@@ -168,65 +185,94 @@ int runBuild(const QStringList &arguments)
                     "given. A video plays to its end."));
     const QString usage = QStringLiteral("mrv build [options] OUT.mrv FILE[=hh:mm:ss]...");
     const QString command = QStringLiteral("mrv build");
-    int exitCode = ExitSuccess;
-    if (!parseCommand(parser, arguments, usage, &exitCode))
-        return exitCode;
+    *exitCode = ExitSuccess;
+    if (!parseCommand(parser, arguments, usage, exitCode))
+        return false;
+    const auto refuse = [exitCode, &command](const QString &message) {
+        *exitCode = usageError(command, message);
+        return false;
+    };
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
-        return usageError(command,
-                          CliText::tr("give the package to make and at least one media file."));
-    QString imageTime;
+        return refuse(CliText::tr("give the package to make and at least one media file."));
     QString why;
-    if (!readTime(parser.value(duration), &imageTime, &why))
-        return usageError(command, CliText::tr("--duration %1").arg(why));
-    QDateTime time = QDateTime::currentDateTime();
+    if (!readTime(parser.value(duration), &request->imageTime, &why))
+        return refuse(CliText::tr("--duration %1").arg(why));
+    request->time = QDateTime::currentDateTime();
     if (parser.isSet(buildTime)) {
-        time = QDateTime::fromString(parser.value(buildTime), Qt::ISODate);
-        if (!time.isValid())
-            return usageError(command, CliText::tr("“%1” is not a valid --build-time: write it as "
-                                                   "yyyy-MM-ddThh:mm:ss.")
-                                           .arg(parser.value(buildTime)));
+        request->time = QDateTime::fromString(parser.value(buildTime), Qt::ISODate);
+        if (!request->time.isValid())
+            return refuse(CliText::tr("“%1” is not a valid --build-time: write it as "
+                                      "yyyy-MM-ddThh:mm:ss.")
+                              .arg(parser.value(buildTime)));
     }
 
-    ScreenProfile profile = ScreenProfile::load();
+    request->profile = ScreenProfile::load();
     if (parser.isSet(profileOption)) {
         const int at = int(presetIds.indexOf(parser.value(profileOption)));
         if (at < 0)
-            return usageError(command, CliText::tr("“%1” is no --profile; give one of: %2.")
-                                           .arg(parser.value(profileOption),
-                                                presetIds.join(QLatin1String(", "))));
-        profile = ScreenProfile::presets().at(at);
+            return refuse(
+                CliText::tr("“%1” is no --profile; give one of: %2.")
+                    .arg(parser.value(profileOption), presetIds.join(QLatin1String(", "))));
+        request->profile = ScreenProfile::presets().at(at);
     }
 
-    PlaylistRows rows;
-    QStringList paths;
     for (const QString &argument : positional.mid(1)) {
         FileArgument file;
         QString error;
         if (!parseFileArgument(argument, &file, &error))
-            return usageError(command, error);
+            return refuse(error);
+        request->files.append(file);
+    }
+    request->chosen = positional.first();
+    request->force = parser.isSet(force);
+    request->strict = parser.isSet(strict);
+    request->fit = parser.isSet(fit);
+    return true;
+}
+
+// A row for each file, converted first where needed (or left to be fitted
+// from the original); false (said) when one cannot be added.
+bool rowsOfFiles(const BuildRequest &request, PlaylistRows *rows, QStringList *paths)
+{
+    for (FileArgument file : request.files) {
         // A photo to be fitted anyway is fitted from the original, in one pass.
-        const bool fitLater = parser.isSet(fit) &&
+        const bool fitLater = request.fit &&
                               planConversion(file.path).kind == ConversionPlan::Kind::Image &&
-                              photoExceedsScreen(file.path, profile);
+                              photoExceedsScreen(file.path, request.profile);
         if (!fitLater && !convertArgument(&file.path))
-            return ExitFailed;
-        const PlaylistRow row =
-            rowForFile(file.path, file.time.isEmpty() ? imageTime : file.time, defaultTransition());
+            return false;
+        const PlaylistRow row = rowForFile(
+            file.path, file.time.isEmpty() ? request.imageTime : file.time, defaultTransition());
         if (row.isVideo() && !file.time.isEmpty()) {
             printError(videoTimeRefusal(file.path));
-            return ExitFailed;
+            return false;
         }
         const QString warning = fitLater ? QString() : unknownTypeWarning(file.path);
         if (!warning.isEmpty())
             printError(warning);
-        rows.append(row);
-        paths.append(file.path);
+        rows->append(row);
+        paths->append(file.path);
     }
+    return true;
+}
+
+} // namespace
+
+int runBuild(const QStringList &arguments)
+{
+    BuildRequest request;
+    int exitCode = ExitSuccess;
+    if (!parseBuild(arguments, &request, &exitCode))
+        return exitCode;
+    PlaylistRows rows;
+    QStringList paths;
+    if (!rowsOfFiles(request, &rows, &paths))
+        return ExitFailed;
 
     // The window records the name as the user chose it, and writes the ".mrv" file it derives.
-    const QString chosen = positional.first();
+    const QString &chosen = request.chosen;
     PackageNames names;
     if (!derivePackageNames(chosen, &names)) {
         printError(CliText::tr(
@@ -235,21 +281,21 @@ int runBuild(const QStringList &arguments)
                        .arg(QDir::toNativeSeparators(chosen)));
         return ExitFailed;
     }
-    if (QFileInfo::exists(names.packagePath) && !parser.isSet(force)) {
+    if (QFileInfo::exists(names.packagePath) && !request.force) {
         printError(
             CliText::tr("“%1” already exists, so nothing was written. Give --force to replace it.")
                 .arg(QDir::toNativeSeparators(names.packagePath)));
         return ExitFailed;
     }
 
-    if (parser.isSet(fit) && !fitRows(&rows, &paths, profile))
+    if (request.fit && !fitRows(&rows, &paths, request.profile))
         return ExitFailed;
 
-    if (!reportMayNotPlay(probeMayNotPlay(rows), parser.isSet(strict), names.packagePath))
+    if (!reportMayNotPlay(probeMayNotPlay(rows), request.strict, names.packagePath))
         return ExitFailed;
 
     SavePlan plan = makeSavePlan(names.packagePath, chosen, rows);
-    plan.buildTime = time;
+    plan.buildTime = request.time;
     paths.removeDuplicates();
     SaveOutcome outcome;
     {

@@ -4,9 +4,9 @@
 #include "app/userdialogs.h"
 #include "media/textslide.h"
 #include "playlist/playlisttable.h"
+#include "playlist/tablemedia.h"
 #include "playlist/tableundo.h"
 #include "settings/preferences.h"
-#include "settings/screenprofile.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -50,7 +50,7 @@ void MainWindow::newTextSlide()
             .object();
     if (!source.read(style))
         source = SlideSource();
-    if (!dialogs->editSlide(this, ScreenProfile::load().screenSize(), &source))
+    if (!dialogs->editSlide(this, tableMedia->profile().screenSize(), &source))
         return;
     SlideSource kept = source;
     kept.headline.clear();
@@ -69,13 +69,13 @@ void MainWindow::editTextSlide(int row)
     SlideSource source;
     if (isBusy() || !item || !findSlideSource(item->text(), &source))
         return;
-    if (dialogs->editSlide(this, ScreenProfile::load().screenSize(), &source))
+    if (dialogs->editSlide(this, tableMedia->profile().screenSize(), &source))
         makeSlide(source, row, item->text());
 }
 
 void MainWindow::makeSlide(const SlideSource &source, int row, const QString &file)
 {
-    const QSize screen = ScreenProfile::load().screenSize();
+    const QSize screen = tableMedia->profile().screenSize();
     const JobId job = jobs->submit<SlideOutcome>(
         {},
         [source, screen](JobControl *) {

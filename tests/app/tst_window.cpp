@@ -7,6 +7,7 @@
 #include "package/saveplan.h"
 #include "playlist/duration.h"
 #include "playlist/durationedit.h"
+#include "playlist/tablemedia.h"
 #include "playlist/tableview.h"
 #include "settings/screenprofile.h"
 #include "settings/settings.h"
@@ -167,7 +168,7 @@ private slots:
     {
         ScreenProfile portrait;
         portrait.portrait = true;
-        portrait.save();
+        window->findChild<TableMedia *>()->setProfile(portrait);
         SlideSource first;
         first.headline = str("Closed today");
         first.lines = QStringList{str("Back tomorrow at 9")};
@@ -210,7 +211,6 @@ private slots:
                                       .toObject();
         QCOMPARE(entry[str("filename")].toString(), QString(QLatin1Char('/') + name));
         QCOMPARE(entry[str("type")].toString(), str("1"));
-        ScreenProfile().save();
     }
 
     void slideDialogShowsItsSource()
