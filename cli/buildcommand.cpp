@@ -100,6 +100,29 @@ bool reportMayNotPlay(const QStringList &lines, bool strict, const QString &pack
     return false;
 }
 
+bool appendFileRows(const QVector<FileArgument> &files, const QString &imageTime,
+                    const std::function<bool(const QString &)> &fitLater, PlaylistRows *rows,
+                    QStringList *paths)
+{
+    for (FileArgument file : files) {
+        const bool original = fitLater && fitLater(file.path);
+        if (!original && !convertArgument(&file.path))
+            return false;
+        const PlaylistRow row =
+            rowForFile(file.path, file.time.isEmpty() ? imageTime : file.time, defaultTransition());
+        if (row.isVideo() && !file.time.isEmpty()) {
+            printError(videoTimeRefusal(file.path));
+            return false;
+        }
+        const QString warning = original ? QString() : unknownTypeWarning(file.path);
+        if (!warning.isEmpty())
+            printError(warning);
+        rows->append(row);
+        paths->append(file.path);
+    }
+    return true;
+}
+
 bool convertArgument(QString *path)
 {
     const ConversionPlan plan = planConversion(*path);
@@ -232,32 +255,6 @@ bool parseBuild(const QStringList &arguments, BuildRequest *request, int *exitCo
     return true;
 }
 
-// A row for each file, converted first where needed (or left to be fitted
-// from the original); false (said) when one cannot be added.
-bool rowsOfFiles(const BuildRequest &request, PlaylistRows *rows, QStringList *paths)
-{
-    for (FileArgument file : request.files) {
-        // A photo to be fitted anyway is fitted from the original, in one pass.
-        const bool fitLater = request.fit &&
-                              planConversion(file.path).kind == ConversionPlan::Kind::Image &&
-                              photoExceedsScreen(file.path, request.profile);
-        if (!fitLater && !convertArgument(&file.path))
-            return false;
-        const PlaylistRow row = rowForFile(
-            file.path, file.time.isEmpty() ? request.imageTime : file.time, defaultTransition());
-        if (row.isVideo() && !file.time.isEmpty()) {
-            printError(videoTimeRefusal(file.path));
-            return false;
-        }
-        const QString warning = fitLater ? QString() : unknownTypeWarning(file.path);
-        if (!warning.isEmpty())
-            printError(warning);
-        rows->append(row);
-        paths->append(file.path);
-    }
-    return true;
-}
-
 } // namespace
 
 int runBuild(const QStringList &arguments)
@@ -268,7 +265,12 @@ int runBuild(const QStringList &arguments)
         return exitCode;
     PlaylistRows rows;
     QStringList paths;
-    if (!rowsOfFiles(request, &rows, &paths))
+    // A photo to be fitted anyway is fitted from the original, in one pass.
+    const auto fitLater = [&request](const QString &path) {
+        return request.fit && planConversion(path).kind == ConversionPlan::Kind::Image &&
+               photoExceedsScreen(path, request.profile);
+    };
+    if (!appendFileRows(request.files, request.imageTime, fitLater, &rows, &paths))
         return ExitFailed;
 
     // The window records the name as the user chose it, and writes the ".mrv" file it derives.

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "cli/arguments.h"
+#include "playlist/playlistrow.h"
+
 #include <QCommandLineOption>
 #include <QStringList>
+#include <QVector>
+
+#include <functional>
 
 struct SaveOutcome;
 
@@ -28,6 +34,11 @@ QCommandLineOption strictOption();
 // Converts a file the player cannot take as it is (a MOV, say) into the cache
 // and points path at the copy, with a line on stderr; false when that failed.
 [[nodiscard]] bool convertArgument(QString *path);
+// Appends a row for each file, converted first unless fitLater says it is
+// fitted from the original later; false (said) when one cannot be added.
+[[nodiscard]] bool appendFileRows(const QVector<FileArgument> &files, const QString &imageTime,
+                                  const std::function<bool(const QString &)> &fitLater,
+                                  PlaylistRows *rows, QStringList *paths);
 
 // The bytes a save reads from these files, for the progress line.
 qint64 totalFileSize(const QStringList &paths);

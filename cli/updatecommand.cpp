@@ -141,33 +141,6 @@ bool removeAndRetime(const UpdateRequest &request, const PlaylistRows &stored, c
     return true;
 }
 
-// Appends a row for each added file, converted first where asked; false
-// (said) when one cannot be added.
-bool appendAdditions(const QVector<FileArgument> &additions, PlaylistRows *rows,
-                     QStringList *addedPaths)
-{
-    for (FileArgument file : additions) {
-        if (!convertArgument(&file.path))
-            return false;
-        const PlaylistRow row = rowForFile(
-            file.path, file.time.isEmpty() ? defaultImageTime() : file.time, defaultTransition());
-        if (row.isVideo() && !file.time.isEmpty()) {
-            printError(
-                CliText::tr("“%1” is a video: it plays to its end and takes no time. Give it "
-                            "without “=hh:mm:ss”.")
-                    .arg(QDir::toNativeSeparators(file.path)));
-            return false;
-        }
-        const QString warning = unknownTypeWarning(file.path);
-        if (!warning.isEmpty())
-            printError(warning);
-        rows->append(row);
-        addedPaths->append(file.path);
-    }
-    addedPaths->removeDuplicates();
-    return true;
-}
-
 } // namespace
 
 int runUpdate(const QStringList &arguments)
@@ -187,8 +160,9 @@ int runUpdate(const QStringList &arguments)
     PlaylistRows rows = contents.rows;
     QStringList addedPaths;
     if (!removeAndRetime(request, contents.rows, shown, &rows) ||
-        !appendAdditions(request.additions, &rows, &addedPaths))
+        !appendFileRows(request.additions, defaultImageTime(), nullptr, &rows, &addedPaths))
         return ExitFailed;
+    addedPaths.removeDuplicates();
     if (rows.isEmpty()) {
         printError(
             CliText::tr("Cannot update “%1”: the playlist would be empty. Nothing was written.")
