@@ -617,6 +617,6 @@ void PreviewWindow::updateCursor()
         if (m_paused)
             text = tr("Paused") + QLatin1String("   ") + text;
     }
-    if (m_timeLabel->text() != text)
-        m_timeLabel->setText(text);
+    // QLabel itself skips a text it already shows.
+    m_timeLabel->setText(text);
 }
