@@ -202,9 +202,11 @@ void MainWindow::fittedForSave(const FitOutcome &outcome, const SavePlan &plan)
                                 original.isEmpty() ? outcome.files.at(i) : original);
         }
     }
-    fitNote = (outcome.files.size() == 1 ? tr("fitted 1 file: %1 → %2")
-                                         : tr("fitted %3 files: %1 → %2").arg(outcome.files.size()))
-                  .arg(savedSizeText(outcome.before), savedSizeText(outcome.after));
+    const QString before = savedSizeText(outcome.before);
+    const QString after = savedSizeText(outcome.after);
+    fitNote = outcome.files.size() == 1
+                  ? tr("fitted 1 file: %1 → %2").arg(before, after)
+                  : tr("fitted %1 files: %2 → %3").arg(outcome.files.size()).arg(before, after);
     showNote(fitNote);
     SavePlan again = makeSavePlan(plan.packagePath, plan.mediaDir, tableRows(*table), opened);
     again.replaceStoredInUse = plan.replaceStoredInUse;

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/userdialogs.h"
+#include "jobs/joboutcome.h"
 #include "media/textslide.h"
 #include "playlist/playlisttable.h"
 #include "playlist/tablemedia.h"
@@ -19,10 +20,15 @@ namespace {
 // The layout, colours and font of the last slide made, for the next one.
 const char slideStyleKey[] = "textSlideStyle";
 
-struct SlideOutcome
+struct SlideOutcome : JobOutcome
 {
-    QString image; // empty on failure
-    QString error;
+    QString image; // the slide drawn, when done
+};
+
+struct SlideFound
+{
+    bool found = false;
+    SlideSource source;
 };
 
 } // namespace
@@ -66,11 +72,24 @@ void MainWindow::newTextSlide()
 void MainWindow::editTextSlide(int row)
 {
     const QTableWidgetItem *item = ui->tableWidget->item(row, ColumnFile);
-    SlideSource source;
-    if (isBusy() || !item || !findSlideSource(item->text(), &source))
+    if (isBusy() || !item)
         return;
-    if (dialogs->editSlide(this, tableMedia->profile().screenSize(), &source))
-        makeSlide(source, row, item->text());
+    // The slide's source is read from the cache folder off the GUI thread.
+    const QString file = item->text();
+    const JobId job = jobs->submit<SlideFound>(
+        {},
+        [file](JobControl *) {
+            SlideFound found;
+            found.found = findSlideSource(file, &found.source);
+            return found;
+        },
+        [this, row, file](SlideFound found) {
+            endBusy();
+            if (found.found &&
+                dialogs->editSlide(this, tableMedia->profile().screenSize(), &found.source))
+                makeSlide(found.source, row, file);
+        });
+    startBusy(job, tr("Opening the slide…"), tr("Finishing the slide before closing…"), 300);
 }
 
 void MainWindow::makeSlide(const SlideSource &source, int row, const QString &file)
@@ -80,13 +99,13 @@ void MainWindow::makeSlide(const SlideSource &source, int row, const QString &fi
         {},
         [source, screen](JobControl *) {
             SlideOutcome outcome;
-            if (!writeSlide(source, screen, &outcome.image, &outcome.error))
-                outcome.image.clear();
+            if (writeSlide(source, screen, &outcome.image, &outcome.error))
+                outcome.status = JobOutcome::Status::Done;
             return outcome;
         },
         [this, row, file](const SlideOutcome &outcome) {
             endBusy();
-            if (outcome.image.isEmpty()) {
+            if (!outcome.isDone()) {
                 dialogs->warning(this, tr("Text Slide"), outcome.error);
                 return;
             }

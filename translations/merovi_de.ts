@@ -240,38 +240,6 @@
         <translation>„%1“ verzeichnet „%2“, enthält aber keine solche Datei. Führen Sie „mrv check“ darauf aus.</translation>
     </message>
     <message>
-        <source>Usage: mrv COMMAND [options] [arguments]
-Makes, lists, checks and updates playlist packages (.mrv) from scripts.
-
-Commands:
-  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files
-  list PKG                          Print a package&apos;s playlist
-  check PKG                         Verify a package&apos;s structure, document and checksums
-  update PKG                        Add, remove or retime entries in one transaction
-  repair PKG                        Finish what an interrupted update left
-  drives [--json]                   List the removable drives and their packages
-  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
-  verify PKG                        Read a package back from its drive
-
-Run “mrv COMMAND --help” for a command&apos;s options.
-Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation>Aufruf: mrv BEFEHL [Optionen] [Argumente]
-Erstellt, listet, prüft und aktualisiert Playlist-Pakete (.mrv) aus Skripten.
-
-Befehle:
-  build AUS.mrv DATEI[=hh:mm:ss]... Neues Paket aus Mediendateien erstellen
-  list PAKET                        Playlist eines Pakets ausgeben
-  check PAKET                       Aufbau, Dokument und Prüfsummen eines Pakets prüfen
-  update PAKET                      Einträge in einem Vorgang hinzufügen, entfernen oder neu takten
-  repair PAKET                      Abschließen, was eine unterbrochene Aktualisierung hinterließ
-  drives [--json]                   Wechsellaufwerke und ihre Pakete auflisten
-  write PAKET LAUFWERK... [--eject] Paket auf mehrere Laufwerke schreiben, zurücklesen, auswerfen
-  verify PAKET                      Paket von seinem Laufwerk zurücklesen
-
-„mrv BEFEHL --help“ zeigt die Optionen eines Befehls.
-Exit-Status: 0 erledigt, 1 abgelehnt oder fehlgeschlagen, 2 falsche Befehlszeile.</translation>
-    </message>
-    <message>
         <source>mrv: unknown command “%1”.
 Run “mrv --help” for the commands.</source>
         <translation>mrv: unbekannter Befehl „%1“.
@@ -340,6 +308,60 @@ Run “mrv --help” for the commands.</source>
     <message>
         <source>Cannot update “%1”: the playlist would be empty. Nothing was written.</source>
         <translation>„%1“ kann nicht aktualisiert werden: Die Playlist wäre leer. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Fitted “%1”: %2.</source>
+        <translation>„%1“ angepasst: %2.</translation>
+    </message>
+    <message>
+        <source>Fitted %1 of %2 files to the screen: %3 → %4.</source>
+        <translation>%1 von %2 Dateien an den Bildschirm angepasst: %3 → %4.</translation>
+    </message>
+    <message>
+        <source>Store fitted copies of the media larger or richer than the screen and its player use (photos scaled to the screen, clips re-encoded within the player&apos;s limits); the files themselves are not changed. The profile is the one set in the window&apos;s Screen and Player dialog, or --profile&apos;s.</source>
+        <translation>Angepasste Kopien der Medien speichern, die größer oder anspruchsvoller sind, als Bildschirm und Player verarbeiten (Fotos auf Bildschirmgröße verkleinert, Clips innerhalb der Grenzen des Players neu kodiert); die Dateien selbst bleiben unverändert. Es gilt das Profil, das im Fenster unter „Bildschirm und Player“ eingestellt ist, oder das von --profile.</translation>
+    </message>
+    <message>
+        <source>The screen and player to fit to, one of: %1.</source>
+        <translation>Das Profil aus Bildschirm und Player, an das angepasst wird, eines von: %1.</translation>
+    </message>
+    <message>
+        <source>“%1” is no --profile; give one of: %2.</source>
+        <translation>„%1“ ist kein gültiges --profile; geben Sie eines davon an: %2.</translation>
+    </message>
+    <message>
+        <source>Usage: mrv COMMAND [options] [arguments]
+Makes, lists, checks and updates playlist packages (.mrv) from scripts.
+
+Commands:
+  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files; --fit stores
+                                    copies fitted to the screen and player
+  list PKG                          Print a package&apos;s playlist
+  check PKG                         Verify a package&apos;s structure, document and checksums
+  update PKG                        Add, remove or retime entries in one transaction
+  repair PKG                        Finish what an interrupted update left
+  drives [--json]                   List the removable drives and their packages
+  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
+  verify PKG                        Read a package back from its drive
+
+Run “mrv COMMAND --help” for a command&apos;s options.
+Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
+        <translation>Aufruf: mrv BEFEHL [Optionen] [Argumente]
+Erstellt, listet, prüft und aktualisiert Playlist-Pakete (.mrv) aus Skripten.
+
+Befehle:
+  build AUS.mrv DATEI[=hh:mm:ss]... Neues Paket aus Mediendateien erstellen; --fit speichert
+                                    an Bildschirm und Player angepasste Kopien
+  list PAKET                        Playlist eines Pakets ausgeben
+  check PAKET                       Aufbau, Dokument und Prüfsummen eines Pakets prüfen
+  update PAKET                      Einträge in einem Vorgang hinzufügen, entfernen oder neu takten
+  repair PAKET                      Abschließen, was eine unterbrochene Aktualisierung hinterließ
+  drives [--json]                   Wechsellaufwerke und ihre Pakete auflisten
+  write PAKET LAUFWERK... [--eject] Paket auf mehrere Laufwerke schreiben, zurücklesen, auswerfen
+  verify PAKET                      Paket von seinem Laufwerk zurücklesen
+
+„mrv BEFEHL --help“ zeigt die Optionen eines Befehls.
+Exit-Status: 0 erledigt, 1 abgelehnt oder fehlgeschlagen, 2 falsche Befehlszeile.</translation>
     </message>
 </context>
 <context>
@@ -753,10 +775,6 @@ Run “mrv --help” for the commands.</source>
         <translation>%1 kann nicht geschrieben werden: %2. Das Laufwerk blieb, wie es war.</translation>
     </message>
     <message>
-        <source>Waiting</source>
-        <translation>Wartet</translation>
-    </message>
-    <message>
         <source>Written</source>
         <translation>Geschrieben</translation>
     </message>
@@ -1024,6 +1042,22 @@ Run “mrv --help” for the commands.</source>
         <source>The folders to start in next time could not be remembered: %1 cannot be written (%2).</source>
         <translation>Die Startordner für das nächste Mal konnten nicht gemerkt werden: %1 kann nicht geschrieben werden (%2).</translation>
     </message>
+    <message>
+        <source>The length of the video “%1” is not known yet: wait until the table has checked it, then try again.</source>
+        <translation>Die Länge des Videos „%1“ ist noch nicht bekannt: Warten Sie, bis die Tabelle es geprüft hat, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The playlist has no images: only the times of images can change, videos play for their own length. Add an image first.</source>
+        <translation>Die Playlist hat keine Bilder: Nur die Zeiten von Bildern lassen sich ändern, Videos laufen so lange, wie sie dauern. Fügen Sie zuerst ein Bild hinzu.</translation>
+    </message>
+    <message>
+        <source>The videos alone play %1, which leaves less than a second for each of the %2 images. Choose a loop of at least %3, or remove a video.</source>
+        <translation>Die Videos allein laufen %1, damit bleibt weniger als eine Sekunde für jedes der %2 Bilder. Wählen Sie eine Schleife von mindestens %3, oder entfernen Sie ein Video.</translation>
+    </message>
+    <message>
+        <source>Each image would show for a day or longer: choose a shorter loop.</source>
+        <translation>Jedes Bild wäre einen Tag oder länger zu sehen: Wählen Sie eine kürzere Schleife.</translation>
+    </message>
 </context>
 <context>
     <name>DrivesDialog</name>
@@ -1131,10 +1165,6 @@ Run “mrv --help” for the commands.</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Reading the drives</source>
-        <translation>Laufwerke werden gelesen</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
     </message>
@@ -1149,10 +1179,6 @@ Run “mrv --help” for the commands.</source>
     <message>
         <source>Skip</source>
         <translation>Überspringen</translation>
-    </message>
-    <message>
-        <source>Writing to drives</source>
-        <translation>Auf Laufwerke schreiben</translation>
     </message>
     <message>
         <source>Waiting</source>
@@ -1272,10 +1298,6 @@ Run “mrv --help” for the commands.</source>
         <source>https://www.example.com/wordpress</source>
         <translation>https://www.example.com/wordpress</translation>
     </message>
-    <message>
-        <source>Looking for an unsaved playlist...</source>
-        <translation>Nach ungespeicherter Playlist wird gesucht …</translation>
-    </message>
     <message numerus="yes">
         <source>a new playlist of %n rows</source>
         <translation>
@@ -1342,20 +1364,12 @@ Later keeps it for the next start.</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <source>Checking interrupted saves...</source>
-        <translation>Unterbrochene Speichervorgänge werden geprüft …</translation>
-    </message>
-    <message>
         <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>Die letzte Aktualisierung von %1 wurde unterbrochen. Jetzt abschließen? Das Paket wird dann so wiederhergestellt, wie es vor dieser Aktualisierung war, oder vervollständigt, falls die Aktualisierung schon zu Ende gekommen war; ein Journal, das nicht dazu gehört, bleibt erhalten.</translation>
     </message>
     <message>
         <source>Interrupted save</source>
         <translation>Unterbrochenes Speichern</translation>
-    </message>
-    <message>
-        <source>Finishing an interrupted save...</source>
-        <translation>Unterbrochenes Speichern wird abgeschlossen …</translation>
     </message>
     <message>
         <source>Save the changes before closing?</source>
@@ -1767,6 +1781,128 @@ Prüfen Sie, ob sie sich in einem Bildbetrachter oder Videoplayer öffnen lassen
         <source>Nothing to preview: add files to the playlist first</source>
         <translation>Nichts für die Vorschau: Fügen Sie zuerst Dateien zur Playlist hinzu</translation>
     </message>
+    <message>
+        <source>&amp;Fit the Loop to…</source>
+        <translation>&amp;Schleifendauer festlegen…</translation>
+    </message>
+    <message>
+        <source>Screen and &amp;Player…</source>
+        <translation>Bildschirm und &amp;Player…</translation>
+    </message>
+    <message>
+        <source>Fit the Loop</source>
+        <translation>Schleifendauer festlegen</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>How long should the whole loop last? The images share the time the videos leave; videos keep their length.</source>
+        <translation>Wie lange soll die ganze Schleife dauern? Die Bilder teilen sich die Zeit, die die Videos übrig lassen; Videos behalten ihre Länge.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>These files are larger or richer than this screen and its player need, or show wrongly there:
+    %1
+
+Fit them to the screen? The package then holds smaller copies, quicker to write to the stick; the files themselves are not changed.</source>
+        <translation>Diese Dateien sind größer oder anspruchsvoller, als dieser Bildschirm und sein Player brauchen, oder werden dort falsch angezeigt:
+    %1
+
+An den Bildschirm anpassen? Das Paket enthält dann kleinere Kopien, die sich schneller auf den USB-Stick schreiben lassen; die Dateien selbst bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Anpassen</translation>
+    </message>
+    <message>
+        <source>Save As They Are</source>
+        <translation>Unverändert speichern</translation>
+    </message>
+    <message>
+        <source>Fitting media to the screen…</source>
+        <translation>Medien werden an den Bildschirm angepasst …</translation>
+    </message>
+    <message>
+        <source>Finishing fitting the media before closing…</source>
+        <translation>Anpassen der Medien wird vor dem Schließen abgeschlossen …</translation>
+    </message>
+    <message>
+        <source>Fitting cancelled; nothing saved</source>
+        <translation>Anpassen abgebrochen; nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>These files could not be fitted, so nothing was saved:
+
+%1</source>
+        <translation>Diese Dateien konnten nicht angepasst werden, daher wurde nichts gespeichert:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Fit to the Screen</source>
+        <translation>An den Bildschirm anpassen</translation>
+    </message>
+    <message>
+        <source>fitted 1 file: %1 → %2</source>
+        <translation>1 Datei angepasst: %1 → %2</translation>
+    </message>
+    <message>
+        <source>fitted %1 files: %2 → %3</source>
+        <translation>%1 Dateien angepasst: %2 → %3</translation>
+    </message>
+    <message>
+        <source>The loop now lasts %1</source>
+        <translation>Die Schleife dauert jetzt %1</translation>
+    </message>
+    <message>
+        <source>Exceeds this screen and player: %1</source>
+        <translation>Zu viel für diesen Bildschirm und Player: %1</translation>
+    </message>
+    <message>
+        <source>%1 — fitted from %2</source>
+        <translation>%1 – angepasst aus %2</translation>
+    </message>
+    <message>
+        <source>Screen and player: %1</source>
+        <translation>Bildschirm und Player: %1</translation>
+    </message>
+    <message>
+        <source>New &amp;Text Slide…</source>
+        <translation>Neue &amp;Textfolie…</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Textfolie</translation>
+    </message>
+    <message>
+        <source>Edit Text Slide</source>
+        <translation>Textfolie bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Text Slide</source>
+        <translation>Neue Textfolie</translation>
+    </message>
+    <message>
+        <source>Making the slide…</source>
+        <translation>Folie wird erstellt …</translation>
+    </message>
+    <message>
+        <source>Finishing the slide before closing…</source>
+        <translation>Folie wird vor dem Schließen fertiggestellt …</translation>
+    </message>
+    <message>
+        <source>Opening the slide…</source>
+        <translation>Folie wird geöffnet…</translation>
+    </message>
 </context>
 <context>
     <name>MediaText</name>
@@ -1966,6 +2102,78 @@ Prüfen Sie, ob sie sich in einem Bildbetrachter oder Videoplayer öffnen lassen
         <source>%1 is damaged near its end: its last pictures cannot be decoded (%2). Copy it again from the original.</source>
         <translation>%1 ist nahe seinem Ende beschädigt: Seine letzten Bilder können nicht dekodiert werden (%2). Kopieren Sie es erneut vom Original.</translation>
     </message>
+    <message>
+        <source>%1×%2 photo: the screen shows %3×%4</source>
+        <translation>Foto mit %1×%2: der Bildschirm zeigt %3×%4</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Clip</translation>
+    </message>
+    <message>
+        <source>%1 with sound</source>
+        <translation>%1 mit Ton</translation>
+    </message>
+    <message>
+        <source>%1 turned by a rotation flag</source>
+        <translation>%1, per Drehangabe gedreht</translation>
+    </message>
+    <message>
+        <source>this player plays up to %1 %2</source>
+        <translation>dieser Player spielt bis zu %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 fps</source>
+        <translation>%1 bei %2 fps</translation>
+    </message>
+    <message>
+        <source>this player plays no sound</source>
+        <translation>dieser Player spielt keinen Ton ab</translation>
+    </message>
+    <message>
+        <source>this player ignores rotation flags</source>
+        <translation>dieser Player ignoriert Drehangaben</translation>
+    </message>
+    <message>
+        <source>%1 could not be fitted to the screen: %2.</source>
+        <translation>%1 konnte nicht an den Bildschirm angepasst werden: %2.</translation>
+    </message>
+    <message>
+        <source>its size cannot be read, or is too large to decode safely</source>
+        <translation>seine Größe ist nicht lesbar oder zu groß, um es sicher zu dekodieren</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: %1 cannot be written (%2). Check that there is space in your home folder.</source>
+        <translation>Die Folie konnte nicht aufbewahrt werden: %1 kann nicht geschrieben werden (%2). Prüfen Sie, ob in Ihrem persönlichen Ordner Platz ist.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2. Choose a JPEG or PNG photo no larger than 16384 pixels a side.</source>
+        <translation>Das Hintergrundbild %1 kann nicht verwendet werden: %2. Wählen Sie ein JPEG- oder PNG-Foto mit höchstens 16384 Pixeln je Seite.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es ist zu groß</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2.</source>
+        <translation>Das Hintergrundbild %1 kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: the folder %1 cannot be made. Check that there is space in your home folder.</source>
+        <translation>Die Folie konnte nicht aufbewahrt werden: Der Ordner %1 kann nicht angelegt werden. Prüfen Sie, ob in Ihrem persönlichen Ordner Platz ist.</translation>
+    </message>
+    <message>
+        <source>The slide %1 could not be drawn.</source>
+        <translation>Die Folie %1 konnte nicht gezeichnet werden.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -2032,6 +2240,172 @@ Prüfen Sie, ob sie sich in einem Bildbetrachter oder Videoplayer öffnen lassen
     <message>
         <source>Paused</source>
         <translation>Angehalten</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenProfileDialog</name>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Full HD TV (1920×1080)</source>
+        <translation>Full-HD-Fernseher (1920×1080)</translation>
+    </message>
+    <message>
+        <source>Full HD TV mounted upright (1080×1920)</source>
+        <translation>Full-HD-Fernseher, hochkant montiert (1080×1920)</translation>
+    </message>
+    <message>
+        <source>HD signage player, no sound (1280×720)</source>
+        <translation>HD-Signage-Player, ohne Ton (1280×720)</translation>
+    </message>
+    <message>
+        <source>Basic USB player on a Full HD TV, clips up to 720p</source>
+        <translation>Einfacher USB-Player an einem Full-HD-Fernseher, Clips bis 720p</translation>
+    </message>
+    <message>
+        <source>4K TV (3840×2160, HEVC)</source>
+        <translation>4K-Fernseher (3840×2160, HEVC)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Plays the clips&apos; sound</source>
+        <translation>Spielt den Ton der Clips ab</translation>
+    </message>
+    <message>
+        <source>Turns clips by their rotation flag</source>
+        <translation>Dreht Clips nach ihrer Drehangabe</translation>
+    </message>
+    <message>
+        <source>Screen and Player</source>
+        <translation>Bildschirm und Player</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Portrait (mounted upright)</source>
+        <translation>Hochformat (hochkant montiert)</translation>
+    </message>
+    <message>
+        <source> fps</source>
+        <translation> fps</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Voreinstellung:</translation>
+    </message>
+    <message>
+        <source>Screen &amp;resolution:</source>
+        <translation>&amp;Bildschirmauflösung:</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>Aus&amp;richtung:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;video:</source>
+        <translation>&amp;Größtes Video:</translation>
+    </message>
+    <message>
+        <source>Video codecs:</source>
+        <translation>Videocodecs:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;frame rate:</source>
+        <translation>&amp;Höchste Bildrate:</translation>
+    </message>
+    <message>
+        <source>Media larger or richer than this are marked in the table, and can be fitted to it when you save.</source>
+        <translation>Medien, die darüber hinausgehen, werden in der Tabelle markiert und lassen sich beim Speichern daran anpassen.</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDialog</name>
+    <message>
+        <source>Text Slide</source>
+        <translation>Textfolie</translation>
+    </message>
+    <message>
+        <source>Headline and lines</source>
+        <translation>Überschrift und Zeilen</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>&amp;Headline:</source>
+        <translation>Ü&amp;berschrift:</translation>
+    </message>
+    <message>
+        <source>L&amp;ines:</source>
+        <translation>&amp;Zeilen:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>&amp;Price:</source>
+        <translation>&amp;Preis:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Farben:</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schriftart:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>&amp;Wählen…</translation>
+    </message>
+    <message>
+        <source>&amp;No Picture</source>
+        <translation>&amp;Kein Bild</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>As the screen shows it (%1×%2)</source>
+        <translation>So, wie der Bildschirm sie zeigt (%1×%2)</translation>
+    </message>
+    <message>
+        <source>Slide Colour</source>
+        <translation>Farbe der Folie</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.bmp);;All files (*)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.webp *.bmp);;Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

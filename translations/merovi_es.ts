@@ -240,38 +240,6 @@
         <translation>«%1» incluye «%2», pero no contiene ese archivo. Ejecute «mrv check» sobre él.</translation>
     </message>
     <message>
-        <source>Usage: mrv COMMAND [options] [arguments]
-Makes, lists, checks and updates playlist packages (.mrv) from scripts.
-
-Commands:
-  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files
-  list PKG                          Print a package&apos;s playlist
-  check PKG                         Verify a package&apos;s structure, document and checksums
-  update PKG                        Add, remove or retime entries in one transaction
-  repair PKG                        Finish what an interrupted update left
-  drives [--json]                   List the removable drives and their packages
-  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
-  verify PKG                        Read a package back from its drive
-
-Run “mrv COMMAND --help” for a command&apos;s options.
-Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation>Uso: mrv ORDEN [opciones] [argumentos]
-Crea, lista, comprueba y actualiza paquetes de listas de reproducción (.mrv) desde scripts.
-
-Órdenes:
-  build SALIDA.mrv ARCHIVO[=hh:mm:ss]...  Crear un paquete nuevo a partir de archivos multimedia
-  list PAQUETE                      Mostrar la lista de reproducción de un paquete
-  check PAQUETE                     Comprobar la estructura, el documento y las sumas de comprobación
-  update PAQUETE                    Añadir, quitar o cambiar el tiempo de entradas en una transacción
-  repair PAQUETE                    Terminar lo que dejó una actualización interrumpida
-  drives [--json]                   Listar las unidades extraíbles y sus paquetes
-  write PAQUETE UNIDAD... [--eject] Escribir un paquete en varias unidades, releer, expulsar
-  verify PAQUETE                    Releer un paquete desde su unidad
-
-Ejecute «mrv ORDEN --help» para ver las opciones de una orden.
-Estado de salida: 0 hecho, 1 rechazado o fallido, 2 línea de órdenes incorrecta.</translation>
-    </message>
-    <message>
         <source>mrv: unknown command “%1”.
 Run “mrv --help” for the commands.</source>
         <translation>mrv: orden desconocida «%1».
@@ -340,6 +308,60 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
     <message>
         <source>Cannot update “%1”: the playlist would be empty. Nothing was written.</source>
         <translation>No se puede actualizar «%1»: la lista de reproducción quedaría vacía. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Fitted “%1”: %2.</source>
+        <translation>«%1» adaptado: %2.</translation>
+    </message>
+    <message>
+        <source>Fitted %1 of %2 files to the screen: %3 → %4.</source>
+        <translation>%1 de %2 archivos adaptados a la pantalla: %3 → %4.</translation>
+    </message>
+    <message>
+        <source>Store fitted copies of the media larger or richer than the screen and its player use (photos scaled to the screen, clips re-encoded within the player&apos;s limits); the files themselves are not changed. The profile is the one set in the window&apos;s Screen and Player dialog, or --profile&apos;s.</source>
+        <translation>Guardar copias adaptadas de los archivos multimedia más grandes o exigentes de lo que usan la pantalla y su reproductor (fotos reducidas al tamaño de la pantalla, clips recodificados dentro de los límites del reproductor); los archivos en sí no se modifican. El perfil es el elegido en la ventana, en «Pantalla y reproductor», o el de --profile.</translation>
+    </message>
+    <message>
+        <source>The screen and player to fit to, one of: %1.</source>
+        <translation>La pantalla y el reproductor a los que adaptar, uno de: %1.</translation>
+    </message>
+    <message>
+        <source>“%1” is no --profile; give one of: %2.</source>
+        <translation>«%1» no es un --profile válido; indique uno de estos: %2.</translation>
+    </message>
+    <message>
+        <source>Usage: mrv COMMAND [options] [arguments]
+Makes, lists, checks and updates playlist packages (.mrv) from scripts.
+
+Commands:
+  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files; --fit stores
+                                    copies fitted to the screen and player
+  list PKG                          Print a package&apos;s playlist
+  check PKG                         Verify a package&apos;s structure, document and checksums
+  update PKG                        Add, remove or retime entries in one transaction
+  repair PKG                        Finish what an interrupted update left
+  drives [--json]                   List the removable drives and their packages
+  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
+  verify PKG                        Read a package back from its drive
+
+Run “mrv COMMAND --help” for a command&apos;s options.
+Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
+        <translation>Uso: mrv ORDEN [opciones] [argumentos]
+Crea, lista, comprueba y actualiza paquetes de listas de reproducción (.mrv) desde scripts.
+
+Órdenes:
+  build SALIDA.mrv ARCHIVO[=hh:mm:ss]...  Crear un paquete nuevo a partir de archivos multimedia; --fit
+                                          guarda copias adaptadas a la pantalla y al reproductor
+  list PAQUETE                      Mostrar la lista de reproducción de un paquete
+  check PAQUETE                     Comprobar la estructura, el documento y las sumas de comprobación
+  update PAQUETE                    Añadir, quitar o cambiar el tiempo de entradas en una transacción
+  repair PAQUETE                    Terminar lo que dejó una actualización interrumpida
+  drives [--json]                   Listar las unidades extraíbles y sus paquetes
+  write PAQUETE UNIDAD... [--eject] Escribir un paquete en varias unidades, releer, expulsar
+  verify PAQUETE                    Releer un paquete desde su unidad
+
+Ejecute «mrv ORDEN --help» para ver las opciones de una orden.
+Estado de salida: 0 hecho, 1 rechazado o fallido, 2 línea de órdenes incorrecta.</translation>
     </message>
 </context>
 <context>
@@ -753,10 +775,6 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
         <translation>No se puede escribir %1: %2. La unidad quedó como estaba.</translation>
     </message>
     <message>
-        <source>Waiting</source>
-        <translation>En espera</translation>
-    </message>
-    <message>
         <source>Written</source>
         <translation>Escrito</translation>
     </message>
@@ -1024,6 +1042,22 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
         <source>The folders to start in next time could not be remembered: %1 cannot be written (%2).</source>
         <translation>No se pudieron recordar las carpetas de inicio para la próxima vez: no se puede escribir %1 (%2).</translation>
     </message>
+    <message>
+        <source>The length of the video “%1” is not known yet: wait until the table has checked it, then try again.</source>
+        <translation>Aún no se conoce la duración del vídeo «%1»: espere a que la tabla lo haya comprobado y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The playlist has no images: only the times of images can change, videos play for their own length. Add an image first.</source>
+        <translation>La lista de reproducción no tiene imágenes: solo se pueden cambiar los tiempos de las imágenes; los vídeos duran lo que duran. Añada primero una imagen.</translation>
+    </message>
+    <message>
+        <source>The videos alone play %1, which leaves less than a second for each of the %2 images. Choose a loop of at least %3, or remove a video.</source>
+        <translation>Los vídeos por sí solos duran %1, lo que deja menos de un segundo para cada una de las %2 imágenes. Elija un bucle de al menos %3, o quite un vídeo.</translation>
+    </message>
+    <message>
+        <source>Each image would show for a day or longer: choose a shorter loop.</source>
+        <translation>Cada imagen se mostraría un día o más: elija un bucle más corto.</translation>
+    </message>
 </context>
 <context>
     <name>DrivesDialog</name>
@@ -1131,10 +1165,6 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Reading the drives</source>
-        <translation>Leyendo las unidades</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Cancelado: no se escribió nada.</translation>
     </message>
@@ -1149,10 +1179,6 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
     <message>
         <source>Skip</source>
         <translation>Omitir</translation>
-    </message>
-    <message>
-        <source>Writing to drives</source>
-        <translation>Escribiendo en unidades</translation>
     </message>
     <message>
         <source>Waiting</source>
@@ -1272,10 +1298,6 @@ Ejecute «mrv --help» para ver las órdenes.</translation>
         <source>https://www.example.com/wordpress</source>
         <translation>https://www.example.com/wordpress</translation>
     </message>
-    <message>
-        <source>Looking for an unsaved playlist...</source>
-        <translation>Buscando una lista de reproducción sin guardar…</translation>
-    </message>
     <message numerus="yes">
         <source>a new playlist of %n rows</source>
         <translation>
@@ -1342,20 +1364,12 @@ Later keeps it for the next start.</source>
         <translation>Archivo</translation>
     </message>
     <message>
-        <source>Checking interrupted saves...</source>
-        <translation>Comprobando guardados interrumpidos…</translation>
-    </message>
-    <message>
         <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>La última actualización de %1 se interrumpió. ¿Terminarla ahora? El paquete se restaura entonces tal como estaba antes de esa actualización, o se completa si la actualización había llegado a su fin; un diario que no le pertenece se conserva.</translation>
     </message>
     <message>
         <source>Interrupted save</source>
         <translation>Guardado interrumpido</translation>
-    </message>
-    <message>
-        <source>Finishing an interrupted save...</source>
-        <translation>Terminando un guardado interrumpido…</translation>
     </message>
     <message>
         <source>Save the changes before closing?</source>
@@ -1767,6 +1781,128 @@ Compruebe que se abren en un visor de imágenes o un reproductor de vídeo y vue
         <source>Nothing to preview: add files to the playlist first</source>
         <translation>Nada que previsualizar: añada primero archivos a la lista de reproducción</translation>
     </message>
+    <message>
+        <source>&amp;Fit the Loop to…</source>
+        <translation>A&amp;justar la duración del bucle…</translation>
+    </message>
+    <message>
+        <source>Screen and &amp;Player…</source>
+        <translation>&amp;Pantalla y reproductor…</translation>
+    </message>
+    <message>
+        <source>Fit the Loop</source>
+        <translation>Ajustar la duración del bucle</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>How long should the whole loop last? The images share the time the videos leave; videos keep their length.</source>
+        <translation>¿Cuánto debe durar el bucle completo? Las imágenes se reparten el tiempo que dejan los vídeos; los vídeos mantienen su duración.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>These files are larger or richer than this screen and its player need, or show wrongly there:
+    %1
+
+Fit them to the screen? The package then holds smaller copies, quicker to write to the stick; the files themselves are not changed.</source>
+        <translation>Estos archivos son más grandes o exigentes de lo que necesitan esta pantalla y su reproductor, o se ven mal en ella:
+    %1
+
+¿Adaptarlos a la pantalla? El paquete contendrá entonces copias más pequeñas, que se escriben más rápido en la memoria USB; los archivos en sí no se modifican.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adaptar</translation>
+    </message>
+    <message>
+        <source>Save As They Are</source>
+        <translation>Guardar tal cual</translation>
+    </message>
+    <message>
+        <source>Fitting media to the screen…</source>
+        <translation>Adaptando los archivos multimedia a la pantalla…</translation>
+    </message>
+    <message>
+        <source>Finishing fitting the media before closing…</source>
+        <translation>Terminando la adaptación de los archivos multimedia antes de cerrar…</translation>
+    </message>
+    <message>
+        <source>Fitting cancelled; nothing saved</source>
+        <translation>Adaptación cancelada; no se guardó nada</translation>
+    </message>
+    <message>
+        <source>These files could not be fitted, so nothing was saved:
+
+%1</source>
+        <translation>Estos archivos no se pudieron adaptar, así que no se guardó nada:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Fit to the Screen</source>
+        <translation>Adaptar a la pantalla</translation>
+    </message>
+    <message>
+        <source>fitted 1 file: %1 → %2</source>
+        <translation>1 archivo adaptado: %1 → %2</translation>
+    </message>
+    <message>
+        <source>fitted %1 files: %2 → %3</source>
+        <translation>%1 archivos adaptados: %2 → %3</translation>
+    </message>
+    <message>
+        <source>The loop now lasts %1</source>
+        <translation>El bucle dura ahora %1</translation>
+    </message>
+    <message>
+        <source>Exceeds this screen and player: %1</source>
+        <translation>Supera lo que admiten esta pantalla y este reproductor: %1</translation>
+    </message>
+    <message>
+        <source>%1 — fitted from %2</source>
+        <translation>%1 – adaptado desde %2</translation>
+    </message>
+    <message>
+        <source>Screen and player: %1</source>
+        <translation>Pantalla y reproductor: %1</translation>
+    </message>
+    <message>
+        <source>New &amp;Text Slide…</source>
+        <translation>&amp;Nueva diapositiva de texto…</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositiva de texto</translation>
+    </message>
+    <message>
+        <source>Edit Text Slide</source>
+        <translation>Editar diapositiva de texto</translation>
+    </message>
+    <message>
+        <source>New Text Slide</source>
+        <translation>Nueva diapositiva de texto</translation>
+    </message>
+    <message>
+        <source>Making the slide…</source>
+        <translation>Creando la diapositiva…</translation>
+    </message>
+    <message>
+        <source>Finishing the slide before closing…</source>
+        <translation>Terminando la diapositiva antes de cerrar…</translation>
+    </message>
+    <message>
+        <source>Opening the slide…</source>
+        <translation>Abriendo la diapositiva…</translation>
+    </message>
 </context>
 <context>
     <name>MediaText</name>
@@ -1966,6 +2102,78 @@ Compruebe que se abren en un visor de imágenes o un reproductor de vídeo y vue
         <source>%1 is damaged near its end: its last pictures cannot be decoded (%2). Copy it again from the original.</source>
         <translation>%1 está dañado cerca del final: sus últimas imágenes no se pueden decodificar (%2). Cópielo de nuevo desde el original.</translation>
     </message>
+    <message>
+        <source>%1×%2 photo: the screen shows %3×%4</source>
+        <translation>Foto de %1×%2: la pantalla muestra %3×%4</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Clip</translation>
+    </message>
+    <message>
+        <source>%1 with sound</source>
+        <translation>%1 con sonido</translation>
+    </message>
+    <message>
+        <source>%1 turned by a rotation flag</source>
+        <translation>%1 girado por una marca de rotación</translation>
+    </message>
+    <message>
+        <source>this player plays up to %1 %2</source>
+        <translation>este reproductor reproduce hasta %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 fps</source>
+        <translation>%1 a %2 fps</translation>
+    </message>
+    <message>
+        <source>this player plays no sound</source>
+        <translation>este reproductor no reproduce sonido</translation>
+    </message>
+    <message>
+        <source>this player ignores rotation flags</source>
+        <translation>este reproductor ignora las marcas de rotación</translation>
+    </message>
+    <message>
+        <source>%1 could not be fitted to the screen: %2.</source>
+        <translation>%1 no se pudo adaptar a la pantalla: %2.</translation>
+    </message>
+    <message>
+        <source>its size cannot be read, or is too large to decode safely</source>
+        <translation>no se puede leer su tamaño, o es demasiado grande para decodificarlo con seguridad</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>no se puede escribir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: %1 cannot be written (%2). Check that there is space in your home folder.</source>
+        <translation>No se pudo conservar la diapositiva: no se puede escribir %1 (%2). Compruebe que hay espacio en su carpeta personal.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2. Choose a JPEG or PNG photo no larger than 16384 pixels a side.</source>
+        <translation>No se puede usar la imagen de fondo %1: %2. Elija una foto JPEG o PNG de no más de 16384 píxeles por lado.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2.</source>
+        <translation>No se puede usar la imagen de fondo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: the folder %1 cannot be made. Check that there is space in your home folder.</source>
+        <translation>No se pudo conservar la diapositiva: no se puede crear la carpeta %1. Compruebe que hay espacio en su carpeta personal.</translation>
+    </message>
+    <message>
+        <source>The slide %1 could not be drawn.</source>
+        <translation>No se pudo dibujar la diapositiva %1.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -2032,6 +2240,172 @@ Compruebe que se abren en un visor de imágenes o un reproductor de vídeo y vue
     <message>
         <source>Paused</source>
         <translation>En pausa</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenProfileDialog</name>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Full HD TV (1920×1080)</source>
+        <translation>Televisor Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>Full HD TV mounted upright (1080×1920)</source>
+        <translation>Televisor Full HD montado en vertical (1080×1920)</translation>
+    </message>
+    <message>
+        <source>HD signage player, no sound (1280×720)</source>
+        <translation>Reproductor de cartelería digital HD, sin sonido (1280×720)</translation>
+    </message>
+    <message>
+        <source>Basic USB player on a Full HD TV, clips up to 720p</source>
+        <translation>Reproductor USB básico en un televisor Full HD, clips hasta 720p</translation>
+    </message>
+    <message>
+        <source>4K TV (3840×2160, HEVC)</source>
+        <translation>Televisor 4K (3840×2160, HEVC)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Plays the clips&apos; sound</source>
+        <translation>Reproduce el sonido de los clips</translation>
+    </message>
+    <message>
+        <source>Turns clips by their rotation flag</source>
+        <translation>Gira los clips según su marca de rotación</translation>
+    </message>
+    <message>
+        <source>Screen and Player</source>
+        <translation>Pantalla y reproductor</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Portrait (mounted upright)</source>
+        <translation>Vertical (pantalla montada en vertical)</translation>
+    </message>
+    <message>
+        <source> fps</source>
+        <translation> fps</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Preajuste:</translation>
+    </message>
+    <message>
+        <source>Screen &amp;resolution:</source>
+        <translation>&amp;Resolución de pantalla:</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>&amp;Orientación:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;video:</source>
+        <translation>Tamaño máximo de &amp;vídeo:</translation>
+    </message>
+    <message>
+        <source>Video codecs:</source>
+        <translation>Códecs de vídeo:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;frame rate:</source>
+        <translation>Velocidad de &amp;fotogramas máxima:</translation>
+    </message>
+    <message>
+        <source>Media larger or richer than this are marked in the table, and can be fitted to it when you save.</source>
+        <translation>Los archivos multimedia más grandes o exigentes que estos valores se marcan en la tabla y se pueden adaptar a ellos al guardar.</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDialog</name>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositiva de texto</translation>
+    </message>
+    <message>
+        <source>Headline and lines</source>
+        <translation>Titular y líneas</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Diseño:</translation>
+    </message>
+    <message>
+        <source>&amp;Headline:</source>
+        <translation>&amp;Titular:</translation>
+    </message>
+    <message>
+        <source>L&amp;ines:</source>
+        <translation>&amp;Líneas:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;Price:</source>
+        <translation>&amp;Precio:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Colores:</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Fuente:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>&amp;Elegir…</translation>
+    </message>
+    <message>
+        <source>&amp;No Picture</source>
+        <translation>Si&amp;n imagen</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>As the screen shows it (%1×%2)</source>
+        <translation>Tal como la muestra la pantalla (%1×%2)</translation>
+    </message>
+    <message>
+        <source>Slide Colour</source>
+        <translation>Color de la diapositiva</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.bmp);;All files (*)</source>
+        <translation>Imágenes (*.jpg *.jpeg *.png *.webp *.bmp);;Todos los archivos (*)</translation>
     </message>
 </context>
 </TS>

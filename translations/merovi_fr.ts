@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>“%1” is no drive and no folder.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est ni un lecteur ni un dossier.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est ni un support ni un dossier.</translation>
     </message>
     <message>
         <source>“%1” names %2 drives; give the mount point or device of the one to write to:</source>
@@ -238,38 +238,6 @@
     <message>
         <source>“%1” lists “%2”, but holds no such file. Run “mrv check” on it.</source>
         <translation>«&#xa0;%1&#xa0;» liste «&#xa0;%2&#xa0;», mais ne contient pas ce fichier. Lancez «&#xa0;mrv check&#xa0;» dessus.</translation>
-    </message>
-    <message>
-        <source>Usage: mrv COMMAND [options] [arguments]
-Makes, lists, checks and updates playlist packages (.mrv) from scripts.
-
-Commands:
-  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files
-  list PKG                          Print a package&apos;s playlist
-  check PKG                         Verify a package&apos;s structure, document and checksums
-  update PKG                        Add, remove or retime entries in one transaction
-  repair PKG                        Finish what an interrupted update left
-  drives [--json]                   List the removable drives and their packages
-  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
-  verify PKG                        Read a package back from its drive
-
-Run “mrv COMMAND --help” for a command&apos;s options.
-Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation>Utilisation&#xa0;: mrv COMMANDE [options] [arguments]
-Crée, liste, vérifie et met à jour des paquets de listes de lecture (.mrv) depuis des scripts.
-
-Commandes&#xa0;:
-  build SORTIE.mrv FICHIER[=hh:mm:ss]...  Créer un paquet à partir de fichiers médias
-  list PAQUET                       Afficher la liste de lecture d&apos;un paquet
-  check PAQUET                      Vérifier la structure, le document et les sommes de contrôle
-  update PAQUET                     Ajouter, retirer ou minuter des entrées en une transaction
-  repair PAQUET                     Achever ce qu&apos;une mise à jour interrompue a laissé
-  drives [--json]                   Lister les supports amovibles et leurs paquets
-  write PAQUET SUPPORT... [--eject] Écrire un paquet sur des supports, relire, éjecter
-  verify PAQUET                     Relire un paquet depuis son support
-
-Lancez «&#xa0;mrv COMMANDE --help&#xa0;» pour les options d&apos;une commande.
-Code de sortie&#xa0;: 0 fait, 1 refusé ou échoué, 2 ligne de commande incorrecte.</translation>
     </message>
     <message>
         <source>mrv: unknown command “%1”.
@@ -340,6 +308,60 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
     <message>
         <source>Cannot update “%1”: the playlist would be empty. Nothing was written.</source>
         <translation>Impossible de mettre à jour «&#xa0;%1&#xa0;»&#xa0;: la liste de lecture serait vide. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Fitted “%1”: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» adapté&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Fitted %1 of %2 files to the screen: %3 → %4.</source>
+        <translation>%1 fichiers sur %2 adaptés à l&apos;écran&#xa0;: %3 → %4.</translation>
+    </message>
+    <message>
+        <source>Store fitted copies of the media larger or richer than the screen and its player use (photos scaled to the screen, clips re-encoded within the player&apos;s limits); the files themselves are not changed. The profile is the one set in the window&apos;s Screen and Player dialog, or --profile&apos;s.</source>
+        <translation>Enregistrer des copies adaptées des médias plus grands ou plus exigeants que ce qu&apos;utilisent l&apos;écran et son lecteur (photos réduites à la taille de l&apos;écran, clips réencodés dans les limites du lecteur)&#xa0;; les fichiers eux-mêmes ne sont pas modifiés. Le profil est celui réglé dans la fenêtre, sous «&#xa0;Écran et lecteur&#xa0;», ou celui de --profile.</translation>
+    </message>
+    <message>
+        <source>The screen and player to fit to, one of: %1.</source>
+        <translation>L&apos;écran et le lecteur auxquels adapter les médias, parmi&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>“%1” is no --profile; give one of: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une valeur valide pour --profile&#xa0;; indiquez l&apos;une de celles-ci&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Usage: mrv COMMAND [options] [arguments]
+Makes, lists, checks and updates playlist packages (.mrv) from scripts.
+
+Commands:
+  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files; --fit stores
+                                    copies fitted to the screen and player
+  list PKG                          Print a package&apos;s playlist
+  check PKG                         Verify a package&apos;s structure, document and checksums
+  update PKG                        Add, remove or retime entries in one transaction
+  repair PKG                        Finish what an interrupted update left
+  drives [--json]                   List the removable drives and their packages
+  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
+  verify PKG                        Read a package back from its drive
+
+Run “mrv COMMAND --help” for a command&apos;s options.
+Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
+        <translation>Utilisation&#xa0;: mrv COMMANDE [options] [arguments]
+Crée, liste, vérifie et met à jour des paquets de listes de lecture (.mrv) depuis des scripts.
+
+Commandes&#xa0;:
+  build SORTIE.mrv FICHIER[=hh:mm:ss]...  Créer un paquet à partir de fichiers médias&#xa0;; --fit
+                                          enregistre des copies adaptées à l&apos;écran et au lecteur
+  list PAQUET                       Afficher la liste de lecture d&apos;un paquet
+  check PAQUET                      Vérifier la structure, le document et les sommes de contrôle
+  update PAQUET                     Ajouter, retirer ou minuter des entrées en une transaction
+  repair PAQUET                     Achever ce qu&apos;une mise à jour interrompue a laissé
+  drives [--json]                   Lister les supports amovibles et leurs paquets
+  write PAQUET SUPPORT... [--eject] Écrire un paquet sur des supports, relire, éjecter
+  verify PAQUET                     Relire un paquet depuis son support
+
+Lancez «&#xa0;mrv COMMANDE --help&#xa0;» pour les options d&apos;une commande.
+Code de sortie&#xa0;: 0 fait, 1 refusé ou échoué, 2 ligne de commande incorrecte.</translation>
     </message>
 </context>
 <context>
@@ -753,10 +775,6 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2. Le support est resté tel quel.</translation>
     </message>
     <message>
-        <source>Waiting</source>
-        <translation>En attente</translation>
-    </message>
-    <message>
         <source>Written</source>
         <translation>Écrit</translation>
     </message>
@@ -1024,6 +1042,22 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
         <source>The folders to start in next time could not be remembered: %1 cannot be written (%2).</source>
         <translation>Les dossiers de départ pour la prochaine fois n&apos;ont pas pu être mémorisés&#xa0;: %1 ne peut pas être écrit (%2).</translation>
     </message>
+    <message>
+        <source>The length of the video “%1” is not known yet: wait until the table has checked it, then try again.</source>
+        <translation>La durée de la vidéo «&#xa0;%1&#xa0;» n&apos;est pas encore connue&#xa0;: attendez que le tableau l&apos;ait vérifiée, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The playlist has no images: only the times of images can change, videos play for their own length. Add an image first.</source>
+        <translation>La liste de lecture ne contient aucune image&#xa0;: seules les durées des images peuvent changer, les vidéos sont lues sur toute leur longueur. Ajoutez d&apos;abord une image.</translation>
+    </message>
+    <message>
+        <source>The videos alone play %1, which leaves less than a second for each of the %2 images. Choose a loop of at least %3, or remove a video.</source>
+        <translation>Les vidéos seules durent %1, ce qui laisse moins d&apos;une seconde à chacune des %2 images. Choisissez une boucle d&apos;au moins %3, ou retirez une vidéo.</translation>
+    </message>
+    <message>
+        <source>Each image would show for a day or longer: choose a shorter loop.</source>
+        <translation>Chaque image s&apos;afficherait un jour ou plus&#xa0;: choisissez une boucle plus courte.</translation>
+    </message>
 </context>
 <context>
     <name>DrivesDialog</name>
@@ -1131,10 +1165,6 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Reading the drives</source>
-        <translation>Lecture des supports</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Annulé&#xa0;: rien n&apos;a été écrit.</translation>
     </message>
@@ -1149,10 +1179,6 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
     <message>
         <source>Skip</source>
         <translation>Ignorer</translation>
-    </message>
-    <message>
-        <source>Writing to drives</source>
-        <translation>Écriture sur les supports</translation>
     </message>
     <message>
         <source>Waiting</source>
@@ -1272,10 +1298,6 @@ Lancez «&#xa0;mrv --help&#xa0;» pour voir les commandes.</translation>
         <source>https://www.example.com/wordpress</source>
         <translation>https://www.example.com/wordpress</translation>
     </message>
-    <message>
-        <source>Looking for an unsaved playlist...</source>
-        <translation>Recherche d&apos;une liste de lecture non enregistrée…</translation>
-    </message>
     <message numerus="yes">
         <source>a new playlist of %n rows</source>
         <translation>
@@ -1342,20 +1364,12 @@ Later keeps it for the next start.</source>
         <translation>Fichier</translation>
     </message>
     <message>
-        <source>Checking interrupted saves...</source>
-        <translation>Recherche d&apos;enregistrements interrompus…</translation>
-    </message>
-    <message>
         <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>La dernière mise à jour de %1 a été interrompue. La terminer maintenant&#xa0;? Le paquet est alors rétabli tel qu&apos;il était avant cette mise à jour, ou complété si la mise à jour était arrivée à son terme&#xa0;; un journal qui ne lui appartient pas est conservé.</translation>
     </message>
     <message>
         <source>Interrupted save</source>
         <translation>Enregistrement interrompu</translation>
-    </message>
-    <message>
-        <source>Finishing an interrupted save...</source>
-        <translation>Fin d&apos;un enregistrement interrompu…</translation>
     </message>
     <message>
         <source>Save the changes before closing?</source>
@@ -1767,6 +1781,128 @@ Vérifiez qu&apos;ils s&apos;ouvrent dans une visionneuse d&apos;images ou un le
         <source>Nothing to preview: add files to the playlist first</source>
         <translation>Rien à prévisualiser&#xa0;: ajoutez d&apos;abord des fichiers à la liste de lecture</translation>
     </message>
+    <message>
+        <source>&amp;Fit the Loop to…</source>
+        <translation>Ajuster la durée de la &amp;boucle…</translation>
+    </message>
+    <message>
+        <source>Screen and &amp;Player…</source>
+        <translation>Écran et &amp;lecteur…</translation>
+    </message>
+    <message>
+        <source>Fit the Loop</source>
+        <translation>Ajuster la durée de la boucle</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>How long should the whole loop last? The images share the time the videos leave; videos keep their length.</source>
+        <translation>Combien de temps doit durer toute la boucle&#xa0;? Les images se partagent le temps que laissent les vidéos&#xa0;; les vidéos gardent leur durée.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>These files are larger or richer than this screen and its player need, or show wrongly there:
+    %1
+
+Fit them to the screen? The package then holds smaller copies, quicker to write to the stick; the files themselves are not changed.</source>
+        <translation>Ces fichiers sont plus grands ou plus exigeants que ce dont cet écran et son lecteur ont besoin, ou s&apos;y affichent mal&#xa0;:
+    %1
+
+Les adapter à l&apos;écran&#xa0;? Le paquet contient alors des copies plus petites, plus rapides à écrire sur la clé USB&#xa0;; les fichiers eux-mêmes ne sont pas modifiés.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>Save As They Are</source>
+        <translation>Enregistrer tels quels</translation>
+    </message>
+    <message>
+        <source>Fitting media to the screen…</source>
+        <translation>Adaptation des médias à l&apos;écran…</translation>
+    </message>
+    <message>
+        <source>Finishing fitting the media before closing…</source>
+        <translation>Fin de l&apos;adaptation des médias avant la fermeture…</translation>
+    </message>
+    <message>
+        <source>Fitting cancelled; nothing saved</source>
+        <translation>Adaptation annulée&#xa0;; rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>These files could not be fitted, so nothing was saved:
+
+%1</source>
+        <translation>Ces fichiers n&apos;ont pas pu être adaptés, rien n&apos;a donc été enregistré&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Fit to the Screen</source>
+        <translation>Adapter à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>fitted 1 file: %1 → %2</source>
+        <translation>1 fichier adapté&#xa0;: %1 → %2</translation>
+    </message>
+    <message>
+        <source>fitted %1 files: %2 → %3</source>
+        <translation>%1 fichiers adaptés&#xa0;: %2 → %3</translation>
+    </message>
+    <message>
+        <source>The loop now lasts %1</source>
+        <translation>La boucle dure maintenant %1</translation>
+    </message>
+    <message>
+        <source>Exceeds this screen and player: %1</source>
+        <translation>Dépasse les capacités de cet écran et de ce lecteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 — fitted from %2</source>
+        <translation>%1 – adapté depuis %2</translation>
+    </message>
+    <message>
+        <source>Screen and player: %1</source>
+        <translation>Écran et lecteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New &amp;Text Slide…</source>
+        <translation>&amp;Nouvelle diapositive de texte…</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositive de texte</translation>
+    </message>
+    <message>
+        <source>Edit Text Slide</source>
+        <translation>Modifier la diapositive de texte</translation>
+    </message>
+    <message>
+        <source>New Text Slide</source>
+        <translation>Nouvelle diapositive de texte</translation>
+    </message>
+    <message>
+        <source>Making the slide…</source>
+        <translation>Création de la diapositive…</translation>
+    </message>
+    <message>
+        <source>Finishing the slide before closing…</source>
+        <translation>Fin de la création de la diapositive avant la fermeture…</translation>
+    </message>
+    <message>
+        <source>Opening the slide…</source>
+        <translation>Ouverture de la diapositive…</translation>
+    </message>
 </context>
 <context>
     <name>MediaText</name>
@@ -1966,6 +2102,78 @@ Vérifiez qu&apos;ils s&apos;ouvrent dans une visionneuse d&apos;images ou un le
         <source>%1 is damaged near its end: its last pictures cannot be decoded (%2). Copy it again from the original.</source>
         <translation>%1 est endommagé vers sa fin&#xa0;: ses dernières images ne peuvent pas être décodées (%2). Copiez-le de nouveau depuis l&apos;original.</translation>
     </message>
+    <message>
+        <source>%1×%2 photo: the screen shows %3×%4</source>
+        <translation>Photo de %1×%2&#xa0;: l&apos;écran affiche %3×%4</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Clip</translation>
+    </message>
+    <message>
+        <source>%1 with sound</source>
+        <translation>%1 avec son</translation>
+    </message>
+    <message>
+        <source>%1 turned by a rotation flag</source>
+        <translation>%1 pivoté par un indicateur de rotation</translation>
+    </message>
+    <message>
+        <source>this player plays up to %1 %2</source>
+        <translation>ce lecteur lit jusqu&apos;à %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 fps</source>
+        <translation>%1 à %2 fps</translation>
+    </message>
+    <message>
+        <source>this player plays no sound</source>
+        <translation>ce lecteur ne lit pas le son</translation>
+    </message>
+    <message>
+        <source>this player ignores rotation flags</source>
+        <translation>ce lecteur ignore les indicateurs de rotation</translation>
+    </message>
+    <message>
+        <source>%1 could not be fitted to the screen: %2.</source>
+        <translation>%1 n&apos;a pas pu être adapté à l&apos;écran&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its size cannot be read, or is too large to decode safely</source>
+        <translation>sa taille est illisible, ou trop grande pour le décoder sans risque</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 ne peut pas être écrit (%2)</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: %1 cannot be written (%2). Check that there is space in your home folder.</source>
+        <translation>La diapositive n&apos;a pas pu être conservée&#xa0;: %1 ne peut pas être écrit (%2). Vérifiez qu&apos;il reste de la place dans votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2. Choose a JPEG or PNG photo no larger than 16384 pixels a side.</source>
+        <translation>L&apos;image de fond %1 ne peut pas être utilisée&#xa0;: %2. Choisissez une photo JPEG ou PNG de 16384 pixels de côté au plus.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>elle est trop grande</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2.</source>
+        <translation>L&apos;image de fond %1 ne peut pas être utilisée&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: the folder %1 cannot be made. Check that there is space in your home folder.</source>
+        <translation>La diapositive n&apos;a pas pu être conservée&#xa0;: le dossier %1 ne peut pas être créé. Vérifiez qu&apos;il reste de la place dans votre dossier personnel.</translation>
+    </message>
+    <message>
+        <source>The slide %1 could not be drawn.</source>
+        <translation>La diapositive %1 n&apos;a pas pu être dessinée.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -2032,6 +2240,172 @@ Vérifiez qu&apos;ils s&apos;ouvrent dans une visionneuse d&apos;images ou un le
     <message>
         <source>Paused</source>
         <translation>En pause</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenProfileDialog</name>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Full HD TV (1920×1080)</source>
+        <translation>Téléviseur Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>Full HD TV mounted upright (1080×1920)</source>
+        <translation>Téléviseur Full HD monté à la verticale (1080×1920)</translation>
+    </message>
+    <message>
+        <source>HD signage player, no sound (1280×720)</source>
+        <translation>Lecteur d&apos;affichage dynamique HD, sans son (1280×720)</translation>
+    </message>
+    <message>
+        <source>Basic USB player on a Full HD TV, clips up to 720p</source>
+        <translation>Lecteur USB simple sur un téléviseur Full HD, clips jusqu&apos;à 720p</translation>
+    </message>
+    <message>
+        <source>4K TV (3840×2160, HEVC)</source>
+        <translation>Téléviseur 4K (3840×2160, HEVC)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Plays the clips&apos; sound</source>
+        <translation>Lit le son des clips</translation>
+    </message>
+    <message>
+        <source>Turns clips by their rotation flag</source>
+        <translation>Fait pivoter les clips selon leur indicateur de rotation</translation>
+    </message>
+    <message>
+        <source>Screen and Player</source>
+        <translation>Écran et lecteur</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Portrait (mounted upright)</source>
+        <translation>Portrait (écran monté à la verticale)</translation>
+    </message>
+    <message>
+        <source> fps</source>
+        <translation> fps</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Préréglage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Screen &amp;resolution:</source>
+        <translation>&amp;Résolution de l&apos;écran&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>Orie&amp;ntation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;video:</source>
+        <translation>Taille de &amp;vidéo maximale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Video codecs:</source>
+        <translation>Codecs vidéo&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;frame rate:</source>
+        <translation>&amp;Fréquence d&apos;images maximale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Media larger or richer than this are marked in the table, and can be fitted to it when you save.</source>
+        <translation>Les médias qui dépassent ces réglages sont signalés dans le tableau et peuvent être adaptés lors de l&apos;enregistrement.</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDialog</name>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositive de texte</translation>
+    </message>
+    <message>
+        <source>Headline and lines</source>
+        <translation>Titre et lignes</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Mise en page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Headline:</source>
+        <translation>&amp;Titre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>L&amp;ines:</source>
+        <translation>&amp;Lignes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>&amp;Price:</source>
+        <translation>&amp;Prix&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Couleurs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>Poli&amp;ce&#xa0;:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>C&amp;hoisir…</translation>
+    </message>
+    <message>
+        <source>&amp;No Picture</source>
+        <translation>Sa&amp;ns image</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Image de fond&#xa0;:</translation>
+    </message>
+    <message>
+        <source>As the screen shows it (%1×%2)</source>
+        <translation>Telle que l&apos;écran l&apos;affiche (%1×%2)</translation>
+    </message>
+    <message>
+        <source>Slide Colour</source>
+        <translation>Couleur de la diapositive</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Image de fond</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.bmp);;All files (*)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.webp *.bmp);;Tous les fichiers (*)</translation>
     </message>
 </context>
 </TS>

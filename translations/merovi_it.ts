@@ -240,38 +240,6 @@
         <translation>«%1» elenca «%2», ma non contiene quel file. Esegui «mrv check» su di esso.</translation>
     </message>
     <message>
-        <source>Usage: mrv COMMAND [options] [arguments]
-Makes, lists, checks and updates playlist packages (.mrv) from scripts.
-
-Commands:
-  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files
-  list PKG                          Print a package&apos;s playlist
-  check PKG                         Verify a package&apos;s structure, document and checksums
-  update PKG                        Add, remove or retime entries in one transaction
-  repair PKG                        Finish what an interrupted update left
-  drives [--json]                   List the removable drives and their packages
-  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
-  verify PKG                        Read a package back from its drive
-
-Run “mrv COMMAND --help” for a command&apos;s options.
-Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation>Uso: mrv COMANDO [opzioni] [argomenti]
-Crea, elenca, controlla e aggiorna pacchetti di playlist (.mrv) da script.
-
-Comandi:
-  build USCITA.mrv FILE[=hh:mm:ss]...  Crea un nuovo pacchetto da file multimediali
-  list PACCHETTO                    Stampa la playlist di un pacchetto
-  check PACCHETTO                   Controlla struttura, documento e checksum di un pacchetto
-  update PACCHETTO                  Aggiungi, rimuovi o cambia il tempo di voci in una transazione
-  repair PACCHETTO                  Completa ciò che un aggiornamento interrotto ha lasciato
-  drives [--json]                   Elenca le unità rimovibili e i loro pacchetti
-  write PACCHETTO UNITÀ... [--eject] Scrivi un pacchetto su più unità, rileggi, espelli
-  verify PACCHETTO                  Rileggi un pacchetto dalla sua unità
-
-Esegui «mrv COMANDO --help» per le opzioni di un comando.
-Stato di uscita: 0 fatto, 1 rifiutato o non riuscito, 2 riga di comando errata.</translation>
-    </message>
-    <message>
         <source>mrv: unknown command “%1”.
 Run “mrv --help” for the commands.</source>
         <translation>mrv: comando sconosciuto «%1».
@@ -340,6 +308,60 @@ Esegui «mrv --help» per i comandi.</translation>
     <message>
         <source>Cannot update “%1”: the playlist would be empty. Nothing was written.</source>
         <translation>Impossibile aggiornare «%1»: la playlist sarebbe vuota. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Fitted “%1”: %2.</source>
+        <translation>«%1» adattato: %2.</translation>
+    </message>
+    <message>
+        <source>Fitted %1 of %2 files to the screen: %3 → %4.</source>
+        <translation>%1 file su %2 adattati allo schermo: %3 → %4.</translation>
+    </message>
+    <message>
+        <source>Store fitted copies of the media larger or richer than the screen and its player use (photos scaled to the screen, clips re-encoded within the player&apos;s limits); the files themselves are not changed. The profile is the one set in the window&apos;s Screen and Player dialog, or --profile&apos;s.</source>
+        <translation>Memorizza copie adattate dei file multimediali più grandi o più esigenti di quanto usino lo schermo e il suo lettore (foto ridotte alla dimensione dello schermo, video ricodificati entro i limiti del lettore); i file originali non vengono modificati. Il profilo è quello impostato nella finestra, in «Schermo e lettore», o quello di --profile.</translation>
+    </message>
+    <message>
+        <source>The screen and player to fit to, one of: %1.</source>
+        <translation>Lo schermo e il lettore a cui adattare, uno tra: %1.</translation>
+    </message>
+    <message>
+        <source>“%1” is no --profile; give one of: %2.</source>
+        <translation>«%1» non è un --profile valido; indicane uno tra: %2.</translation>
+    </message>
+    <message>
+        <source>Usage: mrv COMMAND [options] [arguments]
+Makes, lists, checks and updates playlist packages (.mrv) from scripts.
+
+Commands:
+  build OUT.mrv FILE[=hh:mm:ss]...  Make a new package from media files; --fit stores
+                                    copies fitted to the screen and player
+  list PKG                          Print a package&apos;s playlist
+  check PKG                         Verify a package&apos;s structure, document and checksums
+  update PKG                        Add, remove or retime entries in one transaction
+  repair PKG                        Finish what an interrupted update left
+  drives [--json]                   List the removable drives and their packages
+  write PKG DRIVE... [--eject]      Write a package to drives at once, read back, eject
+  verify PKG                        Read a package back from its drive
+
+Run “mrv COMMAND --help” for a command&apos;s options.
+Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
+        <translation>Uso: mrv COMANDO [opzioni] [argomenti]
+Crea, elenca, controlla e aggiorna pacchetti di playlist (.mrv) da script.
+
+Comandi:
+  build USCITA.mrv FILE[=hh:mm:ss]...  Crea un nuovo pacchetto da file multimediali; --fit memorizza
+                                       copie adattate allo schermo e al lettore
+  list PACCHETTO                    Stampa la playlist di un pacchetto
+  check PACCHETTO                   Controlla struttura, documento e checksum di un pacchetto
+  update PACCHETTO                  Aggiungi, rimuovi o cambia il tempo di voci in una transazione
+  repair PACCHETTO                  Completa ciò che un aggiornamento interrotto ha lasciato
+  drives [--json]                   Elenca le unità rimovibili e i loro pacchetti
+  write PACCHETTO UNITÀ... [--eject] Scrivi un pacchetto su più unità, rileggi, espelli
+  verify PACCHETTO                  Rileggi un pacchetto dalla sua unità
+
+Esegui «mrv COMANDO --help» per le opzioni di un comando.
+Stato di uscita: 0 fatto, 1 rifiutato o non riuscito, 2 riga di comando errata.</translation>
     </message>
 </context>
 <context>
@@ -753,10 +775,6 @@ Esegui «mrv --help» per i comandi.</translation>
         <translation>Impossibile scrivere %1: %2. L&apos;unità è rimasta com&apos;era.</translation>
     </message>
     <message>
-        <source>Waiting</source>
-        <translation>In attesa</translation>
-    </message>
-    <message>
         <source>Written</source>
         <translation>Scritto</translation>
     </message>
@@ -1024,6 +1042,22 @@ Esegui «mrv --help» per i comandi.</translation>
         <source>The folders to start in next time could not be remembered: %1 cannot be written (%2).</source>
         <translation>Non è stato possibile ricordare le cartelle di partenza per la prossima volta: impossibile scrivere %1 (%2).</translation>
     </message>
+    <message>
+        <source>The length of the video “%1” is not known yet: wait until the table has checked it, then try again.</source>
+        <translation>La durata del video «%1» non è ancora nota: attendi che la tabella l&apos;abbia controllato, poi riprova.</translation>
+    </message>
+    <message>
+        <source>The playlist has no images: only the times of images can change, videos play for their own length. Add an image first.</source>
+        <translation>La playlist non contiene immagini: si possono cambiare solo i tempi delle immagini, i video durano quanto la loro lunghezza. Aggiungi prima un&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>The videos alone play %1, which leaves less than a second for each of the %2 images. Choose a loop of at least %3, or remove a video.</source>
+        <translation>I video da soli durano %1, il che lascia meno di un secondo a ciascuna delle %2 immagini. Scegli un ciclo di almeno %3, oppure rimuovi un video.</translation>
+    </message>
+    <message>
+        <source>Each image would show for a day or longer: choose a shorter loop.</source>
+        <translation>Ogni immagine verrebbe mostrata per un giorno o più: scegli un ciclo più breve.</translation>
+    </message>
 </context>
 <context>
     <name>DrivesDialog</name>
@@ -1131,10 +1165,6 @@ Esegui «mrv --help» per i comandi.</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <source>Reading the drives</source>
-        <translation>Lettura delle unità</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Annullato: non è stato scritto nulla.</translation>
     </message>
@@ -1149,10 +1179,6 @@ Esegui «mrv --help» per i comandi.</translation>
     <message>
         <source>Skip</source>
         <translation>Salta</translation>
-    </message>
-    <message>
-        <source>Writing to drives</source>
-        <translation>Scrittura sulle unità</translation>
     </message>
     <message>
         <source>Waiting</source>
@@ -1272,10 +1298,6 @@ Esegui «mrv --help» per i comandi.</translation>
         <source>https://www.example.com/wordpress</source>
         <translation>https://www.example.com/wordpress</translation>
     </message>
-    <message>
-        <source>Looking for an unsaved playlist...</source>
-        <translation>Ricerca di una playlist non salvata…</translation>
-    </message>
     <message numerus="yes">
         <source>a new playlist of %n rows</source>
         <translation>
@@ -1342,20 +1364,12 @@ Later keeps it for the next start.</source>
         <translation>File</translation>
     </message>
     <message>
-        <source>Checking interrupted saves...</source>
-        <translation>Controllo dei salvataggi interrotti…</translation>
-    </message>
-    <message>
         <source>The last update of %1 was interrupted. Finish it now? The package is then restored as it was before that update, or completed if the update had come to its end; a journal that does not belong to it is kept.</source>
         <translation>L&apos;ultimo aggiornamento di %1 è stato interrotto. Completarlo ora? Il pacchetto viene quindi ripristinato com&apos;era prima di quell&apos;aggiornamento, o completato se l&apos;aggiornamento era giunto al termine; un giornale che non gli appartiene viene conservato.</translation>
     </message>
     <message>
         <source>Interrupted save</source>
         <translation>Salvataggio interrotto</translation>
-    </message>
-    <message>
-        <source>Finishing an interrupted save...</source>
-        <translation>Completamento di un salvataggio interrotto…</translation>
     </message>
     <message>
         <source>Save the changes before closing?</source>
@@ -1767,6 +1781,128 @@ Verifica che si aprano in un visualizzatore di immagini o in un lettore video, p
         <source>Nothing to preview: add files to the playlist first</source>
         <translation>Nulla da visualizzare in anteprima: aggiungi prima dei file alla playlist</translation>
     </message>
+    <message>
+        <source>&amp;Fit the Loop to…</source>
+        <translation>Adatta la durata del &amp;ciclo…</translation>
+    </message>
+    <message>
+        <source>Screen and &amp;Player…</source>
+        <translation>Schermo e &amp;lettore…</translation>
+    </message>
+    <message>
+        <source>Fit the Loop</source>
+        <translation>Adatta la durata del ciclo</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>How long should the whole loop last? The images share the time the videos leave; videos keep their length.</source>
+        <translation>Quanto deve durare l&apos;intero ciclo? Le immagini si dividono il tempo lasciato dai video; i video mantengono la loro durata.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>These files are larger or richer than this screen and its player need, or show wrongly there:
+    %1
+
+Fit them to the screen? The package then holds smaller copies, quicker to write to the stick; the files themselves are not changed.</source>
+        <translation>Questi file sono più grandi o più esigenti di quanto serva a questo schermo e al suo lettore, oppure lì non vengono mostrati correttamente:
+    %1
+
+Adattarli allo schermo? Il pacchetto conterrà allora copie più piccole, più veloci da scrivere sulla chiavetta USB; i file originali non vengono modificati.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Save As They Are</source>
+        <translation>Salva così come sono</translation>
+    </message>
+    <message>
+        <source>Fitting media to the screen…</source>
+        <translation>Adattamento dei file multimediali allo schermo…</translation>
+    </message>
+    <message>
+        <source>Finishing fitting the media before closing…</source>
+        <translation>Completamento dell&apos;adattamento dei file multimediali prima di chiudere…</translation>
+    </message>
+    <message>
+        <source>Fitting cancelled; nothing saved</source>
+        <translation>Adattamento annullato; nulla salvato</translation>
+    </message>
+    <message>
+        <source>These files could not be fitted, so nothing was saved:
+
+%1</source>
+        <translation>Non è stato possibile adattare questi file, quindi non è stato salvato nulla:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Fit to the Screen</source>
+        <translation>Adatta allo schermo</translation>
+    </message>
+    <message>
+        <source>fitted 1 file: %1 → %2</source>
+        <translation>1 file adattato: %1 → %2</translation>
+    </message>
+    <message>
+        <source>fitted %1 files: %2 → %3</source>
+        <translation>%1 file adattati: %2 → %3</translation>
+    </message>
+    <message>
+        <source>The loop now lasts %1</source>
+        <translation>Il ciclo ora dura %1</translation>
+    </message>
+    <message>
+        <source>Exceeds this screen and player: %1</source>
+        <translation>Supera le capacità di questo schermo e lettore: %1</translation>
+    </message>
+    <message>
+        <source>%1 — fitted from %2</source>
+        <translation>%1 – adattato da %2</translation>
+    </message>
+    <message>
+        <source>Screen and player: %1</source>
+        <translation>Schermo e lettore: %1</translation>
+    </message>
+    <message>
+        <source>New &amp;Text Slide…</source>
+        <translation>&amp;Nuova diapositiva di testo…</translation>
+    </message>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositiva di testo</translation>
+    </message>
+    <message>
+        <source>Edit Text Slide</source>
+        <translation>Modifica diapositiva di testo</translation>
+    </message>
+    <message>
+        <source>New Text Slide</source>
+        <translation>Nuova diapositiva di testo</translation>
+    </message>
+    <message>
+        <source>Making the slide…</source>
+        <translation>Creazione della diapositiva…</translation>
+    </message>
+    <message>
+        <source>Finishing the slide before closing…</source>
+        <translation>Completamento della diapositiva prima di chiudere…</translation>
+    </message>
+    <message>
+        <source>Opening the slide…</source>
+        <translation>Apertura della diapositiva…</translation>
+    </message>
 </context>
 <context>
     <name>MediaText</name>
@@ -1966,6 +2102,78 @@ Verifica che si aprano in un visualizzatore di immagini o in un lettore video, p
         <source>%1 is damaged near its end: its last pictures cannot be decoded (%2). Copy it again from the original.</source>
         <translation>%1 è danneggiato verso la fine: le sue ultime immagini non possono essere decodificate (%2). Copialo di nuovo dall&apos;originale.</translation>
     </message>
+    <message>
+        <source>%1×%2 photo: the screen shows %3×%4</source>
+        <translation>Foto di %1×%2: lo schermo mostra %3×%4</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>%1 with sound</source>
+        <translation>%1 con audio</translation>
+    </message>
+    <message>
+        <source>%1 turned by a rotation flag</source>
+        <translation>%1 ruotato da un indicatore di rotazione</translation>
+    </message>
+    <message>
+        <source>this player plays up to %1 %2</source>
+        <translation>questo lettore riproduce fino a %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 fps</source>
+        <translation>%1 a %2 fps</translation>
+    </message>
+    <message>
+        <source>this player plays no sound</source>
+        <translation>questo lettore non riproduce l&apos;audio</translation>
+    </message>
+    <message>
+        <source>this player ignores rotation flags</source>
+        <translation>questo lettore ignora gli indicatori di rotazione</translation>
+    </message>
+    <message>
+        <source>%1 could not be fitted to the screen: %2.</source>
+        <translation>Impossibile adattare %1 allo schermo: %2.</translation>
+    </message>
+    <message>
+        <source>its size cannot be read, or is too large to decode safely</source>
+        <translation>non se ne può leggere la dimensione, o è troppo grande per decodificarlo in sicurezza</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>impossibile scrivere %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: %1 cannot be written (%2). Check that there is space in your home folder.</source>
+        <translation>Non è stato possibile conservare la diapositiva: impossibile scrivere %1 (%2). Controlla che ci sia spazio nella tua cartella personale.</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2. Choose a JPEG or PNG photo no larger than 16384 pixels a side.</source>
+        <translation>Impossibile usare l&apos;immagine di sfondo %1: %2. Scegli una foto JPEG o PNG non più grande di 16384 pixel per lato.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>è troppo grande</translation>
+    </message>
+    <message>
+        <source>The background picture %1 cannot be used: %2.</source>
+        <translation>Impossibile usare l&apos;immagine di sfondo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The slide could not be kept: the folder %1 cannot be made. Check that there is space in your home folder.</source>
+        <translation>Non è stato possibile conservare la diapositiva: impossibile creare la cartella %1. Controlla che ci sia spazio nella tua cartella personale.</translation>
+    </message>
+    <message>
+        <source>The slide %1 could not be drawn.</source>
+        <translation>Impossibile disegnare la diapositiva %1.</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -2032,6 +2240,172 @@ Verifica che si aprano in un visualizzatore di immagini o in un lettore video, p
     <message>
         <source>Paused</source>
         <translation>In pausa</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenProfileDialog</name>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Full HD TV (1920×1080)</source>
+        <translation>TV Full HD (1920×1080)</translation>
+    </message>
+    <message>
+        <source>Full HD TV mounted upright (1080×1920)</source>
+        <translation>TV Full HD montata in verticale (1080×1920)</translation>
+    </message>
+    <message>
+        <source>HD signage player, no sound (1280×720)</source>
+        <translation>Lettore per digital signage HD, senza audio (1280×720)</translation>
+    </message>
+    <message>
+        <source>Basic USB player on a Full HD TV, clips up to 720p</source>
+        <translation>Lettore USB semplice su una TV Full HD, video fino a 720p</translation>
+    </message>
+    <message>
+        <source>4K TV (3840×2160, HEVC)</source>
+        <translation>TV 4K (3840×2160, HEVC)</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Plays the clips&apos; sound</source>
+        <translation>Riproduce l&apos;audio dei video</translation>
+    </message>
+    <message>
+        <source>Turns clips by their rotation flag</source>
+        <translation>Ruota i video secondo il loro indicatore di rotazione</translation>
+    </message>
+    <message>
+        <source>Screen and Player</source>
+        <translation>Schermo e lettore</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Portrait (mounted upright)</source>
+        <translation>Verticale (schermo montato in verticale)</translation>
+    </message>
+    <message>
+        <source> fps</source>
+        <translation> fps</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>&amp;Preimpostazione:</translation>
+    </message>
+    <message>
+        <source>Screen &amp;resolution:</source>
+        <translation>&amp;Risoluzione dello schermo:</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>Orien&amp;tamento:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;video:</source>
+        <translation>Dimensione massima dei &amp;video:</translation>
+    </message>
+    <message>
+        <source>Video codecs:</source>
+        <translation>Codec video:</translation>
+    </message>
+    <message>
+        <source>Largest &amp;frame rate:</source>
+        <translation>&amp;Frequenza dei fotogrammi massima:</translation>
+    </message>
+    <message>
+        <source>Media larger or richer than this are marked in the table, and can be fitted to it when you save.</source>
+        <translation>I file multimediali che superano questi valori vengono segnalati nella tabella e possono essere adattati al momento del salvataggio.</translation>
+    </message>
+</context>
+<context>
+    <name>SlideDialog</name>
+    <message>
+        <source>Text Slide</source>
+        <translation>Diapositiva di testo</translation>
+    </message>
+    <message>
+        <source>Headline and lines</source>
+        <translation>Titolo e righe</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prezzo</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>&amp;Headline:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>L&amp;ines:</source>
+        <translation>&amp;Righe:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>&amp;Price:</source>
+        <translation>&amp;Prezzo:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Sfondo:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Testo:</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Colori:</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Carattere:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>&amp;Scegli…</translation>
+    </message>
+    <message>
+        <source>&amp;No Picture</source>
+        <translation>&amp;Nessuna immagine</translation>
+    </message>
+    <message>
+        <source>Background picture:</source>
+        <translation>Immagine di sfondo:</translation>
+    </message>
+    <message>
+        <source>As the screen shows it (%1×%2)</source>
+        <translation>Come la mostra lo schermo (%1×%2)</translation>
+    </message>
+    <message>
+        <source>Slide Colour</source>
+        <translation>Colore della diapositiva</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.webp *.bmp);;All files (*)</source>
+        <translation>Immagini (*.jpg *.jpeg *.png *.webp *.bmp);;Tutti i file (*)</translation>
     </message>
 </context>
 </TS>
