@@ -27,14 +27,16 @@ bool loadInto(QCoreApplication *app, const QString &name, const QStringList &fol
 
 } // namespace
 
-void loadTranslations(QCoreApplication *app)
+void loadTranslations(QCoreApplication *app, const QString &folder)
 {
     // Installed beside the program's data, or in the build folder next to
     // the program's own when it runs uninstalled.
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QStringList ours{programFolder +
-                               QLatin1String("/../share/merovi-playlist-builder/translations"),
-                           programFolder + QLatin1String("/../translations")};
+    QStringList ours{programFolder +
+                         QLatin1String("/../share/merovi-playlist-builder/translations"),
+                     programFolder + QLatin1String("/../translations")};
+    if (!folder.isEmpty())
+        ours.prepend(folder);
     // English needs no catalogue; a language without one stays English
     // rather than mixing in Qt's words for its buttons.
     if (!loadInto(app, QStringLiteral("merovi"), ours))

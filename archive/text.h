@@ -16,4 +16,6 @@ QString quoted(const QString &path);
 
 // Loads the program's catalogue and Qt's own for the system's language into
 // app, which keeps them. Says nothing when there is none: English is built in.
-void loadTranslations(QCoreApplication *app);
+// folder, when given, is looked in first (a program run from elsewhere in
+// the build folder).
+void loadTranslations(QCoreApplication *app, const QString &folder = {});

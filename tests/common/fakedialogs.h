@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -68,6 +69,43 @@ inline void answer(QWidget *window, const QString &button, QStringList *texts)
         return false;
     widget->activateWindow();
     return QTest::qWaitForWindowActive(widget);
+}
+
+// Every text a person sees in window: its visible widgets' texts, tooltips,
+// titles and placeholders, its actions', and its tables' headers and cells.
+inline QStringList shownTexts(QWidget *window)
+{
+    QStringList texts;
+    const QObjectList objects = window->findChildren<QObject *>() << window;
+    for (QObject *o : objects) {
+        const auto *widget = qobject_cast<QWidget *>(o);
+        if (widget && !widget->isVisible())
+            continue;
+        for (const char *name : {"text", "toolTip", "windowTitle", "title", "placeholderText"})
+            texts << o->property(name).toString();
+        if (const auto *table = qobject_cast<QTableWidget *>(o)) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                texts << table->model()->headerData(c, Qt::Horizontal).toString();
+                for (int r = 0; r < table->rowCount(); ++r)
+                    if (const QTableWidgetItem *item = table->item(r, c))
+                        texts << item->text() << item->toolTip();
+            }
+        }
+    }
+    return texts;
+}
+
+// Fails naming the first text shown in other that reads as in english, unless
+// it is one that reads alike in every language (names, numbers, times).
+inline bool noneLeftInEnglish(const QStringList &english, const QStringList &other,
+                              const QRegularExpression &alike)
+{
+    for (const QString &text : other)
+        if (english.contains(text) && !alike.match(text).hasMatch()) {
+            qWarning("Left in English: %s", qPrintable(text));
+            return false;
+        }
+    return true;
 }
 
 inline void click(MainWindow &window, const char *button)

@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "archive/packagearchive.h"
 #include "archive/platformfile.h"
+#include "archive/text.h"
 #include "drives/drivelist.h"
 #include "drives/drivewriter.h"
 #include "tests/common/fakedialogs.h"
@@ -28,6 +29,7 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
@@ -169,6 +171,7 @@ private slots:
     void writesThreeDrivesVerifiesAndEjects();
     void driveReturningOtherBytesIsNotEjected();
     void dialogWritesVerifiesAndEjects();
+    void dialogSpeaksTheOwnersLanguage();
     // Last: it pulls stick3 for good.
     void pulledDriveStopsOnlyItself();
 
@@ -744,6 +747,33 @@ void TestDrives::dialogWritesVerifiesAndEjects()
              str("2 of 3 drives done. Skipped: 1, each keeping its own package."));
     QVERIFY(table->horizontalHeader()->sectionSize(7) >= 120);
     QCOMPARE(takeCalls(), str("PowerOff stick2 PowerOff stick3 Unmount stick2 Unmount stick3"));
+}
+
+// Written and read back in German, the dialog shows no English word.
+void TestDrives::dialogSpeaksTheOwnersLanguage()
+{
+    REQUIRE_REAL_MOUNTS();
+    QStringList texts[2];
+    for (const int german : {0, 1}) {
+        QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c());
+        loadTranslations(qApp, str(MEROVI_TRANSLATIONS_DIR));
+        init();
+        JobRunner runner;
+        DrivesDialog dialog(m_package, &runner);
+        dialog.show();
+        QTRY_COMPARE(dialog.findChild<QTableWidget *>(str("tableDrives"))->rowCount(), 4);
+        dialog.setChecked(2, true);
+        dialog.setChecked(3, true);
+        QSignalSpy finished(&dialog, &DrivesDialog::writingFinished);
+        dialog.findChild<QPushButton *>(str("pushButtonWrite"))->click();
+        QVERIFY(finished.wait(60000));
+        texts[german] = shownTexts(&dialog);
+        qDeleteAll(qApp->findChildren<QTranslator *>());
+    }
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(noneLeftInEnglish(
+        texts[0], texts[1],
+        QRegularExpression(str(R"(^([\d\W]*|STICK\d|/.*|Merovi Test Stick .*|(?i:\w*fat\w*)|show\.mrv)$)"))));
 }
 
 void TestDrives::pulledDriveStopsOnlyItself()
