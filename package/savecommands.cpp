@@ -191,11 +191,7 @@ void MainWindow::fittedForSave(const FitOutcome &outcome, const SavePlan &plan)
         rows.append(fitted);
     }
     if (!rows.isEmpty()) {
-        const QString command = tr("Fit to the Screen");
-        undoStack->beginMacro(command);
-        undoStack->push(new RemoveRowsCommand(table, positions, command));
-        undoStack->push(new InsertRowsCommand(table, positions, rows, command, false));
-        undoStack->endMacro();
+        undoStack->push(new ReplaceRowsCommand(table, positions, rows, tr("Fit to the Screen")));
         for (int i = 0; i < outcome.files.size(); ++i) {
             const QString original = convertedSource(outcome.copies.at(i));
             noteConvertedSource(table, outcome.copies.at(i),
