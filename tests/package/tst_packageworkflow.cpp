@@ -478,11 +478,12 @@ void TestPackageWorkflow::fitBeforeSave()
     Session s;
     QImage photo(2560, 1440, QImage::Format_RGB32);
     photo.fill(Qt::darkGreen);
-    QVERIFY(QDir().mkpath(s.path(str("@media"))) && photo.save(s.path(str("@media/big.jpg"))));
+    QVERIFY(QDir().mkpath(s.path(str("@media"))) && photo.save(s.path(str("@media/big.jpg"))) &&
+            photo.save(s.path(str("@media/wide.jpg"))));
     const QByteArray original = fileBytes(s.path(str("@media/big.jpg")));
-    s.setRows({row("00:00:05", "@media/big.jpg")});
+    s.setRows({row("00:00:05", "@media/big.jpg"), row("00:00:05", "@media/wide.jpg")});
     auto *media = s.window.findChild<TableMedia *>();
-    QTRY_COMPARE_WITH_TIMEOUT(media->exceeding().size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(media->exceeding().size(), 2, 20000);
     s.dialogs->paths = QStringList{s.path(str("@show.mrv"))};
     s.dialogs->choices = {choice};
     const QString message = s.run("pushButtonSave");
@@ -499,10 +500,12 @@ void TestPackageWorkflow::fitBeforeSave()
     QCOMPARE(message, QString());
     const ZipEntries entries = readZip(s.path(str("@show.mrv")));
     QCOMPARE(QImage::fromData(entries.value(str("big.jpg"))).size(), stored);
-    QCOMPARE(s.window.findChild<QLabel *>(str("labelStatus"))
-                 ->text()
-                 .contains(str(" · fitted 1 file: ")),
-             choice == 0);
+    // The count, then the sizes before and after.
+    QCOMPARE(
+        s.window.findChild<QLabel *>(str("labelStatus"))
+            ->text()
+            .contains(QRegularExpression(str(" · fitted 2 files: [\\d.]+ [kM]B → [\\d.]+ kB"))),
+        choice == 0);
 }
 
 #include "tst_packageworkflow.moc"
