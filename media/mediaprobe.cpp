@@ -4,6 +4,7 @@
 #include "media/mediaexamine.h"
 #include "media/mediainput.h"
 #include "media/videoprobe.h"
+#include "playlist/duration.h"
 #include "playlist/mediatype.h"
 
 #include <QDir>
@@ -103,7 +104,7 @@ void inspectImage(QIODevice *device, const QString &fileName, const QString &nam
 
 QString playingTimeText(qint64 ms)
 {
-    const qint64 seconds = (qMax<qint64>(0, ms) + 500) / 1000;
+    const qint64 seconds = videoSeconds(ms);
     return QStringLiteral("%1:%2:%3")
         .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
         .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))

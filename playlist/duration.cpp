@@ -57,7 +57,7 @@ bool parseDuration(const QString &text, QTime *time, QString *why)
 bool fitLoop(const PlaylistRows &rows, const QVector<qint64> &videoMs, qint64 loopSeconds,
              QStringList *times, QString *why)
 {
-    qint64 videoSeconds = 0;
+    qint64 videoTotal = 0;
     int images = 0;
     for (int r = 0; r < rows.size(); ++r) {
         if (!rows.at(r).isVideo()) {
@@ -71,7 +71,7 @@ bool fitLoop(const PlaylistRows &rows, const QVector<qint64> &videoMs, qint64 lo
                 CoreText::tr("The length of the video “%1” is not known yet: wait until the "
                              "table has checked it, then try again.")
                     .arg(rows.at(r).file.mid(rows.at(r).file.lastIndexOf(QLatin1Char('/')) + 1)));
-        videoSeconds += (ms + 500) / 1000;
+        videoTotal += videoSeconds(ms);
     }
     const auto clock = [](qint64 seconds) {
         return QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("H:mm:ss"));
@@ -80,14 +80,14 @@ bool fitLoop(const PlaylistRows &rows, const QVector<qint64> &videoMs, qint64 lo
         return refuse(
             why, CoreText::tr("The playlist has no images: only the times of images can change, "
                               "videos play for their own length. Add an image first."));
-    const qint64 left = loopSeconds - videoSeconds;
+    const qint64 left = loopSeconds - videoTotal;
     if (left < images)
         return refuse(
             why, CoreText::tr("The videos alone play %1, which leaves less than a second for each "
                               "of the %2 images. Choose a loop of at least %3, or remove a video.")
-                     .arg(clock(videoSeconds))
+                     .arg(clock(videoTotal))
                      .arg(images)
-                     .arg(clock(videoSeconds + images)));
+                     .arg(clock(videoTotal + images)));
     if ((left + images - 1) / images >= 24 * 3600)
         return refuse(
             why, CoreText::tr("Each image would show for a day or longer: choose a shorter loop."));
@@ -102,4 +102,24 @@ bool fitLoop(const PlaylistRows &rows, const QVector<qint64> &videoMs, qint64 lo
         times->append(QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss")));
     }
     return true;
+}
+
+qint64 secondsOf(const QString &time)
+{
+    if (time.size() != 8 || time.at(2) != QLatin1Char(':') || time.at(5) != QLatin1Char(':'))
+        return -1;
+    qint64 seconds = 0;
+    for (const int at : {0, 3, 6}) {
+        const int high = time.at(at).digitValue();
+        const int low = time.at(at + 1).digitValue();
+        if (high < 0 || low < 0 || (at > 0 && high > 5))
+            return -1;
+        seconds = seconds * 60 + high * 10 + low;
+    }
+    return seconds;
+}
+
+qint64 videoSeconds(qint64 ms)
+{
+    return (qMax<qint64>(0, ms) + 500) / 1000;
 }

@@ -13,6 +13,13 @@
 // with text and what to type instead.
 [[nodiscard]] bool parseDuration(const QString &text, QTime *time, QString *why = nullptr);
 
+// A row's "hh:mm:ss" in seconds, or -1 when the text is no such time. By
+// hand: the total is summed over thousands of rows at every edit.
+qint64 secondsOf(const QString &time);
+// A video's length counted in whole seconds, to the nearest: the total and
+// the loop's length count it so.
+qint64 videoSeconds(qint64 ms);
+
 // Spreads loopSeconds over the image rows so that the whole loop lasts that
 // long: whole seconds each, the seconds left over one each to the first
 // images. videoMs holds each row's video length (-1: unknown; ignored for

@@ -20,9 +20,8 @@ void MainWindow::fitLoopLength()
     qint64 now = 0;
     for (int r = 0; r < rows.size(); ++r) {
         videoMs.append(rows.at(r).isVideo() ? tableMedia->videoLengthMs(r) : -1);
-        now += rows.at(r).isVideo() ? (qMax<qint64>(0, videoMs.last()) + 500) / 1000
-                                    : QTime(0, 0).secsTo(QTime::fromString(
-                                          rows.at(r).time, QStringLiteral("hh:mm:ss")));
+        now += rows.at(r).isVideo() ? videoSeconds(videoMs.last())
+                                    : qMax<qint64>(0, secondsOf(rows.at(r).time));
     }
     // What no length can mend (no image, a video's length unknown) is said
     // before asking for one.

@@ -1,5 +1,7 @@
 #include "playlist/tablemedia.h"
+
 #include "app/mainwindow.h"
+#include "playlist/duration.h"
 
 #include "media/mediaservice.h"
 #include "media/playcheck.h"
@@ -32,23 +34,6 @@ QString clockText(qint64 seconds)
         .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
         .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-// "hh:mm:ss" in seconds, or -1 when the text is no such time. By hand: the
-// total is summed over thousands of rows at every edit.
-qint64 secondsOf(const QString &time)
-{
-    if (time.size() != 8 || time.at(2) != QLatin1Char(':') || time.at(5) != QLatin1Char(':'))
-        return -1;
-    qint64 seconds = 0;
-    for (const int at : {0, 3, 6}) {
-        const int high = time.at(at).digitValue();
-        const int low = time.at(at + 1).digitValue();
-        if (high < 0 || low < 0 || (at > 0 && high > 5))
-            return -1;
-        seconds = seconds * 60 + high * 10 + low;
-    }
-    return seconds;
 }
 
 // Where the row's file is: the table itself shows only its name.
@@ -88,7 +73,7 @@ QString details(const MediaSource &source, const MediaInfo &info)
     if (!info.codec.isEmpty())
         lines.append(info.codec);
     if (info.durationMs >= 0)
-        lines.append(MainWindow::tr("plays %1").arg(clockText((info.durationMs + 500) / 1000)));
+        lines.append(MainWindow::tr("plays %1").arg(clockText(videoSeconds(info.durationMs))));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -409,7 +394,7 @@ void TableMedia::updateTotal()
         }
         const auto info = m_infos.constFind(m_rowKeys.value(row));
         if (info != m_infos.constEnd() && info->durationMs >= 0)
-            seconds += (info->durationMs + 500) / 1000;
+            seconds += videoSeconds(info->durationMs);
         else
             ++unknownVideos;
     }

@@ -773,7 +773,8 @@ void TestDrives::dialogSpeaksTheOwnersLanguage()
     QLocale::setDefault(QLocale::c());
     QVERIFY(noneLeftInEnglish(
         texts[0], texts[1],
-        QRegularExpression(str(R"(^([\d\W]*|STICK\d|/.*|Merovi Test Stick .*|(?i:\w*fat\w*)|show\.mrv)$)"))));
+        QRegularExpression(
+            str(R"(^([\d\W]*|STICK\d|/.*|Merovi Test Stick .*|(?i:\w*fat\w*)|show\.mrv)$)"))));
 }
 
 void TestDrives::pulledDriveStopsOnlyItself()
