@@ -70,6 +70,7 @@ struct FitOutcome : JobOutcome
     qint64 before = 0;    // bytes of the files fitted
     qint64 after = 0;     // bytes of their copies
     QStringList failures; // one message per file that could not be fitted
+    QStringList sources;  // what each copy shows: the file a converted one came from
 };
 
 // Examines each file (remembered checks are not decoded again) and fits those

@@ -154,7 +154,15 @@ bool MainWindow::offerFit(const SavePlan &plan)
     const ScreenProfile profile = tableMedia->profile();
     const JobId job = jobs->submit<FitOutcome>(
         {QStringLiteral("media conversion")},
-        [files, profile](JobControl *control) { return fitFiles(files, profile, control); },
+        [files, profile](JobControl *control) {
+            FitOutcome outcome = fitFiles(files, profile, control);
+            // Read here, not on the GUI thread: the notes beside the copies.
+            for (int i = 0; i < outcome.copies.size(); ++i) {
+                const QString original = convertedSource(outcome.copies.at(i));
+                outcome.sources.append(original.isEmpty() ? outcome.files.at(i) : original);
+            }
+            return outcome;
+        },
         [this, plan](const FitOutcome &outcome) { fittedForSave(outcome, plan); });
     startBusy(job, tr("Fitting media to the screen…"),
               tr("Finishing fitting the media before closing…"));
@@ -192,11 +200,8 @@ void MainWindow::fittedForSave(const FitOutcome &outcome, const SavePlan &plan)
     }
     if (!rows.isEmpty()) {
         undoStack->push(new ReplaceRowsCommand(table, positions, rows, tr("Fit to the Screen")));
-        for (int i = 0; i < outcome.files.size(); ++i) {
-            const QString original = convertedSource(outcome.copies.at(i));
-            noteConvertedSource(table, outcome.copies.at(i),
-                                original.isEmpty() ? outcome.files.at(i) : original);
-        }
+        for (int i = 0; i < outcome.copies.size(); ++i)
+            noteConvertedSource(table, outcome.copies.at(i), outcome.sources.at(i));
     }
     const QString before = savedSizeText(outcome.before);
     const QString after = savedSizeText(outcome.after);
